@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs the whole test suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh build
+cd build
+ctest --output-on-failure --timeout 600 -j2

@@ -1,0 +1,56 @@
+#include "core/clock.h"
+
+#include "core/text.h"
+
+namespace tavoric {
+
+int NormaliseHhmm(int v) { return (v % 100) >= 60 ? v + 40 : v; }
+
+std::string FormatHhmm(int v) {
+    std::string digits = std::to_string(NormaliseHhmm(v));
+    if (digits.size() < 4) {
+        digits.insert(0, 4 - digits.size(), '0');
+    }
+    return digits;
+}
+
+int HhmmToMinutes(int v) {
+    const int n = NormaliseHhmm(v);
+    return (n / 100) * 60 + n % 100;
+}
+
+int MinutesToHhmm(int minutes) {
+    const int h = minutes / 60;
+    return h * 100 + (minutes - 60 * h);
+}
+
+std::string StepHhmm(std::string_view text, StepDirection direction) {
+    const int v = IntegerOrZero(text);
+    if (direction == StepDirection::Up) {
+        return FormatHhmm(v + 5);
+    }
+    const std::string_view minutes = Chars(text, 3, 4);
+    const bool borrowsHour = minutes == "00" || minutes == "01" || minutes == "02" ||
+                             minutes == "03" || minutes == "04";
+    const int stepped = borrowsHour ? v - 45 : v - 5;
+    return stepped < 0 ? std::string("0000") : FormatHhmm(stepped);
+}
+
+std::string AddMinutes(std::string_view hhmm, int minutes) {
+    return FormatHhmm(MinutesToHhmm(HhmmToMinutes(IntegerOrZero(hhmm)) + minutes));
+}
+
+std::string TimeFieldAfterChange(std::string_view text) {
+    return IntegerOrZero(text) > 2399 ? std::string("0000") : std::string(text);
+}
+
+std::string TimeFieldAfterFocusLoss(std::string_view text) {
+    const int v = IntegerOrZero(text);
+    return FormatHhmm(v < 0 ? 0 : v);
+}
+
+std::string TimeFieldAfterStep(std::string_view text, StepDirection direction) {
+    return TimeFieldAfterChange(StepHhmm(text, direction));
+}
+
+}  // namespace tavoric

@@ -1,0 +1,27 @@
+// Clock times are four-digit texts HHMM, read in computations as the number HH * 100 + MM.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavoric {
+
+int NormaliseHhmm(int v);
+std::string FormatHhmm(int v);
+int HhmmToMinutes(int v);
+int MinutesToHhmm(int minutes);
+enum class StepDirection { Up, Down };
+std::string StepHhmm(std::string_view text, StepDirection direction);
+
+// Adding minutes to a time, as the periods of a parking place do.
+std::string AddMinutes(std::string_view hhmm, int minutes);
+
+// The rules of a time edit field. Empty or non-numeric text counts as "0000".
+// On every change: a value above 2399 becomes "0000"; otherwise the text is kept.
+std::string TimeFieldAfterChange(std::string_view text);
+// When the field loses the focus: "630" becomes "0630", "675" becomes "0715".
+std::string TimeFieldAfterFocusLoss(std::string_view text);
+// The spin button: step, then the change rule.
+std::string TimeFieldAfterStep(std::string_view text, StepDirection direction);
+
+}  // namespace tavoric

@@ -1,0 +1,202 @@
+#include "core/message_texts.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace tavoric {
+
+namespace {
+
+struct Entry {
+    const char* key;
+    const char* text;
+};
+
+// The built-in Dutch texts, in the order a language file is read.
+constexpr Entry kDefaults[] = {
+    {"ZB00011", "&Opslaan"},
+    {"ZB00012", "&Niet opslaan"},
+    {"ZB00013", "&Annuleren"},
+    {"ZB00016", "&Overschrijven"},
+    {"ZB00017", "&Niet overschrijven"},
+    {"ZB00018", "&Verwijderen"},
+    {"ZB00019", "&Niet verwijderen"},
+    {"ZB00020", "&OK"},
+    {"ZB00021", "&Ja"},
+    {"ZB00022", "&Nee"},
+    {"AA00003", "Rapport"},
+    {"AA00004", "Pagina %s van %s"},
+    {"AA00005", "Er zijn op deze computer geen printers ge\xef""nstalleerd. %s functioneert hierdoor niet optimaal. Installeer een printer."},
+    {"AA00006", "Kan bestand \"%s\" niet opslaan. Mogelijk geen schrijfrechten of schijf is schrijfbeveiligd."},
+    {"AA00007", "Parkeeronderzoek Centrum Demodorp"},
+    {"AA00008", "Dag, datum"},
+    {"AA00009", "Droog, circa 15 graden"},
+    {"AA00010", "Namen"},
+    {"AA00011", "Opdrachtgever: Gemeente Demodorp"},
+    {"AA00012", "Weersgesteldheid:"},
+    {"AA00013", "Uitvoerenden:"},
+    {"AA00014", "Onderzoeksperiode van %s tot %s uur"},
+    {"AA00015", "Routes"},
+    {"AA00016", "Rout Omschrijving                   Inerval"},
+    {"AA00017", "Secties"},
+    {"AA00018", "Rout Sec  Omschrijving"},
+    {"AA00019", "Parkeerplaatsen"},
+    {"AA00020", "Rout Sec  Ppl  Type"},
+    {"AA00021", "Parkeerplaatstype:"},
+    {"AA00022", "Kentekens"},
+    {"AA00023", "Rout Sec  Ppl  PPE       Kent   Opm"},
+    {"AA00024", "Periode van %s tot %s uur"},
+    {"AA00025", "Aantal parkeerplaatsen in selectie:"},
+    {"AA00026", "Parkeerduurmeting per parkeerplaats"},
+    {"AA00027", "vtg"},
+    {"AA00028", "Totaal"},
+    {"AA00029", "/Gemid"},
+    {"AA00030", "deld  "},
+    {"AA00031", "Parkeerduurmeting naar interval"},
+    {"AA00032", "Bestand \"%s\" bestaat al."},
+    {"AA00033", "Illegale parkeerplaatsen niet meetellen bij bepalen totale capaciteit in ppl."},
+    {"AA00034", "Illegale parkeerplaatsen niet meetellen bij bepalen totale capaciteit in ppe."},
+    {"AA00035", "Kan bestand \"%s\" niet openen."},
+    {"AA00036", "Route "},
+    {"AA00037", "nr    "},
+    {"AA00038", "Sec   "},
+    {"AA00039", "Ppl   "},
+    {"AA00040", "type  "},
+    {"AA00041", "Capa"},
+    {"AA00042", "citeit"},
+    {"AA00043", "ppl"},
+    {"AA00044", "ppe"},
+    {"AA00045", "Parkee"},
+    {"AA00046", "rduurv"},
+    {"AA00047", "erdeli"},
+    {"AA00048", "ng (mi"},
+    {"AA00049", "nuten)"},
+    {"AA00050", "Parke"},
+    {"AA00051", "erdruk"},
+    {"AA00052", "Fout"},
+    {"AA00053", "park"},
+    {"AA00054", "Gemid"},
+    {"AA00055", "bezet"},
+    {"AA00056", "graad"},
+    {"AA00057", "duur"},
+    {"AA00058", "min"},
+    {"AA00059", "turn"},
+    {"AA00060", "over"},
+    {"AA00061", "Interv"},
+    {"AA00062", "al    "},
+    {"AA00063", "Van   "},
+    {"AA00064", "Tot   "},
+    {"AA00065", "Aantal"},
+    {"AA00066", "   vtg"},
+    {"AA00067", "Parkee"},
+    {"AA00068", "rdruk "},
+    {"AA00069", "(vtg) "},
+    {"AA00070", "Detaillijst"},
+    {"AA00071", "Interval"},
+    {"AA00072", "Rout Sec  Ppl  T Kenteken"},
+    {"AA00073", "Geen kentekens gevonden in deze selectie."},
+    {"AA00074", "Waarnemer:"},
+    {"AA00075", "Datum:"},
+    {"AA00076", "Opmerking:  F = Fout geparkeerd"},
+    {"AA00077", "            B = Parkeerplaats geblokkeerd"},
+    {"AA00078", "Rout Sec  Ppl  PPE       Kenteken        Opmerking"},
+    {"AA00079", "Geen type parkeerplaats opgegeven."},
+    {"AA00080", "Nieuwe route"},
+    {"AA00081", "T&oevoegen"},
+    {"AA00082", "Route wijzigen"},
+    {"AA00083", "&Wijzigen"},
+    {"AA00084", "Routenummer bestaat al."},
+    {"AA00085", "Nieuwe sectie"},
+    {"AA00086", "Sectie wijzigen"},
+    {"AA00087", "Sectienummer bestaat al."},
+    {"AA00088", "De lijst met parkeerplaatsen bevat dubbele parkeerplaatsnummers. Verwijder deze uit de lijst."},
+    {"AA00089", "Geselecteerde parkeerplaats(en) en bijbehorende kentekens verwijderen?"},
+    {"AA00090", "Indien u parkeerplaatsen heeft toegevoegd, kies dan nu de functie \"Parkeerplaatseenheden genereren\" voor de nieuwe parkeerplaatsen."},
+    {"AA00091", "Gegenereerde parkeerplaatseenheden toevoegen/overschrijven? Eventueel ingevoerde kentekens bij de geselecteerde parkeerplaatsen gaan hierbij verloren!\r\rDoorgaan?"},
+    {"AA00092", "Route met bijbehorende secties, parkeerplaatsen en kentekens verwijderen?"},
+    {"AA00093", "Sectie met bijbehorende parkeerplaatsen en kentekens verwijderen?"},
+    {"AA00094", "      "},
+    {"AA00095", "Afkortingen in tabel:"},
+    {"AA00096", "- Capaciteit - ppl - ppe: Capaciteit - parkeerplaatsen - parkeerplaatseenheden"},
+    {"AA00097", "- Parkeerdruk - vtg - ppe: Parkeerdruk - voertuigen - parkeerplaatseenheden"},
+    {"AA00098", "- Fout park vtg: Fout geparkeerde voertuigen"},
+    {"AA00099", "- Gemid bezet graad: Gemiddelde bezettingsgraad (in %)"},
+    {"AA00100", "- Gemid park duur: Gemiddelde parkeerduur (in minuten/voertuig)"},
+    {"AA00101", "- Gemid turn over: Gemiddelde turn-over (in voertuigen/parkeerplaats)"},
+    {"AA00167", "Kan instellingenbestand \"%s\" niet opslaan. Mogelijk geen schrijfrechten of schijf is schrijfbeveiligd."},
+    {"AA00180", "Printer:"},
+    {"AA00181", "%s @ internet..."},
+    {"AA00194", "Bestand opslaan?"},
+    {"AA00195", "Bestand overschrijven?"},
+    {"AA00196", "Bestand \"%s\" is gewijzigd."},
+};
+
+struct Table {
+    std::vector<std::string> keys;
+    std::vector<std::string> defaults;
+    std::vector<std::string> current;
+    std::unordered_map<std::string_view, std::size_t> index;
+
+    Table() {
+        for (const Entry& e : kDefaults) {
+            keys.emplace_back(e.key);
+            defaults.emplace_back(e.text);
+        }
+        current = defaults;
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            index.emplace(keys[i], i);
+        }
+    }
+
+    const std::size_t* Find(std::string_view key) const {
+        auto it = index.find(key);
+        return it == index.end() ? nullptr : &it->second;
+    }
+};
+
+Table& TheTable() {
+    static Table table;
+    return table;
+}
+
+const FixedTextSet kDutchFixed{"Nieuw", "LeesMij.txt", "Versie %s"};
+const FixedTextSet kEnglishFixed{"New", "ReadMe.txt", "Version %s"};
+const FixedTextSet* currentFixed = &kDutchFixed;
+
+const std::string kNoText;
+
+}  // namespace
+
+const std::string& MessageText(std::string_view key) {
+    const Table& table = TheTable();
+    const std::size_t* i = table.Find(key);
+    return i ? table.current[*i] : kNoText;
+}
+
+void SetMessageText(std::string_view key, std::string value) {
+    Table& table = TheTable();
+    if (const std::size_t* i = table.Find(key)) {
+        table.current[*i] = std::move(value);
+    }
+}
+
+void SetDefaultMessageTexts() {
+    Table& table = TheTable();
+    table.current = table.defaults;
+}
+
+const std::vector<std::string>& MessageKeys() { return TheTable().keys; }
+
+const std::string& DefaultMessageText(std::string_view key) {
+    const Table& table = TheTable();
+    const std::size_t* i = table.Find(key);
+    return i ? table.defaults[*i] : kNoText;
+}
+
+void SetFixedTexts(std::string_view language) {
+    currentFixed = language == kDutch ? &kDutchFixed : &kEnglishFixed;
+}
+
+const FixedTextSet& FixedTexts() { return *currentFixed; }
+
+}  // namespace tavoric

@@ -1,0 +1,50 @@
+#include "core/clock.h"
+
+#include <gtest/gtest.h>
+
+namespace tavoric {
+namespace {
+
+TEST(Clock, FormatNormalisesOneCarry) {
+    EXPECT_EQ(FormatHhmm(7), "0007");
+    EXPECT_EQ(FormatHhmm(60), "0100");
+    EXPECT_EQ(FormatHhmm(2360), "2400");
+    EXPECT_EQ(FormatHhmm(1299), "1339");
+    EXPECT_EQ(FormatHhmm(1260), "1300");
+    EXPECT_EQ(FormatHhmm(12345), "12345");
+}
+
+TEST(Clock, MinutesBothWays) {
+    EXPECT_EQ(HhmmToMinutes(630), 390);
+    EXPECT_EQ(HhmmToMinutes(75), 75);
+    EXPECT_EQ(MinutesToHhmm(390), 630);
+    EXPECT_EQ(MinutesToHhmm(65), 105);
+    EXPECT_EQ(MinutesToHhmm(1440), 2400);
+    EXPECT_EQ(MinutesToHhmm(1470), 2430);
+    EXPECT_EQ(AddMinutes("1245", 45), "1330");
+}
+
+TEST(Clock, StepBorrowsAnHourAndStopsAtZero) {
+    EXPECT_EQ(StepHhmm("1300", StepDirection::Down), "1255");
+    EXPECT_EQ(StepHhmm("1303", StepDirection::Down), "1258");
+    EXPECT_EQ(StepHhmm("1310", StepDirection::Down), "1305");
+    EXPECT_EQ(StepHhmm("0955", StepDirection::Up), "1000");
+    EXPECT_EQ(StepHhmm("0000", StepDirection::Down), "0000");
+    EXPECT_EQ(StepHhmm("0003", StepDirection::Down), "0000");
+}
+
+TEST(TimeField, ChangeFocusLossAndSpinRules) {
+    EXPECT_EQ(TimeFieldAfterChange("2400"), "0000");
+    EXPECT_EQ(TimeFieldAfterChange("2399"), "2399");
+    EXPECT_EQ(TimeFieldAfterChange("12"), "12");
+    EXPECT_EQ(TimeFieldAfterChange("ab"), "ab");
+    EXPECT_EQ(TimeFieldAfterFocusLoss("630"), "0630");
+    EXPECT_EQ(TimeFieldAfterFocusLoss("675"), "0715");
+    EXPECT_EQ(TimeFieldAfterFocusLoss(""), "0000");
+    EXPECT_EQ(TimeFieldAfterFocusLoss("x1"), "0000");
+    EXPECT_EQ(TimeFieldAfterStep("2355", StepDirection::Up), "0000");
+    EXPECT_EQ(TimeFieldAfterStep("0000", StepDirection::Down), "0000");
+}
+
+}  // namespace
+}  // namespace tavoric
