@@ -1,0 +1,33 @@
+// The ".par" project file: named sections, the general values as numbered key lines, the four
+// record lists and the notes verbatim. Code page 1252, CR LF line ends.
+#pragma once
+
+#include <string>
+
+#include "core/prompter.h"
+#include "core/survey.h"
+
+namespace tavoric {
+
+// "Tavoric-bestanden (*.par)|*.par|Alle bestanden (*.*)|*.*"
+extern const char* const kProjectFileFilter;
+
+// The whole file as the writer produces it.
+std::string ProjectFileContent(const Survey& survey);
+
+// Writes the project atomically: a temporary file in the same folder, flushed to disk, renamed
+// over the target (keeping the old file's permissions). On success clears ProjectChanged and
+// returns true. On failure the old file is untouched, notice AA00006 names the path (with the
+// operating system's error text on a second line), ProjectChanged stays, and it returns false.
+bool WriteProjectFile(Survey& survey, const std::string& path, Prompter& prompter);
+
+// Fills a survey that the caller has reset to a new project. When the file cannot be opened,
+// shows notice AA00035 and returns false with the survey unchanged. Any content is accepted.
+// On success sets ProjectPath and clears ProjectChanged. Opening the notes window when key 017
+// is set is the caller's part.
+bool ReadProjectFile(Survey& survey, const std::string& path, Prompter& prompter);
+
+// The reader on content already in memory (the fuzzer and tests use it).
+void ReadProjectContent(Survey& survey, std::string_view content);
+
+}  // namespace tavoric

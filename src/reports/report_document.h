@@ -1,0 +1,91 @@
+// A report: numbered title, fixed-pitch lines (code page 1252) and, for the analyses, a table of
+// text cells that the CSV export writes. Report windows show a document; they never read the
+// survey again.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/survey.h"
+
+namespace tavoric {
+
+// The look of reports, kept in the program settings.
+struct ReportSettings {
+    bool maximize = true;                // reportmaximize
+    int tableFontSize = 8;               // reporttablefontsize
+    std::string lineCharacter = "\x97";  // reportlinecharacter, an em dash
+    std::string barCharacter = "\x95";   // reportbarcharacter, a bullet
+    std::string ownerName;               // OwnerName, shown in every report header
+};
+
+// The hidden table of a report: at least 1 x 1 cells, 4 x 4 when the report is made.
+class ReportTable {
+public:
+    ReportTable() { SetSize(4, 4); }
+    void SetSize(int columns, int rows);
+    int ColumnCount() const { return columns_; }
+    int RowCount() const { return static_cast<int>(cells_.size()); }
+    // Column and row count from 0, as the grid's cells are addressed.
+    const std::string& Cell(int column, int row) const;
+    void SetCell(int column, int row, std::string text);
+    const std::vector<std::string>& Row(int row) const { return cells_.at(static_cast<std::size_t>(row)); }
+
+private:
+    int columns_ = 0;
+    std::vector<std::vector<std::string>> cells_;
+};
+
+class ReportDocument {
+public:
+    // Title: message text AA00003, a blank and the number ("Rapport 3").
+    ReportDocument(int number, ReportSettings settings);
+
+    const std::string& Title() const { return title_; }
+    int Number() const { return number_; }
+    const ReportSettings& Settings() const { return settings_; }
+
+    const std::vector<std::string>& Lines() const { return lines_; }
+    void AddReportLine(std::string_view text = {}) { lines_.emplace_back(text); }
+    void ReserveLines(std::size_t count) { lines_.reserve(count); }
+    void ClearLines() { lines_.clear(); }
+
+    // Clears the lines and writes the standard header: rule, "Tavoric 3.1  -  OwnerName", the
+    // survey area and report texts 1 and 2 when not empty, rule, an empty line. The rules span
+    // the longest of those lines.
+    void WriteReportHeader(const GeneralValues& general);
+
+    std::string RuleLine(int width) const;  // the line character repeated width times
+    std::string BarText(int width) const;   // the bar character repeated width times
+
+    ReportTable& Table() { return table_; }
+    const ReportTable& Table() const { return table_; }
+    bool HasTableData() const { return hasTableData_; }
+    void SetHasTableData(bool value) { hasTableData_ = value; }
+
+private:
+    int number_;
+    std::string title_;
+    ReportSettings settings_;
+    std::vector<std::string> lines_;
+    ReportTable table_;
+    bool hasTableData_ = false;
+};
+
+// "Tavoric 3.1  -  " followed by the owner name.
+std::string ReportVersionLine(std::string_view ownerName);
+
+// Numbers of report windows: 1 after start-up or a reset; closing one window does not reuse its
+// number.
+class ReportCounter {
+public:
+    int Next() { return ++last_; }
+    void Reset() { last_ = 0; }
+    int Last() const { return last_; }
+
+private:
+    int last_ = 0;
+};
+
+}  // namespace tavoric
