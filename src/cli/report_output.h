@@ -1,0 +1,29 @@
+// Where the report commands of tavoric-cli send their report: to standard output in UTF-8 with
+// LF line ends, or with --txt FILE to a text file, and with --csv FILE its table to a CSV file,
+// both exactly as the program's export writes them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "reports/report_document.h"
+
+namespace tavoric {
+
+struct ReportOutput {
+    std::optional<std::string> txtPath;  // --txt FILE: the report goes there, not to stdout
+    std::optional<std::string> csvPath;  // --csv FILE: the table goes there
+};
+
+// Removes "--txt FILE" and "--csv FILE" from args and leaves every other argument in order.
+// Returns nothing after printing a usage message to stderr when a file name is missing or an
+// option is given twice; the command then exits with 2.
+std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& args);
+
+// Writes the report where the options say; returns the exit status: 0 when done, 1 when a file
+// cannot be written (reported on stderr), 2 when --csv is asked of a report without a table (then
+// nothing is written at all).
+int WriteReportOutput(const ReportDocument& report, const ReportOutput& output);
+
+}  // namespace tavoric
