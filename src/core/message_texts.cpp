@@ -129,6 +129,11 @@ constexpr Entry kDefaults[] = {
     {"AA00194", "Bestand opslaan?"},
     {"AA00195", "Bestand overschrijven?"},
     {"AA00196", "Bestand \"%s\" is gewijzigd."},
+    {"AA00220", "Dit rapport bevat geen tabel: exporteren als CSV is niet mogelijk, alleen als tekst."},
+    {"AA00221", "Na %s ontbreekt de bestandsnaam."},
+    {"AA00222", "%s is meer dan eens opgegeven."},
+    {"AA00223", "Kan het rapport niet naar de standaarduitvoer schrijven: %s"},
+    {"AA00224", "Onbekend onderdeel \"%s\" bij --include; mogelijk zijn routes, sections, places en plates."},
 };
 
 struct Table {

@@ -41,7 +41,8 @@ void ReportDocument::WriteReportHeader(const GeneralValues& general) {
     const std::string rule = RuleLine(static_cast<int>(width));
     AddReportLine(rule);
     AddReportLine(version);
-    for (const std::string* text : {&general.surveyArea, &general.reportText1, &general.reportText2}) {
+    for (const std::string* text :
+         {&general.surveyArea, &general.reportText1, &general.reportText2}) {
         if (!text->empty()) {
             AddReportLine(*text);
         }

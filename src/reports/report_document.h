@@ -30,7 +30,9 @@ public:
     // Column and row count from 0, as the grid's cells are addressed.
     const std::string& Cell(int column, int row) const;
     void SetCell(int column, int row, std::string text);
-    const std::vector<std::string>& Row(int row) const { return cells_.at(static_cast<std::size_t>(row)); }
+    const std::vector<std::string>& Row(int row) const {
+        return cells_.at(static_cast<std::size_t>(row));
+    }
 
 private:
     int columns_ = 0;

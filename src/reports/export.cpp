@@ -1,0 +1,78 @@
+#include "reports/export.h"
+
+#include "core/atomic_file.h"
+#include "core/message_texts.h"
+#include "core/text.h"
+
+namespace tavoric {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+}  // namespace
+
+std::string ReportTextContent(const ReportDocument& report) {
+    std::size_t size = 0;
+    for (const std::string& line : report.Lines()) {
+        size += line.size() + kLineEnd.size();
+    }
+    std::string content;
+    content.reserve(size);
+    for (const std::string& line : report.Lines()) {
+        content += line;
+        content += kLineEnd;
+    }
+    return content;
+}
+
+std::string ReportCsvContent(const ReportTable& table) {
+    std::size_t size = 0;
+    for (int row = 0; row < table.RowCount(); ++row) {
+        for (const std::string& cell : table.Row(row)) {
+            size += cell.size() + 3;
+        }
+        size += kLineEnd.size();
+    }
+    std::string content;
+    content.reserve(size);
+    for (int row = 0; row < table.RowCount(); ++row) {
+        const char* separator = "";
+        for (const std::string& cell : table.Row(row)) {
+            content += separator;
+            content += '"';
+            content += cell;
+            content += '"';
+            separator = ",";
+        }
+        content += kLineEnd;
+    }
+    return content;
+}
+
+std::string_view ExportExtension(ExportFormat format) {
+    return format == ExportFormat::Csv ? ".csv" : ".txt";
+}
+
+std::string ExportFileName(std::string_view chosenName, ExportFormat format) {
+    const std::string_view extension = ExportExtension(format);
+    const std::size_t lastStop = chosenName.rfind('.');
+    if (lastStop != std::string_view::npos && chosenName.substr(lastStop) == extension) {
+        return std::string(chosenName);
+    }
+    return std::string(chosenName) + std::string(extension);
+}
+
+bool ExportReport(const ReportDocument& report, ExportFormat format, const std::string& fileName,
+                  Prompter& prompter) {
+    const std::string content =
+        format == ExportFormat::Csv ? ReportCsvContent(report.Table()) : ReportTextContent(report);
+    std::string errorText;
+    if (WriteFileAtomically(fileName, content, errorText)) {
+        return true;
+    }
+    ErrorNotice(prompter, FormatText(MessageText("AA00006"), {fileName}) + "\n" + errorText);
+    return false;
+}
+
+}  // namespace tavoric

@@ -1,0 +1,33 @@
+// Saving a report to a file: its lines as plain text, or its table as comma-separated values for
+// a spreadsheet. Both files are code page 1252 with CR LF line ends.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/prompter.h"
+#include "reports/report_document.h"
+
+namespace tavoric {
+
+enum class ExportFormat { Text, Csv };
+
+// Every report line as it stands, trailing blanks kept, each ended by CR LF.
+std::string ReportTextContent(const ReportDocument& report);
+// One line per table row: every cell in double quotes, separated by commas. Quotes inside a cell
+// are written as they are, not doubled, so the spreadsheet sees what the program always wrote.
+std::string ReportCsvContent(const ReportTable& table);
+
+// ".txt" or ".csv".
+std::string_view ExportExtension(ExportFormat format);
+// The chosen name gains the extension unless the text from its last full stop on is exactly it:
+// "plan" -> "plan.txt", "plan.TXT" -> "plan.TXT.txt".
+std::string ExportFileName(std::string_view chosenName, ExportFormat format);
+
+// Writes the report's lines or table to fileName, replacing the file as a whole: a failed write
+// leaves an existing file as it was. Failure is shown as an error notice with the file name and
+// the system's reason; returns whether the file was written.
+bool ExportReport(const ReportDocument& report, ExportFormat format, const std::string& fileName,
+                  Prompter& prompter);
+
+}  // namespace tavoric

@@ -1,0 +1,12 @@
+// The project notes as a report, for printing or export.
+#pragma once
+
+#include "core/survey.h"
+#include "reports/report_document.h"
+
+namespace tavoric {
+
+// The header, then every notes line unchanged; empty notes give one empty line.
+void WriteNotesReport(ReportDocument& report, const Survey& survey);
+
+}  // namespace tavoric

@@ -1,0 +1,105 @@
+#include "reports/export.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/atomic_file.h"
+#include "core/scripted_prompter.h"
+
+namespace tavoric {
+namespace {
+
+namespace fs = std::filesystem;
+
+ReportDocument ReportWithLines(const LineList& lines) {
+    ReportDocument report(3, {});
+    for (const std::string& line : lines) {
+        report.AddReportLine(line);
+    }
+    return report;
+}
+
+std::string FileContent(const fs::path& path) {
+    std::string content;
+    EXPECT_TRUE(ReadWholeFile(path.string(), content));
+    return content;
+}
+
+class ExportFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ =
+            fs::temp_directory_path() /
+            ("tavoric-export-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    fs::path folder_;
+    ScriptedPrompter prompter_;
+};
+
+TEST(ReportTextContent, KeepsEveryLineWithItsBlanksAndEndsEachWithCrLf) {
+    const ReportDocument report = ReportWithLines({"\x97\x97", "Kop  ", "", "caf\xe9"});
+    EXPECT_EQ(ReportTextContent(report), "\x97\x97\r\nKop  \r\n\r\ncaf\xe9\r\n");
+    EXPECT_EQ(ReportTextContent(ReportWithLines({})), "");
+}
+
+TEST(ReportCsvContent, QuotesEveryCellAndDoesNotDoubleQuotes) {
+    ReportTable table;
+    table.SetSize(3, 2);
+    table.SetCell(0, 0, "Route ");
+    table.SetCell(1, 0, "1,5");
+    table.SetCell(0, 1, "zeg \"hoi\"");
+    table.SetCell(2, 1, "   12");
+    EXPECT_EQ(ReportCsvContent(table),
+              "\"Route \",\"1,5\",\"\"\r\n"
+              "\"zeg \"hoi\"\",\"\",\"   12\"\r\n");
+
+    table.SetSize(1, 1);
+    table.SetCell(0, 0, "");
+    EXPECT_EQ(ReportCsvContent(table), "\"\"\r\n");
+}
+
+TEST(ExportFileName, AddsTheExtensionUnlessTheNameEndsInExactlyIt) {
+    EXPECT_EQ(ExportFileName("Rapport 3", ExportFormat::Text), "Rapport 3.txt");
+    EXPECT_EQ(ExportFileName("Rapport 3.txt", ExportFormat::Text), "Rapport 3.txt");
+    EXPECT_EQ(ExportFileName("plan.TXT", ExportFormat::Text), "plan.TXT.txt");
+    EXPECT_EQ(ExportFileName("plan.csv", ExportFormat::Text), "plan.csv.txt");
+    EXPECT_EQ(ExportFileName("plan.txt", ExportFormat::Csv), "plan.txt.csv");
+    EXPECT_EQ(ExportFileName("/tmp/map.v2/plan", ExportFormat::Csv), "/tmp/map.v2/plan.csv");
+    EXPECT_EQ(ExportFileName("plan.", ExportFormat::Csv), "plan..csv");
+}
+
+TEST_F(ExportFiles, WritesTheTextOrTheTableAndReplacesAnOldFile) {
+    ReportDocument report = ReportWithLines({"regel 1 ", "regel 2"});
+    report.Table().SetSize(2, 1);
+    report.Table().SetCell(0, 0, "a");
+    const fs::path txt = folder_ / "Rapport 3.txt";
+    const fs::path csv = folder_ / "Rapport 3.csv";
+    std::ofstream(csv) << "oude inhoud die langer is dan de nieuwe\n";
+
+    ASSERT_TRUE(ExportReport(report, ExportFormat::Text, txt.string(), prompter_));
+    ASSERT_TRUE(ExportReport(report, ExportFormat::Csv, csv.string(), prompter_));
+    EXPECT_EQ(FileContent(txt), "regel 1 \r\nregel 2\r\n");
+    EXPECT_EQ(FileContent(csv), "\"a\",\"\"\r\n");
+    EXPECT_TRUE(prompter_.asked().empty());
+}
+
+TEST_F(ExportFiles, AFileThatCannotBeWrittenIsReportedWithItsName) {
+    const std::string name = (folder_ / "geen map" / "Rapport 3.txt").string();
+    EXPECT_FALSE(ExportReport(ReportWithLines({"x"}), ExportFormat::Text, name, prompter_));
+    ASSERT_EQ(prompter_.asked().size(), 1u);
+    EXPECT_EQ(prompter_.asked()[0].kind, DialogKind::Error);
+    EXPECT_NE(prompter_.asked()[0].text.find("Kan bestand \"" + name + "\" niet opslaan."),
+              std::string::npos);
+    EXPECT_FALSE(fs::exists(name));
+}
+
+}  // namespace
+}  // namespace tavoric
