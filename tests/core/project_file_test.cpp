@@ -1,0 +1,225 @@
+#include "core/project_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/atomic_file.h"
+#include "core/scripted_prompter.h"
+
+namespace tavoric {
+namespace {
+
+Survey Read(std::string_view content) {
+    Survey survey;
+    ReadProjectContent(survey, content);
+    return survey;
+}
+
+Survey FilledSurvey() {
+    Survey survey;
+    survey.AlgemeneGegevens.surveyArea = "Binnenstad \xe9\xe9n";
+    survey.AlgemeneGegevens.startTime = "0700";
+    survey.AlgemeneGegevens.durationClasses[4] = {240, 600};
+    survey.AlgemeneGegevens.showNotesOnOpen = true;
+    survey.AlgemeneGegevens.reportText2 = "Tweede regel";
+    survey.RoutesList = {"0001 Centrum                            30"};
+    survey.SectiesList = {"0001 0001 Markt", "0001 0002 Kerkstraat"};
+    survey.ParkeerplaatsenList = {"0001 0001 0001 V", "0001 0002 0001 B"};
+    survey.KentekensList = {"0001 0001 0001 0700-0730", "0001 0001 0001 0730-0800 12AB34 F"};
+    survey.AantekeningenList = {"", "Eerste", "", "", "[geen sectie]", "Laatste", "", ""};
+    return survey;
+}
+
+void ExpectSameData(const Survey& a, const Survey& b) {
+    EXPECT_EQ(ProjectFileContent(a), ProjectFileContent(b));
+    EXPECT_EQ(a.RoutesList, b.RoutesList);
+    EXPECT_EQ(a.SectiesList, b.SectiesList);
+    EXPECT_EQ(a.ParkeerplaatsenList, b.ParkeerplaatsenList);
+    EXPECT_EQ(a.KentekensList, b.KentekensList);
+    EXPECT_EQ(a.AantekeningenList, b.AantekeningenList);
+}
+
+TEST(ProjectFileContent, NewProjectHasTheFixedLayout) {
+    const std::string content = ProjectFileContent(Survey());
+    const std::string expected =
+        "[Databestand voor Tavoric]\r\n\r\n[Algemene gegevens]\r\n000=100\r\n"
+        "001=Parkeeronderzoek Centrum Demodorp\r\n002=Dag, datum\r\n"
+        "003=Droog, circa 15 graden\r\n004=Namen\r\n005=0600\r\n006=1300\r\n007=0\r\n008=30\r\n"
+        "009=30\r\n010=60\r\n011=60\r\n012=120\r\n013=120\r\n014=240\r\n015=240\r\n016=1440\r\n"
+        "017=0\r\n018=Opdrachtgever: Gemeente Demodorp\r\n019=\r\n\r\n"
+        "[Routes]\r\n\r\n[Secties]\r\n\r\n[Parkeerplaatsen]\r\n\r\n[Kentekens]\r\n\r\n"
+        "[Aantekeningen]\r\n\r\n";
+    EXPECT_EQ(content, expected);
+}
+
+TEST(ProjectFileRoundTrip, GivesIdenticalListsNotesAndValues) {
+    const Survey original = FilledSurvey();
+    const Survey reread = Read(ProjectFileContent(original));
+    ExpectSameData(original, reread);
+    EXPECT_EQ(reread.AlgemeneGegevens.surveyArea, "Binnenstad \xe9\xe9n");
+    EXPECT_EQ(reread.AlgemeneGegevens.startTime, "0700");
+    EXPECT_EQ(reread.AlgemeneGegevens.durationClasses[4].to, 600);
+    EXPECT_TRUE(reread.AlgemeneGegevens.showNotesOnOpen);
+    EXPECT_EQ(reread.AlgemeneGegevens.reportText2, "Tweede regel");
+
+    Survey onlyBlankNote;
+    onlyBlankNote.AantekeningenList = {""};
+    EXPECT_EQ(Read(ProjectFileContent(onlyBlankNote)).AantekeningenList, LineList{""});
+    EXPECT_TRUE(Read(ProjectFileContent(Survey())).AantekeningenList.empty());
+}
+
+TEST(ProjectFileReader, FindsSectionsInAnyOrderAndLeavesMissingOnesEmpty) {
+    const Survey survey = Read(
+        "[Kentekens]\nK1\n\n[Routes]\nR1\n\nR2\n\n[Algemene gegevens]\n001=Wijk\n"
+        "[Parkeerplaatsen]\nP1\n[Routes]\nR9\n");
+    EXPECT_EQ(survey.KentekensList, LineList{"K1"});
+    EXPECT_EQ(survey.RoutesList, (LineList{"R1", "R2"})) << "blank lines skipped, first header";
+    EXPECT_EQ(survey.AlgemeneGegevens.surveyArea, "Wijk");
+    EXPECT_EQ(survey.ParkeerplaatsenList, LineList{"P1"});
+    EXPECT_TRUE(survey.SectiesList.empty());
+    EXPECT_TRUE(survey.AantekeningenList.empty());
+}
+
+TEST(ProjectFileReader, KeepsTheLastLineAndEndsASectionAtTheNextHeader) {
+    EXPECT_EQ(Read("[Kentekens]\r\nK1\r\nK2").KentekensList, (LineList{"K1", "K2"}));
+    EXPECT_EQ(Read("[Kentekens]\r\nK1\r\nK2\r\n").KentekensList, (LineList{"K1", "K2"}));
+
+    const Survey survey = Read("[Routes]\r\n[Secties]\r\n0001 0001 Markt\r\n");
+    EXPECT_TRUE(survey.RoutesList.empty());
+    EXPECT_EQ(survey.SectiesList, LineList{"0001 0001 Markt"});
+}
+
+TEST(ProjectFileReader, ReadsGeneralKeysAsTheFileHoldsThem) {
+    const GeneralValues defaults = NewProjectValues();
+    auto read = [](std::string_view body) {
+        return Read("[Algemene gegevens]\n" + std::string(body)).AlgemeneGegevens;
+    };
+    EXPECT_FALSE(read("017=yes").showNotesOnOpen);
+    EXPECT_TRUE(read("017=1").showNotesOnOpen);
+    EXPECT_FALSE(read("017=01").showNotesOnOpen);
+    EXPECT_EQ(read("001=").surveyArea, "");
+    EXPECT_EQ(read("001").surveyArea, defaults.surveyArea);
+    EXPECT_EQ(read("001=a=b ").surveyArea, "a=b ") << "the value is the rest of the line";
+    EXPECT_EQ(read("001=Eerst\n001=Later").surveyArea, "Later");
+    EXPECT_EQ(read("002=x").reportText1, defaults.reportText1) << "absent keys keep defaults";
+    EXPECT_EQ(read("000=999\n020=x\n 01=x\n1=x").surveyArea, defaults.surveyArea);
+    EXPECT_EQ(read("007=abc\n008=45").durationClasses[0].from, 0);
+    EXPECT_EQ(read("007=abc\n008=45").durationClasses[0].to, 45);
+    EXPECT_EQ(read("016=99999999999").durationClasses[4].to, 1440);
+    EXPECT_EQ(read("[Routes]\n001=Te laat").surveyArea, defaults.surveyArea);
+    EXPECT_EQ(Read("001=Geen kop").AlgemeneGegevens.surveyArea, defaults.surveyArea);
+}
+
+TEST(ProjectFileReader, NotesRunToTheEndAndDropOnlyAnEmptyFinalLine) {
+    EXPECT_EQ(Read("[Aantekeningen]\r\n a\r\n[Routes]\r\n\r\nb").AantekeningenList,
+              (LineList{" a", "[Routes]", "", "b"}));
+    EXPECT_EQ(Read("[Aantekeningen]\r\na\r\n").AantekeningenList, LineList{"a"});
+    EXPECT_EQ(Read("[Aantekeningen]\r\na\r\n\r\n").AantekeningenList, LineList{"a"});
+    EXPECT_TRUE(Read("[Aantekeningen]").AantekeningenList.empty());
+}
+
+TEST(ProjectFileReader, AcceptsEveryKindOfLineEnd) {
+    const std::string crlf = ProjectFileContent(FilledSurvey());
+    std::string lf;
+    std::string cr;
+    for (std::size_t i = 0; i < crlf.size(); ++i) {
+        if (crlf[i] == '\r') {
+            lf += '\n';
+            cr += '\r';
+            ++i;
+        } else {
+            lf += crlf[i];
+            cr += crlf[i];
+        }
+    }
+    ExpectSameData(Read(lf), FilledSurvey());
+    ExpectSameData(Read(cr), FilledSurvey());
+    EXPECT_EQ(Read("[Routes]\rR1\r\nR2\nR3\r").RoutesList, (LineList{"R1", "R2", "R3"}));
+}
+
+TEST(ProjectFileReader, LoadsOddContentWithoutLosingBytes) {
+    const std::string nul("0001 0001 0001 0600-0630 A\0B", 28);
+    EXPECT_EQ(Read("[Kentekens]\n" + nul).KentekensList, LineList{nul});
+
+    const std::string huge(3 << 20, 'x');
+    EXPECT_EQ(Read("[Aantekeningen]\n" + huge).AantekeningenList, LineList{huge});
+
+    const Survey empty = Read("");
+    EXPECT_TRUE(empty.RoutesList.empty());
+    EXPECT_EQ(empty.AlgemeneGegevens.surveyArea, NewProjectValues().surveyArea);
+    EXPECT_TRUE(Read("\r\r\n\n[").KentekensList.empty());
+    EXPECT_EQ(Read("[Routes]\n\x81\x8d\x8f\x90\x9d").RoutesList, LineList{"\x81\x8d\x8f\x90\x9d"});
+}
+
+TEST(ProjectFileReader, AddsToWhatTheSurveyHolds) {
+    Survey survey;
+    survey.RoutesList = {"R0"};
+    ReadProjectContent(survey, "[Routes]\nR1\n");
+    EXPECT_EQ(survey.RoutesList, (LineList{"R0", "R1"}));
+}
+
+class ProjectFileOnDisk : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("tavoric-project-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+    std::filesystem::path folder_;
+    ScriptedPrompter prompter_;
+};
+
+TEST_F(ProjectFileOnDisk, SaveAndOpenSetTheProjectState) {
+    Survey survey = FilledSurvey();
+    survey.ProjectChanged = true;
+    const std::string path = PathOf("Wijk.par");
+    ASSERT_TRUE(WriteProjectFile(survey, path, prompter_));
+    EXPECT_FALSE(survey.ProjectChanged);
+
+    Survey opened;
+    opened.ProjectChanged = true;
+    ASSERT_TRUE(ReadProjectFile(opened, path, prompter_));
+    ExpectSameData(opened, survey);
+    EXPECT_EQ(opened.ProjectPath, path);
+    EXPECT_FALSE(opened.ProjectChanged);
+    EXPECT_TRUE(prompter_.asked().empty());
+}
+
+TEST_F(ProjectFileOnDisk, OpenFailureShowsTheErrorAndChangesNothing) {
+    Survey survey;
+    survey.ProjectPath = "Nieuw.par";
+    EXPECT_FALSE(ReadProjectFile(survey, PathOf("weg.par"), prompter_));
+    EXPECT_EQ(survey.ProjectPath, "Nieuw.par");
+    ASSERT_EQ(prompter_.asked().size(), 1u);
+    EXPECT_EQ(prompter_.asked()[0].kind, DialogKind::Error);
+    EXPECT_EQ(prompter_.asked()[0].text, "Kan bestand \"" + PathOf("weg.par") + "\" niet openen.");
+}
+
+TEST_F(ProjectFileOnDisk, SaveFailureKeepsTheOldFileAndTheChangedMark) {
+    const std::string path = PathOf("Wijk.par");
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(path, "oud", error));
+    Survey survey = FilledSurvey();
+    survey.ProjectChanged = true;
+    const std::string blocked = PathOf("Wijk.par/sub.par");
+
+    EXPECT_FALSE(WriteProjectFile(survey, blocked, prompter_));
+    EXPECT_TRUE(survey.ProjectChanged);
+    ASSERT_EQ(prompter_.asked().size(), 1u);
+    EXPECT_EQ(prompter_.asked()[0].kind, DialogKind::Warning);
+    EXPECT_EQ(prompter_.asked()[0].text,
+              "Kan bestand \"" + blocked +
+                  "\" niet opslaan. Mogelijk geen schrijfrechten of schijf is "
+                  "schrijfbeveiligd.\rNot a directory");
+    std::string content;
+    ASSERT_TRUE(ReadWholeFile(path, content));
+    EXPECT_EQ(content, "oud");
+}
+
+}  // namespace
+}  // namespace tavoric
