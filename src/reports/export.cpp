@@ -1,5 +1,7 @@
 #include "reports/export.h"
 
+#include <filesystem>
+
 #include "core/atomic_file.h"
 #include "core/message_texts.h"
 #include "core/text.h"
@@ -73,6 +75,36 @@ bool ExportReport(const ReportDocument& report, ExportFormat format, const std::
     }
     ErrorNotice(prompter, FormatText(MessageText("AA00006"), {fileName}) + "\n" + errorText);
     return false;
+}
+
+ExportFormat OfferedExportFormat(ExportFormat lastChoice, const ReportDocument& report) {
+    return report.HasTableData() ? lastChoice : ExportFormat::Text;
+}
+
+bool ExportWithSaveDialog(const ReportDocument& report, ExportFormat format, Prompter& prompter) {
+    FileDialogRequest request;
+    request.filter =
+        format == ExportFormat::Csv ? "CSV-bestanden (*.csv)|*.csv" : "TXT-bestanden (*.txt)|*.txt";
+    request.presetName = report.Title() + std::string(ExportExtension(format));
+    const std::optional<std::string> chosen = prompter.SaveFileName(request);
+    if (!chosen) {
+        return false;
+    }
+    const std::string fileName = ExportFileName(*chosen, format);
+    std::error_code error;
+    if (std::filesystem::exists(fileName, error)) {
+        ButtonCaptions captions;
+        captions.yes = MessageText("ZB00016");
+        captions.no = MessageText("ZB00017");
+        captions.cancel = MessageText("ZB00013");
+        const int answer =
+            Question(prompter, MessageText("AA00195"),
+                     FormatText(MessageText("AA00032"), {fileName}), captions, kDefaultNo);
+        if (answer != kYes) {
+            return false;
+        }
+    }
+    return ExportReport(report, format, fileName, prompter);
 }
 
 }  // namespace tavoric

@@ -30,4 +30,12 @@ std::string ExportFileName(std::string_view chosenName, ExportFormat format);
 bool ExportReport(const ReportDocument& report, ExportFormat format, const std::string& fileName,
                   Prompter& prompter);
 
+// The format the export dialog offers: CSV only for a report with table data, otherwise text.
+ExportFormat OfferedExportFormat(ExportFormat lastChoice, const ReportDocument& report);
+
+// The export command after the format is chosen: asks for the file name (the title with the
+// extension proposed), adds the extension, asks before replacing an existing file and exports.
+// Returns whether a file was written.
+bool ExportWithSaveDialog(const ReportDocument& report, ExportFormat format, Prompter& prompter);
+
 }  // namespace tavoric

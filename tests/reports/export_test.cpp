@@ -101,5 +101,51 @@ TEST_F(ExportFiles, AFileThatCannotBeWrittenIsReportedWithItsName) {
     EXPECT_FALSE(fs::exists(name));
 }
 
+TEST_F(ExportFiles, SaveDialogProposesTheTitleAndTheNameGainsTheExtension) {
+    prompter_.QueueFileName((folder_ / "plan").string());
+    ASSERT_TRUE(ExportWithSaveDialog(ReportWithLines({"x"}), ExportFormat::Csv, prompter_));
+    ASSERT_EQ(prompter_.fileRequests().size(), 1u);
+    EXPECT_EQ(prompter_.fileRequests()[0].presetName, "Rapport 3.csv");
+    EXPECT_EQ(prompter_.fileRequests()[0].filter, "CSV-bestanden (*.csv)|*.csv");
+    EXPECT_TRUE(fs::exists(folder_ / "plan.csv"));
+
+    prompter_.QueueCancelledFileDialog();
+    EXPECT_FALSE(ExportWithSaveDialog(ReportWithLines({"x"}), ExportFormat::Text, prompter_));
+    EXPECT_EQ(prompter_.fileRequests()[1].presetName, "Rapport 3.txt");
+    EXPECT_FALSE(fs::exists(folder_ / "Rapport 3.txt"));
+}
+
+TEST_F(ExportFiles, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo) {
+    const fs::path existing = folder_ / "plan.txt";
+    std::ofstream(existing) << "bewaren";
+    const ReportDocument report = ReportWithLines({"nieuw"});
+
+    for (const int answer : {int{kNo}, int{kCancel}}) {
+        prompter_.QueueFileName(existing.string());
+        prompter_.QueueAnswer(answer);
+        EXPECT_FALSE(ExportWithSaveDialog(report, ExportFormat::Text, prompter_));
+        EXPECT_EQ(FileContent(existing), "bewaren");
+    }
+    const ScriptedPrompter::Asked& question = prompter_.asked()[0];
+    EXPECT_EQ(question.heading, "Bestand overschrijven?");
+    EXPECT_EQ(question.text, "Bestand \"" + existing.string() + "\" bestaat al.");
+    EXPECT_EQ(question.captions.yes, "&Overschrijven");
+    EXPECT_EQ(question.captions.no, "&Niet overschrijven");
+    EXPECT_EQ(question.defaultButton, kDefaultNo);
+
+    prompter_.QueueFileName(existing.string());
+    prompter_.QueueAnswer(kYes);
+    EXPECT_TRUE(ExportWithSaveDialog(report, ExportFormat::Text, prompter_));
+    EXPECT_EQ(FileContent(existing), "nieuw\r\n");
+}
+
+TEST(OfferedExportFormat, IsTextForAReportWithoutTableData) {
+    ReportDocument report(1, {});
+    EXPECT_EQ(OfferedExportFormat(ExportFormat::Csv, report), ExportFormat::Text);
+    report.SetHasTableData(true);
+    EXPECT_EQ(OfferedExportFormat(ExportFormat::Csv, report), ExportFormat::Csv);
+    EXPECT_EQ(OfferedExportFormat(ExportFormat::Text, report), ExportFormat::Text);
+}
+
 }  // namespace
 }  // namespace tavoric
