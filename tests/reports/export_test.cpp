@@ -1,10 +1,10 @@
 #include "reports/export.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "core/atomic_file.h"
 #include "core/scripted_prompter.h"
@@ -31,10 +31,10 @@ std::string FileContent(const fs::path& path) {
 class ExportFiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ =
-            fs::temp_directory_path() /
-            ("tavoric-export-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        // Unique per process: other builds may run the same test at the same time.
+        folder_ = fs::temp_directory_path() /
+                  ("tavoric-export-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
