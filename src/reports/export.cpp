@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/atomic_file.h"
+#include "core/codec.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 
@@ -73,7 +74,8 @@ bool ExportReport(const ReportDocument& report, ExportFormat format, const std::
     if (WriteFileAtomically(fileName, content, errorText)) {
         return true;
     }
-    ErrorNotice(prompter, FormatText(MessageText("AA00006"), {fileName}) + "\n" + errorText);
+    ErrorNotice(prompter, FormatText(MessageText("AA00006"), {Utf8ToCp1252(fileName)}) + "\r" +
+                              Utf8ToCp1252(errorText));
     return false;
 }
 
@@ -97,9 +99,9 @@ bool ExportWithSaveDialog(const ReportDocument& report, ExportFormat format, Pro
         captions.yes = MessageText("ZB00016");
         captions.no = MessageText("ZB00017");
         captions.cancel = MessageText("ZB00013");
-        const int answer =
-            Question(prompter, MessageText("AA00195"),
-                     FormatText(MessageText("AA00032"), {fileName}), captions, kDefaultNo);
+        const int answer = Question(prompter, MessageText("AA00195"),
+                                    FormatText(MessageText("AA00032"), {Utf8ToCp1252(fileName)}),
+                                    captions, kDefaultNo);
         if (answer != kYes) {
             return false;
         }

@@ -24,6 +24,8 @@ std::string_view ExportExtension(ExportFormat format);
 // "plan" -> "plan.txt", "plan.TXT" -> "plan.TXT.txt".
 std::string ExportFileName(std::string_view chosenName, ExportFormat format);
 
+// File names are as the file system has them (UTF-8); messages show them in code page 1252.
+
 // Writes the report's lines or table to fileName, replacing the file as a whole: a failed write
 // leaves an existing file as it was. Failure is shown as an error notice with the file name and
 // the system's reason; returns whether the file was written.
