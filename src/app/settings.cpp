@@ -1,0 +1,229 @@
+#include "app/settings.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "core/atomic_file.h"
+#include "core/codec.h"
+#include "core/message_texts.h"
+#include "core/text.h"
+
+namespace tavoric {
+
+namespace {
+
+constexpr std::string_view kGeneralHeader = "[**General variables**]";
+constexpr std::string_view kPositionsHeader = "[**Form positions**]";
+constexpr std::string_view kSectionStart = "[**";
+constexpr std::string_view kLineEnd = "\r\n";
+
+// The lines of a file; LF and CR LF ends both read.
+std::vector<std::string_view> SplitLines(std::string_view content) {
+    std::vector<std::string_view> lines;
+    std::size_t pos = 0;
+    while (pos < content.size()) {
+        std::size_t end = content.find('\n', pos);
+        if (end == std::string_view::npos) {
+            end = content.size();
+        }
+        std::string_view line = content.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.push_back(line);
+        pos = end + 1;
+    }
+    return lines;
+}
+
+std::string LowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return lower;
+}
+
+void ReadWholeNumber(std::string_view value, int& setting) {
+    if (const std::optional<int> number = ToInteger(TrimBlanks(value))) {
+        setting = *number;
+    }
+}
+
+void ApplyGeneralLine(std::string_view line, ProgramSettings& settings) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) {
+        return;
+    }
+    const std::string key = LowerAscii(line.substr(0, equals + 1));
+    const std::string_view value = line.substr(equals + 1);
+    ReportSettings& report = settings.report;
+    if (key == "reportmaximize=") {
+        report.maximize = value == "1";
+    } else if (key == "reporttablefontsize=") {
+        ReadWholeNumber(value, report.tableFontSize);
+    } else if (key == "reportlinecharacter=") {
+        report.lineCharacter = value;
+    } else if (key == "reportbarcharacter=") {
+        report.barCharacter = value;
+    } else if (key == "backupfolder=") {
+        settings.backupFolder = value;
+    } else if (key == "makebackups=") {
+        settings.makeBackups = value == "1";
+    } else if (key == "language=") {
+        settings.language = value;
+    } else if (key == "languageset=") {
+        ReadWholeNumber(value, settings.languageSet);
+    } else if (key == "languagehelp=") {
+        settings.languageHelp = value;
+    } else if (key == "ownername=") {
+        report.ownerName = value;
+    }
+}
+
+using Lines = std::vector<std::string_view>;
+
+// The line after the one equal to header; the end when there is none.
+Lines::const_iterator AfterHeader(const Lines& lines, std::string_view header) {
+    const auto found = std::find(lines.begin(), lines.end(), header);
+    return found == lines.end() ? found : found + 1;
+}
+
+// Every line after the general header, to the end of the file: the pass does not stop at the
+// next section.
+void ReadGeneralVariables(const Lines& lines, ProgramSettings& settings) {
+    for (auto line = AfterHeader(lines, kGeneralHeader); line != lines.end(); ++line) {
+        ApplyGeneralLine(*line, settings);
+    }
+}
+
+// The lines after the positions header, up to and including the next "[**" line.
+void ReadFormPositions(const Lines& lines, ProgramSettings& settings) {
+    for (auto line = AfterHeader(lines, kPositionsHeader); line != lines.end(); ++line) {
+        settings.formPositions.Append(std::string(*line));
+        if (line->starts_with(kSectionStart)) {
+            break;
+        }
+    }
+}
+
+// A value on one line: CR and LF become blanks.
+std::string OneLine(std::string_view value) {
+    std::string line(value);
+    for (char& c : line) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    return line;
+}
+
+void AddLine(std::string& text, std::string_view line) {
+    text += line;
+    text += kLineEnd;
+}
+
+void AddValue(std::string& text, std::string_view key, std::string_view value) {
+    text += key;
+    text += OneLine(value);
+    text += kLineEnd;
+}
+
+std::string Flag(bool on) {
+    return on ? "1" : "0";
+}
+
+}  // namespace
+
+ProgramSettings DefaultSettings(std::string_view temporaryFolder) {
+    ProgramSettings settings;
+    settings.backupFolder = temporaryFolder;
+    return settings;
+}
+
+std::string ApplicationDataFolder(std::string_view fallbackFolder) {
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    if (configHome != nullptr && configHome[0] == '/') {
+        return WithTrailingDelimiter(configHome);
+    }
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != '\0') {
+        return WithTrailingDelimiter(home) + ".config/";
+    }
+    return std::string(fallbackFolder);
+}
+
+std::string SettingsFilePath(std::string_view applicationDataFolder) {
+    return std::string(applicationDataFolder) + std::string(kProductName) + "/" +
+           std::string(kProductName) + ".ini";
+}
+
+ProgramSettings ParseSettings(std::string_view content, std::string_view temporaryFolder) {
+    ProgramSettings settings = DefaultSettings(temporaryFolder);
+    const std::vector<std::string_view> lines = SplitLines(content);
+    ReadGeneralVariables(lines, settings);
+    ReadFormPositions(lines, settings);
+    return settings;
+}
+
+ProgramSettings ReadSettings(const std::string& path, std::string_view temporaryFolder) {
+    std::string content;
+    if (!ReadWholeFile(path, content)) {
+        return DefaultSettings(temporaryFolder);
+    }
+    return ParseSettings(content, temporaryFolder);
+}
+
+std::string SettingsFileText(const ProgramSettings& settings) {
+    const ReportSettings& report = settings.report;
+    std::string text;
+    AddLine(text, "[" + std::string(kProductName) + " settings]");
+    AddLine(text, "");
+    AddLine(text, kGeneralHeader);
+    AddValue(text, "ReportMaximize=", Flag(report.maximize));
+    AddValue(text, "ReportTableFontSize=", std::to_string(report.tableFontSize));
+    AddValue(text, "ReportLineCharacter=", report.lineCharacter);
+    AddValue(text, "ReportBarCharacter=", report.barCharacter);
+    AddValue(text, "BackUpFolder=", settings.backupFolder);
+    AddValue(text, "MakeBackUps=", Flag(settings.makeBackups));
+    AddValue(text, "Language=", settings.language);
+    AddValue(text, "LanguageSet=", std::to_string(settings.languageSet));
+    AddValue(text, "LanguageHelp=", settings.languageHelp);
+    AddValue(text, "OwnerName=", report.ownerName);
+    AddLine(text, "");
+    AddLine(text, kPositionsHeader);
+    for (const std::string& entry : settings.formPositions.Entries()) {
+        if (!entry.empty()) {
+            AddValue(text, "", entry);
+        }
+    }
+    AddLine(text, "");
+    return text;
+}
+
+bool WriteSettings(const ProgramSettings& settings, const std::string& path, Prompter& prompter) {
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    std::string errorText;
+    if (WriteFileAtomically(path, SettingsFileText(settings), errorText)) {
+        return true;
+    }
+    ErrorNotice(prompter,
+                FormatText(MessageText("AA00167"), {Utf8ToCp1252(path)}) + "\n" + errorText);
+    return false;
+}
+
+ReportSettings LoadReportSettings() {
+    const std::string folder = ApplicationDataFolder("");
+    if (folder.empty()) {
+        return ReportSettings{};
+    }
+    return ReadSettings(SettingsFilePath(folder), "").report;
+}
+
+}  // namespace tavoric

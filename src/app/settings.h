@@ -1,0 +1,54 @@
+// The per-user program settings: report look, backups, language and window positions, kept in
+// "Tavoric/Tavoric.ini" under the user's configuration folder. Read once at start-up (a missing
+// or unreadable file gives the defaults), written once at exit.
+//
+// Values are code page 1252 text like all program text, except the backup folder, which holds
+// the file system's own bytes so that every folder name survives unchanged.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/window_positions.h"
+#include "core/prompter.h"
+#include "reports/report_document.h"
+
+namespace tavoric {
+
+struct ProgramSettings {
+    ReportSettings report;                // reportmaximize .. reportbarcharacter, OwnerName
+    std::string backupFolder;             // backupfolder; default: the temporary folder
+    bool makeBackups = true;              // makebackups
+    std::string language = "Nederlands";  // language
+    int languageSet = 0;                  // languageset: 0 until the language dialog has been shown
+    std::string languageHelp = "Tavoric_Nederlands";  // languagehelp
+    FormPositions formPositions;
+};
+
+// Every setting at its default; the backup folder is the given temporary folder.
+ProgramSettings DefaultSettings(std::string_view temporaryFolder);
+
+// The user's configuration folder with a trailing "/": $XDG_CONFIG_HOME when it is an absolute
+// path, else $HOME/.config/; fallbackFolder when neither is known.
+std::string ApplicationDataFolder(std::string_view fallbackFolder);
+// applicationDataFolder + "Tavoric/Tavoric.ini"
+std::string SettingsFilePath(std::string_view applicationDataFolder);
+
+// The settings a file's content holds, starting from the defaults. Keys are matched without
+// regard to case, a value is everything after the first "=", unknown lines are ignored, and a
+// number that is not a whole number keeps the value it had.
+ProgramSettings ParseSettings(std::string_view content, std::string_view temporaryFolder);
+// The defaults when the file is missing or cannot be read.
+ProgramSettings ReadSettings(const std::string& path, std::string_view temporaryFolder);
+
+// The file as written: CR LF line ends; a line break inside a value becomes a blank so that it
+// cannot break the file apart.
+std::string SettingsFileText(const ProgramSettings& settings);
+// Creates the folder when needed and replaces the file in one step. On failure the old file
+// stays, notice AA00167 names the path, and the result is false.
+bool WriteSettings(const ProgramSettings& settings, const std::string& path, Prompter& prompter);
+
+// The report look from the user's settings file, for the command-line program.
+ReportSettings LoadReportSettings();
+
+}  // namespace tavoric

@@ -1,0 +1,237 @@
+#include "app/settings.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <iterator>
+#include <optional>
+
+#include "core/scripted_prompter.h"
+
+namespace tavoric {
+namespace {
+
+constexpr const char* kTemp = "/tmp/";
+
+std::string GeneralFile(std::string_view lines) {
+    return "[Tavoric settings]\r\n\r\n[**General variables**]\r\n" + std::string(lines);
+}
+
+ProgramSettings Parse(std::string_view content) {
+    return ParseSettings(content, kTemp);
+}
+
+TEST(SettingsRead, MissingFileGivesEveryDefault) {
+    const ProgramSettings settings = ReadSettings("/nonexistent/Tavoric/Tavoric.ini", kTemp);
+    EXPECT_TRUE(settings.report.maximize);
+    EXPECT_EQ(settings.report.tableFontSize, 8);
+    EXPECT_EQ(settings.report.lineCharacter, "\x97");
+    EXPECT_EQ(settings.report.barCharacter, "\x95");
+    EXPECT_EQ(settings.report.ownerName, "");
+    EXPECT_EQ(settings.backupFolder, "/tmp/");
+    EXPECT_TRUE(settings.makeBackups);
+    EXPECT_EQ(settings.language, "Nederlands");
+    EXPECT_EQ(settings.languageSet, 0);
+    EXPECT_EQ(settings.languageHelp, "Tavoric_Nederlands");
+    EXPECT_TRUE(settings.formPositions.Entries().empty());
+}
+
+TEST(SettingsRead, KeysIgnoreCaseAndFlagsAreOnOnlyForOne) {
+    const ProgramSettings settings =
+        Parse(GeneralFile("REPORTMAXIMIZE=0\r\nmakebackups=yes\r\nLanguageSet=1\r\n"));
+    EXPECT_FALSE(settings.report.maximize);
+    EXPECT_FALSE(settings.makeBackups);
+    EXPECT_EQ(settings.languageSet, 1);
+    EXPECT_FALSE(Parse(GeneralFile("MakeBackUps=1 \r\n")).makeBackups);
+}
+
+TEST(SettingsRead, ValueIsEverythingAfterTheFirstEquals) {
+    const ProgramSettings settings = Parse(GeneralFile(
+        "ReportLineCharacter==\r\nReportBarCharacter=\r\nBackUpFolder=/data/back ups/\r\n"
+        "OwnerName=Gemeente X = Y \r\nLanguage=English\r\nLanguageHelp=Tavoric_English\r\n"));
+    EXPECT_EQ(settings.report.lineCharacter, "=");
+    EXPECT_EQ(settings.report.barCharacter, "");
+    EXPECT_EQ(settings.backupFolder, "/data/back ups/");
+    EXPECT_EQ(settings.report.ownerName, "Gemeente X = Y ");
+    EXPECT_EQ(settings.language, "English");
+    EXPECT_EQ(settings.languageHelp, "Tavoric_English");
+}
+
+TEST(SettingsRead, BadNumbersKeepTheValueTheyHad) {
+    EXPECT_EQ(Parse(GeneralFile("ReportTableFontSize=groot\r\n")).report.tableFontSize, 8);
+    EXPECT_EQ(Parse(GeneralFile("ReportTableFontSize=\r\n")).report.tableFontSize, 8);
+    EXPECT_EQ(Parse(GeneralFile("ReportTableFontSize=99999999999\r\n")).report.tableFontSize, 8);
+    EXPECT_EQ(Parse(GeneralFile("ReportTableFontSize=12\r\nReportTableFontSize=x\r\n"))
+                  .report.tableFontSize,
+              12);
+    EXPECT_EQ(Parse(GeneralFile("ReportTableFontSize= 0 \r\n")).report.tableFontSize, 0);
+    EXPECT_EQ(Parse(GeneralFile("LanguageSet=ja\r\n")).languageSet, 0);
+}
+
+TEST(SettingsRead, UnknownAndBrokenLinesAreIgnored) {
+    const ProgramSettings settings =
+        Parse(GeneralFile("SettingsFileVersion=7\r\nColour=blue\r\nno equals "
+                          "sign\r\n=1\r\n\r\nReportTableFontSize=10"));
+    EXPECT_EQ(settings.report.tableFontSize, 10);  // the last line needs no line end
+    EXPECT_TRUE(settings.report.maximize);
+}
+
+TEST(SettingsRead, WithoutTheGeneralHeaderEverySettingKeepsItsDefault) {
+    EXPECT_TRUE(Parse("ReportMaximize=0\r\n[**general variables**]\r\nReportMaximize=0\r\n")
+                    .report.maximize);
+}
+
+TEST(SettingsRead, GeneralPassRunsToTheEndOfTheFile) {
+    const ProgramSettings settings =
+        Parse(GeneralFile("\r\n[**Form positions**]\r\nHoofdForm=M:0\r\n[**Other**]\r\n"
+                          "ReportMaximize=0\r\n"));
+    EXPECT_FALSE(settings.report.maximize);
+}
+
+TEST(SettingsRead, LineFeedOnlyFilesReadAlike) {
+    const ProgramSettings settings =
+        Parse("[**General variables**]\nReportBarCharacter=*\n[**Form positions**]\nA=M:1\n");
+    EXPECT_EQ(settings.report.barCharacter, "*");
+    EXPECT_EQ(settings.formPositions.Entries(), (std::vector<std::string>{"A=M:1"}));
+}
+
+TEST(SettingsRead, FormPositionsRunToTheNextSectionHeaderIncluded) {
+    const ProgramSettings settings = Parse(
+        "[**Form positions**]\r\nHoofdForm=M:0;L:1\r\n\r\nRouteForm=M:1\r\n[**Later**]\r\nX=1\r\n");
+    EXPECT_EQ(settings.formPositions.Entries(),
+              (std::vector<std::string>{"HoofdForm=M:0;L:1", "", "RouteForm=M:1", "[**Later**]"}));
+}
+
+TEST(SettingsWrite, LayoutLineByLine) {
+    ProgramSettings settings = DefaultSettings("/tmp/");
+    settings.report.ownerName = "Gemeente X";
+    settings.formPositions = FormPositions({"HoofdForm=M:0;L:120;T:80;W:800;H:600", ""});
+    EXPECT_EQ(SettingsFileText(settings),
+              "[Tavoric settings]\r\n"
+              "\r\n"
+              "[**General variables**]\r\n"
+              "ReportMaximize=1\r\n"
+              "ReportTableFontSize=8\r\n"
+              "ReportLineCharacter=\x97\r\n"
+              "ReportBarCharacter=\x95\r\n"
+              "BackUpFolder=/tmp/\r\n"
+              "MakeBackUps=1\r\n"
+              "Language=Nederlands\r\n"
+              "LanguageSet=0\r\n"
+              "LanguageHelp=Tavoric_Nederlands\r\n"
+              "OwnerName=Gemeente X\r\n"
+              "\r\n"
+              "[**Form positions**]\r\n"
+              "HoofdForm=M:0;L:120;T:80;W:800;H:600\r\n"
+              "\r\n");
+}
+
+TEST(SettingsWrite, WrittenFileReadsBackTheSame) {
+    ProgramSettings settings = DefaultSettings("/var/back/");
+    settings.report = {false, 0, "-", "", "Bureau \x93Parkeren\x94"};
+    settings.makeBackups = false;
+    settings.language = "English";
+    settings.languageSet = 1;
+    settings.languageHelp = "Tavoric_English";
+    settings.formPositions.Record("RouteForm", {false, -5, 40, 300, 200});
+    const ProgramSettings read = Parse(SettingsFileText(settings));
+    EXPECT_EQ(SettingsFileText(read), SettingsFileText(settings));
+    EXPECT_EQ(read.report.ownerName, "Bureau \x93Parkeren\x94");
+    EXPECT_EQ(read.backupFolder, "/var/back/");
+}
+
+TEST(SettingsWrite, LineBreaksInsideValuesCannotAddLines) {
+    ProgramSettings settings = DefaultSettings("/tmp/");
+    settings.report.ownerName = "A\r\n[**Form positions**]\nB";
+    const ProgramSettings read = Parse(SettingsFileText(settings));
+    EXPECT_EQ(read.report.ownerName, "A  [**Form positions**] B");
+    EXPECT_TRUE(read.formPositions.Entries().size() == 1);  // the final blank line only
+}
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("tavoric-settings-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::filesystem::path folder_;
+};
+
+TEST_F(SettingsFileTest, WritingCreatesTheFolderAndReplacesTheFile) {
+    const std::string path = SettingsFilePath(folder_.string() + "/");
+    ScriptedPrompter prompter;
+    ProgramSettings settings = DefaultSettings("/tmp/");
+    ASSERT_TRUE(WriteSettings(settings, path, prompter));
+    settings.report.tableFontSize = 11;
+    ASSERT_TRUE(WriteSettings(settings, path, prompter));
+    EXPECT_EQ(ReadSettings(path, "/tmp/").report.tableFontSize, 11);
+    EXPECT_TRUE(prompter.asked().empty());
+}
+
+TEST_F(SettingsFileTest, FailedWriteShowsTheNoticeAndLeavesNothingBehind) {
+    // A folder where the file should be: no rename can replace it, not even as root.
+    const std::string path = SettingsFilePath(folder_.string() + "/");
+    std::filesystem::create_directories(path);
+    ScriptedPrompter prompter;
+    EXPECT_FALSE(WriteSettings(DefaultSettings("/tmp/"), path, prompter));
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_EQ(prompter.asked()[0].kind, DialogKind::Error);
+    EXPECT_EQ(prompter.asked()[0].text.rfind("Kan instellingenbestand \"" + path +
+                                                 "\" niet opslaan. Mogelijk geen schrijfrechten",
+                                             0),
+              0u);
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_ / "Tavoric"),
+                            std::filesystem::directory_iterator{}),
+              1);
+}
+
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const char* value) : name_(name) {
+        const char* old = std::getenv(name);
+        old_ = old ? std::optional<std::string>(old) : std::nullopt;
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~ScopedEnvironment() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(SettingsLocation, ConfigurationFolderFollowsTheEnvironment) {
+    {
+        ScopedEnvironment config("XDG_CONFIG_HOME", "/home/a/conf");
+        EXPECT_EQ(SettingsFilePath(ApplicationDataFolder("/opt/")),
+                  "/home/a/conf/Tavoric/Tavoric.ini");
+    }
+    ScopedEnvironment config("XDG_CONFIG_HOME", "relative/conf");
+    {
+        ScopedEnvironment home("HOME", "/home/b");
+        EXPECT_EQ(ApplicationDataFolder("/opt/"), "/home/b/.config/");
+    }
+    ScopedEnvironment home("HOME", nullptr);
+    EXPECT_EQ(ApplicationDataFolder("/opt/"), "/opt/");
+}
+
+TEST_F(SettingsFileTest, CommandLineReadsTheReportLookOfTheSameFile) {
+    ScopedEnvironment config("XDG_CONFIG_HOME", folder_.c_str());
+    ProgramSettings settings = DefaultSettings("/tmp/");
+    settings.report.lineCharacter = "-";
+    settings.report.ownerName = "Gemeente X";
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(WriteSettings(settings, SettingsFilePath(ApplicationDataFolder("")), prompter));
+    const ReportSettings report = LoadReportSettings();
+    EXPECT_EQ(report.lineCharacter, "-");
+    EXPECT_EQ(report.ownerName, "Gemeente X");
+    EXPECT_EQ(report.barCharacter, "\x95");
+}
+
+}  // namespace
+}  // namespace tavoric
