@@ -1,0 +1,91 @@
+// The narrowing of a survey for the analysis: four lists (routes, sections, places, types), each
+// filled from what is selected in the list above it, and the time window. The analysis dialog and
+// the command line drive the same object; it is kept between openings until the survey structure
+// changes (Reset).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analysis/analysis_parameters.h"
+#include "core/survey.h"
+
+namespace tavoric {
+
+// A sorted multi-select list of texts.
+class NarrowingList {
+public:
+    // Takes the entries, sorts them (letter case ignored) and selects them all.
+    void Fill(LineList entries);
+    void Clear();
+
+    std::size_t Count() const { return entries_.size(); }
+    bool Empty() const { return entries_.empty(); }
+    const std::string& Entry(std::size_t index) const { return entries_.at(index); }
+    const LineList& Entries() const { return entries_; }
+    bool IsSelected(std::size_t index) const { return selected_.at(index); }
+    void SetSelected(std::size_t index, bool selected) { selected_.at(index) = selected; }
+    void SelectAll(bool selected);
+    // The selected entries in list order.
+    LineList SelectedEntries() const;
+
+private:
+    LineList entries_;
+    std::vector<bool> selected_;
+};
+
+enum class NarrowingLevel { Routes, Sections, Places, Types };
+
+class AnalysisSelection {
+public:
+    // At an opening: when the routes list is empty (first opening, or after Reset), fills all four
+    // lists with everything selected and takes the survey period as the time window. Otherwise
+    // the lists, selections and times stay as they were. Returns whether it refilled.
+    bool Open(const Survey& survey);
+    // The survey structure changed: the next opening starts afresh.
+    void Reset();
+
+    const NarrowingList& List(NarrowingLevel level) const;
+    // Changes the selection of one entry without rebuilding; call Rebuild as a click does.
+    void SetSelected(NarrowingLevel level, std::size_t index, bool selected);
+    // After a click in a list: every list below it is refilled from the selection above it and
+    // selected entirely.
+    void Rebuild(const Survey& survey, NarrowingLevel clicked);
+
+    // Selects exactly the entries whose key is one of the keys (routes: route number, sections:
+    // "RRRR SSSS", places: "RRRR SSSS PPPP", types: the code, letter case ignored), then rebuilds
+    // the lists below. Returns the first key that matches no entry; then nothing is changed.
+    std::optional<std::string> SelectOnly(const Survey& survey, NarrowingLevel level,
+                                          const std::vector<std::string>& keys);
+
+    const std::string& WindowStart() const { return windowStart_; }
+    const std::string& WindowEnd() const { return windowEnd_; }
+    void SetWindow(std::string start, std::string end);
+
+    // The observation interval of every selected route in decimal, sorted as text.
+    std::vector<std::string> Intervals(const Survey& survey) const;
+    // The report per interval needs every selected route to have the same interval.
+    bool ReportAllowed(const Survey& survey, ReportKind kind) const;
+
+    // The run's parameters from the lists and times; the duration classes come from the
+    // survey's general values, the options keep their defaults.
+    AnalysisParameters Parameters(const Survey& survey, ReportKind kind) const;
+
+private:
+    NarrowingList& MutableList(NarrowingLevel level);
+    void FillBelow(const Survey& survey, NarrowingLevel level);
+
+    NarrowingList routes_;
+    NarrowingList sections_;
+    NarrowingList places_;
+    NarrowingList types_;
+    std::string windowStart_;
+    std::string windowEnd_;
+};
+
+// The intervals are equal when every entry is the same text as the next; none counts as equal.
+bool IntervalsEqual(const std::vector<std::string>& intervals);
+
+}  // namespace tavoric

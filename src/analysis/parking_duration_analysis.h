@@ -1,0 +1,16 @@
+// One analysis run: selects the places and slots, writes the report heading and then the
+// report per parking place or per interval into a report the caller made.
+#pragma once
+
+#include "analysis/analysis_parameters.h"
+#include "core/progress.h"
+#include "core/survey.h"
+#include "reports/report_document.h"
+
+namespace tavoric {
+
+// A run cancelled through the progress during the selection leaves only the heading lines.
+void RunParkingDurationAnalysis(const Survey& survey, const AnalysisParameters& parameters,
+                                ReportDocument& report, Progress& progress);
+
+}  // namespace tavoric

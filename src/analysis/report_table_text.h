@@ -1,0 +1,16 @@
+// The analysis tables as report lines: every cell right-aligned in 6 characters.
+#pragma once
+
+#include <string>
+
+#include "reports/report_document.h"
+
+namespace tavoric {
+
+constexpr int kTableCellWidth = 6;
+
+std::string TableRowText(const ReportTable& table, int row);
+// Appends one line per table row.
+void WriteTableLines(ReportDocument& report);
+
+}  // namespace tavoric

@@ -1,0 +1,148 @@
+#include "analysis/analysis_selection.h"
+
+#include <gtest/gtest.h>
+
+#include "analysis_test_support.h"
+
+namespace tavoric {
+
+namespace {
+
+// Two routes (15 and 30 minutes), three sections, five places of types V, I and P.
+Survey TwoRouteSurvey() {
+    return SurveyBuilder("0600", "1300")
+        .Route("0002", 30)
+        .Route("0001", 15)
+        .Place("0001 0001 0001", "V", {})
+        .Place("0001 0001 0002", "I", {})
+        .Place("0001 0002 0001", "V", {})
+        .Place("0002 0001 0001", "P", {})
+        .Place("0002 0001 0002", "V", {})
+        .Build();
+}
+
+LineList SelectedOf(const AnalysisSelection& selection, NarrowingLevel level) {
+    return selection.List(level).SelectedEntries();
+}
+
+}  // namespace
+
+TEST(AnalysisSelection, FirstOpeningSelectsEverythingAndTakesTheSurveyPeriod) {
+    const Survey survey = TwoRouteSurvey();
+    AnalysisSelection selection;
+    EXPECT_TRUE(selection.Open(survey));
+
+    EXPECT_EQ(selection.WindowStart(), "0600");
+    EXPECT_EQ(selection.WindowEnd(), "1300");
+    const NarrowingList& routes = selection.List(NarrowingLevel::Routes);
+    ASSERT_EQ(routes.Count(), 2u);
+    EXPECT_EQ(routes.Entry(0), "0001 Route 0001" + std::string(24, ' '));  // 39 characters
+    EXPECT_EQ(SelectedOf(selection, NarrowingLevel::Sections),
+              (LineList{"0001 0001 Straat", "0001 0002 Straat", "0002 0001 Straat"}));
+    EXPECT_EQ(SelectedOf(selection, NarrowingLevel::Places).size(), 5u);
+    EXPECT_EQ(SelectedOf(selection, NarrowingLevel::Types), (LineList{"I", "P", "V"}));
+}
+
+TEST(AnalysisSelection, LaterOpeningsKeepTheSelectionUntilReset) {
+    const Survey survey = TwoRouteSurvey();
+    AnalysisSelection selection;
+    selection.Open(survey);
+    selection.SetWindow("0700", "0800");
+    selection.SetSelected(NarrowingLevel::Types, 0, false);
+
+    EXPECT_FALSE(selection.Open(survey));
+    EXPECT_EQ(selection.WindowStart(), "0700");
+    EXPECT_EQ(SelectedOf(selection, NarrowingLevel::Types), (LineList{"P", "V"}));
+
+    selection.Reset();
+    EXPECT_TRUE(selection.Open(survey));
+    EXPECT_EQ(selection.WindowStart(), "0600");
+    EXPECT_EQ(SelectedOf(selection, NarrowingLevel::Types), (LineList{"I", "P", "V"}));
+}
+
+TEST(AnalysisSelection, AClickRebuildsAndReselectsEverythingBelow) {
+    const Survey survey = TwoRouteSurvey();
+    AnalysisSelection selection;
+    selection.Open(survey);
+    selection.SetSelected(NarrowingLevel::Places, 0, false);
+    selection.Rebuild(survey, NarrowingLevel::Places);
+    EXPECT_EQ(SelectedOf(selection, NarrowingLevel::Types), (LineList{"I", "P", "V"}));
+
+    selection.SetSelected(NarrowingLevel::Routes, 1, false);  // route 0002
+    selection.Rebuild(survey, NarrowingLevel::Routes);
+    EXPECT_EQ(selection.List(NarrowingLevel::Sections).Count(), 2u);
+    // The place deselected earlier is selected again.
+    EXPECT_EQ(SelectedOf(selection, NarrowingLevel::Places),
+              (LineList{"0001 0001 0001 V", "0001 0001 0002 I", "0001 0002 0001 V"}));
+    EXPECT_EQ(SelectedOf(selection, NarrowingLevel::Types), (LineList{"I", "V"}));
+
+    selection.SetSelected(NarrowingLevel::Sections, 0, false);
+    selection.Rebuild(survey, NarrowingLevel::Sections);
+    EXPECT_EQ(SelectedOf(selection, NarrowingLevel::Places), (LineList{"0001 0002 0001 V"}));
+    EXPECT_EQ(SelectedOf(selection, NarrowingLevel::Types), (LineList{"V"}));
+}
+
+TEST(AnalysisSelection, SelectOnlyNamesEntriesByKeyAndReportsAnUnknownOne) {
+    const Survey survey = TwoRouteSurvey();
+    AnalysisSelection selection;
+    selection.Open(survey);
+
+    EXPECT_EQ(selection.SelectOnly(survey, NarrowingLevel::Sections, {"0001 0001", "0002 0001"}),
+              std::nullopt);
+    EXPECT_EQ(SelectedOf(selection, NarrowingLevel::Places).size(), 4u);
+    EXPECT_EQ(selection.SelectOnly(survey, NarrowingLevel::Types, {"v"}), std::nullopt);
+    EXPECT_EQ(SelectedOf(selection, NarrowingLevel::Types), (LineList{"V"}));
+
+    // A place outside the sections let in is not in the list: nothing changes.
+    EXPECT_EQ(
+        selection.SelectOnly(survey, NarrowingLevel::Places, {"0001 0001 0001", "0001 0002 0001"}),
+        "0001 0002 0001");
+    EXPECT_EQ(SelectedOf(selection, NarrowingLevel::Places).size(), 4u);
+}
+
+TEST(AnalysisSelection, IntervalsOfTheSelectedRoutesSortAsText) {
+    Survey survey = SurveyBuilder("0600", "1300")
+                        .Route("0001", 15)
+                        .Route("0002", 15)
+                        .Route("0003", 30)
+                        .Route("0004", 5)
+                        .Route("0005", 10)
+                        .Build();
+    AnalysisSelection selection;
+    selection.Open(survey);
+    ASSERT_EQ(selection.SelectOnly(survey, NarrowingLevel::Routes, {"0001", "0002", "0003"}),
+              std::nullopt);
+    EXPECT_EQ(selection.Intervals(survey), (std::vector<std::string>{"15", "15", "30"}));
+    EXPECT_FALSE(selection.ReportAllowed(survey, ReportKind::PerInterval));
+    EXPECT_TRUE(selection.ReportAllowed(survey, ReportKind::PerPlace));
+
+    ASSERT_EQ(selection.SelectOnly(survey, NarrowingLevel::Routes, {"0004", "0005"}), std::nullopt);
+    EXPECT_EQ(selection.Intervals(survey), (std::vector<std::string>{"10", "5"}));
+    EXPECT_FALSE(selection.ReportAllowed(survey, ReportKind::PerInterval));
+
+    ASSERT_EQ(selection.SelectOnly(survey, NarrowingLevel::Routes, {"0001", "0002"}), std::nullopt);
+    EXPECT_TRUE(selection.ReportAllowed(survey, ReportKind::PerInterval));
+    ASSERT_EQ(selection.SelectOnly(survey, NarrowingLevel::Routes, {}), std::nullopt);
+    EXPECT_TRUE(IntervalsEqual(selection.Intervals(survey)));
+}
+
+TEST(AnalysisSelection, ParametersFollowTheListsTimesAndDurationClasses) {
+    Survey survey = TwoRouteSurvey();
+    survey.AlgemeneGegevens.durationClasses[2].to = 90;
+    AnalysisSelection selection;
+    selection.Open(survey);
+    selection.SetSelected(NarrowingLevel::Types, 0, false);
+
+    const AnalysisParameters parameters = selection.Parameters(survey, ReportKind::PerInterval);
+    EXPECT_EQ(parameters.reportKind, ReportKind::PerInterval);
+    EXPECT_EQ(parameters.windowStart, "0600");
+    EXPECT_EQ(parameters.selectedPlaces.front(), "0001 0001 0001 V");
+    EXPECT_EQ(parameters.selectedPlaces.size(), 5u);
+    EXPECT_EQ(parameters.selectedTypes, (LineList{"P", "V"}));
+    EXPECT_TRUE(parameters.typeListHasEntries);
+    EXPECT_EQ(parameters.classes[2].to, 90);
+    EXPECT_TRUE(parameters.countIllegalInPpl);
+    EXPECT_FALSE(parameters.addDetailList);
+}
+
+}  // namespace tavoric
