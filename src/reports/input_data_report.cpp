@@ -67,14 +67,6 @@ std::size_t BodyLineCount(const Survey& survey, const InputReportOptions& option
 
 }  // namespace
 
-const PlaceTypeCaptions& DefaultPlaceTypeCaptions() {
-    static const PlaceTypeCaptions captions = {
-        ": vrij",         ": particulier",     ": belanghebbende", ": gereserveerd",
-        ": parkeermeter", ": parkeerautomaat", ": illegaal",       ": type 1",
-        ": type 2",       ": type 3"};
-    return captions;
-}
-
 void WriteInputDataReport(ReportDocument& report, const Survey& survey,
                           const InputReportOptions& options, Progress& progress) {
     ProgressScope shown(progress);

@@ -2,29 +2,19 @@
 // parking places and plate observations as they are stored, for checking the input.
 #pragma once
 
-#include <array>
-#include <string>
-
+#include "core/place_types.h"
 #include "core/progress.h"
 #include "core/survey.h"
 #include "reports/report_document.h"
 
 namespace tavoric {
 
-constexpr int kPlaceTypeCount = 10;
-// The place type codes in the order of the type selector: V P B G M A I 1 2 3.
-inline constexpr std::string_view kPlaceTypeCodes = "VPBGMAI123";
-// The captions that follow the codes in the type legend (": vrij", ...), in code order; the
-// desktop passes the labels of its parking places window, so the legend follows the language.
-using PlaceTypeCaptions = std::array<std::string, kPlaceTypeCount>;
-const PlaceTypeCaptions& DefaultPlaceTypeCaptions();
-
 struct InputReportOptions {
     bool routes = true;
     bool sections = true;
     bool places = false;
     bool plates = false;
-    PlaceTypeCaptions typeCaptions = DefaultPlaceTypeCaptions();
+    PlaceTypeCaptions typeCaptions = DefaultPlaceTypeCaptions();  // the type legend after the codes
 };
 
 // Writes the header, the general data lines and the chosen blocks into the report. The progress
