@@ -1,0 +1,49 @@
+// "Programma-instellingen": the report look and the backup policy, edited in memory. The file is
+// written at exit.
+#pragma once
+
+#include <QDialog>
+
+#include "app/settings.h"
+#include "core/prompter.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace tavoric {
+
+class TInstellingenForm : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kHelpTopic = 280;
+
+    TInstellingenForm(Prompter& prompter, QWidget* parent = nullptr);
+
+    // Shows the settings, and on "&OK" copies the controls back without any check. True on OK.
+    bool Edit(ProgramSettings& settings);
+
+signals:
+    void HelpRequested(int topic);
+
+private:
+    QWidget* MakeReportPage();
+    QWidget* MakeFoldersPage();
+    QLayout* MakeButtons();
+    void Fill(const ProgramSettings& settings);
+    void CopyInto(ProgramSettings& settings) const;
+    void Button3Click();
+
+    Prompter& prompter_;
+    QCheckBox* checkBox1_ = nullptr;        // reportmaximize
+    QSpinBox* spinEdit1_ = nullptr;         // reporttablefontsize
+    QLineEdit* edit4_ = nullptr;            // reportlinecharacter
+    QLineEdit* edit1_ = nullptr;            // reportbarcharacter
+    QLineEdit* organisatieEdit_ = nullptr;  // OwnerName
+    QLineEdit* edit7_ = nullptr;            // backupfolder
+    QCheckBox* checkBox3_ = nullptr;        // makebackups
+    QPushButton* okButton_ = nullptr;
+};
+
+}  // namespace tavoric
