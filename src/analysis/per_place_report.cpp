@@ -117,8 +117,9 @@ void SetRuleRow(ReportDocument& report, int row) {
     }
 }
 
-void SetColumnHeading(ReportTable& table, int column, std::initializer_list<std::string> rows) {
-    int row = 1;
+// Heading texts of a column from the given row down.
+void SetColumnHeading(ReportTable& table, int column, std::initializer_list<std::string> rows,
+                      int row = 1) {
     for (const std::string& text : rows) {
         table.SetCell(column, row++, text);
     }
@@ -142,10 +143,10 @@ void FillHeadings(ReportDocument& report, const AnalysisParameters& parameters) 
     for (int k = 0; k < kDurationClassCount; ++k) {
         const DurationClass& range = parameters.classes[static_cast<std::size_t>(k)];
         const int countColumn = kFirstClassColumn + 2 * k;
-        SetColumnHeading(
-            table, countColumn,
-            {"", std::to_string(range.from), std::to_string(range.to), report.RuleLine(4)});
-        SetColumnHeading(table, countColumn + 1, {"", "%", "", report.RuleLine(6)});
+        SetColumnHeading(table, countColumn,
+                         {std::to_string(range.from), std::to_string(range.to), report.RuleLine(4)},
+                         2);
+        SetColumnHeading(table, countColumn + 1, {"%", "", report.RuleLine(6)}, 2);
     }
     SetColumnHeading(table, 18, {text("AA00050"), text("AA00027")});
     SetColumnHeading(table, 19, {text("AA00051"), text("AA00044")});

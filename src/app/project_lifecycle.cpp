@@ -1,0 +1,140 @@
+#include "app/project_lifecycle.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "core/message_texts.h"
+#include "core/project_file.h"
+#include "core/text.h"
+
+namespace tavoric {
+
+namespace {
+
+constexpr std::string_view kProjectExtension = ".par";
+
+ButtonCaptions SaveQuestionCaptions() {
+    return {MessageText("ZB00011"), MessageText("ZB00012"), "", MessageText("ZB00013")};
+}
+
+ButtonCaptions OverwriteQuestionCaptions() {
+    return {MessageText("ZB00016"), MessageText("ZB00017"), "", MessageText("ZB00013")};
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+}  // namespace
+
+void ProjectLifecycle::ResetToNewProject() {
+    survey_.ResetToNew(NewProjectFileName());
+    shell_.CloseAllReportWindows();
+    shell_.SetTitle(survey_.ProjectPath);
+}
+
+bool ProjectLifecycle::CloseProject() {
+    if (survey_.ProjectChanged) {
+        const int answer = Question(shell_.CurrentPrompter(), MessageText("AA00194"),
+                                    FormatText(MessageText("AA00196"), {survey_.ProjectPath}),
+                                    SaveQuestionCaptions(), kDefaultYes);
+        if (answer == kYes) {
+            SaveProject();
+            if (survey_.ProjectChanged) {
+                return false;
+            }
+        } else if (answer != kNo) {
+            return false;
+        }
+    }
+    ResetToNewProject();
+    shell_.UpdateCommandStates(false);
+    shell_.ResetAnalysisSelection();
+    return true;
+}
+
+bool ProjectLifecycle::SaveProject() {
+    if (survey_.ProjectPath != NewProjectFileName()) {
+        return SaveTo(survey_.ProjectPath);
+    }
+    return SaveProjectAs();
+}
+
+bool ProjectLifecycle::SaveProjectAs() {
+    Prompter& prompter = shell_.CurrentPrompter();
+    const std::optional<std::string> chosen = prompter.SaveFileName({kProjectFileFilter, "", ""});
+    if (!chosen || chosen->empty()) {
+        return false;
+    }
+    const std::string name = WithProjectExtension(*chosen);
+    if (FileExists(name)) {
+        const int answer =
+            Question(prompter, MessageText("AA00195"), FormatText(MessageText("AA00032"), {name}),
+                     OverwriteQuestionCaptions(), kDefaultNo);
+        if (answer != kYes) {
+            return false;
+        }
+    }
+    if (!SaveTo(name)) {
+        return false;
+    }
+    survey_.ProjectPath = name;
+    shell_.SetTitle(name);
+    return true;
+}
+
+bool ProjectLifecycle::SaveTo(const std::string& path) {
+    RotateBackups(path, shell_.CurrentBackupSettings());
+    const bool written = WriteProjectFile(survey_, path, shell_.CurrentPrompter());
+    shell_.UpdateCommandStates(false);
+    return written;
+}
+
+bool ProjectLifecycle::OpenProject() {
+    if (!CloseProject()) {
+        return false;
+    }
+    const std::optional<std::string> chosen =
+        shell_.CurrentPrompter().OpenFileName({kProjectFileFilter, "", ""});
+    if (!chosen || chosen->empty()) {
+        return false;
+    }
+    return OpenProjectFile(*chosen);
+}
+
+bool ProjectLifecycle::OpenProjectFile(const std::string& path) {
+    if (!ReadProjectFile(survey_, path, shell_.CurrentPrompter())) {
+        return false;
+    }
+    shell_.SetTitle(survey_.ProjectPath);
+    shell_.UpdateCommandStates(false);
+    shell_.ResetAnalysisSelection();
+    shell_.ProjectOpened();
+    return true;
+}
+
+std::string WithProjectExtension(const std::string& name) {
+    const std::size_t slash = name.find_last_of('/');
+    const std::size_t fileStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t dot = name.find_last_of('.');
+    const bool hasExtension = dot != std::string::npos && dot >= fileStart;
+    if (hasExtension && std::string_view(name).substr(dot) == kProjectExtension) {
+        return name;
+    }
+    return name + std::string(kProjectExtension);
+}
+
+std::string ProjectPathFromArguments(const std::vector<std::string>& arguments) {
+    std::string joined;
+    for (const std::string& argument : arguments) {
+        if (!joined.empty()) {
+            joined += ' ';
+        }
+        joined += argument;
+    }
+    joined.erase(std::remove(joined.begin(), joined.end(), '"'), joined.end());
+    return std::string(TrimBlanks(joined));
+}
+
+}  // namespace tavoric

@@ -1,0 +1,62 @@
+// The one open project: new, open, save, save as, and the question that protects unsaved
+// changes whenever the project would be closed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/backups.h"
+#include "core/prompter.h"
+#include "core/survey.h"
+
+namespace tavoric {
+
+// What the project commands need from the main window.
+class ProjectShell {
+public:
+    virtual ~ProjectShell() = default;
+    virtual Prompter& CurrentPrompter() = 0;
+    virtual BackupSettings CurrentBackupSettings() = 0;
+    // Closes every report window and starts their numbering again at 1.
+    virtual void CloseAllReportWindows() = 0;
+    virtual void SetTitle(const std::string& fileName) = 0;
+    virtual void UpdateCommandStates(bool closingWindow) = 0;
+    // The analysis dialog refills its selections from the data.
+    virtual void ResetAnalysisSelection() {}
+    // After a project was read: the place to show its notes when the project asks for that.
+    virtual void ProjectOpened() {}
+};
+
+class ProjectLifecycle {
+public:
+    ProjectLifecycle(Survey& survey, ProjectShell& shell) : survey_(survey), shell_(shell) {}
+
+    // The new, empty project, without any question.
+    void ResetToNewProject();
+    // Asks "Bestand opslaan?" when the project changed; true when the project is now a new,
+    // empty one, false when the user cancelled or the save failed.
+    bool CloseProject();
+    // True when the project was written.
+    bool SaveProject();
+    bool SaveProjectAs();
+    // Closes the project, then asks for a file and reads it. True when a file was read.
+    bool OpenProject();
+    // Reads a file into the new, empty project.
+    bool OpenProjectFile(const std::string& path);
+
+private:
+    bool SaveTo(const std::string& path);
+
+    Survey& survey_;
+    ProjectShell& shell_;
+};
+
+// The name Save as stores under: ".par" appended unless the name already ends in exactly that
+// extension (case-sensitive), so "plan" becomes "plan.par" and "plan.PAR" "plan.PAR.par".
+std::string WithProjectExtension(const std::string& name);
+
+// The project named on the command line: the arguments joined with single blanks, every double
+// quote removed, trimmed. A path with blanks needs no quotes.
+std::string ProjectPathFromArguments(const std::vector<std::string>& arguments);
+
+}  // namespace tavoric

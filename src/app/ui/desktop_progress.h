@@ -1,0 +1,42 @@
+// The main window's progress bar as the Progress of long work. The bar moves and pending events
+// are let through at most every kRepaintInterval, so a loop over a million lines costs no
+// system call per line.
+#pragma once
+
+#include <QElapsedTimer>
+#include <cstddef>
+
+#include "core/progress.h"
+
+class QProgressBar;
+class QWidget;
+
+namespace tavoric {
+
+// done / total as a whole percentage, exact halves to the even neighbour; 0 when total is 0.
+int ProgressPercent(std::size_t done, std::size_t total);
+
+class DesktopProgress : public Progress {
+public:
+    static constexpr int kRepaintIntervalMs = 30;
+
+    DesktopProgress(QWidget* panel, QProgressBar* bar) : panel_(panel), bar_(bar) {}
+
+    void Show() override;
+    void Set(std::size_t done, std::size_t total) override;
+    void Hide() override;
+    bool Cancelled() override { return cancelRequested_; }
+
+    // A cancel button of the running work calls this.
+    void RequestCancel() { cancelRequested_ = true; }
+
+private:
+    void LetEventsThrough();
+
+    QWidget* panel_;
+    QProgressBar* bar_;
+    QElapsedTimer sinceRepaint_;
+    bool cancelRequested_ = false;
+};
+
+}  // namespace tavoric

@@ -1,0 +1,360 @@
+#include "app/ui/main_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPrinterInfo>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/command_states.h"
+#include "app/ui/busy_cursor.h"
+#include "app/ui/command_table.h"
+#include "app/ui/qt_prompter.h"
+#include "app/ui/qt_text.h"
+#include "app/ui/tool_icons.h"
+#include "core/message_texts.h"
+#include "core/text.h"
+#include "core/version.h"
+#include "reports/input_data_report.h"
+#include "reports/ui/report_format_form.h"
+#include "reports/ui/report_window.h"
+
+namespace tavoric {
+
+THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath)
+    : settings_(std::move(settings)),
+      settingsPath_(std::move(settingsPath)),
+      dialogs_(std::make_unique<QtPrompter>(this)),
+      prompter_(dialogs_.get()) {
+    setObjectName(QStringLiteral("HoofdForm"));
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setObjectName(QStringLiteral("ClientArea"));
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea_);
+    CreateCommands();
+    CreateMenusAndToolBar();
+    CreateBottomStrip();
+    RegisterOwnCommands();
+    formatForm_ = new TRapportOpmaakForm(this);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] { UpdateCommandStates(false); });
+    resize(1000, 700);
+    SetTitle("");
+    UpdateCommandStates(false);
+}
+
+THoofdForm::~THoofdForm() = default;
+
+void THoofdForm::SetPrompter(Prompter* prompter) {
+    prompter_ = prompter ? prompter : dialogs_.get();
+}
+
+BackupSettings THoofdForm::CurrentBackupSettings() {
+    return {settings_.makeBackups, settings_.backupFolder};
+}
+
+void THoofdForm::CreateCommands() {
+    for (const CommandSpec& spec : MainCommands()) {
+        auto* action = new QAction(QString::fromUtf8(spec.caption), this);
+        action->setObjectName(QString::fromLatin1(spec.name));
+        action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setIcon(ToolIcon(spec.name));
+        action->setIconVisibleInMenu(false);
+        if (spec.toolButton) {
+            action->setToolTip(QString::fromUtf8(spec.hint));
+        }
+        const std::string name = spec.name;
+        connect(action, &QAction::triggered, this, [this, name] { RunCommand(name); });
+        commands_[name] = action;
+    }
+}
+
+void THoofdForm::CreateMenusAndToolBar() {
+    std::vector<QMenu*> menus;
+    for (const MenuSpec& spec : MainMenus()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(spec.caption));
+        menu->setObjectName(QString::fromLatin1(spec.name));
+        menus.push_back(menu);
+    }
+    QToolBar* toolBar = addToolBar(QString());
+    toolBar->setObjectName(QStringLiteral("MainToolBar"));
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setIconSize(QSize(24, 24));
+    toolBar->toggleViewAction()->setEnabled(false);
+
+    int lastToolMenu = -1;
+    for (const CommandSpec& spec : MainCommands()) {
+        QAction* action = commands_.at(spec.name);
+        QMenu* menu = menus.at(static_cast<std::size_t>(spec.menu));
+        menu->addAction(action);
+        if (spec.separatorAfter) {
+            menu->addSeparator();
+        }
+        if (!spec.toolButton) {
+            continue;
+        }
+        if (lastToolMenu >= 0 && spec.menu != lastToolMenu) {
+            toolBar->addSeparator();
+        }
+        lastToolMenu = spec.menu;
+        toolBar->addAction(action);
+        toolBar->widgetForAction(action)->setObjectName(QString::fromLatin1(spec.toolButton));
+    }
+}
+
+void THoofdForm::CreateBottomStrip() {
+    auto* strip = new QWidget(this);
+    strip->setObjectName(QStringLiteral("OnderPanel"));
+    projectLabel_ = new QLabel(strip);
+    projectLabel_->setObjectName(QStringLiteral("ProjectLabel"));
+    projectLabel_->setTextFormat(Qt::PlainText);
+    progressPanel_ = new QWidget(strip);
+    progressPanel_->setObjectName(QStringLiteral("ProgressPanel"));
+    progressBar_ = new QProgressBar(progressPanel_);
+    progressBar_->setObjectName(QStringLiteral("HoofdProgressBar"));
+    progressBar_->setRange(0, 100);
+    progressBar_->setFixedWidth(220);
+    auto* progressLayout = new QHBoxLayout(progressPanel_);
+    progressLayout->setContentsMargins(0, 0, 0, 0);
+    progressLayout->addWidget(progressBar_);
+    progressPanel_->hide();
+
+    auto* layout = new QHBoxLayout(strip);
+    layout->setContentsMargins(8, 3, 8, 3);
+    layout->addWidget(projectLabel_, 1);
+    layout->addWidget(progressPanel_);
+    statusBar()->setSizeGripEnabled(true);
+    statusBar()->addWidget(strip, 1);
+    progress_ = std::make_unique<DesktopProgress>(progressPanel_, progressBar_);
+}
+
+void THoofdForm::RegisterOwnCommands() {
+    handlers_ = {
+        {"Nieuw1", [this] { Nieuw1Click(); }},
+        {"Openen1", [this] { Openen1Click(); }},
+        {"Opslaan1",
+         [this] {
+             BusyCursor busy;
+             lifecycle_.SaveProject();
+         }},
+        {"Opslaanals1",
+         [this] {
+             BusyCursor busy;
+             lifecycle_.SaveProjectAs();
+         }},
+        {"Afsluiten1", [this] { close(); }},
+        {"Opmaak1", [this] { Opmaak1Click(); }},
+        {"Allesselecteren1",
+         [this] {
+             if (TKindForm* report = CurrentReportWindow()) {
+                 report->SelectAll();
+             }
+         }},
+        {"Kopiren1",
+         [this] {
+             if (TKindForm* report = CurrentReportWindow()) {
+                 report->CopySelection();
+             }
+         }},
+        {"Invoergegevens1", [this] { Invoergegevens1Click(); }},
+        {"Trapsgewijs1", [this] { mdiArea_->cascadeSubWindows(); }},
+        {"Onderelkaar1", [this] { ArrangeOneBelowTheOther(); }},
+        {"Vorige1", [this] { mdiArea_->activatePreviousSubWindow(); }},
+        {"Volgende1", [this] { mdiArea_->activateNextSubWindow(); }},
+        {"Allevensterssluiten1", [this] { CloseAllReportWindows(); }},
+    };
+}
+
+void THoofdForm::SetCommandHandler(const std::string& name, std::function<void()> handler) {
+    handlers_[name] = std::move(handler);
+}
+
+QAction* THoofdForm::Command(const std::string& name) const {
+    const auto it = commands_.find(name);
+    return it == commands_.end() ? nullptr : it->second;
+}
+
+// Commands whose windows are not part of the program yet do nothing until a handler is set.
+void THoofdForm::RunCommand(const std::string& name) {
+    const auto it = handlers_.find(name);
+    if (it != handlers_.end() && it->second) {
+        it->second();
+    }
+}
+
+void THoofdForm::StartUp() {
+    // The start-up window and, at the first start, the language dialog come before this.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    move(screen.center() - rect().center());
+    QTimer::singleShot(startUpDelayMs_, this, [this] { show(); });
+}
+
+// The first showing counts as the first activation: a display without a window manager never
+// activates a window.
+void THoofdForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!firstActivationDone_) {
+        firstActivationDone_ = true;
+        // Let the window appear before questions may open dialogs.
+        QTimer::singleShot(0, this, &THoofdForm::FirstActivation);
+    }
+}
+
+void THoofdForm::FirstActivation() {
+    lifecycle_.ResetToNewProject();
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        WarningNotice(CurrentPrompter(), FormatText(MessageText("AA00005"), {kProductName}));
+    }
+    if (!commandLineProject_.empty()) {
+        lifecycle_.OpenProjectFile(commandLineProject_);
+    }
+    UpdateCommandStates(false);
+    startedUp_ = true;
+}
+
+void THoofdForm::closeEvent(QCloseEvent* event) {
+    if (!lifecycle_.CloseProject()) {
+        event->ignore();
+        return;
+    }
+    if (!settingsPath_.empty()) {
+        WriteSettings(settings_, settingsPath_, CurrentPrompter());
+    }
+    event->accept();
+}
+
+void THoofdForm::SetTitle(const std::string& fileName) {
+    QString title =
+        QStringLiteral("%1 %2").arg(QString::fromLatin1(kProductName.data(), kProductName.size()),
+                                    QString::fromLatin1(kVersionMajorMinor));
+    if (!fileName.empty()) {
+        const std::size_t slash = fileName.find_last_of('/');
+        title = PathToQString(slash == std::string::npos ? fileName : fileName.substr(slash + 1)) +
+                QStringLiteral(" - ") + title;
+    }
+    setWindowTitle(title);
+}
+
+void THoofdForm::UpdateCommandStates(bool closingWindow) {
+    const int open = static_cast<int>(ReportWindows().size()) - (closingWindow ? 1 : 0);
+    const CommandStates states = CommandStatesFor(survey_, std::max(0, open));
+    projectLabel_->setText(ToQString(states.projectLabel));
+    for (const CommandState& state : states.commands) {
+        if (QAction* action = Command(std::string(state.name))) {
+            action->setEnabled(state.enabled);
+        }
+    }
+}
+
+std::vector<TKindForm*> THoofdForm::ReportWindows() const {
+    std::vector<TKindForm*> windows;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        auto* report = qobject_cast<TKindForm*>(window);
+        if (report && !report->isHidden()) {
+            windows.push_back(report);
+        }
+    }
+    return windows;
+}
+
+TKindForm* THoofdForm::CurrentReportWindow() const {
+    return qobject_cast<TKindForm*>(mdiArea_->activeSubWindow());
+}
+
+TKindForm* THoofdForm::NewReportWindow() {
+    const ReportMenuActions actions{Command("Allesselecteren1"), Command("Kopiren1"),
+                                    Command("Exporteren1"), Command("Afdrukken1")};
+    auto* report = new TKindForm(reportCounter_.Next(), settings_.report, actions,
+                                 [this] { UpdateCommandStates(true); });
+    mdiArea_->addSubWindow(report);
+    if (settings_.report.maximize) {
+        report->showMaximized();
+    } else {
+        report->show();
+    }
+    mdiArea_->setActiveSubWindow(report);
+    UpdateCommandStates(false);
+    return report;
+}
+
+TKindForm* THoofdForm::ProduceReport(
+    const std::function<void(ReportDocument&, Progress&)>& producer) {
+    BusyCursor busy;
+    TKindForm* report = NewReportWindow();
+    report->BeginWriting();
+    {
+        ProgressScope shown(*progress_);
+        producer(report->Document(), *progress_);
+    }
+    report->EndWriting();
+    return report;
+}
+
+void THoofdForm::CloseAllReportWindows() {
+    CloseReportWindows();
+    reportCounter_.Reset();
+}
+
+// From the last to the first, each closed completely before the next.
+void THoofdForm::CloseReportWindows() {
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        (*it)->close();
+        QCoreApplication::processEvents();
+    }
+}
+
+void THoofdForm::ArrangeOneBelowTheOther() {
+    const std::vector<TKindForm*> windows = ReportWindows();
+    if (windows.empty()) {
+        return;
+    }
+    const QRect area = mdiArea_->viewport()->rect();
+    const int height = std::max(1, area.height() / static_cast<int>(windows.size()));
+    int top = 0;
+    for (TKindForm* window : windows) {
+        window->showNormal();
+        window->setGeometry(0, top, area.width(), height);
+        top += height;
+    }
+}
+
+void THoofdForm::Nieuw1Click() {
+    if (lifecycle_.CloseProject()) {
+        RunCommand("Periode1");
+    }
+}
+
+void THoofdForm::Openen1Click() {
+    BusyCursor busy;
+    lifecycle_.OpenProject();
+}
+
+void THoofdForm::Opmaak1Click() {
+    TKindForm* report = CurrentReportWindow();
+    if (!report) {
+        return;
+    }
+    if (const std::optional<int> size = formatForm_->AskFontSize(report->FontSize())) {
+        report->SetFontSize(*size);
+    }
+}
+
+void THoofdForm::Invoergegevens1Click() {
+    ProduceReport([this](ReportDocument& report, Progress& progress) {
+        WriteInputDataReport(report, survey_, InputReportOptions{}, progress);
+    });
+}
+
+}  // namespace tavoric

@@ -1,0 +1,116 @@
+// THoofdForm: the program's one main window. A frame for the report windows with the menu bar,
+// the tool bar and the bottom strip with the survey area and the progress bar. It owns the
+// survey, runs the project commands and offers the services the other windows use.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/project_lifecycle.h"
+#include "app/settings.h"
+#include "app/ui/desktop_progress.h"
+#include "core/survey.h"
+#include "reports/report_document.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QProgressBar;
+
+namespace tavoric {
+
+class QtPrompter;
+class TKindForm;
+class TRapportOpmaakForm;
+
+class THoofdForm : public QMainWindow, public ProjectShell {
+    Q_OBJECT
+public:
+    static constexpr int kStartUpDelayMs = 1300;
+
+    // settingsPath: where the settings are written at exit; empty writes nothing.
+    THoofdForm(ProgramSettings settings, std::string settingsPath);
+    ~THoofdForm() override;
+
+    Survey& CurrentSurvey() { return survey_; }
+    ProjectLifecycle& Lifecycle() { return lifecycle_; }
+    ProgramSettings& Settings() { return settings_; }
+    Progress& MainProgress() { return *progress_; }
+
+    // Every question goes to this prompter; nullptr returns to the dialogs.
+    void SetPrompter(Prompter* prompter);
+    Prompter& CurrentPrompter() override { return *prompter_; }
+    BackupSettings CurrentBackupSettings() override;
+
+    // Where a later window plugs in: the command with this menu item name runs the handler.
+    void SetCommandHandler(const std::string& name, std::function<void()> handler);
+    QAction* Command(const std::string& name) const;
+
+    // Start-up: the project named on the command line, opened at the first activation, and the
+    // pause before the window shows (tests set 0).
+    void SetCommandLineProject(std::string path) { commandLineProject_ = std::move(path); }
+    void SetStartUpDelay(int milliseconds) { startUpDelayMs_ = milliseconds; }
+    void StartUp();
+    bool StartedUp() const { return startedUp_; }
+
+    // Report windows: a new one becomes the current one; producers write into its document.
+    TKindForm* NewReportWindow();
+    TKindForm* CurrentReportWindow() const;
+    std::vector<TKindForm*> ReportWindows() const;
+    // Makes a report window and lets the producer write it, with the busy cursor and the
+    // progress bar.
+    TKindForm* ProduceReport(const std::function<void(ReportDocument&, Progress&)>& producer);
+
+    // ProjectShell
+    void CloseAllReportWindows() override;
+    void SetTitle(const std::string& fileName) override;
+    void UpdateCommandStates(bool closingWindow) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateCommands();
+    void CreateMenusAndToolBar();
+    void CreateBottomStrip();
+    void RegisterOwnCommands();
+    void RunCommand(const std::string& name);
+    void FirstActivation();
+    void ArrangeOneBelowTheOther();
+    void CloseReportWindows();
+
+    void Nieuw1Click();
+    void Openen1Click();
+    void Opmaak1Click();
+    void Invoergegevens1Click();
+
+    Survey survey_;
+    ProjectLifecycle lifecycle_{survey_, *this};
+    ProgramSettings settings_;
+    std::string settingsPath_;
+    std::unique_ptr<QtPrompter> dialogs_;
+    Prompter* prompter_ = nullptr;
+    ReportCounter reportCounter_;
+
+    QMdiArea* mdiArea_ = nullptr;
+    QLabel* projectLabel_ = nullptr;
+    QWidget* progressPanel_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    std::unique_ptr<DesktopProgress> progress_;
+    TRapportOpmaakForm* formatForm_ = nullptr;
+
+    std::map<std::string, QAction*> commands_;
+    std::map<std::string, std::function<void()>> handlers_;
+
+    std::string commandLineProject_;
+    int startUpDelayMs_ = kStartUpDelayMs;
+    bool firstActivationDone_ = false;
+    bool startedUp_ = false;
+};
+
+}  // namespace tavoric

@@ -1,0 +1,13 @@
+// The tool bar's icons, drawn in one flat style: dark outline, one accent colour, on a 24-unit
+// grid.
+#pragma once
+
+#include <QIcon>
+#include <string_view>
+
+namespace tavoric {
+
+// The icon of a command by its menu item name; an empty icon for a name without one.
+QIcon ToolIcon(std::string_view commandName);
+
+}  // namespace tavoric
