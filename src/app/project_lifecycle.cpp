@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "core/codec.h"
 #include "core/message_texts.h"
 #include "core/project_file.h"
 #include "core/text.h"
@@ -36,9 +37,10 @@ void ProjectLifecycle::ResetToNewProject() {
 
 bool ProjectLifecycle::CloseProject() {
     if (survey_.ProjectChanged) {
-        const int answer = Question(shell_.CurrentPrompter(), MessageText("AA00194"),
-                                    FormatText(MessageText("AA00196"), {survey_.ProjectPath}),
-                                    SaveQuestionCaptions(), kDefaultYes);
+        const int answer =
+            Question(shell_.CurrentPrompter(), MessageText("AA00194"),
+                     FormatText(MessageText("AA00196"), {Utf8ToCp1252(survey_.ProjectPath)}),
+                     SaveQuestionCaptions(), kDefaultYes);
         if (answer == kYes) {
             SaveProject();
             if (survey_.ProjectChanged) {
@@ -69,9 +71,9 @@ bool ProjectLifecycle::SaveProjectAs() {
     }
     const std::string name = WithProjectExtension(*chosen);
     if (FileExists(name)) {
-        const int answer =
-            Question(prompter, MessageText("AA00195"), FormatText(MessageText("AA00032"), {name}),
-                     OverwriteQuestionCaptions(), kDefaultNo);
+        const int answer = Question(prompter, MessageText("AA00195"),
+                                    FormatText(MessageText("AA00032"), {Utf8ToCp1252(name)}),
+                                    OverwriteQuestionCaptions(), kDefaultNo);
         if (answer != kYes) {
             return false;
         }

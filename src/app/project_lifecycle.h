@@ -1,5 +1,6 @@
 // The one open project: new, open, save, save as, and the question that protects unsaved
-// changes whenever the project would be closed.
+// changes whenever the project would be closed. Paths are the file system's own bytes (UTF-8);
+// questions show them in the program's code page.
 #pragma once
 
 #include <string>
