@@ -1,0 +1,241 @@
+#include "app/project_lifecycle.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/command_states.h"
+#include "core/message_texts.h"
+#include "core/project_file.h"
+#include "core/scripted_prompter.h"
+
+namespace tavoric {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RecordingShell : public ProjectShell {
+public:
+    explicit RecordingShell(const std::string& backupFolder) : backups_{true, backupFolder} {}
+
+    Prompter& CurrentPrompter() override { return prompter; }
+    BackupSettings CurrentBackupSettings() override { return backups_; }
+    void CloseAllReportWindows() override { ++reportWindowResets; }
+    void SetTitle(const std::string& fileName) override { title = fileName; }
+    void UpdateCommandStates(bool) override { ++stateUpdates; }
+
+    ScriptedPrompter prompter;
+    std::string title;
+    int reportWindowResets = 0;
+    int stateUpdates = 0;
+
+private:
+    BackupSettings backups_;
+};
+
+class ProjectLifecycleTest : public ::testing::Test {
+protected:
+    ProjectLifecycleTest()
+        : folder_(fs::temp_directory_path() /
+                  ("tavoric_lifecycle_" + std::to_string(::getpid()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name())),
+          shell_((folder_ / "backups/").string()) {
+        fs::remove_all(folder_);
+        fs::create_directories(folder_ / "backups");
+        lifecycle_.ResetToNewProject();
+    }
+    ~ProjectLifecycleTest() override { fs::remove_all(folder_); }
+
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+    void Change() {
+        survey_.RoutesList.push_back("0001 Centrum                            15");
+        survey_.ProjectChanged = true;
+    }
+
+    static std::string Contents(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    fs::path folder_;
+    Survey survey_;
+    RecordingShell shell_;
+    ProjectLifecycle lifecycle_{survey_, shell_};
+};
+
+TEST_F(ProjectLifecycleTest, NewProjectIsNamedNieuwParAndClosesTheReports) {
+    Change();
+    shell_.reportWindowResets = 0;
+    lifecycle_.ResetToNewProject();
+    EXPECT_EQ(survey_.ProjectPath, "Nieuw.par");
+    EXPECT_EQ(shell_.title, "Nieuw.par");
+    EXPECT_FALSE(survey_.ProjectChanged);
+    EXPECT_TRUE(survey_.RoutesList.empty());
+    EXPECT_EQ(shell_.reportWindowResets, 1);
+}
+
+TEST_F(ProjectLifecycleTest, UnchangedProjectClosesWithoutAQuestion) {
+    EXPECT_TRUE(lifecycle_.CloseProject());
+    EXPECT_TRUE(shell_.prompter.asked().empty());
+}
+
+TEST_F(ProjectLifecycleTest, SaveQuestionHasItsTextsButtonsAndDefault) {
+    Change();
+    shell_.prompter.QueueAnswer(kCancel);
+    EXPECT_FALSE(lifecycle_.CloseProject());
+    ASSERT_EQ(shell_.prompter.asked().size(), 1u);
+    const ScriptedPrompter::Asked& asked = shell_.prompter.asked()[0];
+    EXPECT_EQ(asked.heading, "Bestand opslaan?");
+    EXPECT_EQ(asked.text, "Bestand \"Nieuw.par\" is gewijzigd.");
+    EXPECT_EQ(asked.captions.yes, "&Opslaan");
+    EXPECT_EQ(asked.captions.no, "&Niet opslaan");
+    EXPECT_EQ(asked.captions.cancel, "&Annuleren");
+    EXPECT_EQ(asked.defaultButton, kDefaultYes);
+    EXPECT_TRUE(survey_.ProjectChanged);
+    EXPECT_EQ(survey_.RoutesList.size(), 1u);
+}
+
+TEST_F(ProjectLifecycleTest, NotSavingDiscardsTheChanges) {
+    Change();
+    shell_.prompter.QueueAnswer(kNo);
+    EXPECT_TRUE(lifecycle_.CloseProject());
+    EXPECT_TRUE(survey_.RoutesList.empty());
+    EXPECT_FALSE(survey_.ProjectChanged);
+}
+
+TEST_F(ProjectLifecycleTest, SavingUnderTheQuestionClosesOnlyWhenTheSaveSucceeds) {
+    Change();
+    shell_.prompter.QueueAnswer(kYes);
+    shell_.prompter.QueueCancelledFileDialog();
+    EXPECT_FALSE(lifecycle_.CloseProject()) << "cancelled save dialog";
+    EXPECT_TRUE(survey_.ProjectChanged);
+
+    shell_.prompter.QueueAnswer(kYes);
+    shell_.prompter.QueueFileName(PathOf("missing-folder/plan"));
+    EXPECT_FALSE(lifecycle_.CloseProject()) << "failed write";
+    EXPECT_EQ(survey_.RoutesList.size(), 1u);
+
+    shell_.prompter.QueueAnswer(kYes);
+    shell_.prompter.QueueFileName(PathOf("plan"));
+    EXPECT_TRUE(lifecycle_.CloseProject());
+    EXPECT_TRUE(fs::exists(PathOf("plan.par")));
+    EXPECT_TRUE(survey_.RoutesList.empty());
+}
+
+TEST_F(ProjectLifecycleTest, SaveAsAppendsTheExtensionUnlessItIsExactlyPar) {
+    Change();
+    shell_.prompter.QueueFileName(PathOf("plan"));
+    ASSERT_TRUE(lifecycle_.SaveProjectAs());
+    EXPECT_EQ(survey_.ProjectPath, PathOf("plan.par"));
+    EXPECT_EQ(shell_.title, PathOf("plan.par"));
+    EXPECT_FALSE(survey_.ProjectChanged);
+
+    shell_.prompter.QueueFileName(PathOf("plan.PAR"));
+    ASSERT_TRUE(lifecycle_.SaveProjectAs());
+    EXPECT_EQ(survey_.ProjectPath, PathOf("plan.PAR.par"));
+
+    EXPECT_EQ(WithProjectExtension("a.b/plan"), "a.b/plan.par");
+    EXPECT_EQ(WithProjectExtension("plan.par"), "plan.par");
+    EXPECT_EQ(WithProjectExtension("plan.par.txt"), "plan.par.txt.par");
+}
+
+TEST_F(ProjectLifecycleTest, SaveAsAsksBeforeOverwritingAndDefaultsToNo) {
+    const std::string existing = PathOf("oud.par");
+    std::ofstream(existing) << "oude inhoud";
+    Change();
+    shell_.prompter.QueueFileName(existing);
+    EXPECT_FALSE(lifecycle_.SaveProjectAs());
+    ASSERT_EQ(shell_.prompter.asked().size(), 1u);
+    EXPECT_EQ(shell_.prompter.asked()[0].heading, "Bestand overschrijven?");
+    EXPECT_EQ(shell_.prompter.asked()[0].text, "Bestand \"" + existing + "\" bestaat al.");
+    EXPECT_EQ(shell_.prompter.asked()[0].captions.yes, "&Overschrijven");
+    EXPECT_EQ(shell_.prompter.asked()[0].defaultButton, kDefaultNo);
+    EXPECT_EQ(Contents(existing), "oude inhoud");
+
+    shell_.prompter.QueueFileName(existing);
+    shell_.prompter.QueueAnswer(kYes);
+    EXPECT_TRUE(lifecycle_.SaveProjectAs());
+    EXPECT_EQ(Contents(existing), ProjectFileContent(survey_));
+}
+
+TEST_F(ProjectLifecycleTest, SaveWritesToTheOpenedFileEvenWhenItIsNamedNieuwPar) {
+    const std::string path = PathOf("Nieuw.par");
+    Change();
+    shell_.prompter.QueueFileName(path);
+    ASSERT_TRUE(lifecycle_.SaveProjectAs());
+    ASSERT_TRUE(lifecycle_.CloseProject());
+    ASSERT_TRUE(lifecycle_.OpenProjectFile(path));
+    Change();
+    EXPECT_TRUE(lifecycle_.SaveProject());
+    EXPECT_TRUE(shell_.prompter.fileRequests().size() == 1) << "no second save dialog";
+    EXPECT_EQ(Contents(path), ProjectFileContent(survey_));
+}
+
+TEST_F(ProjectLifecycleTest, OpenClosesFirstSoACancelledDialogLeavesANewProject) {
+    Change();
+    shell_.prompter.QueueAnswer(kNo);
+    shell_.prompter.QueueCancelledFileDialog();
+    EXPECT_FALSE(lifecycle_.OpenProject());
+    EXPECT_EQ(survey_.ProjectPath, "Nieuw.par");
+    EXPECT_TRUE(survey_.RoutesList.empty());
+    EXPECT_EQ(shell_.prompter.fileRequests().at(0).filter, kProjectFileFilter);
+}
+
+TEST_F(ProjectLifecycleTest, SixSavesKeepTheFivePreviousVersionsNewestFirst) {
+    const std::string path = PathOf("plan.par");
+    Change();
+    shell_.prompter.QueueFileName(path);
+    ASSERT_TRUE(lifecycle_.SaveProjectAs());
+    std::vector<std::string> versions = {Contents(path)};
+    for (int save = 2; save <= 6; ++save) {
+        survey_.AlgemeneGegevens.weather = "versie " + std::to_string(save);
+        survey_.ProjectChanged = true;
+        ASSERT_TRUE(lifecycle_.SaveProject());
+        versions.push_back(Contents(path));
+    }
+    for (int generation = 1; generation <= 5; ++generation) {
+        const std::string backup =
+            PathOf("backups/TavoricBackUp" + std::to_string(generation) + ".par");
+        EXPECT_EQ(Contents(backup), versions[versions.size() - 1 - generation])
+            << "generation " << generation;
+    }
+}
+
+TEST(ProjectPathFromArguments, JoinsWithBlanksDropsQuotesAndTrims) {
+    EXPECT_EQ(ProjectPathFromArguments({}), "");
+    EXPECT_EQ(ProjectPathFromArguments({"/data/Mijn", "onderzoek/plan.par"}),
+              "/data/Mijn onderzoek/plan.par");
+    EXPECT_EQ(ProjectPathFromArguments({"\"/data/Mijn onderzoek/plan.par\""}),
+              "/data/Mijn onderzoek/plan.par");
+    EXPECT_EQ(ProjectPathFromArguments({"  ", "\" plan.par \""}), "plan.par");
+}
+
+TEST(CommandStates, FollowTheListsTheChangedMarkAndTheReportWindows) {
+    Survey survey;
+    CommandStates states = CommandStatesFor(survey, 0);
+    EXPECT_EQ(states.projectLabel, survey.AlgemeneGegevens.surveyArea);
+    for (const char* name : {"Opslaan1", "Sectie1", "Parkeerplaats1", "PPEgenereren1", "Kentekens1",
+                             "ToolButton24", "Afdrukken1", "Vorige1"}) {
+        EXPECT_FALSE(states.Enabled(name)) << name;
+    }
+    survey.ProjectChanged = true;
+    survey.RoutesList = {"r"};
+    survey.KentekensList = {"k"};
+    states = CommandStatesFor(survey, 1);
+    for (const char* name : {"Opslaan1", "ToolButton6", "Sectie1", "ToolButton10", "Kentekens1",
+                             "Waarnemingsformuliergenereren1", "ToolButton23", "Opmaak1",
+                             "Allevensterssluiten1", "ToolButton3"}) {
+        EXPECT_TRUE(states.Enabled(name)) << name;
+    }
+    EXPECT_FALSE(states.Enabled("Parkeerplaats1"));
+    EXPECT_FALSE(states.Enabled("Volgende1"));
+    EXPECT_TRUE(CommandStatesFor(survey, 2).Enabled("ToolButton19"));
+}
+
+}  // namespace
+}  // namespace tavoric
