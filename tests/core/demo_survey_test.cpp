@@ -4,7 +4,9 @@
 
 #include <set>
 
+#include "core/atomic_file.h"
 #include "core/project_file.h"
+#include "core/scripted_prompter.h"
 
 namespace tavoric {
 namespace {
@@ -85,6 +87,22 @@ TEST(DemoSurvey, SizesFromOnePlaceToTheLargeBenchmarkSurvey) {
     const Survey large = MakeDemoSurvey({20000, 1});
     EXPECT_EQ(large.ParkeerplaatsenList.size(), 20000u);
     EXPECT_NEAR(static_cast<double>(large.KentekensList.size()), 1e6, 3e4);
+}
+
+TEST(BundledDemo, LoadsWithItsCountsAndIsWhatTheDemoCommandMakes) {
+    Survey survey;
+    ScriptedPrompter prompter;
+    const std::string path = std::string(TAVORIC_DEMO_DATA) + "/Demodorp.par";
+    ASSERT_TRUE(ReadProjectFile(survey, path, prompter));
+    EXPECT_EQ(survey.RoutesList.size(), 3u);
+    EXPECT_EQ(survey.SectiesList.size(), 14u);
+    EXPECT_EQ(survey.ParkeerplaatsenList.size(), 200u);
+    EXPECT_EQ(survey.KentekensList.size(), 7502u);
+
+    std::string content;
+    ASSERT_TRUE(ReadWholeFile(path, content));
+    EXPECT_EQ(content, ProjectFileContent(MakeDemoSurvey({200, 1})))
+        << "remake it with: tavoric-cli demo data/demo/Demodorp.par";
 }
 
 }  // namespace

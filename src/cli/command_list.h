@@ -1,0 +1,5 @@
+// The commands of tavoric-cli, one line each, in the order --help shows them. Each names a
+// function `CliCommand Name()` defined in the command's own file.
+TAVORIC_CLI_COMMAND(InfoCommand)
+TAVORIC_CLI_COMMAND(SaveCommand)
+TAVORIC_CLI_COMMAND(DemoCommand)

@@ -1,0 +1,130 @@
+#include "cli/commands.h"
+
+#include <algorithm>
+#include <iostream>
+
+#include "cli/cli_prompter.h"
+#include "core/codec.h"
+#include "core/message_texts.h"
+#include "core/project_file.h"
+#include "core/text.h"
+
+namespace tavoric {
+
+namespace {
+
+bool AsksForHelp(std::string_view word) {
+    return word == "--help" || word == "-h";
+}
+
+// Writes text in lines of at most kHelpWidth characters, each indented, broken at blanks.
+void PrintWrapped(std::ostream& out, std::string_view text, std::size_t indent) {
+    constexpr std::size_t kHelpWidth = 79;
+    const std::size_t room = kHelpWidth - indent;
+    while (!text.empty()) {
+        std::size_t cut = text.size();
+        if (cut > room) {
+            const std::size_t blank = text.rfind(' ', room);
+            cut = blank == std::string_view::npos || blank == 0 ? room : blank;
+        }
+        out << std::string(indent, ' ') << text.substr(0, cut) << '\n';
+        text = TrimBlanks(text.substr(cut));
+    }
+}
+
+void PrintCommandHelp(std::ostream& out, const CliCommand& command) {
+    out << "  " << command.usage << '\n';
+    PrintWrapped(out, command.summary, 6);
+}
+
+void PrintOverview(std::ostream& out) {
+    out << "tavoric-cli: Tavoric-projecten (parkeerduurmetingen) op de opdrachtregel.\n\n"
+           "Gebruik: tavoric-cli OPDRACHT [ARGUMENTEN]\n"
+           "         tavoric-cli help OPDRACHT    (of OPDRACHT --help)\n\n"
+           "Opdrachten:\n";
+    for (const CliCommand& command : AllCommands()) {
+        PrintCommandHelp(out, command);
+    }
+    out << "\nUitkomst: 0 gelukt, 1 een bestand kan niet worden geopend of geschreven,\n"
+           "2 verkeerd gebruik. Teksten uit projecten verschijnen in UTF-8; meldingen gaan\n"
+           "naar de standaardfoutuitvoer.\n";
+}
+
+int Help(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        PrintOverview(std::cout);
+        return kExitOk;
+    }
+    const CliCommand* command = FindCommand(args.front());
+    if (command == nullptr || args.size() > 1) {
+        PrintError(FormatText(MessageText("AA00240"), {Utf8ToCp1252(args.front())}));
+        return kExitUsage;
+    }
+    std::cout << "Gebruik: tavoric-cli " << command->usage << "\n\n";
+    PrintWrapped(std::cout, command->summary, 0);
+    return kExitOk;
+}
+
+}  // namespace
+
+const std::vector<CliCommand>& AllCommands() {
+    static const std::vector<CliCommand> commands = {
+#define TAVORIC_CLI_COMMAND(factory) factory(),
+#include "cli/command_list.h"
+#undef TAVORIC_CLI_COMMAND
+        {"help", "Toont dit overzicht, of de uitleg van een opdracht.", "help [OPDRACHT]", Help},
+    };
+    return commands;
+}
+
+const CliCommand* FindCommand(std::string_view name) {
+    for (const CliCommand& command : AllCommands()) {
+        if (name == command.name) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+int RunCli(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        PrintOverview(std::cerr);
+        return kExitUsage;
+    }
+    if (AsksForHelp(args.front())) {
+        return Help({});
+    }
+    const CliCommand* command = FindCommand(args.front());
+    if (command == nullptr) {
+        PrintError(FormatText(MessageText("AA00240"), {Utf8ToCp1252(args.front())}));
+        return kExitUsage;
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (rest.size() == 1 && AsksForHelp(rest.front())) {
+        return Help({command->name});
+    }
+    return command->run(rest);
+}
+
+bool OpenSurvey(const std::string& path, Survey& survey) {
+    survey.ResetToNew(NewProjectFileName());
+    CliPrompter prompter;
+    return ReadProjectFile(survey, path, prompter);
+}
+
+int UsageError(const CliCommand& command) {
+    std::cerr << "Gebruik: tavoric-cli " << command.usage << "\n";
+    return kExitUsage;
+}
+
+void PrintError(std::string_view text) {
+    std::string utf8 = Cp1252ToUtf8(text);
+    std::replace(utf8.begin(), utf8.end(), '\r', '\n');
+    std::cerr << utf8 << '\n';
+}
+
+void PrintLine(std::string_view text) {
+    std::cout << Cp1252ToUtf8(text) << '\n';
+}
+
+}  // namespace tavoric

@@ -1,0 +1,43 @@
+// The command table of tavoric-cli and what every command shares: opening a project, usage
+// errors, output in UTF-8. A command lives in its own file and is listed in command_list.h.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/survey.h"
+
+namespace tavoric {
+
+// Exit status of every command.
+enum CliExit : int { kExitOk = 0, kExitFileError = 1, kExitUsage = 2 };
+
+struct CliCommand {
+    const char* name;     // "info"
+    const char* summary;  // one line for the overview
+    const char* usage;    // the arguments; further lines explain the options
+    int (*run)(const std::vector<std::string>& args);  // args follow the command name
+};
+
+#define TAVORIC_CLI_COMMAND(factory) CliCommand factory();
+#include "cli/command_list.h"
+#undef TAVORIC_CLI_COMMAND
+
+// Every command in the order --help lists them.
+const std::vector<CliCommand>& AllCommands();
+const CliCommand* FindCommand(std::string_view name);
+
+// The whole tool: args are the words after the program name. Returns the exit status.
+int RunCli(const std::vector<std::string>& args);
+
+// Reads a project into survey as a new project; on failure the message is on stderr.
+bool OpenSurvey(const std::string& path, Survey& survey);
+// Prints the command's usage to stderr and returns kExitUsage.
+int UsageError(const CliCommand& command);
+// Writes code page 1252 text as UTF-8 to stderr, with a line end; "\r" in messages breaks lines.
+void PrintError(std::string_view text);
+// Writes code page 1252 text as UTF-8 to stdout, with a line end.
+void PrintLine(std::string_view text);
+
+}  // namespace tavoric

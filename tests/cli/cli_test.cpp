@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "cli/commands.h"
+#include "core/atomic_file.h"
+#include "core/project_file.h"
+
+namespace tavoric {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+ToolRun RunTool(const std::vector<std::string>& args) {
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    const int status = RunCli(args);
+    std::string out = ::testing::internal::GetCapturedStdout();
+    return {status, out, ::testing::internal::GetCapturedStderr()};
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() / ("tavoric-cli-" + std::to_string(::getpid()));
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+    fs::path folder_;
+};
+
+TEST_F(CliTest, HelpExplainsEveryCommand) {
+    const ToolRun help = RunTool({"--help"});
+    EXPECT_EQ(help.status, kExitOk);
+    for (const CliCommand& command : AllCommands()) {
+        EXPECT_NE(help.out.find(command.usage), std::string::npos) << command.name;
+    }
+    EXPECT_EQ(RunTool({"help", "demo"}).status, kExitOk);
+    EXPECT_EQ(RunTool({"info", "--help"}).status, kExitOk);
+
+    const ToolRun bare = RunTool({});
+    EXPECT_EQ(bare.status, kExitUsage);
+    EXPECT_TRUE(bare.out.empty()) << "the overview goes to stderr when nothing was asked";
+}
+
+TEST_F(CliTest, WrongUsageExitsWithTwo) {
+    const ToolRun unknown = RunTool({"opruimen"});
+    EXPECT_EQ(unknown.status, kExitUsage);
+    EXPECT_NE(unknown.err.find("Onbekende opdracht \"opruimen\""), std::string::npos);
+    EXPECT_EQ(RunTool({"info"}).status, kExitUsage);
+    EXPECT_EQ(RunTool({"save", "a.par"}).status, kExitUsage);
+    EXPECT_EQ(RunTool({"demo"}).status, kExitUsage);
+    EXPECT_EQ(RunTool({"demo", PathOf("d.par"), "--places"}).status, kExitUsage);
+    EXPECT_EQ(RunTool({"demo", PathOf("d.par"), "--kleur", "rood"}).status, kExitUsage);
+    const ToolRun zero = RunTool({"demo", PathOf("d.par"), "--places", "0"});
+    EXPECT_EQ(zero.status, kExitUsage);
+    EXPECT_NE(zero.err.find("Ongeldige waarde \"0\" bij --places"), std::string::npos);
+    EXPECT_EQ(RunTool({"demo", PathOf("d.par"), "--seed", "-1"}).status, kExitUsage);
+    EXPECT_FALSE(fs::exists(PathOf("d.par")));
+}
+
+TEST_F(CliTest, DemoInfoAndSaveWorkTogether) {
+    ASSERT_EQ(RunTool({"demo", PathOf("d.par"), "--places", "40", "--seed", "3"}).status, 0);
+    const ToolRun info = RunTool({"info", PathOf("d.par")});
+    EXPECT_EQ(info.status, kExitOk);
+    EXPECT_NE(info.out.find("Onderzoeksgebied: Parkeeronderzoek Centrum Demodorp\n"
+                            "Onderzoeksperiode van 0600 tot 1830 uur\n"
+                            "Aantal routes: 3\n"),
+              std::string::npos)
+        << info.out;
+    EXPECT_NE(info.out.find("Aantal parkeerplaatsen: 40\n"), std::string::npos);
+
+    ASSERT_EQ(RunTool({"save", PathOf("d.par"), PathOf("e.par")}).status, kExitOk);
+    std::string original, saved;
+    ASSERT_TRUE(ReadWholeFile(PathOf("d.par"), original));
+    ASSERT_TRUE(ReadWholeFile(PathOf("e.par"), saved));
+    EXPECT_EQ(saved, original);
+}
+
+TEST_F(CliTest, InfoShowsProjectTextInUtf8) {
+    std::string error;
+    ASSERT_TRUE(
+        WriteFileAtomically(PathOf("c.par"), "[Algemene gegevens]\n001=Caf\xe9 Zuid\n", error));
+    EXPECT_NE(RunTool({"info", PathOf("c.par")}).out.find("Onderzoeksgebied: Caf\xc3\xa9 Zuid"),
+              std::string::npos);
+}
+
+TEST_F(CliTest, FileProblemsExitWithOne) {
+    const ToolRun missing = RunTool({"info", PathOf("weg.par")});
+    EXPECT_EQ(missing.status, kExitFileError);
+    EXPECT_EQ(missing.err, "Kan bestand \"" + PathOf("weg.par") + "\" niet openen.\n");
+    EXPECT_EQ(RunTool({"save", PathOf("weg.par"), PathOf("uit.par")}).status, kExitFileError);
+
+    const ToolRun unwritable = RunTool({"demo", PathOf("geen/map/d.par")});
+    EXPECT_EQ(unwritable.status, kExitFileError);
+    EXPECT_NE(unwritable.err.find("niet opslaan"), std::string::npos);
+    EXPECT_NE(unwritable.err.find("\nNo such file or directory"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tavoric
