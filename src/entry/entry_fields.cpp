@@ -1,0 +1,83 @@
+#include "entry/entry_fields.h"
+
+#include <algorithm>
+
+#include "core/text.h"
+
+namespace tavoric {
+
+namespace {
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool LessNoCase(const std::string& a, const std::string& b) {
+    return CompareNoCase(a, b) < 0;
+}
+
+int StepWithin(std::string_view text, StepDirection direction, int step) {
+    const int value = IntegerOrZero(text) + (direction == StepDirection::Up ? step : -step);
+    return std::clamp(value, 0, kHighestNumber);
+}
+}  // namespace
+
+std::string DigitsOnly(std::string_view text, std::size_t maxLength) {
+    std::string digits;
+    for (char c : text) {
+        if (IsDigit(c) && digits.size() < maxLength) {
+            digits += c;
+        }
+    }
+    return digits;
+}
+
+std::string SingleLineText(std::string_view text, std::size_t maxLength) {
+    std::string line(text.substr(0, std::min(text.size(), maxLength)));
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return line;
+}
+
+std::string FourDigitNumber(std::string_view text) {
+    return PadField("R", text, "0", static_cast<int>(kNumberFieldLength));
+}
+
+std::string FourDigitNumber(int number) {
+    return FourDigitNumber(std::to_string(number));
+}
+
+std::string StepNumber(std::string_view text, StepDirection direction) {
+    return FourDigitNumber(StepWithin(FourDigitNumber(text), direction, 1));
+}
+
+std::string StepInterval(std::string_view text, StepDirection direction) {
+    return std::to_string(StepWithin(text, direction, 5));
+}
+
+std::size_t InsertSorted(LineList& lines, std::string line) {
+    const auto at = std::upper_bound(lines.begin(), lines.end(), line, LessNoCase);
+    return static_cast<std::size_t>(lines.insert(at, std::move(line)) - lines.begin());
+}
+
+void ReplaceGroup(LineList& lines, LineKey key, std::string_view groupKey,
+                  const LineList& entries) {
+    std::erase_if(lines, [&](const std::string& line) { return key(line) == groupKey; });
+    const std::size_t kept = lines.size();
+    for (const std::string& entry : entries) {
+        lines.push_back(std::string(groupKey) + " " + entry);
+    }
+    SortIfNeeded(lines, kept);
+}
+
+void SortIfNeeded(LineList& lines, std::size_t appendedFrom) {
+    const auto middle = lines.begin() + static_cast<std::ptrdiff_t>(appendedFrom);
+    for (auto [first, last] : {std::pair{lines.begin(), middle}, std::pair{middle, lines.end()}}) {
+        if (!std::is_sorted(first, last, LessNoCase)) {
+            std::stable_sort(first, last, LessNoCase);
+        }
+    }
+    // Equal lines keep the front part first: the same order as sorting the whole list.
+    std::inplace_merge(lines.begin(), middle, lines.end(), LessNoCase);
+}
+
+}  // namespace tavoric

@@ -1,0 +1,128 @@
+#include "entry/numbered_list_editor.h"
+
+#include "core/message_texts.h"
+#include "core/text.h"
+#include "entry/entry_fields.h"
+
+namespace tavoric {
+
+void NumberedListEditor::Select(std::optional<std::size_t> index) {
+    selected_ = index && *index < entries_.size() ? index : std::nullopt;
+}
+
+bool NumberedListEditor::StartDialog(EntryMode mode) {
+    if (mode == EntryMode::Change) {
+        if (!selected_) {
+            return false;
+        }
+        const std::string& entry = entries_[*selected_];
+        number_ = std::string(ChoiceNumber(entry));
+        FieldsFromEntry(entry);
+    } else if (!CanAdd()) {
+        return false;
+    } else if (!entries_.empty()) {
+        StepNumber(StepDirection::Up);
+    }
+    mode_ = mode;
+    return true;
+}
+
+const std::string& NumberedListEditor::DialogTitle() const {
+    return MessageText(mode_ == EntryMode::New ? texts_.newTitle : texts_.changeTitle);
+}
+
+const std::string& NumberedListEditor::DialogButtonCaption() const {
+    return MessageText(mode_ == EntryMode::New ? "AA00081" : "AA00083");
+}
+
+void NumberedListEditor::SetNumber(std::string_view typed) {
+    number_ = DigitsOnly(typed, kNumberFieldLength);
+}
+
+void NumberedListEditor::LeaveNumber() {
+    number_ = FourDigitNumber(number_);
+}
+
+void NumberedListEditor::StepNumber(StepDirection direction) {
+    number_ = tavoric::StepNumber(number_, direction);
+}
+
+void NumberedListEditor::SetDescription(std::string_view typed) {
+    description_ = SingleLineText(typed, kDescriptionLength);
+}
+
+bool NumberedListEditor::NumberExists() const {
+    for (const std::string& entry : entries_) {
+        if (ChoiceNumber(entry) == number_) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool NumberedListEditor::ApplyDialog(Prompter& prompter) {
+    if (mode_ == EntryMode::Change ? !selected_ : !CanAdd()) {
+        return false;
+    }
+    LeaveNumber();
+    const bool sameEntry =
+        mode_ == EntryMode::Change && ChoiceNumber(entries_[*selected_]) == number_;
+    if (!sameEntry && NumberExists()) {
+        ErrorNotice(prompter, MessageText(texts_.duplicate));
+        return false;
+    }
+    if (mode_ == EntryMode::Change) {
+        entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(*selected_));
+    }
+    selected_ = InsertSorted(entries_, EntryFromFields());
+    changed_ = true;
+    EntriesEdited();
+    return true;
+}
+
+bool NumberedListEditor::DeleteSelected(Prompter& prompter) {
+    if (!selected_) {
+        return false;
+    }
+    const ButtonCaptions captions{MessageText("ZB00018"), MessageText("ZB00019"), "",
+                                  MessageText("ZB00013")};
+    if (Question(prompter, "", MessageText(texts_.deleteQuestion), captions, kDefaultNo) != kYes) {
+        return false;
+    }
+    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(*selected_));
+    selected_.reset();
+    changed_ = deleted_ = true;
+    EntriesEdited();
+    return true;
+}
+
+void NumberedListEditor::ReplaceEntries(LineList entries) {
+    entries_ = std::move(entries);
+    SortIfNeeded(entries_);
+    selected_.reset();
+}
+
+LineList RouteChoices(const LineList& routes) {
+    LineList choices;
+    choices.reserve(routes.size());
+    for (const std::string& line : routes) {
+        choices.emplace_back(Chars(line, 1, 39));
+    }
+    return choices;
+}
+
+LineList SectionChoices(const LineList& sections, std::string_view routeNumber) {
+    LineList choices;
+    for (const std::string& line : sections) {
+        if (RouteKey(line) == routeNumber) {
+            choices.emplace_back(Chars(line, 6, 45));
+        }
+    }
+    return choices;
+}
+
+std::string_view ChoiceNumber(std::string_view choice) {
+    return Chars(choice, 1, 4);
+}
+
+}  // namespace tavoric

@@ -1,0 +1,111 @@
+#include "entry/cascade.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "test_survey.h"
+
+namespace tavoric {
+namespace {
+
+using testing::RecordingProgress;
+using testing::SmallSurvey;
+
+bool AnyStartsWith(const LineList& lines, const std::string& prefix) {
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& line) { return line.starts_with(prefix); });
+}
+
+TEST(RemoveDependentLines, DeletingARouteTakesEverythingUnderIt) {
+    Survey survey = SmallSurvey();
+    const Survey before = survey;
+    survey.RoutesList.erase(survey.RoutesList.begin());
+    RecordingProgress progress;
+    RemoveDependentLines(survey, progress);
+
+    for (const LineList* list :
+         {&survey.SectiesList, &survey.ParkeerplaatsenList, &survey.KentekensList}) {
+        EXPECT_FALSE(AnyStartsWith(*list, "0001"));
+        EXPECT_TRUE(AnyStartsWith(*list, "0002"));
+    }
+    EXPECT_EQ(survey.SectiesList.size(), 2u);
+    EXPECT_EQ(survey.ParkeerplaatsenList.size(), 4u);
+    EXPECT_EQ(survey.KentekensList.size(), 8u);
+    // What stays keeps its order.
+    EXPECT_TRUE(std::equal(survey.KentekensList.begin(), survey.KentekensList.end(),
+                           before.KentekensList.end() - 8));
+    EXPECT_EQ(progress.shown, 1);
+    EXPECT_EQ(progress.hidden, 1);
+    EXPECT_EQ(progress.lastDone, progress.lastTotal);
+}
+
+TEST(RemoveDependentLines, ASectionNumberOfAnotherRouteIsAnotherSection) {
+    Survey survey = SmallSurvey();
+    std::erase(survey.SectiesList, "0001 0002 Straat 0002");
+    RecordingProgress progress;
+    RemoveDependentLines(survey, progress);
+    EXPECT_FALSE(AnyStartsWith(survey.ParkeerplaatsenList, "0001 0002"));
+    EXPECT_FALSE(AnyStartsWith(survey.KentekensList, "0001 0002"));
+    EXPECT_TRUE(AnyStartsWith(survey.ParkeerplaatsenList, "0002 0002"));
+    EXPECT_TRUE(AnyStartsWith(survey.KentekensList, "0002 0002"));
+    EXPECT_EQ(survey.KentekensList.size(), 24u - 8u);
+}
+
+TEST(RemoveDependentLines, PlacesGoneLeaveTheirSectionAndTakeTheirSlots) {
+    Survey survey = SmallSurvey();
+    std::erase_if(survey.ParkeerplaatsenList,
+                  [](const std::string& line) { return line.starts_with("0002 0001"); });
+    RecordingProgress progress;
+    RemoveDependentLines(survey, progress);
+    EXPECT_EQ(survey.SectiesList.size(), 4u);
+    EXPECT_FALSE(AnyStartsWith(survey.KentekensList, "0002 0001"));
+    EXPECT_EQ(survey.KentekensList.size(), 20u);
+}
+
+TEST(RemoveDependentLines, StraySlotsAndUnsortedListsAreHandled) {
+    Survey survey = SmallSurvey();
+    // A slot of a place that never existed, between two runs of the same vanished place.
+    survey.ParkeerplaatsenList.erase(survey.ParkeerplaatsenList.begin());
+    LineList& slots = survey.KentekensList;
+    slots.insert(slots.begin() + 2, "0009 0009 0009 0600-0630");
+    slots.push_back(slots.front());
+    std::rotate(slots.begin(), slots.begin() + 5, slots.end());
+    RecordingProgress progress;
+    RemoveDependentLines(survey, progress);
+    EXPECT_FALSE(AnyStartsWith(slots, "0009"));
+    EXPECT_FALSE(AnyStartsWith(slots, "0001 0001 0001"));
+    EXPECT_EQ(slots.size(), 20u);
+}
+
+TEST(RemoveDependentLines, NoPlacesLeavesNoSlots) {
+    Survey survey = SmallSurvey();
+    survey.ParkeerplaatsenList.clear();
+    RecordingProgress progress;
+    RemoveDependentLines(survey, progress);
+    EXPECT_TRUE(survey.KentekensList.empty());
+    EXPECT_EQ(survey.SectiesList.size(), 4u);
+}
+
+TEST(StoreEditedList, OnlyAChangeReachesTheSurveyAndOnlyADeletionCascades) {
+    Survey survey = SmallSurvey();
+    RecordingProgress progress;
+    LineList routes{survey.RoutesList[1]};
+    EXPECT_FALSE(
+        StoreEditedList(survey, &Survey::RoutesList, routes, false, true, progress).projectChanged);
+    EXPECT_EQ(survey.RoutesList.size(), 2u);
+    EXPECT_FALSE(survey.ProjectChanged);
+
+    const ApplyResult changed =
+        StoreEditedList(survey, &Survey::RoutesList, routes, true, false, progress);
+    EXPECT_TRUE(changed.projectChanged);
+    EXPECT_TRUE(changed.resetAnalysisSelection);
+    EXPECT_TRUE(survey.ProjectChanged);
+    EXPECT_EQ(survey.SectiesList.size(), 4u);
+
+    StoreEditedList(survey, &Survey::RoutesList, routes, true, true, progress);
+    EXPECT_EQ(survey.SectiesList.size(), 2u);
+}
+
+}  // namespace
+}  // namespace tavoric

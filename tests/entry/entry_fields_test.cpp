@@ -1,0 +1,66 @@
+#include "entry/entry_fields.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "test_survey.h"
+
+namespace tavoric {
+namespace {
+
+TEST(NumberFields, TakeDigitsOnlyAndFourOfThem) {
+    EXPECT_EQ(DigitsOnly("12a3-45", 4), "1234");
+    EXPECT_EQ(DigitsOnly("x", 4), "");
+    EXPECT_EQ(FourDigitNumber("12"), "0012");
+    EXPECT_EQ(FourDigitNumber(""), "0000");
+    EXPECT_EQ(FourDigitNumber("12345"), "1234");
+    EXPECT_EQ(FourDigitNumber(7), "0007");
+}
+
+TEST(NumberFields, SpinStopsAtTheEndsOfTheRange) {
+    EXPECT_EQ(StepNumber("0004", StepDirection::Up), "0005");
+    EXPECT_EQ(StepNumber("12", StepDirection::Up), "0013");
+    EXPECT_EQ(StepNumber("0000", StepDirection::Down), "0000");
+    EXPECT_EQ(StepNumber("9999", StepDirection::Up), "9999");
+    EXPECT_EQ(StepNumber("", StepDirection::Up), "0001");
+}
+
+TEST(IntervalField, StepsFiveMinutesAndNeverBelowZero) {
+    EXPECT_EQ(StepInterval("30", StepDirection::Up), "35");
+    EXPECT_EQ(StepInterval("5", StepDirection::Down), "0");
+    EXPECT_EQ(StepInterval("3", StepDirection::Down), "0");
+    EXPECT_EQ(StepInterval("", StepDirection::Up), "5");
+    EXPECT_EQ(StepInterval("9998", StepDirection::Up), "9999");
+}
+
+TEST(SingleLineText, LineBreaksCannotReachTheProjectFile) {
+    EXPECT_EQ(SingleLineText("Markt\r\nplein", 100), "Markt  plein");
+    EXPECT_EQ(SingleLineText("abcdef", 3), "abc");
+}
+
+TEST(SortIfNeeded, GivesTheOrderOfSortLines) {
+    const LineList mixed{"0002 b", "0001 B", "0001 a", "0001 b", "0001 A", "0003", "0001 b"};
+    for (std::size_t appendedFrom = 0; appendedFrom <= mixed.size(); ++appendedFrom) {
+        LineList front(mixed.begin(), mixed.begin() + static_cast<std::ptrdiff_t>(appendedFrom));
+        SortLines(front);
+        LineList lines = front;
+        lines.insert(lines.end(), mixed.begin() + static_cast<std::ptrdiff_t>(appendedFrom),
+                     mixed.end());
+        LineList expected = lines;
+        SortLines(expected);
+        SortIfNeeded(lines, appendedFrom);
+        EXPECT_EQ(lines, expected) << "appended from " << appendedFrom;
+    }
+}
+
+TEST(ReplaceGroup, ReplacesOnlyTheGroupAndKeepsTheListSorted) {
+    LineList lines{"0001 0001 a", "0002 0001 b", "0002 0002 c", "0003 0001 d"};
+    ReplaceGroup(lines, RouteKey, "0002", {"0005 e", "0000 f"});
+    EXPECT_EQ(lines, (LineList{"0001 0001 a", "0002 0000 f", "0002 0005 e", "0003 0001 d"}));
+    ReplaceGroup(lines, RouteKey, "0001", {});
+    EXPECT_EQ(lines.front(), "0002 0000 f");
+}
+
+}  // namespace
+}  // namespace tavoric

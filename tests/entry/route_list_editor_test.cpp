@@ -1,0 +1,139 @@
+#include "entry/route_list_editor.h"
+
+#include <gtest/gtest.h>
+
+#include "core/scripted_prompter.h"
+#include "test_survey.h"
+
+namespace tavoric {
+namespace {
+
+using testing::RecordingProgress;
+using testing::SmallSurvey;
+
+void AddRoute(RouteListEditor& editor, Prompter& prompter, const std::string& description,
+              const std::string& interval) {
+    ASSERT_TRUE(editor.StartDialog(EntryMode::New));
+    editor.SetDescription(description);
+    editor.SetInterval(interval);
+    editor.ApplyDialog(prompter);
+}
+
+TEST(RouteListEditor, ProposesTheNextNumberAndKeepsTheLastFields) {
+    Survey survey;
+    RouteListEditor editor;
+    ScriptedPrompter prompter;
+    editor.Open(survey);
+    AddRoute(editor, prompter, "Centrum", "15");
+    EXPECT_EQ(editor.Entries().front(), "0001 " + PadField("L", "Centrum", " ", 35) + "15");
+    AddRoute(editor, prompter, "Station", "20");
+    ASSERT_TRUE(editor.StartDialog(EntryMode::New));
+    EXPECT_EQ(editor.Number(), "0003");
+    EXPECT_EQ(editor.Description(), "Station");
+    EXPECT_EQ(editor.Interval(), "20");
+    EXPECT_EQ(editor.DialogTitle(), "Nieuwe route");
+    EXPECT_EQ(editor.DialogButtonCaption(), "T&oevoegen");
+    EXPECT_TRUE(prompter.asked().empty());
+}
+
+TEST(RouteListEditor, ATypedNumberIsStoredWithFourDigits) {
+    Survey survey;
+    RouteListEditor editor;
+    ScriptedPrompter prompter;
+    editor.Open(survey);
+    editor.StartDialog(EntryMode::New);
+    editor.SetNumber("12x");
+    editor.SetInterval("3o0");
+    EXPECT_EQ(editor.Interval(), "30");
+    ASSERT_TRUE(editor.ApplyDialog(prompter));
+    EXPECT_EQ(RouteKey(editor.Entries().front()), "0012");
+}
+
+TEST(RouteListEditor, RefusesANumberThatExists) {
+    Survey survey = SmallSurvey();
+    RouteListEditor editor;
+    ScriptedPrompter prompter;
+    editor.Open(survey);
+    editor.StartDialog(EntryMode::New);
+    editor.SetNumber("2");
+    EXPECT_FALSE(editor.ApplyDialog(prompter));
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_EQ(prompter.asked()[0].text, "Routenummer bestaat al.");
+    EXPECT_EQ(prompter.asked()[0].kind, DialogKind::Error);
+    EXPECT_EQ(editor.Entries(), survey.RoutesList);
+    EXPECT_FALSE(editor.Changed());
+}
+
+TEST(RouteListEditor, ChangingKeepsTheNumberAndTheDependentLines) {
+    Survey survey = SmallSurvey();
+    const Survey before = survey;
+    RouteListEditor editor;
+    ScriptedPrompter prompter;
+    RecordingProgress progress;
+    editor.Open(survey);
+    EXPECT_FALSE(editor.StartDialog(EntryMode::Change));
+    editor.Select(1);
+    ASSERT_TRUE(editor.StartDialog(EntryMode::Change));
+    EXPECT_FALSE(editor.NumberEditable());
+    EXPECT_EQ(editor.DialogTitle(), "Route wijzigen");
+    EXPECT_EQ(editor.Number(), "0002");
+    EXPECT_EQ(editor.Description(), "Route 0002");
+    EXPECT_EQ(editor.Interval(), "60");
+    const std::string longest(33, 'x');
+    editor.SetDescription(longest + "yz");
+    ASSERT_TRUE(editor.ApplyDialog(prompter));
+    EXPECT_TRUE(prompter.asked().empty());
+    ASSERT_EQ(editor.Entries().size(), 2u);
+    EXPECT_EQ(editor.Entries()[1], "0002 " + longest + "  60");
+    EXPECT_EQ(editor.Selected(), 1u);
+
+    const ApplyResult result = editor.Apply(survey, progress);
+    EXPECT_TRUE(result.projectChanged && result.resetAnalysisSelection);
+    EXPECT_TRUE(survey.ProjectChanged);
+    EXPECT_EQ(RouteDescription(survey.RoutesList[1]), longest);
+    EXPECT_EQ(survey.SectiesList, before.SectiesList);
+    EXPECT_EQ(survey.KentekensList, before.KentekensList);
+    EXPECT_EQ(progress.shown, 0);
+}
+
+TEST(RouteListEditor, DeletingAsksAndCascadesOnlyOnOk) {
+    Survey survey = SmallSurvey();
+    const Survey before = survey;
+    RouteListEditor editor;
+    ScriptedPrompter prompter;
+    RecordingProgress progress;
+    editor.Open(survey);
+    editor.Select(1);
+    prompter.QueueAnswer(kNo);
+    EXPECT_FALSE(editor.DeleteSelected(prompter));
+    EXPECT_EQ(prompter.asked()[0].text,
+              "Route met bijbehorende secties, parkeerplaatsen en kentekens verwijderen?");
+    EXPECT_EQ(prompter.asked()[0].defaultButton, kDefaultNo);
+    EXPECT_EQ(prompter.asked()[0].captions.yes, "&Verwijderen");
+    EXPECT_EQ(editor.Entries().size(), 2u);
+
+    prompter.QueueAnswer(kYes);
+    EXPECT_TRUE(editor.DeleteSelected(prompter));
+    EXPECT_TRUE(editor.Deleted());
+    EXPECT_FALSE(editor.HasSelection());
+    EXPECT_EQ(survey.RoutesList, before.RoutesList);  // "&Annuleren" would keep all this
+
+    editor.Apply(survey, progress);
+    EXPECT_EQ(survey.RoutesList.size(), 1u);
+    EXPECT_EQ(survey.SectiesList.size(), 2u);
+    EXPECT_EQ(survey.KentekensList.size(), 16u);
+    EXPECT_EQ(progress.shown, 1);
+}
+
+TEST(RouteListEditor, OkWithoutChangesLeavesTheProjectAlone) {
+    Survey survey = SmallSurvey();
+    RouteListEditor editor;
+    RecordingProgress progress;
+    editor.Open(survey);
+    editor.Select(0);
+    EXPECT_FALSE(editor.Apply(survey, progress).projectChanged);
+    EXPECT_FALSE(survey.ProjectChanged);
+}
+
+}  // namespace
+}  // namespace tavoric

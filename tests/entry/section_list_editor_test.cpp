@@ -1,0 +1,91 @@
+#include "entry/section_list_editor.h"
+
+#include <gtest/gtest.h>
+
+#include "core/scripted_prompter.h"
+#include "test_survey.h"
+
+namespace tavoric {
+namespace {
+
+using testing::RecordingProgress;
+using testing::SmallSurvey;
+
+TEST(SectionListEditor, NumbersAreUniqueWithinTheirRouteOnly) {
+    Survey survey = SmallSurvey();
+    SectionListEditor editor;
+    ScriptedPrompter prompter;
+    editor.Open(survey);
+    EXPECT_FALSE(editor.CanAdd());
+    EXPECT_FALSE(editor.StartDialog(EntryMode::New));
+    editor.ChooseRoute(0);
+    ASSERT_EQ(editor.RouteSelector().size(), 2u);
+    EXPECT_EQ(editor.RouteSelector()[0], survey.RoutesList[0].substr(0, 39));
+    EXPECT_EQ(editor.Entries(), (LineList{"0001 Straat 0001", "0002 Straat 0002"}));
+
+    ASSERT_TRUE(editor.StartDialog(EntryMode::New));
+    EXPECT_EQ(editor.Number(), "0002");  // the field's last value, raised by one
+    EXPECT_FALSE(editor.ApplyDialog(prompter));
+    EXPECT_EQ(prompter.asked().at(0).text, "Sectienummer bestaat al.");
+
+    editor.ChooseRoute(1);
+    editor.StartDialog(EntryMode::New);
+    editor.SetNumber("0003");
+    editor.SetDescription("Kerkstraat");
+    EXPECT_TRUE(editor.ApplyDialog(prompter));
+    EXPECT_EQ(editor.AllSections().size(), 5u);
+    EXPECT_EQ(editor.AllSections()[4], "0002 0003 Kerkstraat");
+}
+
+TEST(SectionListEditor, EditsOfEveryRouteReachTheSurveyOnOk) {
+    Survey survey = SmallSurvey();
+    SectionListEditor editor;
+    ScriptedPrompter prompter;
+    RecordingProgress progress;
+    editor.Open(survey);
+    editor.ChooseRoute(0);
+    editor.StartDialog(EntryMode::New);
+    editor.SetNumber("0007");
+    const std::string longest(33, 'd');
+    editor.SetDescription(longest);
+    editor.ApplyDialog(prompter);
+    editor.ChooseRoute(1);
+    editor.Select(0);
+    ASSERT_TRUE(editor.StartDialog(EntryMode::Change));
+    EXPECT_EQ(editor.Description(), "Straat 0001");
+    editor.SetDescription("Markt");
+    editor.ApplyDialog(prompter);
+    editor.ChooseRoute(0);
+    EXPECT_EQ(editor.Entries().back(), "0007 " + longest);
+
+    editor.Apply(survey, progress);
+    EXPECT_EQ(survey.SectiesList,
+              (LineList{"0001 0001 Straat 0001", "0001 0002 Straat 0002", "0001 0007 " + longest,
+                        "0002 0001 Markt", "0002 0002 Straat 0002"}));
+    EXPECT_EQ(survey.KentekensList.size(), 24u);
+    EXPECT_EQ(progress.shown, 0);
+}
+
+TEST(SectionListEditor, DeletingASectionTakesItsPlacesAndSlotsOnly) {
+    Survey survey = SmallSurvey();
+    SectionListEditor editor;
+    ScriptedPrompter prompter;
+    RecordingProgress progress;
+    editor.Open(survey);
+    editor.ChooseRoute(0);
+    editor.Select(1);
+    prompter.QueueAnswer(kYes);
+    ASSERT_TRUE(editor.DeleteSelected(prompter));
+    EXPECT_EQ(prompter.asked()[0].text,
+              "Sectie met bijbehorende parkeerplaatsen en kentekens verwijderen?");
+    EXPECT_EQ(editor.AllSections().size(), 3u);
+    editor.Apply(survey, progress);
+    EXPECT_EQ(survey.ParkeerplaatsenList.size(), 6u);
+    EXPECT_EQ(survey.KentekensList.size(), 16u);
+    for (const std::string& line : survey.KentekensList) {
+        EXPECT_NE(SectionKey(line), "0001 0002");
+    }
+}
+
+}  // namespace
+}  // namespace tavoric
