@@ -3,6 +3,7 @@
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "entry/entry_fields.h"
+#include "entry/selectors.h"
 
 namespace tavoric {
 
@@ -100,29 +101,6 @@ void NumberedListEditor::ReplaceEntries(LineList entries) {
     entries_ = std::move(entries);
     SortIfNeeded(entries_);
     selected_.reset();
-}
-
-LineList RouteChoices(const LineList& routes) {
-    LineList choices;
-    choices.reserve(routes.size());
-    for (const std::string& line : routes) {
-        choices.emplace_back(Chars(line, 1, 39));
-    }
-    return choices;
-}
-
-LineList SectionChoices(const LineList& sections, std::string_view routeNumber) {
-    LineList choices;
-    for (const std::string& line : sections) {
-        if (RouteKey(line) == routeNumber) {
-            choices.emplace_back(Chars(line, 6, 45));
-        }
-    }
-    return choices;
-}
-
-std::string_view ChoiceNumber(std::string_view choice) {
-    return Chars(choice, 1, 4);
 }
 
 }  // namespace tavoric

@@ -85,11 +85,4 @@ private:
     std::string description_;
 };
 
-// The selector entries of a route window: the first 39 characters of every route line.
-LineList RouteChoices(const LineList& routes);
-// The section selector of a route: characters 6 to 45 of each of its section lines.
-LineList SectionChoices(const LineList& sections, std::string_view routeNumber);
-// The four-digit number at the start of a selector entry.
-std::string_view ChoiceNumber(std::string_view choice);
-
 }  // namespace tavoric

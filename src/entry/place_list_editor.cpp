@@ -5,7 +5,7 @@
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "entry/cascade.h"
-#include "entry/numbered_list_editor.h"
+#include "entry/selectors.h"
 
 namespace tavoric {
 
@@ -36,16 +36,12 @@ void PlaceListEditor::ChooseRoute(std::optional<std::size_t> index) {
 
 void PlaceListEditor::ChooseSection(std::optional<std::size_t> index) {
     sectionKey_.clear();
-    LineList entries;
     if (index && *index < sectionSelector_.size()) {
         sectionKey_ = routeNumber_ + " " + std::string(ChoiceNumber(sectionSelector_[*index]));
-        for (const std::string& line : allPlaces_) {
-            if (SectionKey(line) == sectionKey_) {
-                entries.emplace_back(Chars(line, 11, 10 + kEntryLength));
-            }
-        }
     }
-    SetEntries(std::move(entries));
+    SetEntries(sectionKey_.empty()
+                   ? LineList{}
+                   : PartsOfGroup(allPlaces_, SectionKey, sectionKey_, 11, kEntryLength));
 }
 
 void PlaceListEditor::SetEntries(LineList entries) {

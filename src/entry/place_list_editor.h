@@ -15,9 +15,6 @@
 
 namespace tavoric {
 
-// The type codes in the order of the type selector.
-inline constexpr std::string_view kPlaceTypeCodes = "VPBGMAI123";
-
 constexpr int kMostPlacesPerRun = 9999;
 
 class PlaceListEditor {

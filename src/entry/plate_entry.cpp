@@ -6,7 +6,7 @@
 #include "core/codec.h"
 #include "core/text.h"
 #include "entry/entry_fields.h"
-#include "entry/numbered_list_editor.h"
+#include "entry/selectors.h"
 
 namespace tavoric {
 
@@ -23,16 +23,6 @@ bool SamePlate(std::string_view a, std::string_view b) {
 // The selector entry at index, or "" when nothing is chosen.
 std::string_view NumberOf(const LineList& selector, std::optional<std::size_t> index) {
     return index ? ChoiceNumber(selector[*index]) : std::string_view{};
-}
-
-LineList PlaceChoices(const LineList& places, std::string_view sectionKey) {
-    LineList choices;
-    for (const std::string& line : places) {
-        if (SectionKey(line) == sectionKey) {
-            choices.emplace_back(Chars(line, 11, 50));
-        }
-    }
-    return choices;
 }
 
 template <typename Row>

@@ -2,6 +2,7 @@
 
 #include "core/text.h"
 #include "entry/cascade.h"
+#include "entry/selectors.h"
 
 namespace tavoric {
 
@@ -26,13 +27,9 @@ void SectionListEditor::ChooseRoute(std::optional<std::size_t> index) {
     if (index && *index < routeSelector_.size()) {
         routeNumber_ = ChoiceNumber(routeSelector_[*index]);
     }
-    LineList entries;
-    for (const std::string& line : allSections_) {
-        if (!routeNumber_.empty() && RouteKey(line) == routeNumber_) {
-            entries.emplace_back(CharsFrom(line, 6));
-        }
-    }
-    ReplaceEntries(std::move(entries));
+    ReplaceEntries(routeNumber_.empty()
+                       ? LineList{}
+                       : PartsOfGroup(allSections_, RouteKey, routeNumber_, 6, std::string::npos));
 }
 
 ApplyResult SectionListEditor::Apply(Survey& survey, Progress& progress) {
