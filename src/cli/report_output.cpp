@@ -1,0 +1,86 @@
+#include "cli/report_output.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "cli/cli_prompter.h"
+#include "cli/commands.h"
+#include "core/codec.h"
+#include "core/message_texts.h"
+#include "core/text.h"
+#include "reports/export.h"
+
+namespace tavoric {
+
+namespace {
+
+// The report lines with LF line ends, converted to UTF-8 a block at a time so that a big report
+// is not held twice.
+bool WriteToStandardOutput(const ReportDocument& report) {
+    constexpr std::size_t kBlockSize = 1 << 20;
+    std::string block;
+    block.reserve(kBlockSize + 256);
+    auto flush = [&block] {
+        const std::string utf8 = Cp1252ToUtf8(block);
+        block.clear();
+        return std::fwrite(utf8.data(), 1, utf8.size(), stdout) == utf8.size();
+    };
+    for (const std::string& line : report.Lines()) {
+        block += line;
+        block += '\n';
+        if (block.size() >= kBlockSize && !flush()) {
+            return false;
+        }
+    }
+    return flush() && std::fflush(stdout) == 0;
+}
+
+}  // namespace
+
+std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& args) {
+    ReportOutput output;
+    std::vector<std::string> others;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::optional<std::string>* path = args[i] == "--txt"   ? &output.txtPath
+                                           : args[i] == "--csv" ? &output.csvPath
+                                                                : nullptr;
+        if (path == nullptr) {
+            others.push_back(std::move(args[i]));
+            continue;
+        }
+        if (i + 1 == args.size()) {
+            PrintError(FormatText(MessageText("AA00221"), {args[i]}));
+            return std::nullopt;
+        }
+        if (path->has_value()) {
+            PrintError(FormatText(MessageText("AA00222"), {args[i]}));
+            return std::nullopt;
+        }
+        *path = args[++i];
+    }
+    args = std::move(others);
+    return output;
+}
+
+int WriteReportOutput(const ReportDocument& report, const ReportOutput& output) {
+    if (output.csvPath && !report.HasTableData()) {
+        PrintError(MessageText("AA00220"));
+        return kExitUsage;
+    }
+    CliPrompter prompter;
+    if (output.txtPath) {
+        if (!ExportReport(report, ExportFormat::Text, *output.txtPath, prompter)) {
+            return kExitFileError;
+        }
+    } else if (!WriteToStandardOutput(report)) {
+        PrintError(FormatText(MessageText("AA00223"), {std::strerror(errno)}));
+        return kExitFileError;
+    }
+    if (output.csvPath && !ExportReport(report, ExportFormat::Csv, *output.csvPath, prompter)) {
+        return kExitFileError;
+    }
+    return kExitOk;
+}
+
+}  // namespace tavoric
