@@ -112,8 +112,10 @@ bool OpenSurvey(const std::string& path, Survey& survey) {
     return ReadProjectFile(survey, path, prompter);
 }
 
-int UsageError(const CliCommand& command) {
-    std::cerr << "Gebruik: tavoric-cli " << command.usage << "\n";
+int UsageError(std::string_view commandName) {
+    if (const CliCommand* command = FindCommand(commandName)) {
+        std::cerr << "Gebruik: tavoric-cli " << command->usage << "\n";
+    }
     return kExitUsage;
 }
 

@@ -33,8 +33,8 @@ int RunCli(const std::vector<std::string>& args);
 
 // Reads a project into survey as a new project; on failure the message is on stderr.
 bool OpenSurvey(const std::string& path, Survey& survey);
-// Prints the command's usage to stderr and returns kExitUsage.
-int UsageError(const CliCommand& command);
+// Prints the usage of the named command to stderr and returns kExitUsage.
+int UsageError(std::string_view commandName);
 // Writes code page 1252 text as UTF-8 to stderr, with a line end; "\r" in messages breaks lines.
 void PrintError(std::string_view text);
 // Writes code page 1252 text as UTF-8 to stdout, with a line end.

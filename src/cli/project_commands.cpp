@@ -17,7 +17,7 @@ namespace {
 
 int Info(const std::vector<std::string>& args) {
     if (args.size() != 1) {
-        return UsageError(InfoCommand());
+        return UsageError("info");
     }
     Survey survey;
     if (!OpenSurvey(args[0], survey)) {
@@ -40,7 +40,7 @@ int WriteSurvey(Survey& survey, const std::string& path) {
 
 int Save(const std::vector<std::string>& args) {
     if (args.size() != 2) {
-        return UsageError(SaveCommand());
+        return UsageError("save");
     }
     Survey survey;
     if (!OpenSurvey(args[0], survey)) {
@@ -84,11 +84,11 @@ int Demo(const std::vector<std::string>& args) {
         } else if (outPath.empty() && !word.starts_with("-")) {
             outPath = word;
         } else {
-            return UsageError(DemoCommand());
+            return UsageError("demo");
         }
     }
     if (outPath.empty()) {
-        return UsageError(DemoCommand());
+        return UsageError("demo");
     }
     Survey survey = MakeDemoSurvey(options);
     return WriteSurvey(survey, outPath);
