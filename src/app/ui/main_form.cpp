@@ -20,7 +20,9 @@
 #include "app/ui/command_table.h"
 #include "app/ui/qt_prompter.h"
 #include "app/ui/qt_text.h"
+#include "app/ui/settings_form.h"
 #include "app/ui/tool_icons.h"
+#include "app/ui/window_position_keeper.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "core/version.h"
@@ -30,12 +32,41 @@
 
 namespace tavoric {
 
+namespace {
+
+class ForwardingPrompter : public Prompter {
+public:
+    explicit ForwardingPrompter(THoofdForm& form) : form_(form) {}
+    int MessageDialog(const std::string& caption, const std::string& heading,
+                      const std::string& text, DialogKind kind, const ButtonCaptions& captions,
+                      int defaultButton) override {
+        return form_.CurrentPrompter().MessageDialog(caption, heading, text, kind, captions,
+                                                     defaultButton);
+    }
+    std::optional<std::string> OpenFileName(const FileDialogRequest& request) override {
+        return form_.CurrentPrompter().OpenFileName(request);
+    }
+    std::optional<std::string> SaveFileName(const FileDialogRequest& request) override {
+        return form_.CurrentPrompter().SaveFileName(request);
+    }
+    std::optional<std::string> BrowseFolder(const std::string& startFolder) override {
+        return form_.CurrentPrompter().BrowseFolder(startFolder);
+    }
+
+private:
+    THoofdForm& form_;
+};
+
+}  // namespace
+
 THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath)
     : settings_(std::move(settings)),
       settingsPath_(std::move(settingsPath)),
       dialogs_(std::make_unique<QtPrompter>(this)),
-      prompter_(dialogs_.get()) {
+      prompter_(dialogs_.get()),
+      forwardingPrompter_(std::make_unique<ForwardingPrompter>(*this)) {
     setObjectName(QStringLiteral("HoofdForm"));
+    positionKeeper_ = new WindowPositionKeeper(settings_.formPositions, this);
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName(QStringLiteral("ClientArea"));
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -46,6 +77,7 @@ THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath)
     CreateBottomStrip();
     RegisterOwnCommands();
     formatForm_ = new TRapportOpmaakForm(this);
+    settingsForm_ = new TInstellingenForm(*forwardingPrompter_, this);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] { UpdateCommandStates(false); });
     resize(1000, 700);
     SetTitle("");
@@ -173,6 +205,7 @@ void THoofdForm::RegisterOwnCommands() {
         {"Vorige1", [this] { mdiArea_->activatePreviousSubWindow(); }},
         {"Volgende1", [this] { mdiArea_->activateNextSubWindow(); }},
         {"Allevensterssluiten1", [this] { CloseAllReportWindows(); }},
+        {"Programmainstellingen1", [this] { settingsForm_->Edit(settings_); }},
     };
 }
 
@@ -228,6 +261,7 @@ void THoofdForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    positionKeeper_->RecordWindowPositions();
     if (!settingsPath_.empty()) {
         WriteSettings(settings_, settingsPath_, CurrentPrompter());
     }
@@ -269,7 +303,7 @@ std::vector<TKindForm*> THoofdForm::ReportWindows() const {
 }
 
 TKindForm* THoofdForm::CurrentReportWindow() const {
-    return qobject_cast<TKindForm*>(mdiArea_->activeSubWindow());
+    return qobject_cast<TKindForm*>(mdiArea_->currentSubWindow());
 }
 
 TKindForm* THoofdForm::NewReportWindow() {

@@ -24,6 +24,8 @@ class QProgressBar;
 namespace tavoric {
 
 class QtPrompter;
+class TInstellingenForm;
+class WindowPositionKeeper;
 class TKindForm;
 class TRapportOpmaakForm;
 
@@ -95,6 +97,8 @@ private:
     std::string settingsPath_;
     std::unique_ptr<QtPrompter> dialogs_;
     Prompter* prompter_ = nullptr;
+    // Windows made once hold this one, so that a prompter set later reaches them too.
+    std::unique_ptr<Prompter> forwardingPrompter_;
     ReportCounter reportCounter_;
 
     QMdiArea* mdiArea_ = nullptr;
@@ -103,6 +107,8 @@ private:
     QProgressBar* progressBar_ = nullptr;
     std::unique_ptr<DesktopProgress> progress_;
     TRapportOpmaakForm* formatForm_ = nullptr;
+    TInstellingenForm* settingsForm_ = nullptr;
+    WindowPositionKeeper* positionKeeper_ = nullptr;
 
     std::map<std::string, QAction*> commands_;
     std::map<std::string, std::function<void()>> handlers_;

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/ui/qt_text.h"
+#include "app/ui/window_position_keeper.h"
 #include "core/text.h"
 
 namespace tavoric {
@@ -98,6 +99,7 @@ TMessageForm::TMessageForm(QWidget* parent, const QString& caption, const QStrin
                            int defaultButton)
     : QDialog(parent) {
     setObjectName(QStringLiteral("MessageForm"));
+    WindowPositionKeeper::Exempt(this);
     setWindowTitle(caption);
     setModal(true);
 

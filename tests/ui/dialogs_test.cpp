@@ -1,0 +1,72 @@
+// The message dialog's buttons, default and answers; file filters; the progress percentage.
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/ui/desktop_progress.h"
+#include "app/ui/qt_prompter.h"
+
+namespace tavoric {
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+private:
+    static QStringList ButtonTexts(const QWidget& form) {
+        QStringList texts;
+        QList<QPushButton*> buttons = form.findChildren<QPushButton*>();
+        std::sort(buttons.begin(), buttons.end(),
+                  [](QPushButton* a, QPushButton* b) { return a->x() < b->x(); });
+        for (QPushButton* button : buttons) {
+            texts << button->text() + (button->isDefault() ? QStringLiteral("*") : QString());
+        }
+        return texts;
+    }
+
+private slots:
+    void questionShowsYesNoCancelInOrderWithItsDefault() {
+        TMessageForm form(nullptr, QStringLiteral("Tavoric"), QStringLiteral("Bestand opslaan?"),
+                          QStringLiteral("Bestand is gewijzigd."), DialogKind::Question,
+                          {"&Opslaan", "&Niet opslaan", "", "&Annuleren"}, kDefaultNo);
+        form.show();
+        QCOMPARE(ButtonTexts(form),
+                 QStringList({QStringLiteral("&Opslaan"), QStringLiteral("&Niet opslaan*"),
+                              QStringLiteral("&Annuleren")}));
+        QTest::keyClick(&form, Qt::Key_Return);
+        QCOMPARE(form.Result(), int(kNo));
+    }
+
+    void closingAQuestionCancelsAndANoticeAnswersOk() {
+        TMessageForm question(nullptr, QStringLiteral("Tavoric"), QString(), QStringLiteral("?"),
+                              DialogKind::Question, {}, kDefaultYes);
+        QCOMPARE(ButtonTexts(question), QStringList({QStringLiteral("&Yes*"), QStringLiteral("&No"),
+                                                     QStringLiteral("&Cancel")}));
+        question.reject();
+        QCOMPARE(question.Result(), int(kCancel));
+
+        TMessageForm notice(nullptr, QStringLiteral("Tavoric"), QString(), QStringLiteral("!"),
+                            DialogKind::Error, {"", "", "&OK", ""}, kDefaultOk);
+        QCOMPARE(ButtonTexts(notice), QStringList({QStringLiteral("&OK*")}));
+        notice.reject();
+        QCOMPARE(notice.Result(), int(kOk));
+    }
+
+    void fileFiltersTakeQtsForm() {
+        QCOMPARE(QtFileFilter("Tavoric-bestanden (*.par)|*.par|Alle bestanden (*.*)|*.*"),
+                 QStringLiteral("Tavoric-bestanden (*.par);;Alle bestanden (*)"));
+        QCOMPARE(QtFileFilter("Tekst|*.txt;*.csv"), QStringLiteral("Tekst (*.txt *.csv)"));
+    }
+
+    void progressRoundsHalvesToEven() {
+        QCOMPARE(ProgressPercent(0, 0), 0);
+        QCOMPARE(ProgressPercent(1, 3), 33);
+        QCOMPARE(ProgressPercent(1, 8), 12);
+        QCOMPARE(ProgressPercent(3, 8), 38);
+        QCOMPARE(ProgressPercent(5'000'000'000ULL, 10'000'000'000ULL), 50);
+        QCOMPARE(ProgressPercent(7, 7), 100);
+    }
+};
+
+}  // namespace tavoric
+
+QTEST_MAIN(tavoric::DialogsTest)
+#include "dialogs_test.moc"

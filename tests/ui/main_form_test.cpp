@@ -1,0 +1,288 @@
+// The main window as a user drives it: start-up, the command line, the project commands with
+// their questions, and the command states that follow the data and the report windows.
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <fstream>
+#include <sstream>
+
+#include "app/ui/main_form.h"
+#include "app/ui/qt_text.h"
+#include "core/message_texts.h"
+#include "core/project_file.h"
+#include "core/scripted_prompter.h"
+#include "reports/ui/report_window.h"
+
+namespace tavoric {
+
+namespace {
+
+std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::string PathOf(const std::string& name) const {
+        return PathFromQString(folder_->filePath(QString::fromStdString(name)));
+    }
+
+    // A saved survey with routes and slots, in a folder whose name has a blank.
+    std::string SavedSurvey() {
+        Survey survey;
+        survey.AlgemeneGegevens.surveyArea = "Centrum Demodorp";
+        survey.RoutesList = {"0001 Markt                              15"};
+        survey.SectiesList = {"0001 0001 Marktplein"};
+        survey.ParkeerplaatsenList = {"0001 0001 0001 V"};
+        survey.KentekensList = {"0001 0001 0001 0600-0615"};
+        QDir(folder_->path()).mkpath(QStringLiteral("Mijn onderzoek"));
+        const std::string path = PathOf("Mijn onderzoek/plan.par");
+        ScriptedPrompter quiet;
+        WriteProjectFile(survey, path, quiet);
+        return path;
+    }
+
+    void Start(const std::string& commandLineProject = "") {
+        ProgramSettings settings = DefaultSettings(PathOf(""));
+        settings.backupFolder = PathOf("backups/");
+        QDir(folder_->path()).mkpath(QStringLiteral("backups"));
+        form_ = std::make_unique<THoofdForm>(std::move(settings), "");
+        form_->SetPrompter(&prompter_);
+        form_->SetStartUpDelay(0);
+        form_->SetCommandLineProject(commandLineProject);
+        form_->StartUp();
+        QTRY_VERIFY(form_->StartedUp());
+    }
+
+    bool Enabled(const char* name) const {
+        if (QAction* action = form_->Command(name)) {
+            return action->isEnabled();
+        }
+        auto* button = form_->findChild<QToolButton*>(QString::fromLatin1(name));
+        return button && button->isEnabled();
+    }
+
+    void Trigger(const char* name) { form_->Command(name)->trigger(); }
+
+    void ChangeSurvey() {
+        form_->CurrentSurvey().RoutesList.push_back("0002 Station                            30");
+        form_->CurrentSurvey().ProjectChanged = true;
+        form_->UpdateCommandStates(false);
+    }
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    ScriptedPrompter prompter_;
+    std::unique_ptr<THoofdForm> form_;
+
+private slots:
+    void init() {
+        folder_ = std::make_unique<QTemporaryDir>();
+        prompter_.Clear();
+    }
+    void cleanup() {
+        if (form_) {
+            form_->CurrentSurvey().ProjectChanged = false;
+            form_->close();
+            form_.reset();
+        }
+    }
+
+    void startsWithANewProject() {
+        Start();
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Nieuw.par - Tavoric 3.1"));
+        QVERIFY(Enabled("Route1"));
+        QVERIFY(!Enabled("Opslaan1"));
+        QVERIFY(!Enabled("ToolButton6"));
+        QVERIFY(!Enabled("Sectie1"));
+        QVERIFY(!Enabled("Afdrukken1"));
+        QVERIFY(!form_->findChild<QWidget*>(QStringLiteral("ProgressPanel"))->isVisible());
+    }
+
+    void opensTheProjectOnTheCommandLine_data() {
+        QTest::addColumn<bool>("quoted");
+        QTest::newRow("unquoted path with blanks") << false;
+        QTest::newRow("quoted path with blanks") << true;
+    }
+    void opensTheProjectOnTheCommandLine() {
+        QFETCH(bool, quoted);
+        const std::string path = SavedSurvey();
+        const QStringList words = PathToQString(path).split(QLatin1Char(' '));
+        std::vector<std::string> arguments;
+        for (const QString& word : words) {
+            arguments.push_back(PathFromQString(word));
+        }
+        if (quoted) {
+            arguments = {"\"" + path + "\""};
+        }
+        Start(ProjectPathFromArguments(arguments));
+        QCOMPARE(form_->CurrentSurvey().ProjectPath, path);
+        QCOMPARE(form_->windowTitle(), QStringLiteral("plan.par - Tavoric 3.1"));
+        QCOMPARE(form_->findChild<QLabel*>(QStringLiteral("ProjectLabel"))->text(),
+                 QStringLiteral("Centrum Demodorp"));
+        QVERIFY(!Enabled("Opslaan1"));
+        for (const char* name : {"Sectie1", "Parkeerplaats1", "PPEgenereren1", "Kentekens1",
+                                 "ToolButton13", "Parkeerduurmeting1", "ToolButton24"}) {
+            QVERIFY2(Enabled(name), name);
+        }
+    }
+
+    void aProjectThatCannotBeOpenedLeavesTheNewOne() {
+        Start(PathOf("weg.par"));
+        QCOMPARE(form_->CurrentSurvey().ProjectPath, std::string("Nieuw.par"));
+        QCOMPARE(prompter_.asked().back().kind, DialogKind::Error);
+    }
+
+    void reportWindowsEnableTheirCommands() {
+        Start();
+        TKindForm* first = form_->NewReportWindow();
+        QVERIFY(Enabled("Afdrukken1"));
+        QVERIFY(Enabled("ToolButton2"));
+        QVERIFY(Enabled("Allevensterssluiten1"));
+        QVERIFY(!Enabled("Vorige1"));
+        QVERIFY(!Enabled("ToolButton19"));
+        TKindForm* second = form_->NewReportWindow();
+        QVERIFY(Enabled("Vorige1"));
+        QVERIFY(Enabled("ToolButton18"));
+        second->close();
+        QVERIFY(!Enabled("Volgende1"));
+        QVERIFY(Enabled("Kopiren1"));
+        first->close();
+        QVERIFY(!Enabled("Kopiren1"));
+        QVERIFY(!Enabled("Trapsgewijs1"));
+        QVERIFY(!Enabled("ToolButton3"));
+    }
+
+    void reportNumbersRunOnUntilAllWindowsClose() {
+        Start();
+        form_->NewReportWindow();
+        TKindForm* second = form_->NewReportWindow();
+        form_->NewReportWindow();
+        second->close();
+        QCOMPARE(form_->NewReportWindow()->windowTitle(), QStringLiteral("Rapport 4"));
+        Trigger("Allevensterssluiten1");
+        QVERIFY(form_->ReportWindows().empty());
+        QVERIFY(!Enabled("Allevensterssluiten1"));
+        QCOMPARE(form_->NewReportWindow()->windowTitle(), QStringLiteral("Rapport 1"));
+    }
+
+    void inputDataReportOpensAReportWindow() {
+        Start(SavedSurvey());
+        Trigger("Invoergegevens1");
+        TKindForm* report = form_->CurrentReportWindow();
+        QVERIFY(report);
+        QCOMPARE(report->windowTitle(), QStringLiteral("Rapport 1"));
+        QVERIFY(report->Document().Lines().size() > 5);
+        QVERIFY(report->isMaximized());
+    }
+
+    void saveQuestionAnswers_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("saveAs");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("Opslaan") << int(kYes) << "plan" << true << true;
+        QTest::newRow("Opslaan, save fails") << int(kYes) << "geen map/plan" << false << false;
+        QTest::newRow("Opslaan, dialog cancelled") << int(kYes) << "" << false << false;
+        QTest::newRow("Niet opslaan") << int(kNo) << "" << true << false;
+        QTest::newRow("Annuleren") << int(kCancel) << "" << false << false;
+    }
+    void saveQuestionAnswers() {
+        QFETCH(int, answer);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, closes);
+        QFETCH(bool, written);
+        Start();
+        prompter_.Clear();
+        ChangeSurvey();
+        prompter_.QueueAnswer(answer);
+        if (answer == kYes) {
+            if (saveAs.isEmpty()) {
+                prompter_.QueueCancelledFileDialog();
+            } else {
+                prompter_.QueueFileName(PathOf(saveAs.toStdString()));
+            }
+        }
+        QCOMPARE(form_->close(), closes);
+        QCOMPARE(prompter_.asked().at(0).heading, std::string("Bestand opslaan?"));
+        QCOMPARE(QFile::exists(folder_->filePath(QStringLiteral("plan.par"))), written);
+        if (!closes) {
+            QVERIFY(form_->isVisible());
+            QVERIFY(form_->CurrentSurvey().ProjectChanged);
+            QCOMPARE(form_->CurrentSurvey().RoutesList.size(), std::size_t(1));
+        }
+    }
+
+    void saveAsAddsTheExtensionAndAsksBeforeOverwriting() {
+        Start();
+        ChangeSurvey();
+        prompter_.QueueFileName(PathOf("plan"));
+        Trigger("Opslaanals1");
+        QCOMPARE(form_->windowTitle(), QStringLiteral("plan.par - Tavoric 3.1"));
+        QVERIFY(!Enabled("Opslaan1"));
+
+        prompter_.QueueFileName(PathOf("plan.PAR"));
+        Trigger("Opslaanals1");
+        QCOMPARE(form_->windowTitle(), QStringLiteral("plan.PAR.par - Tavoric 3.1"));
+
+        prompter_.Clear();
+        prompter_.QueueFileName(PathOf("plan.par"));
+        prompter_.QueueAnswer(kNo);
+        Trigger("Opslaanals1");
+        QCOMPARE(prompter_.asked().size(), std::size_t(1));
+        QCOMPARE(prompter_.asked()[0].heading, std::string("Bestand overschrijven?"));
+        QCOMPARE(form_->windowTitle(), QStringLiteral("plan.PAR.par - Tavoric 3.1"));
+    }
+
+    void sixSavesLeaveFiveBackups() {
+        Start();
+        prompter_.Clear();
+        ChangeSurvey();
+        prompter_.QueueFileName(PathOf("plan"));
+        Trigger("Opslaan1");
+        const std::string path = PathOf("plan.par");
+        std::vector<std::string> versions = {Contents(path)};
+        for (int save = 2; save <= 6; ++save) {
+            form_->CurrentSurvey().AlgemeneGegevens.observers = "ploeg " + std::to_string(save);
+            ChangeSurvey();
+            QVERIFY(Enabled("Opslaan1"));
+            Trigger("Opslaan1");
+            QVERIFY(!Enabled("Opslaan1"));
+            versions.push_back(Contents(path));
+        }
+        QCOMPARE(prompter_.fileRequests().size(), std::size_t(1));
+        for (int generation = 1; generation <= 5; ++generation) {
+            const std::string backup =
+                PathOf("backups/TavoricBackUp" + std::to_string(generation) + ".par");
+            QVERIFY(Contents(backup) == versions[versions.size() - 1 - generation]);
+        }
+    }
+
+    void newProjectAsksFirstAndClosesTheReports() {
+        Start();
+        form_->NewReportWindow();
+        ChangeSurvey();
+        bool generalDataOpened = false;
+        form_->SetCommandHandler("Periode1", [&] { generalDataOpened = true; });
+        prompter_.QueueAnswer(kNo);
+        Trigger("Nieuw1");
+        QVERIFY(generalDataOpened);
+        QVERIFY(form_->ReportWindows().empty());
+        QVERIFY(form_->CurrentSurvey().RoutesList.empty());
+        QCOMPARE(form_->NewReportWindow()->windowTitle(), QStringLiteral("Rapport 1"));
+    }
+};
+
+}  // namespace tavoric
+
+QTEST_MAIN(tavoric::MainFormTest)
+#include "main_form_test.moc"
