@@ -70,7 +70,8 @@ void ReplaceGroup(LineList& lines, LineKey key, std::string_view groupKey,
 }
 
 void SortIfNeeded(LineList& lines, std::size_t appendedFrom) {
-    const auto middle = lines.begin() + static_cast<std::ptrdiff_t>(appendedFrom);
+    const auto middle =
+        lines.begin() + static_cast<std::ptrdiff_t>(std::min(appendedFrom, lines.size()));
     for (auto [first, last] : {std::pair{lines.begin(), middle}, std::pair{middle, lines.end()}}) {
         if (!std::is_sorted(first, last, LessNoCase)) {
             std::stable_sort(first, last, LessNoCase);

@@ -61,7 +61,6 @@ void PlateEntry::Open(Survey& survey) {
     SortIfNeeded(survey.KentekensList);
     routes_ = RouteChoices(survey.RoutesList);
     locked_ = platesTyped_ = false;
-    route_.reset();
     ChooseRoute(std::nullopt);
 }
 
@@ -123,7 +122,6 @@ void PlateEntry::LoadPlace() {
     if (rows_.empty()) {
         rows_.emplace_back();
     }
-    gridEdited_ = false;
     cursor_ = {};
 }
 
@@ -163,7 +161,7 @@ void PlateEntry::SetCursor(std::size_t row, int column) {
 
 void PlateEntry::KeyTyped() {
     if (GridVisible()) {
-        gridEdited_ = platesTyped_ = locked_ = true;
+        platesTyped_ = locked_ = true;
     }
 }
 
@@ -214,9 +212,7 @@ bool PlateEntry::Confirm() {
     if (!locked_) {
         return false;
     }
-    if (gridEdited_) {
-        StoreRows();
-    }
+    StoreRows();  // a locked place has been edited
     HideGrid();
     locked_ = false;
     return true;
@@ -240,7 +236,7 @@ bool PlateEntry::Close() {
     if (changed) {
         survey_->ProjectChanged = true;
     }
-    route_.reset();
+    routes_.clear();
     ChooseRoute(std::nullopt);
     return changed;
 }

@@ -52,7 +52,8 @@ public:
     bool PreviousPlace();
     bool NextPlace();
 
-    // The grid: hidden until a place is chosen; a shown grid has at least one row.
+    // The grid: hidden until a place is chosen; a shown grid has at least one row. Cells hold
+    // code page 1252 text.
     bool GridVisible() const { return !rows_.empty(); }
     const std::vector<PlateRow>& Rows() const { return rows_; }
     const std::string& Cell(std::size_t row, int column) const;
@@ -73,7 +74,7 @@ public:
     void PressEnter();
     // Del: locks the place and empties the whole current cell.
     bool DeleteCell();
-    // F10: stores the grid into the place's lines when it was edited, hides it and unlocks.
+    // F10: stores the edited grid into the place's lines, hides it and unlocks.
     bool Confirm();
 
     bool Locked() const { return locked_; }
@@ -104,7 +105,6 @@ private:
     std::vector<PlateRow> rows_;
     GridCell cursor_;
     bool autoPlate_ = true;
-    bool gridEdited_ = false;
     bool platesTyped_ = false;
     bool locked_ = false;
 };

@@ -9,8 +9,8 @@
 namespace tavoric {
 namespace {
 
-using testing::RecordingProgress;
-using testing::SmallSurvey;
+using entry_test::RecordingProgress;
+using entry_test::SmallSurvey;
 
 bool AnyStartsWith(const LineList& lines, const std::string& prefix) {
     return std::any_of(lines.begin(), lines.end(),

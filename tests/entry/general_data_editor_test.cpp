@@ -8,7 +8,7 @@ namespace tavoric {
 namespace {
 
 TEST(GeneralDataEditor, OkWithoutEditsChangesNothing) {
-    Survey survey = testing::SmallSurvey();
+    Survey survey = entry_test::SmallSurvey();
     GeneralDataEditor editor;
     editor.Open(survey);
     EXPECT_EQ(editor.Text(GeneralField::StartTime), "0600");

@@ -8,8 +8,8 @@
 namespace tavoric {
 namespace {
 
-using testing::RecordingProgress;
-using testing::SmallSurvey;
+using entry_test::RecordingProgress;
+using entry_test::SmallSurvey;
 
 const char* const kDuplicates =
     "De lijst met parkeerplaatsen bevat dubbele parkeerplaatsnummers. Verwijder deze uit de lijst.";

@@ -9,7 +9,7 @@
 namespace tavoric {
 namespace {
 
-using testing::SmallSurvey;
+using entry_test::SmallSurvey;
 
 // The window opened on place 0001 0002 0001: four rounds 0600-0630 ... 0730-0800.
 struct PlateWindow {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "core/scripted_prompter.h"
 #include "test_survey.h"
@@ -10,26 +11,38 @@
 namespace tavoric {
 namespace {
 
-using testing::RecordingProgress;
-using testing::Route;
-using testing::SmallSurvey;
+using entry_test::Route;
 
-// A survey of places without slots.
-Survey PlacesOnly() {
-    Survey survey = SmallSurvey();
-    survey.KentekensList.clear();
-    return survey;
-}
+// The generation dialog on the small survey, optionally with its slots removed first.
+class GenerationDialog : public ::testing::Test {
+protected:
+    void Open() { generator.Open(survey); }
+    void OpenWithoutSlots() {
+        survey.KentekensList.clear();
+        Open();
+    }
+    void SelectOnly(const std::function<bool(const std::string&)>& wanted) {
+        for (std::size_t i = 0; i < generator.Places().size(); ++i) {
+            generator.SetSelected(i, wanted(generator.Places()[i]));
+        }
+    }
+    bool GenerateAndApply() {
+        generator.Generate(survey, progress, prompter);
+        prompter.QueueAnswer(kYes);
+        return generator.Apply(survey, progress, prompter);
+    }
 
-TEST(PpeGenerator, MakesThePeriodsOfEachPlaceFromItsRoute) {
-    Survey survey = PlacesOnly();
+    Survey survey = entry_test::SmallSurvey();
+    PpeGenerator generator;
+    ScriptedPrompter prompter;
+    entry_test::RecordingProgress progress;
+};
+
+TEST_F(GenerationDialog, MakesThePeriodsOfEachPlaceFromItsRoute) {
     survey.AlgemeneGegevens.startTime = "0800";
     survey.AlgemeneGegevens.endTime = "0900";
     survey.RoutesList[0] = Route("0001", "25");
-    PpeGenerator generator;
-    ScriptedPrompter prompter;
-    RecordingProgress progress;
-    generator.Open(survey);
+    OpenWithoutSlots();
     EXPECT_EQ(generator.Places().size(), 8u);
     EXPECT_TRUE(generator.IsSelected(7));
     ASSERT_TRUE(generator.Generate(survey, progress, prompter));
@@ -51,25 +64,17 @@ TEST(PpeGenerator, MakesThePeriodsOfEachPlaceFromItsRoute) {
     EXPECT_FALSE(generator.CanApply());
 }
 
-TEST(PpeGenerator, StartEqualToEndGivesOnePeriod) {
-    Survey survey = PlacesOnly();
+TEST_F(GenerationDialog, StartEqualToEndGivesOnePeriod) {
     survey.AlgemeneGegevens.endTime = "0600";
-    PpeGenerator generator;
-    ScriptedPrompter prompter;
-    RecordingProgress progress;
-    generator.Open(survey);
+    OpenWithoutSlots();
     generator.Generate(survey, progress, prompter);
     EXPECT_EQ(generator.Preview().size(), 8u);
     EXPECT_EQ(PpePeriod(generator.Preview()[0]), "0600-0630");
 }
 
-TEST(PpeGenerator, PlacesWithoutAUsableIntervalAreSkippedWithOneWarning) {
-    Survey survey = PlacesOnly();
+TEST_F(GenerationDialog, PlacesWithoutAUsableIntervalAreSkippedWithOneWarning) {
     survey.RoutesList = {Route("0001", "0")};  // and route 0002 has no line at all
-    PpeGenerator generator;
-    ScriptedPrompter prompter;
-    RecordingProgress progress;
-    generator.Open(survey);
+    OpenWithoutSlots();
     ASSERT_TRUE(generator.Generate(survey, progress, prompter));
     EXPECT_TRUE(generator.Preview().empty());
     ASSERT_EQ(prompter.asked().size(), 1u);
@@ -77,19 +82,13 @@ TEST(PpeGenerator, PlacesWithoutAUsableIntervalAreSkippedWithOneWarning) {
     EXPECT_TRUE(prompter.asked()[0].text.starts_with("Voor 8 parkeerplaats(en)"));
 }
 
-TEST(PpeGenerator, RegeneratingReplacesOnlyTheSelectedPlaces) {
-    Survey survey = SmallSurvey();
+TEST_F(GenerationDialog, RegeneratingReplacesOnlyTheSelectedPlaces) {
     for (std::string& line : survey.KentekensList) {
         line = PpeLineWithPlate(line, "AB12CD", "");
     }
     const Survey before = survey;
-    PpeGenerator generator;
-    ScriptedPrompter prompter;
-    RecordingProgress progress;
-    generator.Open(survey);
-    for (std::size_t i = 1; i < generator.Places().size(); ++i) {
-        generator.SetSelected(i, false);
-    }
+    Open();
+    SelectOnly([](const std::string& place) { return PlaceKey(place) == "0001 0001 0001"; });
     generator.Generate(survey, progress, prompter);
     EXPECT_EQ(generator.Preview().size(), 4u);
 
@@ -112,29 +111,30 @@ TEST(PpeGenerator, RegeneratingReplacesOnlyTheSelectedPlaces) {
     }
 }
 
-TEST(PpeGenerator, AppliedLinesAreSortedAmongTheOthers) {
-    Survey survey = SmallSurvey();
+TEST_F(GenerationDialog, AppliedLinesAreSortedAmongTheOthers) {
     std::reverse(survey.KentekensList.begin(), survey.KentekensList.end());
     std::erase_if(survey.KentekensList,
                   [](const std::string& line) { return SectionKey(line) == "0001 0002"; });
-    PpeGenerator generator;
-    ScriptedPrompter prompter;
-    RecordingProgress progress;
-    generator.Open(survey);
-    for (std::size_t i = 0; i < generator.Places().size(); ++i) {
-        generator.SetSelected(i, SectionKey(generator.Places()[i]) == "0001 0002");
-    }
-    generator.Generate(survey, progress, prompter);
-    prompter.QueueAnswer(kYes);
-    generator.Apply(survey, progress, prompter);
-    EXPECT_EQ(survey.KentekensList, SmallSurvey().KentekensList);
+    Open();
+    SelectOnly([](const std::string& place) { return SectionKey(place) == "0001 0002"; });
+    EXPECT_TRUE(GenerateAndApply());
+    EXPECT_EQ(survey.KentekensList, entry_test::SmallSurvey().KentekensList);
+}
+
+TEST_F(GenerationDialog, NoPlaceSelectedChangesNoSlots) {
+    const Survey before = survey;
+    Open();
+    SelectOnly([](const std::string&) { return false; });
+    GenerateAndApply();
+    EXPECT_EQ(survey.KentekensList, before.KentekensList);
 }
 
 TEST(PpeGenerator, CancellingStopsAfterThePlaceAndAppliesNothing) {
-    Survey survey = PlacesOnly();
+    Survey survey = entry_test::SmallSurvey();
+    survey.KentekensList.clear();
     PpeGenerator generator;
     ScriptedPrompter prompter;
-    RecordingProgress progress(3);
+    entry_test::RecordingProgress progress(3);
     generator.Open(survey);
     EXPECT_FALSE(generator.Generate(survey, progress, prompter));
     EXPECT_EQ(progress.steps, 3u);
@@ -142,22 +142,6 @@ TEST(PpeGenerator, CancellingStopsAfterThePlaceAndAppliesNothing) {
     EXPECT_FALSE(generator.CanApply());
     EXPECT_FALSE(generator.Apply(survey, progress, prompter));
     EXPECT_TRUE(survey.KentekensList.empty());
-}
-
-TEST(PpeGenerator, NoPlaceSelectedChangesNoSlots) {
-    Survey survey = SmallSurvey();
-    const Survey before = survey;
-    PpeGenerator generator;
-    ScriptedPrompter prompter;
-    RecordingProgress progress;
-    generator.Open(survey);
-    for (std::size_t i = 0; i < generator.Places().size(); ++i) {
-        generator.SetSelected(i, false);
-    }
-    generator.Generate(survey, progress, prompter);
-    prompter.QueueAnswer(kYes);
-    generator.Apply(survey, progress, prompter);
-    EXPECT_EQ(survey.KentekensList, before.KentekensList);
 }
 
 }  // namespace

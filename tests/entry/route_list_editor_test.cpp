@@ -8,25 +8,34 @@
 namespace tavoric {
 namespace {
 
-using testing::RecordingProgress;
-using testing::SmallSurvey;
+// The routes window opened on the small survey.
+class RouteWindow : public ::testing::Test {
+protected:
+    RouteWindow() { editor.Open(survey); }
 
-void AddRoute(RouteListEditor& editor, Prompter& prompter, const std::string& description,
-              const std::string& interval) {
-    ASSERT_TRUE(editor.StartDialog(EntryMode::New));
-    editor.SetDescription(description);
-    editor.SetInterval(interval);
-    editor.ApplyDialog(prompter);
-}
+    void Reopen(Survey other) {
+        survey = std::move(other);
+        editor.Open(survey);
+    }
+    bool AddRoute(const std::string& description, const std::string& interval) {
+        EXPECT_TRUE(editor.StartDialog(EntryMode::New));
+        editor.SetDescription(description);
+        editor.SetInterval(interval);
+        return editor.ApplyDialog(prompter);
+    }
 
-TEST(RouteListEditor, ProposesTheNextNumberAndKeepsTheLastFields) {
-    Survey survey;
+    Survey survey = entry_test::SmallSurvey();
+    const Survey before = survey;
     RouteListEditor editor;
     ScriptedPrompter prompter;
-    editor.Open(survey);
-    AddRoute(editor, prompter, "Centrum", "15");
+    entry_test::RecordingProgress progress;
+};
+
+TEST_F(RouteWindow, ProposesTheNextNumberAndKeepsTheLastFields) {
+    Reopen(Survey{});
+    AddRoute("Centrum", "15");
     EXPECT_EQ(editor.Entries().front(), "0001 " + PadField("L", "Centrum", " ", 35) + "15");
-    AddRoute(editor, prompter, "Station", "20");
+    AddRoute("Station", "20");
     ASSERT_TRUE(editor.StartDialog(EntryMode::New));
     EXPECT_EQ(editor.Number(), "0003");
     EXPECT_EQ(editor.Description(), "Station");
@@ -36,11 +45,8 @@ TEST(RouteListEditor, ProposesTheNextNumberAndKeepsTheLastFields) {
     EXPECT_TRUE(prompter.asked().empty());
 }
 
-TEST(RouteListEditor, ATypedNumberIsStoredWithFourDigits) {
-    Survey survey;
-    RouteListEditor editor;
-    ScriptedPrompter prompter;
-    editor.Open(survey);
+TEST_F(RouteWindow, ATypedNumberIsStoredWithFourDigits) {
+    Reopen(Survey{});
     editor.StartDialog(EntryMode::New);
     editor.SetNumber("12x");
     editor.SetInterval("3o0");
@@ -49,11 +55,7 @@ TEST(RouteListEditor, ATypedNumberIsStoredWithFourDigits) {
     EXPECT_EQ(RouteKey(editor.Entries().front()), "0012");
 }
 
-TEST(RouteListEditor, RefusesANumberThatExists) {
-    Survey survey = SmallSurvey();
-    RouteListEditor editor;
-    ScriptedPrompter prompter;
-    editor.Open(survey);
+TEST_F(RouteWindow, RefusesANumberThatExists) {
     editor.StartDialog(EntryMode::New);
     editor.SetNumber("2");
     EXPECT_FALSE(editor.ApplyDialog(prompter));
@@ -64,13 +66,7 @@ TEST(RouteListEditor, RefusesANumberThatExists) {
     EXPECT_FALSE(editor.Changed());
 }
 
-TEST(RouteListEditor, ChangingKeepsTheNumberAndTheDependentLines) {
-    Survey survey = SmallSurvey();
-    const Survey before = survey;
-    RouteListEditor editor;
-    ScriptedPrompter prompter;
-    RecordingProgress progress;
-    editor.Open(survey);
+TEST_F(RouteWindow, ChangingKeepsTheNumberAndTheDependentLines) {
     EXPECT_FALSE(editor.StartDialog(EntryMode::Change));
     editor.Select(1);
     ASSERT_TRUE(editor.StartDialog(EntryMode::Change));
@@ -96,13 +92,7 @@ TEST(RouteListEditor, ChangingKeepsTheNumberAndTheDependentLines) {
     EXPECT_EQ(progress.shown, 0);
 }
 
-TEST(RouteListEditor, DeletingAsksAndCascadesOnlyOnOk) {
-    Survey survey = SmallSurvey();
-    const Survey before = survey;
-    RouteListEditor editor;
-    ScriptedPrompter prompter;
-    RecordingProgress progress;
-    editor.Open(survey);
+TEST_F(RouteWindow, DeletingAsksAndCascadesOnlyOnOk) {
     editor.Select(1);
     prompter.QueueAnswer(kNo);
     EXPECT_FALSE(editor.DeleteSelected(prompter));
@@ -125,11 +115,7 @@ TEST(RouteListEditor, DeletingAsksAndCascadesOnlyOnOk) {
     EXPECT_EQ(progress.shown, 1);
 }
 
-TEST(RouteListEditor, OkWithoutChangesLeavesTheProjectAlone) {
-    Survey survey = SmallSurvey();
-    RouteListEditor editor;
-    RecordingProgress progress;
-    editor.Open(survey);
+TEST_F(RouteWindow, OkWithoutChangesLeavesTheProjectAlone) {
     editor.Select(0);
     EXPECT_FALSE(editor.Apply(survey, progress).projectChanged);
     EXPECT_FALSE(survey.ProjectChanged);

@@ -8,17 +8,28 @@
 namespace tavoric {
 namespace {
 
-using testing::RecordingProgress;
-using testing::SmallSurvey;
+// The sections window opened on the small survey, route 0001 chosen.
+class SectionWindow : public ::testing::Test {
+protected:
+    SectionWindow() {
+        editor.Open(survey);
+        editor.ChooseRoute(0);
+    }
 
-TEST(SectionListEditor, NumbersAreUniqueWithinTheirRouteOnly) {
-    Survey survey = SmallSurvey();
+    bool AddSection(const std::string& number, const std::string& description) {
+        EXPECT_TRUE(editor.StartDialog(EntryMode::New));
+        editor.SetNumber(number);
+        editor.SetDescription(description);
+        return editor.ApplyDialog(prompter);
+    }
+
+    Survey survey = entry_test::SmallSurvey();
     SectionListEditor editor;
     ScriptedPrompter prompter;
-    editor.Open(survey);
-    EXPECT_FALSE(editor.CanAdd());
-    EXPECT_FALSE(editor.StartDialog(EntryMode::New));
-    editor.ChooseRoute(0);
+    entry_test::RecordingProgress progress;
+};
+
+TEST_F(SectionWindow, NumbersAreUniqueWithinTheirRouteOnly) {
     ASSERT_EQ(editor.RouteSelector().size(), 2u);
     EXPECT_EQ(editor.RouteSelector()[0], survey.RoutesList[0].substr(0, 39));
     EXPECT_EQ(editor.Entries(), (LineList{"0001 Straat 0001", "0002 Straat 0002"}));
@@ -29,26 +40,21 @@ TEST(SectionListEditor, NumbersAreUniqueWithinTheirRouteOnly) {
     EXPECT_EQ(prompter.asked().at(0).text, "Sectienummer bestaat al.");
 
     editor.ChooseRoute(1);
-    editor.StartDialog(EntryMode::New);
-    editor.SetNumber("0003");
-    editor.SetDescription("Kerkstraat");
-    EXPECT_TRUE(editor.ApplyDialog(prompter));
+    EXPECT_TRUE(AddSection("0003", "Kerkstraat"));
     EXPECT_EQ(editor.AllSections().size(), 5u);
     EXPECT_EQ(editor.AllSections()[4], "0002 0003 Kerkstraat");
 }
 
-TEST(SectionListEditor, EditsOfEveryRouteReachTheSurveyOnOk) {
-    Survey survey = SmallSurvey();
-    SectionListEditor editor;
-    ScriptedPrompter prompter;
-    RecordingProgress progress;
-    editor.Open(survey);
-    editor.ChooseRoute(0);
-    editor.StartDialog(EntryMode::New);
-    editor.SetNumber("0007");
+TEST_F(SectionWindow, NothingCanBeAddedBeforeARouteIsChosen) {
+    editor.ChooseRoute(std::nullopt);
+    EXPECT_FALSE(editor.CanAdd());
+    EXPECT_FALSE(editor.StartDialog(EntryMode::New));
+    EXPECT_TRUE(editor.Entries().empty());
+}
+
+TEST_F(SectionWindow, EditsOfEveryRouteReachTheSurveyOnOk) {
     const std::string longest(33, 'd');
-    editor.SetDescription(longest);
-    editor.ApplyDialog(prompter);
+    AddSection("0007", longest);
     editor.ChooseRoute(1);
     editor.Select(0);
     ASSERT_TRUE(editor.StartDialog(EntryMode::Change));
@@ -66,13 +72,7 @@ TEST(SectionListEditor, EditsOfEveryRouteReachTheSurveyOnOk) {
     EXPECT_EQ(progress.shown, 0);
 }
 
-TEST(SectionListEditor, DeletingASectionTakesItsPlacesAndSlotsOnly) {
-    Survey survey = SmallSurvey();
-    SectionListEditor editor;
-    ScriptedPrompter prompter;
-    RecordingProgress progress;
-    editor.Open(survey);
-    editor.ChooseRoute(0);
+TEST_F(SectionWindow, DeletingASectionTakesItsPlacesAndSlotsOnly) {
     editor.Select(1);
     prompter.QueueAnswer(kYes);
     ASSERT_TRUE(editor.DeleteSelected(prompter));

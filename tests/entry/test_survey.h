@@ -7,7 +7,7 @@
 #include "core/survey.h"
 #include "core/text.h"
 
-namespace tavoric::testing {
+namespace tavoric::entry_test {
 
 inline std::string Route(const std::string& number, const std::string& interval) {
     return number + " " + PadField("L", "Route " + number, " ", 35) + interval;
@@ -63,4 +63,4 @@ private:
     std::size_t cancelAfter_;
 };
 
-}  // namespace tavoric::testing
+}  // namespace tavoric::entry_test
