@@ -185,6 +185,7 @@ TEST_F(SettingsFileTest, FailedWriteShowsTheNoticeAndLeavesNothingBehind) {
                                              0),
               0u);
     EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_EQ(ReadSettings(path, "/tmp/").report.tableFontSize, 8);  // and reading it is harmless
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_ / "Tavoric"),
                             std::filesystem::directory_iterator{}),
               1);
