@@ -6,6 +6,8 @@
 
 #include <filesystem>
 
+#include "analysis/analysis_selection.h"
+#include "analysis/parking_duration_analysis.h"
 #include "core/demo_survey.h"
 #include "core/scripted_prompter.h"
 #include "core/text.h"
@@ -43,12 +45,6 @@ ReportDocument ReportWithTable(int columns, int rows) {
     return report;
 }
 
-std::string ExportPath(const char* extension) {
-    return (std::filesystem::temp_directory_path() /
-            ("tavoric-bench-" + std::to_string(::getpid()) + extension))
-        .string();
-}
-
 void BM_InputDataReportWithAllPlates(benchmark::State& state) {
     const Survey& survey = LargeSurvey();
     Progress quiet;
@@ -73,36 +69,50 @@ void BM_ObservationForm(benchmark::State& state) {
 }
 BENCHMARK(BM_ObservationForm)->Unit(benchmark::kMillisecond);
 
-void BM_TextExportOfTheObservationForm(benchmark::State& state) {
-    ReportDocument report(1, {});
-    Progress quiet;
-    WriteObservationForm(report, LargeSurvey(), {}, quiet);
+// Exports the report again and again to one temporary file; the file's size is a counter.
+void MeasureExport(benchmark::State& state, const ReportDocument& report, ExportFormat format) {
     ScriptedPrompter prompter;
-    const std::string path = ExportPath(".txt");
+    const std::string path =
+        (std::filesystem::temp_directory_path() /
+         ("tavoric-bench-" + std::to_string(::getpid()) + std::string(ExportExtension(format))))
+            .string();
     for (auto _ : state) {
-        if (!ExportReport(report, ExportFormat::Text, path, prompter)) {
+        if (!ExportReport(report, format, path, prompter)) {
             state.SkipWithError("export failed");
         }
     }
     state.counters["MB"] = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
     std::filesystem::remove(path);
 }
+
+void BM_TextExportOfTheObservationForm(benchmark::State& state) {
+    ReportDocument report(1, {});
+    Progress quiet;
+    WriteObservationForm(report, LargeSurvey(), {}, quiet);
+    MeasureExport(state, report, ExportFormat::Text);
+}
 BENCHMARK(BM_TextExportOfTheObservationForm)->Unit(benchmark::kMillisecond);
+
+// The table of the analysis per parking place over the whole large survey.
+void BM_CsvExportOfThePerPlaceAnalysis(benchmark::State& state) {
+    const Survey& survey = LargeSurvey();
+    AnalysisSelection selection;
+    selection.Open(survey);
+    ReportDocument report(1, {});
+    Progress quiet;
+    RunParkingDurationAnalysis(survey, selection.Parameters(survey, ReportKind::PerPlace), report,
+                               quiet);
+    state.counters["rows"] = report.Table().RowCount();
+    MeasureExport(state, report, ExportFormat::Csv);
+}
+BENCHMARK(BM_CsvExportOfThePerPlaceAnalysis)->Unit(benchmark::kMillisecond);
 
 // Columns and rows of the table: the per-place table of 20,000 places, and an interval table of
 // 50 periods with 100,000 presence patterns.
 void BM_CsvExport(benchmark::State& state) {
     const ReportDocument report =
         ReportWithTable(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    ScriptedPrompter prompter;
-    const std::string path = ExportPath(".csv");
-    for (auto _ : state) {
-        if (!ExportReport(report, ExportFormat::Csv, path, prompter)) {
-            state.SkipWithError("export failed");
-        }
-    }
-    state.counters["MB"] = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
-    std::filesystem::remove(path);
+    MeasureExport(state, report, ExportFormat::Csv);
 }
 BENCHMARK(BM_CsvExport)->Args({24, 20010})->Args({54, 100000})->Unit(benchmark::kMillisecond);
 

@@ -138,6 +138,14 @@ constexpr Entry kDefaults[] = {
     {"AA00201", "Voor %s parkeerplaats(en) zijn geen parkeerplaatseenheden gegenereerd: hun route heeft geen geldig waarnemingsinterval (0 of geen geheel getal). Geef de route een interval van minstens 1 minuut en genereer deze parkeerplaatsen opnieuw."},
     {"AA00240", "Onbekende opdracht \"%s\". Een overzicht van de opdrachten geeft tavoric-cli --help."},
     {"AA00241", "Ongeldige waarde \"%s\" bij %s: geef een geheel getal van %s tot en met %s."},
+    {"AA00230", "Route \"%s\" staat niet in de lijst met routes."},
+    {"AA00231", "Sectie \"%s\" staat niet in de lijst met secties van de geselecteerde routes."},
+    {"AA00232", "Parkeerplaats \"%s\" staat niet in de lijst met parkeerplaatsen van de geselecteerde secties."},
+    {"AA00233", "Type \"%s\" staat niet in de lijst met typen van de geselecteerde parkeerplaatsen."},
+    {"AA00234", "Ongeldige tijd \"%s\" bij %s: geef een geheel getal, bijvoorbeeld 0630."},
+    {"AA00235", "Ongeldige duurklassen \"%s\": geef vijf klassen van-tot in hele minuten (0 tot en met 9999999), gescheiden door komma's, bijvoorbeeld 0-30,30-60,60-120,120-240,240-1440."},
+    {"AA00236", "Parkeerduurmeting NIET mogelijk!"},
+    {"AA00237", "Waarnemingsintervallen geselecteerde routes (niet op volgorde): %s minuten."},
 };
 
 struct Table {

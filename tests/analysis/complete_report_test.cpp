@@ -54,24 +54,26 @@ std::string CsvOf(const LineList& lines) {
     return content;
 }
 
+// The report of the small survey against the expected lines and CSV rows in name.txt/.csv.
+void ExpectReport(const AnalysisParameters& parameters, const std::string& name) {
+    const Survey survey = SmallSurvey();
+    const ReportDocument report = RunAnalysis(survey, parameters);
+    EXPECT_EQ(Body(report, survey.AlgemeneGegevens), ExpectedLines(name + ".txt"));
+    EXPECT_EQ(ReportCsvContent(report.Table()), CsvOf(ExpectedLines(name + ".csv")));
+}
+
 }  // namespace
 
 TEST(CompleteReport, PerPlaceReportAndItsCsv) {
-    const Survey survey = SmallSurvey();
-    AnalysisParameters parameters = AllSelected(survey, ReportKind::PerPlace);
+    AnalysisParameters parameters = AllSelected(SmallSurvey(), ReportKind::PerPlace);
     parameters.countIllegalInPpl = false;
-    const ReportDocument report = RunAnalysis(survey, parameters);
-    EXPECT_EQ(Body(report, survey.AlgemeneGegevens), ExpectedLines("per_place.txt"));
-    EXPECT_EQ(ReportCsvContent(report.Table()), CsvOf(ExpectedLines("per_place.csv")));
+    ExpectReport(parameters, "per_place");
 }
 
 TEST(CompleteReport, IntervalReportWithDetailListAndItsCsv) {
-    const Survey survey = SmallSurvey();
-    AnalysisParameters parameters = AllSelected(survey, ReportKind::PerInterval);
+    AnalysisParameters parameters = AllSelected(SmallSurvey(), ReportKind::PerInterval);
     parameters.addDetailList = true;
-    const ReportDocument report = RunAnalysis(survey, parameters);
-    EXPECT_EQ(Body(report, survey.AlgemeneGegevens), ExpectedLines("interval.txt"));
-    EXPECT_EQ(ReportCsvContent(report.Table()), CsvOf(ExpectedLines("interval.csv")));
+    ExpectReport(parameters, "interval");
 }
 
 }  // namespace tavoric

@@ -1,0 +1,282 @@
+// tavoric-cli per-place and interval: the two parking duration analyses of a project file, with
+// the selection made by options instead of the analysis dialog. Without options everything is
+// selected, as at the dialog's first opening.
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/analysis_selection.h"
+#include "analysis/parking_duration_analysis.h"
+#include "cli/commands.h"
+#include "cli/report_output.h"
+#include "cli/terminal_progress.h"
+#include "core/clock.h"
+#include "core/codec.h"
+#include "core/message_texts.h"
+#include "core/text.h"
+
+namespace tavoric {
+
+namespace {
+
+constexpr int kMaxClassBound = 9999999;
+
+// The options as given; lists stay unset when the option is absent.
+struct AnalysisOptions {
+    std::string projectPath;
+    std::optional<std::string> from;
+    std::optional<std::string> to;
+    std::optional<std::string> routes;
+    std::optional<std::string> sections;
+    std::optional<std::string> places;
+    std::optional<std::string> types;
+    std::optional<std::string> classes;
+    bool excludeIllegalPpl = false;
+    bool excludeIllegalPpe = false;
+    bool detail = false;
+    bool sortByVehicles = false;
+};
+
+struct ValueOptionName {
+    const char* name;
+    std::optional<std::string> AnalysisOptions::*value;
+};
+constexpr ValueOptionName kValueOptions[] = {
+    {"--from", &AnalysisOptions::from},       {"--to", &AnalysisOptions::to},
+    {"--routes", &AnalysisOptions::routes},   {"--sections", &AnalysisOptions::sections},
+    {"--places", &AnalysisOptions::places},   {"--types", &AnalysisOptions::types},
+    {"--classes", &AnalysisOptions::classes},
+};
+
+struct FlagOptionName {
+    const char* name;
+    bool AnalysisOptions::*flag;
+    bool intervalOnly;
+};
+constexpr FlagOptionName kFlagOptions[] = {
+    {"--exclude-illegal-ppl", &AnalysisOptions::excludeIllegalPpl, false},
+    {"--exclude-illegal-ppe", &AnalysisOptions::excludeIllegalPpe, false},
+    {"--detail", &AnalysisOptions::detail, true},
+    {"--sort-by-vehicles", &AnalysisOptions::sortByVehicles, true},
+};
+
+std::optional<std::string>* ValueOption(AnalysisOptions& options, std::string_view name) {
+    for (const ValueOptionName& option : kValueOptions) {
+        if (name == option.name) {
+            return &(options.*option.value);
+        }
+    }
+    return nullptr;
+}
+
+bool* FlagOption(AnalysisOptions& options, std::string_view name, ReportKind kind) {
+    for (const FlagOptionName& option : kFlagOptions) {
+        if (name == option.name && (!option.intervalOnly || kind == ReportKind::PerInterval)) {
+            return &(options.*option.flag);
+        }
+    }
+    return nullptr;
+}
+
+std::optional<AnalysisOptions> ParseOptions(const std::vector<std::string>& args, ReportKind kind) {
+    AnalysisOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (std::optional<std::string>* value = ValueOption(options, arg)) {
+            if (i + 1 == args.size()) {
+                return std::nullopt;
+            }
+            *value = Utf8ToCp1252(args[++i]);
+        } else if (bool* flag = FlagOption(options, arg, kind)) {
+            *flag = true;
+        } else if (arg.starts_with("--") || !options.projectPath.empty()) {
+            return std::nullopt;
+        } else {
+            options.projectPath = arg;
+        }
+    }
+    if (options.projectPath.empty()) {
+        return std::nullopt;
+    }
+    return options;
+}
+
+// "0001-0002,0001-0003" as the keys "0001 0002" and "0001 0003"; the empty text names none.
+std::vector<std::string> ListKeys(std::string_view text) {
+    std::vector<std::string> keys;
+    while (!text.empty()) {
+        const std::size_t comma = text.find(',');
+        std::string key(text.substr(0, comma));
+        std::replace(key.begin(), key.end(), '-', ' ');
+        keys.push_back(std::move(key));
+        text = comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);
+    }
+    return keys;
+}
+
+// Narrows the lists from the top down; a named entry that is not in its list is a usage error.
+bool ApplyListOptions(AnalysisSelection& selection, const Survey& survey,
+                      const AnalysisOptions& options) {
+    const struct {
+        const std::optional<std::string>& value;
+        NarrowingLevel level;
+        const char* messageKey;
+    } lists[] = {{options.routes, NarrowingLevel::Routes, "AA00230"},
+                 {options.sections, NarrowingLevel::Sections, "AA00231"},
+                 {options.places, NarrowingLevel::Places, "AA00232"},
+                 {options.types, NarrowingLevel::Types, "AA00233"}};
+    for (const auto& list : lists) {
+        if (!list.value) {
+            continue;
+        }
+        std::vector<std::string> keys = ListKeys(*list.value);
+        if (list.level == NarrowingLevel::Types) {
+            keys.clear();  // type codes are single characters, written together: "VPI"
+            for (char code : *list.value) {
+                keys.emplace_back(1, code);
+            }
+        }
+        if (const auto unknown = selection.SelectOnly(survey, list.level, keys)) {
+            std::string named = *unknown;
+            std::replace(named.begin(), named.end(), ' ', '-');
+            PrintError(FormatText(MessageText(list.messageKey), {named}));
+            return false;
+        }
+    }
+    return true;
+}
+
+// A time option passes through the time field's rules: above 2399 it becomes 0000, and leaving
+// the field writes it in four digits.
+std::optional<std::string> TimeOption(const std::optional<std::string>& value,
+                                      const std::string& current, const char* name) {
+    if (!value) {
+        return current;
+    }
+    const std::optional<int> number = ToInteger(*value);
+    if (!number || *number < 0) {
+        PrintError(FormatText(MessageText("AA00234"), {*value, name}));
+        return std::nullopt;
+    }
+    return TimeFieldAfterFocusLoss(TimeFieldAfterChange(*value));
+}
+
+// "0-30,30-60,60-120,120-240,240-1440": five classes from-to in whole minutes.
+bool ParseClasses(std::string_view text, std::array<DurationClass, kDurationClassCount>& classes) {
+    std::vector<std::string> pairs;
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const std::size_t comma = rest.find(',');
+        pairs.emplace_back(rest.substr(0, comma));
+        rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
+    }
+    bool valid = pairs.size() == classes.size();
+    for (std::size_t k = 0; valid && k < pairs.size(); ++k) {
+        const std::size_t dash = pairs[k].find('-');
+        const std::optional<int> from = ToInteger(std::string_view(pairs[k]).substr(0, dash));
+        const std::optional<int> to = dash == std::string::npos
+                                          ? std::nullopt
+                                          : ToInteger(std::string_view(pairs[k]).substr(dash + 1));
+        valid = from && to && *from >= 0 && *to >= 0 && *from <= kMaxClassBound &&
+                *to <= kMaxClassBound;
+        if (valid) {
+            classes[k] = {*from, *to};
+        }
+    }
+    if (!valid) {
+        PrintError(FormatText(MessageText("AA00235"), {text}));
+    }
+    return valid;
+}
+
+void PrintIntervalRefusal(const std::vector<std::string>& intervals) {
+    PrintError(MessageText("AA00236"));
+    std::string list;
+    for (const std::string& interval : intervals) {
+        list += (list.empty() ? "" : ", ") + interval;
+    }
+    PrintError(FormatText(MessageText("AA00237"), {list}));
+}
+
+int RunAnalysisCommand(const char* commandName, ReportKind kind,
+                       const std::vector<std::string>& args) {
+    std::vector<std::string> rest = args;
+    const std::optional<ReportOutput> output = TakeReportOutputOptions(rest);
+    if (!output) {
+        return kExitUsage;
+    }
+    const std::optional<AnalysisOptions> options = ParseOptions(rest, kind);
+    if (!options) {
+        return UsageError(commandName);
+    }
+    Survey survey;
+    if (!OpenSurvey(options->projectPath, survey)) {
+        return kExitFileError;
+    }
+    AnalysisSelection selection;
+    selection.Open(survey);
+    const auto from = TimeOption(options->from, selection.WindowStart(), "--from");
+    const auto to = TimeOption(options->to, selection.WindowEnd(), "--to");
+    if (!from || !to || !ApplyListOptions(selection, survey, *options)) {
+        return kExitUsage;
+    }
+    selection.SetWindow(*from, *to);
+    if (!selection.ReportAllowed(survey, kind)) {
+        PrintIntervalRefusal(selection.Intervals(survey));
+        return kExitFileError;
+    }
+    AnalysisParameters parameters = selection.Parameters(survey, kind);
+    if (options->classes && !ParseClasses(*options->classes, parameters.classes)) {
+        return kExitUsage;
+    }
+    parameters.countIllegalInPpl = !options->excludeIllegalPpl;
+    parameters.countIllegalInPpe = !options->excludeIllegalPpe;
+    parameters.addDetailList = options->detail;
+    parameters.sortByVehicles = options->sortByVehicles;
+
+    ReportDocument report(1, ReportSettings{});
+    TerminalProgress progress;
+    RunParkingDurationAnalysis(survey, parameters, report, progress);
+    return WriteReportOutput(report, *output);
+}
+
+int PerPlace(const std::vector<std::string>& args) {
+    return RunAnalysisCommand("per-place", ReportKind::PerPlace, args);
+}
+
+int PerInterval(const std::vector<std::string>& args) {
+    return RunAnalysisCommand("interval", ReportKind::PerInterval, args);
+}
+
+}  // namespace
+
+CliCommand PerPlaceCommand() {
+    return {"per-place",
+            "Parkeerduurmeting per parkeerplaats. Zonder opties is alles geselecteerd, zoals bij "
+            "de eerste opening van het venster Parkeerduurmeting. --from/--to: tijdvak (standaard "
+            "de onderzoeksperiode); --routes 0001,0002; --sections 0001-0002,...; --places "
+            "0001-0002-0003,... (elk binnen wat de lijst erboven doorlaat); --types VPI; "
+            "--classes 0-30,30-60,60-120,120-240,240-1440 (standaard de duurklassen van het "
+            "project); --exclude-illegal-ppl en --exclude-illegal-ppe laten illegale "
+            "parkeerplaatsen buiten de totale capaciteit. Zonder --txt gaat het rapport naar de "
+            "standaarduitvoer; --txt en --csv schrijven de exportbestanden.",
+            "per-place PROJECT.par [--from UUMM] [--to UUMM] [--routes ...] [--sections ...] "
+            "[--places ...] [--types ...] [--classes ...] [--exclude-illegal-ppl] "
+            "[--exclude-illegal-ppe] [--txt UIT.txt] [--csv UIT.csv]",
+            PerPlace};
+}
+
+CliCommand IntervalCommand() {
+    return {"interval",
+            "Parkeerduurmeting naar interval, met dezelfde selectie-opties als per-place. Alle "
+            "geselecteerde routes moeten hetzelfde waarnemingsinterval hebben (anders uitkomst "
+            "1). --detail voegt de detaillijst toe; --sort-by-vehicles sorteert op aantal "
+            "voertuigen in plaats van chronologisch.",
+            "interval PROJECT.par [selectie-opties als bij per-place] [--detail] "
+            "[--sort-by-vehicles] [--txt UIT.txt] [--csv UIT.csv]",
+            PerInterval};
+}
+
+}  // namespace tavoric
