@@ -1,0 +1,165 @@
+// tavoric-cli input, form and notes: the input data report, the observation form and the notes
+// report of a project file, written as the desktop program writes them.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/report_output.h"
+#include "cli/terminal_progress.h"
+#include "core/codec.h"
+#include "core/message_texts.h"
+#include "core/text.h"
+#include "reports/input_data_report.h"
+#include "reports/notes_report.h"
+#include "reports/observation_form.h"
+
+namespace tavoric {
+
+namespace {
+
+// A report command's project file and where its report goes.
+struct ReportArguments {
+    std::string projectPath;
+    ReportOutput output;
+};
+
+// Reads the words of a report command: --txt and --csv, the command's own options and the one
+// project file. takeOption(words, i) takes the option at words[i], moving i past its value, and
+// returns false for a word it does not know. Returns nothing on wrong use, after the messages.
+template <typename OptionTaker>
+std::optional<ReportArguments> ParseReportArguments(std::string_view command,
+                                                    std::vector<std::string> words,
+                                                    OptionTaker takeOption) {
+    const std::optional<ReportOutput> output = TakeReportOutputOptions(words);
+    if (!output) {
+        return std::nullopt;
+    }
+    ReportArguments parsed{.projectPath = {}, .output = *output};
+    bool wrongUse = false;
+    for (std::size_t i = 0; i < words.size() && !wrongUse; ++i) {
+        if (words[i].starts_with("--")) {
+            wrongUse = !takeOption(words, i);
+        } else if (parsed.projectPath.empty()) {
+            parsed.projectPath = words[i];
+        } else {
+            wrongUse = true;
+        }
+    }
+    if (wrongUse || parsed.projectPath.empty()) {
+        UsageError(command);
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+bool NoOwnOptions(const std::vector<std::string>&, std::size_t&) {
+    return false;
+}
+
+// The report of the project: loads it, lets the producer write into a report numbered 1 with the
+// default report settings, and sends the report where the arguments say.
+template <typename Producer>
+int WriteProjectReport(const ReportArguments& arguments, Producer produce) {
+    Survey survey;
+    if (!OpenSurvey(arguments.projectPath, survey)) {
+        return kExitFileError;
+    }
+    ReportDocument report(1, ReportSettings{});
+    produce(report, survey);
+    return WriteReportOutput(report, arguments.output);
+}
+
+// "routes,sections": the blocks named are in the report, the others are not.
+bool ChooseBlocks(std::string_view names, InputReportOptions& options) {
+    options.routes = options.sections = options.places = options.plates = false;
+    while (!names.empty()) {
+        const std::size_t comma = names.find(',');
+        const std::string_view name = names.substr(0, comma);
+        names = comma == std::string_view::npos ? std::string_view{} : names.substr(comma + 1);
+        bool* block = name == "routes"     ? &options.routes
+                      : name == "sections" ? &options.sections
+                      : name == "places"   ? &options.places
+                      : name == "plates"   ? &options.plates
+                                           : nullptr;
+        if (block == nullptr) {
+            PrintError(FormatText(MessageText("AA00224"), {Utf8ToCp1252(name)}));
+            return false;
+        }
+        *block = true;
+    }
+    return true;
+}
+
+int RunInputReport(const std::vector<std::string>& words) {
+    InputReportOptions options;
+    const auto arguments = ParseReportArguments(
+        "input", words, [&options](const std::vector<std::string>& w, std::size_t& i) {
+            return w[i] == "--include" && i + 1 < w.size() && ChooseBlocks(w[++i], options);
+        });
+    if (!arguments) {
+        return kExitUsage;
+    }
+    return WriteProjectReport(*arguments, [&options](ReportDocument& report, const Survey& survey) {
+        TerminalProgress progress;
+        WriteInputDataReport(report, survey, options, progress);
+    });
+}
+
+int RunObservationForm(const std::vector<std::string>& words) {
+    ObservationFormOptions options;
+    const auto arguments = ParseReportArguments(
+        "form", words, [&options](const std::vector<std::string>& w, std::size_t& i) {
+            if (w[i] != "--no-separator") {
+                return false;
+            }
+            options.separatorBetweenSlots = false;
+            return true;
+        });
+    if (!arguments) {
+        return kExitUsage;
+    }
+    return WriteProjectReport(*arguments, [&options](ReportDocument& report, const Survey& survey) {
+        TerminalProgress progress;
+        WriteObservationForm(report, survey, options, progress);
+    });
+}
+
+int RunNotesReport(const std::vector<std::string>& words) {
+    const auto arguments = ParseReportArguments("notes", words, NoOwnOptions);
+    if (!arguments) {
+        return kExitUsage;
+    }
+    return WriteProjectReport(*arguments, [](ReportDocument& report, const Survey& survey) {
+        WriteNotesReport(report, survey);
+    });
+}
+
+}  // namespace
+
+CliCommand InputCommand() {
+    return {"input",
+            "Rapport invoergegevens: de algemene gegevens en de opgeslagen regels van de gekozen "
+            "lijsten. --include kiest de lijsten uit routes, sections, places en plates (standaard "
+            "routes,sections; leeg: geen). Zonder --txt gaat het rapport naar de "
+            "standaarduitvoer; --txt schrijft het exportbestand.",
+            "input PROJECT.par [--include routes,sections,places,plates] [--txt UIT.txt]",
+            RunInputReport};
+}
+
+CliCommand FormCommand() {
+    return {"form",
+            "Waarnemingsformulier: elke PPE van elke parkeerplaats met ruimte voor kenteken en "
+            "opmerking. --no-separator laat de stippellijnen tussen de PPE's van een "
+            "parkeerplaats weg. Zonder --txt gaat het formulier naar de standaarduitvoer.",
+            "form PROJECT.par [--no-separator] [--txt UIT.txt]", RunObservationForm};
+}
+
+CliCommand NotesCommand() {
+    return {"notes",
+            "De aantekeningen van het project als rapport. Zonder --txt gaat het rapport naar de "
+            "standaarduitvoer.",
+            "notes PROJECT.par [--txt UIT.txt]", RunNotesReport};
+}
+
+}  // namespace tavoric
