@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "app/ui/main_form.h"
 #include "app/ui/qt_text.h"
+#include "app/ui/tool_icons.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavoric"));
+    QApplication::setWindowIcon(tavoric::ToolIcon("Parkeerplaats1"));
 
     const std::string programFolder = tavoric::WithTrailingDelimiter(
         tavoric::PathFromQString(QApplication::applicationDirPath()));

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/ui/qt_text.h"
+#include "app/ui/tool_icons.h"
 #include "reports/ui/report_view.h"
 
 namespace tavoric {
@@ -22,6 +23,7 @@ TKindForm::TKindForm(int number, const ReportSettings& settings, const ReportMen
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view_);
     setWindowTitle(ToQString(document_.Title()));
+    setWindowIcon(ToolIcon("Invoergegevens1"));
     resize(640, 420);
     view_->SetPointSize(settings.tableFontSize);
 
