@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/message_texts.h"
 #include "core/text.h"
 
 namespace tavoric {
@@ -79,6 +80,12 @@ void SortIfNeeded(LineList& lines, std::size_t appendedFrom) {
     }
     // Equal lines keep the front part first: the same order as sorting the whole list.
     std::inplace_merge(lines.begin(), middle, lines.end(), LessNoCase);
+}
+
+bool ConfirmDeletion(Prompter& prompter, const char* questionKey) {
+    const ButtonCaptions captions{MessageText("ZB00018"), MessageText("ZB00019"), "",
+                                  MessageText("ZB00013")};
+    return Question(prompter, "", MessageText(questionKey), captions, kDefaultNo) == kYes;
 }
 
 }  // namespace tavoric

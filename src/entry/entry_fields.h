@@ -9,6 +9,7 @@
 
 #include "core/clock.h"
 #include "core/progress.h"
+#include "core/prompter.h"
 #include "core/survey.h"
 
 namespace tavoric {
@@ -70,6 +71,10 @@ void RemoveLinesWhere(LineList& lines, Predicate remove, Progress& progress) {
     lines.resize(kept);
     progress.Set(total, total);
 }
+
+// The deletion question of a list window: "&Verwijderen", "&Niet verwijderen" (the default) and
+// "&Annuleren"; true only for "&Verwijderen".
+bool ConfirmDeletion(Prompter& prompter, const char* questionKey);
 
 // Whether a list editor's apply changed the project and whether the analysis selection must
 // forget its routes.

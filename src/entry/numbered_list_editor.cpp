@@ -82,12 +82,7 @@ bool NumberedListEditor::ApplyDialog(Prompter& prompter) {
 }
 
 bool NumberedListEditor::DeleteSelected(Prompter& prompter) {
-    if (!selected_) {
-        return false;
-    }
-    const ButtonCaptions captions{MessageText("ZB00018"), MessageText("ZB00019"), "",
-                                  MessageText("ZB00013")};
-    if (Question(prompter, "", MessageText(texts_.deleteQuestion), captions, kDefaultNo) != kYes) {
+    if (!selected_ || !ConfirmDeletion(prompter, texts_.deleteQuestion)) {
         return false;
     }
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(*selected_));

@@ -121,21 +121,17 @@ void PlaceListEditor::CheckDuplicates(Prompter& prompter) const {
 }
 
 bool PlaceListEditor::DeleteSelected(Prompter& prompter) {
-    bool deleted = false;
-    if (CanDelete()) {
-        const ButtonCaptions captions{MessageText("ZB00018"), MessageText("ZB00019"), "",
-                                      MessageText("ZB00013")};
-        if (Question(prompter, "", MessageText("AA00089"), captions, kDefaultNo) == kYes) {
-            LineList kept;
-            for (std::size_t i = 0; i < entries_.size(); ++i) {
-                if (!selected_[i]) {
-                    kept.push_back(std::move(entries_[i]));
-                }
+    const bool deleted = CanDelete() && ConfirmDeletion(prompter, "AA00089");
+    if (deleted) {
+        LineList kept;
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            if (!selected_[i]) {
+                kept.push_back(std::move(entries_[i]));
             }
-            SetEntries(std::move(kept));
-            EntriesEdited();
-            deleted = deleted_ = true;
         }
+        SetEntries(std::move(kept));
+        EntriesEdited();
+        deleted_ = true;
     }
     CheckDuplicates(prompter);
     return deleted;

@@ -20,7 +20,7 @@ bool SamePlate(std::string_view a, std::string_view b) {
     return TrimTrailingBlanks(a) == TrimTrailingBlanks(b);
 }
 
-// The selector entry at index, or "" when nothing is chosen.
+// The number of the selector entry at index, or "" when nothing is chosen.
 std::string_view NumberOf(const LineList& selector, std::optional<std::size_t> index) {
     return index ? ChoiceNumber(selector[*index]) : std::string_view{};
 }

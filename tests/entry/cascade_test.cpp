@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/demo_survey.h"
 #include "test_survey.h"
 
 namespace tavoric {
@@ -105,6 +106,45 @@ TEST(StoreEditedList, OnlyAChangeReachesTheSurveyAndOnlyADeletionCascades) {
 
     StoreEditedList(survey, &Survey::RoutesList, routes, true, true, progress);
     EXPECT_EQ(survey.SectiesList.size(), 2u);
+}
+
+// The removal as three plain passes, each searching its parent list line by line.
+void RemoveDependentLinesByPasses(Survey& survey) {
+    auto removeOrphans = [](LineList& lines, const LineList& parents, auto key) {
+        std::erase_if(lines, [&](const std::string& line) {
+            return std::none_of(parents.begin(), parents.end(), [&](const std::string& parent) {
+                return key(parent) == key(line);
+            });
+        });
+    };
+    removeOrphans(survey.SectiesList, survey.RoutesList, RouteKey);
+    removeOrphans(survey.ParkeerplaatsenList, survey.SectiesList, SectionKey);
+    removeOrphans(survey.KentekensList, survey.ParkeerplaatsenList, PlaceKey);
+}
+
+TEST(RemoveDependentLines, LeavesWhatThePlainPassesLeave) {
+    const Survey demo = MakeDemoSurvey({300, 5});
+    RecordingProgress progress;
+    for (std::size_t cut = 0; cut < 3; ++cut) {
+        Survey survey = demo;
+        // A route, every third section and every seventh place go, and one stray slot comes.
+        survey.RoutesList.erase(survey.RoutesList.begin() + static_cast<std::ptrdiff_t>(cut));
+        for (std::size_t i = cut; i < survey.SectiesList.size(); i += 3) {
+            survey.SectiesList[i] = "9999 " + survey.SectiesList[i].substr(5);
+        }
+        for (std::size_t i = cut; i < survey.ParkeerplaatsenList.size(); i += 7) {
+            survey.ParkeerplaatsenList[i][15] = 'x';
+            survey.ParkeerplaatsenList[i][12] = 'x';
+        }
+        survey.KentekensList.insert(survey.KentekensList.begin() + 17, "0001 0001 xxxx 0600-0615");
+        Survey expected = survey;
+        RemoveDependentLinesByPasses(expected);
+        RemoveDependentLines(survey, progress);
+        EXPECT_EQ(survey.SectiesList, expected.SectiesList);
+        EXPECT_EQ(survey.ParkeerplaatsenList, expected.ParkeerplaatsenList);
+        EXPECT_EQ(survey.KentekensList, expected.KentekensList);
+        EXPECT_LT(survey.KentekensList.size(), demo.KentekensList.size());
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "core/demo_survey.h"
 #include "core/scripted_prompter.h"
 #include "test_survey.h"
 
@@ -127,6 +128,18 @@ TEST_F(GenerationDialog, NoPlaceSelectedChangesNoSlots) {
     SelectOnly([](const std::string&) { return false; });
     GenerateAndApply();
     EXPECT_EQ(survey.KentekensList, before.KentekensList);
+}
+
+TEST_F(GenerationDialog, RegeneratingAWholeSurveyGivesItsSlotsAgainWithoutPlates) {
+    survey = MakeDemoSurvey({300, 3});
+    LineList slots;
+    for (const std::string& line : survey.KentekensList) {
+        slots.emplace_back(PpeKey(line));
+    }
+    SortLines(slots);
+    Open();
+    EXPECT_TRUE(GenerateAndApply());
+    EXPECT_EQ(survey.KentekensList, slots);
 }
 
 TEST(PpeGenerator, CancellingStopsAfterThePlaceAndAppliesNothing) {
