@@ -1,9 +1,6 @@
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <filesystem>
 
-#include "cli/commands.h"
+#include "cli_test_support.h"
 #include "core/atomic_file.h"
 #include "core/project_file.h"
 
@@ -12,31 +9,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun RunTool(const std::vector<std::string>& args) {
-    ::testing::internal::CaptureStdout();
-    ::testing::internal::CaptureStderr();
-    const int status = RunCli(args);
-    std::string out = ::testing::internal::GetCapturedStdout();
-    return {status, out, ::testing::internal::GetCapturedStderr()};
-}
-
-class CliTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("tavoric-cli-" + std::to_string(::getpid()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-
-    fs::path folder_;
-};
+using CliTest = ToolFolderTest;
 
 TEST_F(CliTest, HelpExplainsEveryCommand) {
     const ToolRun help = RunTool({"--help"});

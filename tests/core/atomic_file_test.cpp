@@ -1,38 +1,22 @@
 #include "core/atomic_file.h"
 
-#include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
+
+#include "temp_folder.h"
 
 namespace tavoric {
 namespace {
 
 namespace fs = std::filesystem;
 
-class AtomicFileTest : public ::testing::Test {
+class AtomicFileTest : public TempFolderTest {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("tavoric-atomic-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::permissions(folder_, fs::perms::owner_all, ignored);
-        fs::remove_all(folder_, ignored);
-    }
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
     std::size_t EntriesInFolder() const {
         return static_cast<std::size_t>(
             std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
     }
-
-    fs::path folder_;
 };
 
 TEST_F(AtomicFileTest, WritesAndReplacesWholeContentIncludingNulBytes) {

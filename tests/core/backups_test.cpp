@@ -1,30 +1,26 @@
 #include "core/backups.h"
 
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <filesystem>
 
 #include "core/atomic_file.h"
 #include "core/text.h"
+#include "temp_folder.h"
 
 namespace tavoric {
 namespace {
 
 namespace fs = std::filesystem;
 
-class BackupsTest : public ::testing::Test {
+class BackupsTest : public TempFolderTest {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() / ("tavoric-backups-" + std::to_string(::getpid()));
-        fs::remove_all(root_);
-        fs::create_directories(root_ / "project");
-        fs::create_directories(root_ / "backups");
-        settings_.backupFolder = (root_ / "backups").string();
+        TempFolderTest::SetUp();
+        fs::create_directories(folder_ / "project");
+        fs::create_directories(folder_ / "backups");
+        settings_.backupFolder = (folder_ / "backups").string();
     }
-    void TearDown() override { fs::remove_all(root_); }
 
-    std::string Project() const { return (root_ / "project" / "Wijk.par").string(); }
+    std::string Project() const { return (folder_ / "project" / "Wijk.par").string(); }
     void Save(const std::string& path, const std::string& content) {
         std::string error;
         ASSERT_TRUE(WriteFileAtomically(path, content, error)) << error;
@@ -36,7 +32,6 @@ protected:
         return read ? content : "<none>";
     }
 
-    fs::path root_;
     BackupSettings settings_;
 };
 
@@ -58,7 +53,7 @@ TEST_F(BackupsTest, SixSavesKeepTheFivePreviousVersionsNewestFirst) {
 
 TEST_F(BackupsTest, AMissingProjectStillShiftsTheGenerations) {
     Save(settings_.backupFolder + "/" + BackupFileName(1), "oud");
-    RotateBackups((root_ / "project" / "Nieuw.par").string(), settings_);
+    RotateBackups((folder_ / "project" / "Nieuw.par").string(), settings_);
     EXPECT_EQ(Backup(1), "<none>");
     EXPECT_EQ(Backup(2), "oud");
 }

@@ -1,12 +1,10 @@
 #include "core/project_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 #include "core/atomic_file.h"
 #include "core/scripted_prompter.h"
+#include "temp_folder.h"
 
 namespace tavoric {
 namespace {
@@ -160,17 +158,8 @@ TEST(ProjectFileReader, AddsToWhatTheSurveyHolds) {
     EXPECT_EQ(survey.RoutesList, (LineList{"R0", "R1"}));
 }
 
-class ProjectFileOnDisk : public ::testing::Test {
+class ProjectFileOnDisk : public TempFolderTest {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("tavoric-project-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-
-    std::filesystem::path folder_;
     ScriptedPrompter prompter_;
 };
 
