@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -27,7 +28,7 @@ Survey SmallSurvey() {
 
 // An expected file, kept in UTF-8 for reading, as code page 1252 lines.
 LineList ExpectedLines(const std::string& name) {
-    std::ifstream file(std::string(TAVORIC_TEST_DATA) + "/../analysis/data/" + name);
+    std::ifstream file(std::filesystem::path(__FILE__).parent_path() / "data" / name);
     EXPECT_TRUE(file) << name;
     LineList lines;
     for (std::string line; std::getline(file, line);) {
