@@ -171,9 +171,7 @@ void PlateEntry::EditCell(std::size_t row, int column, std::string_view utf8) {
     }
     KeyTyped();
     const std::size_t length = column == kPlateColumn ? kPlateLength : kRemarkLength;
-    std::string text = Utf8ToCp1252(utf8);
-    text.resize(std::min(text.size(), length));
-    CellOf(rows_[row], column) = std::move(text);
+    CellOf(rows_[row], column) = SingleLineText(Utf8ToCp1252(utf8), length);
 }
 
 void PlateEntry::PressEnter() {

@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "core/clock.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "entry/entry_fields.h"
@@ -15,7 +16,12 @@ namespace {
 // The periods of each interval and the interval of each route, worked out once per generation.
 class PeriodSource {
 public:
-    explicit PeriodSource(const Survey& survey) : survey_(survey) {}
+    // A start time typed without leading zeros ("630") would make periods too short for the line
+    // layout, so the periods start from its four-digit form.
+    explicit PeriodSource(const Survey& survey)
+        : survey_(survey),
+          start_(TimeFieldAfterFocusLoss(survey.AlgemeneGegevens.startTime)),
+          end_(survey.AlgemeneGegevens.endTime) {}
 
     // The periods of a place of this route; empty when the route has no usable interval.
     const std::vector<std::string>& PeriodsOfRoute(std::string_view route) {
@@ -24,13 +30,10 @@ public:
             const int interval = RouteInterval(survey_.RoutesList, route);
             known = intervals_.emplace(std::string(route), interval).first;
         }
-        auto periods = periods_.find(known->second);
+        const int interval = known->second;
+        auto periods = periods_.find(interval);
         if (periods == periods_.end()) {
-            const GeneralValues& values = survey_.AlgemeneGegevens;
-            periods = periods_
-                          .emplace(known->second,
-                                   PlacePeriods(values.startTime, values.endTime, known->second))
-                          .first;
+            periods = periods_.emplace(interval, PlacePeriods(start_, end_, interval)).first;
         }
         return periods->second;
     }
@@ -43,6 +46,8 @@ private:
         }
     };
     const Survey& survey_;
+    std::string start_;
+    std::string end_;
     std::unordered_map<std::string, int, Hash, std::equal_to<>> intervals_;
     std::unordered_map<int, std::vector<std::string>> periods_;
 };

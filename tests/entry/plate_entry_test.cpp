@@ -104,6 +104,8 @@ TEST(PlateEntry, TypedTextKeepsTheMasksAndCodePage1252) {
     w.entry.SetCursor(0, kRemarkColumn);
     w.Type("fb");
     EXPECT_EQ(w.Remark(0), "f");
+    w.Type("\n");
+    EXPECT_EQ(w.Remark(0), " ");
     w.entry.SetCursor(0, kPeriodColumn);
     EXPECT_EQ(w.entry.Cursor().column, kPlateColumn);
 }

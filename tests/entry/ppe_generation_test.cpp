@@ -65,12 +65,13 @@ TEST_F(GenerationDialog, MakesThePeriodsOfEachPlaceFromItsRoute) {
     EXPECT_FALSE(generator.CanApply());
 }
 
-TEST_F(GenerationDialog, StartEqualToEndGivesOnePeriod) {
-    survey.AlgemeneGegevens.endTime = "0600";
+TEST_F(GenerationDialog, StartEqualToEndGivesOnePeriodOfFullWidth) {
+    survey.AlgemeneGegevens.startTime = "630";  // as a hand-edited file may hold it
+    survey.AlgemeneGegevens.endTime = "0630";
     OpenWithoutSlots();
     generator.Generate(survey, progress, prompter);
     EXPECT_EQ(generator.Preview().size(), 8u);
-    EXPECT_EQ(PpePeriod(generator.Preview()[0]), "0600-0630");
+    EXPECT_EQ(generator.Preview()[0], "0001 0001 0001 0630-0700");
 }
 
 TEST_F(GenerationDialog, PlacesWithoutAUsableIntervalAreSkippedWithOneWarning) {
