@@ -41,8 +41,10 @@ void RemoveOrphans(LineList& lines, const LineList& parents, LineKey key, Progre
 
 void RemoveDependentLines(Survey& survey, Progress& progress) {
     ProgressScope shown(progress);
-    RemoveOrphans(survey.SectiesList, survey.RoutesList, RouteKey, progress);
-    RemoveOrphans(survey.ParkeerplaatsenList, survey.SectiesList, SectionKey, progress);
+    // The bar follows the slots, by far the longest list.
+    Progress unreported;
+    RemoveOrphans(survey.SectiesList, survey.RoutesList, RouteKey, unreported);
+    RemoveOrphans(survey.ParkeerplaatsenList, survey.SectiesList, SectionKey, unreported);
     RemoveOrphans(survey.KentekensList, survey.ParkeerplaatsenList, PlaceKey, progress);
 }
 
