@@ -33,6 +33,23 @@ const std::vector<std::string>& ReportLines() {
     return lines;
 }
 
+void Fill(TKindForm& report) {
+    for (const std::string& line : ReportLines()) {
+        report.Document().AddReportLine(line);
+    }
+    report.EndWriting();
+}
+
+// The whole report as QPlainTextEdit takes it.
+QString JoinedText() {
+    std::string joined;
+    for (const std::string& line : ReportLines()) {
+        joined += line;
+        joined += '\n';
+    }
+    return ToQString(joined);
+}
+
 void ShowAndPaint(QWidget& window) {
     window.resize(1000, 700);
     window.show();
@@ -42,32 +59,22 @@ void ShowAndPaint(QWidget& window) {
 
 // From the producer's first line to the painted window.
 void BM_ReportWindowOpen(benchmark::State& state) {
-    const std::vector<std::string>& lines = ReportLines();
     for (auto _ : state) {
         TKindForm report(1, ReportSettings{}, {}, {});
         report.BeginWriting();
-        for (const std::string& line : lines) {
-            report.Document().AddReportLine(line);
-        }
-        report.EndWriting();
+        Fill(report);
         ShowAndPaint(report);
     }
 }
 BENCHMARK(BM_ReportWindowOpen)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_PlainTextEditOpen(benchmark::State& state) {
-    const std::vector<std::string>& lines = ReportLines();
     for (auto _ : state) {
-        std::string joined;
-        for (const std::string& line : lines) {
-            joined += line;
-            joined += '\n';
-        }
         QPlainTextEdit edit;
         edit.setReadOnly(true);
         edit.setLineWrapMode(QPlainTextEdit::NoWrap);
         edit.setFont(QFont(QStringLiteral("Courier New"), 8));
-        edit.setPlainText(ToQString(joined));
+        edit.setPlainText(JoinedText());
         ShowAndPaint(edit);
     }
 }
@@ -87,33 +94,22 @@ void ScrollPages(benchmark::State& state, Window& window, QAbstractScrollArea& a
 
 void BM_ReportWindowScrollPage(benchmark::State& state) {
     TKindForm report(1, ReportSettings{}, {}, {});
-    for (const std::string& line : ReportLines()) {
-        report.Document().AddReportLine(line);
-    }
-    report.EndWriting();
+    Fill(report);
     ScrollPages(state, report, report.View());
 }
 BENCHMARK(BM_ReportWindowScrollPage)->Unit(benchmark::kMicrosecond);
 
 void BM_PlainTextEditScrollPage(benchmark::State& state) {
-    std::string joined;
-    for (const std::string& line : ReportLines()) {
-        joined += line;
-        joined += '\n';
-    }
     QPlainTextEdit edit;
     edit.setLineWrapMode(QPlainTextEdit::NoWrap);
-    edit.setPlainText(ToQString(joined));
+    edit.setPlainText(JoinedText());
     ScrollPages(state, edit, edit);
 }
 BENCHMARK(BM_PlainTextEditScrollPage)->Unit(benchmark::kMicrosecond);
 
 void BM_ReportWindowSelectAllAndCopy(benchmark::State& state) {
     TKindForm report(1, ReportSettings{}, {}, {});
-    for (const std::string& line : ReportLines()) {
-        report.Document().AddReportLine(line);
-    }
-    report.EndWriting();
+    Fill(report);
     for (auto _ : state) {
         report.SelectAll();
         report.CopySelection();

@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 #include <fstream>
@@ -106,6 +108,43 @@ private slots:
         QVERIFY(!Enabled("Sectie1"));
         QVERIFY(!Enabled("Afdrukken1"));
         QVERIFY(!form_->findChild<QWidget*>(QStringLiteral("ProgressPanel"))->isVisible());
+    }
+
+    void menusAndToolBarFollowTheCommandTable() {
+        Start();
+        auto entries = [](const QList<QAction*>& actions, bool byName) {
+            QStringList shown;
+            for (QAction* action : actions) {
+                QWidget* button = nullptr;
+                if (!action->isSeparator() && byName) {
+                    const auto widgets = action->associatedObjects();
+                    for (QObject* object : widgets) {
+                        if (auto* toolButton = qobject_cast<QToolButton*>(object)) {
+                            button = toolButton;
+                        }
+                    }
+                }
+                shown << (action->isSeparator() ? QStringLiteral("-")
+                          : byName              ? button->objectName()
+                                                : action->text());
+            }
+            return shown.join(QLatin1Char(' '));
+        };
+        QCOMPARE(entries(form_->findChild<QMenu*>(QStringLiteral("Bestand1"))->actions(), false),
+                 QStringLiteral("&Nieuw... &Openen... Op&slaan O&pslaan als... - &Afsluiten"));
+        QCOMPARE(entries(form_->findChild<QMenu*>(QStringLiteral("Venster1"))->actions(), false),
+                 QStringLiteral("Trap&sgewijs &Onder elkaar - &Vorige Volgen&de - "
+                                "&Alle vensters sluiten"));
+        QCOMPARE(
+            entries(form_->findChild<QToolBar*>(QStringLiteral("MainToolBar"))->actions(), true),
+            QStringLiteral("ToolButton1 ToolButton4 ToolButton6 - ToolButton2 ToolButton3 - "
+                           "ToolButton7 ToolButton8 ToolButton10 ToolButton11 ToolButton12 "
+                           "ToolButton16 ToolButton13 ToolButton14 - ToolButton23 "
+                           "ToolButton24 - ToolButton18 ToolButton19 - ToolButton20 "
+                           "ToolButton21"));
+        QAction* previous = form_->Command("Vorige1");
+        QCOMPARE(previous->shortcut(), QKeySequence(QStringLiteral("Shift+Ctrl+F6")));
+        QCOMPARE(previous->toolTip(), QStringLiteral("Vorig venster (Shift+Ctrl+F6)"));
     }
 
     void opensTheProjectOnTheCommandLine_data() {

@@ -41,7 +41,8 @@ public:
     Survey& CurrentSurvey() { return survey_; }
     ProjectLifecycle& Lifecycle() { return lifecycle_; }
     ProgramSettings& Settings() { return settings_; }
-    Progress& MainProgress() { return *progress_; }
+    // Long work reports here; a cancel button calls RequestCancel on it.
+    DesktopProgress& MainProgress() { return *progress_; }
 
     // Every question goes to this prompter; nullptr returns to the dialogs.
     void SetPrompter(Prompter* prompter);
