@@ -201,6 +201,19 @@ private slots:
         QVERIFY(!Enabled("ToolButton3"));
     }
 
+    void windowsArrangeOneBelowTheOther() {
+        Start();
+        TKindForm* first = form_->NewReportWindow();
+        TKindForm* second = form_->NewReportWindow();
+        Trigger("Onderelkaar1");
+        QVERIFY(!first->isMaximized());
+        QCOMPARE(first->width(), second->width());
+        QCOMPARE(first->y() + first->height(), second->y());
+        QCOMPARE(first->x(), second->x());
+        Trigger("Trapsgewijs1");
+        QVERIFY(second->x() > first->x());
+    }
+
     void reportNumbersRunOnUntilAllWindowsClose() {
         Start();
         form_->NewReportWindow();

@@ -84,7 +84,11 @@ THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath)
     UpdateCommandStates(false);
 }
 
-THoofdForm::~THoofdForm() = default;
+// The report windows go with the frame; their activation must not reach this half-destroyed
+// window.
+THoofdForm::~THoofdForm() {
+    disconnect(mdiArea_, nullptr, this, nullptr);
+}
 
 void THoofdForm::SetPrompter(Prompter* prompter) {
     prompter_ = prompter ? prompter : dialogs_.get();
