@@ -17,8 +17,8 @@ struct ReportOutput {
 };
 
 // Removes "--txt FILE" and "--csv FILE" from args and leaves every other argument in order.
-// Returns nothing after printing a usage message to stderr when a file name is missing or an
-// option is given twice; the command then exits with 2.
+// When a file name is missing or an option is given twice, says so on stderr and returns
+// nothing; the command then exits with 2.
 std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& args);
 
 // Writes the report where the options say; returns the exit status: 0 when done, 1 when a file
