@@ -1,6 +1,9 @@
 #include "entry/entry_fields.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
 
 #include "core/message_texts.h"
 #include "core/text.h"
@@ -14,6 +17,44 @@ bool IsDigit(char c) {
 
 bool LessNoCase(const std::string& a, const std::string& b) {
     return CompareNoCase(a, b) < 0;
+}
+
+// Sorts like std::stable_sort with LessNoCase, faster on long lists: the first 24 characters of
+// each line (a PPE key), lower-cased, are compared as three numbers, and only lines that share
+// them are compared in full; the original position breaks ties.
+void StableSortNoCase(LineList::iterator first, LineList::iterator last) {
+    struct Key {
+        std::array<std::uint64_t, 3> prefix;
+        std::size_t index;
+    };
+    auto word = [](std::string_view line, std::size_t from) {
+        std::uint64_t w = 0;
+        for (std::size_t i = from; i < from + 8; ++i) {
+            const auto c = i < line.size() ? static_cast<unsigned char>(line[i]) : 0;
+            w = (w << 8) | ((c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c);
+        }
+        return w;
+    };
+    std::vector<Key> keys;
+    keys.reserve(static_cast<std::size_t>(last - first));
+    for (auto line = first; line != last; ++line) {
+        keys.push_back({{word(*line, 0), word(*line, 8), word(*line, 16)},
+                        static_cast<std::size_t>(line - first)});
+    }
+    std::sort(keys.begin(), keys.end(), [first](const Key& a, const Key& b) {
+        if (a.prefix != b.prefix) {
+            return a.prefix < b.prefix;
+        }
+        const int order = CompareNoCase(first[static_cast<std::ptrdiff_t>(a.index)],
+                                        first[static_cast<std::ptrdiff_t>(b.index)]);
+        return order != 0 ? order < 0 : a.index < b.index;
+    });
+    LineList sorted;
+    sorted.reserve(keys.size());
+    for (const Key& key : keys) {
+        sorted.push_back(std::move(first[static_cast<std::ptrdiff_t>(key.index)]));
+    }
+    std::move(sorted.begin(), sorted.end(), first);
 }
 
 int StepWithin(std::string_view text, StepDirection direction, int step) {
@@ -75,7 +116,7 @@ void SortIfNeeded(LineList& lines, std::size_t appendedFrom) {
         lines.begin() + static_cast<std::ptrdiff_t>(std::min(appendedFrom, lines.size()));
     for (auto [first, last] : {std::pair{lines.begin(), middle}, std::pair{middle, lines.end()}}) {
         if (!std::is_sorted(first, last, LessNoCase)) {
-            std::stable_sort(first, last, LessNoCase);
+            StableSortNoCase(first, last);
         }
     }
     // Equal lines keep the front part first: the same order as sorting the whole list.

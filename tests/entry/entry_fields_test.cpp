@@ -54,6 +54,27 @@ TEST(SortIfNeeded, GivesTheOrderOfSortLines) {
     }
 }
 
+TEST(SortIfNeeded, GivesTheOrderOfSortLinesOnLongLinesThatDifferLate) {
+    // Lines alike in their first 24 characters but for case, differing after them, some equal.
+    LineList lines;
+    for (int i = 0; i < 400; ++i) {
+        std::string line =
+            "0001 0002 0003 0600-0615 " + std::to_string(i % 7) + "b" + std::to_string(i % 3);
+        if (i % 5 == 0) {
+            line[3] = 'X';
+        } else if (i % 5 == 1) {
+            line[3] = 'x';
+        }
+        line.resize(static_cast<std::size_t>(20 + i % 17), 'q');
+        lines.push_back(line + std::to_string(i % 4));
+    }
+    std::reverse(lines.begin(), lines.end());
+    LineList expected = lines;
+    SortLines(expected);
+    SortIfNeeded(lines);
+    EXPECT_EQ(lines, expected);
+}
+
 TEST(ReplaceGroup, ReplacesOnlyTheGroupAndKeepsTheListSorted) {
     LineList lines{"0001 0001 a", "0002 0001 b", "0002 0002 c", "0003 0001 d"};
     ReplaceGroup(lines, RouteKey, "0002", {"0005 e", "0000 f"});
