@@ -1,7 +1,6 @@
 #include "entry/numbered_list_editor.h"
 
 #include "core/message_texts.h"
-#include "core/text.h"
 #include "entry/entry_fields.h"
 #include "entry/selectors.h"
 
