@@ -146,6 +146,9 @@ constexpr Entry kDefaults[] = {
     {"AA00235", "Ongeldige duurklassen \"%s\": geef vijf klassen van-tot in hele minuten (0 tot en met 9999999), gescheiden door komma's, bijvoorbeeld 0-30,30-60,60-120,120-240,240-1440."},
     {"AA00236", "Parkeerduurmeting NIET mogelijk!"},
     {"AA00237", "Waarnemingsintervallen geselecteerde routes (niet op volgorde): %s minuten."},
+    {"AA00250", "PDF-bestanden (*.pdf)"},
+    {"AA00251", "Kan het rapport niet afdrukken op printer \"%s\"."},
+    {"AA00252", "Kan de pagina's van het PDF-bestand \"%s\" niet tekenen."},
 };
 
 struct Table {

@@ -1,5 +1,6 @@
 #include "reports/export.h"
 
+#include <cassert>
 #include <filesystem>
 
 #include "core/atomic_file.h"
@@ -12,6 +13,18 @@ namespace tavoric {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+
+std::string SaveDialogFilter(ExportFormat format) {
+    switch (format) {
+        case ExportFormat::Csv:
+            return "CSV-bestanden (*.csv)|*.csv";
+        case ExportFormat::Pdf:
+            return MessageText("AA00250") + "|*.pdf";
+        case ExportFormat::Text:
+            break;
+    }
+    return "TXT-bestanden (*.txt)|*.txt";
+}
 
 }  // namespace
 
@@ -54,7 +67,15 @@ std::string ReportCsvContent(const ReportTable& table) {
 }
 
 std::string_view ExportExtension(ExportFormat format) {
-    return format == ExportFormat::Csv ? ".csv" : ".txt";
+    switch (format) {
+        case ExportFormat::Csv:
+            return ".csv";
+        case ExportFormat::Pdf:
+            return ".pdf";
+        case ExportFormat::Text:
+            break;
+    }
+    return ".txt";
 }
 
 std::string ExportFileName(std::string_view chosenName, ExportFormat format) {
@@ -66,10 +87,7 @@ std::string ExportFileName(std::string_view chosenName, ExportFormat format) {
     return std::string(chosenName) + std::string(extension);
 }
 
-bool ExportReport(const ReportDocument& report, ExportFormat format, const std::string& fileName,
-                  Prompter& prompter) {
-    const std::string content =
-        format == ExportFormat::Csv ? ReportCsvContent(report.Table()) : ReportTextContent(report);
+bool WriteExportFile(const std::string& fileName, std::string_view content, Prompter& prompter) {
     std::string errorText;
     if (WriteFileAtomically(fileName, content, errorText)) {
         return true;
@@ -79,18 +97,27 @@ bool ExportReport(const ReportDocument& report, ExportFormat format, const std::
     return false;
 }
 
-ExportFormat OfferedExportFormat(ExportFormat lastChoice, const ReportDocument& report) {
-    return report.HasTableData() ? lastChoice : ExportFormat::Text;
+bool ExportReport(const ReportDocument& report, ExportFormat format, const std::string& fileName,
+                  Prompter& prompter) {
+    assert(format != ExportFormat::Pdf);
+    const std::string content =
+        format == ExportFormat::Csv ? ReportCsvContent(report.Table()) : ReportTextContent(report);
+    return WriteExportFile(fileName, content, prompter);
 }
 
-bool ExportWithSaveDialog(const ReportDocument& report, ExportFormat format, Prompter& prompter) {
+ExportFormat OfferedExportFormat(ExportFormat lastChoice, const ReportDocument& report) {
+    return lastChoice == ExportFormat::Csv && !report.HasTableData() ? ExportFormat::Text
+                                                                     : lastChoice;
+}
+
+std::optional<std::string> AskExportFileName(const std::string& title, ExportFormat format,
+                                             Prompter& prompter) {
     FileDialogRequest request;
-    request.filter =
-        format == ExportFormat::Csv ? "CSV-bestanden (*.csv)|*.csv" : "TXT-bestanden (*.txt)|*.txt";
-    request.presetName = report.Title() + std::string(ExportExtension(format));
+    request.filter = SaveDialogFilter(format);
+    request.presetName = title + std::string(ExportExtension(format));
     const std::optional<std::string> chosen = prompter.SaveFileName(request);
     if (!chosen) {
-        return false;
+        return std::nullopt;
     }
     const std::string fileName = ExportFileName(*chosen, format);
     std::error_code error;
@@ -103,10 +130,15 @@ bool ExportWithSaveDialog(const ReportDocument& report, ExportFormat format, Pro
                                     FormatText(MessageText("AA00032"), {Utf8ToCp1252(fileName)}),
                                     captions, kDefaultNo);
         if (answer != kYes) {
-            return false;
+            return std::nullopt;
         }
     }
-    return ExportReport(report, format, fileName, prompter);
+    return fileName;
+}
+
+bool ExportWithSaveDialog(const ReportDocument& report, ExportFormat format, Prompter& prompter) {
+    const std::optional<std::string> fileName = AskExportFileName(report.Title(), format, prompter);
+    return fileName && ExportReport(report, format, *fileName, prompter);
 }
 
 }  // namespace tavoric

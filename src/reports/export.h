@@ -2,6 +2,7 @@
 // a spreadsheet. Both files are code page 1252 with CR LF line ends.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,8 @@
 
 namespace tavoric {
 
-enum class ExportFormat { Text, Csv };
+// Pdf: the printed pages of the report, drawn by the desktop (reports/ui/print_job.h).
+enum class ExportFormat { Text, Csv, Pdf };
 
 // Every report line as it stands, trailing blanks kept, each ended by CR LF.
 std::string ReportTextContent(const ReportDocument& report);
@@ -18,7 +20,7 @@ std::string ReportTextContent(const ReportDocument& report);
 // are written as they are, not doubled, so the spreadsheet sees what the program always wrote.
 std::string ReportCsvContent(const ReportTable& table);
 
-// ".txt" or ".csv".
+// ".txt", ".csv" or ".pdf".
 std::string_view ExportExtension(ExportFormat format);
 // The chosen name gains the extension unless the text from its last full stop on is exactly it:
 // "plan" -> "plan.txt", "plan.TXT" -> "plan.TXT.txt".
@@ -26,18 +28,26 @@ std::string ExportFileName(std::string_view chosenName, ExportFormat format);
 
 // File names are as the file system has them (UTF-8); messages show them in code page 1252.
 
-// Writes the report's lines or table to fileName, replacing the file as a whole: a failed write
-// leaves an existing file as it was. Failure is shown as an error notice with the file name and
-// the system's reason; returns whether the file was written.
+// Writes content to fileName, replacing the file as a whole: a failed write leaves an existing
+// file as it was. Failure is shown as an error notice with the file name and the system's
+// reason; returns whether the file was written.
+bool WriteExportFile(const std::string& fileName, std::string_view content, Prompter& prompter);
+
+// Writes the report's lines (Text) or table (Csv) to fileName with WriteExportFile.
 bool ExportReport(const ReportDocument& report, ExportFormat format, const std::string& fileName,
                   Prompter& prompter);
 
-// The format the export dialog offers: CSV only for a report with table data, otherwise text.
+// The format the export dialog offers: the last choice while it is allowed; CSV only for a
+// report with table data, otherwise text. PDF is always allowed.
 ExportFormat OfferedExportFormat(ExportFormat lastChoice, const ReportDocument& report);
 
 // The export command after the format is chosen: asks for the file name (the title with the
-// extension proposed), adds the extension, asks before replacing an existing file and exports.
-// Returns whether a file was written.
+// extension proposed), adds the extension and asks before replacing an existing file. Returns
+// the name to write, or nothing when the user stopped.
+std::optional<std::string> AskExportFileName(const std::string& title, ExportFormat format,
+                                             Prompter& prompter);
+
+// AskExportFileName, then ExportReport (Text or Csv). Returns whether a file was written.
 bool ExportWithSaveDialog(const ReportDocument& report, ExportFormat format, Prompter& prompter);
 
 }  // namespace tavoric

@@ -74,6 +74,25 @@ TEST(ExportFileName, AddsTheExtensionUnlessTheNameEndsInExactlyIt) {
     EXPECT_EQ(ExportFileName("plan.txt", ExportFormat::Csv), "plan.txt.csv");
     EXPECT_EQ(ExportFileName("/tmp/map.v2/plan", ExportFormat::Csv), "/tmp/map.v2/plan.csv");
     EXPECT_EQ(ExportFileName("plan.", ExportFormat::Csv), "plan..csv");
+    EXPECT_EQ(ExportFileName("Rapport 3", ExportFormat::Pdf), "Rapport 3.pdf");
+    EXPECT_EQ(ExportFileName("plan.PDF", ExportFormat::Pdf), "plan.PDF.pdf");
+}
+
+TEST_F(ExportFiles, PdfNameIsProposedCompletedAndAskedAboutLikeTheOthers) {
+    const fs::path existing = folder_ / "plan.pdf";
+    std::ofstream(existing) << "bewaren";
+    prompter_.QueueFileName((folder_ / "plan").string());
+    prompter_.QueueAnswer(kNo);
+    EXPECT_EQ(AskExportFileName("Rapport 4", ExportFormat::Pdf, prompter_), std::nullopt);
+    ASSERT_EQ(prompter_.fileRequests().size(), 1u);
+    EXPECT_EQ(prompter_.fileRequests()[0].presetName, "Rapport 4.pdf");
+    EXPECT_EQ(prompter_.fileRequests()[0].filter, "PDF-bestanden (*.pdf)|*.pdf");
+    ASSERT_EQ(prompter_.asked().size(), 1u);
+    EXPECT_EQ(prompter_.asked()[0].heading, "Bestand overschrijven?");
+
+    prompter_.QueueFileName((folder_ / "nieuw").string());
+    EXPECT_EQ(AskExportFileName("Rapport 4", ExportFormat::Pdf, prompter_),
+              (folder_ / "nieuw.pdf").string());
 }
 
 TEST_F(ExportFiles, WritesTheTextOrTheTableAndReplacesAnOldFile) {
@@ -147,6 +166,11 @@ TEST(OfferedExportFormat, IsTextForAReportWithoutTableData) {
     report.SetHasTableData(true);
     EXPECT_EQ(OfferedExportFormat(ExportFormat::Csv, report), ExportFormat::Csv);
     EXPECT_EQ(OfferedExportFormat(ExportFormat::Text, report), ExportFormat::Text);
+}
+
+TEST(OfferedExportFormat, PdfStaysChosenForEveryReport) {
+    const ReportDocument report(1, {});
+    EXPECT_EQ(OfferedExportFormat(ExportFormat::Pdf, report), ExportFormat::Pdf);
 }
 
 }  // namespace
