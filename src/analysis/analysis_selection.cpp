@@ -71,10 +71,6 @@ void NarrowingList::Clear() {
     selected_.clear();
 }
 
-void NarrowingList::SelectAll(bool selected) {
-    selected_.assign(entries_.size(), selected);
-}
-
 LineList NarrowingList::SelectedEntries() const {
     LineList result;
     for (std::size_t i = 0; i < entries_.size(); ++i) {

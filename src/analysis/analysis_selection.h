@@ -24,10 +24,8 @@ public:
     std::size_t Count() const { return entries_.size(); }
     bool Empty() const { return entries_.empty(); }
     const std::string& Entry(std::size_t index) const { return entries_.at(index); }
-    const LineList& Entries() const { return entries_; }
     bool IsSelected(std::size_t index) const { return selected_.at(index); }
     void SetSelected(std::size_t index, bool selected) { selected_.at(index) = selected; }
-    void SelectAll(bool selected);
     // The selected entries in list order.
     LineList SelectedEntries() const;
 

@@ -85,4 +85,33 @@ TEST(ParkingDurationAnalysis, ProgressRisesToTheFiguresPart) {
     EXPECT_EQ(progress.hides, 1);
 }
 
+TEST(ParkingDurationAnalysis, APlaceNumberGivenTwiceTakesTheFirstLineOfThePlacesList) {
+    Survey survey = SurveyBuilder("0800", "0830")
+                        .Route("0001", 15)
+                        .Place("0001 0001 0001", "V", {"AA", "AA"})
+                        .Build();
+    survey.ParkeerplaatsenList.push_back("0001 0001 0001 P");  // sorts before the V line
+    const ReportDocument report = RunAnalysis(survey, AllSelected(survey, ReportKind::PerPlace));
+    EXPECT_EQ(report.Table().RowCount(), 2 + 10);
+    EXPECT_EQ(Cells(report.Table(), 7, 3, 5), "P     |1|2");
+    EXPECT_EQ(Cells(report.Table(), 8, 3, 5), "||");
+}
+
+TEST(ParkingDurationAnalysis, OddLinesOfAHandMadeFileNeitherCrashNorCount) {
+    Survey survey = SurveyBuilder("0800", "0830")
+                        .Route("0001", 15)
+                        .Place("0001 0001 000a", "V", {"AA", "AA"})
+                        .Place("0001 0001 000A", "V", {"BB", "BB"})
+                        .Build();
+    survey.KentekensList.push_back("0001 0001 000a 08x0-0815 CC    ");
+    const ReportDocument report = RunAnalysis(survey, AllSelected(survey, ReportKind::PerPlace));
+    // Keys differing only in letter case sort into each other: four runs, each with a row.
+    const ReportTable& table = report.Table();
+    ASSERT_EQ(table.RowCount(), 4 + 10);
+    for (int row = 7; row < 11; ++row) {
+        EXPECT_EQ(table.Cell(5, row), "1") << "a period that is no time is left out";
+    }
+    EXPECT_EQ(table.Cell(18, 12), "4");
+}
+
 }  // namespace tavoric
