@@ -262,10 +262,7 @@ CliCommand PerPlaceCommand() {
             "project); --exclude-illegal-ppl en --exclude-illegal-ppe laten illegale "
             "parkeerplaatsen buiten de totale capaciteit. Zonder --txt gaat het rapport naar de "
             "standaarduitvoer; --txt en --csv schrijven de exportbestanden.",
-            "per-place PROJECT.par [--from UUMM] [--to UUMM] [--routes ...] [--sections ...] "
-            "[--places ...] [--types ...] [--classes ...] [--exclude-illegal-ppl] "
-            "[--exclude-illegal-ppe] [--txt UIT.txt] [--csv UIT.csv]",
-            PerPlace};
+            "per-place PROJECT.par [OPTIES] [--txt UIT.txt] [--csv UIT.csv]", PerPlace};
 }
 
 CliCommand IntervalCommand() {
@@ -274,8 +271,8 @@ CliCommand IntervalCommand() {
             "geselecteerde routes moeten hetzelfde waarnemingsinterval hebben (anders uitkomst "
             "1). --detail voegt de detaillijst toe; --sort-by-vehicles sorteert op aantal "
             "voertuigen in plaats van chronologisch.",
-            "interval PROJECT.par [selectie-opties als bij per-place] [--detail] "
-            "[--sort-by-vehicles] [--txt UIT.txt] [--csv UIT.csv]",
+            "interval PROJECT.par [OPTIES] [--detail] [--sort-by-vehicles] [--txt UIT.txt] "
+            "[--csv UIT.csv]",
             PerInterval};
 }
 
