@@ -9,6 +9,7 @@
 
 #include "analysis/analysis_selection.h"
 #include "analysis/parking_duration_analysis.h"
+#include "app/settings.h"
 #include "cli/commands.h"
 #include "cli/report_output.h"
 #include "cli/terminal_progress.h"
@@ -236,7 +237,7 @@ int RunAnalysisCommand(const char* commandName, ReportKind kind,
     parameters.addDetailList = options->detail;
     parameters.sortByVehicles = options->sortByVehicles;
 
-    ReportDocument report(1, ReportSettings{});
+    ReportDocument report(1, LoadReportSettings());
     TerminalProgress progress;
     RunParkingDurationAnalysis(survey, parameters, report, progress);
     return WriteReportOutput(report, *output);

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "analysis/analysis_selection.h"
 #include "analysis/parking_duration_analysis.h"
+#include "app/settings.h"
 #include "cli/commands.h"
 #include "cli_test_support.h"
 #include "core/atomic_file.h"
@@ -19,7 +22,8 @@ namespace fs = std::filesystem;
 const std::string kDemo = std::string(TAVORIC_DEMO_DATA) + "/Demodorp.par";
 
 // The demo survey's report made in the engine with the selection of the dialog's first opening.
-ReportDocument EngineReport(ReportKind kind, const std::vector<std::string>& routes) {
+ReportDocument EngineReport(ReportKind kind, const std::vector<std::string>& routes,
+                            const ReportSettings& settings = {}) {
     Survey survey;
     ScriptedPrompter prompter;
     EXPECT_TRUE(ReadProjectFile(survey, kDemo, prompter));
@@ -28,19 +32,40 @@ ReportDocument EngineReport(ReportKind kind, const std::vector<std::string>& rou
     if (!routes.empty()) {
         selection.SelectOnly(survey, NarrowingLevel::Routes, routes);
     }
-    ReportDocument report(1, ReportSettings{});
+    ReportDocument report(1, settings);
     Progress progress;
     RunParkingDurationAnalysis(survey, selection.Parameters(survey, kind), report, progress);
     return report;
 }
 
+// The user's configuration folder lies in the test's folder, so that no settings file of the
+// machine's user is read.
 class AnalysisCommandsTest : public ToolFolderTest {
 protected:
+    void SetUp() override {
+        ToolFolderTest::SetUp();
+        if (const char* old = std::getenv("XDG_CONFIG_HOME")) {
+            oldConfigHome_ = old;
+        }
+        configFolder_ = PathOf("config") + "/";
+        ::setenv("XDG_CONFIG_HOME", configFolder_.c_str(), 1);
+    }
+    void TearDown() override {
+        if (oldConfigHome_) {
+            ::setenv("XDG_CONFIG_HOME", oldConfigHome_->c_str(), 1);
+        } else {
+            ::unsetenv("XDG_CONFIG_HOME");
+        }
+        ToolFolderTest::TearDown();
+    }
     static std::string Content(const std::string& path) {
         std::string content;
         EXPECT_TRUE(ReadWholeFile(path, content)) << path;
         return content;
     }
+
+    std::string configFolder_;
+    std::optional<std::string> oldConfigHome_;
 };
 
 TEST_F(AnalysisCommandsTest, FilesAreThoseOfTheExportOfTheSameAnalysis) {
@@ -54,6 +79,19 @@ TEST_F(AnalysisCommandsTest, FilesAreThoseOfTheExportOfTheSameAnalysis) {
     ASSERT_EQ(RunTool({"interval", kDemo, "--routes", "0001", "--csv", csv}).status, kExitOk);
     EXPECT_EQ(Content(csv),
               ReportCsvContent(EngineReport(ReportKind::PerInterval, {"0001"}).Table()));
+}
+
+TEST_F(AnalysisCommandsTest, ReportsTakeTheLookOfTheSettingsFile) {
+    ProgramSettings settings = DefaultSettings("");
+    settings.report.lineCharacter = "=";
+    settings.report.ownerName = "Gemeente Testdorp";
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(WriteSettings(settings, SettingsFilePath(configFolder_), prompter));
+    const std::string txt = PathOf("plaats.txt");
+    ASSERT_EQ(RunTool({"per-place", kDemo, "--txt", txt}).status, kExitOk);
+    const std::string content = Content(txt);
+    EXPECT_EQ(content, ReportTextContent(EngineReport(ReportKind::PerPlace, {}, settings.report)));
+    EXPECT_NE(content.find(ReportVersionLine("Gemeente Testdorp") + "\r\n"), std::string::npos);
 }
 
 TEST_F(AnalysisCommandsTest, OptionsNarrowTheSelectionAndFollowTheTimeFieldRules) {
