@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/settings.h"
 #include "cli/commands.h"
 #include "cli/report_output.h"
 #include "cli/terminal_progress.h"
@@ -58,14 +59,14 @@ bool NoOwnOptions(const std::vector<std::string>&, std::size_t&) {
 }
 
 // The report of the project: loads it, lets the producer write into a report numbered 1 with the
-// default report settings, and sends the report where the arguments say.
+// report look of the user's settings file, and sends the report where the arguments say.
 template <typename Producer>
 int WriteProjectReport(const ReportArguments& arguments, Producer produce) {
     Survey survey;
     if (!OpenSurvey(arguments.projectPath, survey)) {
         return kExitFileError;
     }
-    ReportDocument report(1, ReportSettings{});
+    ReportDocument report(1, LoadReportSettings());
     produce(report, survey);
     return WriteReportOutput(report, arguments.output);
 }

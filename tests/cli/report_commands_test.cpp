@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <fstream>
 
 #include "cli/report_output.h"
 #include "cli_test_support.h"
@@ -48,7 +51,19 @@ std::string Content(const std::string& path) {
     return content;
 }
 
-using ReportCommandsTest = ToolFolderTest;
+// The settings file is looked for in the test's own folder, so reports have the default look
+// unless a test writes one there.
+class ReportCommandsTest : public ToolFolderTest {
+protected:
+    void SetUp() override {
+        ToolFolderTest::SetUp();
+        ::setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+    }
+    void TearDown() override {
+        ::unsetenv("XDG_CONFIG_HOME");
+        ToolFolderTest::TearDown();
+    }
+};
 
 TEST_F(ReportCommandsTest, ReportsGoToStandardOutputInUtf8OrToTheExportFile) {
     const ToolRun input = RunTool({"input", kDemo});
@@ -108,6 +123,16 @@ TEST_F(ReportCommandsTest, FilesThatCannotBeOpenedOrWrittenEndWithStatusOne) {
     const ToolRun unwritable = RunTool({"form", kDemo, "--txt", PathOf("geen map/form.txt")});
     EXPECT_EQ(unwritable.status, kExitFileError);
     EXPECT_NE(unwritable.err.find("niet opslaan"), std::string::npos);
+}
+
+TEST_F(ReportCommandsTest, ReportsTakeTheLookOfTheSettingsFile) {
+    std::filesystem::create_directories(folder_ / "Tavoric");
+    std::ofstream(folder_ / "Tavoric" / "Tavoric.ini")
+        << "[**General variables**]\r\nReportLineCharacter=-\r\nOwnerName=Gemeente X\r\n";
+    const ToolRun notes = RunTool({"notes", kDemo});
+    ASSERT_EQ(notes.status, kExitOk) << notes.err;
+    EXPECT_EQ(notes.out.rfind("---", 0), 0u);
+    EXPECT_NE(notes.out.find("\nTavoric 3.1  -  Gemeente X\n"), std::string::npos);
 }
 
 TEST(TakeReportOutputOptions, TakesOutTheFileOptionsAndKeepsTheRestInOrder) {
