@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
@@ -36,6 +37,13 @@ bool WriteToStandardOutput(const ReportDocument& report) {
     return flush() && std::fflush(stdout) == 0;
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    const std::filesystem::path canonicalA = std::filesystem::weakly_canonical(a, error);
+    const std::filesystem::path canonicalB = std::filesystem::weakly_canonical(b, error);
+    return error ? a == b : canonicalA == canonicalB;
+}
+
 }  // namespace
 
 std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& args) {
@@ -58,6 +66,10 @@ std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& ar
             return std::nullopt;
         }
         *path = args[++i];
+    }
+    if (output.txtPath && output.csvPath && SameFile(*output.txtPath, *output.csvPath)) {
+        PrintError(FormatText(MessageText("AA00225"), {Utf8ToCp1252(*output.csvPath)}));
+        return std::nullopt;
     }
     args = std::move(others);
     return output;

@@ -134,6 +134,7 @@ constexpr Entry kDefaults[] = {
     {"AA00222", "%s is meer dan eens opgegeven."},
     {"AA00223", "Kan het rapport niet naar de standaarduitvoer schrijven: %s"},
     {"AA00224", "Onbekend onderdeel \"%s\" bij --include; mogelijk zijn routes, sections, places en plates."},
+    {"AA00225", "--txt en --csv noemen hetzelfde bestand \"%s\": het ene zou het andere overschrijven."},
     {"AA00200", "Parkeerplaatsen %s tot en met %s passen niet: het hoogste parkeerplaatsnummer is 9999. Er zijn geen parkeerplaatsen toegevoegd; kies een lager beginnummer of minder parkeerplaatsen."},
     {"AA00201", "Voor %s parkeerplaats(en) zijn geen parkeerplaatseenheden gegenereerd: hun route heeft geen geldig waarnemingsinterval (0 of geen geheel getal). Geef de route een interval van minstens 1 minuut en genereer deze parkeerplaatsen opnieuw."},
     {"AA00240", "Onbekende opdracht \"%s\". Een overzicht van de opdrachten geeft tavoric-cli --help."},

@@ -142,6 +142,9 @@ TEST(TakeReportOutputOptions, TakesOutTheFileOptionsAndKeepsTheRestInOrder) {
     EXPECT_EQ(output->txtPath, "t.txt");
     EXPECT_EQ(output->csvPath, "t.csv");
     EXPECT_EQ(args, (std::vector<std::string>{"p.par", "--detail"}));
+
+    std::vector<std::string> sameFile = {"--txt", "uit/t", "--csv", "uit/../uit/t"};
+    EXPECT_FALSE(TakeReportOutputOptions(sameFile));
 }
 
 }  // namespace
