@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
 
 #include "analysis/analysis_selection.h"
 #include "analysis/parking_duration_analysis.h"
 #include "app/settings.h"
 #include "cli/commands.h"
 #include "cli_test_support.h"
-#include "core/atomic_file.h"
 #include "core/project_file.h"
 #include "core/scripted_prompter.h"
 #include "reports/export.h"
@@ -38,46 +35,18 @@ ReportDocument EngineReport(ReportKind kind, const std::vector<std::string>& rou
     return report;
 }
 
-// The user's configuration folder lies in the test's folder, so that no settings file of the
-// machine's user is read.
-class AnalysisCommandsTest : public ToolFolderTest {
-protected:
-    void SetUp() override {
-        ToolFolderTest::SetUp();
-        if (const char* old = std::getenv("XDG_CONFIG_HOME")) {
-            oldConfigHome_ = old;
-        }
-        configFolder_ = PathOf("config") + "/";
-        ::setenv("XDG_CONFIG_HOME", configFolder_.c_str(), 1);
-    }
-    void TearDown() override {
-        if (oldConfigHome_) {
-            ::setenv("XDG_CONFIG_HOME", oldConfigHome_->c_str(), 1);
-        } else {
-            ::unsetenv("XDG_CONFIG_HOME");
-        }
-        ToolFolderTest::TearDown();
-    }
-    static std::string Content(const std::string& path) {
-        std::string content;
-        EXPECT_TRUE(ReadWholeFile(path, content)) << path;
-        return content;
-    }
-
-    std::string configFolder_;
-    std::optional<std::string> oldConfigHome_;
-};
+using AnalysisCommandsTest = ToolFolderTest;
 
 TEST_F(AnalysisCommandsTest, FilesAreThoseOfTheExportOfTheSameAnalysis) {
     const std::string txt = PathOf("plaats.txt");
     const std::string csv = PathOf("plaats.csv");
     ASSERT_EQ(RunTool({"per-place", kDemo, "--txt", txt, "--csv", csv}).status, kExitOk);
     const ReportDocument perPlace = EngineReport(ReportKind::PerPlace, {});
-    EXPECT_EQ(Content(txt), ReportTextContent(perPlace));
-    EXPECT_EQ(Content(csv), ReportCsvContent(perPlace.Table()));
+    EXPECT_EQ(FileContent(txt), ReportTextContent(perPlace));
+    EXPECT_EQ(FileContent(csv), ReportCsvContent(perPlace.Table()));
 
     ASSERT_EQ(RunTool({"interval", kDemo, "--routes", "0001", "--csv", csv}).status, kExitOk);
-    EXPECT_EQ(Content(csv),
+    EXPECT_EQ(FileContent(csv),
               ReportCsvContent(EngineReport(ReportKind::PerInterval, {"0001"}).Table()));
 }
 
@@ -86,10 +55,10 @@ TEST_F(AnalysisCommandsTest, ReportsTakeTheLookOfTheSettingsFile) {
     settings.report.lineCharacter = "=";
     settings.report.ownerName = "Gemeente Testdorp";
     ScriptedPrompter prompter;
-    ASSERT_TRUE(WriteSettings(settings, SettingsFilePath(configFolder_), prompter));
+    ASSERT_TRUE(WriteSettings(settings, SettingsFilePath(ConfigFolder()), prompter));
     const std::string txt = PathOf("plaats.txt");
     ASSERT_EQ(RunTool({"per-place", kDemo, "--txt", txt}).status, kExitOk);
-    const std::string content = Content(txt);
+    const std::string content = FileContent(txt);
     EXPECT_EQ(content, ReportTextContent(EngineReport(ReportKind::PerPlace, {}, settings.report)));
     EXPECT_NE(content.find(ReportVersionLine("Gemeente Testdorp") + "\r\n"), std::string::npos);
 }

@@ -2,13 +2,15 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
+#include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "../core/temp_folder.h"
 #include "cli/commands.h"
+#include "core/atomic_file.h"
 
 namespace tavoric {
 
@@ -26,20 +28,36 @@ inline ToolRun RunTool(const std::vector<std::string>& args) {
     return {status, out, ::testing::internal::GetCapturedStderr()};
 }
 
-// A fresh folder per test for the files the commands write.
-class ToolFolderTest : public ::testing::Test {
+// The whole content of a file the command wrote.
+inline std::string FileContent(const std::string& path) {
+    std::string content;
+    EXPECT_TRUE(ReadWholeFile(path, content)) << path;
+    return content;
+}
+
+// A fresh folder per test for the files the commands write. It is also the user's configuration
+// folder, so reports have the default look unless a test writes a settings file there.
+class ToolFolderTest : public TempFolderTest {
 protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("tavoric-cli-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                   "-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
+        TempFolderTest::SetUp();
+        if (const char* old = std::getenv("XDG_CONFIG_HOME")) {
+            oldConfigHome_ = old;
+        }
+        ::setenv("XDG_CONFIG_HOME", ConfigFolder().c_str(), 1);
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+    void TearDown() override {
+        if (oldConfigHome_) {
+            ::setenv("XDG_CONFIG_HOME", oldConfigHome_->c_str(), 1);
+        } else {
+            ::unsetenv("XDG_CONFIG_HOME");
+        }
+        TempFolderTest::TearDown();
+    }
+    std::string ConfigFolder() const { return folder_.string() + "/"; }
 
-    std::filesystem::path folder_;
+private:
+    std::optional<std::string> oldConfigHome_;
 };
 
 }  // namespace tavoric
