@@ -1,0 +1,186 @@
+#include "reports/ui/print_job.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <algorithm>
+#include <cmath>
+
+#include "app/ui/qt_text.h"
+#include "core/codec.h"
+#include "core/message_texts.h"
+#include "core/text.h"
+#include "reports/export.h"
+#include "reports/ui/report_window.h"
+
+namespace tavoric {
+
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+constexpr double kPointsPerInch = 72.0;
+constexpr int kPdfResolution = 1200;
+
+// Tabs become blanks up to the next tab stop, counted from the start of the printed piece.
+QString ExpandTabs(std::string_view piece, int tabWidth) {
+    if (piece.find('\t') == std::string_view::npos) {
+        return ToQString(piece);
+    }
+    const auto width = static_cast<std::size_t>(std::max(1, tabWidth));
+    std::string expanded;
+    for (char c : piece) {
+        if (c == '\t') {
+            expanded.append(width - expanded.size() % width, ' ');
+        } else {
+            expanded += c;
+        }
+    }
+    return ToQString(expanded);
+}
+
+}  // namespace
+
+PrintJob PrintJobOf(const TKindForm& report) {
+    return MakePrintJob(report.Document(), report.FontSize());
+}
+
+PrintJobPages::PrintJobPages(const PrintJob& job, QSizeF paperMm, int resolution)
+    : job_(job),
+      paperMm_(paperMm),
+      resolution_(std::max(1, resolution)),
+      unitsPerMm_(resolution_ / kMmPerInch),
+      bodyFont_(FontOfPoints(job.bodyFont, job.bodyPointSize, QFont::TypeWriter)),
+      headerFont_(FontOfPoints(job.headerFont, job.headerPointSize, QFont::SansSerif)),
+      lineHeight_(std::max(1.0, QFontMetricsF(bodyFont_).lineSpacing())),
+      pagination_(Paginate()) {}
+
+// Sized in device units, so that the same font serves every painter, scaled or not.
+QFont PrintJobPages::FontOfPoints(const std::string& family, int points,
+                                  QFont::StyleHint kind) const {
+    QFont font(ToQString(family));
+    font.setStyleHint(kind);
+    font.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(points * resolution_ / kPointsPerInch))));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+PrintPagination PrintJobPages::Paginate() const {
+    const QFontMetricsF metrics(bodyFont_);
+    const double bodyWidth = Units(paperMm_.width() - 2 * kPrintMarginMm);
+    const int m = CharactersPerLine(bodyWidth, [&metrics](int count) {
+        return metrics.horizontalAdvance(QString(count, QLatin1Char('W')));
+    });
+    const double bodyHeight = Units(paperMm_.height() - 2 * kPrintMarginMm);
+    return PrintPagination(job_.lines, m, static_cast<int>(std::floor(bodyHeight / lineHeight_)));
+}
+
+void PrintJobPages::DrawPage(QPainter& painter, int pageIndex) const {
+    painter.save();
+    painter.setPen(Qt::black);
+    DrawHeaderAndFooter(painter, pageIndex);
+    painter.setFont(bodyFont_);
+    const double ascent = QFontMetricsF(bodyFont_).ascent();
+    const double left = Units(kPrintMarginMm);
+    double top = Units(kPrintMarginMm);
+    for (std::string_view piece : pagination_.PageLines(pageIndex)) {
+        if (!piece.empty()) {
+            painter.drawText(QPointF(left, top + ascent), ExpandTabs(piece, job_.tabWidth));
+        }
+        top += lineHeight_;
+    }
+    painter.restore();
+}
+
+void PrintJobPages::DrawHeaderAndFooter(QPainter& painter, int pageIndex) const {
+    const double left = Units(kPrintMarginMm);
+    const double right = Units(paperMm_.width() - kPrintMarginMm);
+    const double headerLine = Units(kPrintHeaderMm);
+    const double footerLine = Units(paperMm_.height() - kPrintFooterMm);
+    painter.setPen(QPen(Qt::black, Units(kPrintRuleWidthMm)));
+    painter.drawLine(QPointF(left, headerLine), QPointF(right, headerLine));
+    painter.drawLine(QPointF(left, footerLine), QPointF(right, footerLine));
+
+    painter.setFont(headerFont_);
+    const QFontMetricsF metrics(headerFont_);
+    const double headerBaseline = headerLine - Units(kPrintTextGapMm) - metrics.descent();
+    const double footerBaseline = footerLine + Units(kPrintTextGapMm) + metrics.ascent();
+    const auto draw = [&](const PrintHeaderItem& item, double baseline) {
+        const QString text = ToQString(FillPageFields(item.text, pageIndex + 1, PageCount()));
+        const double x = item.alignment == PrintAlignment::Left
+                             ? left + Units(kPrintTextIndentMm)
+                             : right - Units(kPrintTextIndentMm) - metrics.horizontalAdvance(text);
+        painter.drawText(QPointF(x, baseline), text);
+    };
+    for (const PrintHeaderItem& item : job_.header) {
+        draw(item, headerBaseline);
+    }
+    for (const PrintHeaderItem& item : job_.footer) {
+        draw(item, footerBaseline);
+    }
+}
+
+bool DrawAllPages(const PrintJob& job, QPagedPaintDevice& device, Progress& progress) {
+    const QSizeF paperMm = device.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    const PrintJobPages pages(job, paperMm, device.logicalDpiY());
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    const auto count = static_cast<std::size_t>(pages.PageCount());
+    ProgressScope shown(progress);
+    for (int page = 0; page < pages.PageCount(); ++page) {
+        if (page > 0 && !device.newPage()) {
+            return false;
+        }
+        pages.DrawPage(painter, page);
+        progress.Set(static_cast<std::size_t>(page) + 1, count);
+    }
+    return painter.end();
+}
+
+bool PrintJobOnPrinter(const PrintJob& job, QPrinter& printer, Progress& progress) {
+    printer.setDocName(ToQString(job.title));
+    printer.setCopyCount(1);
+    printer.setFullPage(true);
+    return DrawAllPages(job, printer, progress);
+}
+
+std::optional<QByteArray> PdfOfJob(const PrintJob& job, Progress& progress) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfResolution);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setTitle(ToQString(job.title));
+        writer.setCreator(ToQString(PrintVersionText()));
+        if (!DrawAllPages(job, writer, progress)) {
+            return std::nullopt;
+        }
+    }
+    return buffer.data();
+}
+
+bool ExportPdf(const PrintJob& job, const std::string& fileName, Prompter& prompter,
+               Progress& progress) {
+    const std::optional<QByteArray> pdf = PdfOfJob(job, progress);
+    if (!pdf) {
+        ErrorNotice(prompter, FormatText(MessageText("AA00252"), {Utf8ToCp1252(fileName)}));
+        return false;
+    }
+    return WriteExportFile(fileName, std::string_view(pdf->constData(), pdf->size()), prompter);
+}
+
+bool ExportPdfWithSaveDialog(const TKindForm& report, Prompter& prompter, Progress& progress) {
+    const std::optional<std::string> fileName =
+        AskExportFileName(report.Document().Title(), ExportFormat::Pdf, prompter);
+    return fileName && ExportPdf(PrintJobOf(report), *fileName, prompter, progress);
+}
+
+}  // namespace tavoric

@@ -1,0 +1,78 @@
+// The pages of a print job drawn with Qt: on the printer, into a PDF file and in the preview.
+// All three use the same layout, so the preview and the PDF show the pages the printer gives.
+#pragma once
+
+#include <QFont>
+#include <QSizeF>
+#include <optional>
+#include <string>
+
+#include "core/progress.h"
+#include "core/prompter.h"
+#include "reports/print_layout.h"
+
+class QByteArray;
+class QPagedPaintDevice;
+class QPainter;
+class QPrinter;
+
+namespace tavoric {
+
+class TKindForm;
+
+// The print job of a report window: its lines and title at the window's text size.
+PrintJob PrintJobOf(const TKindForm& report);
+
+class PrintJobPages {
+public:
+    // paperMm: the paper's size; resolution: device units per inch of the painter that draws.
+    // The job must outlive the pages.
+    PrintJobPages(const PrintJob& job, QSizeF paperMm, int resolution);
+
+    int PageCount() const { return pagination_.PageCount(); }
+    const PrintPagination& Pagination() const { return pagination_; }
+    // The paper in device units.
+    QSizeF PaperSize() const { return paperMm_ * unitsPerMm_; }
+    int Resolution() const { return resolution_; }
+
+    // Draws a page (index from 0) on a painter whose origin is the paper's top left corner and
+    // whose units are device units.
+    void DrawPage(QPainter& painter, int pageIndex) const;
+
+private:
+    double Units(double mm) const { return mm * unitsPerMm_; }
+    QFont FontOfPoints(const std::string& family, int points, QFont::StyleHint kind) const;
+    PrintPagination Paginate() const;
+    void DrawHeaderAndFooter(QPainter& painter, int pageIndex) const;
+
+    const PrintJob& job_;
+    QSizeF paperMm_;
+    int resolution_;
+    double unitsPerMm_;
+    QFont bodyFont_;
+    QFont headerFont_;
+    double lineHeight_ = 1;
+    PrintPagination pagination_;
+};
+
+// Draws every page, first to last, on a printer or PDF writer; its painter must start at the
+// paper's corner (a printer in full-page mode, a PDF writer without margins). False when the
+// device cannot be painted on.
+bool DrawAllPages(const PrintJob& job, QPagedPaintDevice& device, Progress& progress);
+
+// Prints the job on the printer under the job's title, one copy.
+bool PrintJobOnPrinter(const PrintJob& job, QPrinter& printer, Progress& progress);
+
+// The job's pages on A4 as the bytes of a PDF file; nothing when they cannot be drawn.
+std::optional<QByteArray> PdfOfJob(const PrintJob& job, Progress& progress);
+
+// Writes the job's PDF to fileName in one step, as the other exports are written; failures are
+// shown as error notices. Returns whether the file was written.
+bool ExportPdf(const PrintJob& job, const std::string& fileName, Prompter& prompter,
+               Progress& progress);
+
+// The export dialog's PDF choice: asks for the name ("Rapport N.pdf" proposed, ".pdf" added,
+// overwrite question) and writes the file.
+bool ExportPdfWithSaveDialog(const TKindForm& report, Prompter& prompter, Progress& progress);
+
+}  // namespace tavoric

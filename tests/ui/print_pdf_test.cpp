@@ -1,0 +1,173 @@
+// Reports written as PDF and read back with pdftotext: header, footer, page numbers and lines
+// that continue on the next printed line.
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/message_texts.h"
+#include "core/scripted_prompter.h"
+#include "reports/ui/print_job.h"
+#include "reports/ui/report_window.h"
+
+namespace tavoric {
+
+class PrintPdfTest : public QObject {
+    Q_OBJECT
+
+private:
+    static ReportSettings OwnerSettings() {
+        ReportSettings settings;
+        settings.ownerName = "Gemeente Oosterhout";
+        return settings;
+    }
+
+    // A report window of lineCount numbered body lines under the standard header.
+    static std::unique_ptr<TKindForm> Report(int lineCount) {
+        auto report = std::make_unique<TKindForm>(3, OwnerSettings(), ReportMenuActions{},
+                                                  std::function<void()>{});
+        report->Document().WriteReportHeader(GeneralValues{});
+        for (int i = 1; i <= lineCount; ++i) {
+            report->Document().AddReportLine("0001 0002 regel " + std::to_string(i));
+        }
+        report->EndWriting();
+        return report;
+    }
+
+    // The text of each page, laid out as on paper.
+    QStringList PdfPages(const QString& fileName) {
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-layout"), fileName, QStringLiteral("-")});
+        if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
+            qWarning() << "pdftotext failed" << pdftotext.readAllStandardError();
+            return {};
+        }
+        QStringList pages =
+            QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\f'));
+        if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) {
+            pages.removeLast();
+        }
+        return pages;
+    }
+
+    QString WritePdf(const PrintJob& job, const QString& name) {
+        const QString fileName = folder_.filePath(name);
+        Progress progress;
+        ScriptedPrompter prompter;
+        if (!ExportPdf(job, fileName.toStdString(), prompter, progress)) {
+            return {};
+        }
+        return fileName;
+    }
+
+    static QStringList NonEmptyLines(const QString& page) {
+        QStringList lines;
+        for (const QString& line : page.split(QLatin1Char('\n'))) {
+            if (!line.trimmed().isEmpty()) {
+                lines << line;
+            }
+        }
+        return lines;
+    }
+
+    QTemporaryDir folder_;
+
+private slots:
+    void initTestCase() {
+        SetDefaultMessageTexts();
+        QVERIFY(folder_.isValid());
+    }
+
+    void aShortReportIsOnePageWithHeaderAndFooter() {
+        const auto report = Report(5);
+        const QString pdf = WritePdf(PrintJobOf(*report), QStringLiteral("kort.pdf"));
+        const QStringList pages = PdfPages(pdf);
+        QCOMPARE(pages.size(), 1);
+        const QStringList lines = NonEmptyLines(pages[0]);
+        QVERIFY(lines.size() >= 4);
+        // Page header: version left, owner right, on one line.
+        const QString header = lines.first().trimmed();
+        QVERIFY2(header.startsWith(QStringLiteral("Tavoric 3.1 ")), qPrintable(header));
+        QVERIFY2(header.endsWith(QStringLiteral(" Gemeente Oosterhout")), qPrintable(header));
+        QVERIFY(!header.contains(QLatin1Char('-')));
+        // The report's own header is still the first body text.
+        QVERIFY(lines[2].contains(
+            QRegularExpression(QStringLiteral("^Tavoric 3\\.1 +- +Gemeente Oosterhout$"))));
+        QCOMPARE(lines.last().trimmed(), QStringLiteral("Pagina 1 van 1"));
+        QVERIFY(lines.last().startsWith(QStringLiteral("     ")));  // right-aligned
+    }
+
+    void everyPageOfALongReportShowsItsNumberAndTheCount() {
+        const auto report = Report(400);
+        const PrintJob job = PrintJobOf(*report);
+        const QStringList pages = PdfPages(WritePdf(job, QStringLiteral("lang.pdf")));
+        const PrintJobPages layout(job, QSizeF(210, 297), 1200);
+        QVERIFY(layout.PageCount() > 3);
+        QCOMPARE(pages.size(), layout.PageCount());
+        for (int page = 0; page < pages.size(); ++page) {
+            const QString footer = NonEmptyLines(pages[page]).last().trimmed();
+            QCOMPARE(footer, QStringLiteral("Pagina %1 van %2").arg(page + 1).arg(pages.size()));
+        }
+        QVERIFY(pages.last().contains(QStringLiteral("regel 400")));
+    }
+
+    void aWideLineContinuesOnTheNextPrintedLine() {
+        const auto report = Report(0);
+        std::string wide;
+        for (int i = 1; i <= 40; ++i) {
+            wide += "woord" + std::to_string(100 + i) + " ";
+        }
+        report->Document().AddReportLine(wide + "einde");
+        const PrintJob job = PrintJobOf(*report);
+        const QStringList lines =
+            NonEmptyLines(PdfPages(WritePdf(job, QStringLiteral("breed.pdf"))).value(0));
+
+        const PrintJobPages layout(job, QSizeF(210, 297), 1200);
+        const std::vector<std::string_view> pieces =
+            BreakLine(job.lines.back(), layout.Pagination().CharactersPerLine());
+        QVERIFY(pieces.size() >= 3);
+        const qsizetype first =
+            lines.indexOf(QRegularExpression(QStringLiteral("^\\s*woord101 .*")));
+        QVERIFY(first > 0);
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            QCOMPARE(lines.value(first + static_cast<qsizetype>(i)).trimmed(),
+                     QString::fromLatin1(pieces[i].data(), static_cast<qsizetype>(pieces[i].size()))
+                         .trimmed());
+        }
+        QVERIFY(lines.value(first + static_cast<qsizetype>(pieces.size()) - 1).endsWith("einde"));
+    }
+
+    void aLargerTextSizeNeedsMorePages() {
+        const auto report = Report(150);
+        const PrintJob small = PrintJobOf(*report);
+        report->SetFontSize(16);
+        const PrintJob large = PrintJobOf(*report);
+        QCOMPARE(large.bodyPointSize, 16);
+        const int smallPages = PrintJobPages(small, QSizeF(210, 297), 600).PageCount();
+        const int largePages = PrintJobPages(large, QSizeF(210, 297), 600).PageCount();
+        QVERIFY(largePages > smallPages);
+        QCOMPARE(PdfPages(WritePdf(large, QStringLiteral("groot.pdf"))).size(), largePages);
+    }
+
+    void theSaveDialogProposesThePdfNameAndFailuresLeaveNoFile() {
+        const auto report = Report(2);
+        ScriptedPrompter prompter;
+        Progress progress;
+        prompter.QueueFileName(folder_.filePath(QStringLiteral("Verslag")).toStdString());
+        QVERIFY(ExportPdfWithSaveDialog(*report, prompter, progress));
+        QCOMPARE(prompter.fileRequests().at(0).presetName, std::string("Rapport 3.pdf"));
+        QCOMPARE(PdfPages(folder_.filePath(QStringLiteral("Verslag.pdf"))).size(), 1);
+
+        const QString missing = folder_.filePath(QStringLiteral("geen map/Verslag.pdf"));
+        prompter.QueueFileName(missing.toStdString());
+        QVERIFY(!ExportPdfWithSaveDialog(*report, prompter, progress));
+        QCOMPARE(prompter.asked().size(), std::size_t{1});
+        QCOMPARE(prompter.asked()[0].kind, DialogKind::Error);
+        QVERIFY(!QFile::exists(missing));
+    }
+};
+
+}  // namespace tavoric
+
+QTEST_MAIN(tavoric::PrintPdfTest)
+#include "print_pdf_test.moc"
