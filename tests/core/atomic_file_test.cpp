@@ -1,6 +1,9 @@
 #include "core/atomic_file.h"
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include <filesystem>
 
@@ -68,6 +71,30 @@ TEST_F(AtomicFileTest, FailureLeavesNoTraceAndGivesTheSystemError) {
     error.clear();
     EXPECT_FALSE(WriteFileAtomically(PathOf("taken"), "x", error));
     EXPECT_FALSE(error.empty());
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
+// A file size limit makes the write fail halfway, as a full disk would.
+TEST_F(AtomicFileTest, FailingHalfwayKeepsTheOldFile) {
+    const std::string path = PathOf("a.par");
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(path, "old", error));
+
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = WriteFileAtomically(path, std::string(1 << 20, 'x'), error);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(error, "File too large");
+    std::string content;
+    ASSERT_TRUE(ReadWholeFile(path, content));
+    EXPECT_EQ(content, "old");
     EXPECT_EQ(EntriesInFolder(), 1u);
 }
 
