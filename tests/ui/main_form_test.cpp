@@ -175,6 +175,23 @@ private slots:
         }
     }
 
+    void openingShowsTheNotesWhenTheProjectAsksForThem() {
+        Start();
+        int notesShown = 0;
+        form_->SetCommandHandler("Aantekeningen1", [&] { ++notesShown; });
+        const std::string path = SavedSurvey();
+        prompter_.QueueFileName(path);
+        Trigger("Openen1");
+        QCOMPARE(notesShown, 0);
+        form_->CurrentSurvey().AlgemeneGegevens.showNotesOnOpen = true;
+        ScriptedPrompter quiet;
+        QVERIFY(WriteProjectFile(form_->CurrentSurvey(), path, quiet));
+        prompter_.QueueFileName(path);
+        Trigger("Openen1");
+        QCOMPARE(notesShown, 1);
+        QCOMPARE(form_->CurrentSurvey().ProjectPath, path);
+    }
+
     void aProjectThatCannotBeOpenedLeavesTheNewOne() {
         Start(PathOf("weg.par"));
         QCOMPARE(form_->CurrentSurvey().ProjectPath, std::string("Nieuw.par"));

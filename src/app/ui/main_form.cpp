@@ -27,6 +27,7 @@
 #include "core/text.h"
 #include "core/version.h"
 #include "reports/input_data_report.h"
+#include "reports/ui/print_form.h"
 #include "reports/ui/report_format_form.h"
 #include "reports/ui/report_window.h"
 
@@ -77,6 +78,9 @@ THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath)
     CreateBottomStrip();
     RegisterOwnCommands();
     formatForm_ = new TRapportOpmaakForm(this);
+    printForm_ =
+        new TAfdrukkenForm1([this] { return CurrentReportWindow(); }, [this] { Opmaak1Click(); },
+                            *forwardingPrompter_, *progress_, this);
     settingsForm_ = new TInstellingenForm(*forwardingPrompter_, this);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] { UpdateCommandStates(false); });
     resize(1000, 700);
@@ -203,6 +207,7 @@ void THoofdForm::RegisterOwnCommands() {
                  report->CopySelection();
              }
          }},
+        {"Afdrukken1", [this] { printForm_->PrintCommand(); }},
         {"Invoergegevens1", [this] { Invoergegevens1Click(); }},
         {"Trapsgewijs1", [this] { mdiArea_->cascadeSubWindows(); }},
         {"Onderelkaar1", [this] { ArrangeOneBelowTheOther(); }},
@@ -292,6 +297,12 @@ void THoofdForm::UpdateCommandStates(bool closingWindow) {
         if (QAction* action = Command(std::string(state.name))) {
             action->setEnabled(state.enabled);
         }
+    }
+}
+
+void THoofdForm::ProjectOpened() {
+    if (survey_.AlgemeneGegevens.showNotesOnOpen) {
+        RunCommand("Aantekeningen1");
     }
 }
 

@@ -26,6 +26,7 @@ namespace tavoric {
 class QtPrompter;
 class TInstellingenForm;
 class WindowPositionKeeper;
+class TAfdrukkenForm1;
 class TKindForm;
 class TRapportOpmaakForm;
 
@@ -72,6 +73,8 @@ public:
     void CloseAllReportWindows() override;
     void SetTitle(const std::string& fileName) override;
     void UpdateCommandStates(bool closingWindow) override;
+    // A project that asks for its notes on opening shows them (the "Aantekeningen1" command).
+    void ProjectOpened() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -108,6 +111,7 @@ private:
     QProgressBar* progressBar_ = nullptr;
     std::unique_ptr<DesktopProgress> progress_;
     TRapportOpmaakForm* formatForm_ = nullptr;
+    TAfdrukkenForm1* printForm_ = nullptr;
     TInstellingenForm* settingsForm_ = nullptr;
     WindowPositionKeeper* positionKeeper_ = nullptr;
 
