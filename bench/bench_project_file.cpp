@@ -42,8 +42,10 @@ LargeSurvey& Large() {
     return large;
 }
 
+// Bytes allocated from the heap, large blocks that malloc maps separately included.
 std::size_t HeapInUse() {
-    return mallinfo2().uordblks;
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
 }
 
 void BM_ReadProjectFile(benchmark::State& state) {
