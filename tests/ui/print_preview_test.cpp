@@ -1,0 +1,179 @@
+// The print dialog and the preview: the job they show, paging with keys, the zoom by menu and
+// by mouse clicks, and the print command without a printer.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolBar>
+#include <QtTest>
+
+#include "app/ui/main_form.h"
+#include "core/message_texts.h"
+#include "core/scripted_prompter.h"
+#include "reports/ui/print_form.h"
+#include "reports/ui/print_job.h"
+#include "reports/ui/print_preview_form.h"
+#include "reports/ui/report_window.h"
+
+namespace tavoric {
+
+class PrintPreviewTest : public QObject {
+    Q_OBJECT
+
+private:
+    static PrintJob JobOfLines(int count) {
+        PrintJob job;
+        for (int i = 1; i <= count; ++i) {
+            job.lines.push_back("regel " + std::to_string(i));
+        }
+        job.footer = {{"Pagina $PAGENUM$ van $PAGECOUNT$", PrintAlignment::Right}};
+        return job;
+    }
+
+    static QString PagePanel(const TPrintPreviewForm& preview) {
+        return preview.findChild<QLabel*>(QStringLiteral("StatusPanel2"))->text();
+    }
+
+    static QWidget* Page(const TPrintPreviewForm& preview) {
+        return preview.findChild<QWidget*>(QStringLiteral("PrintPreview1"));
+    }
+
+    static void Trigger(const TPrintPreviewForm& preview, const char* name) {
+        preview.findChild<QAction*>(QString::fromLatin1(name))->trigger();
+    }
+
+    const QSizeF a4_{210, 297};
+
+private slots:
+    void initTestCase() { SetDefaultMessageTexts(); }
+
+    void keysPageThroughAndThePanelShowsThePosition() {
+        const PrintJob job = JobOfLines(300);
+        TPrintPreviewForm preview(nullptr);
+        preview.SetJob(job, a4_, 600);
+        preview.show();
+        QApplication::setActiveWindow(&preview);
+        QVERIFY(QTest::qWaitForWindowActive(&preview));
+        const int count = preview.PageCount();
+        QVERIFY(count >= 4);
+        QCOMPARE(PagePanel(preview), QStringLiteral(" Pagina 1 van %1").arg(count));
+        QTest::keyClick(&preview, Qt::Key_PageDown);
+        QCOMPARE(preview.PageIndex(), 1);
+        QCOMPARE(PagePanel(preview), QStringLiteral(" Pagina 2 van %1").arg(count));
+        QTest::keyClick(&preview, Qt::Key_End);
+        QCOMPARE(preview.PageIndex(), count - 1);
+        QTest::keyClick(&preview, Qt::Key_PageDown);
+        QCOMPARE(preview.PageIndex(), count - 1);
+        QTest::keyClick(&preview, Qt::Key_PageUp);
+        QCOMPARE(preview.PageIndex(), count - 2);
+        QTest::keyClick(&preview, Qt::Key_Home);
+        QCOMPARE(preview.PageIndex(), 0);
+        QTest::keyClick(&preview, Qt::Key_PageUp);
+        QCOMPARE(preview.PageIndex(), 0);
+    }
+
+    void toolBarCommandsCarryTheirHints() {
+        TPrintPreviewForm preview(nullptr);
+        QStringList hints;
+        for (const char* name : {"ToolButton1", "ToolButton2", "ToolButton3", "ToolButton4",
+                                 "ToolButton5", "ToolButton6"}) {
+            hints << preview.findChild<QAction*>(QString::fromLatin1(name))->toolTip();
+        }
+        QCOMPARE(hints, QStringList({"Eerste pagina", "Vorige", "Volgende", "Laatste pagina",
+                                     "Zoom", "Sluiten"}));
+        QStringList entries;
+        for (QAction* entry : preview.findChild<QMenu*>(QStringLiteral("PopupMenu1"))->actions()) {
+            entries << entry->text();
+        }
+        QCOMPARE(entries, QStringList({"Volledige pagina", "Paginabreedte", "25%", "50%", "100%",
+                                       "200%", "400%"}));
+    }
+
+    void clicksOnThePageZoomInAndOut() {
+        const PrintJob job = JobOfLines(10);
+        TPrintPreviewForm preview(nullptr);
+        preview.SetJob(job, a4_, 600);
+        preview.show();
+        QWidget* page = Page(preview);
+        QVERIFY(page->height() <= preview.height());  // the whole page is in view
+
+        QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(30, 30));
+        QCOMPARE(preview.Zoom().Mode(), ZoomMode::Percentage);
+        QCOMPARE(preview.Zoom().Percentage(), 100);
+        const int widthAt100 = page->width();
+        QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(30, 30));
+        QCOMPARE(preview.Zoom().Percentage(), 200);
+        QVERIFY(std::abs(page->width() - 2 * widthAt100) < 30);
+
+        Trigger(preview, "N251");
+        QTest::mouseClick(page, Qt::RightButton, {}, QPoint(10, 10));
+        QCOMPARE(preview.Zoom().Percentage(), 25);
+
+        Trigger(preview, "N501");
+        Trigger(preview, "Paginabreedte1");
+        QCOMPARE(preview.Zoom().Mode(), ZoomMode::PageWidth);
+        QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(preview.Zoom().Percentage(), 100);
+
+        Trigger(preview, "ToolButton5");  // the zoom button itself: the whole page
+        QCOMPARE(preview.Zoom().Mode(), ZoomMode::WholePage);
+    }
+
+    void escapeClosesThePreview() {
+        const PrintJob job = JobOfLines(3);
+        TPrintPreviewForm preview(nullptr);
+        QTimer::singleShot(0, &preview, [&preview] { QTest::keyClick(&preview, Qt::Key_Escape); });
+        preview.ShowJob(job, a4_, 600);
+        QVERIFY(!preview.isVisible());
+    }
+
+    void theDialogShowsTheReportAndThePrinter() {
+        ReportSettings settings;
+        settings.ownerName = "Gemeente X";
+        TKindForm report(5, settings, ReportMenuActions{}, {});
+        report.Document().AddReportLine("regel");
+        report.SetFontSize(12);
+        ScriptedPrompter prompter;
+        Progress progress;
+        TAfdrukkenForm1 form([&report] { return &report; }, {}, prompter, progress, nullptr);
+        form.PrepareJob(report);
+        QCOMPARE(form.findChild<QLabel*>(QStringLiteral("Label4"))->text(),
+                 QStringLiteral("Rapport 5"));
+        QVERIFY(form.findChild<QLabel*>(QStringLiteral("Label4"))->font().bold());
+        QVERIFY(form.findChild<QLabel*>(QStringLiteral("Label5"))
+                    ->text()
+                    .startsWith(QStringLiteral("Printer: ")));
+        QVERIFY(form.findChild<QPushButton*>(QStringLiteral("Button1"))->isDefault());
+        QCOMPARE(form.Job().title, std::string("Rapport 5"));
+        QCOMPARE(form.Job().bodyPointSize, 12);
+        QCOMPARE(form.Job().header.at(1).text, std::string("Gemeente X"));
+    }
+
+    void withoutAPrinterThePrintCommandDoesNothing() {
+        if (!QPrinterInfo::availablePrinters().isEmpty()) {
+            QSKIP("this machine has a printer");
+        }
+        ProgramSettings settings = DefaultSettings("/tmp/");
+        ScriptedPrompter prompter;
+        THoofdForm form(settings, "");
+        form.SetPrompter(&prompter);
+        TKindForm* report = form.NewReportWindow();
+        report->Document().AddReportLine("regel");
+        QAction* print = form.Command("Afdrukken1");
+        QVERIFY(print->isEnabled());
+        print->trigger();
+        auto* printForm = form.findChild<TAfdrukkenForm1*>(QStringLiteral("AfdrukkenForm1"));
+        QVERIFY(printForm);
+        QVERIFY(!printForm->isVisible());
+        QVERIFY(printForm->Job().lines.empty());
+        QVERIFY(prompter.asked().empty());
+    }
+};
+
+}  // namespace tavoric
+
+QTEST_MAIN(tavoric::PrintPreviewTest)
+#include "print_preview_test.moc"
