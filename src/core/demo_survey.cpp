@@ -176,11 +176,7 @@ public:
     };
 
     Slot Next() {
-        if (blockedRounds_ > 0) {
-            --blockedRounds_;
-            return {"", 'B'};
-        }
-        if (stayRounds_ == 0) {
+        if (stayRounds_ == 0 && blockedRounds_ == 0) {
             Depart();
             StartSomething();
         }
