@@ -1,4 +1,5 @@
-// The message dialog's buttons, default and answers; file filters; the progress percentage.
+// The message dialog's buttons, default and answers; file filters; the progress bar.
+#include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
 
@@ -54,6 +55,27 @@ private slots:
         QCOMPARE(QtFileFilter("Tavoric-bestanden (*.par)|*.par|Alle bestanden (*.*)|*.*"),
                  QStringLiteral("Tavoric-bestanden (*.par);;Alle bestanden (*)"));
         QCOMPARE(QtFileFilter("Tekst|*.txt;*.csv"), QStringLiteral("Tekst (*.txt *.csv)"));
+    }
+
+    void progressMovesTheBarAtMostEveryFewMilliseconds() {
+        QWidget panel;
+        QProgressBar bar(&panel);
+        DesktopProgress progress(&panel, &bar);
+        progress.Show();
+        QVERIFY(panel.isVisible());
+        QCOMPARE(bar.value(), 0);
+        progress.Set(1, 4);
+        QCOMPARE(bar.value(), 0);
+        QTest::qWait(DesktopProgress::kRepaintIntervalMs + 5);
+        progress.Set(1, 2);
+        QCOMPARE(bar.value(), 50);
+        QVERIFY(!progress.Cancelled());
+        progress.RequestCancel();
+        QVERIFY(progress.Cancelled());
+        progress.Hide();
+        QVERIFY(!panel.isVisible());
+        progress.Show();
+        QVERIFY(!progress.Cancelled());
     }
 
     void progressRoundsHalvesToEven() {

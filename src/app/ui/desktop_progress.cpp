@@ -1,6 +1,7 @@
 #include "app/ui/desktop_progress.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QProgressBar>
 #include <QWidget>
 
@@ -36,11 +37,13 @@ void DesktopProgress::Set(std::size_t done, std::size_t total) {
 
 void DesktopProgress::Hide() {
     panel_->hide();
+    userInput_ = false;
     sinceRepaint_.invalidate();
 }
 
 void DesktopProgress::LetEventsThrough() {
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(userInput_ ? QEventLoop::AllEvents
+                                               : QEventLoop::ExcludeUserInputEvents);
     sinceRepaint_.start();
 }
 

@@ -1,6 +1,8 @@
 // The main window's progress bar as the Progress of long work. The bar moves and pending events
-// are let through at most every kRepaintInterval, so a loop over a million lines costs no
-// system call per line.
+// are let through at most every kRepaintIntervalMs, so a loop over a million lines costs no
+// system call per line. Clicks and keys wait until the work is done, so that nothing can close
+// or change what the work writes into; work with a cancel button in its own modal dialog lets
+// them through.
 #pragma once
 
 #include <QElapsedTimer>
@@ -27,7 +29,9 @@ public:
     void Hide() override;
     bool Cancelled() override { return cancelRequested_; }
 
-    // A cancel button of the running work calls this.
+    // For work whose modal dialog has a cancel button; until Hide.
+    void LetUserInputThrough() { userInput_ = true; }
+    // That cancel button calls this.
     void RequestCancel() { cancelRequested_ = true; }
 
 private:
@@ -37,6 +41,7 @@ private:
     QProgressBar* bar_;
     QElapsedTimer sinceRepaint_;
     bool cancelRequested_ = false;
+    bool userInput_ = false;
 };
 
 }  // namespace tavoric
