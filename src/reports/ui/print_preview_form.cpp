@@ -95,6 +95,7 @@ TPrintPreviewForm::TPrintPreviewForm(QWidget* parent)
     scrollArea_->setWidget(page_);
     scrollArea_->setAlignment(Qt::AlignCenter);
     scrollArea_->setBackgroundRole(QPalette::Dark);
+    scrollArea_->viewport()->installEventFilter(this);
 
     auto* statusBar = new QStatusBar(this);
     statusBar->setObjectName(QStringLiteral("StatusBar1"));
@@ -225,11 +226,12 @@ void TPrintPreviewForm::ZoomChanged() {
     ShowPage(pageIndex_);
 }
 
-void TPrintPreviewForm::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    if (zoom_.Mode() != ZoomMode::Percentage) {
+// A fitted page follows the size of the view.
+bool TPrintPreviewForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && zoom_.Mode() != ZoomMode::Percentage) {
         ShowPage(pageIndex_);
     }
+    return QDialog::eventFilter(watched, event);
 }
 
 // Screen pixels per device unit of the laid-out pages.

@@ -39,7 +39,7 @@ public:
     void PageClicked(Qt::MouseButton button);
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateToolBar(QToolBar* toolBar);
