@@ -43,16 +43,18 @@ std::string LinkTarget(const std::string& path) {
     return error ? path : target.string();
 }
 
-// The permissions a new file gets: those of the file it replaces, else the usual 0666 less the
-// process's umask.
-mode_t TargetMode(const std::string& path) {
+// Gives the new file the permissions of the file it replaces (else the usual 0666 less the
+// umask) and, where the system allows it, the same owner and group.
+bool TakeOverAttributes(int fd, const std::string& path) {
     struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0) {
-        return existing.st_mode & 07777;
+    if (::stat(path.c_str(), &existing) != 0) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return ::fchmod(fd, 0666 & ~mask) == 0;
     }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    const bool ownerKept = ::fchown(fd, existing.st_uid, existing.st_gid) == 0;
+    // A file that now belongs to the saving user does not inherit set-id bits.
+    return ::fchmod(fd, existing.st_mode & (ownerKept ? 07777 : 0777)) == 0;
 }
 
 // Makes the rename itself durable; a failure here no longer endangers the data.
@@ -80,8 +82,7 @@ bool WriteFileAtomically(const std::string& requestedPath, std::string_view cont
         errorText = std::strerror(errno);
         return false;
     }
-    const bool written =
-        ::fchmod(fd, TargetMode(path)) == 0 && WriteAll(fd, content) && ::fsync(fd) == 0;
+    const bool written = TakeOverAttributes(fd, path) && WriteAll(fd, content) && ::fsync(fd) == 0;
     const int writeErrno = errno;
     const bool closed = ::close(fd) == 0;
     const int closeErrno = errno;

@@ -2,6 +2,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 
@@ -35,16 +36,20 @@ TEST_F(AtomicFileTest, WritesAndReplacesWholeContentIncludingNulBytes) {
     EXPECT_EQ(EntriesInFolder(), 1u) << "no temporary file may remain";
 }
 
-TEST_F(AtomicFileTest, KeepsTheReplacedFilesPermissions) {
+TEST_F(AtomicFileTest, KeepsTheReplacedFilesPermissionsAndOwner) {
     const std::string path = PathOf("shared.par");
     std::string error;
     ASSERT_TRUE(WriteFileAtomically(path, "old", error));
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    // Only root can hand a file to another user; for anyone else the owner is already right.
+    const uid_t owner = ::geteuid() == 0 ? 4321 : ::geteuid();
+    ASSERT_EQ(::chown(path.c_str(), owner, static_cast<gid_t>(-1)), 0);
     ASSERT_TRUE(WriteFileAtomically(path, "new", error));
 
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(info.st_uid, owner);
 }
 
 TEST_F(AtomicFileTest, SavesThroughASymbolicLink) {
