@@ -1,0 +1,397 @@
+#include "analysis/ui/parkeerduurmeting_form.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/ui/busy_cursor.h"
+#include "app/ui/qt_text.h"
+#include "core/message_texts.h"
+#include "core/text.h"
+#include "entry/ui/time_field.h"
+
+namespace tavoric {
+
+namespace {
+
+constexpr int kMaxClassBound = 9999999;
+constexpr int kClassStep = 5;
+
+constexpr std::array<NarrowingLevel, 4> kLevels = {NarrowingLevel::Routes, NarrowingLevel::Sections,
+                                                   NarrowingLevel::Places, NarrowingLevel::Types};
+
+std::size_t IndexOf(NarrowingLevel level) {
+    return static_cast<std::size_t>(level);
+}
+
+void FillList(QListWidget* list, const std::vector<std::string>& entries) {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(entries.size()));
+    for (const std::string& entry : entries) {
+        texts.append(ToQString(entry));
+    }
+    list->setUpdatesEnabled(false);
+    list->clear();
+    list->addItems(texts);
+    list->setUpdatesEnabled(true);
+}
+
+// The widget's selection, one flag per row.
+std::vector<bool> SelectedRows(const QListWidget* list) {
+    std::vector<bool> selected(static_cast<std::size_t>(list->count()), false);
+    for (const QModelIndex& index : list->selectionModel()->selectedIndexes()) {
+        selected[static_cast<std::size_t>(index.row())] = true;
+    }
+    return selected;
+}
+
+}  // namespace
+
+TParkeerduurmetingForm::TParkeerduurmetingForm(
+    EntryContext context, std::function<void(const AnalysisParameters&)> runReport, QWidget* parent)
+    : QDialog(parent), context_(context), runReport_(std::move(runReport)) {
+    setObjectName(QStringLiteral("ParkeerduurmetingForm"));
+    setWindowTitle(QStringLiteral("Parkeerduurmeting"));
+
+    radioButton1_ = Named<QRadioButton>("RadioButton1", QStringLiteral("Per parkeerplaats"));
+    radioButton2_ = Named<QRadioButton>("RadioButton2", QStringLiteral("Naar interval"));
+    radioButton1_->setChecked(true);
+    for (QRadioButton* button : {radioButton1_, radioButton2_}) {
+        connect(button, &QRadioButton::clicked, this, &TParkeerduurmetingForm::ApplyReportKind);
+    }
+    auto* kinds = new QHBoxLayout;
+    kinds->addWidget(radioButton1_);
+    kinds->addWidget(radioButton2_);
+    kinds->addStretch();
+
+    pageControl1_ = Named<QTabWidget>("PageControl1");
+    pageControl1_->addTab(MakeSelectionPage(), QStringLiteral("Inperking"));
+    pageControl1_->addTab(MakePerPlacePage(), QStringLiteral("Per parkeerplaats"));
+    pageControl1_->addTab(MakeIntervalPage(), QStringLiteral("Naar interval"));
+
+    const DialogButtons buttons = MakeDialogButtons(this, kHelpTopic, QStringLiteral("&Rapport"));
+    button1_ = buttons.ok;
+    helpButton_ = buttons.help;
+    helpButton_->setObjectName(QStringLiteral("SpeedButton3"));
+    connect(button1_, &QPushButton::clicked, this, &TParkeerduurmetingForm::Button1Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(kinds);
+    layout->addWidget(pageControl1_, 1);
+    layout->addLayout(buttons.row);
+    resize(760, 520);
+}
+
+QListWidget* TParkeerduurmetingForm::MakeNarrowingList(const char* name, NarrowingLevel level) {
+    auto* list = Named<QListWidget>(name);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setUniformItemSizes(true);
+    list->setFont(FixedPitchFont());
+    connect(list, &QListWidget::itemSelectionChanged, this, [this, level] {
+        if (!filling_) {
+            ListClicked(level);
+        }
+    });
+    lists_[IndexOf(level)] = list;
+    return list;
+}
+
+QWidget* TParkeerduurmetingForm::MakeSelectionPage() {
+    auto* page = Named<QWidget>("TabSheet1");
+    startTijd_ = new TimeField("StartTijdEdit", "StartTijdSpinButton");
+    eindTijd_ = new TimeField("EindTijdEdit", "EindTijdSpinButton");
+    for (TimeField* field : {startTijd_, eindTijd_}) {
+        connect(field, &TimeField::Changed, this,
+                [this] { selection_.SetWindow(startTijd_->Text(), eindTijd_->Text()); });
+    }
+    auto* period = new QHBoxLayout;
+    period->addWidget(LabelFor("Label1", QStringLiteral("P&eriode:"), startTijd_->Edit()));
+    period->addWidget(startTijd_);
+    period->addWidget(Named<QLabel>("Label2", QStringLiteral("tot")));
+    period->addWidget(eindTijd_);
+    period->addWidget(Named<QLabel>("Label3", QStringLiteral("uur")));
+    period->addStretch();
+
+    const struct {
+        const char* name;
+        const char* labelName;
+        const char* caption;
+        NarrowingLevel level;
+        int stretch;
+    } lists[] = {
+        {"RoutesListBox", "Label4", "Ro&utes:", NarrowingLevel::Routes, 4},
+        {"SectiesListBox", "Label5", "&Secties:", NarrowingLevel::Sections, 4},
+        {"ParkeerplaatsenListBox", "Label6", "&Parkeer-\nplaatsen:", NarrowingLevel::Places, 2},
+        {"TypePpListBox", "Label7", "&Type parkeerplaatsen:", NarrowingLevel::Types, 1},
+    };
+    auto* grid = new QGridLayout;
+    for (int column = 0; column < 4; ++column) {
+        const auto& spec = lists[column];
+        QListWidget* list = MakeNarrowingList(spec.name, spec.level);
+        QLabel* label = LabelFor(spec.labelName, QString::fromUtf8(spec.caption), list);
+        grid->addWidget(label, 0, column, Qt::AlignLeft | Qt::AlignBottom);
+        grid->addWidget(list, 1, column);
+        grid->setColumnStretch(column, spec.stretch);
+    }
+    auto* hint =
+        Named<QLabel>("Label8", QStringLiteral("Meerderen selecteren:\n- shift+klik\n- ctrl+klik"));
+    grid->addWidget(hint, 1, 4, Qt::AlignTop);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(period);
+    layout->addLayout(grid, 1);
+    return page;
+}
+
+QWidget* TParkeerduurmetingForm::MakePerPlacePage() {
+    auto* page = Named<QWidget>("TabSheet2");
+    auto* classes = Named<QGroupBox>("GroupBox1", QStringLiteral(" Parkeerduur&verdeling: "));
+    auto* grid = new QGridLayout(classes);
+    for (int k = 0; k < kDurationClassCount; ++k) {
+        for (int bound = 0; bound < 2; ++bound) {
+            const std::size_t index = static_cast<std::size_t>(2 * k + bound);
+            const std::string name = "SpinEdit" + std::to_string(index + 1);
+            auto* spin = Named<QSpinBox>(name.c_str());
+            spin->setRange(0, kMaxClassBound);
+            spin->setSingleStep(kClassStep);
+            connect(spin, &QSpinBox::valueChanged, this, [this] {
+                if (!filling_) {
+                    classesChanged_ = true;
+                }
+            });
+            spinEdits_[index] = spin;
+        }
+        grid->addWidget(new QLabel(QStringLiteral("Categorie %1:").arg(k + 1)), k, 0);
+        grid->addWidget(spinEdits_[static_cast<std::size_t>(2 * k)], k, 1);
+        grid->addWidget(new QLabel(QStringLiteral("tot")), k, 2);
+        grid->addWidget(spinEdits_[static_cast<std::size_t>(2 * k + 1)], k, 3);
+        grid->addWidget(new QLabel(QStringLiteral("minuten")), k, 4);
+    }
+    grid->setColumnStretch(5, 1);
+
+    auto* capacity = Named<QGroupBox>("GroupBox2", QStringLiteral(" Parkeercapaciteit: "));
+    checkBox1_ = Named<QCheckBox>(
+        "CheckBox1",
+        QStringLiteral("Illegale parkeerplaatsen meetellen bij bepalen capaciteit pp&l"));
+    checkBox2_ = Named<QCheckBox>(
+        "CheckBox2",
+        QStringLiteral("&Illegale parkeerplaatsen meetellen bij bepalen capaciteit pp&e"));
+    auto* capacityLayout = new QGridLayout(capacity);
+    int row = 0;
+    for (QCheckBox* box : {checkBox1_, checkBox2_}) {
+        box->setChecked(true);
+        capacityLayout->addWidget(box, row, 0);
+        capacityLayout->addWidget(new QLabel(QStringLiteral("(Totaal/Gemiddeld onderaan tabel)")),
+                                  row++, 1);
+    }
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(classes);
+    layout->addWidget(capacity);
+    layout->addStretch();
+    return page;
+}
+
+QWidget* TParkeerduurmetingForm::MakeIntervalPage() {
+    auto* page = Named<QWidget>("TabSheet3");
+    intervalListBox_ = Named<QListWidget>("IntervalListBox");
+    intervalListBox_->setSelectionMode(QAbstractItemView::NoSelection);
+    intervalListBox_->setFixedSize(90, 110);
+    label34_ = Named<QLabel>("Label34", QStringLiteral("Parkeerduurmeting NIET mogelijk!"));
+    label34_->setStyleSheet(QStringLiteral("color: red; font-weight: bold"));
+    label34_->hide();
+    auto* intervals = new QHBoxLayout;
+    intervals->addWidget(intervalListBox_);
+    intervals->addWidget(new QLabel(QStringLiteral("minuten.")), 0, Qt::AlignTop);
+    intervals->addWidget(label34_, 0, Qt::AlignTop);
+    intervals->addStretch();
+
+    checkBox3_ = Named<QCheckBox>("CheckBox3", QStringLiteral("&Detaillijst toevoegen"));
+    auto* sorting = Named<QGroupBox>("GroupBox3", QStringLiteral(" Sorteren: "));
+    auto* chronological = Named<QRadioButton>("RadioButton3", QStringLiteral("&Chronologisch"));
+    radioButton4_ = Named<QRadioButton>("RadioButton4", QStringLiteral("Op aantal &voertuigen"));
+    chronological->setChecked(true);
+    auto* sortingLayout = new QVBoxLayout(sorting);
+    sortingLayout->addWidget(chronological);
+    sortingLayout->addWidget(radioButton4_);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(new QLabel(
+        QStringLiteral("Parkeerduurmeting naar interval alleen mogelijk als alle geselecteerde\n"
+                       "routes hetzelfde waarnemingsinterval hebben.")));
+    layout->addWidget(new QLabel(
+        QStringLiteral("Waarnemingsintervallen geselecteerde routes (niet op volgorde):")));
+    layout->addLayout(intervals);
+    layout->addWidget(checkBox3_);
+    layout->addWidget(sorting, 0, Qt::AlignLeft);
+    layout->addStretch();
+    return page;
+}
+
+void TParkeerduurmetingForm::Execute(ReportKind kind) {
+    (kind == ReportKind::PerPlace ? radioButton1_ : radioButton2_)->setChecked(true);
+    Open();
+    ShowModal(this);
+    if (button1_->isEnabled()) {
+        button1_->setFocus();
+    }
+}
+
+void TParkeerduurmetingForm::ResetAnalysisSelection() {
+    selection_.Reset();
+}
+
+void TParkeerduurmetingForm::Open() {
+    BusyCursor busy;
+    SetParametersEnabled(true);
+    if (selection_.Open(context_.survey)) {
+        ShowLists(NarrowingLevel::Routes);
+    }
+    startTijd_->SetText(selection_.WindowStart());
+    eindTijd_->SetText(selection_.WindowEnd());
+    filling_ = true;
+    for (int k = 0; k < kDurationClassCount; ++k) {
+        const DurationClass& bounds =
+            context_.survey.AlgemeneGegevens.durationClasses[static_cast<std::size_t>(k)];
+        spinEdits_[static_cast<std::size_t>(2 * k)]->setValue(bounds.from);
+        spinEdits_[static_cast<std::size_t>(2 * k + 1)]->setValue(bounds.to);
+    }
+    filling_ = false;
+    CheckIntervals();
+    classesChanged_ = false;
+    ApplyReportKind();
+}
+
+// Shows the engine's lists from the given level down, every entry as the engine selects it.
+void TParkeerduurmetingForm::ShowLists(NarrowingLevel from) {
+    filling_ = true;
+    for (std::size_t i = IndexOf(from); i < kLevels.size(); ++i) {
+        const NarrowingList& entries = selection_.List(kLevels[i]);
+        QListWidget* list = lists_[i];
+        std::vector<std::string> texts;
+        texts.reserve(entries.Count());
+        for (std::size_t row = 0; row < entries.Count(); ++row) {
+            texts.push_back(entries.Entry(row));
+        }
+        FillList(list, texts);
+        list->selectAll();
+    }
+    filling_ = false;
+}
+
+void TParkeerduurmetingForm::ListClicked(NarrowingLevel level) {
+    BusyCursor busy;
+    const std::vector<bool> selected = SelectedRows(lists_[IndexOf(level)]);
+    for (std::size_t row = 0; row < selected.size(); ++row) {
+        selection_.SetSelected(level, row, selected[row]);
+    }
+    if (level == NarrowingLevel::Types) {
+        return;
+    }
+    selection_.Rebuild(context_.survey, level);
+    ShowLists(kLevels[IndexOf(level) + 1]);
+    if (level == NarrowingLevel::Routes) {
+        CheckIntervals();
+    }
+}
+
+ReportKind TParkeerduurmetingForm::ChosenKind() const {
+    return radioButton1_->isChecked() ? ReportKind::PerPlace : ReportKind::PerInterval;
+}
+
+void TParkeerduurmetingForm::CheckIntervals() {
+    const std::vector<std::string> intervals = selection_.Intervals(context_.survey);
+    FillList(intervalListBox_, intervals);
+    const bool equal = IntervalsEqual(intervals);
+    label34_->setVisible(!equal);
+    button1_->setEnabled(!running_ && (ChosenKind() == ReportKind::PerPlace || equal));
+}
+
+void TParkeerduurmetingForm::ApplyReportKind() {
+    const bool perPlace = ChosenKind() == ReportKind::PerPlace;
+    pageControl1_->setTabVisible(1, perPlace);
+    pageControl1_->setTabVisible(2, !perPlace);
+    if (isVisible()) {
+        CheckIntervals();
+    }
+}
+
+// The run reads both times as whole numbers; anything else is refused before it starts.
+bool TParkeerduurmetingForm::TimesAreWholeNumbers() {
+    const struct {
+        TimeField* field;
+        const char* nameKey;
+    } times[] = {{startTijd_, "AA00261"}, {eindTijd_, "AA00262"}};
+    for (const auto& time : times) {
+        const std::string text = time.field->Text();
+        if (!IsInteger(text)) {
+            WarningNotice(context_.shell.CurrentPrompter(),
+                          FormatText(MessageText("AA00260"), {text, MessageText(time.nameKey)}));
+            time.field->Edit()->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+void TParkeerduurmetingForm::Button1Click() {
+    if (!TimesAreWholeNumbers()) {
+        return;
+    }
+    {
+        BusyCursor busy;
+        running_ = true;
+        SetParametersEnabled(false);
+        GeneralValues& general = context_.survey.AlgemeneGegevens;
+        for (std::size_t k = 0; k < general.durationClasses.size(); ++k) {
+            general.durationClasses[k] = {spinEdits_[2 * k]->value(),
+                                          spinEdits_[2 * k + 1]->value()};
+        }
+        if (classesChanged_) {
+            context_.survey.ProjectChanged = true;
+            context_.shell.UpdateCommandStates(false);
+        }
+        selection_.SetWindow(startTijd_->Text(), eindTijd_->Text());
+        runReport_(RunParameters());
+        running_ = false;
+    }
+    if (isVisible()) {
+        accept();
+    }
+}
+
+AnalysisParameters TParkeerduurmetingForm::RunParameters() const {
+    AnalysisParameters parameters = selection_.Parameters(context_.survey, ChosenKind());
+    parameters.countIllegalInPpl = checkBox1_->isChecked();
+    parameters.countIllegalInPpe = checkBox2_->isChecked();
+    parameters.addDetailList = checkBox3_->isChecked();
+    parameters.sortByVehicles = radioButton4_->isChecked();
+    return parameters;
+}
+
+// During a run only "&Annuleren" reacts.
+void TParkeerduurmetingForm::SetParametersEnabled(bool enabled) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{pageControl1_, button1_, helpButton_,
+                                                           radioButton1_, radioButton2_}) {
+        widget->setEnabled(enabled);
+    }
+}
+
+// "&Annuleren", Escape or the close box; during a run it also stops the run.
+void TParkeerduurmetingForm::reject() {
+    if (running_) {
+        context_.progress.RequestCancel();
+    }
+    QDialog::reject();
+}
+
+}  // namespace tavoric

@@ -1,0 +1,38 @@
+// "Aantekeningen": the project's free-text notes and whether they show when the project is
+// opened. Closing the window in any way hands the text and the flag back to the project;
+// "&Rapport" closes it with kReportResult, after which the main window makes the notes report.
+#pragma once
+
+#include <QDialog>
+
+#include "app/project_lifecycle.h"
+#include "core/survey.h"
+
+class QCheckBox;
+class QPlainTextEdit;
+
+namespace tavoric {
+
+class TAantekeningenForm : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kReportResult = 2;
+
+    TAantekeningenForm(Survey& survey, ProjectShell& shell, QWidget* parent);
+
+    // Fills the window from the project and shows it.
+    void Execute();
+    bool Changed() const { return changed_; }
+
+    void done(int result) override;
+
+private:
+    Survey& survey_;
+    ProjectShell& shell_;
+    QPlainTextEdit* text_ = nullptr;
+    QCheckBox* checkBox1_ = nullptr;
+    bool filling_ = false;
+    bool changed_ = false;
+};
+
+}  // namespace tavoric

@@ -1,0 +1,75 @@
+#include "reports/ui/export_form.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/ui/qt_text.h"
+#include "entry/ui/entry_widgets.h"
+
+namespace tavoric {
+
+TExportForm::TExportForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("ExportForm"));
+    setWindowTitle(QStringLiteral("Exporteren"));
+    label1_ = Named<QLabel>("Label1");
+    label1_->setTextFormat(Qt::PlainText);
+    QFont bold = label1_->font();
+    bold.setBold(true);
+    label1_->setFont(bold);
+    radioButton1_ = Named<QRadioButton>("RadioButton1", QStringLiteral("&TXT"));
+    radioButton2_ = Named<QRadioButton>(
+        "RadioButton2", QStringLiteral("&CSV tekst met scheidingstekens (alleen matrices)"));
+    radioButton3_ =
+        Named<QRadioButton>("RadioButton3", QStringLiteral("&PDF (afgedrukte pagina's)"));
+    radioButton1_->setChecked(true);
+
+    QPushButton* tip =
+        Named<QPushButton>("SpeedButton1", QStringLiteral("T&ip: exporteren naar spreadsheet  "));
+    tip->setFlat(true);
+    tip->setAutoDefault(false);
+    tip->setProperty("helpTopic", kHelpTopic);
+
+    const DialogButtons buttons =
+        MakeDialogButtons(this, kHelpTopic, QStringLiteral("&Exporteren..."));
+    button1_ = buttons.ok;
+    connect(button1_, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label1_);
+    for (QRadioButton* radio : {radioButton1_, radioButton2_, radioButton3_}) {
+        layout->addWidget(radio);
+    }
+    layout->addWidget(tip, 0, Qt::AlignLeft);
+    layout->addLayout(buttons.row);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QRadioButton* TExportForm::RadioOf(ExportFormat format) const {
+    switch (format) {
+        case ExportFormat::Csv:
+            return radioButton2_;
+        case ExportFormat::Pdf:
+            return radioButton3_;
+        case ExportFormat::Text:
+            break;
+    }
+    return radioButton1_;
+}
+
+void TExportForm::Execute(const ReportDocument& report) {
+    label1_->setText(ToQString(report.Title()));
+    radioButton2_->setEnabled(report.HasTableData());
+    RadioOf(OfferedExportFormat(ChosenFormat(), report))->setChecked(true);
+    ShowModal(this);
+    button1_->setFocus();
+}
+
+ExportFormat TExportForm::ChosenFormat() const {
+    return radioButton2_->isChecked()   ? ExportFormat::Csv
+           : radioButton3_->isChecked() ? ExportFormat::Pdf
+                                        : ExportFormat::Text;
+}
+
+}  // namespace tavoric
