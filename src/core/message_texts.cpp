@@ -150,6 +150,16 @@ constexpr Entry kDefaults[] = {
     {"AA00250", "PDF-bestanden (*.pdf)"},
     {"AA00251", "Kan het rapport niet afdrukken op printer \"%s\"."},
     {"AA00252", "Kan de pagina's van het PDF-bestand \"%s\" niet tekenen."},
+    {"AA00260", "Ongeldige tijd \"%s\" bij %s: geef een geheel getal van vier cijfers (uren en minuten), bijvoorbeeld 0630."},
+    {"AA00261", "het begin van de periode"},
+    {"AA00262", "het einde van de periode"},
+    {"AA00270", "Kan het bestand \"%s\" niet openen."},
+    {"AA00271", "Het helpbestand \"%s\" is niet gevonden. Kies onder Extra, Language een ander helpbestand."},
+    {"AA00272", "< &Terug"},
+    {"AA00273", "&Vooruit >"},
+    {"AA00274", "Af&drukken..."},
+    {"AA00275", "Tavoric - Help"},
+    {"AA00276", "Kan het sjabloon \"%s\" niet schrijven: %s"},
 };
 
 struct Table {
