@@ -1,0 +1,210 @@
+#include "entry/ui/entry_widgets.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/ui/qt_text.h"
+
+namespace tavoric {
+
+void ReportApplied(ProjectShell& shell, const ApplyResult& result) {
+    if (result.resetAnalysisSelection) {
+        shell.ResetAnalysisSelection();
+    }
+    shell.UpdateCommandStates(false);
+}
+
+QFont FixedPitchFont() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
+
+QLabel* LabelFor(const char* name, const QString& caption, QWidget* buddy) {
+    QLabel* label = Named<QLabel>(name, caption);
+    label->setBuddy(buddy);
+    return label;
+}
+
+void ShowText(QLineEdit* edit, std::string_view cp1252) {
+    const QString text = ToQString(cp1252);
+    if (edit->text() != text) {
+        const int cursor = edit->cursorPosition();
+        edit->setText(text);
+        edit->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
+    }
+}
+
+FieldEdit::FieldEdit(const char* name, int maxLength, bool fixedPitch) {
+    setObjectName(QString::fromLatin1(name));
+    setMaxLength(maxLength);
+    if (fixedPitch) {
+        setFont(FixedPitchFont());
+    }
+}
+
+void FieldEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    emit Left();
+}
+
+SpinButton::SpinButton(const char* name) {
+    setObjectName(QString::fromLatin1(name));
+    auto* up = new QToolButton(this);
+    auto* down = new QToolButton(this);
+    up->setArrowType(Qt::UpArrow);
+    down->setArrowType(Qt::DownArrow);
+    for (QToolButton* button : {up, down}) {
+        button->setAutoRepeat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setFixedSize(18, 11);
+    }
+    connect(up, &QToolButton::clicked, this, [this] { emit Stepped(StepDirection::Up); });
+    connect(down, &QToolButton::clicked, this, [this] { emit Stepped(StepDirection::Down); });
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(up);
+    layout->addWidget(down);
+}
+
+void SpinButton::AttachTo(QLineEdit* field) {
+    field->installEventFilter(this);
+}
+
+bool SpinButton::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            emit Stepped(key == Qt::Key_Up ? StepDirection::Up : StepDirection::Down);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString ColumnHeadings(std::initializer_list<ColumnHeading> headings) {
+    QStringList lines;
+    for (const ColumnHeading& heading : headings) {
+        const QStringList parts = QString::fromUtf8(heading.lines).split(QLatin1Char('\n'));
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            if (lines.size() <= i) {
+                lines.append(QString());
+            }
+            QString& line = lines[i];
+            line = line.leftJustified(heading.column, QLatin1Char(' ')) + parts[i];
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+FixedPitchList::FixedPitchList(const char* name, const QString& headings, QWidget* parent)
+    : QWidget(parent) {
+    list_ = Named<QListWidget>(name);
+    list_->setFont(FixedPitchFont());
+    list_->setUniformItemSizes(true);
+    headings_ = new QLabel(headings);
+    headings_->setFont(FixedPitchFont());
+    headings_->setTextFormat(Qt::PlainText);
+    // The list draws its text inside its frame and the item margin; the headings start there.
+    const int textMargin =
+        list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1;
+    headings_->setContentsMargins(list_->frameWidth() + textMargin, 0, 0, 0);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(1);
+    layout->addWidget(headings_);
+    layout->addWidget(list_, 1);
+}
+
+void FixedPitchList::SetLines(const LineList& lines) {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) {
+        texts.append(ToQString(line));
+    }
+    list_->setUpdatesEnabled(false);
+    list_->clear();
+    list_->addItems(texts);
+    list_->setUpdatesEnabled(true);
+}
+
+std::optional<std::size_t> FixedPitchList::CurrentIndex() const {
+    const int row = list_->currentRow();
+    if (row < 0 || !list_->currentItem()->isSelected()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(row);
+}
+
+QComboBox* MakeSelectorBox(const char* name) {
+    QComboBox* box = Named<QComboBox>(name);
+    box->setFont(FixedPitchFont());
+    box->setEditable(false);
+    box->setMaxVisibleItems(20);
+    box->setMinimumWidth(SelectorWidth(box, 40));
+    return box;
+}
+
+void FillSelector(QComboBox* box, const LineList& choices) {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(choices.size()));
+    for (const std::string& choice : choices) {
+        texts.append(ToQString(choice));
+    }
+    const QSignalBlocker quiet(box);
+    box->clear();
+    box->addItems(texts);
+    box->setCurrentIndex(-1);
+}
+
+std::optional<std::size_t> SelectorIndex(int index) {
+    return index < 0 ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(index));
+}
+
+int SelectorWidth(const QWidget* widget, int characters) {
+    return widget->fontMetrics().horizontalAdvance(QString(characters, QLatin1Char('0'))) + 40;
+}
+
+QPushButton* HelpButton(QWidget* window, int topic) {
+    QPushButton* help = Named<QPushButton>("HelpButton", QStringLiteral("Help"), window);
+    help->setToolTip(QStringLiteral("Help"));
+    help->setIcon(window->style()->standardIcon(QStyle::SP_DialogHelpButton));
+    help->setAutoDefault(false);
+    help->setProperty("helpTopic", topic);
+    return help;
+}
+
+DialogButtons MakeDialogButtons(QDialog* dialog, int helpTopic, const QString& okCaption) {
+    DialogButtons buttons{};
+    buttons.help = HelpButton(dialog, helpTopic);
+    buttons.ok = Named<QPushButton>("Button1", okCaption, dialog);
+    buttons.ok->setDefault(true);
+    buttons.cancel = Named<QPushButton>("Button2", QStringLiteral("&Annuleren"), dialog);
+    buttons.cancel->setAutoDefault(false);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    buttons.row = new QHBoxLayout;
+    buttons.row->addWidget(buttons.help);
+    buttons.row->addStretch();
+    buttons.row->addWidget(buttons.ok);
+    buttons.row->addWidget(buttons.cancel);
+    return buttons;
+}
+
+void ShowModal(QDialog* dialog) {
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+}  // namespace tavoric

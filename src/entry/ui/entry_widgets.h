@@ -1,0 +1,135 @@
+// The pieces every entry window is built from: named widgets, the fixed-pitch font, edits that
+// tell when they are left, spin buttons, lists with column headings, and the help and OK/cancel
+// buttons.
+#pragma once
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QString>
+#include <QWidget>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/project_lifecycle.h"
+#include "app/ui/desktop_progress.h"
+#include "core/clock.h"
+#include "core/survey.h"
+#include "entry/entry_fields.h"
+
+class QComboBox;
+class QDialog;
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+
+namespace tavoric {
+
+// What the entry windows use of the program: the one survey, the main window's services and its
+// progress bar.
+struct EntryContext {
+    Survey& survey;
+    ProjectShell& shell;
+    DesktopProgress& progress;
+};
+
+// After a list window's "&OK" stored its copy: the analysis selection forgets its routes when
+// the structure changed, and the commands follow the data.
+void ReportApplied(ProjectShell& shell, const ApplyResult& result);
+
+template <typename Widget, typename... Args>
+Widget* Named(const char* name, Args&&... args) {
+    auto* widget = new Widget(std::forward<Args>(args)...);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// "Courier New" where it exists, a metric-compatible fixed-pitch face elsewhere.
+QFont FixedPitchFont();
+
+QLabel* LabelFor(const char* name, const QString& caption, QWidget* buddy);
+
+// Shows the engine's text when it differs from what the edit holds, keeping the cursor.
+void ShowText(QLineEdit* edit, std::string_view cp1252);
+
+// An edit that tells when the focus leaves it, so that its field can take its final form.
+class FieldEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    FieldEdit(const char* name, int maxLength, bool fixedPitch);
+
+signals:
+    void Left();
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+// Two small arrow buttons, one above the other, for stepping the field beside them. The keys up
+// and down in that field step as well.
+class SpinButton : public QWidget {
+    Q_OBJECT
+public:
+    explicit SpinButton(const char* name);
+    // Arrow keys in the field step it.
+    void AttachTo(QLineEdit* field);
+
+signals:
+    void Stepped(StepDirection direction);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// A column heading: its lines ("\n" between them), each starting at the character column of its
+// field.
+struct ColumnHeading {
+    int column;
+    const char* lines;
+};
+// The heading lines of a fixed-pitch list, one text with "\n" between the lines.
+QString ColumnHeadings(std::initializer_list<ColumnHeading> headings);
+
+// A list of fixed-column lines with its column headings above it in the same font, so that
+// each heading stands over its field. Headings are text with "\n" between their lines; blanks
+// place them.
+class FixedPitchList : public QWidget {
+    Q_OBJECT
+public:
+    FixedPitchList(const char* name, const QString& headings, QWidget* parent = nullptr);
+    QListWidget* List() const { return list_; }
+    void SetLines(const LineList& lines);
+    // Index of the current item, or none.
+    std::optional<std::size_t> CurrentIndex() const;
+
+private:
+    QLabel* headings_;
+    QListWidget* list_;
+};
+
+// A drop-down selector of fixed-column choices in the fixed-pitch font.
+QComboBox* MakeSelectorBox(const char* name);
+// New choices, none chosen.
+void FillSelector(QComboBox* box, const LineList& choices);
+// The choice a selector index stands for: none for -1.
+std::optional<std::size_t> SelectorIndex(int index);
+// The width a widget's font needs for this many characters, with room for the frame.
+int SelectorWidth(const QWidget* widget, int characters);
+
+// The help button of a window with its hint "Help"; it opens the window's help topic.
+QPushButton* HelpButton(QWidget* window, int topic);
+
+// The "&OK" (default) and "&Annuleren" buttons at the right of a row, after the help button.
+struct DialogButtons {
+    QPushButton* ok;
+    QPushButton* cancel;
+    QPushButton* help;
+    QHBoxLayout* row;
+};
+DialogButtons MakeDialogButtons(QDialog* dialog, int helpTopic, const QString& okCaption);
+
+// Opens a dialog made once, modal and without a nested event loop.
+void ShowModal(QDialog* dialog);
+
+}  // namespace tavoric
