@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
@@ -16,6 +17,7 @@
 #include "core/message_texts.h"
 #include "core/project_file.h"
 #include "core/scripted_prompter.h"
+#include "reports/ui/report_view.h"
 #include "reports/ui/report_window.h"
 
 namespace tavoric {
@@ -244,14 +246,25 @@ private slots:
         QCOMPARE(form_->NewReportWindow()->windowTitle(), QStringLiteral("Rapport 1"));
     }
 
-    void inputDataReportOpensAReportWindow() {
+    void producersWriteIntoANewReportWindowWithTheProgressBar() {
         Start(SavedSurvey());
-        Trigger("Invoergegevens1");
-        TKindForm* report = form_->CurrentReportWindow();
-        QVERIFY(report);
+        QWidget* progressPanel = form_->findChild<QWidget*>(QStringLiteral("ProgressPanel"));
+        bool progressShown = false;
+        TKindForm* report = form_->ProduceReport([&](ReportDocument& document, Progress& progress) {
+            progressShown = progressPanel->isVisible();
+            document.WriteReportHeader(form_->CurrentSurvey().AlgemeneGegevens);
+            for (int line = 1; line <= 1000; ++line) {
+                document.AddReportLine("regel " + std::to_string(line));
+                progress.Set(line, 1000);
+            }
+        });
+        QCOMPARE(form_->CurrentReportWindow(), report);
         QCOMPARE(report->windowTitle(), QStringLiteral("Rapport 1"));
-        QVERIFY(report->Document().Lines().size() > 5);
         QVERIFY(report->isMaximized());
+        QVERIFY(progressShown);
+        QVERIFY(!progressPanel->isVisible());
+        QCOMPARE(report->Document().Lines().at(2), std::string("Centrum Demodorp"));
+        QVERIFY(report->View().verticalScrollBar()->maximum() > 900);
     }
 
     void saveQuestionAnswers_data() {

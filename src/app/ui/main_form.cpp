@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -209,7 +210,7 @@ void THoofdForm::RegisterOwnCommands() {
          }},
         {"Afdrukken1", [this] { printForm_->PrintCommand(); }},
         {"Invoergegevens1", [this] { Invoergegevens1Click(); }},
-        {"Trapsgewijs1", [this] { mdiArea_->cascadeSubWindows(); }},
+        {"Trapsgewijs1", [this] { ArrangeCascaded(); }},
         {"Onderelkaar1", [this] { ArrangeOneBelowTheOther(); }},
         {"Vorige1", [this] { mdiArea_->activatePreviousSubWindow(); }},
         {"Volgende1", [this] { mdiArea_->activateNextSubWindow(); }},
@@ -362,6 +363,31 @@ void THoofdForm::CloseReportWindows() {
         (*it)->close();
         QCoreApplication::processEvents();
     }
+}
+
+// Each window a title bar lower and to the right of the one before, as large as that allows
+// while at least two thirds of the frame.
+void THoofdForm::ArrangeCascaded() {
+    const std::vector<TKindForm*> windows = ReportWindows();
+    if (windows.empty()) {
+        return;
+    }
+    const QSize area = mdiArea_->viewport()->size();
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 4;
+    const int offsets = static_cast<int>(windows.size()) - 1;
+    const QSize size(std::max(area.width() - step * offsets, area.width() * 2 / 3),
+                     std::max(area.height() - step * offsets, area.height() * 2 / 3));
+    int offset = 0;
+    for (TKindForm* window : windows) {
+        window->showNormal();
+        window->setGeometry(QRect(QPoint(offset, offset), size));
+        window->raise();
+        offset += step;
+        if (offset + size.width() > area.width() || offset + size.height() > area.height()) {
+            offset = 0;
+        }
+    }
+    mdiArea_->setActiveSubWindow(windows.back());
 }
 
 void THoofdForm::ArrangeOneBelowTheOther() {

@@ -87,6 +87,7 @@ private:
     void RegisterOwnCommands();
     void RunCommand(const std::string& name);
     void FirstActivation();
+    void ArrangeCascaded();
     void ArrangeOneBelowTheOther();
     void CloseReportWindows();
 
