@@ -1,5 +1,6 @@
 // Reports written as PDF and read back with pdftotext: header, footer, page numbers and lines
 // that continue on the next printed line.
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -147,6 +148,26 @@ private slots:
         const int largePages = PrintJobPages(large, QSizeF(210, 297), 600).PageCount();
         QVERIFY(largePages > smallPages);
         QCOMPARE(PdfPages(WritePdf(large, QStringLiteral("groot.pdf"))).size(), largePages);
+    }
+
+    void thePrinterGetsTheSamePagesUnderTheReportsTitle() {
+        const auto report = Report(200);
+        const PrintJob job = PrintJobOf(*report);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(folder_.filePath(QStringLiteral("printer.pdf")));
+        Progress progress;
+        QVERIFY(PrintJobOnPrinter(job, printer, progress));
+        QCOMPARE(printer.docName(), QStringLiteral("Rapport 3"));
+        const QStringList printed = PdfPages(printer.outputFileName());
+        const QStringList exported = PdfPages(WritePdf(job, QStringLiteral("export.pdf")));
+        QCOMPARE(printed.size(), exported.size());
+        QCOMPARE(NonEmptyLines(printed.last()), NonEmptyLines(exported.last()));
+
+        printer.setOutputFileName(folder_.filePath(QStringLiteral("geen map/printer.pdf")));
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        QVERIFY(!PrintJobOnPrinter(job, printer, progress));
     }
 
     void theSaveDialogProposesThePdfNameAndFailuresLeaveNoFile() {
