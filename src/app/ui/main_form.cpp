@@ -16,6 +16,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "analysis/parking_duration_analysis.h"
+#include "analysis/ui/parkeerduurmeting_form.h"
 #include "app/command_states.h"
 #include "app/ui/busy_cursor.h"
 #include "app/ui/command_table.h"
@@ -28,8 +30,13 @@
 #include "core/text.h"
 #include "core/version.h"
 #include "reports/input_data_report.h"
+#include "reports/notes_report.h"
+#include "reports/ui/aantekeningen_form.h"
+#include "reports/ui/export_form.h"
 #include "reports/ui/print_form.h"
+#include "reports/ui/print_job.h"
 #include "reports/ui/report_format_form.h"
+#include "reports/ui/report_option_forms.h"
 #include "reports/ui/report_window.h"
 
 namespace tavoric {
@@ -83,6 +90,7 @@ THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath)
         new TAfdrukkenForm1([this] { return CurrentReportWindow(); }, [this] { Opmaak1Click(); },
                             *forwardingPrompter_, *progress_, this);
     settingsForm_ = new TInstellingenForm(*forwardingPrompter_, this);
+    CreateReportDialogs();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] { UpdateCommandStates(false); });
     resize(1000, 700);
     SetTitle("");
@@ -209,7 +217,18 @@ void THoofdForm::RegisterOwnCommands() {
              }
          }},
         {"Afdrukken1", [this] { printForm_->PrintCommand(); }},
-        {"Invoergegevens1", [this] { Invoergegevens1Click(); }},
+        {"Invoergegevens1", [this] { inputReportForm_->Execute(); }},
+        {"Waarnemingsformuliergenereren1", [this] { observationForm_->Execute(); }},
+        {"Parkeerduurmeting1", [this] { analysisForm_->Execute(ReportKind::PerPlace); }},
+        {"Parkeerduurmetingnaarinterval1",
+         [this] { analysisForm_->Execute(ReportKind::PerInterval); }},
+        {"Exporteren1",
+         [this] {
+             if (TKindForm* report = CurrentReportWindow()) {
+                 exportForm_->Execute(report->Document());
+             }
+         }},
+        {"Aantekeningen1", [this] { notesForm_->Execute(); }},
         {"Trapsgewijs1", [this] { ArrangeCascaded(); }},
         {"Onderelkaar1", [this] { ArrangeOneBelowTheOther(); }},
         {"Vorige1", [this] { mdiArea_->activatePreviousSubWindow(); }},
@@ -426,10 +445,72 @@ void THoofdForm::Opmaak1Click() {
     }
 }
 
-void THoofdForm::Invoergegevens1Click() {
-    ProduceReport([this](ReportDocument& report, Progress& progress) {
-        WriteInputDataReport(report, survey_, InputReportOptions{}, progress);
+void THoofdForm::ResetAnalysisSelection() {
+    analysisForm_->ResetAnalysisSelection();
+}
+
+// The report dialogs hand their choices back; the reports are made here, in new report windows.
+void THoofdForm::CreateReportDialogs() {
+    analysisForm_ = new TParkeerduurmetingForm(
+        {survey_, *this, *progress_},
+        [this](const AnalysisParameters& parameters) { RunAnalysis(parameters); }, this);
+    inputReportForm_ = new TInvoergegRapportForm(this);
+    connect(inputReportForm_, &QDialog::accepted, this, [this] {
+        const InputReportOptions options = inputReportForm_->Options();
+        ProduceReport([this, &options](ReportDocument& report, Progress& progress) {
+            WriteInputDataReport(report, survey_, options, progress);
+        });
     });
+    observationForm_ = new TWaarnemingsformulierForm(this);
+    connect(observationForm_, &QDialog::accepted, this, [this] {
+        const ObservationFormOptions options = observationForm_->Options();
+        ProduceReport([this, &options](ReportDocument& report, Progress& progress) {
+            WriteObservationForm(report, survey_, options, progress);
+        });
+    });
+    exportForm_ = new TExportForm(this);
+    connect(exportForm_, &QDialog::accepted, this, &THoofdForm::ExportCurrentReport);
+    notesForm_ = new TAantekeningenForm(survey_, *this, this);
+    connect(notesForm_, &QDialog::finished, this, [this](int result) {
+        if (result == TAantekeningenForm::kReportResult) {
+            MakeNotesReport();
+        }
+    });
+}
+
+// The analysis dialog stays open during the run, so that its "&Annuleren" can stop it.
+void THoofdForm::RunAnalysis(const AnalysisParameters& parameters) {
+    progress_->LetUserInputThrough();
+    ProduceReport([this, &parameters](ReportDocument& report, Progress& progress) {
+        RunParkingDurationAnalysis(survey_, parameters, report, progress);
+    });
+}
+
+void THoofdForm::ExportCurrentReport() {
+    TKindForm* report = CurrentReportWindow();
+    if (!report) {
+        return;
+    }
+    const ExportFormat format = exportForm_->ChosenFormat();
+    if (format == ExportFormat::Pdf) {
+        ExportPdfWithSaveDialog(*report, CurrentPrompter(), *progress_);
+        return;
+    }
+    const std::optional<std::string> fileName =
+        AskExportFileName(report->Document().Title(), format, CurrentPrompter());
+    if (fileName) {
+        BusyCursor busy;
+        ExportReport(report->Document(), format, *fileName, CurrentPrompter());
+    }
+}
+
+// No progress bar: the notes are short.
+void THoofdForm::MakeNotesReport() {
+    BusyCursor busy;
+    TKindForm* report = NewReportWindow();
+    report->BeginWriting();
+    WriteNotesReport(report->Document(), survey_);
+    report->EndWriting();
 }
 
 }  // namespace tavoric

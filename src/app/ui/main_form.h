@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/analysis_parameters.h"
 #include "app/project_lifecycle.h"
 #include "app/settings.h"
 #include "app/ui/desktop_progress.h"
@@ -28,6 +29,11 @@ class TInstellingenForm;
 class WindowPositionKeeper;
 class TAfdrukkenForm1;
 class TKindForm;
+class TAantekeningenForm;
+class TExportForm;
+class TInvoergegRapportForm;
+class TParkeerduurmetingForm;
+class TWaarnemingsformulierForm;
 class TRapportOpmaakForm;
 
 class THoofdForm : public QMainWindow, public ProjectShell {
@@ -75,6 +81,7 @@ public:
     void UpdateCommandStates(bool closingWindow) override;
     // A project that asks for its notes on opening shows them (the "Aantekeningen1" command).
     void ProjectOpened() override;
+    void ResetAnalysisSelection() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -94,7 +101,10 @@ private:
     void Nieuw1Click();
     void Openen1Click();
     void Opmaak1Click();
-    void Invoergegevens1Click();
+    void CreateReportDialogs();
+    void RunAnalysis(const AnalysisParameters& parameters);
+    void ExportCurrentReport();
+    void MakeNotesReport();
 
     Survey survey_;
     ProjectLifecycle lifecycle_{survey_, *this};
@@ -114,6 +124,11 @@ private:
     TRapportOpmaakForm* formatForm_ = nullptr;
     TAfdrukkenForm1* printForm_ = nullptr;
     TInstellingenForm* settingsForm_ = nullptr;
+    TParkeerduurmetingForm* analysisForm_ = nullptr;
+    TInvoergegRapportForm* inputReportForm_ = nullptr;
+    TWaarnemingsformulierForm* observationForm_ = nullptr;
+    TExportForm* exportForm_ = nullptr;
+    TAantekeningenForm* notesForm_ = nullptr;
     WindowPositionKeeper* positionKeeper_ = nullptr;
 
     std::map<std::string, QAction*> commands_;

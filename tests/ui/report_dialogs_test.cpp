@@ -1,0 +1,265 @@
+// The report dialogs as a user drives them: the input data report and observation form options,
+// the export dialog with its formats, names and overwrite question, the notes window, and the
+// files the desktop writes compared with tavoric-cli's for the demo survey.
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <fstream>
+#include <sstream>
+
+#include "analysis/ui/parkeerduurmeting_form.h"
+#include "cli/commands.h"
+#include "core/message_texts.h"
+#include "core/project_file.h"
+#include "core/text.h"
+#include "desktop_test_support.h"
+#include "reports/ui/aantekeningen_form.h"
+#include "reports/ui/export_form.h"
+#include "reports/ui/report_option_forms.h"
+
+namespace tavoric {
+
+namespace {
+
+const std::string kDemo = std::string(TAVORIC_DEMO_DATA) + "/Demodorp.par";
+
+std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteContents(const std::string& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+template <typename Widget>
+Widget* In(QWidget* dialog, const char* name) {
+    return dialog->findChild<Widget*>(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+class ReportDialogsTest : public QObject {
+    Q_OBJECT
+
+private:
+    template <typename Dialog>
+    Dialog* Shown(const char* command) {
+        desktop_.Trigger(command);
+        auto* dialog = desktop_.Form().findChild<Dialog*>();
+        return dialog && dialog->isVisible() ? dialog : nullptr;
+    }
+
+    void PerPlaceReport() {
+        QTest::mouseClick(
+            In<QPushButton>(Shown<TParkeerduurmetingForm>("Parkeerduurmeting1"), "Button1"),
+            Qt::LeftButton);
+    }
+
+    // The export dialog of the current report; nothing when the command did not show it.
+    TExportForm* ExportDialog() { return Shown<TExportForm>("Exporteren1"); }
+
+    void Export(const char* formatButton, const std::string& fileName) {
+        TExportForm* dialog = ExportDialog();
+        QVERIFY(dialog);
+        In<QRadioButton>(dialog, formatButton)->click();
+        desktop_.prompter.QueueFileName(fileName);
+        In<QPushButton>(dialog, "Button1")->click();
+        QVERIFY(!dialog->isVisible());
+    }
+
+    void UseDemo() {
+        Survey demo;
+        QVERIFY(ReadProjectFile(demo, kDemo, desktop_.prompter));
+        desktop_.UseSurvey(demo);
+    }
+
+    DesktopFixture desktop_;
+
+private slots:
+    void init() { desktop_.Start(); }
+    void cleanup() { desktop_.Stop(); }
+
+    void theCsvChoiceFollowsTheReportsTable() {
+        UseDemo();
+        PerPlaceReport();
+        TExportForm* dialog = ExportDialog();
+        QCOMPARE(In<QLabel>(dialog, "Label1")->text(), QStringLiteral("Rapport 1"));
+        QVERIFY(In<QRadioButton>(dialog, "RadioButton1")->isChecked());
+        QVERIFY(In<QRadioButton>(dialog, "RadioButton2")->isEnabled());
+        dialog->reject();
+        Export("RadioButton2", desktop_.PathOf("tabel"));
+        QCOMPARE(desktop_.prompter.fileRequests().back().presetName, std::string("Rapport 1.csv"));
+        QVERIFY(Contents(desktop_.PathOf("tabel.csv")).starts_with("\""));
+
+        PerPlaceReport();
+        dialog = ExportDialog();
+        QVERIFY(In<QRadioButton>(dialog, "RadioButton2")->isChecked());
+        dialog->reject();
+
+        In<QPushButton>(Shown<TInvoergegRapportForm>("Invoergegevens1"), "Button1")->click();
+        dialog = ExportDialog();
+        QCOMPARE(In<QLabel>(dialog, "Label1")->text(), QStringLiteral("Rapport 3"));
+        QVERIFY(In<QRadioButton>(dialog, "RadioButton1")->isChecked());
+        QVERIFY(!In<QRadioButton>(dialog, "RadioButton2")->isEnabled());
+        desktop_.prompter.QueueCancelledFileDialog();
+        In<QPushButton>(dialog, "Button1")->click();
+        QCOMPARE(desktop_.prompter.fileRequests().back().presetName, std::string("Rapport 3.txt"));
+    }
+
+    void anExistingFileIsReplacedOnlyWhenTheUserSaysSo() {
+        In<QPushButton>(Shown<TInvoergegRapportForm>("Invoergegevens1"), "Button1")->click();
+        const std::string path = desktop_.PathOf("bestaat.txt");
+        WriteContents(path, "oud");
+        desktop_.prompter.QueueAnswer(kNo);
+        Export("RadioButton1", path);
+        QCOMPARE(Contents(path), std::string("oud"));
+        QCOMPARE(desktop_.prompter.asked().back().heading, MessageText("AA00195"));
+        QCOMPARE(desktop_.prompter.asked().back().defaultButton, int(kDefaultNo));
+
+        desktop_.prompter.QueueAnswer(kYes);
+        Export("RadioButton1", path);
+        QVERIFY(Contents(path).starts_with(
+            desktop_.Form().CurrentReportWindow()->Document().Lines().front()));
+    }
+
+    void aFileThatCannotBeWrittenIsReportedWithItsName() {
+        UseDemo();
+        In<QPushButton>(Shown<TWaarnemingsformulierForm>("Waarnemingsformuliergenereren1"),
+                        "Button1")
+            ->click();
+        const std::string path = desktop_.PathOf("geen map/formulier.txt");
+        Export("RadioButton1", path);
+        QCOMPARE(desktop_.prompter.asked().size(), std::size_t{1});
+        QVERIFY(desktop_.prompter.asked().front().text.starts_with(
+            FormatText(MessageText("AA00006"), {path})));
+    }
+
+    void theOptionsOfBothReportsStayForTheRun() {
+        UseDemo();
+        auto* input = Shown<TInvoergegRapportForm>("Invoergegevens1");
+        In<QCheckBox>(input, "CheckBox1")->setChecked(false);
+        In<QCheckBox>(input, "CheckBox4")->setChecked(true);
+        In<QPushButton>(input, "Button1")->click();
+        const auto& lines = desktop_.Form().CurrentReportWindow()->Document().Lines();
+        QVERIFY(std::find(lines.begin(), lines.end(), MessageText("AA00015")) == lines.end());
+        QVERIFY(std::find(lines.begin(), lines.end(), MessageText("AA00022")) != lines.end());
+        input = Shown<TInvoergegRapportForm>("Invoergegevens1");
+        QVERIFY(!In<QCheckBox>(input, "CheckBox1")->isChecked());
+        In<QPushButton>(input, "Button2")->click();
+        QCOMPARE(desktop_.Form().ReportWindows().size(), std::size_t{1});
+
+        auto* form = Shown<TWaarnemingsformulierForm>("Waarnemingsformuliergenereren1");
+        In<QCheckBox>(form, "CheckBox1")->setChecked(false);
+        form->reject();
+        QVERIFY(!In<QCheckBox>(Shown<TWaarnemingsformulierForm>("Waarnemingsformuliergenereren1"),
+                               "CheckBox1")
+                     ->isChecked());
+    }
+
+    void theNotesFlagIsStoredAndShowsTheNotesAtOpening() {
+        auto* notes = Shown<TAantekeningenForm>("Aantekeningen1");
+        QVERIFY(notes);
+        auto* flag = In<QCheckBox>(notes, "CheckBox1");
+        QVERIFY(!flag->isChecked());
+        QTest::mouseClick(flag, Qt::LeftButton);
+        QTest::keyClick(notes, Qt::Key_Escape);
+        QVERIFY(!notes->isVisible());
+        QVERIFY(desktop_.CurrentSurvey().ProjectChanged);
+        QVERIFY(desktop_.Form().Command("Opslaan1")->isEnabled());
+
+        const std::string path = desktop_.PathOf("notities.par");
+        desktop_.prompter.QueueFileName(path);
+        desktop_.Trigger("Opslaanals1");
+        QVERIFY(Contents(path).find("017=1\r\n") != std::string::npos);
+
+        desktop_.prompter.QueueFileName(path);
+        desktop_.Trigger("Openen1");
+        QCOMPARE(desktop_.CurrentSurvey().ProjectPath, path);
+        QVERIFY(notes->isVisible());
+        QVERIFY(In<QCheckBox>(notes, "CheckBox1")->isChecked());
+        In<QPushButton>(notes, "Button2")->click();
+        QVERIFY(!desktop_.CurrentSurvey().ProjectChanged);  // closing unchanged changes nothing
+    }
+
+    void rapportClosesTheNotesAndReportsThem() {
+        auto* notes = Shown<TAantekeningenForm>("Aantekeningen1");
+        In<QPlainTextEdit>(notes, "AantekeningenRichEdit")
+            ->setPlainText(QStringLiteral("Regen na 10 uur\nStraße afgesloten"));
+        In<QPushButton>(notes, "Button1")->click();
+        QVERIFY(!notes->isVisible());
+        QCOMPARE(desktop_.CurrentSurvey().AantekeningenList, LineList({"Regen na 10 uur",
+                                                                       "Stra\xdf"
+                                                                       "e afgesloten"}));
+        TKindForm* report = desktop_.Form().CurrentReportWindow();
+        QVERIFY(report);
+        ReportDocument expected(1, desktop_.Form().Settings().report);
+        expected.WriteReportHeader(desktop_.CurrentSurvey().AlgemeneGegevens);
+        expected.AddReportLine("Regen na 10 uur");
+        expected.AddReportLine(
+            "Stra\xdf"
+            "e afgesloten");
+        QVERIFY(report->Document().Lines() == expected.Lines());
+    }
+
+    // What a user makes from the demo survey is what tavoric-cli writes for the same choices.
+    void theFilesAreThoseOfTheCommandLine() {
+        const std::string config = desktop_.PathOf("config/");
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config));
+        UseDemo();
+
+        PerPlaceReport();
+        Export("RadioButton1", desktop_.PathOf("per-place.txt"));
+        Export("RadioButton2", desktop_.PathOf("per-place.csv"));
+
+        auto* analysis = Shown<TParkeerduurmetingForm>("Parkeerduurmetingnaarinterval1");
+        auto* routes = In<QListWidget>(analysis, "RoutesListBox");
+        routes->item(1)->setSelected(false);
+        routes->item(2)->setSelected(false);
+        In<QPushButton>(analysis, "Button1")->click();
+        Export("RadioButton1", desktop_.PathOf("interval.txt"));
+        Export("RadioButton2", desktop_.PathOf("interval.csv"));
+
+        auto* input = Shown<TInvoergegRapportForm>("Invoergegevens1");
+        for (const char* box : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4"}) {
+            In<QCheckBox>(input, box)->setChecked(true);
+        }
+        In<QPushButton>(input, "Button1")->click();
+        Export("RadioButton1", desktop_.PathOf("input.txt"));
+
+        In<QPushButton>(Shown<TWaarnemingsformulierForm>("Waarnemingsformuliergenereren1"),
+                        "Button1")
+            ->click();
+        Export("RadioButton1", desktop_.PathOf("form.txt"));
+        QVERIFY(desktop_.prompter.asked().empty());
+
+        const std::string cli = desktop_.PathOf("cli-");
+        QCOMPARE(RunCli({"per-place", kDemo, "--txt", cli + "per-place.txt", "--csv",
+                         cli + "per-place.csv"}),
+                 0);
+        QCOMPARE(RunCli({"interval", kDemo, "--routes", "0001", "--txt", cli + "interval.txt",
+                         "--csv", cli + "interval.csv"}),
+                 0);
+        QCOMPARE(RunCli({"input", kDemo, "--include", "routes,sections,places,plates", "--txt",
+                         cli + "input.txt"}),
+                 0);
+        QCOMPARE(RunCli({"form", kDemo, "--txt", cli + "form.txt"}), 0);
+        qunsetenv("XDG_CONFIG_HOME");
+        for (const char* name : {"per-place.txt", "per-place.csv", "interval.txt", "interval.csv",
+                                 "input.txt", "form.txt"}) {
+            const std::string desktopFile = Contents(desktop_.PathOf(name));
+            QVERIFY2(desktopFile.size() > 1000, name);
+            QVERIFY2(desktopFile == Contents(cli + name), name);
+        }
+    }
+};
+
+}  // namespace tavoric
+
+QTEST_MAIN(tavoric::ReportDialogsTest)
+#include "report_dialogs_test.moc"
