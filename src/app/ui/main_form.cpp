@@ -29,6 +29,7 @@
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "core/version.h"
+#include "entry/ui/entry_windows.h"
 #include "reports/input_data_report.h"
 #include "reports/notes_report.h"
 #include "reports/ui/aantekeningen_form.h"
@@ -91,6 +92,7 @@ THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath)
                             *forwardingPrompter_, *progress_, this);
     settingsForm_ = new TInstellingenForm(*forwardingPrompter_, this);
     CreateReportDialogs();
+    AddEntryWindows(*this);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] { UpdateCommandStates(false); });
     resize(1000, 700);
     SetTitle("");

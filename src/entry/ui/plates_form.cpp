@@ -96,7 +96,7 @@ QWidget* PlateCellDelegate::createEditor(QWidget* parent, const QStyleOptionView
 void PlateCellDelegate::setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const {}
 
 void PlateCellDelegate::CloseOpenEditor() {
-    if (openEditor_) {
+    if (openEditor_ && openEditor_->isVisible()) {  // a closed editor is hidden until deleted
         emit closeEditor(openEditor_, QAbstractItemDelegate::NoHint);
     }
 }
@@ -271,6 +271,9 @@ QWidget* TKentekensForm::MakeGrid() {
     grid_->setMinimumHeight(12 * grid_->verticalHeader()->defaultSectionSize());
 
     gridPanel_ = new QWidget;
+    QSizePolicy keepRoom = gridPanel_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);  // the window keeps its size while no place is chosen
+    gridPanel_->setSizePolicy(keepRoom);
     auto* panelLayout = new QVBoxLayout(gridPanel_);
     panelLayout->setContentsMargins(0, 0, 0, 0);
     panelLayout->setSpacing(1);
