@@ -56,11 +56,11 @@ private:
         return path;
     }
 
-    void Start(const std::string& commandLineProject = "") {
+    void Start(const std::string& commandLineProject = "", const std::string& settingsPath = "") {
         ProgramSettings settings = DefaultSettings(PathOf(""));
         settings.backupFolder = PathOf("backups/");
         QDir(folder_->path()).mkpath(QStringLiteral("backups"));
-        form_ = std::make_unique<THoofdForm>(std::move(settings), "");
+        form_ = std::make_unique<THoofdForm>(std::move(settings), settingsPath);
         form_->SetPrompter(&prompter_);
         form_->SetStartUpDelay(0);
         form_->SetCommandLineProject(commandLineProject);
@@ -302,6 +302,22 @@ private slots:
             QVERIFY(form_->CurrentSurvey().ProjectChanged);
             QCOMPARE(form_->CurrentSurvey().RoutesList.size(), std::size_t(1));
         }
+    }
+
+    void closingWritesTheSettingsUnlessTheUserStays() {
+        const std::string settingsPath = PathOf("config/Tavoric/Tavoric.ini");
+        Start("", settingsPath);
+        ChangeSurvey();
+        prompter_.QueueAnswer(kCancel);
+        QVERIFY(!form_->close());
+        QVERIFY(!QFile::exists(PathToQString(settingsPath)));
+        form_->Settings().report.ownerName = "Gemeente Demodorp";
+        prompter_.QueueAnswer(kNo);
+        QVERIFY(form_->close());
+        const std::string written = Contents(settingsPath);
+        QVERIFY(written.starts_with("[Tavoric settings]\r\n"));
+        QVERIFY(written.find("OwnerName=Gemeente Demodorp\r\n") != std::string::npos);
+        QVERIFY(written.find("HoofdForm=") != std::string::npos);
     }
 
     void saveAsAddsTheExtensionAndAsksBeforeOverwriting() {
