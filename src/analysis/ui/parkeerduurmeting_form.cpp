@@ -8,8 +8,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -88,7 +88,7 @@ TParkeerduurmetingForm::TParkeerduurmetingForm(
     layout->addLayout(kinds);
     layout->addWidget(pageControl1_, 1);
     layout->addLayout(buttons.row);
-    resize(760, 520);
+    resize(820, 520);
 }
 
 QListWidget* TParkeerduurmetingForm::MakeNarrowingList(const char* name, NarrowingLevel level) {
@@ -110,6 +110,7 @@ QWidget* TParkeerduurmetingForm::MakeSelectionPage() {
     startTijd_ = new TimeField("StartTijdEdit", "StartTijdSpinButton");
     eindTijd_ = new TimeField("EindTijdEdit", "EindTijdSpinButton");
     for (TimeField* field : {startTijd_, eindTijd_}) {
+        field->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         connect(field, &TimeField::Changed, this,
                 [this] { selection_.SetWindow(startTijd_->Text(), eindTijd_->Text()); });
     }
@@ -127,16 +128,23 @@ QWidget* TParkeerduurmetingForm::MakeSelectionPage() {
         const char* caption;
         NarrowingLevel level;
         int stretch;
+        int fixedCharacters;  // 0: as wide as the dialog allows
     } lists[] = {
-        {"RoutesListBox", "Label4", "Ro&utes:", NarrowingLevel::Routes, 4},
-        {"SectiesListBox", "Label5", "&Secties:", NarrowingLevel::Sections, 4},
-        {"ParkeerplaatsenListBox", "Label6", "&Parkeer-\nplaatsen:", NarrowingLevel::Places, 2},
-        {"TypePpListBox", "Label7", "&Type parkeerplaatsen:", NarrowingLevel::Types, 1},
+        {"RoutesListBox", "Label4", "Ro&utes:", NarrowingLevel::Routes, 1, 0},
+        {"SectiesListBox", "Label5", "&Secties:", NarrowingLevel::Sections, 1, 0},
+        {"ParkeerplaatsenListBox", "Label6", "&Parkeer-\nplaatsen:", NarrowingLevel::Places, 0, 16},
+        {"TypePpListBox", "Label7", "&Type parkeerplaatsen:", NarrowingLevel::Types, 0, 6},
     };
     auto* grid = new QGridLayout;
     for (int column = 0; column < 4; ++column) {
         const auto& spec = lists[column];
         QListWidget* list = MakeNarrowingList(spec.name, spec.level);
+        if (spec.fixedCharacters > 0) {
+            const int text =
+                list->fontMetrics().horizontalAdvance(QString(spec.fixedCharacters, u'0'));
+            list->setFixedWidth(text + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                2 * list->frameWidth() + 8);
+        }
         QLabel* label = LabelFor(spec.labelName, QString::fromUtf8(spec.caption), list);
         grid->addWidget(label, 0, column, Qt::AlignLeft | Qt::AlignBottom);
         grid->addWidget(list, 1, column);

@@ -1,0 +1,111 @@
+// The analysis dialog on a survey of about a million slots: opening it (the four lists filled and
+// selected), a click in the routes list (everything below rebuilt), and "&Rapport" per parking
+// place up to the painted report window, at most 2 s. Runs on the offscreen platform unless a
+// display is chosen.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "analysis/ui/parkeerduurmeting_form.h"
+#include "app/ui/main_form.h"
+#include "core/demo_survey.h"
+#include "core/scripted_prompter.h"
+#include "reports/ui/report_view.h"
+#include "reports/ui/report_window.h"
+
+namespace tavoric {
+namespace {
+
+constexpr int kPlaces = 20000;  // about 990,000 slots
+
+struct StartedMainWindow {
+    ScriptedPrompter prompter;
+    THoofdForm form{DefaultSettings("/tmp/"), ""};
+    TParkeerduurmetingForm* dialog = nullptr;
+
+    StartedMainWindow() {
+        form.SetPrompter(&prompter);
+        form.SetStartUpDelay(0);
+        form.StartUp();
+        while (!form.StartedUp()) {
+            QApplication::processEvents();
+        }
+        form.CurrentSurvey() = MakeDemoSurvey({.places = kPlaces, .seed = 1});
+        form.UpdateCommandStates(false);
+        dialog = form.findChild<TParkeerduurmetingForm*>();
+    }
+
+    void OpenFresh() {
+        form.ResetAnalysisSelection();
+        form.Command("Parkeerduurmeting1")->trigger();
+    }
+    QListWidget* List(const char* name) const {
+        return dialog->findChild<QListWidget*>(QString::fromLatin1(name));
+    }
+};
+
+StartedMainWindow& MainWindow() {
+    static StartedMainWindow started;
+    return started;
+}
+
+void BM_AnalysisDialogOpen(benchmark::State& state) {
+    StartedMainWindow& main = MainWindow();
+    for (auto _ : state) {
+        main.OpenFresh();
+        QApplication::processEvents();
+        state.PauseTiming();
+        main.dialog->reject();
+        state.ResumeTiming();
+    }
+    state.counters["places"] = main.List("ParkeerplaatsenListBox")->count();
+}
+BENCHMARK(BM_AnalysisDialogOpen)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_AnalysisDialogRouteClick(benchmark::State& state) {
+    StartedMainWindow& main = MainWindow();
+    main.OpenFresh();
+    QListWidget* routes = main.List("RoutesListBox");
+    bool selected = true;
+    for (auto _ : state) {
+        selected = !selected;
+        routes->item(0)->setSelected(selected);
+        QApplication::processEvents();
+    }
+    main.dialog->reject();
+}
+BENCHMARK(BM_AnalysisDialogRouteClick)->Unit(benchmark::kMillisecond)->Iterations(4);
+
+// From the click on "&Rapport" to the painted report window of the whole survey.
+void BM_AnalysisDialogReportPerPlace(benchmark::State& state) {
+    StartedMainWindow& main = MainWindow();
+    for (auto _ : state) {
+        state.PauseTiming();
+        main.form.CloseAllReportWindows();
+        main.OpenFresh();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        main.dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        TKindForm* report = main.form.CurrentReportWindow();
+        report->View().repaint();
+        QApplication::processEvents();
+        state.counters["lines"] = static_cast<double>(report->Document().Lines().size());
+    }
+}
+BENCHMARK(BM_AnalysisDialogReportPerPlace)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+}  // namespace tavoric
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
