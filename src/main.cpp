@@ -13,6 +13,10 @@
 #include "app/ui/tool_icons.h"
 #include "core/message_texts.h"
 #include "core/text.h"
+#include "info/ui/info_windows.h"
+#include "info/ui/opstart_info_form.h"
+#include "lang/language_files.h"
+#include "lang/ui/language_form.h"
 
 namespace {
 
@@ -27,6 +31,9 @@ bool DisplayAvailable() {
 std::string CommandLineProject(const QStringList& arguments) {
     std::vector<std::string> rest;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String(tavoric::kDiagnosticOption)) {
+            continue;
+        }
         rest.push_back(tavoric::PathFromQString(arguments[i]));
     }
     const std::string path = tavoric::ProjectPathFromArguments(rest);
@@ -59,10 +66,18 @@ int main(int argc, char** argv) {
     tavoric::ProgramSettings settings = tavoric::ReadSettings(settingsPath, temporaryFolder);
     tavoric::SetFixedTexts(settings.language);
     tavoric::SetDefaultMessageTexts();
-    // The configured language and help file are selected here once language files are read.
+    tavoric::LanguageFiles& languages = tavoric::ProgramLanguageFiles();
+    languages = tavoric::LanguageFiles(programFolder);
+    languages.SetLanguage(settings.language);
+    if (settings.language != tavoric::kDutch) {
+        languages.SelectLanguage(settings.language);
+    }
+    languages.SelectHelp(settings.languageHelp);
 
     tavoric::THoofdForm mainForm(std::move(settings), settingsPath);
     mainForm.SetCommandLineProject(CommandLineProject(QApplication::arguments()));
+    tavoric::StartUpWindow(mainForm)->ShowAtStartUp();
+    tavoric::ApplyStartUpLanguage(mainForm);
     mainForm.StartUp();
     return QApplication::exec();
 }

@@ -30,6 +30,8 @@
 #include "core/text.h"
 #include "core/version.h"
 #include "entry/ui/entry_windows.h"
+#include "info/ui/info_windows.h"
+#include "lang/ui/language_form.h"
 #include "reports/input_data_report.h"
 #include "reports/notes_report.h"
 #include "reports/ui/aantekeningen_form.h"
@@ -93,6 +95,8 @@ THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath)
     settingsForm_ = new TInstellingenForm(*forwardingPrompter_, this);
     CreateReportDialogs();
     AddEntryWindows(*this);
+    AddLanguageWindow(*this);
+    AddInfoWindows(*this);  // last: it connects the help buttons of every window
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] { UpdateCommandStates(false); });
     resize(1000, 700);
     SetTitle("");

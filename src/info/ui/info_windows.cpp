@@ -1,0 +1,97 @@
+#include "info/ui/info_windows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/ui/main_form.h"
+#include "app/ui/qt_text.h"
+#include "app/ui/settings_form.h"
+#include "core/message_texts.h"
+#include "core/text.h"
+#include "info/ui/config_gegevens_form.h"
+#include "info/ui/help_form.h"
+#include "info/ui/op_internet_form.h"
+#include "info/ui/opstart_info_form.h"
+
+namespace tavoric {
+
+namespace {
+
+std::string ProgramFolder() {
+    return WithTrailingDelimiter(PathFromQString(QApplication::applicationDirPath()));
+}
+
+}  // namespace
+
+TextFileForm::TextFileForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("ntTextFileForm"));
+    text_ = new QPlainTextEdit(this);
+    text_->setObjectName(QStringLiteral("ntTextMemo"));
+    text_->setReadOnly(true);
+    text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text_);
+    resize(720, 560);
+}
+
+bool TextFileForm::ShowFile(const std::string& path) {
+    QFile file(PathToQString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    text_->setPlainText(ToQString(file.readAll().toStdString()));
+    setWindowTitle(QFileInfo(file).fileName());
+    show();
+    raise();
+    return true;
+}
+
+void OpenReadMe(const std::string& programFolder, TextFileForm& fallback, Prompter& prompter) {
+    const std::string path = programFolder + FixedTexts().readMeFileName;
+    const QString file = PathToQString(path);
+    if (!QFileInfo(file).isFile()) {
+        ErrorNotice(prompter, FormatText(MessageText("AA00270"), {path}));
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)) && !fallback.ShowFile(path)) {
+        ErrorNotice(prompter, FormatText(MessageText("AA00270"), {path}));
+    }
+}
+
+TOpstartInfoForm* StartUpWindow(THoofdForm& form) {
+    return form.findChild<TOpstartInfoForm*>(QStringLiteral("OpstartInfoForm"));
+}
+
+void AddInfoWindows(THoofdForm& form) {
+    auto* startUp = new TOpstartInfoForm(
+        form, [&form] { return form.Settings().report.ownerName; }, &form);
+    auto* internet = new TOpInternetForm(&form);
+    auto* configuration = new TConfigGegevensForm(&form);
+    auto* help = new THelpForm(form, &form);
+    auto* readMe = new TextFileForm(&form);
+    SetProgramHelpForm(help);
+
+    form.SetCommandHandler("Info1", [startUp] { startUp->ShowInfo(); });
+    form.SetCommandHandler("ntOpInternet1", [internet] { internet->Execute(); });
+    form.SetCommandHandler("Configuratiegegevens1",
+                           [configuration] { configuration->ShowConfiguration(); });
+    form.SetCommandHandler("Inhoud1", [] { ShowHelpTopic(kHelpContents); });
+    form.SetCommandHandler("Veelgesteldevragen1", [] { ShowHelpTopic(kHelpQuestions); });
+    form.SetCommandHandler("ntLeesMijtxt1", [readMe, &form] {
+        OpenReadMe(ProgramFolder(), *readMe, form.CurrentPrompter());
+    });
+    ConnectHelpButtons(&form);
+    for (TInstellingenForm* settings : form.findChildren<TInstellingenForm*>()) {
+        QObject::connect(settings, &TInstellingenForm::HelpRequested, settings, &ShowHelpTopic);
+    }
+}
+
+}  // namespace tavoric

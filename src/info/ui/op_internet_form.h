@@ -1,0 +1,25 @@
+// The links window: where the newest version of the program is announced.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace tavoric {
+
+class TOpInternetForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TOpInternetForm(QWidget* parent = nullptr);
+
+    // Sets the heading and caption and shows the window modally.
+    void Execute();
+
+private:
+    QLabel* label1_ = nullptr;
+};
+
+// "Molvek @ internet...": the caption of the window, its menu item and its tool button's hint.
+QString InternetCaption();
+
+}  // namespace tavoric

@@ -1,0 +1,54 @@
+// The start-up window: product, version and the organisation the program is set up for. It
+// shows by itself for a moment while the program starts, and modally again as "&Info".
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+#include "app/project_lifecycle.h"
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace tavoric {
+
+class TOpstartInfoForm : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kStartUpDisplayMs = 1800;
+
+    // ownerName gives the organisation's name at every showing.
+    TOpstartInfoForm(ProjectShell& shell, std::function<std::string()> ownerName,
+                     QWidget* parent = nullptr);
+
+    // Shows without blocking; hides itself after the display time.
+    void ShowAtStartUp(int displayMs = kStartUpDisplayMs);
+    // "&Info": modal, closed by any key or "&Sluiten".
+    void ShowInfo();
+    // The build notice of a double click on the product name.
+    void ShowBuild();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FillLabels();
+    void Timer1Timer();
+
+    ProjectShell& shell_;
+    std::function<std::string()> ownerName_;
+    QLabel* productLabel_ = nullptr;
+    QLabel* versionLabel_ = nullptr;
+    QLabel* secondProductLabel_ = nullptr;
+    QLabel* ownerLabel_ = nullptr;
+    QPushButton* button1_ = nullptr;
+    QTimer* timer1_ = nullptr;
+};
+
+// A label that shows a web address as a link and opens it with the desktop's browser.
+QLabel* WebAddressLabel(const char* name, QWidget* parent);
+
+}  // namespace tavoric

@@ -1,0 +1,178 @@
+#include "lang/ui/language_form.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/ui/busy_cursor.h"
+#include "app/ui/main_form.h"
+#include "app/ui/qt_text.h"
+#include "core/message_texts.h"
+#include "core/text.h"
+#include "lang/ui/language_windows.h"
+
+namespace tavoric {
+
+namespace {
+
+QComboBox* ListIn(QGroupBox* group, const char* name) {
+    auto* list = new QComboBox(group);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setMinimumWidth(220);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(list);
+    return list;
+}
+
+QPushButton* NamedButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+}  // namespace
+
+TLanguageForm::TLanguageForm(ProjectShell& shell, LanguageFiles& files, QWidget* mainWindow,
+                             bool diagnostic, QWidget* parent)
+    : QDialog(parent),
+      shell_(shell),
+      files_(files),
+      mainWindow_(mainWindow),
+      diagnostic_(diagnostic) {
+    setObjectName(QStringLiteral("LanguageForm"));
+    setWindowTitle(QStringLiteral("Language"));
+    setModal(true);
+
+    auto* programGroup = new QGroupBox(QStringLiteral(" Program: "), this);
+    programGroup->setObjectName(QStringLiteral("GroupBox1"));
+    programList_ = ListIn(programGroup, "ComboBox1");
+    auto* helpGroup = new QGroupBox(QStringLiteral(" Help: "), this);
+    helpGroup->setObjectName(QStringLiteral("GroupBox2"));
+    helpList_ = ListIn(helpGroup, "ComboBox2");
+
+    okButton_ = NamedButton("Button1", QStringLiteral("&OK"), this);
+    okButton_->setDefault(true);
+    auto* cancel = NamedButton("Button2", QStringLiteral("&Cancel"), this);
+    auto* templateButton = NamedButton("SpeedButton1", QString(), this);
+    templateButton->setFlat(true);
+    templateButton->setFixedSize(5, 5);
+    templateButton->setFocusPolicy(Qt::NoFocus);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(templateButton, &QPushButton::clicked, this, &TLanguageForm::WriteTemplate);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(templateButton, 0, Qt::AlignBottom);
+    buttons->addStretch();
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(programGroup);
+    layout->addWidget(helpGroup);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TLanguageForm::FillList(QComboBox* list, const std::string& folder, std::string_view extension,
+                             bool withDutch) {
+    list->clear();
+    const auto names = NamesWithExtension(folder, extension);
+    if (!names) {
+        ErrorNotice(shell_.CurrentPrompter(), FormatText(kFolderNotFoundText, {folder}));
+    }
+    QStringList items;
+    if (withDutch) {
+        items << ToQString(kDutch);
+    }
+    for (const std::string& name : names.value_or(std::vector<std::string>{})) {
+        items << PathToQString(name);
+    }
+    items.sort(Qt::CaseInsensitive);
+    items.removeDuplicates();
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+}
+
+void TLanguageForm::Execute(ProgramSettings& settings) {
+    {
+        BusyCursor busy;
+        settings.languageSet = 1;
+        FillList(programList_, files_.LanguageFolder(), ".lng", true);
+        FillList(helpList_, files_.HelpFolder(), ".html", false);
+    }
+    okButton_->setFocus();
+    if (exec() == QDialog::Accepted) {
+        Choose(settings);
+    }
+}
+
+void TLanguageForm::Choose(ProgramSettings& settings) {
+    BusyCursor busy;
+    if (programList_->currentIndex() >= 0) {
+        const std::string choice = PathFromQString(programList_->currentText());
+        files_.SelectLanguage(choice);
+        settings.language = files_.Language();
+        SetFixedTexts(settings.language);
+        ApplyLanguage(mainWindow_, files_, choice);
+        if (choice == kDutch) {
+            InformationNotice(shell_.CurrentPrompter(),
+                              FormatText(kRestartForLanguageText, {kProductName, kProductName}));
+        }
+    }
+    if (helpList_->currentIndex() >= 0) {
+        files_.SelectHelp(PathFromQString(helpList_->currentText()));
+        settings.languageHelp = files_.HelpName();
+    }
+}
+
+// A tool for the program's makers: only in diagnostic mode.
+void TLanguageForm::WriteTemplate() {
+    if (!diagnostic_) {
+        return;
+    }
+    std::string errorText;
+    bool written = false;
+    {
+        BusyCursor busy;
+        written = WriteLanguageTemplate(mainWindow_, files_, errorText);
+    }
+    if (!written) {
+        ErrorNotice(shell_.CurrentPrompter(),
+                    FormatText(MessageText("AA00276"),
+                               {files_.LanguageFilePath(kTemplateName), errorText}));
+    }
+}
+
+}  // namespace tavoric
+
+namespace tavoric {
+
+namespace {
+
+TLanguageForm* LanguageWindow(THoofdForm& form) {
+    return form.findChild<TLanguageForm*>(QStringLiteral("LanguageForm"));
+}
+
+}  // namespace
+
+void AddLanguageWindow(THoofdForm& form) {
+    const bool diagnostic =
+        QCoreApplication::arguments().contains(QLatin1String(kDiagnosticOption));
+    auto* window = new TLanguageForm(form, ProgramLanguageFiles(), &form, diagnostic, &form);
+    form.SetCommandHandler("Language1", [window, &form] { window->Execute(form.Settings()); });
+}
+
+void ApplyStartUpLanguage(THoofdForm& form) {
+    ProgramSettings& settings = form.Settings();
+    if (settings.languageSet == 0) {
+        if (TLanguageForm* window = LanguageWindow(form)) {
+            window->Execute(settings);
+        }
+    }
+    ApplyLanguage(&form, ProgramLanguageFiles(), settings.language);
+}
+
+}  // namespace tavoric

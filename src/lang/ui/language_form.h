@@ -1,0 +1,57 @@
+// "Language": the program's language and the help file, chosen from the files beside the
+// program. Shown by "E&xtra" > "&Language" and once at the first start.
+#pragma once
+
+#include <QDialog>
+
+#include "app/project_lifecycle.h"
+#include "app/settings.h"
+#include "lang/language_files.h"
+
+class QComboBox;
+class QPushButton;
+
+namespace tavoric {
+
+class TLanguageForm : public QDialog {
+    Q_OBJECT
+public:
+    // mainWindow: the windows to translate. diagnostic: the template button works.
+    TLanguageForm(ProjectShell& shell, LanguageFiles& files, QWidget* mainWindow, bool diagnostic,
+                  QWidget* parent = nullptr);
+
+    // Shows the lists; on "&OK" the chosen language and help file take effect and are kept in
+    // the settings. languageset becomes 1 whatever the user answers.
+    void Execute(ProgramSettings& settings);
+    void WriteTemplate();
+
+private:
+    void FillList(QComboBox* list, const std::string& folder, std::string_view extension,
+                  bool withDutch);
+    void Choose(ProgramSettings& settings);
+
+    ProjectShell& shell_;
+    LanguageFiles& files_;
+    QWidget* mainWindow_;
+    bool diagnostic_;
+    QComboBox* programList_ = nullptr;
+    QComboBox* helpList_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+};
+
+}  // namespace tavoric
+
+namespace tavoric {
+
+class THoofdForm;
+
+// The command line switch that lets the language dialog write the template.
+inline constexpr const char* kDiagnosticOption = "--diagnostic";
+
+// Makes the language dialog as a child of the main window for "E&xtra" > "&Language".
+void AddLanguageWindow(THoofdForm& form);
+// After all windows exist: at the first start the language dialog, then the chosen language on
+// every window.
+void ApplyStartUpLanguage(THoofdForm& form);
+
+}  // namespace tavoric
