@@ -128,6 +128,14 @@ private slots:
             desktop_.Form().CurrentReportWindow()->Document().Lines().front()));
     }
 
+    void thePdfChoiceWritesThePrintedPages() {
+        In<QPushButton>(Shown<TInvoergegRapportForm>("Invoergegevens1"), "Button1")->click();
+        Export("RadioButton3", desktop_.PathOf("invoer"));
+        QCOMPARE(desktop_.prompter.fileRequests().back().presetName, std::string("Rapport 1.pdf"));
+        QVERIFY(Contents(desktop_.PathOf("invoer.pdf")).starts_with("%PDF"));
+        QVERIFY(ExportDialog()->ChosenFormat() == ExportFormat::Pdf);  // kept for the next export
+    }
+
     void aFileThatCannotBeWrittenIsReportedWithItsName() {
         UseDemo();
         In<QPushButton>(Shown<TWaarnemingsformulierForm>("Waarnemingsformuliergenereren1"),
