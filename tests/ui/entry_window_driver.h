@@ -21,7 +21,10 @@ namespace tavoric {
 
 class EntryWindowDriver {
 public:
-    EntryWindowDriver() : form_(DefaultSettings(""), "") { form_.SetPrompter(&prompter_); }
+    explicit EntryWindowDriver(ProgramSettings settings = DefaultSettings(""))
+        : form_(std::move(settings), "") {
+        form_.SetPrompter(&prompter_);
+    }
 
     THoofdForm& Form() { return form_; }
     Survey& CurrentSurvey() { return form_.CurrentSurvey(); }
