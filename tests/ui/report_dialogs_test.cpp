@@ -170,6 +170,16 @@ private slots:
                      ->isChecked());
     }
 
+    void theTypeLegendTakesTheCaptionsOfThePlacesWindow() {
+        desktop_.Find<QLabel>("LabelPPT01")->setText(QStringLiteral(": free"));
+        auto* input = Shown<TInvoergegRapportForm>("Invoergegevens1");
+        In<QCheckBox>(input, "CheckBox3")->setChecked(true);
+        In<QPushButton>(input, "Button1")->click();
+        const auto& lines = desktop_.Form().CurrentReportWindow()->Document().Lines();
+        QVERIFY(std::find(lines.begin(), lines.end(), "V : free") != lines.end());
+        QVERIFY(std::find(lines.begin(), lines.end(), "P : particulier") != lines.end());
+    }
+
     void theNotesFlagIsStoredAndShowsTheNotesAtOpening() {
         auto* notes = Shown<TAantekeningenForm>("Aantekeningen1");
         QVERIFY(notes);

@@ -30,6 +30,7 @@
 #include "core/text.h"
 #include "core/version.h"
 #include "entry/ui/entry_windows.h"
+#include "entry/ui/place_form.h"
 #include "info/ui/info_windows.h"
 #include "lang/ui/language_form.h"
 #include "reports/input_data_report.h"
@@ -462,7 +463,8 @@ void THoofdForm::CreateReportDialogs() {
         [this](const AnalysisParameters& parameters) { RunAnalysis(parameters); }, this);
     inputReportForm_ = new TInvoergegRapportForm(this);
     connect(inputReportForm_, &QDialog::accepted, this, [this] {
-        const InputReportOptions options = inputReportForm_->Options();
+        InputReportOptions options = inputReportForm_->Options();
+        options.typeCaptions = PlaceTypeCaptionsShown();
         ProduceReport([this, &options](ReportDocument& report, Progress& progress) {
             WriteInputDataReport(report, survey_, options, progress);
         });
@@ -486,10 +488,19 @@ void THoofdForm::CreateReportDialogs() {
 
 // The analysis dialog stays open during the run, so that its "&Annuleren" can stop it.
 void THoofdForm::RunAnalysis(const AnalysisParameters& parameters) {
+    AnalysisParameters shown = parameters;
+    shown.typeCaptions = PlaceTypeCaptionsShown();
     progress_->LetUserInputThrough();
-    ProduceReport([this, &parameters](ReportDocument& report, Progress& progress) {
-        RunParkingDurationAnalysis(survey_, parameters, report, progress);
+    ProduceReport([this, &shown](ReportDocument& report, Progress& progress) {
+        RunParkingDurationAnalysis(survey_, shown, report, progress);
     });
+}
+
+// The type legends of the reports follow the captions of the parking places window, which a
+// language file may have replaced.
+PlaceTypeCaptions THoofdForm::PlaceTypeCaptionsShown() const {
+    const auto* places = findChild<TParkplaatsForm*>();
+    return places ? places->TypeCaptions() : DefaultPlaceTypeCaptions();
 }
 
 void THoofdForm::ExportCurrentReport() {

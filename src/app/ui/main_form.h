@@ -105,6 +105,7 @@ private:
     void RunAnalysis(const AnalysisParameters& parameters);
     void ExportCurrentReport();
     void MakeNotesReport();
+    PlaceTypeCaptions PlaceTypeCaptionsShown() const;
 
     Survey survey_;
     ProjectLifecycle lifecycle_{survey_, *this};
