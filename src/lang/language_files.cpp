@@ -158,6 +158,21 @@ std::string IniWriter::Text() const {
     return text;
 }
 
+std::string EscapeLineBreaks(std::string_view text) {
+    std::string value;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            value += "\\n";
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            value += text[i];
+        }
+    }
+    return value;
+}
+
 bool WriteTemplateFile(const std::string& path, const std::vector<TemplateSection>& sections,
                        std::string& errorText) {
     std::string existing;

@@ -78,6 +78,10 @@ private:
     std::vector<Line> lines_;
 };
 
+// A text as one line of a language file: each line break (CR LF, CR or LF) becomes "\n", which
+// the readers turn back into a line break.
+std::string EscapeLineBreaks(std::string_view text);
+
 // One translatable text of a window, as the template writes it: key and plain value.
 struct TemplateEntry {
     std::string key;

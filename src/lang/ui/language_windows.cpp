@@ -62,22 +62,6 @@ void SetRunTimeTexts(QWidget* mainWindow) {
     }
 }
 
-// A message text as one template line: line breaks as the reader's "\n".
-std::string TemplateValue(const std::string& text) {
-    std::string value;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            value += "\\n";
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-        } else {
-            value += text[i];
-        }
-    }
-    return value;
-}
-
 }  // namespace
 
 std::span<const char* const> TranslatedWindowNames() {
@@ -125,7 +109,7 @@ std::vector<TemplateSection> LanguageTemplate(QWidget* mainWindow) {
     }
     TemplateSection messages{"Dynamic", {}};
     for (const std::string& key : MessageKeys()) {
-        messages.entries.push_back({key, TemplateValue(MessageText(key))});
+        messages.entries.push_back({key, EscapeLineBreaks(MessageText(key))});
     }
     sections.push_back(std::move(messages));
     return sections;

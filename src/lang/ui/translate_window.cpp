@@ -201,10 +201,14 @@ std::optional<QString> Value(const IniFile& file, const std::string& section,
     return ToQString(StripEnclosing(*value));
 }
 
+// Captions, hints and items may run over more lines, written "\\n" in the file.
 std::optional<QString> NonEmptyValue(const IniFile& file, const std::string& section,
                                      const std::string& key) {
     std::optional<QString> value = Value(file, section, key);
-    return value && !value->isEmpty() ? value : std::nullopt;
+    if (!value || value->isEmpty()) {
+        return std::nullopt;
+    }
+    return value->replace(QLatin1String("\\n"), QLatin1String("\n"));
 }
 
 void TranslateObject(QObject* object, const std::string& section, const IniFile& file) {
@@ -244,7 +248,7 @@ void AddObjectTemplate(QObject* object, const std::string& section, TemplateSect
     const QString name = object->objectName();
     const std::string prefix = section + "." + FromQString(name);
     auto add = [&](std::string key, const QString& value) {
-        result.entries.push_back({std::move(key), FromQString(value)});
+        result.entries.push_back({std::move(key), EscapeLineBreaks(FromQString(value))});
     };
     if (std::optional<QString> caption = CaptionOf(object);
         caption && !caption->isEmpty() && *caption != name && *caption != QLatin1String("-")) {
@@ -287,7 +291,8 @@ TemplateSection WindowTemplate(QWidget* window) {
     const QString name = window->objectName();
     TemplateSection result{FromQString(name), {}};
     if (!window->windowTitle().isEmpty() && window->windowTitle() != name) {
-        result.entries.push_back({result.window + ".Caption", FromQString(window->windowTitle())});
+        result.entries.push_back(
+            {result.window + ".Caption", EscapeLineBreaks(FromQString(window->windowTitle()))});
     }
     for (QObject* object : TranslatableObjects(window)) {
         AddObjectTemplate(object, result.window, result);

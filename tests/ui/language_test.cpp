@@ -1,0 +1,173 @@
+// Windows in another language: a window translated from a small language file, the template
+// read back out, the first-run language dialog, and a shipped English file that translates
+// every text of every translated window.
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <set>
+
+#include "app/ui/main_form.h"
+#include "core/message_texts.h"
+#include "core/scripted_prompter.h"
+#include "lang/language_files.h"
+#include "lang/ui/language_form.h"
+#include "lang/ui/language_windows.h"
+#include "lang/ui/translate_window.h"
+
+namespace tavoric {
+
+namespace {
+
+template <typename Widget>
+Widget* Add(QWidget* window, const char* name) {
+    auto* widget = new Widget(window);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// A window with one control of every kind the files translate.
+struct SmallWindow {
+    QDialog window;
+    QLabel* label;
+    QPushButton* button;
+    QPlainTextEdit* memo;
+    QComboBox* combo;
+    QLabel* reserved;
+
+    SmallWindow() {
+        window.setObjectName(QStringLiteral("TestForm"));
+        window.setWindowTitle(QStringLiteral("Proef"));
+        label = Add<QLabel>(&window, "Label1");
+        label->setText(QStringLiteral("Naam:"));
+        button = Add<QPushButton>(&window, "Button1");
+        button->setText(QStringLiteral("&Sluiten"));
+        button->setToolTip(QStringLiteral("Venster sluiten"));
+        memo = Add<QPlainTextEdit>(&window, "Memo1");
+        memo->setPlainText(QStringLiteral("eerste\ntweede\nMemo1"));
+        combo = Add<QComboBox>(&window, "ComboBox1");
+        combo->addItems({QStringLiteral("rood"), QStringLiteral("groen")});
+        reserved = Add<QLabel>(&window, "ntLabel2");
+        reserved->setText(QStringLiteral("vast"));
+    }
+};
+
+}  // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() {
+        SetDefaultMessageTexts();
+        SetFixedTexts(kDutch);
+    }
+
+    void aWindowTakesItsSectionAndIgnoresWhatNamesNothing() {
+        SmallWindow small;
+        const IniFile file = IniFile::Parse(
+            "[TestForm]\r\n"
+            "TestForm.Caption=\"Trial\"\r\n"
+            "TestForm.Label1.Caption=\"\"\r\n"
+            "TestForm.Button1.Caption=X&CloseX\r\n"
+            "TestForm.Button1.Hint=\"Close the window\"\r\n"
+            "TestForm.Memo1.Lines[1]=\"second\"\r\n"
+            "TestForm.Memo1.Lines[7]=\"none\"\r\n"
+            "TestForm.ComboBox1.Items[0]=\"red\"\r\n"
+            "TestForm.ComboBox1.Items[1]=\"\"\r\n"
+            "TestForm.ComboBox1.Items[2]=\"blue\"\r\n"
+            "TestForm.ntLabel2.Caption=\"fixed\"\r\n"
+            "TestForm.Missing1.Caption=\"nobody\"\r\n");
+        TranslateWindow(&small.window, file);
+
+        QCOMPARE(small.window.windowTitle(), QStringLiteral("Trial"));
+        QCOMPARE(small.label->text(), QStringLiteral("Naam:"));    // empty: unchanged
+        QCOMPARE(small.button->text(), QStringLiteral("&Close"));  // no quotes: still stripped
+        QCOMPARE(small.button->toolTip(), QStringLiteral("Close the window"));
+        QCOMPARE(small.memo->toPlainText(), QStringLiteral("eerste\nsecond\nMemo1"));
+        QCOMPARE(small.combo->count(), 2);
+        QCOMPARE(small.combo->itemText(0), QStringLiteral("red"));
+        QCOMPARE(small.combo->itemText(1), QStringLiteral("groen"));
+        QCOMPARE(small.reserved->text(), QStringLiteral("vast"));
+    }
+
+    void theTemplateHoldsEveryTextButTheReservedOnes() {
+        SmallWindow small;
+        const TemplateSection section = WindowTemplate(&small.window);
+        QCOMPARE(section.window, std::string("TestForm"));
+        std::vector<std::string> lines;
+        for (const TemplateEntry& entry : section.entries) {
+            lines.push_back(entry.key + "=" + entry.value);
+        }
+        const std::vector<std::string> expected{
+            "TestForm.Caption=Proef",
+            "TestForm.Label1.Caption=Naam:",
+            "TestForm.Button1.Caption=&Sluiten",
+            "TestForm.Button1.Hint=Venster sluiten",
+            "TestForm.Memo1.Lines[0]=eerste",
+            "TestForm.Memo1.Lines[1]=tweede",
+            "TestForm.ComboBox1.Items[0]=rood",
+            "TestForm.ComboBox1.Items[1]=groen",
+        };
+        QCOMPARE(lines, expected);
+    }
+
+    void theFirstStartShowsTheLanguageDialogOnce() {
+        ScriptedPrompter prompter;
+        ProgramSettings settings = DefaultSettings("/tmp/");
+        THoofdForm form(settings, "");
+        form.SetPrompter(&prompter);
+        QCOMPARE(form.Settings().languageSet, 0);
+        bool shown = false;
+        QTimer::singleShot(0, [&shown] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                shown = dialog->objectName() == QLatin1String("LanguageForm");
+                dialog->close();  // cancelled: Dutch stays
+            }
+        });
+        ApplyStartUpLanguage(form);
+        QVERIFY(shown);
+        QCOMPARE(form.Settings().languageSet, 1);
+        QCOMPARE(form.Settings().language, std::string("Nederlands"));
+        QCOMPARE(form.Command("ntLeesMijtxt1")->text(), QStringLiteral("LeesMij.txt"));
+        QCOMPARE(form.Command("ntOpInternet1")->text(), QStringLiteral("Molvek @ internet..."));
+        QVERIFY(SettingsFileText(form.Settings()).find("LanguageSet=1") != std::string::npos);
+    }
+
+    // Fails when a window gains a text that the English file does not translate; the message
+    // lists the missing lines in the file's form.
+    void theEnglishFileTranslatesEveryText() {
+        ProgramSettings settings = DefaultSettings("/tmp/");
+        THoofdForm form(settings, "");
+        const std::optional<IniFile> english =
+            IniFile::Load(TAVORIC_LANGUAGE_FOLDER "/English.lng");
+        QVERIFY(english);
+        std::set<std::string> translated(TranslatedWindowNames().begin(),
+                                         TranslatedWindowNames().end());
+        translated.insert("Dynamic");
+        std::string missing;
+        for (const TemplateSection& section : LanguageTemplate(&form)) {
+            if (!translated.count(section.window)) {
+                continue;
+            }
+            for (const TemplateEntry& entry : section.entries) {
+                if (!english->Value(section.window, entry.key)) {
+                    missing +=
+                        "[" + section.window + "] " + entry.key + "=\"" + entry.value + "\"\n";
+                }
+            }
+        }
+        if (!missing.empty()) {
+            qWarning("%s", missing.c_str());
+        }
+        QVERIFY2(missing.empty(), "English.lng misses texts; see the lines above");
+    }
+};
+
+}  // namespace tavoric
+
+QTEST_MAIN(tavoric::LanguageTest)
+#include "language_test.moc"
