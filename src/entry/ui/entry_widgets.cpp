@@ -92,37 +92,53 @@ bool SpinButton::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-QString ColumnHeadings(std::initializer_list<ColumnHeading> headings) {
-    QStringList lines;
+const std::vector<ColumnHeading> kPlaceLineHeadings = {
+    {0, "Route\nnr."}, {5, "Sectie\nnr."}, {10, "Parkeerplaats\nnr."}, {15, "\ntype"}};
+
+ColumnHeadingBar::ColumnHeadingBar(const std::vector<ColumnHeading>& headings, const QWidget* text,
+                                   int textIndent) {
+    const int charWidth = QFontMetrics(text->font()).horizontalAdvance(QLatin1Char('0'));
+    // A little smaller than the window's text, so that "Route" and "Sectie" fit over their
+    // five-character columns.
+    QFont headingFont = font();
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 0.85);
+    int height = 0;
+    int width = 0;
     for (const ColumnHeading& heading : headings) {
-        const QStringList parts = QString::fromUtf8(heading.lines).split(QLatin1Char('\n'));
-        for (qsizetype i = 0; i < parts.size(); ++i) {
-            if (lines.size() <= i) {
-                lines.append(QString());
-            }
-            QString& line = lines[i];
-            line = line.leftJustified(heading.column, QLatin1Char(' ')) + parts[i];
-        }
+        auto* label = new QLabel(QString::fromUtf8(heading.lines), this);
+        label->setFont(headingFont);
+        label->adjustSize();
+        label->move(textIndent + heading.column * charWidth, 0);
+        height = std::max(height, label->height());
+        width = std::max(width, label->x() + label->width());
     }
-    return lines.join(QLatin1Char('\n'));
+    setFixedHeight(height);
+    setMinimumWidth(width);
 }
 
-FixedPitchList::FixedPitchList(const char* name, const QString& headings, QWidget* parent)
+void ColumnHeadingBar::SetBuddy(QWidget* buddy) {
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->text().contains(QLatin1Char('&'))) {
+            label->setBuddy(buddy);
+        }
+    }
+}
+
+FixedPitchList::FixedPitchList(const char* name, const std::vector<ColumnHeading>& headings,
+                               QWidget* parent)
     : QWidget(parent) {
     list_ = Named<QListWidget>(name);
     list_->setFont(FixedPitchFont());
     list_->setUniformItemSizes(true);
-    headings_ = new QLabel(headings);
-    headings_->setFont(FixedPitchFont());
-    headings_->setTextFormat(Qt::PlainText);
-    // The list draws its text inside its frame and the item margin; the headings start there.
+    // The list draws its text inside its frame and the item margin.
     const int textMargin =
         list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1;
-    headings_->setContentsMargins(list_->frameWidth() + textMargin, 0, 0, 0);
+    auto* bar = new ColumnHeadingBar(headings, list_, list_->frameWidth() + textMargin);
+    bar->SetBuddy(list_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);
-    layout->addWidget(headings_);
+    layout->addWidget(bar);
     layout->addWidget(list_, 1);
 }
 

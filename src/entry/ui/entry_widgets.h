@@ -7,10 +7,10 @@
 #include <QListWidget>
 #include <QString>
 #include <QWidget>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/project_lifecycle.h"
 #include "app/ui/desktop_progress.h"
@@ -82,29 +82,40 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-// A column heading: its lines ("\n" between them), each starting at the character column of its
-// field.
+// A column heading: its lines ("\n" between them) in the window's font, starting over the
+// character column of its field.
 struct ColumnHeading {
     int column;
     const char* lines;
 };
-// The heading lines of a fixed-pitch list, one text with "\n" between the lines.
-QString ColumnHeadings(std::initializer_list<ColumnHeading> headings);
 
-// A list of fixed-column lines with its column headings above it in the same font, so that
-// each heading stands over its field. Headings are text with "\n" between their lines; blanks
-// place them.
+// Route, section and place number and the place type of a place line.
+extern const std::vector<ColumnHeading> kPlaceLineHeadings;
+
+// The headings over a fixed-pitch text whose first character stands textIndent pixels from the
+// left; each heading starts over its column, so that it stays there whatever its own font.
+class ColumnHeadingBar : public QWidget {
+    Q_OBJECT
+public:
+    ColumnHeadingBar(const std::vector<ColumnHeading>& headings, const QWidget* text,
+                     int textIndent);
+    // The label whose mnemonic leads to the text ("typ&e").
+    void SetBuddy(QWidget* buddy);
+};
+
+// A list of fixed-column lines in the fixed-pitch font with its column headings above it, each
+// heading over its field.
 class FixedPitchList : public QWidget {
     Q_OBJECT
 public:
-    FixedPitchList(const char* name, const QString& headings, QWidget* parent = nullptr);
+    FixedPitchList(const char* name, const std::vector<ColumnHeading>& headings,
+                   QWidget* parent = nullptr);
     QListWidget* List() const { return list_; }
     void SetLines(const LineList& lines);
     // Index of the current item, or none.
     std::optional<std::size_t> CurrentIndex() const;
 
 private:
-    QLabel* headings_;
     QListWidget* list_;
 };
 

@@ -15,7 +15,8 @@ NumberedListForm::NumberedListForm(EntryContext context, NumberedListEditor& edi
     setWindowTitle(caption);
 }
 
-FixedPitchList* NumberedListForm::MakeEntryList(const char* name, const QString& headings) {
+FixedPitchList* NumberedListForm::MakeEntryList(const char* name,
+                                                const std::vector<ColumnHeading>& headings) {
     entries_ = new FixedPitchList(name, headings);
     QListWidget* list = entries_->List();
     list->setSelectionMode(QAbstractItemView::SingleSelection);

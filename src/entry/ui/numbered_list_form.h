@@ -23,7 +23,7 @@ protected:
     NumberedListForm(EntryContext context, NumberedListEditor& editor, const char* objectName,
                      const QString& caption, QWidget* parent);
     // Builds the entry list and its three buttons; the window lays them out.
-    FixedPitchList* MakeEntryList(const char* name, const QString& headings);
+    FixedPitchList* MakeEntryList(const char* name, const std::vector<ColumnHeading>& headings);
     QWidget* MakeListButtons();
     DialogButtons MakeButtons(int helpTopic);
     void SetEntryForm(NumberedEntryForm* form);

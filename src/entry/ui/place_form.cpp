@@ -16,16 +16,6 @@
 
 namespace tavoric {
 
-namespace {
-
-// Route, section, place number and type of a place line.
-QString AllPlacesHeadings() {
-    return ColumnHeadings(
-        {{0, "Route\nnr."}, {5, "Sectie\nnr."}, {10, "Parkeerplaats\nnr.  type"}});
-}
-
-}  // namespace
-
 TNieuweParkeerplaatsForm::TNieuweParkeerplaatsForm(PlaceListEditor& editor, ProjectShell& shell,
                                                    QWidget* parent)
     : QDialog(parent), editor_(editor), shell_(shell) {
@@ -113,7 +103,7 @@ TParkplaatsForm::TParkplaatsForm(EntryContext context, QWidget* parent)
 
     auto* allGroup =
         Named<QGroupBox>("GroupBox2", QStringLiteral(" Alle parkeerplaatsen in bestand: "));
-    allPlaces_ = new FixedPitchList("AlleParkeerplaatsenListBox", AllPlacesHeadings());
+    allPlaces_ = new FixedPitchList("AlleParkeerplaatsenListBox", kPlaceLineHeadings);
     allPlaces_->List()->setSelectionMode(QAbstractItemView::NoSelection);
     allPlaces_->List()->setFocusPolicy(Qt::NoFocus);
     allPlaces_->List()->setMinimumWidth(SelectorWidth(allPlaces_->List(), 22));
@@ -144,8 +134,8 @@ QWidget* TParkplaatsForm::MakeChoiceGroup() {
         editor_.ChooseSection(SelectorIndex(index));
         ShowPlaces();
     });
-    places_ = new FixedPitchList("ParkeerplaatsenListBox",
-                                 ColumnHeadings({{0, "Parkeerplaats\nnr.  typ&e"}}));
+    places_ =
+        new FixedPitchList("ParkeerplaatsenListBox", {{0, "Parkeerplaats\nnr."}, {5, "\ntyp&e"}});
     places_->List()->setSelectionMode(QAbstractItemView::ExtendedSelection);
     places_->List()->setMinimumHeight(220);
     connect(places_->List(), &QListWidget::itemSelectionChanged, this, [this] {

@@ -18,9 +18,7 @@ TPPEgenererenForm::TPPEgenererenForm(EntryContext context, QWidget* parent)
 
     auto* placesGroup =
         Named<QGroupBox>("GroupBox2", QStringLiteral(" Alle parkeerplaatsen in &bestand: "));
-    places_ = new FixedPitchList(
-        "AlleParkeerplaatsenListBox",
-        ColumnHeadings({{0, "Route\nnr."}, {5, "Sectie\nnr."}, {10, "Parkeerplaats\nnr.  type"}}));
+    places_ = new FixedPitchList("AlleParkeerplaatsenListBox", kPlaceLineHeadings);
     places_->List()->setSelectionMode(QAbstractItemView::ExtendedSelection);
     places_->List()->setMinimumWidth(SelectorWidth(places_->List(), 22));
     generateButton_ = Named<QPushButton>("SpeedButton1", QStringLiteral("&PPE"));
@@ -41,10 +39,10 @@ TPPEgenererenForm::TPPEgenererenForm(EntryContext context, QWidget* parent)
     preview_->setObjectName(QStringLiteral("PPERichEdit"));
     preview_->setFont(FixedPitchFont());
     preview_->setMinimumSize(SelectorWidth(preview_, 26), 300);
-    auto* headings = new QLabel(
-        ColumnHeadings({{0, "Route"}, {5, "Sectie"}, {12, "Ppl."}, {17, "Parkeerplaatseenheid"}}));
-    headings->setFont(FixedPitchFont());
-    headings->setTextFormat(Qt::PlainText);
+    // The view draws its lines four pixels inside its frame.
+    auto* headings = new ColumnHeadingBar(
+        {{0, "Route"}, {5, "Sectie"}, {10, "Ppl."}, {15, "Parkeerplaatseenheid"}}, preview_,
+        preview_->frameWidth() + 4);
     auto* previewLayout = new QVBoxLayout(previewGroup);
     previewLayout->setSpacing(1);
     previewLayout->addWidget(headings);

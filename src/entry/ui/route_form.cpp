@@ -49,8 +49,7 @@ TRouteForm::TRouteForm(EntryContext context, QWidget* parent)
         "GroupBox1",
         QStringLiteral(" &Routes in bestand (routes die door de waarnemer zijn gelopen): "));
     FixedPitchList* list = MakeEntryList(
-        "RoutesListBox",
-        ColumnHeadings({{0, "Nr."}, {5, "Omschrijving"}, {40, "Waarnemings-\ninterval (min.)"}}));
+        "RoutesListBox", {{0, "Nr."}, {5, "Omschrijving"}, {40, "Waarnemings-\ninterval (min.)"}});
     list->List()->setMinimumSize(
         list->List()->fontMetrics().horizontalAdvance(QString(58, QLatin1Char('0'))), 260);
     auto* inner = new QHBoxLayout(group);

@@ -26,8 +26,7 @@ TSectieForm::TSectieForm(EntryContext context, QWidget* parent)
         editor_.ChooseRoute(SelectorIndex(index));
         ShowEntries();
     });
-    FixedPitchList* list =
-        MakeEntryList("SectiesListBox", ColumnHeadings({{0, "Nr."}, {5, "Omschrijving"}}));
+    FixedPitchList* list = MakeEntryList("SectiesListBox", {{0, "Nr."}, {5, "Omschrijving"}});
     list->List()->setMinimumSize(SelectorWidth(list->List(), 39), 240);
     auto* choice = new QVBoxLayout;
     choice->addWidget(routes_);
@@ -38,8 +37,7 @@ TSectieForm::TSectieForm(EntryContext context, QWidget* parent)
 
     auto* allGroup = Named<QGroupBox>("GroupBox2", QStringLiteral(" Alle secties in bestand: "));
     allSections_ = new FixedPitchList(
-        "AlleSectiesListBox",
-        ColumnHeadings({{0, "Route\nnr."}, {5, "Sectie\nnr."}, {10, "Omschrijving"}}));
+        "AlleSectiesListBox", {{0, "Route\nnr."}, {5, "Sectie\nnr."}, {10, "Omschrijving"}});
     allSections_->List()->setMinimumWidth(SelectorWidth(allSections_->List(), 44));
     allSections_->List()->setSelectionMode(QAbstractItemView::NoSelection);
     allSections_->List()->setFocusPolicy(Qt::NoFocus);
