@@ -1,6 +1,8 @@
 // tavoric-cli: the survey engine on the command line.
+#include "cli/cli_language.h"
 #include "cli/commands.h"
 
 int main(int argc, char** argv) {
+    tavoric::FollowDesktopLanguage();
     return tavoric::RunCli({argv + 1, argv + argc});
 }
