@@ -26,8 +26,11 @@ namespace {
 void CollectObjects(QObject* parent, std::vector<QObject*>& objects) {
     for (QObject* child : parent->children()) {
         auto* widget = qobject_cast<QWidget*>(child);
-        if ((widget && widget->isWindow()) || qobject_cast<QMdiSubWindow*>(child)) {
-            continue;  // a window of its own, or a report window
+        // A window of its own or a report window has its own texts; a menu pops up as a
+        // window but belongs to this one.
+        const bool ownWindow = widget && widget->isWindow() && !qobject_cast<QMenu*>(widget);
+        if (ownWindow || qobject_cast<QMdiSubWindow*>(child)) {
+            continue;
         }
         const QString name = child->objectName();
         if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) &&
