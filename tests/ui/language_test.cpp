@@ -2,7 +2,9 @@
 // read back out, the first-run language dialog, and a shipped English file that translates
 // every text of every translated window.
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -64,6 +66,98 @@ private slots:
     void cleanup() {
         SetDefaultMessageTexts();
         SetFixedTexts(kDutch);
+        ProgramLanguageFiles() = LanguageFiles();
+    }
+
+    void theDialogListsTheFilesAndNamesAMissingFolder() {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Lng")));
+        for (const char* name : {"/Lng/English.LNG", "/Lng/Deutsch.lng", "/Lng/notes.txt"}) {
+            QFile file(folder.path() + QLatin1String(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        ProgramLanguageFiles() = LanguageFiles(folder.path().toStdString() + "/");
+        ScriptedPrompter prompter;
+        THoofdForm form(DefaultSettings("/tmp/"), "");
+        form.SetPrompter(&prompter);
+        QStringList programs, helps;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            auto* programList = dialog->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+            auto* helpList = dialog->findChild<QComboBox*>(QStringLiteral("ComboBox2"));
+            for (int i = 0; i < programList->count(); ++i) {
+                programs << programList->itemText(i);
+            }
+            helps << QString::number(helpList->count())
+                  << QString::number(programList->currentIndex());
+            dialog->close();
+        });
+        form.Command("Language1")->trigger();
+        QCOMPARE(programs, QStringList({QStringLiteral("Deutsch"), QStringLiteral("English"),
+                                        QStringLiteral("Nederlands")}));
+        QCOMPARE(helps, QStringList({QStringLiteral("0"), QStringLiteral("-1")}));
+        QCOMPARE(prompter.asked().size(), std::size_t{1});
+        QCOMPARE(prompter.asked()[0].text,
+                 "Folder not found: \"" + folder.path().toStdString() + "/Hlp/\"");
+    }
+
+    void choosingEnglishTranslatesAtOnceAndDutchAsksForARestart() {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Lng")));
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Hlp")));
+        QVERIFY(QFile::copy(QStringLiteral(TAVORIC_LANGUAGE_FOLDER "/English.lng"),
+                            folder.path() + QStringLiteral("/Lng/English.lng")));
+        ProgramLanguageFiles() = LanguageFiles(folder.path().toStdString() + "/");
+        ScriptedPrompter prompter;
+        THoofdForm form(DefaultSettings("/tmp/"), "");
+        form.SetPrompter(&prompter);
+        auto choose = [&form](const QString& language) {
+            QTimer::singleShot(0, [language] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                auto* list = dialog->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+                list->setCurrentIndex(list->findText(language));
+                dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+            });
+            form.Command("Language1")->trigger();
+        };
+        auto* fileMenu = form.findChild<QMenu*>(QStringLiteral("Bestand1"));
+
+        choose(QStringLiteral("English"));
+        QCOMPARE(form.Settings().language, std::string("English"));
+        QCOMPARE(fileMenu->title(), QStringLiteral("&File"));
+        QCOMPARE(form.Command("ntLeesMijtxt1")->text(), QStringLiteral("ReadMe.txt"));
+        QCOMPARE(MessageText("AA00003"), std::string("Report"));
+        QVERIFY(prompter.asked().empty());
+
+        choose(QStringLiteral("Nederlands"));
+        QCOMPARE(form.Settings().language, std::string("Nederlands"));
+        QCOMPARE(form.Command("ntLeesMijtxt1")->text(), QStringLiteral("LeesMij.txt"));
+        QCOMPARE(fileMenu->title(), QStringLiteral("&File"));  // Dutch returns at the next start
+        QCOMPARE(prompter.asked().size(), std::size_t{1});
+        QVERIFY(prompter.asked()[0].text.starts_with("Restart Tavoric to activate the language."));
+    }
+
+    void theTemplateIsWrittenOnlyInDiagnosticMode() {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Lng")));
+        LanguageFiles files(folder.path().toStdString() + "/");
+        ScriptedPrompter prompter;
+        THoofdForm form(DefaultSettings("/tmp/"), "");
+        form.SetPrompter(&prompter);
+        const QString all = folder.path() + QStringLiteral("/Lng/All.lng");
+
+        TLanguageForm(form, files, &form, false).WriteTemplate();
+        QVERIFY(!QFile::exists(all));
+
+        TLanguageForm(form, files, &form, true).WriteTemplate();
+        QFile file(all);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.startsWith("[HoofdForm]\r\nHoofdForm.Caption=\"Tavoric 3.1\"\r\n"));
+        QVERIFY(text.contains("HoofdForm.Bestand1.Caption=\"&Bestand\"\r\n"));
+        QVERIFY(text.contains("\r\n[Dynamic]\r\nZB00011=\"&Opslaan\"\r\n"));
+        QVERIFY(!text.contains("ntLeesMijtxt1"));
+        QVERIFY(prompter.asked().empty());
     }
 
     void aWindowTakesItsSectionAndIgnoresWhatNamesNothing() {
