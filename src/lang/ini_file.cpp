@@ -5,9 +5,7 @@
 
 namespace tavoric {
 
-namespace {
-
-std::string Lower(std::string_view text) {
+std::string LowerAscii(std::string_view text) {
     std::string result(text);
     for (char& c : result) {
         if (c >= 'A' && c <= 'Z') {
@@ -17,15 +15,13 @@ std::string Lower(std::string_view text) {
     return result;
 }
 
-std::string_view TrimSpace(std::string_view text) {
+std::string_view TrimSpaceAndTab(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
         return {};
     }
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
-
-}  // namespace
 
 IniFile IniFile::Parse(std::string_view content) {
     IniFile file;
@@ -41,16 +37,17 @@ IniFile IniFile::Parse(std::string_view content) {
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
-        const std::string_view trimmed = TrimSpace(line);
+        const std::string_view trimmed = TrimSpaceAndTab(line);
         if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']') {
-            current = &file.sections_[Lower(TrimSpace(trimmed.substr(1, trimmed.size() - 2)))];
+            current =
+                &file.sections_[LowerAscii(TrimSpaceAndTab(trimmed.substr(1, trimmed.size() - 2)))];
             continue;
         }
         const std::size_t equals = line.find('=');
         if (current == nullptr || equals == std::string_view::npos) {
             continue;
         }
-        const std::string key = Lower(TrimSpace(line.substr(0, equals)));
+        const std::string key = LowerAscii(TrimSpaceAndTab(line.substr(0, equals)));
         if (!key.empty()) {
             current->try_emplace(key, line.substr(equals + 1));
         }
@@ -70,11 +67,11 @@ std::optional<IniFile> IniFile::Load(const std::string& path) {
 
 std::optional<std::string_view> IniFile::Value(std::string_view section,
                                                std::string_view key) const {
-    auto s = sections_.find(Lower(section));
+    auto s = sections_.find(LowerAscii(section));
     if (s == sections_.end()) {
         return std::nullopt;
     }
-    auto k = s->second.find(Lower(key));
+    auto k = s->second.find(LowerAscii(key));
     if (k == s->second.end()) {
         return std::nullopt;
     }
@@ -82,7 +79,7 @@ std::optional<std::string_view> IniFile::Value(std::string_view section,
 }
 
 bool IniFile::HasSection(std::string_view section) const {
-    return sections_.count(Lower(section)) > 0;
+    return sections_.count(LowerAscii(section)) > 0;
 }
 
 std::string StripEnclosing(std::string_view value) {

@@ -25,6 +25,11 @@ private:
     std::unordered_map<std::string, Keys> sections_;
 };
 
+// The ASCII letters of a text in lower case, and a text without leading and trailing blanks and
+// tabs: how section names and keys are compared.
+std::string LowerAscii(std::string_view text);
+std::string_view TrimSpaceAndTab(std::string_view text);
+
 // A language file value without its enclosing quotes: the first and last characters are removed,
 // whatever they are.
 std::string StripEnclosing(std::string_view value);

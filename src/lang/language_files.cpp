@@ -10,30 +10,8 @@
 
 namespace tavoric {
 
-namespace {
-
-std::string Lower(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c + ('a' - 'A'));
-        }
-    }
-    return result;
-}
-
-std::string_view TrimSpace(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-}  // namespace
-
 bool HasReservedPrefix(std::string_view componentName) {
-    return Lower(componentName.substr(0, 2)) == kReservedNamePrefix;
+    return LowerAscii(componentName.substr(0, 2)) == kReservedNamePrefix;
 }
 
 LanguageFiles::LanguageFiles(std::string programFolder)
@@ -85,7 +63,7 @@ std::optional<std::vector<std::string>> NamesWithExtension(const std::string& fo
     std::vector<std::string> names;
     for (const auto& entry : entries) {
         std::string fileName = entry.path().filename().string();
-        const std::string lower = Lower(fileName);
+        const std::string lower = LowerAscii(fileName);
         if (!entry.is_directory(error) && lower.ends_with(extension)) {
             // The first occurrence, as the list has always shown "a.lng.lng" as "a.lng".
             names.push_back(fileName.erase(lower.find(extension), extension.size()));
@@ -109,20 +87,20 @@ IniWriter::IniWriter(std::string_view existingContent) {
         if (!text.empty() && text.back() == '\r') {
             text.remove_suffix(1);
         }
-        const std::string_view trimmed = TrimSpace(text);
+        const std::string_view trimmed = TrimSpaceAndTab(text);
         std::string key;
         if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']') {
-            section = Lower(TrimSpace(trimmed.substr(1, trimmed.size() - 2)));
+            section = LowerAscii(TrimSpaceAndTab(trimmed.substr(1, trimmed.size() - 2)));
         } else if (const std::size_t equals = text.find('='); equals != std::string_view::npos) {
-            key = Lower(TrimSpace(text.substr(0, equals)));
+            key = LowerAscii(TrimSpaceAndTab(text.substr(0, equals)));
         }
         lines_.push_back({std::string(text), section, key});
     }
 }
 
 void IniWriter::Set(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string lowerSection = Lower(section);
-    const std::string lowerKey = Lower(key);
+    const std::string lowerSection = LowerAscii(section);
+    const std::string lowerKey = LowerAscii(key);
     const std::string text = std::string(key) + "=" + std::string(value);
     std::size_t lastOfSection = lines_.size();
     bool sectionFound = false;
@@ -135,12 +113,12 @@ void IniWriter::Set(std::string_view section, std::string_view key, std::string_
             return;
         }
         sectionFound = true;
-        if (!TrimSpace(lines_[i].text).empty()) {
+        if (!TrimSpaceAndTab(lines_[i].text).empty()) {
             lastOfSection = i;
         }
     }
     if (!sectionFound) {
-        if (!lines_.empty() && !TrimSpace(lines_.back().text).empty()) {
+        if (!lines_.empty() && !TrimSpaceAndTab(lines_.back().text).empty()) {
             lines_.push_back({"", lines_.back().section, ""});
         }
         lines_.push_back({"[" + std::string(section) + "]", lowerSection, ""});
