@@ -178,11 +178,15 @@ QWidget* TParkeerduurmetingForm::MakePerPlacePage() {
             });
             spinEdits_[index] = spin;
         }
-        grid->addWidget(new QLabel(QStringLiteral("Categorie %1:").arg(k + 1)), k, 0);
+        auto label = [k](int first, const QString& text) {
+            const std::string name = "Label" + std::to_string(first + k);
+            return Named<QLabel>(name.c_str(), text);
+        };
+        grid->addWidget(label(11, QStringLiteral("Categorie %1:").arg(k + 1)), k, 0);
         grid->addWidget(spinEdits_[static_cast<std::size_t>(2 * k)], k, 1);
-        grid->addWidget(new QLabel(QStringLiteral("tot")), k, 2);
+        grid->addWidget(label(16, QStringLiteral("tot")), k, 2);
         grid->addWidget(spinEdits_[static_cast<std::size_t>(2 * k + 1)], k, 3);
-        grid->addWidget(new QLabel(QStringLiteral("minuten")), k, 4);
+        grid->addWidget(label(21, QStringLiteral("minuten")), k, 4);
     }
     grid->setColumnStretch(5, 1);
 
@@ -197,9 +201,11 @@ QWidget* TParkeerduurmetingForm::MakePerPlacePage() {
     int row = 0;
     for (QCheckBox* box : {checkBox1_, checkBox2_}) {
         box->setChecked(true);
+        const std::string noteName = "Label" + std::to_string(26 + row);
         capacityLayout->addWidget(box, row, 0);
-        capacityLayout->addWidget(new QLabel(QStringLiteral("(Totaal/Gemiddeld onderaan tabel)")),
-                                  row++, 1);
+        capacityLayout->addWidget(
+            Named<QLabel>(noteName.c_str(), QStringLiteral("(Totaal/Gemiddeld onderaan tabel)")),
+            row++, 1);
     }
 
     auto* layout = new QVBoxLayout(page);
@@ -219,7 +225,7 @@ QWidget* TParkeerduurmetingForm::MakeIntervalPage() {
     label34_->hide();
     auto* intervals = new QHBoxLayout;
     intervals->addWidget(intervalListBox_);
-    intervals->addWidget(new QLabel(QStringLiteral("minuten.")), 0, Qt::AlignTop);
+    intervals->addWidget(Named<QLabel>("Label33", QStringLiteral("minuten.")), 0, Qt::AlignTop);
     intervals->addWidget(label34_, 0, Qt::AlignTop);
     intervals->addStretch();
 
@@ -233,10 +239,12 @@ QWidget* TParkeerduurmetingForm::MakeIntervalPage() {
     sortingLayout->addWidget(radioButton4_);
 
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(new QLabel(
+    layout->addWidget(Named<QLabel>(
+        "Label31",
         QStringLiteral("Parkeerduurmeting naar interval alleen mogelijk als alle geselecteerde\n"
                        "routes hetzelfde waarnemingsinterval hebben.")));
-    layout->addWidget(new QLabel(
+    layout->addWidget(Named<QLabel>(
+        "Label32",
         QStringLiteral("Waarnemingsintervallen geselecteerde routes (niet op volgorde):")));
     layout->addLayout(intervals);
     layout->addWidget(checkBox3_);
