@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIcon>
 #include <QPageLayout>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -45,6 +46,7 @@ TConfigGegevensForm::TConfigGegevensForm(QWidget* parent, std::unique_ptr<System
     valueListEditor_->setObjectName(QStringLiteral("ValueListEditor"));
     valueListEditor_->horizontalHeader()->hide();
     valueListEditor_->verticalHeader()->hide();
+    valueListEditor_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     valueListEditor_->setColumnWidth(0, 150);
     valueListEditor_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
     valueListEditor_->horizontalHeader()->setStretchLastSection(true);
@@ -53,7 +55,8 @@ TConfigGegevensForm::TConfigGegevensForm(QWidget* parent, std::unique_ptr<System
 
     auto* copyButton = new QToolButton(this);
     copyButton->setObjectName(QStringLiteral("SpeedButton1"));
-    copyButton->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    copyButton->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy"),
+                                         style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
     copyButton->setToolTip(QStringLiteral("Copy to clipboard"));
     connect(copyButton, &QToolButton::clicked, this, &TConfigGegevensForm::CopyToClipboard);
 

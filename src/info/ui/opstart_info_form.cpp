@@ -1,10 +1,12 @@
 #include "info/ui/opstart_info_form.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -102,6 +104,10 @@ void TOpstartInfoForm::FillLabels() {
 void TOpstartInfoForm::ShowAtStartUp(int displayMs) {
     FillLabels();
     setModal(false);
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
     show();
     timer1_->start(displayMs);
 }
