@@ -252,18 +252,21 @@ private slots:
         TParkeerduurmetingForm* dialog = Open();
         auto* bar = desktop_.Find<QProgressBar>("HoofdProgressBar");
         bool clicked = false;
+        bool modalAfterClick = false;
         QTimer watcher;
         watcher.setInterval(0);
         connect(&watcher, &QTimer::timeout, this, [&] {
             if (!clicked && dialog->Running() && bar->value() > 0) {
                 clicked = true;
                 In<QPushButton>(dialog, "Button2")->click();
+                modalAfterClick = dialog->isVisible();
             }
         });
         watcher.start();
         Click(dialog, "Button1");
         watcher.stop();
         QVERIFY(clicked);
+        QVERIFY(modalAfterClick);  // it closes when the run returns
         QVERIFY(!dialog->isVisible());
 
         const auto windows = desktop_.Form().ReportWindows();

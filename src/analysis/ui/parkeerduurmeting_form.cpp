@@ -380,7 +380,9 @@ void TParkeerduurmetingForm::Button1Click() {
         runReport_(RunParameters());
         running_ = false;
     }
-    if (isVisible()) {
+    if (context_.progress.Cancelled()) {
+        QDialog::reject();
+    } else {
         accept();
     }
 }
@@ -402,10 +404,13 @@ void TParkeerduurmetingForm::SetParametersEnabled(bool enabled) {
     }
 }
 
-// "&Annuleren", Escape or the close box; during a run it also stops the run.
+// "&Annuleren", Escape or the close box. During a run it stops the run and the dialog closes
+// when the run returns: until then it stays modal, so that no click reaches the report window
+// being written.
 void TParkeerduurmetingForm::reject() {
     if (running_) {
         context_.progress.RequestCancel();
+        return;
     }
     QDialog::reject();
 }
