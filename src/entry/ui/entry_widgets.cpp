@@ -104,8 +104,11 @@ ColumnHeadingBar::ColumnHeadingBar(const std::vector<ColumnHeading>& headings, c
     headingFont.setPointSizeF(headingFont.pointSizeF() * 0.85);
     int height = 0;
     int width = 0;
+    int number = 0;
     for (const ColumnHeading& heading : headings) {
         auto* label = new QLabel(QString::fromUtf8(heading.lines), this);
+        label->setObjectName(text->objectName() + QStringLiteral("Heading") +
+                             QString::number(++number));
         label->setFont(headingFont);
         label->adjustSize();
         label->move(textIndent + heading.column * charWidth, 0);

@@ -93,7 +93,8 @@ struct ColumnHeading {
 extern const std::vector<ColumnHeading> kPlaceLineHeadings;
 
 // The headings over a fixed-pitch text whose first character stands textIndent pixels from the
-// left; each heading starts over its column, so that it stays there whatever its own font.
+// left; each heading starts over its column, so that it stays there whatever its own font. The
+// headings are named after the text ("RoutesListBoxHeading1", ...) for the language files.
 class ColumnHeadingBar : public QWidget {
     Q_OBJECT
 public:

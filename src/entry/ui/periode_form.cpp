@@ -99,11 +99,12 @@ QWidget* TPeriodeForm::MakeCountsGroup() {
     const std::array<const char*, 4> captions = {
         "Aantal routes:", "Aantal secties:", "Aantal parkeerplaatsen:", "Aantal PPE:"};
     const std::array<const char*, 4> names = {"Label13", "Label14", "Label15", "Label16"};
+    const std::array<const char*, 4> captionNames = {"Label17", "Label18", "Label19", "Label20"};
     for (std::size_t i = 0; i < counts_.size(); ++i) {
         counts_[i] = Named<QLabel>(names[i]);
         counts_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         counts_[i]->setMinimumWidth(70);
-        form->addRow(new QLabel(QString::fromLatin1(captions[i])), counts_[i]);
+        form->addRow(Named<QLabel>(captionNames[i], QString::fromLatin1(captions[i])), counts_[i]);
     }
     return group;
 }

@@ -258,10 +258,12 @@ QWidget* TKentekensForm::MakeGrid() {
     headings->setSpacing(0);
     headings->setContentsMargins(grid_->frameWidth(), 0, 0, 0);
     const std::array<const char*, 3> captions = {"Periode", "Kenteken", ""};
+    const std::array<const char*, 3> names = {"Label6", "Label7", "Label8"};
     for (int column = 0; column < 3; ++column) {
-        const int width = widths[static_cast<std::size_t>(column)];
+        const auto index = static_cast<std::size_t>(column);
+        const int width = widths[index];
         grid_->setColumnWidth(column, width);
-        auto* heading = new QLabel(QString::fromLatin1(captions[static_cast<std::size_t>(column)]));
+        auto* heading = Named<QLabel>(names[index], QString::fromLatin1(captions[index]));
         heading->setFixedWidth(width);
         headings->addWidget(heading);
     }
