@@ -12,6 +12,7 @@
 
 #include "app/ui/qt_text.h"
 #include "app/ui/tool_icons.h"
+#include "app/ui/window_position_keeper.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "info/configuration_info.h"
@@ -50,6 +51,7 @@ TOpstartInfoForm::TOpstartInfoForm(ProjectShell& shell, std::function<std::strin
       shell_(shell),
       ownerName_(std::move(ownerName)) {
     setObjectName(QStringLiteral("OpstartInfoForm"));
+    WindowPositionKeeper::Exempt(this);  // always in the middle of the screen
     setStyleSheet(
         QStringLiteral("#OpstartInfoForm { background: white; border: 2px solid "
                        "rgb(0, 0, 189); }"));
