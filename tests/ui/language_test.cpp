@@ -125,6 +125,8 @@ private slots:
         choose(QStringLiteral("English"));
         QCOMPARE(form.Settings().language, std::string("English"));
         QCOMPARE(fileMenu->title(), QStringLiteral("&File"));
+        QCOMPARE(form.Command("Nieuw1")->toolTip(), QStringLiteral("New... (Ctrl+N)"));
+        QCOMPARE(form.Command("ntOpInternet1")->toolTip(), QStringLiteral("Molvek @ internet..."));
         QCOMPARE(form.Command("ntLeesMijtxt1")->text(), QStringLiteral("ReadMe.txt"));
         QCOMPARE(MessageText("AA00003"), std::string("Report"));
         QVERIFY(prompter.asked().empty());
