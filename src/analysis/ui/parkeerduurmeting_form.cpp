@@ -137,18 +137,18 @@ QWidget* TParkeerduurmetingForm::MakeSelectionPage() {
     };
     auto* grid = new QGridLayout;
     for (int column = 0; column < 4; ++column) {
-        const auto& spec = lists[column];
-        QListWidget* list = MakeNarrowingList(spec.name, spec.level);
-        if (spec.fixedCharacters > 0) {
+        const auto& entry = lists[column];
+        QListWidget* list = MakeNarrowingList(entry.name, entry.level);
+        if (entry.fixedCharacters > 0) {
             const int text =
-                list->fontMetrics().horizontalAdvance(QString(spec.fixedCharacters, u'0'));
+                list->fontMetrics().horizontalAdvance(QString(entry.fixedCharacters, u'0'));
             list->setFixedWidth(text + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                                 2 * list->frameWidth() + 8);
         }
-        QLabel* label = LabelFor(spec.labelName, QString::fromUtf8(spec.caption), list);
+        QLabel* label = LabelFor(entry.labelName, QString::fromUtf8(entry.caption), list);
         grid->addWidget(label, 0, column, Qt::AlignLeft | Qt::AlignBottom);
         grid->addWidget(list, 1, column);
-        grid->setColumnStretch(column, spec.stretch);
+        grid->setColumnStretch(column, entry.stretch);
     }
     auto* hint =
         Named<QLabel>("Label8", QStringLiteral("Meerderen selecteren:\n- shift+klik\n- ctrl+klik"));

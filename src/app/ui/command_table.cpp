@@ -6,13 +6,13 @@ namespace {
 
 enum Menu { kBestand, kRapport, kGegevens, kAnalyse, kVenster, kExtra, kHelp };
 
-constexpr MenuSpec kMenus[] = {
+constexpr MenuEntry kMenus[] = {
     {"Bestand1", "&Bestand"}, {"Rapport1", "&Rapport"}, {"Gegevens1", "&Gegevens"},
     {"Analyse1", "&Analyse"}, {"Venster1", "&Venster"}, {"Extra1", "E&xtra"},
     {"Help1", "&Help"},
 };
 
-constexpr CommandSpec kCommands[] = {
+constexpr CommandEntry kCommands[] = {
     {kBestand, "Nieuw1", "&Nieuw...", "Ctrl+N", "ToolButton1", "Nieuw... (Ctrl+N)", false},
     {kBestand, "Openen1", "&Openen...", "Ctrl+O", "ToolButton4", "Openen... (Ctrl+O)", false},
     {kBestand, "Opslaan1", "Op&slaan", "Ctrl+S", "ToolButton6", "Opslaan (Ctrl+S)", false},
@@ -67,10 +67,10 @@ constexpr CommandSpec kCommands[] = {
 
 }  // namespace
 
-std::span<const MenuSpec> MainMenus() {
+std::span<const MenuEntry> MainMenus() {
     return kMenus;
 }
-std::span<const CommandSpec> MainCommands() {
+std::span<const CommandEntry> MainCommands() {
     return kCommands;
 }
 

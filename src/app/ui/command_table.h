@@ -6,12 +6,12 @@
 
 namespace tavoric {
 
-struct MenuSpec {
+struct MenuEntry {
     const char* name;     // object name of the menu
     const char* caption;  // UTF-8, with its & accelerator
 };
 
-struct CommandSpec {
+struct CommandEntry {
     int menu;                // index into MainMenus()
     const char* name;        // object name of the menu item
     const char* caption;     // UTF-8, with its & accelerator
@@ -21,9 +21,9 @@ struct CommandSpec {
     bool separatorAfter;     // a separator follows the item in its menu
 };
 
-std::span<const MenuSpec> MainMenus();
+std::span<const MenuEntry> MainMenus();
 // In menu order; the tool bar shows the commands with a tool button in the same order, with a
 // separator wherever the menu changes.
-std::span<const CommandSpec> MainCommands();
+std::span<const CommandEntry> MainCommands();
 
 }  // namespace tavoric

@@ -119,17 +119,17 @@ BackupSettings THoofdForm::CurrentBackupSettings() {
 }
 
 void THoofdForm::CreateCommands() {
-    for (const CommandSpec& spec : MainCommands()) {
-        auto* action = new QAction(QString::fromUtf8(spec.caption), this);
-        action->setObjectName(QString::fromLatin1(spec.name));
-        action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
+    for (const CommandEntry& entry : MainCommands()) {
+        auto* action = new QAction(QString::fromUtf8(entry.caption), this);
+        action->setObjectName(QString::fromLatin1(entry.name));
+        action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
         action->setShortcutContext(Qt::WindowShortcut);
-        action->setIcon(ToolIcon(spec.name));
+        action->setIcon(ToolIcon(entry.name));
         action->setIconVisibleInMenu(false);
-        if (spec.toolButton) {
-            action->setToolTip(QString::fromUtf8(spec.hint));
+        if (entry.toolButton) {
+            action->setToolTip(QString::fromUtf8(entry.hint));
         }
-        const std::string name = spec.name;
+        const std::string name = entry.name;
         connect(action, &QAction::triggered, this, [this, name] { RunCommand(name); });
         commands_[name] = action;
     }
@@ -137,9 +137,9 @@ void THoofdForm::CreateCommands() {
 
 void THoofdForm::CreateMenusAndToolBar() {
     std::vector<QMenu*> menus;
-    for (const MenuSpec& spec : MainMenus()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(spec.caption));
-        menu->setObjectName(QString::fromLatin1(spec.name));
+    for (const MenuEntry& entry : MainMenus()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(entry.caption));
+        menu->setObjectName(QString::fromLatin1(entry.name));
         menus.push_back(menu);
     }
     QToolBar* toolBar = addToolBar(QString());
@@ -150,22 +150,22 @@ void THoofdForm::CreateMenusAndToolBar() {
     toolBar->toggleViewAction()->setEnabled(false);
 
     int lastToolMenu = -1;
-    for (const CommandSpec& spec : MainCommands()) {
-        QAction* action = commands_.at(spec.name);
-        QMenu* menu = menus.at(static_cast<std::size_t>(spec.menu));
+    for (const CommandEntry& entry : MainCommands()) {
+        QAction* action = commands_.at(entry.name);
+        QMenu* menu = menus.at(static_cast<std::size_t>(entry.menu));
         menu->addAction(action);
-        if (spec.separatorAfter) {
+        if (entry.separatorAfter) {
             menu->addSeparator();
         }
-        if (!spec.toolButton) {
+        if (!entry.toolButton) {
             continue;
         }
-        if (lastToolMenu >= 0 && spec.menu != lastToolMenu) {
+        if (lastToolMenu >= 0 && entry.menu != lastToolMenu) {
             toolBar->addSeparator();
         }
-        lastToolMenu = spec.menu;
+        lastToolMenu = entry.menu;
         toolBar->addAction(action);
-        toolBar->widgetForAction(action)->setObjectName(QString::fromLatin1(spec.toolButton));
+        toolBar->widgetForAction(action)->setObjectName(QString::fromLatin1(entry.toolButton));
     }
 }
 

@@ -81,12 +81,12 @@ QWidget* TPeriodeForm::MakeGeneralGroup() {
     auto* group = Named<QGroupBox>("GroupBox2", QStringLiteral(" Algemeen: "));
     auto* form = new QFormLayout(group);
     for (std::size_t i = 0; i < kTextFields.size(); ++i) {
-        const TextField& spec = kTextFields[i];
-        QLineEdit* edit = Named<QLineEdit>(spec.editName);
+        const TextField& textField = kTextFields[i];
+        QLineEdit* edit = Named<QLineEdit>(textField.editName);
         edit->setMinimumWidth(360);
         texts_[i] = edit;
-        form->addRow(LabelFor(spec.labelName, QString::fromUtf8(spec.caption), edit), edit);
-        connect(edit, &QLineEdit::textEdited, this, [this, edit, field = spec.field] {
+        form->addRow(LabelFor(textField.labelName, QString::fromUtf8(textField.caption), edit), edit);
+        connect(edit, &QLineEdit::textEdited, this, [this, edit, field = textField.field] {
             editor_.SetText(field, FromQString(edit->text()));
         });
     }

@@ -22,7 +22,7 @@ TExportForm::TExportForm(QWidget* parent) : QDialog(parent) {
     radioButton2_ = Named<QRadioButton>(
         "RadioButton2", QStringLiteral("&CSV tekst met scheidingstekens (alleen matrices)"));
     radioButton3_ =
-        Named<QRadioButton>("RadioButton3", QStringLiteral("&PDF (afgedrukte pagina's)"));
+        Named<QRadioButton>("RadioButton3", QStringLiteral("&PDF"));
     radioButton1_->setChecked(true);
 
     QPushButton* tip =
