@@ -67,13 +67,3 @@ BENCHMARK(BM_ConfigurationRows)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace tavoric
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
