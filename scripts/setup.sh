@@ -4,9 +4,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake ninja-build git pkg-config qt6-base-dev libgl-dev fonts-liberation
+packages=(g++ cmake ninja-build git pkg-config ccache
+          qt6-base-dev libgl-dev qt6-charts-dev qt6-svg-dev qt6-translations-l10n
+          libssl-dev nlohmann-json3-dev fonts-liberation
           libgtest-dev libgmock-dev libbenchmark-dev poppler-utils xvfb xauth
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev
+          help2man lintian appstream desktop-file-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
