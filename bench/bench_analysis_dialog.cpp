@@ -12,7 +12,7 @@
 #include "app/ui/main_form.h"
 #include "core/demo_survey.h"
 #include "core/scripted_prompter.h"
-#include "reports/ui/report_view.h"
+#include "desktop/report_view.h"
 #include "reports/ui/report_window.h"
 
 namespace tavoric {

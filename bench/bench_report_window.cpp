@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/qt_text.h"
-#include "reports/ui/report_view.h"
+#include "desktop/qt_text.h"
+#include "desktop/report_view.h"
 #include "reports/ui/report_window.h"
 
 namespace tavoric {

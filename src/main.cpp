@@ -7,12 +7,12 @@
 #include <cstdlib>
 
 #include "app/project_lifecycle.h"
-#include "app/settings.h"
 #include "app/ui/main_form.h"
-#include "app/ui/qt_text.h"
-#include "app/ui/tool_icons.h"
 #include "core/message_texts.h"
+#include "core/settings.h"
 #include "core/text.h"
+#include "desktop/qt_text.h"
+#include "desktop/tool_icons.h"
 #include "info/ui/info_windows.h"
 #include "info/ui/opstart_info_form.h"
 #include "lang/language_files.h"

@@ -9,13 +9,13 @@
 
 #include "analysis/analysis_selection.h"
 #include "analysis/parking_duration_analysis.h"
-#include "app/settings.h"
 #include "cli/commands.h"
 #include "cli/report_output.h"
 #include "cli/terminal_progress.h"
 #include "core/clock.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
+#include "core/settings.h"
 #include "core/text.h"
 
 namespace tavoric {

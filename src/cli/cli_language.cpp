@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "app/settings.h"
 #include "core/message_texts.h"
+#include "core/settings.h"
 #include "core/text.h"
 #include "lang/language_files.h"
 

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
 #include "cli/commands.h"
 #include "cli/report_output.h"
 #include "cli/terminal_progress.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
+#include "core/settings.h"
 #include "core/text.h"
 #include "reports/input_data_report.h"
 #include "reports/notes_report.h"

@@ -9,8 +9,8 @@
 #include <QtTest>
 
 #include "app/ui/settings_form.h"
-#include "app/ui/window_position_keeper.h"
 #include "core/scripted_prompter.h"
+#include "desktop/window_position_keeper.h"
 
 namespace tavoric {
 

@@ -1,4 +1,4 @@
-#include "app/window_positions.h"
+#include "core/window_positions.h"
 
 #include <gtest/gtest.h>
 

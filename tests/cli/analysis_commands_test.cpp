@@ -4,11 +4,11 @@
 
 #include "analysis/analysis_selection.h"
 #include "analysis/parking_duration_analysis.h"
-#include "app/settings.h"
 #include "cli/commands.h"
 #include "cli_test_support.h"
 #include "core/project_file.h"
 #include "core/scripted_prompter.h"
+#include "core/settings.h"
 #include "reports/export.h"
 
 namespace tavoric {

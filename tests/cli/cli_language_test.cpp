@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "../core/temp_folder.h"
-#include "app/settings.h"
 #include "core/message_texts.h"
+#include "core/settings.h"
 
 namespace tavoric {
 namespace {

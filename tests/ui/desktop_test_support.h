@@ -10,8 +10,8 @@
 #include <string>
 
 #include "app/ui/main_form.h"
-#include "app/ui/qt_text.h"
 #include "core/scripted_prompter.h"
+#include "desktop/qt_text.h"
 #include "reports/ui/report_window.h"
 
 namespace tavoric {

@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/ui/desktop_progress.h"
-#include "app/ui/qt_prompter.h"
+#include "desktop/desktop_progress.h"
+#include "desktop/qt_prompter.h"
 
 namespace tavoric {
 

@@ -14,8 +14,8 @@
 #include <type_traits>
 
 #include "app/ui/main_form.h"
-#include "app/ui/qt_text.h"
 #include "core/scripted_prompter.h"
+#include "desktop/qt_text.h"
 
 namespace tavoric {
 

@@ -13,11 +13,11 @@
 #include <sstream>
 
 #include "app/ui/main_form.h"
-#include "app/ui/qt_text.h"
 #include "core/message_texts.h"
 #include "core/project_file.h"
 #include "core/scripted_prompter.h"
-#include "reports/ui/report_view.h"
+#include "desktop/qt_text.h"
+#include "desktop/report_view.h"
 #include "reports/ui/report_window.h"
 
 namespace tavoric {

@@ -11,8 +11,8 @@
 
 #include "app/ui/main_form.h"
 #include "core/scripted_prompter.h"
+#include "desktop/report_view.h"
 #include "reports/ui/report_format_form.h"
-#include "reports/ui/report_view.h"
 #include "reports/ui/report_window.h"
 
 namespace tavoric {

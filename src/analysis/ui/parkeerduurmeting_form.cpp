@@ -13,11 +13,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/ui/busy_cursor.h"
-#include "app/ui/qt_text.h"
 #include "core/message_texts.h"
 #include "core/text.h"
-#include "entry/ui/time_field.h"
+#include "desktop/busy_cursor.h"
+#include "desktop/qt_text.h"
+#include "desktop/time_field.h"
 
 namespace tavoric {
 

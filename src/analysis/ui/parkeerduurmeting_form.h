@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "analysis/analysis_selection.h"
-#include "entry/ui/entry_widgets.h"
+#include "desktop/widgets.h"
 
 class QCheckBox;
 class QLabel;

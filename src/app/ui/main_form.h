@@ -12,9 +12,9 @@
 
 #include "analysis/analysis_parameters.h"
 #include "app/project_lifecycle.h"
-#include "app/settings.h"
-#include "app/ui/desktop_progress.h"
+#include "core/settings.h"
 #include "core/survey.h"
+#include "desktop/desktop_progress.h"
 #include "reports/report_document.h"
 
 class QAction;

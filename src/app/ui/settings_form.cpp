@@ -14,8 +14,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/ui/qt_text.h"
 #include "core/text.h"
+#include "desktop/qt_text.h"
 
 namespace tavoric {
 

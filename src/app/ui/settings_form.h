@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-#include "app/settings.h"
 #include "core/prompter.h"
+#include "core/settings.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/qt_text.h"
+#include "desktop/qt_text.h"
 #include "entry/entry_fields.h"
 
 namespace tavoric {

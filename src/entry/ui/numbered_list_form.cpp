@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/busy_cursor.h"
+#include "desktop/busy_cursor.h"
 #include "entry/ui/numbered_entry_form.h"
 
 namespace tavoric {

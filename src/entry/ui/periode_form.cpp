@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/busy_cursor.h"
-#include "app/ui/qt_text.h"
-#include "entry/ui/time_field.h"
+#include "desktop/busy_cursor.h"
+#include "desktop/qt_text.h"
+#include "desktop/time_field.h"
 
 namespace tavoric {
 

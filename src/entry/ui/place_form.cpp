@@ -10,8 +10,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/ui/busy_cursor.h"
-#include "app/ui/qt_text.h"
+#include "desktop/busy_cursor.h"
+#include "desktop/qt_text.h"
 #include "entry/entry_fields.h"
 
 namespace tavoric {

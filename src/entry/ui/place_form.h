@@ -6,8 +6,8 @@
 #include <array>
 
 #include "core/place_types.h"
+#include "desktop/widgets.h"
 #include "entry/place_list_editor.h"
-#include "entry/ui/entry_widgets.h"
 
 class QComboBox;
 class QLabel;

@@ -16,7 +16,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/ui/qt_text.h"
+#include "desktop/qt_text.h"
 
 namespace tavoric {
 

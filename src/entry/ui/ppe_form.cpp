@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "reports/ui/report_view.h"
+#include "desktop/report_view.h"
 
 namespace tavoric {
 

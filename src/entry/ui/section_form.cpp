@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/qt_text.h"
+#include "desktop/qt_text.h"
 
 namespace tavoric {
 

@@ -18,10 +18,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/settings.h"
-#include "app/ui/busy_cursor.h"
-#include "app/ui/qt_text.h"
+#include "core/settings.h"
 #include "core/text.h"
+#include "desktop/busy_cursor.h"
+#include "desktop/qt_text.h"
 #include "info/linux_system.h"
 
 namespace tavoric {

@@ -12,9 +12,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/ui/qt_text.h"
 #include "core/message_texts.h"
 #include "core/text.h"
+#include "desktop/qt_text.h"
 #include "lang/language_files.h"
 
 namespace tavoric {

@@ -12,10 +12,10 @@
 #include <QVBoxLayout>
 
 #include "app/ui/main_form.h"
-#include "app/ui/qt_text.h"
 #include "app/ui/settings_form.h"
 #include "core/message_texts.h"
 #include "core/text.h"
+#include "desktop/qt_text.h"
 #include "info/ui/config_gegevens_form.h"
 #include "info/ui/help_form.h"
 #include "info/ui/op_internet_form.h"

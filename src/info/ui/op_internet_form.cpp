@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/qt_text.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "core/version.h"
+#include "desktop/qt_text.h"
 #include "info/maker.h"
 #include "info/ui/opstart_info_form.h"
 

@@ -10,11 +10,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/ui/qt_text.h"
-#include "app/ui/tool_icons.h"
-#include "app/ui/window_position_keeper.h"
 #include "core/message_texts.h"
 #include "core/text.h"
+#include "desktop/qt_text.h"
+#include "desktop/tool_icons.h"
+#include "desktop/window_position_keeper.h"
 #include "info/configuration_info.h"
 #include "info/maker.h"
 

@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/busy_cursor.h"
 #include "app/ui/main_form.h"
-#include "app/ui/qt_text.h"
 #include "core/message_texts.h"
 #include "core/text.h"
+#include "desktop/busy_cursor.h"
+#include "desktop/qt_text.h"
 #include "lang/ui/language_windows.h"
 
 namespace tavoric {

@@ -5,7 +5,7 @@
 #include <QDialog>
 
 #include "app/project_lifecycle.h"
-#include "app/settings.h"
+#include "core/settings.h"
 #include "lang/language_files.h"
 
 class QComboBox;

@@ -3,8 +3,8 @@
 #include <QAction>
 #include <algorithm>
 
-#include "app/ui/qt_text.h"
 #include "core/message_texts.h"
+#include "desktop/qt_text.h"
 #include "info/ui/op_internet_form.h"
 #include "lang/ui/translate_window.h"
 

@@ -17,7 +17,7 @@
 #include <QToolButton>
 #include <optional>
 
-#include "app/ui/qt_text.h"
+#include "desktop/qt_text.h"
 
 namespace tavoric {
 

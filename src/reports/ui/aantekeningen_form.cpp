@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/qt_text.h"
-#include "entry/ui/entry_widgets.h"
+#include "desktop/qt_text.h"
+#include "desktop/widgets.h"
 
 namespace tavoric {
 

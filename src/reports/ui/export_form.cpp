@@ -5,8 +5,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/ui/qt_text.h"
-#include "entry/ui/entry_widgets.h"
+#include "desktop/qt_text.h"
+#include "desktop/widgets.h"
 
 namespace tavoric {
 

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/busy_cursor.h"
-#include "app/ui/qt_text.h"
 #include "core/message_texts.h"
 #include "core/text.h"
+#include "desktop/busy_cursor.h"
+#include "desktop/qt_text.h"
 #include "reports/ui/print_job.h"
 #include "reports/ui/print_preview_form.h"
 #include "reports/ui/report_window.h"

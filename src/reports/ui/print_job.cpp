@@ -10,10 +10,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/ui/qt_text.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
 #include "core/text.h"
+#include "desktop/qt_text.h"
 #include "reports/export.h"
 #include "reports/ui/report_window.h"
 

@@ -14,9 +14,9 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/ui/qt_text.h"
 #include "core/message_texts.h"
 #include "core/text.h"
+#include "desktop/qt_text.h"
 #include "reports/ui/print_job.h"
 
 namespace tavoric {

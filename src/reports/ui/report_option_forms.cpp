@@ -6,7 +6,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "entry/ui/entry_widgets.h"
+#include "desktop/widgets.h"
 
 namespace tavoric {
 

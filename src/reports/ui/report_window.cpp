@@ -7,9 +7,9 @@
 #include <QMenu>
 #include <utility>
 
-#include "app/ui/qt_text.h"
-#include "app/ui/tool_icons.h"
-#include "reports/ui/report_view.h"
+#include "desktop/qt_text.h"
+#include "desktop/report_view.h"
+#include "desktop/tool_icons.h"
 
 namespace tavoric {
 

@@ -1,4 +1,4 @@
-#include "entry/ui/entry_widgets.h"
+#include "desktop/widgets.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -11,7 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/ui/qt_text.h"
+#include "desktop/qt_text.h"
 
 namespace tavoric {
 

@@ -1,4 +1,4 @@
-#include "app/ui/tool_icons.h"
+#include "desktop/tool_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

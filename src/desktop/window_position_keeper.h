@@ -9,7 +9,7 @@
 #include <QString>
 #include <vector>
 
-#include "app/window_positions.h"
+#include "core/window_positions.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "app/ui/desktop_progress.h"
+#include "desktop/desktop_progress.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,4 +1,4 @@
-#include "app/ui/qt_text.h"
+#include "desktop/qt_text.h"
 
 #include <QFile>
 

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "app/project_lifecycle.h"
-#include "app/ui/desktop_progress.h"
 #include "core/clock.h"
 #include "core/survey.h"
+#include "desktop/desktop_progress.h"
 #include "entry/entry_fields.h"
 
 class QComboBox;

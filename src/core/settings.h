@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/window_positions.h"
 #include "core/prompter.h"
+#include "core/window_positions.h"
 #include "reports/report_document.h"
 
 namespace tavoric {

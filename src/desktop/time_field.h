@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <string>
 
-#include "entry/ui/entry_widgets.h"
+#include "desktop/widgets.h"
 
 namespace tavoric {
 

@@ -1,4 +1,4 @@
-#include "reports/ui/report_view.h"
+#include "desktop/report_view.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -8,7 +8,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "app/ui/qt_text.h"
+#include "desktop/qt_text.h"
 
 namespace tavoric {
 

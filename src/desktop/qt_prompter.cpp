@@ -1,4 +1,4 @@
-#include "app/ui/qt_prompter.h"
+#include "desktop/qt_prompter.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -9,9 +9,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/ui/qt_text.h"
-#include "app/ui/window_position_keeper.h"
 #include "core/text.h"
+#include "desktop/qt_text.h"
+#include "desktop/window_position_keeper.h"
 
 namespace tavoric {
 

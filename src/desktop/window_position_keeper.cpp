@@ -1,4 +1,4 @@
-#include "app/ui/window_position_keeper.h"
+#include "desktop/window_position_keeper.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,9 +1,9 @@
-#include "entry/ui/time_field.h"
+#include "desktop/time_field.h"
 
 #include <QHBoxLayout>
 
-#include "app/ui/qt_text.h"
 #include "core/clock.h"
+#include "desktop/qt_text.h"
 
 namespace tavoric {
 
