@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "core/prompter.h"
+#include "core/report_settings.h"
 #include "core/window_positions.h"
-#include "reports/report_document.h"
 
 namespace tavoric {
 

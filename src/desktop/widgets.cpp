@@ -15,13 +15,6 @@
 
 namespace tavoric {
 
-void ReportApplied(ProjectShell& shell, const ApplyResult& result) {
-    if (result.resetAnalysisSelection) {
-        shell.ResetAnalysisSelection();
-    }
-    shell.UpdateCommandStates(false);
-}
-
 QFont FixedPitchFont() {
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
@@ -91,9 +84,6 @@ bool SpinButton::eventFilter(QObject* watched, QEvent* event) {
     }
     return QWidget::eventFilter(watched, event);
 }
-
-const std::vector<ColumnHeading> kPlaceLineHeadings = {
-    {0, "Route\nnr."}, {5, "Sectie\nnr."}, {10, "Parkeerplaats\nnr."}, {15, "\ntype"}};
 
 ColumnHeadingBar::ColumnHeadingBar(const std::vector<ColumnHeading>& headings, const QWidget* text,
                                    int textIndent) {

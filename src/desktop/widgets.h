@@ -1,4 +1,4 @@
-// The pieces every entry window is built from: named widgets, the fixed-pitch font, edits that
+// The pieces every window is built from: named widgets, the fixed-pitch font, edits that
 // tell when they are left, spin buttons, lists with column headings, and the help and OK/cancel
 // buttons.
 #pragma once
@@ -12,11 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/project_lifecycle.h"
 #include "core/clock.h"
 #include "core/survey.h"
-#include "desktop/desktop_progress.h"
-#include "entry/entry_fields.h"
 
 class QComboBox;
 class QDialog;
@@ -25,18 +22,6 @@ class QLabel;
 class QPushButton;
 
 namespace tavoric {
-
-// What the entry windows use of the program: the one survey, the main window's services and its
-// progress bar.
-struct EntryContext {
-    Survey& survey;
-    ProjectShell& shell;
-    DesktopProgress& progress;
-};
-
-// After a list window's "&OK" stored its copy: the analysis selection forgets its routes when
-// the structure changed, and the commands follow the data.
-void ReportApplied(ProjectShell& shell, const ApplyResult& result);
 
 template <typename Widget, typename... Args>
 Widget* Named(const char* name, Args&&... args) {
@@ -88,9 +73,6 @@ struct ColumnHeading {
     int column;
     const char* lines;
 };
-
-// Route, section and place number and the place type of a place line.
-extern const std::vector<ColumnHeading> kPlaceLineHeadings;
 
 // The headings over a fixed-pitch text whose first character stands textIndent pixels from the
 // left; each heading starts over its column, so that it stays there whatever its own font. The

@@ -7,18 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/report_settings.h"
 #include "core/survey.h"
 
 namespace tavoric {
-
-// The look of reports, kept in the program settings.
-struct ReportSettings {
-    bool maximize = true;                // reportmaximize
-    int tableFontSize = 8;               // reporttablefontsize
-    std::string lineCharacter = "\x97";  // reportlinecharacter, an em dash
-    std::string barCharacter = "\x95";   // reportbarcharacter, a bullet
-    std::string ownerName;               // OwnerName, shown in every report header
-};
 
 // The hidden table of a report: at least 1 x 1 cells, 4 x 4 when the report is made.
 class ReportTable {

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "analysis/analysis_selection.h"
+#include "desktop/desktop_shell.h"
 #include "desktop/widgets.h"
 
 class QCheckBox;

@@ -31,6 +31,7 @@
 #include "desktop/window_position_keeper.h"
 #include "entry/ui/entry_windows.h"
 #include "entry/ui/place_form.h"
+#include "info/ui/help_form.h"
 #include "info/ui/info_windows.h"
 #include "lang/ui/language_form.h"
 #include "reports/input_data_report.h"
@@ -98,6 +99,7 @@ THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath)
     AddEntryWindows(*this);
     AddLanguageWindow(*this);
     AddInfoWindows(*this);  // last: it connects the help buttons of every window
+    connect(settingsForm_, &TInstellingenForm::HelpRequested, settingsForm_, &ShowHelpTopic);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] { UpdateCommandStates(false); });
     resize(1000, 700);
     SetTitle("");

@@ -15,6 +15,7 @@
 #include "core/settings.h"
 #include "core/survey.h"
 #include "desktop/desktop_progress.h"
+#include "desktop/desktop_shell.h"
 #include "reports/report_document.h"
 
 class QAction;
@@ -36,7 +37,7 @@ class TParkeerduurmetingForm;
 class TWaarnemingsformulierForm;
 class TRapportOpmaakForm;
 
-class THoofdForm : public QMainWindow, public ProjectShell {
+class THoofdForm : public QMainWindow, public ProjectShell, public DesktopShell {
     Q_OBJECT
 public:
     static constexpr int kStartUpDelayMs = 1300;
@@ -45,19 +46,18 @@ public:
     THoofdForm(ProgramSettings settings, std::string settingsPath);
     ~THoofdForm() override;
 
-    Survey& CurrentSurvey() { return survey_; }
+    QWidget* MainWindow() override { return this; }
+    Survey& CurrentSurvey() override { return survey_; }
     ProjectLifecycle& Lifecycle() { return lifecycle_; }
-    ProgramSettings& Settings() { return settings_; }
-    // Long work reports here; a cancel button calls RequestCancel on it.
-    DesktopProgress& MainProgress() { return *progress_; }
+    ProgramSettings& Settings() override { return settings_; }
+    DesktopProgress& MainProgress() override { return *progress_; }
 
     // Every question goes to this prompter; nullptr returns to the dialogs.
     void SetPrompter(Prompter* prompter);
     Prompter& CurrentPrompter() override { return *prompter_; }
     BackupSettings CurrentBackupSettings() override;
 
-    // Where a later window plugs in: the command with this menu item name runs the handler.
-    void SetCommandHandler(const std::string& name, std::function<void()> handler);
+    void SetCommandHandler(const std::string& name, std::function<void()> handler) override;
     QAction* Command(const std::string& name) const;
 
     // Start-up: the project named on the command line, opened at the first activation, and the
@@ -74,8 +74,11 @@ public:
     // Makes a report window and lets the producer write it, with the busy cursor and the
     // progress bar.
     TKindForm* ProduceReport(const std::function<void(ReportDocument&, Progress&)>& producer);
+    void OpenReport(const std::function<void(ReportDocument&, Progress&)>& producer) override {
+        ProduceReport(producer);
+    }
 
-    // ProjectShell
+    // ProjectShell and DesktopShell
     void CloseAllReportWindows() override;
     void SetTitle(const std::string& fileName) override;
     void UpdateCommandStates(bool closingWindow) override;

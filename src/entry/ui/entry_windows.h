@@ -5,9 +5,9 @@
 
 namespace tavoric {
 
-class THoofdForm;
+class DesktopShell;
 
 // Makes the windows as children of the main window and plugs their commands in.
-void AddEntryWindows(THoofdForm& form);
+void AddEntryWindows(DesktopShell& shell);
 
 }  // namespace tavoric

@@ -12,7 +12,7 @@
 
 namespace tavoric {
 
-NumberedEntryForm::NumberedEntryForm(NumberedListEditor& editor, ProjectShell& shell,
+NumberedEntryForm::NumberedEntryForm(NumberedListEditor& editor, DesktopShell& shell,
                                      const char* objectName, const QString& groupCaption,
                                      int helpTopic, QWidget* parent)
     : QDialog(parent), editor_(editor), shell_(shell) {

@@ -5,8 +5,8 @@
 
 #include <QDialog>
 
-#include "desktop/widgets.h"
 #include "entry/numbered_list_editor.h"
+#include "entry/ui/entry_window_parts.h"
 
 class QFormLayout;
 class QGroupBox;
@@ -28,7 +28,7 @@ signals:
     void ListChanged();
 
 protected:
-    NumberedEntryForm(NumberedListEditor& editor, ProjectShell& shell, const char* objectName,
+    NumberedEntryForm(NumberedListEditor& editor, DesktopShell& shell, const char* objectName,
                       const QString& groupCaption, int helpTopic, QWidget* parent);
     // The fields a kind of entry adds below the description.
     QFormLayout* Fields() const { return fields_; }
@@ -38,7 +38,7 @@ private:
     void FillNumber();
 
     NumberedListEditor& editor_;
-    ProjectShell& shell_;
+    DesktopShell& shell_;
     QFormLayout* fields_ = nullptr;
     FieldEdit* number_ = nullptr;
     SpinButton* numberSpin_ = nullptr;

@@ -5,8 +5,8 @@
 
 #include <QDialog>
 
-#include "desktop/widgets.h"
 #include "entry/numbered_list_editor.h"
+#include "entry/ui/entry_window_parts.h"
 
 class QPushButton;
 

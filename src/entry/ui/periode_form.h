@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <array>
 
-#include "desktop/widgets.h"
 #include "entry/general_data_editor.h"
+#include "entry/ui/entry_window_parts.h"
 
 class QLabel;
 class QPushButton;

@@ -16,7 +16,7 @@
 
 namespace tavoric {
 
-TNieuweParkeerplaatsForm::TNieuweParkeerplaatsForm(PlaceListEditor& editor, ProjectShell& shell,
+TNieuweParkeerplaatsForm::TNieuweParkeerplaatsForm(PlaceListEditor& editor, DesktopShell& shell,
                                                    QWidget* parent)
     : QDialog(parent), editor_(editor), shell_(shell) {
     setObjectName(QStringLiteral("NieuweParkeerplaatsForm"));

@@ -6,8 +6,8 @@
 #include <array>
 
 #include "core/place_types.h"
-#include "desktop/widgets.h"
 #include "entry/place_list_editor.h"
+#include "entry/ui/entry_window_parts.h"
 
 class QComboBox;
 class QLabel;
@@ -19,7 +19,7 @@ namespace tavoric {
 class TNieuweParkeerplaatsForm : public QDialog {
     Q_OBJECT
 public:
-    TNieuweParkeerplaatsForm(PlaceListEditor& editor, ProjectShell& shell, QWidget* parent);
+    TNieuweParkeerplaatsForm(PlaceListEditor& editor, DesktopShell& shell, QWidget* parent);
 
     // Empties the type, sets the count to 1 and shows the dialog; the start number keeps its
     // value. The types are listed with these captions.
@@ -28,7 +28,7 @@ public:
 
 private:
     PlaceListEditor& editor_;
-    ProjectShell& shell_;
+    DesktopShell& shell_;
     FieldEdit* startNumber_ = nullptr;
     QComboBox* type_ = nullptr;
     QSpinBox* count_ = nullptr;

@@ -10,8 +10,8 @@
 #include <QPointer>
 #include <QStyledItemDelegate>
 
-#include "desktop/widgets.h"
 #include "entry/plate_entry.h"
+#include "entry/ui/entry_window_parts.h"
 
 class QAction;
 class QCheckBox;

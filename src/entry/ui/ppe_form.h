@@ -5,8 +5,8 @@
 
 #include <QDialog>
 
-#include "desktop/widgets.h"
 #include "entry/ppe_generation.h"
+#include "entry/ui/entry_window_parts.h"
 
 class QGroupBox;
 class QPushButton;

@@ -12,7 +12,7 @@
 
 namespace tavoric {
 
-TNieuweRouteForm::TNieuweRouteForm(RouteListEditor& editor, ProjectShell& shell, QWidget* parent)
+TNieuweRouteForm::TNieuweRouteForm(RouteListEditor& editor, DesktopShell& shell, QWidget* parent)
     : NumberedEntryForm(editor, shell, "NieuweRouteForm", QStringLiteral(" Route: "),
                         TRouteForm::kHelpTopic, parent),
       routes_(editor) {

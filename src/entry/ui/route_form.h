@@ -11,7 +11,7 @@ namespace tavoric {
 class TNieuweRouteForm : public NumberedEntryForm {
     Q_OBJECT
 public:
-    TNieuweRouteForm(RouteListEditor& editor, ProjectShell& shell, QWidget* parent);
+    TNieuweRouteForm(RouteListEditor& editor, DesktopShell& shell, QWidget* parent);
 
 protected:
     void FillExtraFields() override;

@@ -10,7 +10,7 @@
 
 namespace tavoric {
 
-TNieuweSectieForm::TNieuweSectieForm(SectionListEditor& editor, ProjectShell& shell,
+TNieuweSectieForm::TNieuweSectieForm(SectionListEditor& editor, DesktopShell& shell,
                                      QWidget* parent)
     : NumberedEntryForm(editor, shell, "NieuweSectieForm", QStringLiteral(" Sectie: "),
                         TSectieForm::kHelpTopic, parent) {}

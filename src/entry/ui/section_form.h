@@ -13,7 +13,7 @@ namespace tavoric {
 class TNieuweSectieForm : public NumberedEntryForm {
     Q_OBJECT
 public:
-    TNieuweSectieForm(SectionListEditor& editor, ProjectShell& shell, QWidget* parent);
+    TNieuweSectieForm(SectionListEditor& editor, DesktopShell& shell, QWidget* parent);
 };
 
 class TSectieForm : public NumberedListForm {

@@ -32,7 +32,7 @@ QPushButton* Button(const char* name, QWidget* parent) {
 
 }  // namespace
 
-THelpForm::THelpForm(ProjectShell& shell, QWidget* parent) : QDialog(parent), shell_(shell) {
+THelpForm::THelpForm(DesktopShell& shell, QWidget* parent) : QDialog(parent), shell_(shell) {
     setObjectName(QStringLiteral("HelpForm"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     browser_ = new QTextBrowser(this);

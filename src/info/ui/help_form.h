@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <string>
 
-#include "app/project_lifecycle.h"
+#include "desktop/desktop_shell.h"
 
 class QTextBrowser;
 class QPushButton;
@@ -18,7 +18,7 @@ inline constexpr int kHelpQuestions = 440;
 class THelpForm : public QDialog {
     Q_OBJECT
 public:
-    THelpForm(ProjectShell& shell, QWidget* parent = nullptr);
+    THelpForm(DesktopShell& shell, QWidget* parent = nullptr);
 
     // Opens the help file at the topic's anchor; a missing file gets a notice.
     void ShowTopic(const std::string& helpFile, int topic);
@@ -28,7 +28,7 @@ private:
     void Print();
     void SetButtonTexts();
 
-    ProjectShell& shell_;
+    DesktopShell& shell_;
     QTextBrowser* browser_ = nullptr;
     QPushButton* back_ = nullptr;
     QPushButton* forward_ = nullptr;

@@ -11,10 +11,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/ui/main_form.h"
-#include "app/ui/settings_form.h"
 #include "core/message_texts.h"
 #include "core/text.h"
+#include "desktop/desktop_shell.h"
 #include "desktop/qt_text.h"
 #include "info/ui/config_gegevens_form.h"
 #include "info/ui/help_form.h"
@@ -66,32 +65,30 @@ void OpenReadMe(const std::string& programFolder, TextFileForm& fallback, Prompt
     }
 }
 
-TOpstartInfoForm* StartUpWindow(THoofdForm& form) {
-    return form.findChild<TOpstartInfoForm*>(QStringLiteral("OpstartInfoForm"));
+TOpstartInfoForm* StartUpWindow(DesktopShell& shell) {
+    return shell.MainWindow()->findChild<TOpstartInfoForm*>(QStringLiteral("OpstartInfoForm"));
 }
 
-void AddInfoWindows(THoofdForm& form) {
+void AddInfoWindows(DesktopShell& shell) {
+    QWidget* form = shell.MainWindow();
     auto* startUp = new TOpstartInfoForm(
-        form, [&form] { return form.Settings().report.ownerName; }, &form);
-    auto* internet = new TOpInternetForm(&form);
-    auto* configuration = new TConfigGegevensForm(&form);
-    auto* help = new THelpForm(form, &form);
-    auto* readMe = new TextFileForm(&form);
+        shell, [&shell] { return shell.Settings().report.ownerName; }, form);
+    auto* internet = new TOpInternetForm(form);
+    auto* configuration = new TConfigGegevensForm(form);
+    auto* help = new THelpForm(shell, form);
+    auto* readMe = new TextFileForm(form);
     SetProgramHelpForm(help);
 
-    form.SetCommandHandler("Info1", [startUp] { startUp->ShowInfo(); });
-    form.SetCommandHandler("ntOpInternet1", [internet] { internet->Execute(); });
-    form.SetCommandHandler("Configuratiegegevens1",
-                           [configuration] { configuration->ShowConfiguration(); });
-    form.SetCommandHandler("Inhoud1", [] { ShowHelpTopic(kHelpContents); });
-    form.SetCommandHandler("Veelgesteldevragen1", [] { ShowHelpTopic(kHelpQuestions); });
-    form.SetCommandHandler("ntLeesMijtxt1", [readMe, &form] {
-        OpenReadMe(ProgramFolder(), *readMe, form.CurrentPrompter());
+    shell.SetCommandHandler("Info1", [startUp] { startUp->ShowInfo(); });
+    shell.SetCommandHandler("ntOpInternet1", [internet] { internet->Execute(); });
+    shell.SetCommandHandler("Configuratiegegevens1",
+                            [configuration] { configuration->ShowConfiguration(); });
+    shell.SetCommandHandler("Inhoud1", [] { ShowHelpTopic(kHelpContents); });
+    shell.SetCommandHandler("Veelgesteldevragen1", [] { ShowHelpTopic(kHelpQuestions); });
+    shell.SetCommandHandler("ntLeesMijtxt1", [readMe, &shell] {
+        OpenReadMe(ProgramFolder(), *readMe, shell.CurrentPrompter());
     });
-    ConnectHelpButtons(&form);
-    for (TInstellingenForm* settings : form.findChildren<TInstellingenForm*>()) {
-        QObject::connect(settings, &TInstellingenForm::HelpRequested, settings, &ShowHelpTopic);
-    }
+    ConnectHelpButtons(form);
 }
 
 }  // namespace tavoric

@@ -11,12 +11,12 @@ class QPlainTextEdit;
 
 namespace tavoric {
 
-class THoofdForm;
+class DesktopShell;
 class TOpstartInfoForm;
 
 // Makes the windows as children of the main window and plugs their commands in.
-void AddInfoWindows(THoofdForm& form);
-TOpstartInfoForm* StartUpWindow(THoofdForm& form);
+void AddInfoWindows(DesktopShell& shell);
+TOpstartInfoForm* StartUpWindow(DesktopShell& shell);
 
 // A plain text file shown read-only, where the desktop cannot open it.
 class TextFileForm : public QDialog {

@@ -23,10 +23,6 @@ QLabel* Line(const char* name, const QString& text, QWidget* parent) {
 
 }  // namespace
 
-QString InternetCaption() {
-    return ToQString(FormatText(MessageText("AA00181"), {kMakerName}));
-}
-
 TOpInternetForm::TOpInternetForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("OpInternetForm"));
     setModal(true);
@@ -56,7 +52,7 @@ TOpInternetForm::TOpInternetForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TOpInternetForm::Execute() {
-    setWindowTitle(InternetCaption());
+    setWindowTitle(ToQString(InternetCaption()));
     label1_->setText(ToQString(kProductName) + QStringLiteral(" ") +
                      ToQString(FormatText(FixedTexts().versionLine, {kVersionMajorMinor})));
     exec();

@@ -19,7 +19,4 @@ private:
     QLabel* label1_ = nullptr;
 };
 
-// "Molvek @ internet...": the caption of the window, its menu item and its tool button's hint.
-QString InternetCaption();
-
 }  // namespace tavoric

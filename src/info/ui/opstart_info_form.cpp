@@ -45,7 +45,7 @@ QLabel* WebAddressLabel(const char* name, QWidget* parent) {
     return label;
 }
 
-TOpstartInfoForm::TOpstartInfoForm(ProjectShell& shell, std::function<std::string()> ownerName,
+TOpstartInfoForm::TOpstartInfoForm(DesktopShell& shell, std::function<std::string()> ownerName,
                                    QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       shell_(shell),

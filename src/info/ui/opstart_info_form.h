@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "app/project_lifecycle.h"
+#include "desktop/desktop_shell.h"
 
 class QLabel;
 class QPushButton;
@@ -20,7 +20,7 @@ public:
     static constexpr int kStartUpDisplayMs = 1800;
 
     // ownerName gives the organisation's name at every showing.
-    TOpstartInfoForm(ProjectShell& shell, std::function<std::string()> ownerName,
+    TOpstartInfoForm(DesktopShell& shell, std::function<std::string()> ownerName,
                      QWidget* parent = nullptr);
 
     // Shows without blocking; hides itself after the display time.
@@ -38,7 +38,7 @@ private:
     void FillLabels();
     void Timer1Timer();
 
-    ProjectShell& shell_;
+    DesktopShell& shell_;
     std::function<std::string()> ownerName_;
     QLabel* productLabel_ = nullptr;
     QLabel* versionLabel_ = nullptr;

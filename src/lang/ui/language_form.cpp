@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/main_form.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "desktop/busy_cursor.h"
@@ -35,7 +34,7 @@ QPushButton* NamedButton(const char* name, const QString& caption, QWidget* pare
 
 }  // namespace
 
-TLanguageForm::TLanguageForm(ProjectShell& shell, LanguageFiles& files, QWidget* mainWindow,
+TLanguageForm::TLanguageForm(DesktopShell& shell, LanguageFiles& files, QWidget* mainWindow,
                              bool diagnostic, QWidget* parent)
     : QDialog(parent),
       shell_(shell),
@@ -152,27 +151,28 @@ namespace tavoric {
 
 namespace {
 
-TLanguageForm* LanguageWindow(THoofdForm& form) {
-    return form.findChild<TLanguageForm*>(QStringLiteral("LanguageForm"));
+TLanguageForm* LanguageWindow(DesktopShell& shell) {
+    return shell.MainWindow()->findChild<TLanguageForm*>(QStringLiteral("LanguageForm"));
 }
 
 }  // namespace
 
-void AddLanguageWindow(THoofdForm& form) {
+void AddLanguageWindow(DesktopShell& shell) {
     const bool diagnostic =
         QCoreApplication::arguments().contains(QLatin1String(kDiagnosticOption));
-    auto* window = new TLanguageForm(form, ProgramLanguageFiles(), &form, diagnostic, &form);
-    form.SetCommandHandler("Language1", [window, &form] { window->Execute(form.Settings()); });
+    QWidget* form = shell.MainWindow();
+    auto* window = new TLanguageForm(shell, ProgramLanguageFiles(), form, diagnostic, form);
+    shell.SetCommandHandler("Language1", [window, &shell] { window->Execute(shell.Settings()); });
 }
 
-void ApplyStartUpLanguage(THoofdForm& form) {
-    ProgramSettings& settings = form.Settings();
+void ApplyStartUpLanguage(DesktopShell& shell) {
+    ProgramSettings& settings = shell.Settings();
     if (settings.languageSet == 0) {
-        if (TLanguageForm* window = LanguageWindow(form)) {
+        if (TLanguageForm* window = LanguageWindow(shell)) {
             window->Execute(settings);
         }
     }
-    ApplyLanguage(&form, ProgramLanguageFiles(), settings.language);
+    ApplyLanguage(shell.MainWindow(), ProgramLanguageFiles(), settings.language);
 }
 
 }  // namespace tavoric

@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-#include "app/project_lifecycle.h"
 #include "core/settings.h"
+#include "desktop/desktop_shell.h"
 #include "lang/language_files.h"
 
 class QComboBox;
@@ -17,7 +17,7 @@ class TLanguageForm : public QDialog {
     Q_OBJECT
 public:
     // mainWindow: the windows to translate. diagnostic: the template button works.
-    TLanguageForm(ProjectShell& shell, LanguageFiles& files, QWidget* mainWindow, bool diagnostic,
+    TLanguageForm(DesktopShell& shell, LanguageFiles& files, QWidget* mainWindow, bool diagnostic,
                   QWidget* parent = nullptr);
 
     // Shows the lists; on "&OK" the chosen language and help file take effect and are kept in
@@ -30,7 +30,7 @@ private:
                   bool withDutch);
     void Choose(ProgramSettings& settings);
 
-    ProjectShell& shell_;
+    DesktopShell& shell_;
     LanguageFiles& files_;
     QWidget* mainWindow_;
     bool diagnostic_;
@@ -43,15 +43,15 @@ private:
 
 namespace tavoric {
 
-class THoofdForm;
+class DesktopShell;
 
 // The command line switch that lets the language dialog write the template.
 inline constexpr const char* kDiagnosticOption = "--diagnostic";
 
 // Makes the language dialog as a child of the main window for "E&xtra" > "&Language".
-void AddLanguageWindow(THoofdForm& form);
+void AddLanguageWindow(DesktopShell& shell);
 // After all windows exist: at the first start the language dialog, then the chosen language on
 // every window.
-void ApplyStartUpLanguage(THoofdForm& form);
+void ApplyStartUpLanguage(DesktopShell& shell);
 
 }  // namespace tavoric

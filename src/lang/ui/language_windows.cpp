@@ -5,7 +5,7 @@
 
 #include "core/message_texts.h"
 #include "desktop/qt_text.h"
-#include "info/ui/op_internet_form.h"
+#include "info/maker.h"
 #include "lang/ui/translate_window.h"
 
 namespace tavoric {
@@ -49,7 +49,7 @@ QWidget* FindWindow(QWidget* mainWindow, const char* name) {
 }
 
 void SetRunTimeTexts(QWidget* mainWindow) {
-    const QString internet = InternetCaption();
+    const QString internet = ToQString(InternetCaption());
     if (auto* item = mainWindow->findChild<QAction*>(QStringLiteral("ntOpInternet1"))) {
         item->setText(internet);
         item->setToolTip(internet);

@@ -35,7 +35,7 @@ LineList NotesLines(const QString& text) {
 
 }  // namespace
 
-TAantekeningenForm::TAantekeningenForm(Survey& survey, ProjectShell& shell, QWidget* parent)
+TAantekeningenForm::TAantekeningenForm(Survey& survey, DesktopShell& shell, QWidget* parent)
     : QDialog(parent), survey_(survey), shell_(shell) {
     setObjectName(QStringLiteral("AantekeningenForm"));
     setWindowTitle(QStringLiteral("Aantekeningen"));

@@ -5,8 +5,8 @@
 
 #include <QDialog>
 
-#include "app/project_lifecycle.h"
 #include "core/survey.h"
+#include "desktop/desktop_shell.h"
 
 class QCheckBox;
 class QPlainTextEdit;
@@ -18,7 +18,7 @@ class TAantekeningenForm : public QDialog {
 public:
     static constexpr int kReportResult = 2;
 
-    TAantekeningenForm(Survey& survey, ProjectShell& shell, QWidget* parent);
+    TAantekeningenForm(Survey& survey, DesktopShell& shell, QWidget* parent);
 
     // Fills the window from the project and shows it.
     void Execute();
@@ -28,7 +28,7 @@ public:
 
 private:
     Survey& survey_;
-    ProjectShell& shell_;
+    DesktopShell& shell_;
     QPlainTextEdit* text_ = nullptr;
     QCheckBox* checkBox1_ = nullptr;
     bool filling_ = false;

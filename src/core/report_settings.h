@@ -1,0 +1,16 @@
+// The look of reports, kept in the program settings and given to every report document.
+#pragma once
+
+#include <string>
+
+namespace tavoric {
+
+struct ReportSettings {
+    bool maximize = true;                // reportmaximize
+    int tableFontSize = 8;               // reporttablefontsize
+    std::string lineCharacter = "\x97";  // reportlinecharacter, an em dash
+    std::string barCharacter = "\x95";   // reportbarcharacter, a bullet
+    std::string ownerName;               // OwnerName, shown in every report header
+};
+
+}  // namespace tavoric
