@@ -28,7 +28,7 @@ Survey SmallSurvey() {
 
 // An expected file, kept in UTF-8 for reading, as code page 1252 lines.
 LineList ExpectedLines(const std::string& name) {
-    std::ifstream file(std::filesystem::path(__FILE__).parent_path() / "data" / name);
+    std::ifstream file(std::filesystem::path(TAVORIC_ANALYSIS_DATA) / name);
     EXPECT_TRUE(file) << name;
     LineList lines;
     for (std::string line; std::getline(file, line);) {
