@@ -7,6 +7,9 @@ set(TAVORIC_PROGRAM_FOLDER lib/tavoric)
 set(TAVORIC_DESKTOP_DATA ${CMAKE_SOURCE_DIR}/data/desktop)
 
 install(TARGETS tavoric-cli RUNTIME DESTINATION bin)
+install(FILES ${CMAKE_SOURCE_DIR}/data/completion/tavoric-cli
+        DESTINATION share/bash-completion/completions)
+install(FILES ${CMAKE_SOURCE_DIR}/data/debian/copyright DESTINATION share/doc/tavoric)
 
 if(TARGET tavoric)
     install(TARGETS tavoric RUNTIME DESTINATION ${TAVORIC_PROGRAM_FOLDER})
@@ -15,7 +18,22 @@ if(TARGET tavoric)
     install(FILES ${CMAKE_SOURCE_DIR}/data/LeesMij.txt ${CMAKE_SOURCE_DIR}/data/ReadMe.txt
             DESTINATION ${TAVORIC_PROGRAM_FOLDER})
     install(PROGRAMS ${TAVORIC_DESKTOP_DATA}/tavoric.sh DESTINATION bin RENAME tavoric)
-    install(FILES ${TAVORIC_DESKTOP_DATA}/tavoric.desktop DESTINATION share/applications)
+    # The desktop entry starts the launcher by name where the menu's search path finds it, and
+    # by its absolute path under any other prefix.
+    install(CODE "set(TAVORIC_DESKTOP_ENTRY \"${TAVORIC_DESKTOP_DATA}/tavoric.desktop\")
+                  set(TAVORIC_STAGING \"${CMAKE_BINARY_DIR}/desktop-entry\")")
+    install(CODE [[
+        set(launcher tavoric)
+        if(NOT CMAKE_INSTALL_PREFIX MATCHES "^/usr(/local)?/?$")
+            set(launcher "\"${CMAKE_INSTALL_PREFIX}/bin/tavoric\"")
+        endif()
+        file(READ "${TAVORIC_DESKTOP_ENTRY}" entry)
+        string(REPLACE "Exec=tavoric " "Exec=${launcher} " entry "${entry}")
+        file(WRITE "${TAVORIC_STAGING}/tavoric.desktop" "${entry}")
+        file(INSTALL "${TAVORIC_STAGING}/tavoric.desktop"
+             DESTINATION "${CMAKE_INSTALL_PREFIX}/share/applications")
+    ]])
+    install(FILES ${TAVORIC_DESKTOP_DATA}/nl.tavoric.Tavoric.metainfo.xml DESTINATION share/metainfo)
     install(FILES ${TAVORIC_DESKTOP_DATA}/tavoric.svg
             DESTINATION share/icons/hicolor/scalable/apps)
     install(FILES ${TAVORIC_DESKTOP_DATA}/tavoric-project.xml DESTINATION share/mime/packages)

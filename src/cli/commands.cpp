@@ -8,6 +8,7 @@
 #include "core/message_texts.h"
 #include "core/project_file.h"
 #include "core/text.h"
+#include "core/version.h"
 
 namespace tavoric {
 
@@ -15,6 +16,12 @@ namespace {
 
 bool AsksForHelp(std::string_view word) {
     return word == "--help" || word == "-h";
+}
+
+int PrintVersion() {
+    std::cout << "tavoric-cli " << kVersionMajor << '.' << kVersionMinor << '.' << kVersionRelease
+              << " (build " << kVersionBuild << ")\n";
+    return kExitOk;
 }
 
 // Writes text in lines of at most kHelpWidth characters, each indented, broken at blanks.
@@ -40,7 +47,8 @@ void PrintCommandHelp(std::ostream& out, const CliCommand& command) {
 void PrintOverview(std::ostream& out) {
     out << "tavoric-cli: Tavoric-projecten (parkeerduurmetingen) op de opdrachtregel.\n\n"
            "Gebruik: tavoric-cli OPDRACHT [ARGUMENTEN]\n"
-           "         tavoric-cli help OPDRACHT    (of OPDRACHT --help)\n\n"
+           "         tavoric-cli help OPDRACHT    (of OPDRACHT --help)\n"
+           "         tavoric-cli --version\n\n"
            "Opdrachten:\n";
     for (const CliCommand& command : AllCommands()) {
         PrintCommandHelp(out, command);
@@ -93,6 +101,9 @@ int RunCli(const std::vector<std::string>& args) {
     }
     if (AsksForHelp(args.front())) {
         return Help({});
+    }
+    if (args.front() == "--version" && args.size() == 1) {
+        return PrintVersion();
     }
     const CliCommand* command = FindCommand(args.front());
     if (command == nullptr) {

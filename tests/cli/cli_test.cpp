@@ -3,6 +3,7 @@
 #include "cli_test_support.h"
 #include "core/atomic_file.h"
 #include "core/project_file.h"
+#include "core/version.h"
 
 namespace tavoric {
 namespace {
@@ -19,6 +20,12 @@ TEST_F(CliTest, HelpExplainsEveryCommand) {
     }
     EXPECT_EQ(RunTool({"help", "demo"}).status, kExitOk);
     EXPECT_EQ(RunTool({"info", "--help"}).status, kExitOk);
+
+    const ToolRun version = RunTool({"--version"});
+    EXPECT_EQ(version.status, kExitOk);
+    const std::string number = std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) +
+                               "." + std::to_string(kVersionRelease);
+    EXPECT_EQ(version.out.rfind("tavoric-cli " + number + " (build ", 0), 0u) << version.out;
 
     const ToolRun bare = RunTool({});
     EXPECT_EQ(bare.status, kExitUsage);
