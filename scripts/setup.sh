@@ -9,7 +9,7 @@ packages=(g++ cmake ninja-build git pkg-config ccache
           libssl-dev nlohmann-json3-dev fonts-liberation
           libgtest-dev libgmock-dev libbenchmark-dev poppler-utils xvfb xauth
           clang libclang-rt-14-dev
-          help2man lintian appstream desktop-file-utils)
+          help2man lintian appstream desktop-file-utils bash-completion)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

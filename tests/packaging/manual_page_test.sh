@@ -13,7 +13,7 @@ all_options=
 failed=0
 for command in $commands; do
     grep -qw -- "$command" <<<"$text" || { echo "manual page lacks command $command"; failed=1; }
-    options=$("$cli" help "$command" | grep -o -- '--[a-z][a-z-]*' | sort -u)
+    options=$("$cli" help "$command" | { grep -o -- '--[a-z][a-z-]*' || true; } | sort -u)
     all_options+=" $options"
     for option in $options; do
         grep -q -- "$option" <<<"$text" || { echo "manual page lacks $command $option"; failed=1; }
