@@ -1,7 +1,6 @@
 // The desktop program: settings and message texts first, then the main window, which opens the
 // project named on the command line at its first activation.
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
@@ -59,11 +58,10 @@ int main(int argc, char** argv) {
 
     const std::string programFolder = tavoric::WithTrailingDelimiter(
         tavoric::PathFromQString(QApplication::applicationDirPath()));
-    const std::string temporaryFolder =
-        tavoric::WithTrailingDelimiter(tavoric::PathFromQString(QDir::tempPath()));
     const std::string settingsPath =
         tavoric::SettingsFilePath(tavoric::ApplicationDataFolder(programFolder));
-    tavoric::ProgramSettings settings = tavoric::ReadSettings(settingsPath, temporaryFolder);
+    tavoric::ProgramSettings settings =
+        tavoric::ReadSettings(settingsPath, tavoric::DefaultBackupFolder());
     tavoric::SetFixedTexts(settings.language);
     tavoric::SetDefaultMessageTexts();
     tavoric::LanguageFiles& languages = tavoric::ProgramLanguageFiles();

@@ -86,12 +86,15 @@ std::optional<AnalysisOptions> ParseOptions(const std::vector<std::string>& args
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (std::optional<std::string>* value = ValueOption(options, arg)) {
-            if (i + 1 == args.size()) {
+            bool given = value->has_value();
+            if (i + 1 == args.size() || !FirstTime(arg, given)) {
                 return std::nullopt;
             }
             *value = Utf8ToCp1252(args[++i]);
         } else if (bool* flag = FlagOption(options, arg, kind)) {
-            *flag = true;
+            if (!FirstTime(arg, *flag)) {
+                return std::nullopt;
+            }
         } else if (arg.starts_with("--") || !options.projectPath.empty()) {
             return std::nullopt;
         } else {
@@ -211,6 +214,9 @@ int RunAnalysisCommand(const char* commandName, ReportKind kind,
     const std::optional<AnalysisOptions> options = ParseOptions(rest, kind);
     if (!options) {
         return UsageError(commandName);
+    }
+    if (!OutputsSpareInput(*output, options->projectPath)) {
+        return kExitUsage;
     }
     Survey survey;
     if (!OpenSurvey(options->projectPath, survey)) {

@@ -51,6 +51,9 @@ std::optional<ReportArguments> ParseReportArguments(std::string_view command,
         UsageError(command);
         return std::nullopt;
     }
+    if (!OutputsSpareInput(parsed.output, parsed.projectPath)) {
+        return std::nullopt;
+    }
     return parsed;
 }
 
@@ -95,8 +98,12 @@ bool ChooseBlocks(std::string_view names, InputReportOptions& options) {
 int RunInputReport(const std::vector<std::string>& words) {
     InputReportOptions options;
     const auto arguments = ParseReportArguments(
-        "input", words, [&options](const std::vector<std::string>& w, std::size_t& i) {
-            return w[i] == "--include" && i + 1 < w.size() && ChooseBlocks(w[++i], options);
+        "input", words,
+        [&options, included = false](const std::vector<std::string>& w, std::size_t& i) mutable {
+            if (w[i] != "--include" || i + 1 == w.size() || !FirstTime(w[i], included)) {
+                return false;
+            }
+            return ChooseBlocks(w[++i], options);
         });
     if (!arguments) {
         return kExitUsage;
@@ -111,7 +118,8 @@ int RunObservationForm(const std::vector<std::string>& words) {
     ObservationFormOptions options;
     const auto arguments = ParseReportArguments(
         "form", words, [&options](const std::vector<std::string>& w, std::size_t& i) {
-            if (w[i] != "--no-separator") {
+            bool given = !options.separatorBetweenSlots;
+            if (w[i] != "--no-separator" || !FirstTime(w[i], given)) {
                 return false;
             }
             options.separatorBetweenSlots = false;

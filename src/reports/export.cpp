@@ -5,6 +5,7 @@
 
 #include "core/atomic_file.h"
 #include "core/codec.h"
+#include "core/file_messages.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 
@@ -88,12 +89,11 @@ std::string ExportFileName(std::string_view chosenName, ExportFormat format) {
 }
 
 bool WriteExportFile(const std::string& fileName, std::string_view content, Prompter& prompter) {
-    std::string errorText;
-    if (WriteFileAtomically(fileName, content, errorText)) {
+    FileError error;
+    if (WriteFileAtomically(fileName, content, error)) {
         return true;
     }
-    ErrorNotice(prompter, FormatText(MessageText("AA00006"), {Utf8ToCp1252(fileName)}) + "\r" +
-                              Utf8ToCp1252(errorText));
+    ErrorNotice(prompter, SaveFailureText("AA00006", fileName, error));
     return false;
 }
 
