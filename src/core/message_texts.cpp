@@ -178,6 +178,7 @@ constexpr Entry kDefaults[] = {
     {"AA00315", "Uitvoerbestand \"%s\" is hetzelfde bestand als \"%s\": het ene zou het andere overschrijven. Er is niets geschreven."},
     {"AA00316", "Het rapport naar interval is te groot voor deze selectie: %s perioden en %s verschillende aanwezigheidspatronen (ten hoogste %s perioden en %s tabelcellen). Kies een korter tijdvak of minder routes, secties of parkeerplaatsen."},
     {"AA00317", "Kan niet naar de standaarduitvoer schrijven: %s"},
+    {"AA00318", "Geen waarnemingsinterval opgegeven. Geef het interval in hele minuten (0 tot en met 9999)."},
 };
 
 struct Table {
