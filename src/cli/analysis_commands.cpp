@@ -268,7 +268,9 @@ CliCommand PerPlaceCommand() {
             "--classes 0-30,30-60,60-120,120-240,240-1440 (standaard de duurklassen van het "
             "project); --exclude-illegal-ppl en --exclude-illegal-ppe laten illegale "
             "parkeerplaatsen buiten de totale capaciteit. Zonder --txt gaat het rapport naar de "
-            "standaarduitvoer; --txt en --csv schrijven de exportbestanden.",
+            "standaarduitvoer; --txt en --csv schrijven de exportbestanden, met \"-\" naar de "
+            "standaarduitvoer (--csv - zonder --txt: alleen de tabel). Geen uitvoer mag het "
+            "project zelf zijn.",
             "per-place PROJECT.par [OPTIES] [--txt UIT.txt] [--csv UIT.csv]", PerPlace};
 }
 

@@ -151,7 +151,7 @@ CliCommand InputCommand() {
             "Rapport invoergegevens: de algemene gegevens en de opgeslagen regels van de gekozen "
             "lijsten. --include kiest de lijsten uit routes, sections, places en plates (standaard "
             "routes,sections; leeg: geen). Zonder --txt gaat het rapport naar de "
-            "standaarduitvoer; --txt schrijft het exportbestand.",
+            "standaarduitvoer; --txt schrijft het exportbestand (\"-\": naar de standaarduitvoer).",
             "input PROJECT.par [--include routes,sections,places,plates] [--txt UIT.txt]",
             RunInputReport};
 }
@@ -160,14 +160,15 @@ CliCommand FormCommand() {
     return {"form",
             "Waarnemingsformulier: elke PPE van elke parkeerplaats met ruimte voor kenteken en "
             "opmerking. --no-separator laat de stippellijnen tussen de PPE's van een "
-            "parkeerplaats weg. Zonder --txt gaat het formulier naar de standaarduitvoer.",
+            "parkeerplaats weg. Zonder --txt gaat het formulier naar de standaarduitvoer; --txt - "
+            "schrijft het exportbestand naar de standaarduitvoer.",
             "form PROJECT.par [--no-separator] [--txt UIT.txt]", RunObservationForm};
 }
 
 CliCommand NotesCommand() {
     return {"notes",
             "De aantekeningen van het project als rapport. Zonder --txt gaat het rapport naar de "
-            "standaarduitvoer.",
+            "standaarduitvoer; --txt - schrijft het exportbestand naar de standaarduitvoer.",
             "notes PROJECT.par [--txt UIT.txt]", RunNotesReport};
 }
 
