@@ -1,7 +1,9 @@
 #include "core/project_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <new>
 
 #include "core/atomic_file.h"
 #include "core/codec.h"
@@ -25,6 +27,7 @@ constexpr std::string_view kNotesHeader = "[Aantekeningen]";
 constexpr std::string_view kSectionHeaders[] = {kGeneralHeader, kRoutesHeader, kSectionsHeader,
                                                 kPlacesHeader,  kPlatesHeader, kNotesHeader};
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr FileError kOutOfMemory{FileError::Kind::System, ENOMEM};
 constexpr int kFirstKey = 1;
 constexpr int kLastKey = 19;
 
@@ -222,7 +225,13 @@ std::string ProjectFileContent(const Survey& survey) {
 
 bool WriteProjectFile(Survey& survey, const std::string& path, Prompter& prompter) {
     FileError error;
-    if (!WriteFileAtomically(path, ProjectFileContent(survey), error)) {
+    bool written = false;
+    try {
+        written = WriteFileAtomically(path, ProjectFileContent(survey), error);
+    } catch (const std::bad_alloc&) {
+        error = kOutOfMemory;
+    }
+    if (!written) {
         WarningNotice(prompter, SaveFailureText("AA00006", path, error));
         return false;
     }
@@ -230,7 +239,10 @@ bool WriteProjectFile(Survey& survey, const std::string& path, Prompter& prompte
     return true;
 }
 
-bool ReadProjectFile(Survey& survey, const std::string& path, Prompter& prompter) {
+namespace {
+
+// ReadProjectFile without its guard against a file too big for the memory.
+bool ReadProjectFileInMemory(Survey& survey, const std::string& path, Prompter& prompter) {
     std::string content;
     FileError error;
     if (!ReadWholeFile(path, content, error)) {
@@ -248,6 +260,17 @@ bool ReadProjectFile(Survey& survey, const std::string& path, Prompter& prompter
     survey.ProjectPath = path;
     survey.ProjectChanged = false;
     return true;
+}
+
+}  // namespace
+
+bool ReadProjectFile(Survey& survey, const std::string& path, Prompter& prompter) {
+    try {
+        return ReadProjectFileInMemory(survey, path, prompter);
+    } catch (const std::bad_alloc&) {
+        ErrorNotice(prompter, OpenFailureText(path, kOutOfMemory));
+        return false;
+    }
 }
 
 bool HoldsProjectSections(std::string_view content) {

@@ -24,7 +24,8 @@ bool WriteProjectFile(Survey& survey, const std::string& path, Prompter& prompte
 // Fills a survey that the caller has reset to a new project. When the file cannot be opened or
 // is not a regular file, shows notice AA00035 with the reason; when it holds none of the
 // project's section headers (a spreadsheet or other file chosen by mistake), notice AA00314;
-// either way it returns false with the survey unchanged. Other content is accepted as it is.
+// when it does not fit in memory, notice AA00035 saying so; in every case it returns false with
+// the survey unchanged. Other content is accepted as it is.
 // On success sets ProjectPath and clears ProjectChanged. Opening the notes window when key 017
 // is set is the caller's part.
 bool ReadProjectFile(Survey& survey, const std::string& path, Prompter& prompter);

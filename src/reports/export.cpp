@@ -1,7 +1,9 @@
 #include "reports/export.h"
 
 #include <cassert>
+#include <cerrno>
 #include <filesystem>
+#include <new>
 
 #include "core/atomic_file.h"
 #include "core/codec.h"
@@ -100,9 +102,15 @@ bool WriteExportFile(const std::string& fileName, std::string_view content, Prom
 bool ExportReport(const ReportDocument& report, ExportFormat format, const std::string& fileName,
                   Prompter& prompter) {
     assert(format != ExportFormat::Pdf);
-    const std::string content =
-        format == ExportFormat::Csv ? ReportCsvContent(report.Table()) : ReportTextContent(report);
-    return WriteExportFile(fileName, content, prompter);
+    try {
+        const std::string content = format == ExportFormat::Csv ? ReportCsvContent(report.Table())
+                                                                : ReportTextContent(report);
+        return WriteExportFile(fileName, content, prompter);
+    } catch (const std::bad_alloc&) {
+        ErrorNotice(prompter,
+                    SaveFailureText("AA00006", fileName, {FileError::Kind::System, ENOMEM}));
+        return false;
+    }
 }
 
 ExportFormat OfferedExportFormat(ExportFormat lastChoice, const ReportDocument& report) {

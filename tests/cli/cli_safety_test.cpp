@@ -159,7 +159,9 @@ TEST_F(CliSafetyTest, RunningOutOfMemoryIsAMessage) {
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), kExitFileError);
-    EXPECT_EQ(FileContent(PathOf("err.txt")), "Niet genoeg geheugen voor deze opdracht.\n");
+    EXPECT_EQ(FileContent(PathOf("err.txt")), "Kan bestand \"" + huge +
+                                                  "\" niet openen.\nNiet genoeg geheugen voor "
+                                                  "deze opdracht.\n");
 }
 #endif
 
