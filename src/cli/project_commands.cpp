@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "core/backups.h"
