@@ -3,6 +3,8 @@
 #include <malloc.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "core/atomic_file.h"
@@ -28,9 +30,10 @@ struct LargeSurvey {
         std::filesystem::create_directories(folder);
         const std::string content = ProjectFileContent(survey);
         fileBytes = content.size();
-        std::string error;
+        tavoric::FileError error;
         if (!WriteFileAtomically(path, content, error)) {
-            std::fprintf(stderr, "cannot write %s: %s\n", path.c_str(), error.c_str());
+            std::fprintf(stderr, "cannot write %s: %s\n", path.c_str(),
+                         std::strerror(error.systemError));
             std::exit(1);
         }
     }

@@ -1,7 +1,5 @@
 // The desktop program: settings and message texts first, then the main window, which opens the
 // project named on the command line at its first activation.
-#include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +9,7 @@
 #include "core/message_texts.h"
 #include "core/settings.h"
 #include "core/text.h"
+#include "desktop/desktop_application.h"
 #include "desktop/qt_text.h"
 #include "desktop/tool_icons.h"
 #include "info/ui/info_windows.h"
@@ -53,17 +52,16 @@ int main(int argc, char** argv) {
             stderr);
         return 1;
     }
-    QApplication application(argc, argv);
+    tavoric::DesktopApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavoric"));
     QApplication::setWindowIcon(tavoric::ToolIcon("Parkeerplaats1"));
 
     const std::string programFolder = tavoric::WithTrailingDelimiter(
         tavoric::PathFromQString(QApplication::applicationDirPath()));
-    const std::string temporaryFolder =
-        tavoric::WithTrailingDelimiter(tavoric::PathFromQString(QDir::tempPath()));
     const std::string settingsPath =
         tavoric::SettingsFilePath(tavoric::ApplicationDataFolder(programFolder));
-    tavoric::ProgramSettings settings = tavoric::ReadSettings(settingsPath, temporaryFolder);
+    tavoric::ProgramSettings settings =
+        tavoric::ReadSettings(settingsPath, tavoric::DefaultBackupFolder());
     tavoric::SetFixedTexts(settings.language);
     tavoric::SetDefaultMessageTexts();
     tavoric::LanguageFiles& languages = tavoric::ProgramLanguageFiles();
@@ -75,6 +73,9 @@ int main(int argc, char** argv) {
     languages.SelectHelp(settings.languageHelp);
 
     tavoric::THoofdForm mainForm(std::move(settings), settingsPath);
+    application.SetOutOfMemoryNotice([&mainForm] {
+        tavoric::ErrorNotice(mainForm.CurrentPrompter(), tavoric::MessageText("AA00313"));
+    });
     mainForm.SetCommandLineProject(CommandLineProject(QApplication::arguments()));
     tavoric::StartUpWindow(mainForm)->ShowAtStartUp();
     tavoric::ApplyStartUpLanguage(mainForm);

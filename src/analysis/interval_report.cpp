@@ -1,6 +1,7 @@
 #include "analysis/interval_report.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -48,20 +49,49 @@ private:
     std::unordered_map<std::string_view, std::size_t> positions_;
 };
 
+// The periods in which a vehicle stood, as ascending positions on the time axis: a pattern of
+// "0" and "1" without its zeros, so that memory follows the slots and not slots times periods.
+using Pattern = std::vector<std::uint32_t>;
+
 struct Vehicle {
     std::string_view plate;  // blanks removed
-    std::string pattern;
+    std::string_view place;  // the slot line's place key and type
+    Pattern pattern;
 };
 
 struct PatternCount {
-    std::string pattern;
+    Pattern pattern;
     int count = 0;
 };
 
+std::string PatternText(const Pattern& pattern, std::size_t periods) {
+    std::string text(periods, '0');
+    for (const std::uint32_t position : pattern) {
+        text[position] = '1';
+    }
+    return text;
+}
+
+// The pattern as hash key: its positions' bytes.
+std::string PatternKey(const Pattern& pattern) {
+    return {reinterpret_cast<const char*>(pattern.data()), pattern.size() * sizeof pattern[0]};
+}
+
+// Whether a comes before b in descending pattern order ("1100" before "1010" before "0110"): at
+// the first position where they differ, the pattern present earlier comes first; a pattern that
+// continues after the other has ended comes first.
+bool PatternBefore(const Pattern& a, const Pattern& b) {
+    const auto [inA, inB] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    if (inA == a.end() || inB == b.end()) {
+        return inB == b.end() && inA != a.end();
+    }
+    return *inA < *inB;
+}
+
 // Every distinct plate of the place, in the order of first appearance, with its pattern.
-std::vector<Vehicle> VehiclesOfPlace(const LineList& slots, std::size_t first, std::size_t last,
-                                     const TimeAxis& axis) {
-    std::vector<Vehicle> vehicles;
+void AddVehiclesOfPlace(const LineList& slots, std::size_t first, std::size_t last,
+                        const TimeAxis& axis, std::vector<Vehicle>& vehicles) {
+    std::unordered_map<std::string_view, std::size_t> byPlate;
     std::size_t position = axis.Size();
     for (std::size_t i = first; i < last; ++i) {
         position = axis.PositionOf(SlotPeriod(slots[i]), position);
@@ -69,26 +99,28 @@ std::vector<Vehicle> VehiclesOfPlace(const LineList& slots, std::size_t first, s
         if (plate.empty()) {
             continue;
         }
-        auto vehicle = std::find_if(vehicles.begin(), vehicles.end(),
-                                    [plate](const Vehicle& v) { return v.plate == plate; });
-        if (vehicle == vehicles.end()) {
-            vehicles.push_back({plate, std::string(axis.Size(), '0')});
-            vehicle = vehicles.end() - 1;
+        const auto [known, added] = byPlate.emplace(plate, vehicles.size());
+        if (added) {
+            vehicles.push_back({plate, SlotPlace(slots[first]), {}});
         }
-        vehicle->pattern[position] = '1';
+        Pattern& pattern = vehicles[known->second].pattern;
+        if (pattern.empty() || pattern.back() < position) {
+            pattern.push_back(static_cast<std::uint32_t>(position));
+        } else if (!std::binary_search(pattern.begin(), pattern.end(), position)) {
+            pattern.insert(std::lower_bound(pattern.begin(), pattern.end(), position),
+                           static_cast<std::uint32_t>(position));
+        }
     }
-    return vehicles;
 }
 
-// Descending pattern order: present from the first period first (1100, 1010, 1001, 0110).
-// By vehicles: descending count, equal counts in descending pattern order.
+// Descending pattern order; by vehicles: descending count, equal counts in pattern order.
 void SortPatterns(std::vector<PatternCount>& patterns, bool byVehicles) {
     std::sort(patterns.begin(), patterns.end(),
               [byVehicles](const PatternCount& a, const PatternCount& b) {
                   if (byVehicles && a.count != b.count) {
                       return a.count > b.count;
                   }
-                  return a.pattern > b.pattern;
+                  return PatternBefore(a.pattern, b.pattern);
               });
 }
 
@@ -133,11 +165,9 @@ void FillTable(ReportDocument& report, const TimeAxis& axis,
     std::int64_t vehicles = 0;
     int row = 4;
     for (const PatternCount& pattern : patterns) {
-        for (std::size_t k = 0; k < pattern.pattern.size(); ++k) {
-            if (pattern.pattern[k] == '1') {
-                table.SetCell(kLabelColumns + static_cast<int>(k), row, bar);
-                present[k] += pattern.count;
-            }
+        for (const std::uint32_t k : pattern.pattern) {
+            table.SetCell(kLabelColumns + static_cast<int>(k), row, bar);
+            present[k] += pattern.count;
         }
         table.SetCell(columns - 1, row++, RightAligned(pattern.count));
         vehicles += pattern.count;
@@ -156,7 +186,8 @@ void FillTable(ReportDocument& report, const TimeAxis& axis,
     SetRuleRow(report, rows - 1);
 }
 
-void WriteDetailList(ReportDocument& report, std::size_t periods, const LineList& vehicleLines) {
+void WriteDetailList(ReportDocument& report, std::size_t periods,
+                     const std::vector<Vehicle>& vehicles) {
     const int a = static_cast<int>(periods) + 1;
     const std::string rule = report.RuleLine(a + 25);
     for (int i = 0; i < 3; ++i) {
@@ -166,8 +197,10 @@ void WriteDetailList(ReportDocument& report, std::size_t periods, const LineList
     report.AddReportLine(rule);
     report.AddReportLine(PadField("L", MessageText("AA00071"), " ", a) + MessageText("AA00072"));
     report.AddReportLine(rule);
-    for (const std::string& line : vehicleLines) {
-        report.AddReportLine(line);
+    for (const Vehicle& vehicle : vehicles) {
+        report.AddReportLine(PatternText(vehicle.pattern, periods) + ";" +
+                             std::string(vehicle.place) + ";" +
+                             PadField("L", vehicle.plate, " ", 6));
     }
     report.AddReportLine(rule);
     report.AddReportLine();
@@ -184,35 +217,49 @@ void WriteIntervalSection(ReportDocument& report, const LineList& slots,
     report.AddReportLine();
 
     const TimeAxis axis(slots);
-    std::unordered_map<std::string, int> countByPattern;
-    LineList vehicleLines;
+    std::vector<Vehicle> vehicles;
     ForEachPlace(slots, [&](std::size_t first, std::size_t last) {
-        for (Vehicle& vehicle : VehiclesOfPlace(slots, first, last, axis)) {
-            if (parameters.addDetailList) {
-                vehicleLines.push_back(vehicle.pattern + ";" +
-                                       std::string(SlotPlace(slots[first])) + ";" +
-                                       PadField("L", vehicle.plate, " ", 6));
-            }
-            ++countByPattern[std::move(vehicle.pattern)];
-        }
+        AddVehiclesOfPlace(slots, first, last, axis, vehicles);
     });
-    if (countByPattern.empty()) {
+    if (vehicles.empty()) {
         report.AddReportLine();
         report.AddReportLine(MessageText("AA00073"));
         return;
     }
 
+    std::unordered_map<std::string, std::size_t> indexByPattern;
     std::vector<PatternCount> patterns;
-    patterns.reserve(countByPattern.size());
-    for (auto& [pattern, count] : countByPattern) {
-        patterns.push_back({pattern, count});
+    for (const Vehicle& vehicle : vehicles) {
+        const auto [known, added] =
+            indexByPattern.emplace(PatternKey(vehicle.pattern), patterns.size());
+        if (added) {
+            patterns.push_back({vehicle.pattern, 0});
+        }
+        ++patterns[known->second].count;
+    }
+    if (!FitsIntervalLimits(axis.Size(), patterns.size(),
+                            parameters.addDetailList ? vehicles.size() : 0)) {
+        report.AddReportLine(
+            FormatText(MessageText("AA00316"),
+                       {std::to_string(axis.Size()), std::to_string(patterns.size()),
+                        std::to_string(kMaxIntervalPeriods), std::to_string(kMaxIntervalCells)}));
+        return;
     }
     SortPatterns(patterns, parameters.sortByVehicles);
     FillTable(report, axis, patterns);
     WriteTableLines(report);
     if (parameters.addDetailList) {
-        WriteDetailList(report, axis.Size(), vehicleLines);
+        WriteDetailList(report, axis.Size(), vehicles);
     }
+}
+
+bool FitsIntervalLimits(std::size_t periods, std::size_t patterns, std::size_t detailVehicles) {
+    const std::size_t columns = periods + 6;
+    const std::size_t cells = (patterns + kRowsBesidePatterns) * columns;
+    // The detail list's lines are about as long as a table row.
+    const std::size_t detailCells = detailVehicles * (columns + 4);
+    return periods <= kMaxIntervalPeriods && cells <= kMaxIntervalCells &&
+           detailCells <= kMaxIntervalCells;
 }
 
 }  // namespace tavoric

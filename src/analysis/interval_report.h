@@ -3,14 +3,27 @@
 // row with the number of vehicles that had it.
 #pragma once
 
+#include <cstddef>
+
 #include "analysis/analysis_parameters.h"
 #include "reports/report_document.h"
 
 namespace tavoric {
 
+// The largest report the section makes: a day at a one-minute interval, and a table (or detail
+// list) of about 4 million cells, some hundreds of megabytes. A hand-made file with thousands of
+// distinct periods would otherwise need gigabytes and minutes.
+constexpr std::size_t kMaxIntervalPeriods = 1440;
+constexpr std::size_t kMaxIntervalCells = 4'000'000;
+
 // Places whose slots cover different periods are aligned on one time axis: the sorted distinct
-// periods of the selection; a place without a slot in a period shows "0" there.
+// periods of the selection; a place without a slot in a period shows "0" there. A selection
+// beyond the limits gets message AA00316 instead of the table.
 void WriteIntervalSection(ReportDocument& report, const LineList& slots,
                           const AnalysisParameters& parameters);
+
+// Whether a table of this many periods and distinct patterns, and a detail list of this many
+// vehicles (0 without one), stays within the limits.
+bool FitsIntervalLimits(std::size_t periods, std::size_t patterns, std::size_t detailVehicles);
 
 }  // namespace tavoric

@@ -86,12 +86,15 @@ std::optional<AnalysisOptions> ParseOptions(const std::vector<std::string>& args
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (std::optional<std::string>* value = ValueOption(options, arg)) {
-            if (i + 1 == args.size()) {
+            bool given = value->has_value();
+            if (i + 1 == args.size() || !FirstTime(arg, given)) {
                 return std::nullopt;
             }
             *value = Utf8ToCp1252(args[++i]);
         } else if (bool* flag = FlagOption(options, arg, kind)) {
-            *flag = true;
+            if (!FirstTime(arg, *flag)) {
+                return std::nullopt;
+            }
         } else if (arg.starts_with("--") || !options.projectPath.empty()) {
             return std::nullopt;
         } else {
@@ -212,6 +215,9 @@ int RunAnalysisCommand(const char* commandName, ReportKind kind,
     if (!options) {
         return UsageError(commandName);
     }
+    if (!OutputsSpareInput(*output, options->projectPath)) {
+        return kExitUsage;
+    }
     Survey survey;
     if (!OpenSurvey(options->projectPath, survey)) {
         return kExitFileError;
@@ -262,7 +268,9 @@ CliCommand PerPlaceCommand() {
             "--classes 0-30,30-60,60-120,120-240,240-1440 (standaard de duurklassen van het "
             "project); --exclude-illegal-ppl en --exclude-illegal-ppe laten illegale "
             "parkeerplaatsen buiten de totale capaciteit. Zonder --txt gaat het rapport naar de "
-            "standaarduitvoer; --txt en --csv schrijven de exportbestanden.",
+            "standaarduitvoer; --txt en --csv schrijven de exportbestanden, met \"-\" naar de "
+            "standaarduitvoer (--csv - zonder --txt: alleen de tabel). Geen uitvoer mag het "
+            "project zelf zijn.",
             "per-place PROJECT.par [OPTIES] [--txt UIT.txt] [--csv UIT.csv]", PerPlace};
 }
 

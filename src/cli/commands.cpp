@@ -1,7 +1,14 @@
 #include "cli/commands.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
+#include <new>
 
 #include "cli/cli_prompter.h"
 #include "core/codec.h"
@@ -94,7 +101,20 @@ const CliCommand* FindCommand(std::string_view name) {
     return nullptr;
 }
 
-int RunCli(const std::vector<std::string>& args) {
+namespace {
+
+// What a command printed reached standard output; a full disk or closed pipe is only known once
+// the buffers are written out.
+bool StandardOutputWritten() {
+    std::cout.flush();
+    const bool written = std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    if (!written) {
+        PrintError(FormatText(MessageText("AA00317"), {Utf8ForMessage(std::strerror(errno))}));
+    }
+    return written;
+}
+
+int RunCommand(const std::vector<std::string>& args) {
     if (args.empty()) {
         PrintOverview(std::cerr);
         return kExitUsage;
@@ -117,10 +137,59 @@ int RunCli(const std::vector<std::string>& args) {
     return command->run(rest);
 }
 
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args) {
+    int status = kExitFileError;
+    try {
+        status = RunCommand(args);
+    } catch (const std::bad_alloc&) {
+        PrintError(MessageText("AA00313"));
+        return kExitFileError;
+    }
+    // A report that failed to reach standard output has said so already.
+    return status == kExitOk && !StandardOutputWritten() ? kExitFileError : status;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    if (a == kStandardOutputName || b == kStandardOutputName) {
+        return a == b;
+    }
+    struct stat infoA {};
+    struct stat infoB {};
+    const bool existsA = ::stat(a.c_str(), &infoA) == 0;
+    const bool existsB = ::stat(b.c_str(), &infoB) == 0;
+    if (existsA || existsB) {
+        return existsA && existsB && infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
+    }
+    std::error_code error;
+    const auto normal = [&error](const std::string& path) {
+        return std::filesystem::absolute(path, error).lexically_normal();
+    };
+    return normal(a) == normal(b);
+}
+
+bool RefusedOverInput(const std::string& output, const std::string& input) {
+    if (!SameFile(output, input)) {
+        return false;
+    }
+    PrintError(FormatText(MessageText("AA00315"), {Utf8ForMessage(output), Utf8ForMessage(input)}));
+    return true;
+}
+
 bool OpenSurvey(const std::string& path, Survey& survey) {
     survey.ResetToNew(NewProjectFileName());
     CliPrompter prompter;
     return ReadProjectFile(survey, path, prompter);
+}
+
+bool FirstTime(std::string_view option, bool& given) {
+    if (given) {
+        PrintError(FormatText(MessageText("AA00222"), {option}));
+        return false;
+    }
+    given = true;
+    return true;
 }
 
 int UsageError(std::string_view commandName) {

@@ -10,6 +10,8 @@
 
 namespace tavoric {
 
+inline constexpr std::string_view kStandardOutputName = "-";
+
 // Exit status of every command.
 enum CliExit : int { kExitOk = 0, kExitFileError = 1, kExitUsage = 2 };
 
@@ -33,6 +35,14 @@ int RunCli(const std::vector<std::string>& args);
 
 // Reads a project into survey as a new project; on failure the message is on stderr.
 bool OpenSurvey(const std::string& path, Survey& survey);
+// Whether two names on the command line name one file: the same device and inode when both
+// exist, else the same absolute path once "." and ".." are resolved ("a.txt" and "./a.txt").
+// "-" (standard output) is only the same as "-".
+bool SameFile(const std::string& a, const std::string& b);
+// Says on stderr that output would overwrite input, naming both, when they are one file.
+bool RefusedOverInput(const std::string& output, const std::string& input);
+// Marks an option as given; when it was given before, says so on stderr and returns false.
+bool FirstTime(std::string_view option, bool& given);
 // Prints the usage of the named command to stderr and returns kExitUsage.
 int UsageError(std::string_view commandName);
 // Writes code page 1252 text as UTF-8 to stderr, with a line end; "\r" in messages breaks lines.

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/settings.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
+#include "core/backups.h"
 #include "core/codec.h"
 #include "core/demo_survey.h"
 #include "core/message_texts.h"
@@ -38,6 +40,7 @@ int WriteSurvey(Survey& survey, const std::string& path) {
     return WriteProjectFile(survey, path, prompter) ? kExitOk : kExitFileError;
 }
 
+// Saving a project over itself makes the backups first, as the desktop program does.
 int Save(const std::vector<std::string>& args) {
     if (args.size() != 2) {
         return UsageError("save");
@@ -45,6 +48,9 @@ int Save(const std::vector<std::string>& args) {
     Survey survey;
     if (!OpenSurvey(args[0], survey)) {
         return kExitFileError;
+    }
+    if (SameFile(args[0], args[1])) {
+        RotateBackups(args[1], LoadBackupSettings());
     }
     return WriteSurvey(survey, args[1]);
 }
@@ -66,9 +72,15 @@ std::optional<Number> OptionValue(const std::string& option, const std::string& 
 int Demo(const std::vector<std::string>& args) {
     DemoOptions options;
     std::string outPath;
+    bool placesGiven = false;
+    bool seedGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
         const bool hasValue = i + 1 < args.size();
+        if ((word == "--places" && hasValue && !FirstTime(word, placesGiven)) ||
+            (word == "--seed" && hasValue && !FirstTime(word, seedGiven))) {
+            return UsageError("demo");
+        }
         if (word == "--places" && hasValue) {
             const auto places = OptionValue(word, args[++i], 1, kMaxDemoPlaces);
             if (!places) {

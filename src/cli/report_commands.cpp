@@ -51,6 +51,9 @@ std::optional<ReportArguments> ParseReportArguments(std::string_view command,
         UsageError(command);
         return std::nullopt;
     }
+    if (!OutputsSpareInput(parsed.output, parsed.projectPath)) {
+        return std::nullopt;
+    }
     return parsed;
 }
 
@@ -95,8 +98,12 @@ bool ChooseBlocks(std::string_view names, InputReportOptions& options) {
 int RunInputReport(const std::vector<std::string>& words) {
     InputReportOptions options;
     const auto arguments = ParseReportArguments(
-        "input", words, [&options](const std::vector<std::string>& w, std::size_t& i) {
-            return w[i] == "--include" && i + 1 < w.size() && ChooseBlocks(w[++i], options);
+        "input", words,
+        [&options, included = false](const std::vector<std::string>& w, std::size_t& i) mutable {
+            if (w[i] != "--include" || i + 1 == w.size() || !FirstTime(w[i], included)) {
+                return false;
+            }
+            return ChooseBlocks(w[++i], options);
         });
     if (!arguments) {
         return kExitUsage;
@@ -111,7 +118,8 @@ int RunObservationForm(const std::vector<std::string>& words) {
     ObservationFormOptions options;
     const auto arguments = ParseReportArguments(
         "form", words, [&options](const std::vector<std::string>& w, std::size_t& i) {
-            if (w[i] != "--no-separator") {
+            bool given = !options.separatorBetweenSlots;
+            if (w[i] != "--no-separator" || !FirstTime(w[i], given)) {
                 return false;
             }
             options.separatorBetweenSlots = false;
@@ -143,7 +151,7 @@ CliCommand InputCommand() {
             "Rapport invoergegevens: de algemene gegevens en de opgeslagen regels van de gekozen "
             "lijsten. --include kiest de lijsten uit routes, sections, places en plates (standaard "
             "routes,sections; leeg: geen). Zonder --txt gaat het rapport naar de "
-            "standaarduitvoer; --txt schrijft het exportbestand.",
+            "standaarduitvoer; --txt schrijft het exportbestand (\"-\": naar de standaarduitvoer).",
             "input PROJECT.par [--include routes,sections,places,plates] [--txt UIT.txt]",
             RunInputReport};
 }
@@ -152,14 +160,15 @@ CliCommand FormCommand() {
     return {"form",
             "Waarnemingsformulier: elke PPE van elke parkeerplaats met ruimte voor kenteken en "
             "opmerking. --no-separator laat de stippellijnen tussen de PPE's van een "
-            "parkeerplaats weg. Zonder --txt gaat het formulier naar de standaarduitvoer.",
+            "parkeerplaats weg. Zonder --txt gaat het formulier naar de standaarduitvoer; --txt - "
+            "schrijft het exportbestand naar de standaarduitvoer.",
             "form PROJECT.par [--no-separator] [--txt UIT.txt]", RunObservationForm};
 }
 
 CliCommand NotesCommand() {
     return {"notes",
             "De aantekeningen van het project als rapport. Zonder --txt gaat het rapport naar de "
-            "standaarduitvoer.",
+            "standaarduitvoer; --txt - schrijft het exportbestand naar de standaarduitvoer.",
             "notes PROJECT.par [--txt UIT.txt]", RunNotesReport};
 }
 

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
@@ -37,11 +36,24 @@ bool WriteToStandardOutput(const ReportDocument& report) {
     return flush() && std::fflush(stdout) == 0;
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code error;
-    const std::filesystem::path canonicalA = std::filesystem::weakly_canonical(a, error);
-    const std::filesystem::path canonicalB = std::filesystem::weakly_canonical(b, error);
-    return error ? a == b : canonicalA == canonicalB;
+// An export file's bytes (code page 1252, CR LF) to standard output.
+bool ExportToStandardOutput(const ReportDocument& report, ExportFormat format) {
+    const std::string content =
+        format == ExportFormat::Csv ? ReportCsvContent(report.Table()) : ReportTextContent(report);
+    if (std::fwrite(content.data(), 1, content.size(), stdout) == content.size() &&
+        std::fflush(stdout) == 0) {
+        return true;
+    }
+    PrintError(FormatText(MessageText("AA00223"), {std::strerror(errno)}));
+    return false;
+}
+
+bool Export(const ReportDocument& report, ExportFormat format, const std::string& path) {
+    if (path == kStandardOutputName) {
+        return ExportToStandardOutput(report, format);
+    }
+    CliPrompter prompter;
+    return ExportReport(report, format, path, prompter);
 }
 
 }  // namespace
@@ -68,11 +80,20 @@ std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& ar
         *path = args[++i];
     }
     if (output.txtPath && output.csvPath && SameFile(*output.txtPath, *output.csvPath)) {
-        PrintError(FormatText(MessageText("AA00225"), {Utf8ToCp1252(*output.csvPath)}));
+        PrintError(FormatText(MessageText("AA00225"), {Utf8ForMessage(*output.csvPath)}));
         return std::nullopt;
     }
     args = std::move(others);
     return output;
+}
+
+bool OutputsSpareInput(const ReportOutput& output, const std::string& projectPath) {
+    for (const std::optional<std::string>& path : {output.txtPath, output.csvPath}) {
+        if (path && RefusedOverInput(*path, projectPath)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 int WriteReportOutput(const ReportDocument& report, const ReportOutput& output) {
@@ -80,16 +101,17 @@ int WriteReportOutput(const ReportDocument& report, const ReportOutput& output) 
         PrintError(MessageText("AA00220"));
         return kExitUsage;
     }
-    CliPrompter prompter;
+    const bool tableAloneOnStandardOutput =
+        !output.txtPath && output.csvPath == std::string(kStandardOutputName);
     if (output.txtPath) {
-        if (!ExportReport(report, ExportFormat::Text, *output.txtPath, prompter)) {
+        if (!Export(report, ExportFormat::Text, *output.txtPath)) {
             return kExitFileError;
         }
-    } else if (!WriteToStandardOutput(report)) {
+    } else if (!tableAloneOnStandardOutput && !WriteToStandardOutput(report)) {
         PrintError(FormatText(MessageText("AA00223"), {std::strerror(errno)}));
         return kExitFileError;
     }
-    if (output.csvPath && !ExportReport(report, ExportFormat::Csv, *output.csvPath, prompter)) {
+    if (output.csvPath && !Export(report, ExportFormat::Csv, *output.csvPath)) {
         return kExitFileError;
     }
     return kExitOk;

@@ -1,6 +1,7 @@
 // Where the report commands of tavoric-cli send their report: to standard output in UTF-8 with
 // LF line ends, or with --txt FILE to a text file, and with --csv FILE its table to a CSV file,
-// both exactly as the program's export writes them.
+// both exactly as the program's export writes them. FILE "-" sends those very bytes to standard
+// output, for a pipe; "--csv -" alone sends only the table there.
 #pragma once
 
 #include <optional>
@@ -17,9 +18,12 @@ struct ReportOutput {
 };
 
 // Removes "--txt FILE" and "--csv FILE" from args and leaves every other argument in order.
-// When a file name is missing or an option is given twice, says so on stderr and returns
-// nothing; the command then exits with 2.
+// When a file name is missing, an option is given twice or both name one file, says so on
+// stderr and returns nothing; the command then exits with 2.
 std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& args);
+
+// False, after the message, when an output file is the project file the report is made of.
+bool OutputsSpareInput(const ReportOutput& output, const std::string& projectPath);
 
 // Writes the report where the options say; returns the exit status: 0 when done, 1 when a file
 // cannot be written (reported on stderr), 2 when --csv is asked of a report without a table (then

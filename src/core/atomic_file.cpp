@@ -1,22 +1,61 @@
 #include "core/atomic_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 namespace tavoric {
 
 namespace {
 
+// Leftovers of a save that crashed before this process started are removed at the next save.
+const std::time_t kProcessStart = std::time(nullptr);
+
+// The temporary file of the write in progress, for the signal handler.
+char pendingTemporary[PATH_MAX + 1];
+volatile std::sig_atomic_t hasPendingTemporary = 0;
+
+extern "C" void RemovePendingTemporaryFile(int signalNumber) {
+    if (hasPendingTemporary) {
+        ::unlink(pendingTemporary);
+    }
+    ::signal(signalNumber, SIG_DFL);
+    ::raise(signalNumber);
+}
+
+// Marks the temporary file of the write in progress (nullptr: none).
+void SetPendingTemporary(const char* name) {
+    hasPendingTemporary = 0;
+    if (name != nullptr && std::strlen(name) < sizeof pendingTemporary) {
+        std::strcpy(pendingTemporary, name);
+        hasPendingTemporary = 1;
+    }
+}
+
+FileError SystemError(int number) {
+    return {FileError::Kind::System, number};
+}
+
 // The folder a path's file lives in, "." for a bare file name.
 std::string FolderOf(const std::string& path) {
     const std::string folder = std::filesystem::path(path).parent_path().string();
     return folder.empty() ? std::string(".") : folder;
+}
+
+std::string FileNameOf(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
 }
 
 bool WriteAll(int fd, std::string_view content) {
@@ -33,14 +72,92 @@ bool WriteAll(int fd, std::string_view content) {
     return true;
 }
 
-// A symbolic link is saved through: the file it points to is replaced, the link stays.
-std::string LinkTarget(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::is_symlink(path, error)) {
-        return path;
+// The file a path finally names: symbolic links are followed one by one, so that a dangling link
+// gives the name it points to (which the save then creates). A loop of links is an error.
+std::optional<std::string> FinalTarget(const std::string& path, FileError& error) {
+    constexpr int kMaxLinks = 40;
+    std::string current = path;
+    for (int link = 0; link < kMaxLinks; ++link) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return current;
+        }
+        std::error_code readError;
+        const std::filesystem::path target = std::filesystem::read_symlink(current, readError);
+        if (readError) {
+            error = SystemError(readError.value());
+            return std::nullopt;
+        }
+        current =
+            target.is_absolute() ? target.string() : FolderOf(current) + "/" + target.string();
     }
-    const auto target = std::filesystem::weakly_canonical(path, error);
-    return error ? path : target.string();
+    error = SystemError(ELOOP);
+    return std::nullopt;
+}
+
+// Refuses a target that exists but may not be replaced: a folder, a special file, or a file the
+// user may not write (renaming over it would otherwise succeed).
+bool MayReplace(const std::string& path, FileError& error) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT) {
+            return true;
+        }
+        error = SystemError(errno);
+        return false;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        error = SystemError(EISDIR);
+    } else if (!S_ISREG(info.st_mode)) {
+        error = {FileError::Kind::NotRegularFile, 0};
+    } else if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
+        error = errno == EACCES || errno == EPERM ? FileError{FileError::Kind::ReadOnlyFile, 0}
+                                                  : SystemError(errno);
+    } else {
+        return true;
+    }
+    return false;
+}
+
+// "folder/.name.XXXXXX"; when that would be longer than the folder allows a name to be, the
+// short "folder/.tavoric.XXXXXX".
+std::string TemporaryPattern(const std::string& folder, const std::string& name) {
+    const long nameMax = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    const std::size_t limit = nameMax > 0 ? static_cast<std::size_t>(nameMax) : NAME_MAX;
+    const std::string own = "." + name + ".XXXXXX";
+    return folder + "/" + (own.size() <= limit ? own : std::string(".tavoric.XXXXXX"));
+}
+
+// A name mkstemp made from the pattern ".name.XXXXXX".
+bool IsTemporaryNameOf(std::string_view candidate, const std::string& name) {
+    constexpr std::size_t kRandomPart = 6;
+    if (candidate.size() != name.size() + 2 + kRandomPart || !candidate.starts_with('.') ||
+        candidate.substr(1, name.size()) != name || candidate[name.size() + 1] != '.') {
+        return false;
+    }
+    const std::string_view random = candidate.substr(name.size() + 2);
+    return std::all_of(random.begin(), random.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+// Removes this user's temporary files of earlier saves of the same file that a crash or kill
+// left behind; files younger than this process may belong to a save still running elsewhere.
+void RemoveLeftoverTemporaries(const std::string& folder, const std::string& name) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!IsTemporaryNameOf(entry->d_name, name)) {
+            continue;
+        }
+        struct stat info {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && info.st_mtime < kProcessStart) {
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+        }
+    }
+    ::closedir(dir);
 }
 
 // Gives the new file the permissions of the file it replaces (else the usual 0666 less the
@@ -69,39 +186,62 @@ void SyncFolder(const std::string& folder) {
 }  // namespace
 
 bool WriteFileAtomically(const std::string& requestedPath, std::string_view content,
-                         std::string& errorText) {
-    const std::string path = LinkTarget(requestedPath);
+                         FileError& error) {
+    const std::optional<std::string> target = FinalTarget(requestedPath, error);
+    if (!target || !MayReplace(*target, error)) {
+        return false;
+    }
+    const std::string& path = *target;
     const std::string folder = FolderOf(path);
-    std::string pattern =
-        folder + "/." + std::filesystem::path(path).filename().string() + ".XXXXXX";
+    const std::string pattern = TemporaryPattern(folder, FileNameOf(path));
     std::vector<char> temporaryName(pattern.begin(), pattern.end());
     temporaryName.push_back('\0');
 
     const int fd = ::mkstemp(temporaryName.data());
     if (fd < 0) {
-        errorText = std::strerror(errno);
+        error =
+            errno == EACCES ? FileError{FileError::Kind::ReadOnlyFolder, 0} : SystemError(errno);
         return false;
     }
+    SetPendingTemporary(temporaryName.data());
     const bool written = TakeOverAttributes(fd, path) && WriteAll(fd, content) && ::fsync(fd) == 0;
     const int writeErrno = errno;
     const bool closed = ::close(fd) == 0;
     const int closeErrno = errno;
     if (!written || !closed || ::rename(temporaryName.data(), path.c_str()) != 0) {
-        errorText = std::strerror(!written ? writeErrno : !closed ? closeErrno : errno);
+        error = SystemError(!written ? writeErrno : !closed ? closeErrno : errno);
         ::unlink(temporaryName.data());
+        SetPendingTemporary(nullptr);
         return false;
     }
+    SetPendingTemporary(nullptr);
     SyncFolder(folder);
+    RemoveLeftoverTemporaries(folder, FileNameOf(path));
     return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& content) {
-    const int fd = ::open(path.c_str(), O_RDONLY);
-    if (fd < 0) {
+bool ReadWholeFile(const std::string& path, std::string& content, FileError& error) {
+    // Checked before opening: opening a FIFO would wait for a writer, a device may have effects.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        error = SystemError(errno);
         return false;
     }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (S_ISDIR(info.st_mode)) {
+        error = SystemError(EISDIR);
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = {FileError::Kind::NotRegularFile, 0};
+        return false;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        error = SystemError(errno);
+        return false;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = {FileError::Kind::NotRegularFile, 0};
         ::close(fd);
         return false;
     }
@@ -120,6 +260,7 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
             if (errno == EINTR) {
                 continue;
             }
+            error = SystemError(errno);
             ok = false;
             break;
         }
@@ -127,6 +268,20 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
     }
     ::close(fd);
     return ok;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& content) {
+    FileError ignored;
+    return ReadWholeFile(path, content, ignored);
+}
+
+void RemoveTemporaryFileOnSignals() {
+    struct sigaction action {};
+    action.sa_handler = RemovePendingTemporaryFile;
+    sigemptyset(&action.sa_mask);
+    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+        ::sigaction(signalNumber, &action, nullptr);
+    }
 }
 
 }  // namespace tavoric

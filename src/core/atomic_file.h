@@ -7,13 +7,33 @@
 
 namespace tavoric {
 
-// Writes content to a temporary file in the target's folder, flushes it to disk and renames it
-// over the target; an existing target's permissions are kept. On failure the target is
-// untouched, no temporary file remains, errorText holds the operating system's error text and
-// the result is false.
-bool WriteFileAtomically(const std::string& path, std::string_view content, std::string& errorText);
+// Why a file could not be read or written.
+struct FileError {
+    enum class Kind {
+        None,
+        System,          // systemError holds the errno value
+        ReadOnlyFile,    // the file exists and the user may not write it
+        ReadOnlyFolder,  // the user may not create files in the file's folder
+        NotRegularFile,  // a device, FIFO or socket: never read or replaced
+    };
+    Kind kind = Kind::None;
+    int systemError = 0;
+};
 
-// Reads the whole file into content; false when it cannot be opened or read.
+// Writes content to a temporary file in the target's folder, flushes it to disk and renames it
+// over the target; an existing target's permissions are kept. A target the user may not write,
+// or one that is not a regular file, is refused before anything is written. A symbolic link is
+// written through (a dangling one creates the file it names) and stays a link. On failure the
+// target is untouched, no temporary file remains, error says why and the result is false.
+bool WriteFileAtomically(const std::string& path, std::string_view content, FileError& error);
+
+// Reads the whole file into content; false when it cannot be opened or read, or when it is not a
+// regular file (a FIFO or device would block or never end).
+bool ReadWholeFile(const std::string& path, std::string& content, FileError& error);
 bool ReadWholeFile(const std::string& path, std::string& content);
+
+// Lets SIGINT, SIGTERM and SIGHUP remove the temporary file of a write in progress before the
+// process ends as the signal asks. For the command-line program.
+void RemoveTemporaryFileOnSignals();
 
 }  // namespace tavoric

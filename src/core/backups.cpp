@@ -1,7 +1,14 @@
 #include "core/backups.h"
 
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 
+#include "core/atomic_file.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 
@@ -9,17 +16,68 @@ namespace tavoric {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+constexpr mode_t kPrivateFolderMode = 0700;
+constexpr mode_t kPrivateFileMode = 0600;
+
+std::string HomeFolder() {
+    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
+        return home;
+    }
+    const passwd* user = ::getpwuid(::getuid());
+    return user != nullptr && user->pw_dir != nullptr ? user->pw_dir : "";
+}
+
+// Creates the default folder when missing; its own two levels are for the user alone.
+void MakePrivateFolder(const std::string& folder) {
+    const fs::path backups = fs::path(folder).parent_path();  // folder ends in "/"
+    std::error_code ignored;
+    fs::create_directories(backups.parent_path().parent_path(), ignored);
+    ::mkdir(backups.parent_path().c_str(), kPrivateFolderMode);
+    ::mkdir(backups.c_str(), kPrivateFolderMode);
+}
+
+// Copies the file at from to the new file to, which only the user may read.
+bool CopyPrivately(const std::string& from, const std::string& to) {
+    struct stat source {};
+    std::string content;
+    if (::stat(from.c_str(), &source) != 0 || !S_ISREG(source.st_mode) ||
+        !ReadWholeFile(from, content)) {
+        return false;
+    }
+    const mode_t mode = source.st_mode & kPrivateFileMode;
+    const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd < 0) {
+        return false;
+    }
+    bool written = ::fchmod(fd, mode) == 0;
+    std::string_view rest = content;
+    while (written && !rest.empty()) {
+        const ssize_t count = ::write(fd, rest.data(), rest.size());
+        written = count > 0;
+        rest.remove_prefix(written ? static_cast<std::size_t>(count) : 0);
+    }
+    return ::close(fd) == 0 && written;
+}
+
+}  // namespace
+
 std::string BackupFileName(int generation) {
     return std::string(kProductName) + "BackUp" + std::to_string(generation) + ".par";
 }
 
-std::string BackupFolder(const BackupSettings& settings) {
-    if (!settings.backupFolder.empty()) {
-        return WithTrailingDelimiter(settings.backupFolder);
+std::string DefaultBackupFolder() {
+    const std::string product(kProductName);
+    if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && state[0] == '/') {
+        return WithTrailingDelimiter(state) + product + "/backups/";
     }
-    std::error_code error;
-    const fs::path temporary = fs::temp_directory_path(error);
-    return WithTrailingDelimiter(error ? "/tmp" : temporary.string());
+    return WithTrailingDelimiter(HomeFolder()) + ".local/state/" + product + "/backups/";
+}
+
+std::string BackupFolder(const BackupSettings& settings) {
+    return settings.backupFolder.empty() ? DefaultBackupFolder()
+                                         : WithTrailingDelimiter(settings.backupFolder);
 }
 
 void RotateBackups(const std::string& path, const BackupSettings& settings) {
@@ -27,6 +85,9 @@ void RotateBackups(const std::string& path, const BackupSettings& settings) {
         return;
     }
     const std::string folder = BackupFolder(settings);
+    if (folder == DefaultBackupFolder()) {
+        MakePrivateFolder(folder);
+    }
     auto backup = [&folder](int generation) {
         return fs::path(folder + BackupFileName(generation));
     };
@@ -42,8 +103,7 @@ void RotateBackups(const std::string& path, const BackupSettings& settings) {
     // Copied straight to generation 1, not through a copy under the project's own name: that
     // would replace an unrelated file of that name in the backup folder, or move the project
     // itself away when it lives there.
-    if (fs::is_regular_file(path, ignored) &&
-        !fs::copy_file(path, backup(1), fs::copy_options::overwrite_existing, ignored)) {
+    if (fs::is_regular_file(path, ignored) && !CopyPrivately(path, backup(1).string())) {
         fs::remove(backup(1), ignored);
     }
 }

@@ -1,10 +1,26 @@
 #include "core/clock.h"
 
+#include <algorithm>
+
 #include "core/text.h"
 
 namespace tavoric {
 
-int NormaliseHhmm(int v) { return (v % 100) >= 60 ? v + 40 : v; }
+namespace {
+
+// Times and sums far beyond any survey (a hand-made file may hold any number) are held at this
+// bound, so that no step of the clock arithmetic can overflow.
+constexpr long long kClockBound = 999'999'999;
+
+int Bounded(long long v) {
+    return static_cast<int>(std::clamp(v, -kClockBound, kClockBound));
+}
+
+}  // namespace
+
+int NormaliseHhmm(int v) {
+    return Bounded((v % 100) >= 60 ? v + 40LL : v);
+}
 
 std::string FormatHhmm(int v) {
     std::string digits = std::to_string(NormaliseHhmm(v));
@@ -20,24 +36,24 @@ int HhmmToMinutes(int v) {
 }
 
 int MinutesToHhmm(int minutes) {
-    const int h = minutes / 60;
-    return h * 100 + (minutes - 60 * h);
+    const long long h = minutes / 60;
+    return Bounded(h * 100 + (minutes - 60 * h));
 }
 
 std::string StepHhmm(std::string_view text, StepDirection direction) {
     const int v = IntegerOrZero(text);
     if (direction == StepDirection::Up) {
-        return FormatHhmm(v + 5);
+        return FormatHhmm(Bounded(v + 5LL));
     }
     const std::string_view minutes = Chars(text, 3, 4);
-    const bool borrowsHour = minutes == "00" || minutes == "01" || minutes == "02" ||
-                             minutes == "03" || minutes == "04";
-    const int stepped = borrowsHour ? v - 45 : v - 5;
-    return stepped < 0 ? std::string("0000") : FormatHhmm(stepped);
+    const bool borrowsHour =
+        minutes == "00" || minutes == "01" || minutes == "02" || minutes == "03" || minutes == "04";
+    const long long stepped = borrowsHour ? v - 45LL : v - 5LL;
+    return stepped < 0 ? std::string("0000") : FormatHhmm(Bounded(stepped));
 }
 
 std::string AddMinutes(std::string_view hhmm, int minutes) {
-    return FormatHhmm(MinutesToHhmm(HhmmToMinutes(IntegerOrZero(hhmm)) + minutes));
+    return FormatHhmm(MinutesToHhmm(Bounded(0LL + HhmmToMinutes(IntegerOrZero(hhmm)) + minutes)));
 }
 
 std::string TimeFieldAfterChange(std::string_view text) {

@@ -61,6 +61,54 @@ std::size_t RefusedSequenceLength(std::string_view utf8) {
     return length;
 }
 
+// Marks a character that travels through code page 1252 text as UTF-8 (Utf8ForMessage).
+constexpr char kCarriedCharacter = '\x81';
+
+// The length of the valid UTF-8 sequence of two to four bytes at the start of text, else 0.
+std::size_t MultiByteSequenceLength(std::string_view text) {
+    if (text.empty()) {
+        return 0;
+    }
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    const std::size_t length = lead >= 0xF0 && lead <= 0xF4   ? 4
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xC2 && lead <= 0xDF ? 2
+                                                              : 0;
+    if (length == 0 || text.size() < length) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) {
+            return 0;
+        }
+    }
+    // No overlong forms, no surrogates, nothing above U+10FFFF.
+    const unsigned char second = byte(1);
+    const bool valid = !(lead == 0xE0 && second < 0xA0) && !(lead == 0xED && second >= 0xA0) &&
+                       !(lead == 0xF0 && second < 0x90) && !(lead == 0xF4 && second >= 0x90);
+    return valid ? length : 0;
+}
+
+std::string FromUtf8(std::string_view utf8, bool carryOthers) {
+    static Converter converter("WINDOWS-1252", "UTF-8");
+    std::lock_guard lock(codecMutex);
+    std::string result;
+    result.reserve(utf8.size());
+    while (!converter.Convert(utf8, result) && !utf8.empty()) {
+        const std::size_t carried = carryOthers ? MultiByteSequenceLength(utf8) : 0;
+        if (carried > 0) {
+            result += kCarriedCharacter;
+            result.append(utf8.substr(0, carried));
+            utf8.remove_prefix(carried);
+        } else {
+            result += '?';
+            utf8.remove_prefix(RefusedSequenceLength(utf8));
+        }
+    }
+    return result;
+}
+
 }  // namespace
 
 std::string Cp1252ToUtf8(std::string_view bytes) {
@@ -69,22 +117,25 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string result;
     result.reserve(bytes.size() + bytes.size() / 8);
     while (!converter.Convert(bytes, result) && !bytes.empty()) {
-        result += "\xEF\xBF\xBD";
-        bytes.remove_prefix(1);
+        const std::size_t carried =
+            bytes.front() == kCarriedCharacter ? MultiByteSequenceLength(bytes.substr(1)) : 0;
+        if (carried > 0) {
+            result.append(bytes.substr(1, carried));
+            bytes.remove_prefix(1 + carried);
+        } else {
+            result += "\xEF\xBF\xBD";
+            bytes.remove_prefix(1);
+        }
     }
     return result;
 }
 
 std::string Utf8ToCp1252(std::string_view utf8) {
-    static Converter converter("WINDOWS-1252", "UTF-8");
-    std::lock_guard lock(codecMutex);
-    std::string result;
-    result.reserve(utf8.size());
-    while (!converter.Convert(utf8, result) && !utf8.empty()) {
-        result += '?';
-        utf8.remove_prefix(RefusedSequenceLength(utf8));
-    }
-    return result;
+    return FromUtf8(utf8, false);
+}
+
+std::string Utf8ForMessage(std::string_view utf8) {
+    return FromUtf8(utf8, true);
 }
 
 }  // namespace tavoric

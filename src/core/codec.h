@@ -8,9 +8,15 @@
 namespace tavoric {
 
 // Every byte maps to a character; the five bytes that code page 1252 leaves undefined are shown
-// as U+FFFD.
+// as U+FFFD, except a character carried by Utf8ForMessage.
 std::string Cp1252ToUtf8(std::string_view bytes);
 // A character that code page 1252 cannot hold, or a broken UTF-8 sequence, becomes "?".
 std::string Utf8ToCp1252(std::string_view utf8);
+
+// A file name or other user text for a message: like Utf8ToCp1252, but a character that code page
+// 1252 cannot hold travels as the undefined byte 0x81 followed by its UTF-8 bytes, which
+// Cp1252ToUtf8 turns back into the character. So a message shows a file name with Polish or
+// Greek letters as the user typed it, while the message text itself stays code page 1252.
+std::string Utf8ForMessage(std::string_view utf8);
 
 }  // namespace tavoric

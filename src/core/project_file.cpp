@@ -1,10 +1,13 @@
 #include "core/project_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <new>
 
 #include "core/atomic_file.h"
 #include "core/codec.h"
+#include "core/file_messages.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 
@@ -21,6 +24,10 @@ constexpr std::string_view kSectionsHeader = "[Secties]";
 constexpr std::string_view kPlacesHeader = "[Parkeerplaatsen]";
 constexpr std::string_view kPlatesHeader = "[Kentekens]";
 constexpr std::string_view kNotesHeader = "[Aantekeningen]";
+constexpr std::string_view kSectionHeaders[] = {kGeneralHeader, kRoutesHeader, kSectionsHeader,
+                                                kPlacesHeader,  kPlatesHeader, kNotesHeader};
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr FileError kOutOfMemory{FileError::Kind::System, ENOMEM};
 constexpr int kFirstKey = 1;
 constexpr int kLastKey = 19;
 
@@ -45,6 +52,12 @@ LineViews SplitLines(std::string_view content) {
         start = (end + 1 == lfAt) ? lfAt + 1 : end + 1;
     }
     return lines;
+}
+
+// An editor that saved the file as UTF-8 may have put a byte order mark before the first line.
+std::string_view WithoutByteOrderMark(std::string_view content) {
+    return content.starts_with(kUtf8ByteOrderMark) ? content.substr(kUtf8ByteOrderMark.size())
+                                                   : content;
 }
 
 bool StartsSection(std::string_view line) {
@@ -211,30 +224,68 @@ std::string ProjectFileContent(const Survey& survey) {
 }
 
 bool WriteProjectFile(Survey& survey, const std::string& path, Prompter& prompter) {
-    std::string errorText;
-    if (!WriteFileAtomically(path, ProjectFileContent(survey), errorText)) {
-        WarningNotice(prompter, FormatText(MessageText("AA00006"), {Utf8ToCp1252(path)}) + "\r" +
-                                    Utf8ToCp1252(errorText));
+    FileError error;
+    bool written = false;
+    try {
+        written = WriteFileAtomically(path, ProjectFileContent(survey), error);
+    } catch (const std::bad_alloc&) {
+        error = kOutOfMemory;
+    }
+    if (!written) {
+        WarningNotice(prompter, SaveFailureText("AA00006", path, error));
         return false;
     }
     survey.ProjectChanged = false;
     return true;
 }
 
-bool ReadProjectFile(Survey& survey, const std::string& path, Prompter& prompter) {
+namespace {
+
+// ReadProjectFile without its guard against a file too big for the memory.
+bool ReadProjectFileInMemory(Survey& survey, const std::string& path, Prompter& prompter) {
     std::string content;
-    if (!ReadWholeFile(path, content)) {
-        ErrorNotice(prompter, FormatText(MessageText("AA00035"), {Utf8ToCp1252(path)}));
+    FileError error;
+    if (!ReadWholeFile(path, content, error)) {
+        ErrorNotice(prompter, OpenFailureText(path, error));
         return false;
     }
-    ReadProjectContent(survey, content);
+    if (!HoldsProjectSections(content)) {
+        ErrorNotice(prompter, FormatText(MessageText("AA00314"), {Utf8ForMessage(path)}));
+        return false;
+    }
+    // Loaded aside, so that running out of memory halfway leaves the survey as it was.
+    Survey loaded = survey;
+    ReadProjectContent(loaded, content);
+    survey = std::move(loaded);
     survey.ProjectPath = path;
     survey.ProjectChanged = false;
     return true;
 }
 
-void ReadProjectContent(Survey& survey, std::string_view content) {
+}  // namespace
+
+bool ReadProjectFile(Survey& survey, const std::string& path, Prompter& prompter) {
+    try {
+        return ReadProjectFileInMemory(survey, path, prompter);
+    } catch (const std::bad_alloc&) {
+        ErrorNotice(prompter, OpenFailureText(path, kOutOfMemory));
+        return false;
+    }
+}
+
+bool HoldsProjectSections(std::string_view content) {
+    content = WithoutByteOrderMark(content);
+    if (content.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+        return true;
+    }
     const LineViews lines = SplitLines(content);
+    return std::any_of(
+        std::begin(kSectionHeaders), std::end(kSectionHeaders),
+        [&lines](std::string_view header) { return FindHeader(lines, header) != lines.size(); });
+}
+
+void ReadProjectContent(Survey& survey, std::string_view content) {
+    const LineViews lines = SplitLines(WithoutByteOrderMark(content));
     ReadGeneralValues(survey.AlgemeneGegevens, lines);
     ReadListSection(survey.RoutesList, lines, kRoutesHeader);
     ReadListSection(survey.SectiesList, lines, kSectionsHeader);

@@ -21,13 +21,20 @@ std::string ProjectFileContent(const Survey& survey);
 // operating system's error text on a second line), ProjectChanged stays, and it returns false.
 bool WriteProjectFile(Survey& survey, const std::string& path, Prompter& prompter);
 
-// Fills a survey that the caller has reset to a new project. When the file cannot be opened,
-// shows notice AA00035 and returns false with the survey unchanged. Any content is accepted.
+// Fills a survey that the caller has reset to a new project. When the file cannot be opened or
+// is not a regular file, shows notice AA00035 with the reason; when it holds none of the
+// project's section headers (a spreadsheet or other file chosen by mistake), notice AA00314;
+// when it does not fit in memory, notice AA00035 saying so; in every case it returns false with
+// the survey unchanged. Other content is accepted as it is.
 // On success sets ProjectPath and clears ProjectChanged. Opening the notes window when key 017
 // is set is the caller's part.
 bool ReadProjectFile(Survey& survey, const std::string& path, Prompter& prompter);
 
-// The reader on content already in memory (the fuzzer and tests use it).
+// Whether content can be a project: it holds at least one section header, or nothing but blanks
+// and line ends (an empty file opens as an empty project). A UTF-8 byte order mark is skipped.
+bool HoldsProjectSections(std::string_view content);
+
+// The reader on content already in memory (the fuzzer and tests use it); accepts any bytes.
 void ReadProjectContent(Survey& survey, std::string_view content);
 
 }  // namespace tavoric

@@ -8,12 +8,20 @@
 
 #include "core/atomic_file.h"
 #include "core/codec.h"
+#include "core/file_messages.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 
 namespace tavoric {
 
 namespace {
+
+bool IsSharedTemporaryFolder(std::string_view folder) {
+    std::error_code error;
+    const std::string temporary = std::filesystem::temp_directory_path(error).string();
+    return !error && !folder.empty() &&
+           WithTrailingDelimiter(folder) == WithTrailingDelimiter(temporary);
+}
 
 constexpr std::string_view kGeneralHeader = "[**General variables**]";
 constexpr std::string_view kPositionsHeader = "[**Form positions**]";
@@ -71,7 +79,7 @@ void ApplyGeneralLine(std::string_view line, ProgramSettings& settings) {
         report.lineCharacter = value;
     } else if (key == "reportbarcharacter=") {
         report.barCharacter = value;
-    } else if (key == "backupfolder=") {
+    } else if (key == "backupfolder=" && !IsSharedTemporaryFolder(value)) {
         settings.backupFolder = value;
     } else if (key == "makebackups=") {
         settings.makeBackups = value == "1";
@@ -140,9 +148,9 @@ std::string Flag(bool on) {
 
 }  // namespace
 
-ProgramSettings DefaultSettings(std::string_view temporaryFolder) {
+ProgramSettings DefaultSettings(std::string_view defaultBackupFolder) {
     ProgramSettings settings;
-    settings.backupFolder = temporaryFolder;
+    settings.backupFolder = defaultBackupFolder;
     return settings;
 }
 
@@ -163,20 +171,20 @@ std::string SettingsFilePath(std::string_view applicationDataFolder) {
            std::string(kProductName) + ".ini";
 }
 
-ProgramSettings ParseSettings(std::string_view content, std::string_view temporaryFolder) {
-    ProgramSettings settings = DefaultSettings(temporaryFolder);
+ProgramSettings ParseSettings(std::string_view content, std::string_view defaultBackupFolder) {
+    ProgramSettings settings = DefaultSettings(defaultBackupFolder);
     const std::vector<std::string_view> lines = SplitLines(content);
     ReadGeneralVariables(lines, settings);
     ReadFormPositions(lines, settings);
     return settings;
 }
 
-ProgramSettings ReadSettings(const std::string& path, std::string_view temporaryFolder) {
+ProgramSettings ReadSettings(const std::string& path, std::string_view defaultBackupFolder) {
     std::string content;
     if (!ReadWholeFile(path, content)) {
-        return DefaultSettings(temporaryFolder);
+        return DefaultSettings(defaultBackupFolder);
     }
-    return ParseSettings(content, temporaryFolder);
+    return ParseSettings(content, defaultBackupFolder);
 }
 
 std::string SettingsFileText(const ProgramSettings& settings) {
@@ -209,21 +217,33 @@ std::string SettingsFileText(const ProgramSettings& settings) {
 bool WriteSettings(const ProgramSettings& settings, const std::string& path, Prompter& prompter) {
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
-    std::string errorText;
-    if (WriteFileAtomically(path, SettingsFileText(settings), errorText)) {
+    FileError error;
+    if (WriteFileAtomically(path, SettingsFileText(settings), error)) {
         return true;
     }
-    ErrorNotice(prompter,
-                FormatText(MessageText("AA00167"), {Utf8ToCp1252(path)}) + "\n" + errorText);
+    ErrorNotice(prompter, SaveFailureText("AA00167", path, error));
     return false;
 }
 
-ReportSettings LoadReportSettings() {
+namespace {
+
+ProgramSettings LoadSettings() {
     const std::string folder = ApplicationDataFolder("");
     if (folder.empty()) {
-        return ReportSettings{};
+        return DefaultSettings("");
     }
-    return ReadSettings(SettingsFilePath(folder), "").report;
+    return ReadSettings(SettingsFilePath(folder), "");
+}
+
+}  // namespace
+
+ReportSettings LoadReportSettings() {
+    return LoadSettings().report;
+}
+
+BackupSettings LoadBackupSettings() {
+    const ProgramSettings settings = LoadSettings();
+    return {settings.makeBackups, settings.backupFolder};
 }
 
 }  // namespace tavoric

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/backups.h"
 #include "core/prompter.h"
 #include "core/report_settings.h"
 #include "core/window_positions.h"
@@ -17,7 +18,7 @@ namespace tavoric {
 
 struct ProgramSettings {
     ReportSettings report;                // reportmaximize .. reportbarcharacter, OwnerName
-    std::string backupFolder;             // backupfolder; default: the temporary folder
+    std::string backupFolder;             // backupfolder; default: the private backup folder
     bool makeBackups = true;              // makebackups
     std::string language = "Nederlands";  // language
     int languageSet = 0;                  // languageset: 0 until the language dialog has been shown
@@ -25,8 +26,8 @@ struct ProgramSettings {
     FormPositions formPositions;
 };
 
-// Every setting at its default; the backup folder is the given temporary folder.
-ProgramSettings DefaultSettings(std::string_view temporaryFolder);
+// Every setting at its default; the backup folder is the given one (DefaultBackupFolder()).
+ProgramSettings DefaultSettings(std::string_view defaultBackupFolder);
 
 // The user's configuration folder with a trailing "/": $XDG_CONFIG_HOME when it is an absolute
 // path, else $HOME/.config/; fallbackFolder when neither is known.
@@ -36,10 +37,12 @@ std::string SettingsFilePath(std::string_view applicationDataFolder);
 
 // The settings a file's content holds, starting from the defaults. Keys are matched without
 // regard to case, a value is everything after the first "=", unknown lines are ignored, and a
-// number that is not a whole number keeps the value it had.
-ProgramSettings ParseSettings(std::string_view content, std::string_view temporaryFolder);
+// number that is not a whole number keeps the value it had. A backup folder that is the shared
+// temporary folder (the default of earlier versions, readable by every user) reads as the
+// default.
+ProgramSettings ParseSettings(std::string_view content, std::string_view defaultBackupFolder);
 // The defaults when the file is missing or cannot be read.
-ProgramSettings ReadSettings(const std::string& path, std::string_view temporaryFolder);
+ProgramSettings ReadSettings(const std::string& path, std::string_view defaultBackupFolder);
 
 // The file as written: CR LF line ends; a line break inside a value becomes a blank so that it
 // cannot break the file apart.
@@ -48,7 +51,9 @@ std::string SettingsFileText(const ProgramSettings& settings);
 // stays, notice AA00167 names the path, and the result is false.
 bool WriteSettings(const ProgramSettings& settings, const std::string& path, Prompter& prompter);
 
-// The report look from the user's settings file, for the command-line program.
+// The report look and the backup settings from the user's settings file, for the command-line
+// program.
 ReportSettings LoadReportSettings();
+BackupSettings LoadBackupSettings();
 
 }  // namespace tavoric

@@ -97,8 +97,12 @@ std::string StepInterval(std::string_view text, StepDirection direction) {
 }
 
 std::size_t InsertSorted(LineList& lines, std::string line) {
-    const auto at = std::upper_bound(lines.begin(), lines.end(), line, LessNoCase);
-    return static_cast<std::size_t>(lines.insert(at, std::move(line)) - lines.begin());
+    // The index is taken before inserting: an insert that grows the list moves it elsewhere, and
+    // an iterator difference with the old begin would be garbage.
+    const auto index = static_cast<std::size_t>(
+        std::upper_bound(lines.begin(), lines.end(), line, LessNoCase) - lines.begin());
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(index), std::move(line));
+    return index;
 }
 
 void ReplaceGroup(LineList& lines, LineKey key, std::string_view groupKey,

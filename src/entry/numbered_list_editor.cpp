@@ -10,14 +10,22 @@ void NumberedListEditor::Select(std::optional<std::size_t> index) {
     selected_ = index && *index < entries_.size() ? index : std::nullopt;
 }
 
+const std::string* NumberedListEditor::SelectedEntry() const {
+    return selected_ && *selected_ < entries_.size() ? &entries_[*selected_] : nullptr;
+}
+
+std::optional<std::size_t> NumberedListEditor::Selected() const {
+    return SelectedEntry() ? selected_ : std::nullopt;
+}
+
 bool NumberedListEditor::StartDialog(EntryMode mode) {
     if (mode == EntryMode::Change) {
-        if (!selected_) {
+        const std::string* entry = SelectedEntry();
+        if (entry == nullptr) {
             return false;
         }
-        const std::string& entry = entries_[*selected_];
-        number_ = std::string(ChoiceNumber(entry));
-        FieldsFromEntry(entry);
+        number_ = std::string(ChoiceNumber(*entry));
+        FieldsFromEntry(*entry);
     } else if (!CanAdd()) {
         return false;
     } else if (!entries_.empty()) {
@@ -61,12 +69,15 @@ bool NumberedListEditor::NumberExists() const {
 }
 
 bool NumberedListEditor::ApplyDialog(Prompter& prompter) {
-    if (mode_ == EntryMode::Change ? !selected_ : !CanAdd()) {
+    const std::string* changed = SelectedEntry();
+    if (mode_ == EntryMode::Change ? changed == nullptr : !CanAdd()) {
         return false;
     }
     LeaveNumber();
-    const bool sameEntry =
-        mode_ == EntryMode::Change && ChoiceNumber(entries_[*selected_]) == number_;
+    if (!FieldsComplete(prompter)) {
+        return false;
+    }
+    const bool sameEntry = mode_ == EntryMode::Change && ChoiceNumber(*changed) == number_;
     if (!sameEntry && NumberExists()) {
         ErrorNotice(prompter, MessageText(texts_.duplicate));
         return false;
@@ -81,7 +92,7 @@ bool NumberedListEditor::ApplyDialog(Prompter& prompter) {
 }
 
 bool NumberedListEditor::DeleteSelected(Prompter& prompter) {
-    if (!selected_ || !ConfirmDeletion(prompter, texts_.deleteQuestion)) {
+    if (SelectedEntry() == nullptr || !ConfirmDeletion(prompter, texts_.deleteQuestion)) {
         return false;
     }
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(*selected_));

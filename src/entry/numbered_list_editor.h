@@ -29,11 +29,12 @@ public:
     virtual ~NumberedListEditor() = default;
 
     const LineList& Entries() const { return entries_; }
-    std::optional<std::size_t> Selected() const { return selected_; }
+    // The selected entry's index; nothing when no entry is selected.
+    std::optional<std::size_t> Selected() const;
     // An index past the end selects nothing.
     void Select(std::optional<std::size_t> index);
     // "&Wijzigen..." and "&Verwijderen..." need a selected entry.
-    bool HasSelection() const { return selected_.has_value(); }
+    bool HasSelection() const { return SelectedEntry() != nullptr; }
     bool Changed() const { return changed_; }
     bool Deleted() const { return deleted_; }
 
@@ -63,6 +64,8 @@ public:
 
 protected:
     // The entry the dialog's fields make, and the fields an entry gives in mode "Wijzigen".
+    // FieldsComplete tells, with a notice, when the fields cannot make an entry.
+    virtual bool FieldsComplete(Prompter&) const { return true; }
     virtual std::string EntryFromFields() const = 0;
     virtual void FieldsFromEntry(std::string_view entry) = 0;
     // Runs after every add, change or delete.
@@ -73,6 +76,8 @@ protected:
     void ClearFlags() { changed_ = deleted_ = false; }
 
 private:
+    // The selected entry, checked against the list as it is now; nullptr when none.
+    const std::string* SelectedEntry() const;
     bool NumberExists() const;
 
     NumberedListTexts texts_;

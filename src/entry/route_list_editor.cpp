@@ -1,5 +1,6 @@
 #include "entry/route_list_editor.h"
 
+#include "core/message_texts.h"
 #include "core/text.h"
 #include "entry/cascade.h"
 
@@ -26,6 +27,14 @@ void RouteListEditor::StepInterval(StepDirection direction) {
 
 ApplyResult RouteListEditor::Apply(Survey& survey, Progress& progress) {
     return StoreEditedList(survey, &Survey::RoutesList, Entries(), Changed(), Deleted(), progress);
+}
+
+bool RouteListEditor::FieldsComplete(Prompter& prompter) const {
+    if (interval_.empty()) {
+        ErrorNotice(prompter, MessageText("AA00318"));
+        return false;
+    }
+    return true;
 }
 
 std::string RouteListEditor::EntryFromFields() const {

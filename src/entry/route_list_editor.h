@@ -26,6 +26,8 @@ public:
     ApplyResult Apply(Survey& survey, Progress& progress);
 
 protected:
+    // A route line always has an interval: an empty interval field is refused.
+    bool FieldsComplete(Prompter& prompter) const override;
     std::string EntryFromFields() const override;
     void FieldsFromEntry(std::string_view entry) override;
 

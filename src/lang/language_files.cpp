@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/atomic_file.h"
+#include "core/file_messages.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "lang/load_message_texts.h"
@@ -161,7 +162,12 @@ bool WriteTemplateFile(const std::string& path, const std::vector<TemplateSectio
             writer.Set(section.window, entry.key, "\"" + entry.value + "\"");
         }
     }
-    return WriteFileAtomically(path, writer.Text(), errorText);
+    FileError error;
+    if (WriteFileAtomically(path, writer.Text(), error)) {
+        return true;
+    }
+    errorText = FileErrorReason(error);
+    return false;
 }
 
 }  // namespace tavoric

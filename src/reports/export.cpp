@@ -1,10 +1,13 @@
 #include "reports/export.h"
 
 #include <cassert>
+#include <cerrno>
 #include <filesystem>
+#include <new>
 
 #include "core/atomic_file.h"
 #include "core/codec.h"
+#include "core/file_messages.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 
@@ -88,21 +91,26 @@ std::string ExportFileName(std::string_view chosenName, ExportFormat format) {
 }
 
 bool WriteExportFile(const std::string& fileName, std::string_view content, Prompter& prompter) {
-    std::string errorText;
-    if (WriteFileAtomically(fileName, content, errorText)) {
+    FileError error;
+    if (WriteFileAtomically(fileName, content, error)) {
         return true;
     }
-    ErrorNotice(prompter, FormatText(MessageText("AA00006"), {Utf8ToCp1252(fileName)}) + "\r" +
-                              Utf8ToCp1252(errorText));
+    ErrorNotice(prompter, SaveFailureText("AA00006", fileName, error));
     return false;
 }
 
 bool ExportReport(const ReportDocument& report, ExportFormat format, const std::string& fileName,
                   Prompter& prompter) {
     assert(format != ExportFormat::Pdf);
-    const std::string content =
-        format == ExportFormat::Csv ? ReportCsvContent(report.Table()) : ReportTextContent(report);
-    return WriteExportFile(fileName, content, prompter);
+    try {
+        const std::string content = format == ExportFormat::Csv ? ReportCsvContent(report.Table())
+                                                                : ReportTextContent(report);
+        return WriteExportFile(fileName, content, prompter);
+    } catch (const std::bad_alloc&) {
+        ErrorNotice(prompter,
+                    SaveFailureText("AA00006", fileName, {FileError::Kind::System, ENOMEM}));
+        return false;
+    }
 }
 
 ExportFormat OfferedExportFormat(ExportFormat lastChoice, const ReportDocument& report) {

@@ -156,4 +156,27 @@ TEST(IntervalReport, PlacesWithDifferentPeriodsAreAlignedOnOneTimeAxis) {
               (LineList{"110;0001 0001 0001 V;A     ", "011;0001 0001 0002 V;B     "}));
 }
 
+// A hand-made file with thousands of distinct periods would need a table of periods times
+// patterns cells: the section says why it stops instead.
+TEST(IntervalReport, SelectionsBeyondTheLimitsGetAMessageInsteadOfTheTable) {
+    std::vector<std::string> plates;
+    for (std::size_t i = 0; i <= kMaxIntervalPeriods; ++i) {
+        plates.push_back("P" + std::to_string(i));
+    }
+    const Survey survey =
+        SurveyBuilder("0000", "9999").Route("0001", 1).Place("0001 0001 0001", "V", plates).Build();
+    const ReportDocument report = Interval(survey, true);
+    EXPECT_FALSE(report.HasTableData());
+    EXPECT_EQ(report.Lines().back(),
+              "Het rapport naar interval is te groot voor deze selectie: 1441 perioden en 1441 "
+              "verschillende aanwezigheidspatronen (ten hoogste 1440 perioden en 4000000 "
+              "tabelcellen). Kies een korter tijdvak of minder routes, secties of "
+              "parkeerplaatsen.");
+
+    EXPECT_TRUE(FitsIntervalLimits(kMaxIntervalPeriods, 100, 100));
+    EXPECT_FALSE(FitsIntervalLimits(100, kMaxIntervalCells / 106, 0));
+    EXPECT_TRUE(FitsIntervalLimits(100, kMaxIntervalCells / 106 - 8, 0));
+    EXPECT_FALSE(FitsIntervalLimits(100, 10, kMaxIntervalCells));
+}
+
 }  // namespace tavoric

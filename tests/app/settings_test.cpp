@@ -59,6 +59,22 @@ TEST(SettingsRead, ValueIsEverythingAfterTheFirstEquals) {
     EXPECT_EQ(settings.languageHelp, "Tavoric_English");
 }
 
+// Earlier versions stored the shared temporary folder as the default; backups hold licence
+// plates, so such a setting now reads as the user's private default folder.
+TEST(SettingsRead, TheSharedTemporaryFolderReadsAsTheDefaultBackupFolder) {
+    const std::string privateFolder = "/home/w/.local/state/Tavoric/backups/";
+    const std::string temporary = std::filesystem::temp_directory_path().string();
+    for (const std::string& stored : {temporary, temporary + "/"}) {
+        EXPECT_EQ(ParseSettings(GeneralFile("BackUpFolder=" + stored + "\r\n"), privateFolder)
+                      .backupFolder,
+                  privateFolder)
+            << stored;
+    }
+    EXPECT_EQ(
+        ParseSettings(GeneralFile("BackUpFolder=/tmp/kopie/\r\n"), privateFolder).backupFolder,
+        "/tmp/kopie/");
+}
+
 TEST(SettingsRead, BadNumbersKeepTheValueTheyHad) {
     EXPECT_EQ(Parse(GeneralFile("ReportTableFontSize=groot\r\n")).report.tableFontSize, 8);
     EXPECT_EQ(Parse(GeneralFile("ReportTableFontSize=\r\n")).report.tableFontSize, 8);

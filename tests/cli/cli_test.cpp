@@ -67,7 +67,7 @@ TEST_F(CliTest, DemoInfoAndSaveWorkTogether) {
 }
 
 TEST_F(CliTest, InfoShowsProjectTextInUtf8) {
-    std::string error;
+    FileError error;
     ASSERT_TRUE(
         WriteFileAtomically(PathOf("c.par"), "[Algemene gegevens]\n001=Caf\xe9 Zuid\n", error));
     EXPECT_NE(RunTool({"info", PathOf("c.par")}).out.find("Onderzoeksgebied: Caf\xc3\xa9 Zuid"),
@@ -77,13 +77,14 @@ TEST_F(CliTest, InfoShowsProjectTextInUtf8) {
 TEST_F(CliTest, FileProblemsExitWithOne) {
     const ToolRun missing = RunTool({"info", PathOf("weg.par")});
     EXPECT_EQ(missing.status, kExitFileError);
-    EXPECT_EQ(missing.err, "Kan bestand \"" + PathOf("weg.par") + "\" niet openen.\n");
+    EXPECT_EQ(missing.err, "Kan bestand \"" + PathOf("weg.par") +
+                               "\" niet openen.\nHet bestand of de map bestaat niet.\n");
     EXPECT_EQ(RunTool({"save", PathOf("weg.par"), PathOf("uit.par")}).status, kExitFileError);
 
     const ToolRun unwritable = RunTool({"demo", PathOf("geen/map/d.par")});
     EXPECT_EQ(unwritable.status, kExitFileError);
     EXPECT_NE(unwritable.err.find("niet opslaan"), std::string::npos);
-    EXPECT_NE(unwritable.err.find("\nNo such file or directory"), std::string::npos);
+    EXPECT_NE(unwritable.err.find("\nHet bestand of de map bestaat niet."), std::string::npos);
 }
 
 }  // namespace

@@ -2,12 +2,16 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <climits>
 #include <csignal>
-
 #include <filesystem>
+#include <thread>
 
+#include "ordinary_user.h"
 #include "temp_folder.h"
 
 namespace tavoric {
@@ -21,30 +25,38 @@ protected:
         return static_cast<std::size_t>(
             std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
     }
+    std::string Content(const std::string& path) const {
+        std::string content;
+        return ReadWholeFile(path, content) ? content : "<unreadable>";
+    }
+    void Write(const std::string& path, std::string_view content) {
+        FileError error;
+        ASSERT_TRUE(WriteFileAtomically(path, content, error)) << path;
+    }
 };
+
+bool IsSystemError(const FileError& error, int number) {
+    return error.kind == FileError::Kind::System && error.systemError == number;
+}
 
 TEST_F(AtomicFileTest, WritesAndReplacesWholeContentIncludingNulBytes) {
     const std::string path = PathOf("a.par");
-    std::string error;
-    ASSERT_TRUE(WriteFileAtomically(path, "first version, longer than the second\r\n", error));
+    Write(path, "first version, longer than the second\r\n");
     const std::string second("x\0y\r\n", 5);
-    ASSERT_TRUE(WriteFileAtomically(path, second, error));
+    Write(path, second);
 
-    std::string content;
-    ASSERT_TRUE(ReadWholeFile(path, content));
-    EXPECT_EQ(content, second);
+    EXPECT_EQ(Content(path), second);
     EXPECT_EQ(EntriesInFolder(), 1u) << "no temporary file may remain";
 }
 
 TEST_F(AtomicFileTest, KeepsTheReplacedFilesPermissionsAndOwner) {
     const std::string path = PathOf("shared.par");
-    std::string error;
-    ASSERT_TRUE(WriteFileAtomically(path, "old", error));
+    Write(path, "old");
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
     // Only root can hand a file to another user; for anyone else the owner is already right.
     const uid_t owner = ::geteuid() == 0 ? 4321 : ::geteuid();
     ASSERT_EQ(::chown(path.c_str(), owner, static_cast<gid_t>(-1)), 0);
-    ASSERT_TRUE(WriteFileAtomically(path, "new", error));
+    Write(path, "new");
 
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
@@ -52,38 +64,45 @@ TEST_F(AtomicFileTest, KeepsTheReplacedFilesPermissionsAndOwner) {
     EXPECT_EQ(info.st_uid, owner);
 }
 
-TEST_F(AtomicFileTest, SavesThroughASymbolicLink) {
+TEST_F(AtomicFileTest, SymbolicLinksAreWrittenThroughAndKept) {
     const std::string target = PathOf("real.par");
     const std::string link = PathOf("link.par");
-    std::string error;
-    ASSERT_TRUE(WriteFileAtomically(target, "old", error));
+    Write(target, "old");
     fs::create_symlink(target, link);
-    ASSERT_TRUE(WriteFileAtomically(link, "new", error));
-
+    Write(link, "new");
     EXPECT_TRUE(fs::is_symlink(link));
-    std::string content;
-    ASSERT_TRUE(ReadWholeFile(target, content));
-    EXPECT_EQ(content, "new");
+    EXPECT_EQ(Content(target), "new");
+
+    // A dangling link, relative to its own folder: the file it names is created.
+    fs::create_directory(PathOf("sub"));
+    fs::create_symlink("../made.par", PathOf("sub/dangling.par"));
+    Write(PathOf("sub/dangling.par"), "made");
+    EXPECT_TRUE(fs::is_symlink(PathOf("sub/dangling.par")));
+    EXPECT_EQ(Content(PathOf("made.par")), "made");
+
+    fs::create_symlink(PathOf("loop2.par"), PathOf("loop1.par"));
+    fs::create_symlink(PathOf("loop1.par"), PathOf("loop2.par"));
+    FileError error;
+    EXPECT_FALSE(WriteFileAtomically(PathOf("loop1.par"), "x", error));
+    EXPECT_TRUE(IsSystemError(error, ELOOP));
+    EXPECT_TRUE(fs::is_symlink(PathOf("loop1.par")));
 }
 
-TEST_F(AtomicFileTest, FailureLeavesNoTraceAndGivesTheSystemError) {
-    std::string error;
+TEST_F(AtomicFileTest, FailureLeavesNoTraceAndSaysWhy) {
+    FileError error;
     EXPECT_FALSE(WriteFileAtomically(PathOf("missing/a.par"), "x", error));
-    EXPECT_EQ(error, "No such file or directory");
+    EXPECT_TRUE(IsSystemError(error, ENOENT));
 
-    // A folder in the way of the target: the rename fails after the temporary file was written.
     fs::create_directory(PathOf("taken"));
-    error.clear();
     EXPECT_FALSE(WriteFileAtomically(PathOf("taken"), "x", error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(IsSystemError(error, EISDIR));
     EXPECT_EQ(EntriesInFolder(), 1u);
 }
 
 // A file size limit makes the write fail halfway, as a full disk would.
 TEST_F(AtomicFileTest, FailingHalfwayKeepsTheOldFile) {
     const std::string path = PathOf("a.par");
-    std::string error;
-    ASSERT_TRUE(WriteFileAtomically(path, "old", error));
+    Write(path, "old");
 
     rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -91,40 +110,122 @@ TEST_F(AtomicFileTest, FailingHalfwayKeepsTheOldFile) {
     small.rlim_cur = 4096;
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    FileError error;
     const bool written = WriteFileAtomically(path, std::string(1 << 20, 'x'), error);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(written);
-    EXPECT_EQ(error, "File too large");
-    std::string content;
-    ASSERT_TRUE(ReadWholeFile(path, content));
-    EXPECT_EQ(content, "old");
+    EXPECT_TRUE(IsSystemError(error, EFBIG));
+    EXPECT_EQ(Content(path), "old");
     EXPECT_EQ(EntriesInFolder(), 1u);
 }
 
-TEST_F(AtomicFileTest, ReadOnlyFolderKeepsTheOldFile) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not bind root";
-    }
+// Renaming over a write-protected file would succeed; the save is refused instead.
+TEST_F(AtomicFileTest, WriteProtectedFilesAndFoldersAreRefused) {
     const std::string path = PathOf("a.par");
-    std::string error;
-    ASSERT_TRUE(WriteFileAtomically(path, "old", error));
-    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(WriteFileAtomically(path, "new", error));
-    EXPECT_EQ(error, "Permission denied");
-    fs::permissions(folder_, fs::perms::owner_all);
+    Write(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(folder_.c_str(), 0777), 0);
+    EXPECT_TRUE(AsOrdinaryUser([&path] {
+        FileError error;
+        return !WriteFileAtomically(path, "new", error) &&
+               error.kind == FileError::Kind::ReadOnlyFile;
+    }));
+    EXPECT_EQ(Content(path), "old");
+    EXPECT_EQ(EntriesInFolder(), 1u);
 
-    std::string content;
-    ASSERT_TRUE(ReadWholeFile(path, content));
-    EXPECT_EQ(content, "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(folder_.c_str(), 0555), 0);
+    EXPECT_TRUE(AsOrdinaryUser([this] {
+        FileError error;
+        return !WriteFileAtomically(PathOf("b.par"), "new", error) &&
+               error.kind == FileError::Kind::ReadOnlyFolder;
+    }));
 }
 
-TEST_F(AtomicFileTest, ReadingFailsForMissingFilesAndFolders) {
+TEST_F(AtomicFileTest, SpecialFilesAreNeitherReplacedNorRead) {
+    const std::string fifo = PathOf("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    FileError error;
+    EXPECT_FALSE(WriteFileAtomically(fifo, "x", error));
+    EXPECT_EQ(error.kind, FileError::Kind::NotRegularFile);
+    struct stat info {};
+    ASSERT_EQ(::stat(fifo.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+    // Opening a FIFO without a writer would wait for ever, a device would never end.
     std::string content = "unchanged";
-    EXPECT_FALSE(ReadWholeFile(PathOf("none.par"), content));
-    EXPECT_FALSE(ReadWholeFile(folder_.string(), content));
+    for (const std::string& special : {fifo, std::string("/dev/zero")}) {
+        error = {};
+        EXPECT_FALSE(ReadWholeFile(special, content, error)) << special;
+        EXPECT_EQ(error.kind, FileError::Kind::NotRegularFile) << special;
+    }
+    EXPECT_FALSE(ReadWholeFile(PathOf("none.par"), content, error));
+    EXPECT_TRUE(IsSystemError(error, ENOENT));
+    EXPECT_FALSE(ReadWholeFile(folder_.string(), content, error));
+    EXPECT_TRUE(IsSystemError(error, EISDIR));
     EXPECT_EQ(content, "unchanged");
+}
+
+TEST_F(AtomicFileTest, NamesUpToTheSystemsLimitSave) {
+    const std::string longest = PathOf(std::string(NAME_MAX, 'n'));
+    Write(longest, "long");
+    Write(longest, "longer");
+    EXPECT_EQ(Content(longest), "longer");
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
+TEST_F(AtomicFileTest, LeftoversOfACrashedSaveGoAtTheNextSave) {
+    const std::string path = PathOf("a.par");
+    const std::string stale = PathOf(".a.par.Ab12Cd");
+    const std::string running = PathOf(".a.par.Xy34Zw");  // another save may still be writing
+    const std::string other = PathOf(".b.par.Ab12Cd");
+    for (const std::string& file : {stale, running, other}) {
+        Write(file, "half");
+    }
+    const timeval longAgo[2] = {{1000000000, 0}, {1000000000, 0}};
+    ASSERT_EQ(::utimes(stale.c_str(), longAgo), 0);
+    ASSERT_EQ(::utimes(other.c_str(), longAgo), 0);
+
+    Write(path, "saved");
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(running));
+    EXPECT_TRUE(fs::exists(other));
+}
+
+// SIGTERM while a big file is being written: the temporary file goes with the process.
+TEST_F(AtomicFileTest, TheTemporaryFileIsRemovedWhenASignalEndsTheProcess) {
+    const std::string path = PathOf("big.par");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        RemoveTemporaryFileOnSignals();
+        const std::string content(64 << 20, 'x');
+        std::thread stopper([this] {
+            for (;;) {
+                for (const auto& entry : fs::directory_iterator(folder_)) {
+                    if (entry.path().filename().string().starts_with(".big.par.")) {
+                        ::kill(::getpid(), SIGTERM);
+                        return;
+                    }
+                }
+            }
+        });
+        stopper.detach();
+        FileError error;
+        WriteFileAtomically(path, content, error);
+        ::_exit(3);  // the signal came too late to test anything
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    if (WIFEXITED(status)) {
+        GTEST_SKIP() << "the write ended before the signal arrived";
+    }
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(WTERMSIG(status), SIGTERM);
+    for (const auto& entry : fs::directory_iterator(folder_)) {
+        EXPECT_EQ(entry.path().filename(), "big.par") << "a temporary file remains";
+    }
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include "core/backups.h"
 
+#include <sys/stat.h>
+
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "core/atomic_file.h"
 #include "core/text.h"
@@ -22,8 +26,8 @@ protected:
 
     std::string Project() const { return (folder_ / "project" / "Wijk.par").string(); }
     void Save(const std::string& path, const std::string& content) {
-        std::string error;
-        ASSERT_TRUE(WriteFileAtomically(path, content, error)) << error;
+        FileError error;
+        ASSERT_TRUE(WriteFileAtomically(path, content, error));
     }
     std::string Backup(int generation) const {
         std::string content;
@@ -81,9 +85,62 @@ TEST_F(BackupsTest, DoesNothingWhenSwitchedOff) {
     EXPECT_TRUE(fs::is_empty(settings_.backupFolder));
 }
 
-TEST(BackupFolder, DefaultsToTheTemporaryFolder) {
-    EXPECT_EQ(BackupFolder({}), WithTrailingDelimiter(fs::temp_directory_path().string()));
+// Sets an environment variable for one test and puts the old value back afterwards.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~ScopedVariable() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+// Backups hold licence plates: by default they go to a folder of the user's own, never to the
+// shared temporary folder, and each copy is readable by the user alone.
+TEST_F(BackupsTest, TheDefaultFolderIsPrivate) {
+    const std::string state = (folder_ / "state").string();
+    std::optional<ScopedVariable> stateHome(std::in_place, "XDG_STATE_HOME", state.c_str());
+    EXPECT_EQ(BackupFolder({}), state + "/Tavoric/backups/");
     EXPECT_EQ(BackupFolder({true, "/srv/kopie"}), "/srv/kopie/");
+
+    Save(Project(), "v1");
+    ASSERT_EQ(::chmod(Project().c_str(), 0644), 0);
+    RotateBackups(Project(), {});
+    struct stat info {};
+    ASSERT_EQ(::stat((state + "/Tavoric/backups").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    ASSERT_EQ(::stat((state + "/Tavoric").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    ASSERT_EQ(::stat((state + "/Tavoric/backups/" + BackupFileName(1)).c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+    stateHome.emplace("XDG_STATE_HOME", nullptr);
+    const ScopedVariable home("HOME", "/home/waarnemer");
+    EXPECT_EQ(BackupFolder({}), "/home/waarnemer/.local/state/Tavoric/backups/");
+}
+
+TEST_F(BackupsTest, CopiesArePrivateUnlessTheProjectIsStricter) {
+    Save(Project(), "v1");
+    ASSERT_EQ(::chmod(Project().c_str(), 0664), 0);
+    RotateBackups(Project(), settings_);
+    struct stat info {};
+    ASSERT_EQ(::stat((settings_.backupFolder + "/" + BackupFileName(1)).c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+    ASSERT_EQ(::chmod(Project().c_str(), 0400), 0);
+    RotateBackups(Project(), settings_);
+    ASSERT_EQ(::stat((settings_.backupFolder + "/" + BackupFileName(1)).c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0400u);
+    EXPECT_EQ(Backup(1), "v1");
+    EXPECT_EQ(Backup(2), "v1");
 }
 
 }  // namespace

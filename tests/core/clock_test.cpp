@@ -1,5 +1,7 @@
 #include "core/clock.h"
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 namespace tavoric {
@@ -44,6 +46,22 @@ TEST(TimeField, ChangeFocusLossAndSpinRules) {
     EXPECT_EQ(TimeFieldAfterFocusLoss("x1"), "0000");
     EXPECT_EQ(TimeFieldAfterStep("2355", StepDirection::Up), "0000");
     EXPECT_EQ(TimeFieldAfterStep("0000", StepDirection::Down), "0000");
+}
+
+// A hand-made file may hold any number as a time or an interval: results stay at a bound far
+// beyond any survey instead of overflowing into nonsense like "0600-715828527".
+TEST(Clock, HostileNumbersAreHeldAtABoundWithoutOverflow) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    EXPECT_EQ(AddMinutes("0600", kMax), "999999999");
+    EXPECT_EQ(AddMinutes("2147483647", kMax), "999999999");
+    EXPECT_EQ(FormatHhmm(2147483599), "999999999");
+    EXPECT_EQ(MinutesToHhmm(kMax), 999999999);
+    EXPECT_EQ(MinutesToHhmm(kMin), -999999999);
+    EXPECT_EQ(HhmmToMinutes(kMax), 600000039);
+    EXPECT_EQ(StepHhmm("2147483647", StepDirection::Up), "999999999");
+    EXPECT_EQ(StepHhmm("-2147483648", StepDirection::Down), "0000");
+    EXPECT_EQ(TimeFieldAfterStep("2147483647", StepDirection::Up), "0000");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "core/project_file.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "core/atomic_file.h"
@@ -186,12 +188,60 @@ TEST_F(ProjectFileOnDisk, OpenFailureShowsTheErrorAndChangesNothing) {
     EXPECT_EQ(survey.ProjectPath, "Nieuw.par");
     ASSERT_EQ(prompter_.asked().size(), 1u);
     EXPECT_EQ(prompter_.asked()[0].kind, DialogKind::Error);
-    EXPECT_EQ(prompter_.asked()[0].text, "Kan bestand \"" + PathOf("weg.par") + "\" niet openen.");
+    EXPECT_EQ(prompter_.asked()[0].text,
+              "Kan bestand \"" + PathOf("weg.par") +
+                  "\" niet openen.\rHet bestand of de map bestaat niet.");
+}
+
+// A spreadsheet, a UTF-16 text or any other file chosen by mistake must not open as an empty
+// project that a save would then write over it.
+TEST_F(ProjectFileOnDisk, FilesWithoutAnyProjectSectionAreRefused) {
+    const std::string utf16("\xFF\xFE[\0R\0o\0u\0t\0e\0s\0]\0\r\0\n\0", 22);
+    for (const std::string& content : {std::string("PK\x03\x04\x14\0\x06\0binary"), utf16,
+                                       std::string("Route;Omschrijving\r\n0001;Markt\r\n")}) {
+        const std::string path = PathOf("vreemd.par");
+        FileError error;
+        ASSERT_TRUE(WriteFileAtomically(path, content, error));
+        Survey survey;
+        survey.ProjectPath = "Nieuw.par";
+        EXPECT_FALSE(ReadProjectFile(survey, path, prompter_));
+        EXPECT_EQ(survey.ProjectPath, "Nieuw.par");
+        ASSERT_FALSE(prompter_.asked().empty());
+        EXPECT_EQ(prompter_.asked().back().text,
+                  "Bestand \"" + path +
+                      "\" is geen Tavoric-project: het bevat geen van de onderdelen van een "
+                      "projectbestand. Er is niets gewijzigd.");
+    }
+}
+
+TEST_F(ProjectFileOnDisk, EmptyFilesOpenAndAByteOrderMarkIsSkipped) {
+    FileError error;
+    ASSERT_TRUE(WriteFileAtomically(PathOf("leeg.par"), "", error));
+    ASSERT_TRUE(WriteFileAtomically(PathOf("bom.par"), "\xEF\xBB\xBF[Routes]\r\n0001 Markt\r\n\r\n",
+                                    error));
+    Survey empty;
+    EXPECT_TRUE(ReadProjectFile(empty, PathOf("leeg.par"), prompter_));
+    EXPECT_TRUE(empty.RoutesList.empty());
+    Survey marked;
+    EXPECT_TRUE(ReadProjectFile(marked, PathOf("bom.par"), prompter_));
+    EXPECT_EQ(marked.RoutesList, LineList{"0001 Markt"});
+    EXPECT_TRUE(prompter_.asked().empty());
+}
+
+// A FIFO would block the program for ever, a folder is no project.
+TEST_F(ProjectFileOnDisk, OnlyRegularFilesAreRead) {
+    ASSERT_EQ(::mkfifo(PathOf("pijp.par").c_str(), 0600), 0);
+    Survey survey;
+    EXPECT_FALSE(ReadProjectFile(survey, PathOf("pijp.par"), prompter_));
+    EXPECT_FALSE(ReadProjectFile(survey, folder_.string(), prompter_));
+    ASSERT_EQ(prompter_.asked().size(), 2u);
+    EXPECT_NE(prompter_.asked()[0].text.find("\rDit is geen gewoon bestand"), std::string::npos);
+    EXPECT_NE(prompter_.asked()[1].text.find("\rDit is een map, geen bestand."), std::string::npos);
 }
 
 TEST_F(ProjectFileOnDisk, SaveFailureKeepsTheOldFileAndTheChangedMark) {
     const std::string path = PathOf("Wijk.par");
-    std::string error;
+    FileError error;
     ASSERT_TRUE(WriteFileAtomically(path, "oud", error));
     Survey survey = FilledSurvey();
     survey.ProjectChanged = true;
@@ -204,7 +254,7 @@ TEST_F(ProjectFileOnDisk, SaveFailureKeepsTheOldFileAndTheChangedMark) {
     EXPECT_EQ(prompter_.asked()[0].text,
               "Kan bestand \"" + blocked +
                   "\" niet opslaan. Mogelijk geen schrijfrechten of schijf is "
-                  "schrijfbeveiligd.\rNot a directory");
+                  "schrijfbeveiligd.\rEen deel van het pad is geen map.");
     std::string content;
     ASSERT_TRUE(ReadWholeFile(path, content));
     EXPECT_EQ(content, "oud");

@@ -83,5 +83,17 @@ TEST(ReplaceGroup, ReplacesOnlyTheGroupAndKeepsTheListSorted) {
     EXPECT_EQ(lines.front(), "0002 0000 f");
 }
 
+// The index names the inserted line also when the insert makes the list grow elsewhere in memory
+// (the list windows select and later dereference it).
+TEST(InsertSorted, GivesTheIndexOfTheInsertedLine) {
+    LineList lines;
+    for (const std::string line : {"0003", "0001", "0004", "0002", "0000", "0005", "00025"}) {
+        const std::size_t index = InsertSorted(lines, line);
+        ASSERT_LT(index, lines.size()) << line;
+        EXPECT_EQ(lines[index], line);
+    }
+    EXPECT_EQ(lines, (LineList{"0000", "0001", "0002", "00025", "0003", "0004", "0005"}));
+}
+
 }  // namespace
 }  // namespace tavoric

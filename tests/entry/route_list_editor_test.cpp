@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/message_texts.h"
 #include "core/scripted_prompter.h"
 #include "test_survey.h"
 
@@ -64,6 +65,40 @@ TEST_F(RouteWindow, RefusesANumberThatExists) {
     EXPECT_EQ(prompter.asked()[0].kind, DialogKind::Error);
     EXPECT_EQ(editor.Entries(), survey.RoutesList);
     EXPECT_FALSE(editor.Changed());
+}
+
+// Letters are refused as they are typed, so the field can end empty: no route without interval.
+TEST_F(RouteWindow, RefusesAnEmptyInterval) {
+    EXPECT_FALSE(AddRoute("Markt", "abc"));
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_EQ(prompter.asked()[0].kind, DialogKind::Error);
+    EXPECT_EQ(prompter.asked()[0].text, MessageText("AA00318"));
+    EXPECT_EQ(editor.Entries(), survey.RoutesList);
+    EXPECT_TRUE(AddRoute("Markt", "0"));
+}
+
+// The entry just typed is the selected one, so that "&Wijzigen..." and "&Verwijderen..." act on
+// it; a selection that names no entry never reaches the list.
+TEST_F(RouteWindow, TheAddedEntryIsSelectedAndNoStaleIndexIsUsed) {
+    ASSERT_TRUE(editor.StartDialog(EntryMode::New));
+    editor.SetNumber("3");
+    editor.SetDescription("Markt");
+    editor.SetInterval("10");
+    ASSERT_TRUE(editor.ApplyDialog(prompter));
+    ASSERT_TRUE(editor.Selected());
+    EXPECT_EQ(editor.Entries()[*editor.Selected()],
+              "0003 " + PadField("L", "Markt", " ", 35) + "10");
+    ASSERT_TRUE(editor.StartDialog(EntryMode::Change));
+    EXPECT_EQ(editor.Number(), "0003");
+
+    prompter.QueueAnswer(kYes);
+    ASSERT_TRUE(editor.DeleteSelected(prompter));
+    EXPECT_FALSE(editor.HasSelection());
+    editor.Select(editor.Entries().size());
+    EXPECT_FALSE(editor.Selected());
+    EXPECT_FALSE(editor.StartDialog(EntryMode::Change));
+    EXPECT_FALSE(editor.DeleteSelected(prompter));
+    EXPECT_EQ(editor.Entries(), survey.RoutesList);
 }
 
 TEST_F(RouteWindow, ChangingKeepsTheNumberAndTheDependentLines) {

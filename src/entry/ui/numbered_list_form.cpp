@@ -1,6 +1,7 @@
 #include "entry/ui/numbered_list_form.h"
 
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "desktop/busy_cursor.h"
@@ -61,12 +62,19 @@ void NumberedListForm::SetEntryForm(NumberedEntryForm* form) {
 }
 
 void NumberedListForm::ShowEntries() {
-    entries_->SetLines(editor_.Entries());
-    if (const std::optional<std::size_t> selected = editor_.Selected()) {
-        const int row = static_cast<int>(*selected);
-        entries_->List()->setCurrentRow(row);
-        entries_->List()->scrollToItem(entries_->List()->item(row));
+    // Refilling the list clears its selection, which would clear the editor's: the entry just
+    // added or changed is to stay the current, selected row.
+    const std::optional<std::size_t> selected = editor_.Selected();
+    {
+        const QSignalBlocker quiet(entries_->List());
+        entries_->SetLines(editor_.Entries());
+        if (selected) {
+            const int row = static_cast<int>(*selected);
+            entries_->List()->setCurrentRow(row);
+            entries_->List()->scrollToItem(entries_->List()->item(row));
+        }
     }
+    editor_.Select(selected);
     UpdateButtons();
 }
 

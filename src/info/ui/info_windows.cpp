@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "core/codec.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "desktop/desktop_shell.h"
@@ -57,11 +58,11 @@ void OpenReadMe(const std::string& programFolder, TextFileForm& fallback, Prompt
     const std::string path = programFolder + FixedTexts().readMeFileName;
     const QString file = PathToQString(path);
     if (!QFileInfo(file).isFile()) {
-        ErrorNotice(prompter, FormatText(MessageText("AA00270"), {path}));
+        ErrorNotice(prompter, FormatText(MessageText("AA00270"), {Utf8ForMessage(path)}));
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)) && !fallback.ShowFile(path)) {
-        ErrorNotice(prompter, FormatText(MessageText("AA00270"), {path}));
+        ErrorNotice(prompter, FormatText(MessageText("AA00270"), {Utf8ForMessage(path)}));
     }
 }
 

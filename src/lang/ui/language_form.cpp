@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/codec.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "desktop/busy_cursor.h"
@@ -139,9 +140,10 @@ void TLanguageForm::WriteTemplate() {
         written = WriteLanguageTemplate(mainWindow_, files_, errorText);
     }
     if (!written) {
-        ErrorNotice(shell_.CurrentPrompter(),
-                    FormatText(MessageText("AA00276"),
-                               {files_.LanguageFilePath(kTemplateName), errorText}));
+        ErrorNotice(
+            shell_.CurrentPrompter(),
+            FormatText(MessageText("AA00276"),
+                       {Utf8ForMessage(files_.LanguageFilePath(kTemplateName)), errorText}));
     }
 }
 
