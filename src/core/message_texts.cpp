@@ -160,6 +160,14 @@ constexpr Entry kDefaults[] = {
     {"AA00274", "Af&drukken..."},
     {"AA00275", "Tavoric - Help"},
     {"AA00276", "Kan het sjabloon \"%s\" niet schrijven: %s"},
+    {"AA00600", "Herstelbestand gevonden"},
+    {"AA00601", "Van project \"%s\" is een herstelbestand van %s bewaard met wijzigingen die niet zijn opgeslagen.\r\rHerstellen opent het herstelbestand; het project zelf verandert pas als u opslaat."},
+    {"AA00602", "Van een nieuw project dat nooit is opgeslagen is een herstelbestand van %s bewaard.\r\rHerstellen opent het herstelbestand als nieuw project."},
+    {"AA00603", "&Herstellen"},
+    {"AA00604", "&Later"},
+    {"AA00605", "Herstelbestand onleesbaar"},
+    {"AA00606", "Het herstelbestand van \"%s\" kan niet worden gelezen: het is afgebroken of geen herstelbestand van %s. Het wordt niet geladen."},
+    {"AA00607", "Kan geen herstelbestand schrijven in \"%s\": %s. Het wordt later opnieuw geprobeerd."},
 };
 
 struct Table {
