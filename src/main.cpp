@@ -9,6 +9,7 @@
 #include "app/project_lifecycle.h"
 #include "app/ui/main_form.h"
 #include "core/message_texts.h"
+#include "core/private_state_folder.h"
 #include "core/settings.h"
 #include "core/text.h"
 #include "desktop/qt_text.h"
@@ -74,7 +75,8 @@ int main(int argc, char** argv) {
     }
     languages.SelectHelp(settings.languageHelp);
 
-    tavoric::THoofdForm mainForm(std::move(settings), settingsPath);
+    tavoric::THoofdForm mainForm(std::move(settings), settingsPath,
+                                 tavoric::PrivateStateFolder("recovery"));
     mainForm.SetCommandLineProject(CommandLineProject(QApplication::arguments()));
     tavoric::StartUpWindow(mainForm)->ShowAtStartUp();
     tavoric::ApplyStartUpLanguage(mainForm);
