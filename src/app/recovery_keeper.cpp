@@ -44,7 +44,11 @@ void RecoveryKeeper::WriteCopy(const Survey& survey) {
     const bool saved = survey.ProjectPath != NewProjectFileName();
     Job job;
     job.copy = {name, saved ? survey.ProjectPath : "", CurrentTimeMs(), kVersionMajorMinor, false};
-    job.content = ProjectFileContent(survey);
+    {
+        std::lock_guard lock(mutex_);
+        job.content = std::move(spareContent_);
+    }
+    ProjectFileContentInto(survey, job.content);
     due_ = false;
     Enqueue(std::move(job));
 }
@@ -55,10 +59,20 @@ void RecoveryKeeper::DiscardCopy() {
         return;
     }
     Job job;
-    job.write = false;
+    job.task = Task::Delete;
     job.copy.name = currentName_;
     job.releaseAfter = std::move(claim_);
     currentName_.clear();
+    Enqueue(std::move(job));
+}
+
+void RecoveryKeeper::PrepareFor(const Survey& survey) {
+    if (!Enabled()) {
+        return;
+    }
+    Job job;
+    job.task = Task::Prepare;
+    job.capacity = ProjectFileContentCapacity(survey);
     Enqueue(std::move(job));
 }
 
@@ -86,7 +100,9 @@ void RecoveryKeeper::Flush() {
 void RecoveryKeeper::Enqueue(Job job) {
     {
         std::lock_guard lock(mutex_);
-        std::erase_if(jobs_, [](const Job& waiting) { return waiting.write; });
+        if (job.task != Task::Prepare) {
+            std::erase_if(jobs_, [](const Job& waiting) { return waiting.task == Task::Write; });
+        }
         jobs_.push_back(std::move(job));
     }
     wake_.notify_one();
@@ -111,8 +127,12 @@ void RecoveryKeeper::Work() {
 }
 
 void RecoveryKeeper::Run(Job& job) {
-    if (!job.write) {
+    if (job.task == Task::Delete) {
         folder_.Delete(job.copy.name);
+        return;
+    }
+    if (job.task == Task::Prepare) {
+        Prepare(job.capacity);
         return;
     }
     std::string errorText;
@@ -121,8 +141,9 @@ void RecoveryKeeper::Run(Job& job) {
     {
         std::lock_guard lock(mutex_);
         // A deletion asked for since then means the project no longer needs this copy.
-        const bool stillWanted = std::none_of(jobs_.begin(), jobs_.end(),
-                                              [](const Job& waiting) { return !waiting.write; });
+        const bool stillWanted = std::none_of(jobs_.begin(), jobs_.end(), [](const Job& waiting) {
+            return waiting.task == Task::Delete;
+        });
         if (!written && stillWanted) {
             due_ = true;
             if (!failureReported_) {
@@ -132,9 +153,30 @@ void RecoveryKeeper::Run(Job& job) {
         } else if (written) {
             failureReported_ = false;
         }
+        if (job.content.capacity() > spareContent_.capacity()) {
+            spareContent_ = std::move(job.content);
+        }
     }
     if (report) {
         report(errorText);
+    }
+}
+
+// Memory the system hands out is mapped at its first use; touching it here spares the user's
+// thread that wait.
+void RecoveryKeeper::Prepare(std::size_t capacity) {
+    {
+        std::lock_guard lock(mutex_);
+        if (spareContent_.capacity() >= capacity) {
+            return;
+        }
+    }
+    std::string memory;
+    memory.resize(capacity);
+    memory.clear();
+    std::lock_guard lock(mutex_);
+    if (memory.capacity() > spareContent_.capacity()) {
+        spareContent_ = std::move(memory);
     }
 }
 

@@ -38,6 +38,9 @@ public:
     // Takes the survey's content now and has it written; the copy is no longer due. A write
     // that fails makes it due again and reaches the failure handler, once until a write works.
     void WriteCopy(const Survey& survey);
+    // Readies memory for the copy of this survey on the keeper's thread, so that taking the
+    // first content does not wait for fresh memory either.
+    void PrepareFor(const Survey& survey);
     // The project was saved or its changes were given up: its copy goes.
     void DiscardCopy();
     // A copy that was restored becomes the open project's copy, for a project that was never
@@ -50,10 +53,12 @@ public:
     void Flush();
 
 private:
+    enum class Task { Write, Delete, Prepare };
     struct Job {
-        RecoveryCopy copy;    // write: the copy to write; delete: its name
-        std::string content;  // write only
-        bool write = true;
+        Task task = Task::Write;
+        RecoveryCopy copy;           // write: the copy to write; delete: its name
+        std::string content;         // write only
+        std::size_t capacity = 0;    // prepare only
         RecoveryClaim releaseAfter;  // delete: let go of the copy once it is gone
     };
 
@@ -61,6 +66,7 @@ private:
     void Enqueue(Job job);
     void Work();
     void Run(Job& job);
+    void Prepare(std::size_t capacity);
 
     RecoveryFolder folder_;
     std::string unsavedName_;
@@ -76,6 +82,7 @@ private:
     bool busy_ = false;
     bool stopping_ = false;
     bool failureReported_ = false;
+    std::string spareContent_;  // memory of a written content, for the next one
     std::function<void(const std::string&)> failureHandler_;
     std::thread worker_;
 };

@@ -361,6 +361,9 @@ void THoofdForm::RefreshCommandStates(bool closingWindow) {
 }
 
 void THoofdForm::ProjectOpened() {
+    if (recovery_) {
+        recovery_->PrepareFor(survey_);
+    }
     if (survey_.AlgemeneGegevens.showNotesOnOpen) {
         RunCommand("Aantekeningen1");
     }

@@ -29,6 +29,7 @@ RecoveryTimer::RecoveryTimer(const Survey& survey, RecoveryKeeper& keeper, QStat
 void RecoveryTimer::SurveyChanged() {
     keeper_.SurveyChanged();
     if (keeper_.CopyDue() && !timer_.isActive()) {
+        keeper_.PrepareFor(survey_);
         timer_.start();
     }
 }
