@@ -74,6 +74,14 @@ protected:
         lifecycle_.SetRecoveryKeeper(keeper_.get());
     }
 
+    // The project a.par changed and copied, then the program killed and started again.
+    std::string ProjectOfAKilledRun() {
+        const std::string project = PathOf("a.par");
+        OpenChangeAndCopy(project);
+        StartAgain();
+        return project;
+    }
+
     // What a fresh program run finds after this one was killed.
     void StartAgain() {
         StartKeeper("second run");
@@ -119,9 +127,7 @@ TEST_F(RecoveryTest, RestoredCopyOpensUnderTheOriginalPathAndSaveWritesThere) {
 }
 
 TEST_F(RecoveryTest, DeleteAndLaterBothOpenTheFileAsSaved) {
-    const std::string project = PathOf("a.par");
-    OpenChangeAndCopy(project);
-    StartAgain();
+    const std::string project = ProjectOfAKilledRun();
 
     shell_.prompter.QueueAnswer(kCancel);  // "&Later"
     ASSERT_TRUE(lifecycle_.OpenProjectFile(project));
@@ -137,9 +143,7 @@ TEST_F(RecoveryTest, DeleteAndLaterBothOpenTheFileAsSaved) {
 }
 
 TEST_F(RecoveryTest, CopyOlderThanTheFileIsNotOffered) {
-    const std::string project = PathOf("a.par");
-    OpenChangeAndCopy(project);
-    StartAgain();
+    const std::string project = ProjectOfAKilledRun();
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
     std::string content;
     ASSERT_TRUE(ReadWholeFile(project, content));
@@ -200,9 +204,7 @@ TEST_F(RecoveryTest, RestoringAtStartUpAsksAboutTheChangedOpenProjectFirst) {
 }
 
 TEST_F(RecoveryTest, DamagedCopyIsOfferedForDeletionOnlyAndNeverLoaded) {
-    const std::string project = PathOf("a.par");
-    OpenChangeAndCopy(project);
-    StartAgain();
+    const std::string project = ProjectOfAKilledRun();
     const RecoveryCopy copy = Copies().at(0);
     std::ofstream(RecoveryFolderPath() + copy.name + ".1.par", std::ios::app) << "tail";
 
@@ -222,9 +224,7 @@ TEST_F(RecoveryTest, DamagedCopyIsOfferedForDeletionOnlyAndNeverLoaded) {
 
 // A copy that reads wrong only when restored (same size, other bytes) is not loaded either.
 TEST_F(RecoveryTest, CopyChangedOnDiskIsCaughtWhenRestored) {
-    const std::string project = PathOf("a.par");
-    OpenChangeAndCopy(project);
-    StartAgain();
+    const std::string project = ProjectOfAKilledRun();
     const RecoveryCopy copy = Copies().at(0);
     std::string content;
     ASSERT_TRUE(ReadWholeFile(RecoveryFolderPath() + copy.name + ".1.par", content));

@@ -38,10 +38,25 @@ ProgramSettings TestSettings(int recoveryInterval) {
     return settings;
 }
 
-void WaitUntilStarted(THoofdForm& form) {
-    form.SetStartUpDelay(0);
-    form.StartUp();
-    QTRY_VERIFY_WITH_TIMEOUT(form.StartedUp(), 20000);
+// The main window as the program starts it, on this test's folders, answering from a script.
+struct StartedWindow {
+    ScriptedPrompter answers;
+    THoofdForm form{TestSettings(60), "", PrivateStateFolder("recovery")};
+
+    void Start(const std::string& project = "") {
+        form.SetPrompter(&answers);
+        form.SetCommandLineProject(project);
+        form.SetStartUpDelay(0);
+        form.StartUp();
+        QTRY_VERIFY_WITH_TIMEOUT(form.StartedUp(), 20000);
+    }
+};
+
+// What a window does after its "&OK" changed the survey.
+void ConfirmAChange(THoofdForm& form) {
+    form.CurrentSurvey().RoutesList.push_back("0001 Centrum                            15");
+    form.CurrentSurvey().ProjectChanged = true;
+    form.UpdateCommandStates(false);
 }
 
 void Choose(QWidget* window, const char* selector) {
@@ -137,12 +152,11 @@ private slots:
         QVERIFY(child.waitForFinished());
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
 
-        ScriptedPrompter answers;
-        answers.QueueAnswer(kYes);  // "&Herstellen"
-        THoofdForm form(TestSettings(60), "", PrivateStateFolder("recovery"));
-        form.SetPrompter(&answers);
-        form.SetCommandLineProject(project);
-        WaitUntilStarted(form);
+        StartedWindow window;
+        window.answers.QueueAnswer(kYes);  // "&Herstellen"
+        window.Start(project);
+        THoofdForm& form = window.form;
+        const ScriptedPrompter& answers = window.answers;
         const auto asked =
             std::find_if(answers.asked().begin(), answers.asked().end(),
                          [](const auto& a) { return a.heading == MessageText("AA00600"); });
@@ -164,13 +178,11 @@ private slots:
 
     // A confirmed dialog writes the copy at once; leaving without saving removes it.
     void confirmedChangeIsCopiedAtOnceAndNotSavingRemovesIt() {
-        ScriptedPrompter answers;
-        THoofdForm form(TestSettings(60), "", PrivateStateFolder("recovery"));
-        form.SetPrompter(&answers);
-        WaitUntilStarted(form);
-        form.CurrentSurvey().RoutesList.push_back("0001 Centrum                            15");
-        form.CurrentSurvey().ProjectChanged = true;
-        form.UpdateCommandStates(false);  // what a window does after "&OK"
+        StartedWindow window;
+        window.Start();
+        THoofdForm& form = window.form;
+        ScriptedPrompter& answers = window.answers;
+        ConfirmAChange(form);
         form.Recovery()->Flush();
         QVERIFY(CopyHolds(RecoveryFolder(), "0001 Centrum"));
 
@@ -182,10 +194,10 @@ private slots:
 
     // "Herstelbestand elke 0 seconden" in the settings dialog: no copy any more.
     void intervalZeroFromTheSettingsDialogStopsTheCopies() {
-        ScriptedPrompter answers;
-        THoofdForm form(TestSettings(60), "", PrivateStateFolder("recovery"));
-        form.SetPrompter(&answers);
-        WaitUntilStarted(form);
+        StartedWindow window;
+        window.Start();
+        THoofdForm& form = window.form;
+        ScriptedPrompter& answers = window.answers;
         QTimer::singleShot(0, [] {
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog);
@@ -194,9 +206,7 @@ private slots:
         });
         form.Command("Programmainstellingen1")->trigger();
         QCOMPARE(form.Settings().recoveryInterval, 0);
-        form.CurrentSurvey().RoutesList.push_back("0001 Centrum                            15");
-        form.CurrentSurvey().ProjectChanged = true;
-        form.UpdateCommandStates(false);
+        ConfirmAChange(form);
         form.SurveyEdited();
         form.Recovery()->Flush();
         QVERIFY(!QDir(RecoveryFolder()).exists() || QDir(RecoveryFolder()).isEmpty());
@@ -211,10 +221,10 @@ private slots:
         QFile blocker(RecoveryFolder());
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        ScriptedPrompter answers;
-        THoofdForm form(TestSettings(60), "", PrivateStateFolder("recovery"));
-        form.SetPrompter(&answers);
-        WaitUntilStarted(form);
+        StartedWindow window;
+        window.Start();
+        THoofdForm& form = window.form;
+        ScriptedPrompter& answers = window.answers;
         const std::size_t askedBefore = answers.asked().size();
         form.CurrentSurvey().ProjectChanged = true;
         form.UpdateCommandStates(false);
