@@ -143,7 +143,9 @@ void ProjectLifecycle::OfferRecoveryCopies() {
         return;
     }
     for (const RecoveryCopy& copy : recovery_->Folder().List()) {
-        if (!Offered(copy) || AskAboutCopy(copy) != CopyAnswer::Restore) {
+        // The open project's copy was offered when it was opened.
+        const bool openProject = copy.originalPath == survey_.ProjectPath;
+        if (openProject || !Offered(copy) || AskAboutCopy(copy) != CopyAnswer::Restore) {
             continue;
         }
         if (!CloseProject()) {

@@ -52,7 +52,8 @@ public:
     // The keeper of the recovery copies, when the program keeps them (the desktop does).
     void SetRecoveryKeeper(RecoveryKeeper* keeper) { recovery_ = keeper; }
     // Offers, one after another, every recovery copy that no running program holds and that is
-    // newer than its project or damaged. "&Herstellen" closes the open project first.
+    // newer than its project or damaged, but not the open project's (it was offered when it was
+    // opened). "&Herstellen" closes the open project first.
     void OfferRecoveryCopies();
 
 private:

@@ -37,7 +37,8 @@ void RecoveryKeeper::WriteCopy(const Survey& survey) {
         return;
     }
     const std::string name = CopyNameFor(survey.ProjectPath);
-    if (name != currentName_) {
+    // A claim may be refused while the deletion of the copy before still holds it.
+    if (name != currentName_ || !claim_.Held()) {
         currentName_ = name;
         claim_ = RecoveryClaim(folder_, name);
     }

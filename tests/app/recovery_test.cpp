@@ -134,6 +134,8 @@ TEST_F(RecoveryTest, DeleteAndLaterBothOpenTheFileAsSaved) {
     EXPECT_TRUE(survey_.RoutesList.empty());
     EXPECT_FALSE(survey_.ProjectChanged);
     EXPECT_EQ(Copies().size(), 1u);
+    lifecycle_.OfferRecoveryCopies();  // start-up after the command line's project
+    EXPECT_EQ(shell_.prompter.asked().size(), 1u);
 
     lifecycle_.ResetToNewProject();
     shell_.prompter.QueueAnswer(kNo);  // "&Verwijderen"
@@ -169,6 +171,15 @@ TEST_F(RecoveryTest, SaveAndNotSavingBothRemoveTheCopy) {
     ASSERT_TRUE(lifecycle_.CloseProject());
     keeper_->Flush();
     EXPECT_TRUE(fs::is_empty(RecoveryFolderPath()));
+}
+
+// A change right after a save gets a copy that other programs do not offer while this one runs.
+TEST_F(RecoveryTest, CopyRightAfterASaveIsHeldByThisRun) {
+    OpenChangeAndCopy(PathOf("a.par"));
+    ASSERT_TRUE(lifecycle_.SaveProject());
+    ChangeAndCopy();
+    EXPECT_FALSE(fs::is_empty(RecoveryFolderPath()));
+    EXPECT_TRUE(Copies().empty());
 }
 
 TEST_F(RecoveryTest, NeverSavedProjectIsRestoredAsNewAndSaveAsRemovesItsCopy) {
