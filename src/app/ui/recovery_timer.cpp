@@ -2,10 +2,10 @@
 
 #include <QStatusBar>
 
-#include "app/ui/qt_text.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
 #include "core/text.h"
+#include "desktop/qt_text.h"
 
 namespace tavoric {
 
