@@ -37,11 +37,7 @@ void RecoveryKeeper::WriteCopy(const Survey& survey) {
         return;
     }
     const std::string name = CopyNameFor(survey.ProjectPath);
-    // A claim may be refused while the deletion of the copy before still holds it.
-    if (name != currentName_ || !claim_.Held()) {
-        currentName_ = name;
-        claim_ = RecoveryClaim(folder_, name);
-    }
+    currentName_ = name;
     const bool saved = survey.ProjectPath != NewProjectFileName();
     Job job;
     job.copy = {name, saved ? survey.ProjectPath : "", CurrentTimeMs(), kVersionMajorMinor, false};
@@ -62,7 +58,6 @@ void RecoveryKeeper::DiscardCopy() {
     Job job;
     job.task = Task::Delete;
     job.copy.name = currentName_;
-    job.releaseAfter = std::move(claim_);
     currentName_.clear();
     Enqueue(std::move(job));
 }
@@ -82,8 +77,11 @@ void RecoveryKeeper::AdoptCopy(const RecoveryCopy& copy) {
         unsavedName_ = copy.name;
     }
     currentName_ = copy.name;
-    claim_ = RecoveryClaim(folder_, copy.name);
     due_ = false;
+    Job job;
+    job.task = Task::Hold;
+    job.copy.name = copy.name;
+    Enqueue(std::move(job));
 }
 
 void RecoveryKeeper::SetFailureHandler(std::function<void(const std::string&)> handler) {
@@ -101,7 +99,7 @@ void RecoveryKeeper::Flush() {
 void RecoveryKeeper::Enqueue(Job job) {
     {
         std::lock_guard lock(mutex_);
-        if (job.task != Task::Prepare) {
+        if (job.task == Task::Write || job.task == Task::Delete) {
             std::erase_if(jobs_, [](const Job& waiting) { return waiting.task == Task::Write; });
         }
         jobs_.push_back(std::move(job));
@@ -128,13 +126,23 @@ void RecoveryKeeper::Work() {
 }
 
 void RecoveryKeeper::Run(Job& job) {
-    if (job.task == Task::Delete) {
-        folder_.Delete(job.copy.name);
-        return;
-    }
-    if (job.task == Task::Prepare) {
-        Prepare(job.capacity);
-        return;
+    switch (job.task) {
+        case Task::Delete:
+            folder_.Delete(job.copy.name);
+            if (claimedName_ == job.copy.name) {
+                claim_ = RecoveryClaim();
+                claimedName_.clear();
+            }
+            return;
+        case Task::Hold:
+            Hold(job.copy.name);
+            return;
+        case Task::Prepare:
+            Prepare(job.capacity);
+            return;
+        case Task::Write:
+            Hold(job.copy.name);
+            break;
     }
     std::string errorText;
     const bool written = folder_.Write(job.copy, job.content, errorText);
@@ -178,6 +186,14 @@ void RecoveryKeeper::Prepare(std::size_t capacity) {
     std::lock_guard lock(mutex_);
     if (memory.capacity() > spareContent_.capacity()) {
         spareContent_ = std::move(memory);
+    }
+}
+
+void RecoveryKeeper::Hold(const std::string& name) {
+    if (claimedName_ != name || !claim_.Held()) {
+        claim_ = RecoveryClaim();
+        claim_ = RecoveryClaim(folder_, name);
+        claimedName_ = name;
     }
 }
 

@@ -53,13 +53,14 @@ public:
     void Flush();
 
 private:
-    enum class Task { Write, Delete, Prepare };
+    // Claims are taken and let go on the keeper's thread, in the order of the writes and
+    // deletions, so that a copy's deletion never takes the claim of the next copy with it.
+    enum class Task { Write, Delete, Hold, Prepare };
     struct Job {
         Task task = Task::Write;
-        RecoveryCopy copy;           // write: the copy to write; delete: its name
-        std::string content;         // write only
-        std::size_t capacity = 0;    // prepare only
-        RecoveryClaim releaseAfter;  // delete: let go of the copy once it is gone
+        RecoveryCopy copy;         // the copy to write, or the name of the one to delete or hold
+        std::string content;       // write only
+        std::size_t capacity = 0;  // prepare only
     };
 
     std::string CopyNameFor(const std::string& projectPath) const;
@@ -67,13 +68,15 @@ private:
     void Work();
     void Run(Job& job);
     void Prepare(std::size_t capacity);
+    void Hold(const std::string& name);
 
     RecoveryFolder folder_;
     std::string unsavedName_;
     std::atomic<int> intervalSeconds_;
     std::atomic<bool> due_ = false;
     std::string currentName_;  // the copy written or adopted for the open project
-    RecoveryClaim claim_;
+    RecoveryClaim claim_;      // keeper's thread only
+    std::string claimedName_;  // keeper's thread only
 
     std::mutex mutex_;
     std::condition_variable wake_;
