@@ -7,6 +7,7 @@
 #include "app/project_lifecycle.h"
 #include "app/ui/main_form.h"
 #include "core/message_texts.h"
+#include "core/private_state_folder.h"
 #include "core/settings.h"
 #include "core/text.h"
 #include "desktop/desktop_application.h"
@@ -72,7 +73,8 @@ int main(int argc, char** argv) {
     }
     languages.SelectHelp(settings.languageHelp);
 
-    tavoric::THoofdForm mainForm(std::move(settings), settingsPath);
+    tavoric::THoofdForm mainForm(std::move(settings), settingsPath,
+                                 tavoric::PrivateStateFolder("recovery"));
     application.SetOutOfMemoryNotice([&mainForm] {
         tavoric::ErrorNotice(mainForm.CurrentPrompter(), tavoric::MessageText("AA00313"));
     });

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "app/recovery_keeper.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
 #include "core/project_file.h"
@@ -20,6 +21,14 @@ ButtonCaptions SaveQuestionCaptions() {
 
 ButtonCaptions OverwriteQuestionCaptions() {
     return {MessageText("ZB00016"), MessageText("ZB00017"), "", MessageText("ZB00013")};
+}
+
+ButtonCaptions RecoveryQuestionCaptions() {
+    return {MessageText("AA00603"), MessageText("ZB00018"), "", MessageText("AA00604")};
+}
+
+ButtonCaptions DamagedCopyCaptions() {
+    return {MessageText("ZB00018"), MessageText("AA00604"), "", MessageText("ZB00013")};
 }
 
 bool FileExists(const std::string& path) {
@@ -49,6 +58,9 @@ bool ProjectLifecycle::CloseProject() {
         } else if (answer != kNo) {
             return false;
         }
+    }
+    if (recovery_) {
+        recovery_->DiscardCopy();
     }
     ResetToNewProject();
     shell_.UpdateCommandStates(false);
@@ -89,6 +101,9 @@ bool ProjectLifecycle::SaveProjectAs() {
 bool ProjectLifecycle::SaveTo(const std::string& path) {
     RotateBackups(path, shell_.CurrentBackupSettings());
     const bool written = WriteProjectFile(survey_, path, shell_.CurrentPrompter());
+    if (written && recovery_) {
+        recovery_->DiscardCopy();
+    }
     shell_.UpdateCommandStates(false);
     return written;
 }
@@ -106,9 +121,88 @@ bool ProjectLifecycle::OpenProject() {
 }
 
 bool ProjectLifecycle::OpenProjectFile(const std::string& path) {
+    if (recovery_) {
+        const std::optional<RecoveryCopy> copy = recovery_->Folder().Find(RecoveryCopyName(path));
+        if (copy && Offered(*copy) && AskAboutCopy(*copy) == CopyAnswer::Restore &&
+            RestoreCopy(*copy)) {
+            return true;
+        }
+    }
     if (!ReadProjectFile(survey_, path, shell_.CurrentPrompter())) {
         return false;
     }
+    shell_.SetTitle(survey_.ProjectPath);
+    shell_.UpdateCommandStates(false);
+    shell_.ResetAnalysisSelection();
+    shell_.ProjectOpened();
+    return true;
+}
+
+void ProjectLifecycle::OfferRecoveryCopies() {
+    if (!recovery_) {
+        return;
+    }
+    for (const RecoveryCopy& copy : recovery_->Folder().List()) {
+        // The open project's copy was offered when it was opened.
+        const bool openProject = copy.originalPath == survey_.ProjectPath;
+        if (openProject || !Offered(copy) || AskAboutCopy(copy) != CopyAnswer::Restore) {
+            continue;
+        }
+        if (!CloseProject()) {
+            return;  // the open project stays; the other copies wait for the next start
+        }
+        RestoreCopy(copy);
+    }
+}
+
+bool ProjectLifecycle::Offered(const RecoveryCopy& copy) const {
+    return copy.damaged || IsNewerThanProject(copy);
+}
+
+// "&Herstellen", "&Verwijderen" or "&Later" (also closing the question); a damaged copy can
+// only be deleted.
+ProjectLifecycle::CopyAnswer ProjectLifecycle::AskAboutCopy(const RecoveryCopy& copy) {
+    if (copy.damaged) {
+        OfferDeletionOfDamaged(copy);
+        return CopyAnswer::Keep;
+    }
+    const std::string time = FormatCopyTime(copy.time);
+    const std::string text =
+        copy.originalPath.empty()
+            ? FormatText(MessageText("AA00602"), {time})
+            : FormatText(MessageText("AA00601"), {Utf8ToCp1252(copy.originalPath), time});
+    const int answer = Question(shell_.CurrentPrompter(), MessageText("AA00600"), text,
+                                RecoveryQuestionCaptions(), kDefaultYes);
+    if (answer == kNo) {
+        recovery_->Folder().Delete(copy.name);
+    }
+    return answer == kYes ? CopyAnswer::Restore : CopyAnswer::Keep;
+}
+
+void ProjectLifecycle::OfferDeletionOfDamaged(const RecoveryCopy& copy) {
+    const std::string shown =
+        copy.originalPath.empty() ? recovery_->Folder().Path() + copy.name : copy.originalPath;
+    const int answer =
+        Question(shell_.CurrentPrompter(), MessageText("AA00605"),
+                 FormatText(MessageText("AA00606"), {Utf8ToCp1252(shown), kProductName}),
+                 DamagedCopyCaptions(), kDefaultNo);
+    if (answer == kYes) {
+        recovery_->Folder().Delete(copy.name);
+    }
+}
+
+// Into the new, empty project: the copy's content under the original path, marked changed so
+// that Save writes it there. A copy found damaged now is offered for deletion instead.
+bool ProjectLifecycle::RestoreCopy(const RecoveryCopy& copy) {
+    std::string content;
+    if (!recovery_->Folder().Read(copy, content)) {
+        OfferDeletionOfDamaged(copy);
+        return false;
+    }
+    ReadProjectContent(survey_, content);
+    survey_.ProjectPath = copy.originalPath.empty() ? NewProjectFileName() : copy.originalPath;
+    survey_.ProjectChanged = true;
+    recovery_->AdoptCopy(copy);
     shell_.SetTitle(survey_.ProjectPath);
     shell_.UpdateCommandStates(false);
     shell_.ResetAnalysisSelection();

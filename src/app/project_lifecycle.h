@@ -8,9 +8,12 @@
 
 #include "core/backups.h"
 #include "core/prompter.h"
+#include "core/recovery_copies.h"
 #include "core/survey.h"
 
 namespace tavoric {
+
+class RecoveryKeeper;
 
 // What the project commands need from the main window.
 class ProjectShell {
@@ -42,14 +45,29 @@ public:
     bool SaveProjectAs();
     // Closes the project, then asks for a file and reads it. True when a file was read.
     bool OpenProject();
-    // Reads a file into the new, empty project.
+    // Reads a file into the new, empty project; a recovery copy of that file that is newer is
+    // offered first.
     bool OpenProjectFile(const std::string& path);
 
+    // The keeper of the recovery copies, when the program keeps them (the desktop does).
+    void SetRecoveryKeeper(RecoveryKeeper* keeper) { recovery_ = keeper; }
+    // Offers, one after another, every recovery copy that no running program holds and that is
+    // newer than its project or damaged, but not the open project's (it was offered when it was
+    // opened). "&Herstellen" closes the open project first.
+    void OfferRecoveryCopies();
+
 private:
+    enum class CopyAnswer { Restore, Keep };
+
     bool SaveTo(const std::string& path);
+    bool Offered(const RecoveryCopy& copy) const;
+    CopyAnswer AskAboutCopy(const RecoveryCopy& copy);
+    void OfferDeletionOfDamaged(const RecoveryCopy& copy);
+    bool RestoreCopy(const RecoveryCopy& copy);
 
     Survey& survey_;
     ProjectShell& shell_;
+    RecoveryKeeper* recovery_ = nullptr;
 };
 
 // The name Save as stores under: ".par" appended unless the name already ends in exactly that

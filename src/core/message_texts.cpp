@@ -179,6 +179,14 @@ constexpr Entry kDefaults[] = {
     {"AA00316", "Het rapport naar interval is te groot voor deze selectie: %s perioden en %s verschillende aanwezigheidspatronen (ten hoogste %s perioden en %s tabelcellen). Kies een korter tijdvak of minder routes, secties of parkeerplaatsen."},
     {"AA00317", "Kan niet naar de standaarduitvoer schrijven: %s"},
     {"AA00318", "Geen waarnemingsinterval opgegeven. Geef het interval in hele minuten (0 tot en met 9999)."},
+    {"AA00600", "Herstelbestand gevonden"},
+    {"AA00601", "Van project \"%s\" is een herstelbestand van %s bewaard met wijzigingen die niet zijn opgeslagen.\r\rHerstellen opent het herstelbestand; het project zelf verandert pas als u opslaat."},
+    {"AA00602", "Van een nieuw project dat nooit is opgeslagen is een herstelbestand van %s bewaard.\r\rHerstellen opent het herstelbestand als nieuw project."},
+    {"AA00603", "&Herstellen"},
+    {"AA00604", "&Later"},
+    {"AA00605", "Herstelbestand onleesbaar"},
+    {"AA00606", "Het herstelbestand van \"%s\" kan niet worden gelezen: het is afgebroken of geen herstelbestand van %s. Het wordt niet geladen."},
+    {"AA00607", "Kan geen herstelbestand schrijven in \"%s\": %s. Het wordt later opnieuw geprobeerd."},
 };
 
 struct Table {

@@ -203,9 +203,19 @@ void AppendSection(std::string& out, std::string_view header, const LineList& li
 
 std::string ProjectFileContent(const Survey& survey) {
     std::string out;
-    out.reserve(2048 + ListBytes(survey.RoutesList) + ListBytes(survey.SectiesList) +
-                ListBytes(survey.ParkeerplaatsenList) + ListBytes(survey.KentekensList) +
-                ListBytes(survey.AantekeningenList));
+    ProjectFileContentInto(survey, out);
+    return out;
+}
+
+std::size_t ProjectFileContentCapacity(const Survey& survey) {
+    return 2048 + ListBytes(survey.RoutesList) + ListBytes(survey.SectiesList) +
+           ListBytes(survey.ParkeerplaatsenList) + ListBytes(survey.KentekensList) +
+           ListBytes(survey.AantekeningenList);
+}
+
+void ProjectFileContentInto(const Survey& survey, std::string& out) {
+    out.clear();
+    out.reserve(ProjectFileContentCapacity(survey));
     AppendLine(out, "[Databestand voor " + std::string(kProductName) + "]");
     AppendLine(out, "");
     AppendLine(out, kGeneralHeader);
@@ -220,7 +230,6 @@ std::string ProjectFileContent(const Survey& survey) {
     AppendSection(out, kPlacesHeader, survey.ParkeerplaatsenList);
     AppendSection(out, kPlatesHeader, survey.KentekensList);
     AppendSection(out, kNotesHeader, survey.AantekeningenList);
-    return out;
 }
 
 bool WriteProjectFile(Survey& survey, const std::string& path, Prompter& prompter) {

@@ -14,6 +14,11 @@ extern const char* const kProjectFileFilter;
 
 // The whole file as the writer produces it.
 std::string ProjectFileContent(const Survey& survey);
+// The same into out, replacing what it held; its memory is reused when large enough, which
+// spares a copy taken every minute the cost of fresh memory.
+void ProjectFileContentInto(const Survey& survey, std::string& out);
+// At least the bytes of that content.
+std::size_t ProjectFileContentCapacity(const Survey& survey);
 
 // Writes the project atomically: a temporary file in the same folder, flushed to disk, renamed
 // over the target (keeping the old file's permissions). On success clears ProjectChanged and

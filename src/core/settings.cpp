@@ -89,6 +89,8 @@ void ApplyGeneralLine(std::string_view line, ProgramSettings& settings) {
         ReadWholeNumber(value, settings.languageSet);
     } else if (key == "languagehelp=") {
         settings.languageHelp = value;
+    } else if (key == "recoveryinterval=") {
+        ReadWholeNumber(value, settings.recoveryInterval);
     } else if (key == "ownername=") {
         report.ownerName = value;
     }
@@ -203,6 +205,7 @@ std::string SettingsFileText(const ProgramSettings& settings) {
     AddValue(text, "LanguageSet=", std::to_string(settings.languageSet));
     AddValue(text, "LanguageHelp=", settings.languageHelp);
     AddValue(text, "OwnerName=", report.ownerName);
+    AddValue(text, "RecoveryInterval=", std::to_string(settings.recoveryInterval));
     AddLine(text, "");
     AddLine(text, kPositionsHeader);
     for (const std::string& entry : settings.formPositions.Entries()) {

@@ -23,6 +23,7 @@ struct ProgramSettings {
     std::string language = "Nederlands";  // language
     int languageSet = 0;                  // languageset: 0 until the language dialog has been shown
     std::string languageHelp = "Tavoric_Nederlands";  // languagehelp
+    int recoveryInterval = 60;  // recoveryinterval: seconds between recovery copies, 0 = none
     FormPositions formPositions;
 };
 

@@ -31,8 +31,12 @@ public:
 
     // Where a window plugs in: the command with this menu item name runs the handler.
     virtual void SetCommandHandler(const std::string& name, std::function<void()> handler) = 0;
-    // The commands follow the data; closingWindow: a report window is closing.
+    // The commands follow the data; closingWindow: a report window is closing. Windows call it
+    // after they changed the survey, which is also the moment for a recovery copy.
     virtual void UpdateCommandStates(bool closingWindow) = 0;
+    // A window stored changes in the survey while it stays open (plate entry does, per Enter);
+    // the project is marked changed only when it closes, but a recovery copy is due.
+    virtual void SurveyEdited() = 0;
     // The analysis dialog refills its selections from the data.
     virtual void ResetAnalysisSelection() = 0;
     // A new report window that the producer writes, with the busy cursor and the progress bar.

@@ -216,6 +216,13 @@ bool PlateEntry::Confirm() {
     return true;
 }
 
+bool PlateEntry::StoreTypedRows() {
+    if (locked_) {
+        StoreRows();
+    }
+    return locked_;
+}
+
 void PlateEntry::StoreRows() {
     LineList& lines = survey_->KentekensList;
     const std::size_t count = std::min(lineCount_, rows_.size());

@@ -1,7 +1,8 @@
 // The plate entry window: one parking place at a time is chosen through the route, section and
 // place selectors, and the plate and remark of each of its observation rounds are keyed into a
 // grid. A place being edited is locked until it is confirmed (F10), so that typed plates are
-// never left unsaved. Only confirming changes KentekensList, and only that place's lines.
+// never left unsaved. Only confirming, and storing what was typed so far, change KentekensList,
+// and only that place's lines.
 #pragma once
 
 #include <cstddef>
@@ -76,6 +77,9 @@ public:
     bool DeleteCell();
     // F10: stores the edited grid into the place's lines, hides it and unlocks.
     bool Confirm();
+    // Stores the edited grid into the place's lines and keeps the place locked, so that a
+    // recovery copy holds what was typed; true when it stored anything.
+    bool StoreTypedRows();
 
     bool Locked() const { return locked_; }
     bool CanChoose() const { return !locked_; }

@@ -84,6 +84,8 @@ TEST(SettingsRead, BadNumbersKeepTheValueTheyHad) {
               12);
     EXPECT_EQ(Parse(GeneralFile("ReportTableFontSize= 0 \r\n")).report.tableFontSize, 0);
     EXPECT_EQ(Parse(GeneralFile("LanguageSet=ja\r\n")).languageSet, 0);
+    EXPECT_EQ(Parse(GeneralFile("RecoveryInterval=vaak\r\n")).recoveryInterval, 60);
+    EXPECT_EQ(Parse(GeneralFile("recoveryinterval=0\r\n")).recoveryInterval, 0);
 }
 
 TEST(SettingsRead, UnknownAndBrokenLinesAreIgnored) {
@@ -138,6 +140,7 @@ TEST(SettingsWrite, LayoutLineByLine) {
               "LanguageSet=0\r\n"
               "LanguageHelp=Tavoric_Nederlands\r\n"
               "OwnerName=Gemeente X\r\n"
+              "RecoveryInterval=60\r\n"
               "\r\n"
               "[**Form positions**]\r\n"
               "HoofdForm=M:0;L:120;T:80;W:800;H:600\r\n"

@@ -129,6 +129,8 @@ private slots:
             form.findChild<QLineEdit*>("Edit1")->clear();
             form.findChild<QLineEdit*>("OrganisatieEdit")->setText(QStringLiteral("Gemeente X"));
             form.findChild<QCheckBox*>("CheckBox3")->setChecked(false);
+            QCOMPARE(form.findChild<QSpinBox*>("SpinEdit2")->value(), 60);
+            form.findChild<QSpinBox*>("SpinEdit2")->setValue(0);
             form.findChild<QPushButton*>("Button3")->click();
             form.findChild<QPushButton*>("BitBtn1")->click();
         });
@@ -140,6 +142,7 @@ private slots:
         QCOMPARE(settings.report.ownerName, std::string("Gemeente X"));
         QCOMPARE(settings.backupFolder, std::string("/srv/reserve/"));
         QCOMPARE(settings.makeBackups, false);
+        QCOMPARE(settings.recoveryInterval, 0);
     }
 
     void settingsDialogChangesNothingOnCancel() {
@@ -148,12 +151,14 @@ private slots:
         ProgramSettings settings = DefaultSettings("/tmp/");
         WhenShown([&form] {
             form.findChild<QSpinBox*>("SpinEdit1")->setValue(30);
+            form.findChild<QSpinBox*>("SpinEdit2")->setValue(5);
             form.findChild<QPushButton*>("Button3")->click();  // browser cancelled
             QCOMPARE(form.findChild<QLineEdit*>("Edit7")->text(), QStringLiteral("/tmp/"));
             form.findChild<QPushButton*>("BitBtn2")->click();
         });
         QVERIFY(!form.Edit(settings));
         QCOMPARE(settings.report.tableFontSize, 8);
+        QCOMPARE(settings.recoveryInterval, 60);
     }
 };
 

@@ -167,6 +167,21 @@ TEST(PlateEntry, ConfirmRewritesExactlyThePlacesLinesInFull) {
     EXPECT_EQ(w.Plate(2), "");
 }
 
+// What was typed reaches the lines before F10, for the recovery copy; the place stays locked.
+TEST(PlateEntry, StoringTypedRowsKeepsThePlaceLocked) {
+    PlateWindow w;
+    EXPECT_FALSE(w.entry.StoreTypedRows());
+    w.Type("AB1");
+    w.entry.PressEnter();
+    ASSERT_TRUE(w.entry.StoreTypedRows());
+    EXPECT_EQ(w.survey.KentekensList[8], "0001 0002 0001 0600-0630 AB1" + std::string(5, ' '));
+    EXPECT_TRUE(w.entry.Locked());
+    EXPECT_FALSE(w.entry.CanClose());
+    ASSERT_TRUE(w.entry.Confirm());
+    EXPECT_EQ(w.survey.KentekensList[8], "0001 0002 0001 0600-0630 AB1" + std::string(5, ' '));
+    EXPECT_FALSE(w.entry.StoreTypedRows());
+}
+
 TEST(PlateEntry, ConfirmWithoutEditsAndClosingWithoutTypingChangeNothing) {
     PlateWindow w;
     const LineList before = w.survey.KentekensList;

@@ -19,7 +19,9 @@
 #include "analysis/parking_duration_analysis.h"
 #include "analysis/ui/parkeerduurmeting_form.h"
 #include "app/command_states.h"
+#include "app/recovery_keeper.h"
 #include "app/ui/command_table.h"
+#include "app/ui/recovery_timer.h"
 #include "app/ui/settings_form.h"
 #include "core/message_texts.h"
 #include "core/text.h"
@@ -73,7 +75,8 @@ private:
 
 }  // namespace
 
-THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath)
+THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath,
+                       const std::string& recoveryFolder)
     : settings_(std::move(settings)),
       settingsPath_(std::move(settingsPath)),
       dialogs_(std::make_unique<QtPrompter>(this)),
@@ -90,6 +93,14 @@ THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath)
     CreateMenusAndToolBar();
     CreateBottomStrip();
     RegisterOwnCommands();
+    if (!recoveryFolder.empty()) {
+        const std::string runId = std::to_string(QCoreApplication::applicationPid()) + " " +
+                                  std::to_string(CurrentTimeMs());
+        recovery_ =
+            std::make_unique<RecoveryKeeper>(recoveryFolder, runId, settings_.recoveryInterval);
+        recoveryTimer_ = new RecoveryTimer(survey_, *recovery_, statusBar(), this);
+        lifecycle_.SetRecoveryKeeper(recovery_.get());
+    }
     formatForm_ = new TRapportOpmaakForm(this);
     printForm_ =
         new TAfdrukkenForm1([this] { return CurrentReportWindow(); }, [this] { Opmaak1Click(); },
@@ -100,10 +111,10 @@ THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath)
     AddLanguageWindow(*this);
     AddInfoWindows(*this);  // last: it connects the help buttons of every window
     connect(settingsForm_, &TInstellingenForm::HelpRequested, settingsForm_, &ShowHelpTopic);
-    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] { UpdateCommandStates(false); });
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] { RefreshCommandStates(false); });
     resize(1000, 700);
     SetTitle("");
-    UpdateCommandStates(false);
+    RefreshCommandStates(false);
 }
 
 // The report windows go with the frame; their activation must not reach this half-destroyed
@@ -243,7 +254,12 @@ void THoofdForm::RegisterOwnCommands() {
         {"Vorige1", [this] { mdiArea_->activatePreviousSubWindow(); }},
         {"Volgende1", [this] { mdiArea_->activateNextSubWindow(); }},
         {"Allevensterssluiten1", [this] { CloseAllReportWindows(); }},
-        {"Programmainstellingen1", [this] { settingsForm_->Edit(settings_); }},
+        {"Programmainstellingen1",
+         [this] {
+             if (settingsForm_->Edit(settings_) && recoveryTimer_) {
+                 recoveryTimer_->SetInterval(settings_.recoveryInterval);
+             }
+         }},
     };
 }
 
@@ -290,7 +306,8 @@ void THoofdForm::FirstActivation() {
     if (!commandLineProject_.empty()) {
         lifecycle_.OpenProjectFile(commandLineProject_);
     }
-    UpdateCommandStates(false);
+    lifecycle_.OfferRecoveryCopies();
+    RefreshCommandStates(false);
     startedUp_ = true;
 }
 
@@ -318,7 +335,21 @@ void THoofdForm::SetTitle(const std::string& fileName) {
     setWindowTitle(title);
 }
 
+// Windows call this after they changed the survey: the moment for a recovery copy too.
 void THoofdForm::UpdateCommandStates(bool closingWindow) {
+    RefreshCommandStates(closingWindow);
+    if (recoveryTimer_ && survey_.ProjectChanged) {
+        recoveryTimer_->WriteNow();
+    }
+}
+
+void THoofdForm::SurveyEdited() {
+    if (recoveryTimer_) {
+        recoveryTimer_->SurveyChanged();
+    }
+}
+
+void THoofdForm::RefreshCommandStates(bool closingWindow) {
     const int open = static_cast<int>(ReportWindows().size()) - (closingWindow ? 1 : 0);
     const CommandStates states = CommandStatesFor(survey_, std::max(0, open));
     projectLabel_->setText(ToQString(states.projectLabel));
@@ -330,6 +361,9 @@ void THoofdForm::UpdateCommandStates(bool closingWindow) {
 }
 
 void THoofdForm::ProjectOpened() {
+    if (recovery_) {
+        recovery_->PrepareFor(survey_);
+    }
     if (survey_.AlgemeneGegevens.showNotesOnOpen) {
         RunCommand("Aantekeningen1");
     }
@@ -354,7 +388,7 @@ TKindForm* THoofdForm::NewReportWindow() {
     const ReportMenuActions actions{Command("Allesselecteren1"), Command("Kopiren1"),
                                     Command("Exporteren1"), Command("Afdrukken1")};
     auto* report = new TKindForm(reportCounter_.Next(), settings_.report, actions,
-                                 [this] { UpdateCommandStates(true); });
+                                 [this] { RefreshCommandStates(true); });
     mdiArea_->addSubWindow(report);
     if (settings_.report.maximize) {
         report->showMaximized();
@@ -362,7 +396,7 @@ TKindForm* THoofdForm::NewReportWindow() {
         report->show();
     }
     mdiArea_->setActiveSubWindow(report);
-    UpdateCommandStates(false);
+    RefreshCommandStates(false);
     return report;
 }
 

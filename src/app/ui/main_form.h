@@ -26,6 +26,8 @@ class QProgressBar;
 namespace tavoric {
 
 class QtPrompter;
+class RecoveryKeeper;
+class RecoveryTimer;
 class TInstellingenForm;
 class WindowPositionKeeper;
 class TAfdrukkenForm1;
@@ -42,8 +44,10 @@ class THoofdForm : public QMainWindow, public ProjectShell, public DesktopShell 
 public:
     static constexpr int kStartUpDelayMs = 1300;
 
-    // settingsPath: where the settings are written at exit; empty writes nothing.
-    THoofdForm(ProgramSettings settings, std::string settingsPath);
+    // settingsPath: where the settings are written at exit; empty writes nothing. recoveryFolder:
+    // where the recovery copies of unsaved work go; empty keeps none.
+    THoofdForm(ProgramSettings settings, std::string settingsPath,
+               const std::string& recoveryFolder = "");
     ~THoofdForm() override;
 
     QWidget* MainWindow() override { return this; }
@@ -84,6 +88,9 @@ public:
     void UpdateCommandStates(bool closingWindow) override;
     // A project that asks for its notes on opening shows them (the "Aantekeningen1" command).
     void ProjectOpened() override;
+    void SurveyEdited() override;
+    // Null when no recovery copies are kept.
+    RecoveryKeeper* Recovery() const { return recovery_.get(); }
     void ResetAnalysisSelection() override;
 
 protected:
@@ -96,6 +103,7 @@ private:
     void CreateBottomStrip();
     void RegisterOwnCommands();
     void RunCommand(const std::string& name);
+    void RefreshCommandStates(bool closingWindow);
     void FirstActivation();
     void ArrangeCascaded();
     void ArrangeOneBelowTheOther();
@@ -134,6 +142,8 @@ private:
     TExportForm* exportForm_ = nullptr;
     TAantekeningenForm* notesForm_ = nullptr;
     WindowPositionKeeper* positionKeeper_ = nullptr;
+    std::unique_ptr<RecoveryKeeper> recovery_;
+    RecoveryTimer* recoveryTimer_ = nullptr;
 
     std::map<std::string, QAction*> commands_;
     std::map<std::string, std::function<void()>> handlers_;

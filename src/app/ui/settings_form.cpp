@@ -22,6 +22,7 @@ namespace tavoric {
 namespace {
 
 constexpr int kLargestFontSize = 99999999;
+constexpr int kLongestRecoveryInterval = 3600;
 
 template <typename Widget, typename... Args>
 Widget* Named(const char* name, Args&&... args) {
@@ -107,8 +108,24 @@ QWidget* TInstellingenForm::MakeFoldersPage() {
 
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(group);
+    layout->addWidget(MakeRecoveryGroup());
     layout->addStretch();
     return page;
+}
+
+// "Herstelbestand elke ... seconden"; 0 writes no recovery copies.
+QWidget* TInstellingenForm::MakeRecoveryGroup() {
+    QGroupBox* group = Named<QGroupBox>("GroupBox2", QStringLiteral(" Herstelbestanden: "));
+    recoveryInterval_ = Named<QSpinBox>("SpinEdit2");
+    recoveryInterval_->setRange(0, kLongestRecoveryInterval);
+    recoveryInterval_->setToolTip(QStringLiteral("0: geen herstelbestanden"));
+    auto* layout = new QHBoxLayout(group);
+    layout->addWidget(
+        LabelFor("Label6", QStringLiteral("Herstelbestand &elke"), recoveryInterval_));
+    layout->addWidget(recoveryInterval_);
+    layout->addWidget(Named<QLabel>("Label7", QStringLiteral("seconden")));
+    layout->addStretch();
+    return group;
 }
 
 QLayout* TInstellingenForm::MakeButtons() {
@@ -152,6 +169,7 @@ void TInstellingenForm::Fill(const ProgramSettings& settings) {
     organisatieEdit_->setText(ToQString(report.ownerName));
     edit7_->setText(PathToQString(settings.backupFolder));
     checkBox3_->setChecked(settings.makeBackups);
+    recoveryInterval_->setValue(settings.recoveryInterval);
 }
 
 void TInstellingenForm::CopyInto(ProgramSettings& settings) const {
@@ -163,6 +181,7 @@ void TInstellingenForm::CopyInto(ProgramSettings& settings) const {
     report.ownerName = FromQString(organisatieEdit_->text());
     settings.backupFolder = PathFromQString(edit7_->text());
     settings.makeBackups = checkBox3_->isChecked();
+    settings.recoveryInterval = recoveryInterval_->value();
 }
 
 // Browses from the folder in the field when it exists; the chosen folder ends in "/".

@@ -1,5 +1,5 @@
-// "Programma-instellingen": the report look and the backup policy, edited in memory. The file is
-// written at exit.
+// "Programma-instellingen": the report look, the backup policy and the recovery copies, edited
+// in memory. The file is written at exit.
 #pragma once
 
 #include <QDialog>
@@ -30,6 +30,7 @@ signals:
 private:
     QWidget* MakeReportPage();
     QWidget* MakeFoldersPage();
+    QWidget* MakeRecoveryGroup();
     QLayout* MakeButtons();
     void Fill(const ProgramSettings& settings);
     void CopyInto(ProgramSettings& settings) const;
@@ -43,6 +44,7 @@ private:
     QLineEdit* organisatieEdit_ = nullptr;  // OwnerName
     QLineEdit* edit7_ = nullptr;            // backupfolder
     QCheckBox* checkBox3_ = nullptr;        // makebackups
+    QSpinBox* recoveryInterval_ = nullptr;  // recoveryinterval
     QPushButton* okButton_ = nullptr;
 };
 

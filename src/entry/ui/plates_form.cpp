@@ -363,12 +363,21 @@ void TKentekensForm::PressEnter() {
     model_->Refresh();
     ShowCursor();
     UpdateLock();
+    StoreTyping();
 }
 
 void TKentekensForm::DeleteCell() {
     if (entry_.DeleteCell()) {
         model_->Refresh();
         UpdateLock();
+        StoreTyping();
+    }
+}
+
+// Every plate typed reaches the survey at once, so that the recovery copy holds it.
+void TKentekensForm::StoreTyping() {
+    if (entry_.StoreTypedRows()) {
+        context_.shell.SurveyEdited();
     }
 }
 
@@ -377,6 +386,7 @@ void TKentekensForm::Confirm() {
     if (!entry_.Confirm()) {
         return;
     }
+    context_.shell.SurveyEdited();
     ShowGrid();
     UpdateLock();
     places_->setFocus();

@@ -101,6 +101,7 @@ private:
     void KeyTyped();
     void PressEnter();
     void DeleteCell();
+    void StoreTyping();
     void Confirm();
     void Close();
     void UpdateLock();

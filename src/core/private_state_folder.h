@@ -1,0 +1,19 @@
+// The user's private state folder of the program: files that belong to this user alone and must
+// outlive a crash (recovery copies, backups), never shared with other users of the machine.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavoric {
+
+// "$XDG_STATE_HOME/Tavoric/<subfolder>/" when XDG_STATE_HOME is an absolute path, else
+// "$HOME/.local/state/Tavoric/<subfolder>/"; empty when neither is known.
+std::string PrivateStateFolder(std::string_view subfolder);
+
+// Creates the folder and its missing parents with mode 0700 and narrows an existing folder to
+// 0700. Refuses a folder that is a symbolic link or belongs to another user. False with the
+// reason in errorText when the folder cannot be made private.
+bool MakePrivateFolder(const std::string& folder, std::string& errorText);
+
+}  // namespace tavoric

@@ -1,0 +1,86 @@
+// Recovery copies: the whole content of a project with unsaved changes, kept in the user's
+// private state folder so that a crash, a power cut or a killed program loses at most the last
+// minute of typing. Each project has one copy, named after its path; a side file records the
+// original path, the time, the program version and a checksum of the content.
+//
+// A copy "<name>" is the side file "<name>.info", which names the content file "<name>.1.par"
+// or "<name>.2.par". A new content goes to the file the side file does not name, and only then
+// is the side file replaced, so a write cut off at any moment leaves the previous copy whole.
+// A running program holds its copy through the lock file "<name>.lock"; listings made by other
+// programs skip held copies.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavoric {
+
+struct RecoveryCopy {
+    std::string name;          // in the recovery folder
+    std::string originalPath;  // the project's path; empty for a project never saved
+    std::int64_t time = 0;     // when the content was taken, milliseconds since 1970 UTC
+    std::string version;       // of the program that wrote it
+    bool damaged = false;      // cut off, foreign or incomplete: offered for deletion only
+};
+
+// The copy of a saved project: its file name's stem (safe characters only, shortened) and a
+// hash of the whole path, so that two projects never share one copy.
+std::string RecoveryCopyName(const std::string& projectPath);
+// The copy of a never-saved project in one program run, told apart by runId.
+std::string UnsavedRecoveryCopyName(std::string_view runId);
+
+// Milliseconds since 1970 UTC, now.
+std::int64_t CurrentTimeMs();
+// "dd-mm-jjjj hh:mm:ss" in local time.
+std::string FormatCopyTime(std::int64_t timeMs);
+
+// True when the copy should be offered: its project was never saved, its file is gone, or the
+// copy was taken after the file was last written.
+bool IsNewerThanProject(const RecoveryCopy& copy);
+
+class RecoveryFolder {
+public:
+    // folder ends in "/".
+    explicit RecoveryFolder(std::string folder) : folder_(std::move(folder)) {}
+    const std::string& Path() const { return folder_; }
+
+    // Writes the copy (the folder is created private when missing). On failure the previous
+    // copy of that name stays whole and errorText tells why.
+    bool Write(const RecoveryCopy& copy, std::string_view content, std::string& errorText) const;
+    // The copies no running program holds, newest first, damaged ones last. Files left over by
+    // a write that was cut off are removed; files the folder should not hold count as damaged
+    // copies under their own names.
+    std::vector<RecoveryCopy> List() const;
+    // The copy of that name when it exists and no running program holds it.
+    std::optional<RecoveryCopy> Find(const std::string& name) const;
+    // The content as written; false when it is missing, cut off or changed since.
+    bool Read(const RecoveryCopy& copy, std::string& content) const;
+    // Removes the copy with its side and lock files.
+    void Delete(const std::string& name) const;
+
+private:
+    std::string folder_;
+};
+
+// A running program's hold on one copy: while it lives, other programs do not offer the copy.
+class RecoveryClaim {
+public:
+    RecoveryClaim() = default;
+    // Holds the copy of that name; an empty claim when the lock cannot be taken.
+    RecoveryClaim(const RecoveryFolder& folder, const std::string& name);
+    ~RecoveryClaim();
+    RecoveryClaim(RecoveryClaim&& other) noexcept;
+    RecoveryClaim& operator=(RecoveryClaim&& other) noexcept;
+    RecoveryClaim(const RecoveryClaim&) = delete;
+    RecoveryClaim& operator=(const RecoveryClaim&) = delete;
+
+    bool Held() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+}  // namespace tavoric
