@@ -1,15 +1,14 @@
 #include "core/backups.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "core/atomic_file.h"
 #include "core/message_texts.h"
+#include "core/private_state_folder.h"
 #include "core/text.h"
 
 namespace tavoric {
@@ -18,25 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr mode_t kPrivateFolderMode = 0700;
 constexpr mode_t kPrivateFileMode = 0600;
-
-std::string HomeFolder() {
-    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
-        return home;
-    }
-    const passwd* user = ::getpwuid(::getuid());
-    return user != nullptr && user->pw_dir != nullptr ? user->pw_dir : "";
-}
-
-// Creates the default folder when missing; its own two levels are for the user alone.
-void MakePrivateFolder(const std::string& folder) {
-    const fs::path backups = fs::path(folder).parent_path();  // folder ends in "/"
-    std::error_code ignored;
-    fs::create_directories(backups.parent_path().parent_path(), ignored);
-    ::mkdir(backups.parent_path().c_str(), kPrivateFolderMode);
-    ::mkdir(backups.c_str(), kPrivateFolderMode);
-}
 
 // Copies the file at from to the new file to, which only the user may read.
 bool CopyPrivately(const std::string& from, const std::string& to) {
@@ -68,11 +49,7 @@ std::string BackupFileName(int generation) {
 }
 
 std::string DefaultBackupFolder() {
-    const std::string product(kProductName);
-    if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && state[0] == '/') {
-        return WithTrailingDelimiter(state) + product + "/backups/";
-    }
-    return WithTrailingDelimiter(HomeFolder()) + ".local/state/" + product + "/backups/";
+    return PrivateStateFolder("backups");
 }
 
 std::string BackupFolder(const BackupSettings& settings) {
@@ -86,7 +63,8 @@ void RotateBackups(const std::string& path, const BackupSettings& settings) {
     }
     const std::string folder = BackupFolder(settings);
     if (folder == DefaultBackupFolder()) {
-        MakePrivateFolder(folder);
+        std::string ignored;
+        MakePrivateFolder(folder, ignored);
     }
     auto backup = [&folder](int generation) {
         return fs::path(folder + BackupFileName(generation));
