@@ -5,6 +5,15 @@
 
 namespace tavoric {
 
+// "Staand", "Liggend" or "Automatisch": landscape when the widest line does not fit portrait.
+enum class PrintOrientation { Automatic, Portrait, Landscape };
+
+// The user's page choices for printing and PDF.
+struct PrintOptions {
+    PrintOrientation orientation = PrintOrientation::Automatic;
+    bool fitToPageWidth = true;  // "Passend maken op paginabreedte"
+};
+
 struct ReportSettings {
     bool maximize = true;                // reportmaximize
     int tableFontSize = 8;               // reporttablefontsize

@@ -55,6 +55,15 @@ void ReadWholeNumber(std::string_view value, int& setting) {
     }
 }
 
+// 0 automatic, 1 portrait, 2 landscape; anything else keeps the setting.
+void ReadOrientation(std::string_view value, PrintOrientation& orientation) {
+    int number = -1;
+    ReadWholeNumber(value, number);
+    if (number >= 0 && number <= 2) {
+        orientation = static_cast<PrintOrientation>(number);
+    }
+}
+
 void ApplyGeneralLine(std::string_view line, ProgramSettings& settings) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
@@ -83,6 +92,10 @@ void ApplyGeneralLine(std::string_view line, ProgramSettings& settings) {
         settings.languageHelp = value;
     } else if (key == "ownername=") {
         report.ownerName = value;
+    } else if (key == "printorientation=") {
+        ReadOrientation(value, settings.print.orientation);
+    } else if (key == "printfittopagewidth=") {
+        settings.print.fitToPageWidth = value == "1";
     }
 }
 
@@ -195,6 +208,9 @@ std::string SettingsFileText(const ProgramSettings& settings) {
     AddValue(text, "LanguageSet=", std::to_string(settings.languageSet));
     AddValue(text, "LanguageHelp=", settings.languageHelp);
     AddValue(text, "OwnerName=", report.ownerName);
+    AddValue(text, "PrintOrientation=",
+             std::to_string(static_cast<int>(settings.print.orientation)));
+    AddValue(text, "PrintFitToPageWidth=", Flag(settings.print.fitToPageWidth));
     AddLine(text, "");
     AddLine(text, kPositionsHeader);
     for (const std::string& entry : settings.formPositions.Entries()) {

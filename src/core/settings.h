@@ -17,6 +17,7 @@ namespace tavoric {
 
 struct ProgramSettings {
     ReportSettings report;                // reportmaximize .. reportbarcharacter, OwnerName
+    PrintOptions print;                   // printorientation, printfittopagewidth
     std::string backupFolder;             // backupfolder; default: the temporary folder
     bool makeBackups = true;              // makebackups
     std::string language = "Nederlands";  // language
