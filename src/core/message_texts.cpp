@@ -160,6 +160,9 @@ constexpr Entry kDefaults[] = {
     {"AA00274", "Af&drukken..."},
     {"AA00275", "Tavoric - Help"},
     {"AA00276", "Kan het sjabloon \"%s\" niet schrijven: %s"},
+    {"AA00350", "Berekening geannuleerd: dit rapport is onvolledig."},
+    {"AA00351", "Volledige pagina"},
+    {"AA00352", "Paginabreedte"},
 };
 
 struct Table {
