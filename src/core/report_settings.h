@@ -5,6 +5,10 @@
 
 namespace tavoric {
 
+// Text sizes of a report window in points: smaller cannot be read, larger leaves no report.
+inline constexpr int kMinimumReportTextSize = 4;
+inline constexpr int kMaximumReportTextSize = 72;
+
 // "Staand", "Liggend" or "Automatisch": landscape when the widest line does not fit portrait.
 enum class PrintOrientation { Automatic, Portrait, Landscape };
 

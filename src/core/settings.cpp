@@ -208,8 +208,8 @@ std::string SettingsFileText(const ProgramSettings& settings) {
     AddValue(text, "LanguageSet=", std::to_string(settings.languageSet));
     AddValue(text, "LanguageHelp=", settings.languageHelp);
     AddValue(text, "OwnerName=", report.ownerName);
-    AddValue(text, "PrintOrientation=",
-             std::to_string(static_cast<int>(settings.print.orientation)));
+    AddValue(text,
+             "PrintOrientation=", std::to_string(static_cast<int>(settings.print.orientation)));
     AddValue(text, "PrintFitToPageWidth=", Flag(settings.print.fitToPageWidth));
     AddLine(text, "");
     AddLine(text, kPositionsHeader);

@@ -39,7 +39,8 @@ PrintJob MakePrintJob(const ReportDocument& report, int pointSize) {
         job.header.push_back({owner, PrintAlignment::Right});
     } else {
         // The report header's version line, which ends in "  -  " when there is no owner.
-        const auto headerEnd = job.lines.begin() + std::min<std::ptrdiff_t>(2, std::ssize(job.lines));
+        const auto headerEnd =
+            job.lines.begin() + std::min<std::ptrdiff_t>(2, std::ssize(job.lines));
         const auto version = std::find(job.lines.begin(), headerEnd, ReportVersionLine(owner));
         if (version != headerEnd) {
             *version = PrintVersionText();
@@ -92,9 +93,9 @@ PageSetup ChoosePageSetup(const PrintJob& job, const PrintOptions& options, doub
     };
     PageSetup setup;
     setup.pointSize = job.bodyPointSize;
-    setup.landscape = options.orientation == PrintOrientation::Landscape ||
-                      (options.orientation == PrintOrientation::Automatic &&
-                       !fits(false, setup.pointSize));
+    setup.landscape =
+        options.orientation == PrintOrientation::Landscape ||
+        (options.orientation == PrintOrientation::Automatic && !fits(false, setup.pointSize));
     if (options.fitToPageWidth) {
         while (setup.pointSize - kFitPointStep >= kMinimumFitPointSize &&
                !fits(setup.landscape, setup.pointSize)) {
@@ -157,9 +158,8 @@ PrintPagination::PrintPagination(const std::vector<std::string>& lines, int m, i
 }
 
 void PrintPagination::PlanRuns(std::vector<TableLines> tables) {
-    std::sort(tables.begin(), tables.end(), [](const TableLines& a, const TableLines& b) {
-        return a.firstLine < b.firstLine;
-    });
+    std::sort(tables.begin(), tables.end(),
+              [](const TableLines& a, const TableLines& b) { return a.firstLine < b.firstLine; });
     std::size_t next = 0;
     for (TableLines table : tables) {
         if (table.firstLine < next || table.firstLine >= lines_.size()) {

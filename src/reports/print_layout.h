@@ -49,6 +49,7 @@ struct PrintJob {
     int headerPointSize = 10;
     std::vector<PrintHeaderItem> header;
     std::vector<PrintHeaderItem> footer;  // texts may hold the page number and count fields
+    PrintOptions options;                 // orientation and fitting, see ChoosePageSetup
 };
 
 // "Tavoric 3.1": the report header's version line without the owner name.

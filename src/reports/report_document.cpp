@@ -40,8 +40,8 @@ void ReportDocument::ClearLines() {
 
 void ReportDocument::MarkTableLines(std::size_t lineCount, int labelWidth, int columnWidth) {
     const std::size_t count = std::min(lineCount, lines_.size());
-    tables_.push_back({lines_.size() - count, count, std::max(0, labelWidth),
-                       std::max(1, columnWidth)});
+    tables_.push_back(
+        {lines_.size() - count, count, std::max(0, labelWidth), std::max(1, columnWidth)});
 }
 
 void ReportDocument::WriteReportHeader(const GeneralValues& general) {

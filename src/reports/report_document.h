@@ -12,10 +12,6 @@
 
 namespace tavoric {
 
-// Text sizes of a report window in points: smaller cannot be read, larger leaves no report.
-inline constexpr int kMinimumReportTextSize = 4;
-inline constexpr int kMaximumReportTextSize = 72;
-
 // The hidden table of a report: at least 1 x 1 cells, 4 x 4 when the report is made.
 class ReportTable {
 public:

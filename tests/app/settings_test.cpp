@@ -42,14 +42,15 @@ TEST(SettingsRead, MissingFileGivesEveryDefault) {
 
 TEST(SettingsRead, PrintChoicesReadBackAndBadValuesKeepTheDefault) {
     ProgramSettings settings = DefaultSettings(kTemp);
-    for (PrintOrientation orientation : {PrintOrientation::Automatic, PrintOrientation::Portrait,
-                                         PrintOrientation::Landscape}) {
+    for (PrintOrientation orientation :
+         {PrintOrientation::Automatic, PrintOrientation::Portrait, PrintOrientation::Landscape}) {
         settings.print = {orientation, false};
         const ProgramSettings read = Parse(SettingsFileText(settings));
         EXPECT_EQ(read.print.orientation, orientation);
         EXPECT_FALSE(read.print.fitToPageWidth);
     }
-    const ProgramSettings bad = Parse(GeneralFile("printorientation=3\r\nPrintFitToPageWidth=ja\r\n"));
+    const ProgramSettings bad =
+        Parse(GeneralFile("printorientation=3\r\nPrintFitToPageWidth=ja\r\n"));
     EXPECT_EQ(bad.print.orientation, PrintOrientation::Automatic);
     EXPECT_FALSE(bad.print.fitToPageWidth);
     EXPECT_EQ(Parse(GeneralFile("PrintOrientation=-1\r\n")).print.orientation,

@@ -160,8 +160,7 @@ TEST(ChoosePageSetup, AutomaticTurnsTheRowsOfTheWidePlaceTableToLandscape) {
 }
 
 TEST(ChoosePageSetup, FittingLowersTheSizeInHalfPointsDownToSix) {
-    const PageSetup portrait =
-        SetupOnA4(JobOfWidth(120), {PrintOrientation::Portrait, true});
+    const PageSetup portrait = SetupOnA4(JobOfWidth(120), {PrintOrientation::Portrait, true});
     EXPECT_FALSE(portrait.landscape);
     EXPECT_EQ(portrait.pointSize, 7);  // 7.5 points give 113 characters, 7 give 121
     const PageSetup tooWide = SetupOnA4(JobOfWidth(337), {});
@@ -181,8 +180,8 @@ TEST(ChoosePageSetup, ChosenOrientationAndNoFittingKeepTheUsersSize) {
 
 // A table of three label characters and two-character columns, as the analyses write them.
 std::vector<std::string> DiagramLines() {
-    return {"=============", "LBL0102030405", "=============", "r1 aabbccddee", "r2 aa  cc  ee",
-            "============="};
+    return {"=============", "LBL0102030405", "=============",
+            "r1 aabbccddee", "r2 aa  cc  ee", "============="};
 }
 
 TEST(PrintPagination, AWideTablePrintsInStripsOfWholeColumnsWithItsLabelsRepeated) {
@@ -197,8 +196,8 @@ TEST(PrintPagination, AWideTablePrintsInStripsOfWholeColumnsWithItsLabelsRepeate
               Printed({"kop", "=======", "LBL0102", "=======", "r1 aabb", "r2 aa  ", "======="}));
     EXPECT_EQ(pages.PageLines(1),
               Printed({"=======", "LBL0304", "=======", "r1 ccdd", "r2 cc  ", "======="}));
-    EXPECT_EQ(pages.PageLines(2), Printed({"=====", "LBL05", "=====", "r1 ee", "r2 ee", "=====",
-                                           "a very ", "long ", "closing ", "line"}));
+    EXPECT_EQ(pages.PageLines(2), Printed({"=====", "LBL05", "=====", "r1 ee", "r2 ee",
+                                           "=====", "a very ", "long ", "closing ", "line"}));
 }
 
 TEST(PrintPagination, ATableThatFitsAndLabelsWiderThanThePagePrintWhole) {
@@ -211,8 +210,8 @@ TEST(PrintPagination, ATableThatFitsAndLabelsWiderThanThePagePrintWhole) {
 }
 
 TEST(PrintPagination, APageNeverStartsWithARuleThatClosesTheTextAbove) {
-    const std::vector<std::string> lines = {"====", "kop", "====", "rij1", "rij2", "====", "",
-                                            "====", "x"};
+    const std::vector<std::string> lines = {"====", "kop", "====", "rij1", "rij2",
+                                            "====", "",    "====", "x"};
     const PrintPagination pages(lines, 80, 5, {}, "=");
     EXPECT_EQ(pages.PageLines(0), Printed({"====", "kop", "====", "rij1"}));
     EXPECT_EQ(pages.PageLines(1), Printed({"rij2", "====", "", "====", "x"}));
