@@ -1,5 +1,6 @@
 // Printing a report of a million-slot survey: the job and its page count (what the print
-// command and the preview do before the first page shows), one preview page, and PDF pages.
+// command and the preview do before the first page shows), one preview page, PDF pages, and
+// the PDF of the per-place analysis as the export writes it.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -7,6 +8,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include "analysis/analysis_selection.h"
+#include "analysis/parking_duration_analysis.h"
 #include "core/demo_survey.h"
 #include "reports/input_data_report.h"
 #include "reports/print_layout.h"
@@ -18,10 +21,15 @@ namespace {
 const QSizeF kA4{210, 297};
 constexpr int kPrinterResolution = 600;
 
+const Survey& LargeSurvey() {
+    static const Survey survey = MakeDemoSurvey({.places = 20000, .seed = 7});
+    return survey;
+}
+
 // The input data report with every plate: about a million lines.
 const ReportDocument& LargeReport() {
     static const ReportDocument report = [] {
-        const Survey survey = MakeDemoSurvey({.places = 20000, .seed = 7});
+        const Survey& survey = LargeSurvey();
         ReportDocument document(1, {});
         InputReportOptions options;
         options.places = true;
@@ -89,6 +97,28 @@ void BM_PdfPages(benchmark::State& state) {
 }
 BENCHMARK(BM_PdfPages)->Arg(15'000)->Unit(benchmark::kMillisecond);
 
+// The per-place analysis of the 20,000 places, everything selected, exported as PDF with the
+// default page choices (landscape, fitted): one table row per printed line.
+void BM_PdfOfThePerPlaceReport(benchmark::State& state) {
+    const Survey& survey = LargeSurvey();
+    AnalysisSelection selection;
+    selection.Open(survey);
+    ReportDocument report(1, {});
+    Progress quiet;
+    RunParkingDurationAnalysis(survey, selection.Parameters(survey, ReportKind::PerPlace), report,
+                               quiet);
+    const PrintJob job = MakePrintJob(report, 8);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::optional<QByteArray> pdf = PdfOfJob(job, quiet);
+        bytes = pdf ? static_cast<std::size_t>(pdf->size()) : 0;
+    }
+    const PrintJobPages pages(job, kA4, 1200);
+    state.counters["pages"] = pages.PageCount();
+    state.counters["landscape"] = pages.Setup().landscape ? 1 : 0;
+    state.counters["KB/page"] = static_cast<double>(bytes) / 1024.0 / pages.PageCount();
+}
+BENCHMARK(BM_PdfOfThePerPlaceReport)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace tavoric
-

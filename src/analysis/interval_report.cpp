@@ -247,7 +247,7 @@ void WriteIntervalSection(ReportDocument& report, const LineList& slots,
     }
     SortPatterns(patterns, parameters.sortByVehicles);
     FillTable(report, axis, patterns);
-    WriteTableLines(report);
+    WriteTableLines(report, kLabelColumns);
     if (parameters.addDetailList) {
         WriteDetailList(report, axis.Size(), vehicles);
     }

@@ -31,6 +31,7 @@ void RunParkingDurationAnalysis(const Survey& survey, const AnalysisParameters& 
         SelectObservations(survey.KentekensList, places, parameters, progress);
     WriteAnalysisHeading(report, survey.AlgemeneGegevens, parameters, places.size());
     if (!slots) {
+        report.AddReportLine(MessageText("AA00350"));
         return;
     }
     if (parameters.reportKind == ReportKind::PerPlace) {

@@ -9,7 +9,8 @@
 
 namespace tavoric {
 
-// A run cancelled through the progress during the selection leaves only the heading lines.
+// A run cancelled through the progress during the selection leaves the heading lines and a
+// last line that says the run was cancelled, so that the report cannot pass for a finished one.
 void RunParkingDurationAnalysis(const Survey& survey, const AnalysisParameters& parameters,
                                 ReportDocument& report, Progress& progress);
 

@@ -16,6 +16,7 @@ namespace {
 constexpr int kColumns = 24;
 constexpr int kFirstPlaceRow = 7;
 constexpr int kRowsBesidePlaces = 10;
+constexpr int kPlaceLabelColumns = 4;  // route, section, place and type
 constexpr int kFirstClassColumn = 7;
 constexpr int kVehiclesColumn = 18;
 
@@ -322,7 +323,7 @@ void WritePerPlaceSection(ReportDocument& report, const LineList& slots,
     if (!parameters.countIllegalInPpl || !parameters.countIllegalInPpe) {
         report.AddReportLine();
     }
-    WriteTableLines(report);
+    WriteTableLines(report, kPlaceLabelColumns);
     report.AddReportLine();
     WriteTypeLegend(report, parameters);
     WriteAbbreviations(report);

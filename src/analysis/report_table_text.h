@@ -10,7 +10,8 @@ namespace tavoric {
 constexpr int kTableCellWidth = 6;
 
 std::string TableRowText(const ReportTable& table, int row);
-// Appends one line per table row.
-void WriteTableLines(ReportDocument& report);
+// Appends one line per table row and marks them as a table whose first labelColumns cells
+// label the rows.
+void WriteTableLines(ReportDocument& report, int labelColumns);
 
 }  // namespace tavoric

@@ -26,8 +26,12 @@ constexpr Entry kDefaults[] = {
     {"ZB00022", "&Nee"},
     {"AA00003", "Rapport"},
     {"AA00004", "Pagina %s van %s"},
-    {"AA00005", "Er zijn op deze computer geen printers ge\xef""nstalleerd. %s functioneert hierdoor niet optimaal. Installeer een printer."},
-    {"AA00006", "Kan bestand \"%s\" niet opslaan. Mogelijk geen schrijfrechten of schijf is schrijfbeveiligd."},
+    {"AA00005",
+     "Er zijn op deze computer geen printers ge\xef"
+     "nstalleerd. %s functioneert hierdoor niet optimaal. Installeer een printer."},
+    {"AA00006",
+     "Kan bestand \"%s\" niet opslaan. Mogelijk geen schrijfrechten of schijf is "
+     "schrijfbeveiligd."},
     {"AA00007", "Parkeeronderzoek Centrum Demodorp"},
     {"AA00008", "Dag, datum"},
     {"AA00009", "Droog, circa 15 graden"},
@@ -109,10 +113,16 @@ constexpr Entry kDefaults[] = {
     {"AA00085", "Nieuwe sectie"},
     {"AA00086", "Sectie wijzigen"},
     {"AA00087", "Sectienummer bestaat al."},
-    {"AA00088", "De lijst met parkeerplaatsen bevat dubbele parkeerplaatsnummers. Verwijder deze uit de lijst."},
+    {"AA00088",
+     "De lijst met parkeerplaatsen bevat dubbele parkeerplaatsnummers. Verwijder deze uit de "
+     "lijst."},
     {"AA00089", "Geselecteerde parkeerplaats(en) en bijbehorende kentekens verwijderen?"},
-    {"AA00090", "Indien u parkeerplaatsen heeft toegevoegd, kies dan nu de functie \"Parkeerplaatseenheden genereren\" voor de nieuwe parkeerplaatsen."},
-    {"AA00091", "Gegenereerde parkeerplaatseenheden toevoegen/overschrijven? Eventueel ingevoerde kentekens bij de geselecteerde parkeerplaatsen gaan hierbij verloren!\r\rDoorgaan?"},
+    {"AA00090",
+     "Indien u parkeerplaatsen heeft toegevoegd, kies dan nu de functie \"Parkeerplaatseenheden "
+     "genereren\" voor de nieuwe parkeerplaatsen."},
+    {"AA00091",
+     "Gegenereerde parkeerplaatseenheden toevoegen/overschrijven? Eventueel ingevoerde kentekens "
+     "bij de geselecteerde parkeerplaatsen gaan hierbij verloren!\r\rDoorgaan?"},
     {"AA00092", "Route met bijbehorende secties, parkeerplaatsen en kentekens verwijderen?"},
     {"AA00093", "Sectie met bijbehorende parkeerplaatsen en kentekens verwijderen?"},
     {"AA00094", "      "},
@@ -123,38 +133,57 @@ constexpr Entry kDefaults[] = {
     {"AA00099", "- Gemid bezet graad: Gemiddelde bezettingsgraad (in %)"},
     {"AA00100", "- Gemid park duur: Gemiddelde parkeerduur (in minuten/voertuig)"},
     {"AA00101", "- Gemid turn over: Gemiddelde turn-over (in voertuigen/parkeerplaats)"},
-    {"AA00167", "Kan instellingenbestand \"%s\" niet opslaan. Mogelijk geen schrijfrechten of schijf is schrijfbeveiligd."},
+    {"AA00167",
+     "Kan instellingenbestand \"%s\" niet opslaan. Mogelijk geen schrijfrechten of schijf is "
+     "schrijfbeveiligd."},
     {"AA00180", "Printer:"},
     {"AA00181", "%s @ internet..."},
     {"AA00194", "Bestand opslaan?"},
     {"AA00195", "Bestand overschrijven?"},
     {"AA00196", "Bestand \"%s\" is gewijzigd."},
-    {"AA00220", "Dit rapport bevat geen tabel: exporteren als CSV is niet mogelijk, alleen als tekst."},
+    {"AA00220",
+     "Dit rapport bevat geen tabel: exporteren als CSV is niet mogelijk, alleen als tekst."},
     {"AA00221", "Na %s ontbreekt de bestandsnaam."},
     {"AA00222", "%s is meer dan eens opgegeven."},
     {"AA00223", "Kan het rapport niet naar de standaarduitvoer schrijven: %s"},
-    {"AA00224", "Onbekend onderdeel \"%s\" bij --include; mogelijk zijn routes, sections, places en plates."},
-    {"AA00225", "--txt en --csv noemen hetzelfde bestand \"%s\": het ene zou het andere overschrijven."},
-    {"AA00200", "Parkeerplaatsen %s tot en met %s passen niet: het hoogste parkeerplaatsnummer is 9999. Er zijn geen parkeerplaatsen toegevoegd; kies een lager beginnummer of minder parkeerplaatsen."},
-    {"AA00201", "Voor %s parkeerplaats(en) zijn geen parkeerplaatseenheden gegenereerd: hun route heeft geen geldig waarnemingsinterval (0 of geen geheel getal). Geef de route een interval van minstens 1 minuut en genereer deze parkeerplaatsen opnieuw."},
-    {"AA00240", "Onbekende opdracht \"%s\". Een overzicht van de opdrachten geeft tavoric-cli --help."},
+    {"AA00224",
+     "Onbekend onderdeel \"%s\" bij --include; mogelijk zijn routes, sections, places en plates."},
+    {"AA00225",
+     "--txt en --csv noemen hetzelfde bestand \"%s\": het ene zou het andere overschrijven."},
+    {"AA00200",
+     "Parkeerplaatsen %s tot en met %s passen niet: het hoogste parkeerplaatsnummer is 9999. Er "
+     "zijn geen parkeerplaatsen toegevoegd; kies een lager beginnummer of minder parkeerplaatsen."},
+    {"AA00201",
+     "Voor %s parkeerplaats(en) zijn geen parkeerplaatseenheden gegenereerd: hun route heeft geen "
+     "geldig waarnemingsinterval (0 of geen geheel getal). Geef de route een interval van minstens "
+     "1 minuut en genereer deze parkeerplaatsen opnieuw."},
+    {"AA00240",
+     "Onbekende opdracht \"%s\". Een overzicht van de opdrachten geeft tavoric-cli --help."},
     {"AA00241", "Ongeldige waarde \"%s\" bij %s: geef een geheel getal van %s tot en met %s."},
     {"AA00230", "Route \"%s\" staat niet in de lijst met routes."},
     {"AA00231", "Sectie \"%s\" staat niet in de lijst met secties van de geselecteerde routes."},
-    {"AA00232", "Parkeerplaats \"%s\" staat niet in de lijst met parkeerplaatsen van de geselecteerde secties."},
-    {"AA00233", "Type \"%s\" staat niet in de lijst met typen van de geselecteerde parkeerplaatsen."},
+    {"AA00232",
+     "Parkeerplaats \"%s\" staat niet in de lijst met parkeerplaatsen van de geselecteerde "
+     "secties."},
+    {"AA00233",
+     "Type \"%s\" staat niet in de lijst met typen van de geselecteerde parkeerplaatsen."},
     {"AA00234", "Ongeldige tijd \"%s\" bij %s: geef een geheel getal, bijvoorbeeld 0630."},
-    {"AA00235", "Ongeldige duurklassen \"%s\": geef vijf klassen van-tot in hele minuten (0 tot en met 9999999), gescheiden door komma's, bijvoorbeeld 0-30,30-60,60-120,120-240,240-1440."},
+    {"AA00235",
+     "Ongeldige duurklassen \"%s\": geef vijf klassen van-tot in hele minuten (0 tot en met "
+     "9999999), gescheiden door komma's, bijvoorbeeld 0-30,30-60,60-120,120-240,240-1440."},
     {"AA00236", "Parkeerduurmeting NIET mogelijk!"},
     {"AA00237", "Waarnemingsintervallen geselecteerde routes (niet op volgorde): %s minuten."},
     {"AA00250", "PDF-bestanden (*.pdf)"},
     {"AA00251", "Kan het rapport niet afdrukken op printer \"%s\"."},
     {"AA00252", "Kan de pagina's van het PDF-bestand \"%s\" niet tekenen."},
-    {"AA00260", "Ongeldige tijd \"%s\" bij %s: geef een geheel getal van vier cijfers (uren en minuten), bijvoorbeeld 0630."},
+    {"AA00260",
+     "Ongeldige tijd \"%s\" bij %s: geef een geheel getal van vier cijfers (uren en minuten), "
+     "bijvoorbeeld 0630."},
     {"AA00261", "het begin van de periode"},
     {"AA00262", "het einde van de periode"},
     {"AA00270", "Kan het bestand \"%s\" niet openen."},
-    {"AA00271", "Het helpbestand \"%s\" is niet gevonden. Kies onder Extra, Language een ander helpbestand."},
+    {"AA00271",
+     "Het helpbestand \"%s\" is niet gevonden. Kies onder Extra, Language een ander helpbestand."},
     {"AA00272", "< &Terug"},
     {"AA00273", "&Vooruit >"},
     {"AA00274", "Af&drukken..."},
@@ -187,6 +216,10 @@ constexpr Entry kDefaults[] = {
     {"AA00605", "Herstelbestand onleesbaar"},
     {"AA00606", "Het herstelbestand van \"%s\" kan niet worden gelezen: het is afgebroken of geen herstelbestand van %s. Het wordt niet geladen."},
     {"AA00607", "Kan geen herstelbestand schrijven in \"%s\": %s. Het wordt later opnieuw geprobeerd."},
+    {"AA00350", "Berekening geannuleerd: dit rapport is onvolledig."},
+    {"AA00351", "Volledige pagina"},
+    {"AA00352", "Paginabreedte"},
+    {"AA00353", "PDF-bestand"},
 };
 
 struct Table {
@@ -243,7 +276,9 @@ void SetDefaultMessageTexts() {
     table.current = table.defaults;
 }
 
-const std::vector<std::string>& MessageKeys() { return TheTable().keys; }
+const std::vector<std::string>& MessageKeys() {
+    return TheTable().keys;
+}
 
 const std::string& DefaultMessageText(std::string_view key) {
     const Table& table = TheTable();
@@ -255,6 +290,8 @@ void SetFixedTexts(std::string_view language) {
     currentFixed = language == kDutch ? &kDutchFixed : &kEnglishFixed;
 }
 
-const FixedTextSet& FixedTexts() { return *currentFixed; }
+const FixedTextSet& FixedTexts() {
+    return *currentFixed;
+}
 
 }  // namespace tavoric

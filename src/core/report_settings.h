@@ -5,6 +5,19 @@
 
 namespace tavoric {
 
+// Text sizes of a report window in points: smaller cannot be read, larger leaves no report.
+inline constexpr int kMinimumReportTextSize = 4;
+inline constexpr int kMaximumReportTextSize = 72;
+
+// "Staand", "Liggend" or "Automatisch": landscape when the widest line does not fit portrait.
+enum class PrintOrientation { Automatic, Portrait, Landscape };
+
+// The user's page choices for printing and PDF.
+struct PrintOptions {
+    PrintOrientation orientation = PrintOrientation::Automatic;
+    bool fitToPageWidth = true;  // "Passend maken op paginabreedte"
+};
+
 struct ReportSettings {
     bool maximize = true;                // reportmaximize
     int tableFontSize = 8;               // reporttablefontsize

@@ -63,6 +63,15 @@ void ReadWholeNumber(std::string_view value, int& setting) {
     }
 }
 
+// 0 automatic, 1 portrait, 2 landscape; anything else keeps the setting.
+void ReadOrientation(std::string_view value, PrintOrientation& orientation) {
+    int number = -1;
+    ReadWholeNumber(value, number);
+    if (number >= 0 && number <= 2) {
+        orientation = static_cast<PrintOrientation>(number);
+    }
+}
+
 void ApplyGeneralLine(std::string_view line, ProgramSettings& settings) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
@@ -93,6 +102,10 @@ void ApplyGeneralLine(std::string_view line, ProgramSettings& settings) {
         ReadWholeNumber(value, settings.recoveryInterval);
     } else if (key == "ownername=") {
         report.ownerName = value;
+    } else if (key == "printorientation=") {
+        ReadOrientation(value, settings.print.orientation);
+    } else if (key == "printfittopagewidth=") {
+        settings.print.fitToPageWidth = value == "1";
     }
 }
 
@@ -206,6 +219,9 @@ std::string SettingsFileText(const ProgramSettings& settings) {
     AddValue(text, "LanguageHelp=", settings.languageHelp);
     AddValue(text, "OwnerName=", report.ownerName);
     AddValue(text, "RecoveryInterval=", std::to_string(settings.recoveryInterval));
+    AddValue(text,
+             "PrintOrientation=", std::to_string(static_cast<int>(settings.print.orientation)));
+    AddValue(text, "PrintFitToPageWidth=", Flag(settings.print.fitToPageWidth));
     AddLine(text, "");
     AddLine(text, kPositionsHeader);
     for (const std::string& entry : settings.formPositions.Entries()) {

@@ -18,6 +18,7 @@ namespace tavoric {
 
 struct ProgramSettings {
     ReportSettings report;                // reportmaximize .. reportbarcharacter, OwnerName
+    PrintOptions print;                   // printorientation, printfittopagewidth
     std::string backupFolder;             // backupfolder; default: the private backup folder
     bool makeBackups = true;              // makebackups
     std::string language = "Nederlands";  // language

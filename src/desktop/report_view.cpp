@@ -7,7 +7,9 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 
+#include "core/report_settings.h"
 #include "desktop/qt_text.h"
 
 namespace tavoric {
@@ -15,6 +17,7 @@ namespace tavoric {
 namespace {
 
 constexpr int kMargin = 4;
+constexpr int kAdvanceSample = 256;  // characters measured at once, so no rounding adds up
 
 }  // namespace
 
@@ -25,6 +28,7 @@ ReportView::ReportView(const std::vector<std::string>& lines, QWidget* parent)
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setFixedPitch(true);
     setFont(fixed);
+    MeasureAdvance();
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
@@ -50,20 +54,23 @@ void ReportView::LinesChanged() {
 
 void ReportView::SetPointSize(int points) {
     QFont sized = font();
-    sized.setPointSize(std::max(1, points));
+    sized.setPointSize(std::clamp(points, kMinimumReportTextSize, kMaximumReportTextSize));
     setFont(sized);
 }
 
 void ReportView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
+        MeasureAdvance();
         UpdateScrollRanges();
         viewport()->update();
     }
     QAbstractScrollArea::changeEvent(event);
 }
 
-int ReportView::CharWidth() const {
-    return std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('M')));
+void ReportView::MeasureAdvance() {
+    const QFontMetricsF metrics(font());
+    advance_ = std::max(
+        0.5, metrics.horizontalAdvance(QString(kAdvanceSample, QLatin1Char('M'))) / kAdvanceSample);
 }
 
 int ReportView::LineHeight() const {
@@ -81,10 +88,10 @@ void ReportView::UpdateScrollRanges() {
     verticalScrollBar()->setRange(0, std::max(0, LineCount() - visibleLines));
     verticalScrollBar()->setPageStep(visibleLines);
     verticalScrollBar()->setSingleStep(1);
-    const int textWidth = longestLine_ * CharWidth() + 2 * kMargin;
+    const int textWidth = static_cast<int>(std::ceil(longestLine_ * advance_)) + 2 * kMargin;
     horizontalScrollBar()->setRange(0, std::max(0, textWidth - viewport()->width()));
     horizontalScrollBar()->setPageStep(viewport()->width());
-    horizontalScrollBar()->setSingleStep(CharWidth());
+    horizontalScrollBar()->setSingleStep(static_cast<int>(std::ceil(advance_)));
 }
 
 void ReportView::resizeEvent(QResizeEvent* event) {
@@ -96,7 +103,6 @@ void ReportView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.setFont(font());
     const int lineHeight = LineHeight();
-    const int charWidth = CharWidth();
     const int ascent = fontMetrics().ascent();
     const int left = kMargin - horizontalScrollBar()->value();
     const int first = verticalScrollBar()->value();
@@ -119,11 +125,15 @@ void ReportView::paintEvent(QPaintEvent*) {
         if (endColumn <= startColumn) {
             continue;
         }
-        const QRect cells(left + startColumn * charWidth, y, (endColumn - startColumn) * charWidth,
-                          lineHeight);
+        const QRectF cells(left + startColumn * advance_, y, (endColumn - startColumn) * advance_,
+                           lineHeight);
         painter.fillRect(cells, colours.brush(QPalette::Highlight));
+        // The same glyphs at the same places, in the highlight's colour within its cells.
+        painter.save();
+        painter.setClipRect(cells);
         painter.setPen(colours.color(QPalette::HighlightedText));
-        painter.drawText(cells.left(), y + ascent, text.mid(startColumn, endColumn - startColumn));
+        painter.drawText(left, y + ascent, text);
+        painter.restore();
     }
 }
 
@@ -131,7 +141,8 @@ TextPosition ReportView::PositionAt(QPoint point) const {
     const int line = std::clamp(verticalScrollBar()->value() + point.y() / LineHeight(), 0,
                                 std::max(0, LineCount() - 1));
     const int x = point.x() - kMargin + horizontalScrollBar()->value();
-    const int column = std::clamp((x + CharWidth() / 2) / CharWidth(), 0, LineLength(line));
+    const int column =
+        std::clamp(static_cast<int>(std::floor(x / advance_ + 0.5)), 0, LineLength(line));
     return {line, column};
 }
 

@@ -23,6 +23,7 @@ public:
 
     // Takes up lines added or removed since the last call.
     void LinesChanged();
+    // Clamped to kMinimumReportTextSize .. kMaximumReportTextSize.
     void SetPointSize(int points);
     int PointSize() const { return font().pointSize(); }
 
@@ -45,12 +46,15 @@ private:
     TextPosition PositionAt(QPoint viewportPoint) const;
     int LineCount() const { return static_cast<int>(lines_.size()); }
     int LineLength(int line) const;
-    int CharWidth() const;
+    void MeasureAdvance();
     int LineHeight() const;
 
     const std::vector<std::string>& lines_;
     std::size_t measuredLines_ = 0;
     int longestLine_ = 0;
+    // The width of one character as the text is drawn, fractions included: drawing, scrolling,
+    // selection and the mouse all count columns with it.
+    double advance_ = 1;
     TextPosition anchor_;
     TextPosition cursor_;
 };

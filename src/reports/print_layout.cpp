@@ -29,10 +29,23 @@ std::string PrintVersionText() {
 PrintJob MakePrintJob(const ReportDocument& report, int pointSize) {
     PrintJob job;
     job.lines = report.Lines();
+    job.tables = report.Tables();
+    job.lineCharacter = report.Settings().lineCharacter;
     job.bodyPointSize = pointSize;
     job.title = report.Title();
-    job.header = {{PrintVersionText(), PrintAlignment::Left},
-                  {report.Settings().ownerName, PrintAlignment::Right}};
+    job.header = {{PrintVersionText(), PrintAlignment::Left}};
+    const std::string& owner = report.Settings().ownerName;
+    if (!TrimBlanks(owner).empty()) {
+        job.header.push_back({owner, PrintAlignment::Right});
+    } else {
+        // The report header's version line, which ends in "  -  " when there is no owner.
+        const auto headerEnd =
+            job.lines.begin() + std::min<std::ptrdiff_t>(2, std::ssize(job.lines));
+        const auto version = std::find(job.lines.begin(), headerEnd, ReportVersionLine(owner));
+        if (version != headerEnd) {
+            *version = PrintVersionText();
+        }
+    }
     const std::string pageText = FormatText(
         MessageText("AA00004"), {std::string(kPageNumberField), std::string(kPageCountField)});
     job.footer = {{pageText, PrintAlignment::Right}};
@@ -47,11 +60,49 @@ std::string FillPageFields(std::string_view text, int pageNumber, int pageCount)
 }
 
 int CharactersPerLine(double bodyWidth, const std::function<double(int count)>& widthOfWs) {
-    int count = 1;
-    while (widthOfWs(count) < bodyWidth) {
-        ++count;
+    // The first count that reaches the body, found by doubling and halving: the same count as
+    // adding one letter at a time, for widths that grow with the count.
+    int fits = 0;
+    int reaches = 1;
+    while (widthOfWs(reaches) < bodyWidth) {
+        fits = reaches;
+        reaches *= 2;
     }
-    return std::max(1, count - 1);
+    while (reaches - fits > 1) {
+        const int middle = fits + (reaches - fits) / 2;
+        (widthOfWs(middle) < bodyWidth ? fits : reaches) = middle;
+    }
+    return std::max(1, reaches - 1);
+}
+
+double BodyWidthMm(double paperWidthMm, double paperHeightMm, bool landscape) {
+    return (landscape ? std::max(paperWidthMm, paperHeightMm)
+                      : std::min(paperWidthMm, paperHeightMm)) -
+           2 * kPrintMarginMm;
+}
+
+PageSetup ChoosePageSetup(const PrintJob& job, const PrintOptions& options, double paperWidthMm,
+                          double paperHeightMm, const CharactersAt& charactersAt) {
+    std::size_t widest = 0;
+    for (const std::string& line : job.lines) {
+        widest = std::max(widest, line.size());
+    }
+    const auto fits = [&](bool landscape, double points) {
+        return static_cast<std::size_t>(charactersAt(
+                   points, BodyWidthMm(paperWidthMm, paperHeightMm, landscape))) >= widest;
+    };
+    PageSetup setup;
+    setup.pointSize = job.bodyPointSize;
+    setup.landscape =
+        options.orientation == PrintOrientation::Landscape ||
+        (options.orientation == PrintOrientation::Automatic && !fits(false, setup.pointSize));
+    if (options.fitToPageWidth) {
+        while (setup.pointSize - kFitPointStep >= kMinimumFitPointSize &&
+               !fits(setup.landscape, setup.pointSize)) {
+            setup.pointSize -= kFitPointStep;
+        }
+    }
+    return setup;
 }
 
 LineBreaker::LineBreaker(std::string_view line, int m)
@@ -96,46 +147,143 @@ std::vector<std::string_view> BreakLine(std::string_view line, int m) {
     return pieces;
 }
 
-PrintPagination::PrintPagination(const std::vector<std::string>& lines, int m, int linesPerPage)
-    : lines_(lines), m_(std::max(1, m)), linesPerPage_(std::max(1, linesPerPage)) {
-    pageStarts_.push_back({0, 0});
-    int onPage = 0;
-    const auto place = [&](std::size_t line, int piece) {
-        if (onPage == linesPerPage_) {
-            pageStarts_.push_back({line, piece});
-            onPage = 0;
-        }
-        ++onPage;
-    };
-    const auto width = static_cast<std::size_t>(m_);
-    for (std::size_t line = 0; line < lines_.size(); ++line) {
-        if (lines_[line].size() <= width) {
-            place(line, 0);
+PrintPagination::PrintPagination(const std::vector<std::string>& lines, int m, int linesPerPage,
+                                 std::vector<TableLines> tables, std::string lineCharacter)
+    : lines_(lines),
+      m_(std::max(1, m)),
+      linesPerPage_(std::max(1, linesPerPage)),
+      lineCharacter_(std::move(lineCharacter)) {
+    PlanRuns(std::move(tables));
+    Paginate();
+}
+
+void PrintPagination::PlanRuns(std::vector<TableLines> tables) {
+    std::sort(tables.begin(), tables.end(),
+              [](const TableLines& a, const TableLines& b) { return a.firstLine < b.firstLine; });
+    std::size_t next = 0;
+    for (TableLines table : tables) {
+        if (table.firstLine < next || table.firstLine >= lines_.size()) {
             continue;
         }
-        int piece = 0;
-        for (LineBreaker breaker(lines_[line], m_); !breaker.AtEnd(); breaker.NextPiece()) {
-            place(line, piece++);
+        table.lineCount = std::min(table.lineCount, lines_.size() - table.firstLine);
+        if (next < table.firstLine) {
+            runs_.push_back({next, table.firstLine});
+        }
+        AddTableRuns(table);
+        next = table.firstLine + table.lineCount;
+    }
+    if (next < lines_.size()) {
+        runs_.push_back({next, lines_.size()});
+    }
+}
+
+void PrintPagination::AddTableRuns(const TableLines& table) {
+    const std::size_t end = table.firstLine + table.lineCount;
+    std::size_t widest = 0;
+    for (std::size_t line = table.firstLine; line < end; ++line) {
+        widest = std::max(widest, lines_[line].size());
+    }
+    const auto m = static_cast<std::size_t>(m_);
+    if (widest <= m) {
+        runs_.push_back({table.firstLine, end});
+        return;
+    }
+    const auto columnWidth = static_cast<std::size_t>(std::max(1, table.columnWidth));
+    std::size_t labelWidth = static_cast<std::size_t>(std::max(0, table.labelWidth));
+    if (labelWidth + columnWidth > m) {
+        labelWidth = 0;  // labels too wide to repeat: the strips hold the columns only
+    }
+    std::size_t width = m - labelWidth;
+    if (width >= columnWidth) {
+        width -= width % columnWidth;  // whole columns: no time or figure is cut in two
+    }
+    for (std::size_t from = labelWidth; from < widest; from += width) {
+        runs_.push_back({table.firstLine, end, true, labelWidth, from, width, from > labelWidth});
+    }
+}
+
+template <typename Visit>
+void PrintPagination::Walk(Position start, Visit printed) const {
+    const auto m = static_cast<std::size_t>(m_);
+    for (std::size_t run = start.run; run < runs_.size(); ++run) {
+        const Run& r = runs_[run];
+        const std::size_t firstLine = run == start.run ? start.line : r.firstLine;
+        for (std::size_t line = firstLine; line < r.endLine; ++line) {
+            const std::string_view text = lines_[line];
+            if (r.strip) {
+                const std::string_view labels = text.substr(0, std::min(r.labelWidth, text.size()));
+                const std::string_view columns =
+                    text.substr(std::min(r.from, text.size()), r.width);
+                if (!printed(Position{run, line, 0}, labels, columns)) {
+                    return;
+                }
+                continue;
+            }
+            if (text.size() <= m) {
+                if (!printed(Position{run, line, 0}, std::string_view(), text)) {
+                    return;
+                }
+                continue;
+            }
+            LineBreaker breaker(text, m_);
+            int piece = 0;
+            for (; run == start.run && line == start.line && piece < start.piece; ++piece) {
+                breaker.NextPiece();
+            }
+            for (; !breaker.AtEnd(); ++piece) {
+                if (!printed(Position{run, line, piece}, std::string_view(), breaker.NextPiece())) {
+                    return;
+                }
+            }
         }
     }
 }
 
-std::vector<std::string_view> PrintPagination::PageLines(int pageIndex) const {
-    std::vector<std::string_view> printed;
+bool PrintPagination::IsRule(std::string_view labels, std::string_view text) const {
+    const auto ruled = [this](std::string_view part) {
+        return part.find_first_not_of(lineCharacter_) == std::string_view::npos;
+    };
+    return !lineCharacter_.empty() && !(labels.empty() && text.empty()) && ruled(labels) &&
+           ruled(text);
+}
+
+void PrintPagination::Paginate() {
+    pageStarts_.push_back({});
+    int onPage = 0;
+    Position previous;
+    bool previousIsText = false;  // neither empty nor a rule
+    Walk({}, [&](Position at, std::string_view labels, std::string_view text) {
+        const Run& run = runs_[at.run];
+        const bool stripStart = run.startsPage && at.line == run.firstLine && at.piece == 0;
+        if (onPage > 0 && (onPage == linesPerPage_ || stripStart)) {
+            // A rule that closes the text above does not stand alone at the top of a page.
+            const bool loneRule =
+                !stripStart && linesPerPage_ > 1 && previousIsText && IsRule(labels, text);
+            pageStarts_.push_back(loneRule ? previous : at);
+            onPage = loneRule ? 1 : 0;
+        }
+        ++onPage;
+        previous = at;
+        previousIsText = !(labels.empty() && text.empty()) && !IsRule(labels, text);
+        return true;
+    });
+}
+
+std::vector<std::string> PrintPagination::PageLines(int pageIndex) const {
+    std::vector<std::string> printed;
     if (pageIndex < 0 || pageIndex >= PageCount()) {
         return printed;
     }
-    const PageStart start = pageStarts_[static_cast<std::size_t>(pageIndex)];
-    const auto wanted = static_cast<std::size_t>(linesPerPage_);
-    for (std::size_t line = start.line; line < lines_.size() && printed.size() < wanted; ++line) {
-        LineBreaker breaker(lines_[line], m_);
-        for (int skipped = 0; line == start.line && skipped < start.piece; ++skipped) {
-            breaker.NextPiece();
+    const auto index = static_cast<std::size_t>(pageIndex);
+    const bool last = index + 1 == pageStarts_.size();
+    const Position end = last ? Position{runs_.size(), 0, 0} : pageStarts_[index + 1];
+    Walk(pageStarts_[index], [&](Position at, std::string_view labels, std::string_view text) {
+        if (!(at < end)) {
+            return false;
         }
-        while (!breaker.AtEnd() && printed.size() < wanted) {
-            printed.push_back(breaker.NextPiece());
-        }
-    }
+        printed.emplace_back(labels).append(text);
+        return true;
+    });
     return printed;
 }
 

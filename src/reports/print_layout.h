@@ -33,8 +33,14 @@ struct PrintHeaderItem {
     PrintAlignment alignment = PrintAlignment::Left;
 };
 
+// The smallest body size that fitting to the page width chooses.
+inline constexpr double kMinimumFitPointSize = 6.0;
+inline constexpr double kFitPointStep = 0.5;
+
 struct PrintJob {
     std::vector<std::string> lines;  // the report's lines, code page 1252
+    std::vector<TableLines> tables;  // rows printed whole, in strips when too wide
+    std::string lineCharacter;       // the rule character: a page never starts with a lone rule
     std::string bodyFont = "Courier New";
     int bodyPointSize = 8;
     int tabWidth = 8;
@@ -43,6 +49,7 @@ struct PrintJob {
     int headerPointSize = 10;
     std::vector<PrintHeaderItem> header;
     std::vector<PrintHeaderItem> footer;  // texts may hold the page number and count fields
+    PrintOptions options;                 // orientation and fitting, see ChoosePageSetup
 };
 
 // "Tavoric 3.1": the report header's version line without the owner name.
@@ -50,8 +57,28 @@ std::string PrintVersionText();
 
 // The job of the print command for a report shown at pointSize: all its lines, the version text
 // left and the owner name right in the header, "Pagina $PAGENUM$ van $PAGECOUNT$" right in the
-// footer.
+// footer. Without an owner name the page header holds the version text only and the report's
+// version line prints without its trailing "  -  ".
 PrintJob MakePrintJob(const ReportDocument& report, int pointSize);
+
+// Paper orientation and body size of a job, after the user's choices and the fitting.
+struct PageSetup {
+    bool landscape = false;
+    double pointSize = 8;
+};
+
+// Characters per printed line of the body font at a size on a body width in millimetres, as
+// the desktop measures them (see CharactersPerLine).
+using CharactersAt = std::function<int(double pointSize, double bodyWidthMm)>;
+
+// The body width in millimetres of a paper turned as the setup says; paperMm in portrait.
+double BodyWidthMm(double paperWidthMm, double paperHeightMm, bool landscape);
+
+// Orientation: as chosen, or for Automatic portrait when the widest line fits portrait at the
+// job's size and landscape otherwise. Fitting lowers the size in half points, not below
+// kMinimumFitPointSize, until the widest line fits; it never enlarges.
+PageSetup ChoosePageSetup(const PrintJob& job, const PrintOptions& options, double paperWidthMm,
+                          double paperHeightMm, const CharactersAt& charactersAt);
 
 // A header or footer text with the page number (from 1) and the page count filled in.
 std::string FillPageFields(std::string_view text, int pageNumber, int pageCount);
@@ -86,30 +113,57 @@ private:
 // Every piece of a line, in order; an empty line is one empty piece.
 std::vector<std::string_view> BreakLine(std::string_view line, int m);
 
-// The pages of a job's lines, counted before any page is drawn.
+// The text pages of a job's lines, counted before any page is drawn. Lines wider than m are
+// broken by LineBreaker, except the rows of a table: a table wider than m prints in strips of
+// whole columns, each strip on a new page with the row labels repeated, so that every row
+// stays one printed line. A page never starts with a rule line that closes the text above it:
+// the line before the rule moves along to the new page.
 class PrintPagination {
 public:
     // m: characters per printed line; linesPerPage: printed lines between the top and bottom
     // margins. Both count as at least 1. The lines must outlive the pagination.
-    PrintPagination(const std::vector<std::string>& lines, int m, int linesPerPage);
+    PrintPagination(const std::vector<std::string>& lines, int m, int linesPerPage,
+                    std::vector<TableLines> tables = {}, std::string lineCharacter = {});
 
     int PageCount() const { return static_cast<int>(pageStarts_.size()); }
     int CharactersPerLine() const { return m_; }
     int LinesPerPage() const { return linesPerPage_; }
-    // The printed lines of a page (index from 0), views into the job's lines.
-    std::vector<std::string_view> PageLines(int pageIndex) const;
+    // The printed lines of a page (index from 0).
+    std::vector<std::string> PageLines(int pageIndex) const;
 
 private:
-    // A page begins at this piece of this report line.
-    struct PageStart {
-        std::size_t line;
-        int piece;
+    // Report lines printed one way: broken at m, or one strip of a table.
+    struct Run {
+        std::size_t firstLine;
+        std::size_t endLine;
+        bool strip = false;
+        std::size_t labelWidth = 0;  // strip: characters repeated from each line's start
+        std::size_t from = 0;        // strip: the columns printed after the labels
+        std::size_t width = 0;
+        bool startsPage = false;  // strip: the strips after the first begin a page
     };
+    // A printed line: a piece of a report line within a run.
+    struct Position {
+        std::size_t run = 0;
+        std::size_t line = 0;
+        int piece = 0;
+        auto operator<=>(const Position&) const = default;
+    };
+
+    void PlanRuns(std::vector<TableLines> tables);
+    void AddTableRuns(const TableLines& table);
+    void Paginate();
+    // Calls printed(position, text) for every printed line from start on until it returns false.
+    template <typename Visit>
+    void Walk(Position start, Visit printed) const;
+    bool IsRule(std::string_view labels, std::string_view text) const;
 
     const std::vector<std::string>& lines_;
     int m_;
     int linesPerPage_;
-    std::vector<PageStart> pageStarts_;
+    std::string lineCharacter_;
+    std::vector<Run> runs_;
+    std::vector<Position> pageStarts_;
 };
 
 }  // namespace tavoric

@@ -33,8 +33,19 @@ std::string ReportVersionLine(std::string_view ownerName) {
     return std::string(kProductName) + " " + kVersionMajorMinor + "  -  " + std::string(ownerName);
 }
 
-void ReportDocument::WriteReportHeader(const GeneralValues& general) {
+void ReportDocument::ClearLines() {
     lines_.clear();
+    tables_.clear();
+}
+
+void ReportDocument::MarkTableLines(std::size_t lineCount, int labelWidth, int columnWidth) {
+    const std::size_t count = std::min(lineCount, lines_.size());
+    tables_.push_back(
+        {lines_.size() - count, count, std::max(0, labelWidth), std::max(1, columnWidth)});
+}
+
+void ReportDocument::WriteReportHeader(const GeneralValues& general) {
+    ClearLines();
     const std::string version = ReportVersionLine(settings_.ownerName);
     const std::size_t width = std::max({version.size(), general.surveyArea.size(),
                                         general.reportText1.size(), general.reportText2.size()});

@@ -31,6 +31,16 @@ private:
     std::vector<std::vector<std::string>> cells_;
 };
 
+// Report lines that form a table of fixed-width columns after its row labels. Printing keeps
+// every row on one line: a table wider than the paper is printed in strips of whole columns,
+// each strip with the row labels repeated.
+struct TableLines {
+    std::size_t firstLine = 0;
+    std::size_t lineCount = 0;
+    int labelWidth = 0;   // characters of row labels at the start of every line
+    int columnWidth = 1;  // characters of each column after the labels
+};
+
 class ReportDocument {
 public:
     // Title: message text AA00003, a blank and the number ("Rapport 3").
@@ -43,7 +53,7 @@ public:
     const std::vector<std::string>& Lines() const { return lines_; }
     void AddReportLine(std::string_view text = {}) { lines_.emplace_back(text); }
     void ReserveLines(std::size_t count) { lines_.reserve(count); }
-    void ClearLines() { lines_.clear(); }
+    void ClearLines();
 
     // Clears the lines and writes the standard header: rule, "Tavoric 3.1  -  OwnerName", the
     // survey area and report texts 1 and 2 when not empty, rule, an empty line. The rules span
@@ -52,6 +62,10 @@ public:
 
     std::string RuleLine(int width) const;  // the line character repeated width times
     std::string BarText(int width) const;   // the bar character repeated width times
+
+    // The last lineCount lines form a table (see TableLines).
+    void MarkTableLines(std::size_t lineCount, int labelWidth, int columnWidth);
+    const std::vector<TableLines>& Tables() const { return tables_; }
 
     ReportTable& Table() { return table_; }
     const ReportTable& Table() const { return table_; }
@@ -63,6 +77,7 @@ private:
     std::string title_;
     ReportSettings settings_;
     std::vector<std::string> lines_;
+    std::vector<TableLines> tables_;
     ReportTable table_;
     bool hasTableData_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/report_table_text.h"
 #include "analysis_test_support.h"
 #include "core/message_texts.h"
 
@@ -63,6 +64,13 @@ TEST(IntervalReport, OnePlaceWithTwoVehicles) {
     EXPECT_EQ(Cells(table, 9, 0, 0), "\x97\x97\x97\x97\x97\x97");
     EXPECT_EQ(DetailLines(report),
               (LineList{"110;0001 0001 0001 V;A     ", "001;0001 0001 0001 V;B     "}));
+    // Printing keeps the diagram's rows whole, with the three label cells repeated.
+    ASSERT_EQ(report.Tables().size(), 1U);
+    const TableLines& diagram = report.Tables()[0];
+    EXPECT_EQ(report.Lines()[diagram.firstLine], TableRowText(table, 0));
+    EXPECT_EQ(diagram.lineCount, 10U);
+    EXPECT_EQ(diagram.labelWidth, 18);
+    EXPECT_EQ(diagram.columnWidth, 6);
 }
 
 TEST(IntervalReport, AVehicleIsAPlateAtAPlaceWhateverLiesBetween) {

@@ -60,7 +60,7 @@ TEST(ParkingDurationAnalysis, HeadingShowsTheWindowAsTypedAndThePlacesOfSelected
     EXPECT_EQ(report.Table().Cell(2, 8), "0003  ");
 }
 
-TEST(ParkingDurationAnalysis, ACancelledRunLeavesOnlyTheHeading) {
+TEST(ParkingDurationAnalysis, ACancelledRunLeavesTheHeadingAndSaysItWasCancelled) {
     const Survey survey = ThreePlaces();
     AnalysisParameters parameters = AllSelected(survey, ReportKind::PerPlace);
     parameters.windowStart = "800";
@@ -69,7 +69,8 @@ TEST(ParkingDurationAnalysis, ACancelledRunLeavesOnlyTheHeading) {
         ReportDocument report(1, ReportSettings{});
         CancellingProgress progress(3);
         RunParkingDurationAnalysis(survey, parameters, report, progress);
-        EXPECT_EQ(LineList(report.Lines().end() - 4, report.Lines().end()), Heading(3));
+        EXPECT_EQ(LineList(report.Lines().end() - 5, report.Lines().end() - 1), Heading(3));
+        EXPECT_EQ(report.Lines().back(), MessageText("AA00350"));
         EXPECT_FALSE(report.HasTableData());
         EXPECT_EQ(progress.shows, 1);
         EXPECT_EQ(progress.hides, 1);

@@ -36,6 +36,25 @@ TEST(SettingsRead, MissingFileGivesEveryDefault) {
     EXPECT_EQ(settings.languageSet, 0);
     EXPECT_EQ(settings.languageHelp, "Tavoric_Nederlands");
     EXPECT_TRUE(settings.formPositions.Entries().empty());
+    EXPECT_EQ(settings.print.orientation, PrintOrientation::Automatic);
+    EXPECT_TRUE(settings.print.fitToPageWidth);
+}
+
+TEST(SettingsRead, PrintChoicesReadBackAndBadValuesKeepTheDefault) {
+    ProgramSettings settings = DefaultSettings(kTemp);
+    for (PrintOrientation orientation :
+         {PrintOrientation::Automatic, PrintOrientation::Portrait, PrintOrientation::Landscape}) {
+        settings.print = {orientation, false};
+        const ProgramSettings read = Parse(SettingsFileText(settings));
+        EXPECT_EQ(read.print.orientation, orientation);
+        EXPECT_FALSE(read.print.fitToPageWidth);
+    }
+    const ProgramSettings bad =
+        Parse(GeneralFile("printorientation=3\r\nPrintFitToPageWidth=ja\r\n"));
+    EXPECT_EQ(bad.print.orientation, PrintOrientation::Automatic);
+    EXPECT_FALSE(bad.print.fitToPageWidth);
+    EXPECT_EQ(Parse(GeneralFile("PrintOrientation=-1\r\n")).print.orientation,
+              PrintOrientation::Automatic);
 }
 
 TEST(SettingsRead, KeysIgnoreCaseAndFlagsAreOnOnlyForOne) {
@@ -141,6 +160,8 @@ TEST(SettingsWrite, LayoutLineByLine) {
               "LanguageHelp=Tavoric_Nederlands\r\n"
               "OwnerName=Gemeente X\r\n"
               "RecoveryInterval=60\r\n"
+              "PrintOrientation=0\r\n"
+              "PrintFitToPageWidth=1\r\n"
               "\r\n"
               "[**Form positions**]\r\n"
               "HoofdForm=M:0;L:120;T:80;W:800;H:600\r\n"

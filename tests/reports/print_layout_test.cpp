@@ -11,6 +11,7 @@ namespace tavoric {
 namespace {
 
 using Pieces = std::vector<std::string_view>;
+using Printed = std::vector<std::string>;
 
 TEST(BreakLine, FitsOnOneLineOrPrintsEmpty) {
     EXPECT_EQ(BreakLine("abcde", 5), Pieces({"abcde"}));
@@ -80,8 +81,8 @@ TEST(PrintPagination, FillsPagesFromTheTopAndCountsThemBeforehand) {
     const std::vector<std::string> lines = NumberedLines(7);
     const PrintPagination pages(lines, 80, 3);
     ASSERT_EQ(pages.PageCount(), 3);
-    EXPECT_EQ(pages.PageLines(0), Pieces({"regel1", "regel2", "regel3"}));
-    EXPECT_EQ(pages.PageLines(2), Pieces({"regel7"}));
+    EXPECT_EQ(pages.PageLines(0), Printed({"regel1", "regel2", "regel3"}));
+    EXPECT_EQ(pages.PageLines(2), Printed({"regel7"}));
     EXPECT_TRUE(pages.PageLines(3).empty());
 }
 
@@ -98,9 +99,9 @@ TEST(PrintPagination, ContinuationLinesCountAndMayStartTheNextPage) {
     const std::vector<std::string> lines = {"een", "aaaa bbbb cccc", "", "twee"};
     const PrintPagination pages(lines, 5, 2);
     ASSERT_EQ(pages.PageCount(), 3);
-    EXPECT_EQ(pages.PageLines(0), Pieces({"een", "aaaa "}));
-    EXPECT_EQ(pages.PageLines(1), Pieces({"bbbb ", "cccc"}));
-    EXPECT_EQ(pages.PageLines(2), Pieces({"", "twee"}));
+    EXPECT_EQ(pages.PageLines(0), Printed({"een", "aaaa "}));
+    EXPECT_EQ(pages.PageLines(1), Printed({"bbbb ", "cccc"}));
+    EXPECT_EQ(pages.PageLines(2), Printed({"", "twee"}));
 }
 
 TEST(PrintPagination, PagesTogetherHoldEveryPieceOnce) {
@@ -119,6 +120,121 @@ TEST(PrintPagination, PagesTogetherHoldEveryPieceOnce) {
     EXPECT_EQ(pages.PageCount(), (expected + 6) / 7);
 }
 
+TEST(CharactersPerLine, MatchesAddingOneLetterAtATime) {
+    for (double body : {1.0, 7.0, 99.0, 100.0, 1234.5, 4096.0}) {
+        const auto sevenEach = [](int count) { return 7.0 * count; };
+        int count = 1;
+        while (sevenEach(count) < body) {
+            ++count;
+        }
+        EXPECT_EQ(CharactersPerLine(body, sevenEach), std::max(1, count - 1)) << body;
+    }
+}
+
+// A monospaced body font whose letters are 0.6 of the size wide, as Courier's are.
+int CourierCharacters(double points, double bodyWidthMm) {
+    const double letterMm = points * 0.6 * 25.4 / 72;
+    return CharactersPerLine(bodyWidthMm, [letterMm](int count) { return count * letterMm; });
+}
+
+PrintJob JobOfWidth(std::size_t widest, int points = 8) {
+    PrintJob job;
+    job.lines = {"kort", std::string(widest, 'x')};
+    job.bodyPointSize = points;
+    return job;
+}
+
+PageSetup SetupOnA4(const PrintJob& job, PrintOptions options) {
+    return ChoosePageSetup(job, options, 210, 297, CourierCharacters);
+}
+
+TEST(ChoosePageSetup, AutomaticTurnsTheRowsOfTheWidePlaceTableToLandscape) {
+    // At 8 points 106 characters fit portrait and 157 landscape.
+    EXPECT_EQ(CourierCharacters(8, BodyWidthMm(210, 297, false)), 106);
+    const PageSetup narrow = SetupOnA4(JobOfWidth(106), {});
+    EXPECT_FALSE(narrow.landscape);
+    EXPECT_EQ(narrow.pointSize, 8);
+    const PageSetup wide = SetupOnA4(JobOfWidth(144), {});
+    EXPECT_TRUE(wide.landscape);
+    EXPECT_EQ(wide.pointSize, 8);
+}
+
+TEST(ChoosePageSetup, FittingLowersTheSizeInHalfPointsDownToSix) {
+    const PageSetup portrait = SetupOnA4(JobOfWidth(120), {PrintOrientation::Portrait, true});
+    EXPECT_FALSE(portrait.landscape);
+    EXPECT_EQ(portrait.pointSize, 7);  // 7.5 points give 113 characters, 7 give 121
+    const PageSetup tooWide = SetupOnA4(JobOfWidth(337), {});
+    EXPECT_TRUE(tooWide.landscape);
+    EXPECT_EQ(tooWide.pointSize, kMinimumFitPointSize);
+    EXPECT_EQ(SetupOnA4(JobOfWidth(337, 5), {}).pointSize, 5);  // never enlarged
+}
+
+TEST(ChoosePageSetup, ChosenOrientationAndNoFittingKeepTheUsersSize) {
+    const PageSetup setup = SetupOnA4(JobOfWidth(300, 14), {PrintOrientation::Portrait, false});
+    EXPECT_FALSE(setup.landscape);
+    EXPECT_EQ(setup.pointSize, 14);
+    EXPECT_TRUE(SetupOnA4(JobOfWidth(10), {PrintOrientation::Landscape, true}).landscape);
+    // Paper given in landscape measures the same.
+    EXPECT_EQ(BodyWidthMm(297, 210, true), BodyWidthMm(210, 297, true));
+}
+
+// A table of three label characters and two-character columns, as the analyses write them.
+std::vector<std::string> DiagramLines() {
+    return {"=============", "LBL0102030405", "=============",
+            "r1 aabbccddee", "r2 aa  cc  ee", "============="};
+}
+
+TEST(PrintPagination, AWideTablePrintsInStripsOfWholeColumnsWithItsLabelsRepeated) {
+    std::vector<std::string> lines = {"kop"};
+    for (const std::string& line : DiagramLines()) {
+        lines.push_back(line);
+    }
+    lines.push_back("a very long closing line");
+    const PrintPagination pages(lines, 8, 20, {{1, 6, 3, 2}}, "=");
+    ASSERT_EQ(pages.PageCount(), 3);
+    EXPECT_EQ(pages.PageLines(0),
+              Printed({"kop", "=======", "LBL0102", "=======", "r1 aabb", "r2 aa  ", "======="}));
+    EXPECT_EQ(pages.PageLines(1),
+              Printed({"=======", "LBL0304", "=======", "r1 ccdd", "r2 cc  ", "======="}));
+    EXPECT_EQ(pages.PageLines(2), Printed({"=====", "LBL05", "=====", "r1 ee", "r2 ee",
+                                           "=====", "a very ", "long ", "closing ", "line"}));
+}
+
+TEST(PrintPagination, ATableThatFitsAndLabelsWiderThanThePagePrintWhole) {
+    const std::vector<std::string> lines = DiagramLines();
+    EXPECT_EQ(PrintPagination(lines, 13, 20, {{0, 6, 3, 2}}, "=").PageLines(0),
+              Printed(lines.begin(), lines.end()));
+    const PrintPagination narrow(lines, 4, 20, {{0, 6, 3, 2}}, "=");
+    EXPECT_EQ(narrow.PageLines(0)[1], "LBL0");  // no room for labels and a column: cut in four
+    EXPECT_EQ(narrow.PageCount(), 4);
+}
+
+TEST(PrintPagination, APageNeverStartsWithARuleThatClosesTheTextAbove) {
+    const std::vector<std::string> lines = {"====", "kop", "====", "rij1", "rij2",
+                                            "====", "",    "====", "x"};
+    const PrintPagination pages(lines, 80, 5, {}, "=");
+    EXPECT_EQ(pages.PageLines(0), Printed({"====", "kop", "====", "rij1"}));
+    EXPECT_EQ(pages.PageLines(1), Printed({"rij2", "====", "", "====", "x"}));
+    // A rule after an empty line opens a table and may start a page.
+    const PrintPagination opening(lines, 80, 7, {}, "=");
+    EXPECT_EQ(opening.PageLines(1), Printed({"====", "x"}));
+    // Without a line character nothing counts as a rule.
+    EXPECT_EQ(PrintPagination(lines, 80, 5).PageLines(1), Printed({"====", "", "====", "x"}));
+}
+
+TEST(MakePrintJob, WithoutAnOwnerNoDanglingHyphenAndNoEmptyHeaderText) {
+    SetDefaultMessageTexts();
+    ReportDocument report(1, {});
+    report.WriteReportHeader({});
+    report.AddReportLine(ReportVersionLine(""));  // the same text further down stays
+    const PrintJob job = MakePrintJob(report, 8);
+    EXPECT_EQ(job.lines[1], "Tavoric 3.1");
+    EXPECT_EQ(job.lines.back(), "Tavoric 3.1  -  ");
+    EXPECT_EQ(report.Lines()[1], "Tavoric 3.1  -  ");  // the report itself is unchanged
+    ASSERT_EQ(job.header.size(), 1U);
+    EXPECT_EQ(job.header[0].text, "Tavoric 3.1");
+}
+
 TEST(MakePrintJob, HeaderHasVersionAndOwnerFooterHasThePageFields) {
     SetDefaultMessageTexts();
     ReportSettings settings;
@@ -130,6 +246,7 @@ TEST(MakePrintJob, HeaderHasVersionAndOwnerFooterHasThePageFields) {
     EXPECT_EQ(job.lines, (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(job.bodyPointSize, 11);
     EXPECT_EQ(job.title, "Rapport 2");
+    EXPECT_EQ(job.lineCharacter, "\x97");
     ASSERT_EQ(job.header.size(), 2U);
     EXPECT_EQ(job.header[0].text, "Tavoric 3.1");
     EXPECT_EQ(job.header[0].alignment, PrintAlignment::Left);

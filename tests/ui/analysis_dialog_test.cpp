@@ -280,6 +280,7 @@ private slots:
             selection.Parameters(desktop_.CurrentSurvey(), ReportKind::PerPlace), heading,
             cancelled);
         QVERIFY(windows.front()->Document().Lines() == heading.Lines());
+        QCOMPARE(windows.front()->Document().Lines().back(), MessageText("AA00350"));
         QVERIFY(!windows.front()->Document().HasTableData());
         QVERIFY(!desktop_.Find<QWidget>("ProgressPanel")->isVisible());
     }

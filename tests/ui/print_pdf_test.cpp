@@ -1,12 +1,18 @@
-// Reports written as PDF and read back with pdftotext: header, footer, page numbers and lines
-// that continue on the next printed line.
+// Reports written as PDF and read back with pdftotext: header, footer, page numbers, lines
+// that continue on the next printed line, and the analyses of the demo survey fitted to the
+// page with every table row on one line.
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "analysis/analysis_selection.h"
+#include "analysis/parking_duration_analysis.h"
+#include "core/demo_survey.h"
 #include "core/message_texts.h"
 #include "core/scripted_prompter.h"
+#include "desktop/qt_text.h"
 #include "reports/ui/print_job.h"
 #include "reports/ui/report_window.h"
 
@@ -71,6 +77,72 @@ private:
         return lines;
     }
 
+    // The analysis of the demo survey in a report window; the interval report over route 0001
+    // alone, since the routes have different intervals.
+    static std::unique_ptr<TKindForm> DemoAnalysis(ReportKind kind, ReportSettings settings) {
+        static const Survey survey = MakeDemoSurvey({});
+        AnalysisSelection selection;
+        selection.Open(survey);
+        if (kind == ReportKind::PerInterval) {
+            for (std::size_t route = 1; route < selection.List(NarrowingLevel::Routes).Count();
+                 ++route) {
+                selection.SetSelected(NarrowingLevel::Routes, route, false);
+            }
+            selection.Rebuild(survey, NarrowingLevel::Routes);
+        }
+        auto report = std::make_unique<TKindForm>(4, std::move(settings), ReportMenuActions{},
+                                                  std::function<void()>{});
+        Progress progress;
+        RunParkingDurationAnalysis(survey, selection.Parameters(survey, kind), report->Document(),
+                                   progress);
+        report->EndWriting();
+        return report;
+    }
+
+    // The table rows of a report as pdftotext gives them back: runs of blanks as one, the
+    // rules' em dashes as U+2014.
+    static QStringList TableRows(const ReportDocument& report, std::size_t labelWidth,
+                                 std::size_t firstColumn, std::size_t width) {
+        QStringList rows;
+        for (const TableLines& table : report.Tables()) {
+            for (std::size_t i = table.firstLine; i < table.firstLine + table.lineCount; ++i) {
+                const std::string& line = report.Lines()[i];
+                const std::string printed = line.substr(0, std::min(labelWidth, line.size())) +
+                                            line.substr(std::min(firstColumn, line.size()), width);
+                rows << ToQString(printed).simplified();
+            }
+        }
+        return rows;
+    }
+
+    // Every row stands whole on one line of the pages' text, in order.
+    static void VerifyRowsOnOneLine(const QStringList& rows, const QStringList& pages) {
+        QStringList lines;
+        for (const QString& page : pages) {
+            for (const QString& line : NonEmptyLines(page)) {
+                lines << line.simplified();
+            }
+        }
+        qsizetype at = 0;
+        for (const QString& row : rows) {
+            if (row.isEmpty()) {
+                continue;
+            }
+            const qsizetype found = lines.indexOf(row, at);
+            QVERIFY2(found >= 0, qPrintable(QStringLiteral("not on one line: ") + row));
+            at = found + 1;
+        }
+    }
+
+    static void VerifyHeaderAndFooterOnEveryPage(const QStringList& pages) {
+        for (int page = 0; page < pages.size(); ++page) {
+            const QStringList lines = NonEmptyLines(pages[page]);
+            QVERIFY(lines.first().trimmed().startsWith(QStringLiteral("Tavoric 3.1")));
+            QCOMPARE(lines.last().trimmed(),
+                     QStringLiteral("Pagina %1 van %2").arg(page + 1).arg(pages.size()));
+        }
+    }
+
     QTemporaryDir folder_;
 
 private slots:
@@ -81,7 +153,7 @@ private slots:
 
     void aShortReportIsOnePageWithHeaderAndFooter() {
         const auto report = Report(5);
-        const QString pdf = WritePdf(PrintJobOf(*report), QStringLiteral("kort.pdf"));
+        const QString pdf = WritePdf(PrintJobOf(*report, {}), QStringLiteral("kort.pdf"));
         const QStringList pages = PdfPages(pdf);
         QCOMPARE(pages.size(), 1);
         const QStringList lines = NonEmptyLines(pages[0]);
@@ -100,7 +172,7 @@ private slots:
 
     void everyPageOfALongReportShowsItsNumberAndTheCount() {
         const auto report = Report(400);
-        const PrintJob job = PrintJobOf(*report);
+        const PrintJob job = PrintJobOf(*report, {});
         const QStringList pages = PdfPages(WritePdf(job, QStringLiteral("lang.pdf")));
         const PrintJobPages layout(job, QSizeF(210, 297), 1200);
         QVERIFY(layout.PageCount() > 3);
@@ -119,7 +191,7 @@ private slots:
             wide += "woord" + std::to_string(100 + i) + " ";
         }
         report->Document().AddReportLine(wide + "einde");
-        const PrintJob job = PrintJobOf(*report);
+        const PrintJob job = PrintJobOf(*report, {PrintOrientation::Portrait, false});
         const QStringList lines =
             NonEmptyLines(PdfPages(WritePdf(job, QStringLiteral("breed.pdf"))).value(0));
 
@@ -140,9 +212,9 @@ private slots:
 
     void aLargerTextSizeNeedsMorePages() {
         const auto report = Report(150);
-        const PrintJob small = PrintJobOf(*report);
+        const PrintJob small = PrintJobOf(*report, {});
         report->SetFontSize(16);
-        const PrintJob large = PrintJobOf(*report);
+        const PrintJob large = PrintJobOf(*report, {});
         QCOMPARE(large.bodyPointSize, 16);
         const int smallPages = PrintJobPages(small, QSizeF(210, 297), 600).PageCount();
         const int largePages = PrintJobPages(large, QSizeF(210, 297), 600).PageCount();
@@ -152,7 +224,7 @@ private slots:
 
     void thePrinterGetsTheSamePagesUnderTheReportsTitle() {
         const auto report = Report(200);
-        const PrintJob job = PrintJobOf(*report);
+        const PrintJob job = PrintJobOf(*report, {});
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setPageSize(QPageSize(QPageSize::A4));
@@ -170,18 +242,86 @@ private slots:
         QVERIFY(!PrintJobOnPrinter(job, printer, progress));
     }
 
+    void theDemoPerPlaceReportTurnsToLandscapeWithEveryRowOnOneLine() {
+        const auto report = DemoAnalysis(ReportKind::PerPlace, OwnerSettings());
+        const PrintJob job = PrintJobOf(*report, {});
+        const PrintJobPages layout(job, QSizeF(210, 297), 1200);
+        QVERIFY(layout.Setup().landscape);
+        QCOMPARE(layout.Setup().pointSize, 8.0);  // 144 characters fit landscape unchanged
+        const QStringList pages = PdfPages(WritePdf(job, QStringLiteral("per-plaats.pdf")));
+        QCOMPARE(pages.size(), layout.PageCount());
+        QCOMPARE(pages.size(), 5);
+        VerifyHeaderAndFooterOnEveryPage(pages);
+        VerifyRowsOnOneLine(TableRows(report->Document(), 0, 0, std::string::npos), pages);
+    }
+
+    void theDemoIntervalDiagramPrintsInStripsWithItsLabelsRepeated() {
+        const auto report = DemoAnalysis(ReportKind::PerInterval, OwnerSettings());
+        const PrintJob job = PrintJobOf(*report, {});
+        const PrintJobPages layout(job, QSizeF(210, 297), 1200);
+        QVERIFY(layout.Setup().landscape);
+        QCOMPARE(layout.Setup().pointSize, kMinimumFitPointSize);
+        const QStringList pages = PdfPages(WritePdf(job, QStringLiteral("interval.pdf")));
+        QCOMPARE(pages.size(), layout.PageCount());
+        VerifyHeaderAndFooterOnEveryPage(pages);
+        // Strips of whole six-character columns after the 18 label characters.
+        const auto m = static_cast<std::size_t>(layout.Pagination().CharactersPerLine());
+        const std::size_t width = (m - 18) / 6 * 6;
+        const std::size_t widest =
+            report->Document().Lines()[report->Document().Tables()[0].firstLine].size();
+        QVERIFY(widest > m);
+        for (std::size_t from = 18; from < widest; from += width) {
+            VerifyRowsOnOneLine(TableRows(report->Document(), 18, from, width), pages);
+        }
+    }
+
+    void noTextRunsPastTheRightMargin() {
+        const auto report = DemoAnalysis(ReportKind::PerInterval, ReportSettings{});
+        const QString pdf = WritePdf(PrintJobOf(*report, {}), QStringLiteral("marge.pdf"));
+        QProcess pdftoppm;
+        const QString image = folder_.filePath(QStringLiteral("marge"));
+        pdftoppm.start(QStringLiteral("pdftoppm"),
+                       {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-f"),
+                        QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+                        QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, image});
+        QVERIFY(pdftoppm.waitForFinished(30000) && pdftoppm.exitCode() == 0);
+        const QImage page(image + QStringLiteral(".png"));
+        QVERIFY(!page.isNull());
+        QVERIFY(page.width() > page.height());  // landscape
+        // The right margin, 15 mm less the header's 2 mm indent and a little, is white between
+        // the header and the footer line.
+        const double pixelsPerMm = page.width() / 297.0;
+        const int left = static_cast<int>(page.width() - 14 * pixelsPerMm);
+        for (int y = static_cast<int>(12 * pixelsPerMm); y < page.height() - 12 * pixelsPerMm;
+             ++y) {
+            for (int x = left; x < page.width(); ++x) {
+                QVERIFY2(qGray(page.pixel(x, y)) > 200,
+                         qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+            }
+        }
+    }
+
+    void withoutAnOwnerThePagesShowNoDanglingHyphen() {
+        const auto report = DemoAnalysis(ReportKind::PerPlace, ReportSettings{});
+        const QStringList pages =
+            PdfPages(WritePdf(PrintJobOf(*report, {}), QStringLiteral("geen-eigenaar.pdf")));
+        const QStringList lines = NonEmptyLines(pages.value(0));
+        QCOMPARE(lines.value(0).trimmed(), QStringLiteral("Tavoric 3.1"));
+        QCOMPARE(lines.value(2).trimmed(), QStringLiteral("Tavoric 3.1"));
+    }
+
     void theSaveDialogProposesThePdfNameAndFailuresLeaveNoFile() {
         const auto report = Report(2);
         ScriptedPrompter prompter;
         Progress progress;
         prompter.QueueFileName(folder_.filePath(QStringLiteral("Verslag")).toStdString());
-        QVERIFY(ExportPdfWithSaveDialog(*report, prompter, progress));
+        QVERIFY(ExportPdfWithSaveDialog(PrintJobOf(*report, {}), prompter, progress));
         QCOMPARE(prompter.fileRequests().at(0).presetName, std::string("Rapport 3.pdf"));
         QCOMPARE(PdfPages(folder_.filePath(QStringLiteral("Verslag.pdf"))).size(), 1);
 
         const QString missing = folder_.filePath(QStringLiteral("geen map/Verslag.pdf"));
         prompter.QueueFileName(missing.toStdString());
-        QVERIFY(!ExportPdfWithSaveDialog(*report, prompter, progress));
+        QVERIFY(!ExportPdfWithSaveDialog(PrintJobOf(*report, {}), prompter, progress));
         QCOMPARE(prompter.asked().size(), std::size_t{1});
         QCOMPARE(prompter.asked()[0].kind, DialogKind::Error);
         QVERIFY(!QFile::exists(missing));

@@ -1,11 +1,14 @@
-// The print dialog and the preview: the job they show, paging with keys, the zoom by menu and
-// by mouse clicks, and the print command without a printer.
+// The print dialog and the preview: the job they show, the page choices, paging with keys, the
+// zoom by menu and by mouse clicks, and the print command without a printer.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
@@ -138,7 +141,9 @@ private slots:
         report.SetFontSize(12);
         ScriptedPrompter prompter;
         Progress progress;
-        TAfdrukkenForm1 form([&report] { return &report; }, {}, prompter, progress, nullptr);
+        PrintOptions options{PrintOrientation::Landscape, false};
+        TAfdrukkenForm1 form([&report] { return &report; }, {}, options, prompter, progress,
+                             nullptr);
         form.PrepareJob(report);
         QCOMPARE(form.findChild<QLabel*>(QStringLiteral("Label4"))->text(),
                  QStringLiteral("Rapport 5"));
@@ -150,9 +155,60 @@ private slots:
         QCOMPARE(form.Job().title, std::string("Rapport 5"));
         QCOMPARE(form.Job().bodyPointSize, 12);
         QCOMPARE(form.Job().header.at(1).text, std::string("Gemeente X"));
+
+        // The page choices show the settings and change them.
+        QVERIFY(form.findChild<QRadioButton*>(QStringLiteral("LiggendRadioButton"))->isChecked());
+        auto* fit = form.findChild<QCheckBox*>(QStringLiteral("PassendCheckBox"));
+        QVERIFY(!fit->isChecked());
+        QCOMPARE(form.Job().options.orientation, PrintOrientation::Landscape);
+        QTest::mouseClick(fit, Qt::LeftButton, {}, QPoint(5, fit->height() / 2));
+        form.findChild<QRadioButton*>(QStringLiteral("AutomatischRadioButton"))->click();
+        QCOMPARE(options.orientation, PrintOrientation::Automatic);
+        QVERIFY(options.fitToPageWidth);
+        options = {PrintOrientation::Portrait, false};  // as the export dialog may have left them
+        form.PrepareJob(report);
+        QVERIFY(form.findChild<QRadioButton*>(QStringLiteral("StaandRadioButton"))->isChecked());
+        QVERIFY(!fit->isChecked());
+        QCOMPARE(options.orientation, PrintOrientation::Portrait);
     }
 
-    void withoutAPrinterThePrintCommandDoesNothing() {
+    void thePageCounterShowsWholeAndTheZoomTextsAreMessages() {
+        const PrintJob job = JobOfLines(50'000);
+        TPrintPreviewForm preview(nullptr);
+        preview.SetJob(job, a4_, 600);
+        preview.show();
+        preview.ShowPage(preview.PageCount() - 1);
+        QVERIFY(preview.PageCount() >= 483);
+        auto* panel = preview.findChild<QLabel*>(QStringLiteral("StatusPanel2"));
+        QCOMPARE(panel->text(), QStringLiteral(" Pagina %1 van %1").arg(preview.PageCount()));
+        QApplication::processEvents();
+        QVERIFY(panel->width() >= panel->sizeHint().width());
+
+        SetMessageText("AA00351", "Whole page");
+        SetMessageText("AA00352", "Page width");
+        auto* zoom = preview.findChild<QLabel*>(QStringLiteral("StatusPanel1"));
+        Trigger(preview, "Paginabreedte1");
+        QCOMPARE(zoom->text(), QStringLiteral(" Page width"));
+        Trigger(preview, "Volledigepagina1");
+        QCOMPARE(zoom->text(), QStringLiteral(" Whole page"));
+        SetDefaultMessageTexts();
+    }
+
+    void thePreviewFitsTheScreenItOpensOn() {
+        const PrintJob job = JobOfLines(3);
+        TPrintPreviewForm preview(nullptr);
+        const QRect screen = preview.screen()->availableGeometry();
+        preview.SetJob(job, a4_, 600);
+        preview.resize(screen.width() + 200, screen.height() + 300);
+        preview.move(screen.topLeft() + QPoint(150, 150));
+        preview.show();
+        QVERIFY(screen.contains(preview.frameGeometry()));
+        QVERIFY(preview.findChild<QWidget*>(QStringLiteral("StatusBar1"))->isVisible());
+    }
+
+    // Without a printer Ctrl+P still opens the dialog, with a PDF file as the destination; the
+    // preview shows the pages and "Af&drukken" asks for the file and writes it.
+    void withoutAPrinterThePrintCommandWritesAPdfFile() {
         if (!QPrinterInfo::availablePrinters().isEmpty()) {
             QSKIP("this machine has a printer");
         }
@@ -162,13 +218,28 @@ private slots:
         form.SetPrompter(&prompter);
         TKindForm* report = form.NewReportWindow();
         report->Document().AddReportLine("regel");
+        QTemporaryDir folder;
+        prompter.QueueFileName(folder.filePath(QStringLiteral("afdruk")).toStdString());
         QAction* print = form.Command("Afdrukken1");
         QVERIFY(print->isEnabled());
+        bool previewed = false;
+        QTimer::singleShot(0, [&] {
+            auto* printForm = form.findChild<TAfdrukkenForm1*>(QStringLiteral("AfdrukkenForm1"));
+            QVERIFY(printForm && printForm->isVisible());
+            QCOMPARE(printForm->findChild<QLabel*>(QStringLiteral("Label5"))->text(),
+                     QStringLiteral("Printer: PDF-bestand"));
+            QTimer::singleShot(0, [&] {
+                previewed =
+                    printForm->Preview().isVisible() && printForm->Preview().PageCount() == 1;
+                printForm->Preview().reject();
+            });
+            printForm->findChild<QPushButton*>(QStringLiteral("Button4"))->click();
+            printForm->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        });
         print->trigger();
-        auto* printForm = form.findChild<TAfdrukkenForm1*>(QStringLiteral("AfdrukkenForm1"));
-        QVERIFY(printForm);
-        QVERIFY(!printForm->isVisible());
-        QVERIFY(printForm->Job().lines.empty());
+        QVERIFY(previewed);
+        QCOMPARE(prompter.fileRequests().at(0).presetName, std::string("Rapport 1.pdf"));
+        QVERIFY(QFile::exists(folder.filePath(QStringLiteral("afdruk.pdf"))));
         QVERIFY(prompter.asked().empty());
     }
 };

@@ -130,6 +130,16 @@ private slots:
 
     void thePdfChoiceWritesThePrintedPages() {
         In<QPushButton>(Shown<TInvoergegRapportForm>("Invoergegevens1"), "Button1")->click();
+        // The page choices take part for the PDF only, and are kept in the settings.
+        TExportForm* dialog = ExportDialog();
+        auto* pageChoices = In<QWidget>(dialog, "AfdrukstandGroupBox");
+        QVERIFY(!pageChoices->isEnabled());
+        In<QRadioButton>(dialog, "RadioButton3")->click();
+        QVERIFY(pageChoices->isEnabled());
+        QVERIFY(In<QRadioButton>(dialog, "AutomatischRadioButton")->isChecked());
+        In<QRadioButton>(dialog, "LiggendRadioButton")->click();
+        QCOMPARE(desktop_.Form().Settings().print.orientation, PrintOrientation::Landscape);
+        dialog->reject();
         Export("RadioButton3", desktop_.PathOf("invoer"));
         QCOMPARE(desktop_.prompter.fileRequests().back().presetName, std::string("Rapport 1.pdf"));
         QVERIFY(Contents(desktop_.PathOf("invoer.pdf")).starts_with("%PDF"));

@@ -2,6 +2,7 @@
 // text size dialog and the window settings.
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QScrollBar>
@@ -56,6 +57,62 @@ private slots:
         QTest::mouseMove(view.viewport(), to);
         QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, to);
         QCOMPARE(view.SelectedText(), QStringLiteral("Markt\n0002"));
+    }
+
+    // At every size End brings the last character of the widest line into view, and select-all
+    // colours every character: the view counts columns with the advance the text is drawn with.
+    void endReachesAndSelectAllCoversTheLastColumnAtEverySize() {
+        TKindForm report(1, ReportSettings{}, NoActions(), {});
+        std::string line;
+        for (int i = 0; i < 24; ++i) {
+            line += "Gemid " + std::string(1, static_cast<char>('A' + i));
+        }
+        report.Document().AddReportLine(line);
+        report.EndWriting();
+        report.resize(300, 120);
+        report.show();
+        ReportView& view = report.View();
+        const QColor base = view.palette().color(QPalette::Base);
+        for (int size = 4; size <= 30; ++size) {
+            report.SetFontSize(size);
+            QTest::keyClick(&view, Qt::Key_End);
+            const QFontMetricsF metrics(view.font());
+            const double drawnRight = 4 - view.horizontalScrollBar()->value() +
+                                      metrics.horizontalAdvance(QString::fromLatin1(line));
+            QVERIFY2(drawnRight <= view.viewport()->width(), qPrintable(QString::number(size)));
+            QVERIFY2(drawnRight > view.viewport()->width() - metrics.horizontalAdvance('M') - 4,
+                     qPrintable(QString::number(size)));
+
+            report.SelectAll();
+            const QImage shown = view.viewport()->grab().toImage();
+            const int top = 0;  // above the letters: only the highlight colours it
+            for (int x =
+                     std::max(0, static_cast<int>(drawnRight - 3 * metrics.horizontalAdvance('M')));
+                 x < static_cast<int>(drawnRight) - 1; ++x) {
+                QVERIFY2(shown.pixelColor(x, top) != base,
+                         qPrintable(QStringLiteral("size %1, x %2").arg(size).arg(x)));
+            }
+        }
+    }
+
+    void textSizesOutsideFourToSeventyTwoAreRefused() {
+        TRapportOpmaakForm dialog(nullptr);
+        QTimer::singleShot(0, [&] {
+            auto* edit = dialog.findChild<QSpinBox*>(QStringLiteral("Edit1"));
+            edit->findChild<QLineEdit*>()->selectAll();
+            QTest::keyClicks(edit, QStringLiteral("9999"));
+            QCOMPARE(edit->value(), 9);  // the second 9 is refused
+            edit->setValue(2);
+            QCOMPARE(edit->value(), kMinimumReportTextSize);
+            dialog.accept();
+        });
+        QCOMPARE(dialog.AskFontSize(8), std::optional<int>(kMinimumReportTextSize));
+        ReportSettings tiny;
+        tiny.tableFontSize = 0;  // as an edited settings file may hold
+        TKindForm report(1, tiny, NoActions(), {});
+        QCOMPARE(report.FontSize(), kMinimumReportTextSize);
+        report.SetFontSize(9999);
+        QCOMPARE(report.FontSize(), kMaximumReportTextSize);
     }
 
     void aMillionLinesScrollToTheEnd() {

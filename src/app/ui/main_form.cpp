@@ -104,7 +104,7 @@ THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath,
     formatForm_ = new TRapportOpmaakForm(this);
     printForm_ =
         new TAfdrukkenForm1([this] { return CurrentReportWindow(); }, [this] { Opmaak1Click(); },
-                            *forwardingPrompter_, *progress_, this);
+                            settings_.print, *forwardingPrompter_, *progress_, this);
     settingsForm_ = new TInstellingenForm(*forwardingPrompter_, this);
     CreateReportDialogs();
     AddEntryWindows(*this);
@@ -512,7 +512,7 @@ void THoofdForm::CreateReportDialogs() {
             WriteObservationForm(report, survey_, options, progress);
         });
     });
-    exportForm_ = new TExportForm(this);
+    exportForm_ = new TExportForm(settings_.print, this);
     connect(exportForm_, &QDialog::accepted, this, &THoofdForm::ExportCurrentReport);
     notesForm_ = new TAantekeningenForm(survey_, *this, this);
     connect(notesForm_, &QDialog::finished, this, [this](int result) {
@@ -546,7 +546,8 @@ void THoofdForm::ExportCurrentReport() {
     }
     const ExportFormat format = exportForm_->ChosenFormat();
     if (format == ExportFormat::Pdf) {
-        ExportPdfWithSaveDialog(*report, CurrentPrompter(), *progress_);
+        ExportPdfWithSaveDialog(PrintJobOf(*report, settings_.print), CurrentPrompter(),
+                                *progress_);
         return;
     }
     const std::optional<std::string> fileName =

@@ -7,10 +7,11 @@
 
 #include "desktop/qt_text.h"
 #include "desktop/widgets.h"
+#include "reports/ui/print_form.h"
 
 namespace tavoric {
 
-TExportForm::TExportForm(QWidget* parent) : QDialog(parent) {
+TExportForm::TExportForm(PrintOptions& printOptions, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ExportForm"));
     setWindowTitle(QStringLiteral("Exporteren"));
     label1_ = Named<QLabel>("Label1");
@@ -21,9 +22,11 @@ TExportForm::TExportForm(QWidget* parent) : QDialog(parent) {
     radioButton1_ = Named<QRadioButton>("RadioButton1", QStringLiteral("&TXT"));
     radioButton2_ = Named<QRadioButton>(
         "RadioButton2", QStringLiteral("&CSV tekst met scheidingstekens (alleen matrices)"));
-    radioButton3_ =
-        Named<QRadioButton>("RadioButton3", QStringLiteral("&PDF"));
+    radioButton3_ = Named<QRadioButton>("RadioButton3", QStringLiteral("&PDF"));
     radioButton1_->setChecked(true);
+    printOptions_ = new PrintOptionsBox(printOptions, this);
+    printOptions_->setEnabled(false);
+    connect(radioButton3_, &QRadioButton::toggled, printOptions_, &QWidget::setEnabled);
 
     QPushButton* tip =
         Named<QPushButton>("SpeedButton1", QStringLiteral("T&ip: exporteren naar spreadsheet  "));
@@ -41,6 +44,7 @@ TExportForm::TExportForm(QWidget* parent) : QDialog(parent) {
     for (QRadioButton* radio : {radioButton1_, radioButton2_, radioButton3_}) {
         layout->addWidget(radio);
     }
+    layout->addWidget(printOptions_);
     layout->addWidget(tip, 0, Qt::AlignLeft);
     layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -62,6 +66,7 @@ void TExportForm::Execute(const ReportDocument& report) {
     label1_->setText(ToQString(report.Title()));
     radioButton2_->setEnabled(report.HasTableData());
     RadioOf(OfferedExportFormat(ChosenFormat(), report))->setChecked(true);
+    printOptions_->Refresh();
     ShowModal(this);
     button1_->setFocus();
 }

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "reports/export.h"
+#include "reports/print_layout.h"
 
 class QLabel;
 class QPushButton;
@@ -13,12 +14,15 @@ class QRadioButton;
 
 namespace tavoric {
 
+class PrintOptionsBox;
+
 class TExportForm : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kHelpTopic = 140;
 
-    explicit TExportForm(QWidget* parent);
+    // printOptions: the page choices of the PDF, shared with the print dialog.
+    TExportForm(PrintOptions& printOptions, QWidget* parent);
 
     // Shows the report's title and the formats it allows, and shows the dialog.
     void Execute(const ReportDocument& report);
@@ -31,6 +35,7 @@ private:
     QRadioButton* radioButton1_ = nullptr;
     QRadioButton* radioButton2_ = nullptr;
     QRadioButton* radioButton3_ = nullptr;
+    PrintOptionsBox* printOptions_ = nullptr;
     QPushButton* button1_ = nullptr;
 };
 

@@ -1,11 +1,13 @@
 #include "reports/ui/print_form.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "core/message_texts.h"
@@ -18,17 +20,68 @@
 
 namespace tavoric {
 
+PrintOptionsBox::PrintOptionsBox(PrintOptions& options, QWidget* parent)
+    : QGroupBox(QStringLiteral("Afdrukstand"), parent),
+      options_(options),
+      portrait_(new QRadioButton(QStringLiteral("&Staand"), this)),
+      landscape_(new QRadioButton(QStringLiteral("&Liggend"), this)),
+      automatic_(new QRadioButton(QStringLiteral("A&utomatisch"), this)),
+      fit_(new QCheckBox(QStringLiteral("Passend maken op pagina&breedte"), this)) {
+    setObjectName(QStringLiteral("AfdrukstandGroupBox"));
+    portrait_->setObjectName(QStringLiteral("StaandRadioButton"));
+    landscape_->setObjectName(QStringLiteral("LiggendRadioButton"));
+    automatic_->setObjectName(QStringLiteral("AutomatischRadioButton"));
+    fit_->setObjectName(QStringLiteral("PassendCheckBox"));
+    auto* orientations = new QHBoxLayout;
+    for (QRadioButton* each : {portrait_, landscape_, automatic_}) {
+        orientations->addWidget(each);
+        connect(each, &QRadioButton::toggled, this, &PrintOptionsBox::Changed);
+    }
+    orientations->addStretch();
+    connect(fit_, &QCheckBox::toggled, this, &PrintOptionsBox::Changed);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(orientations);
+    layout->addWidget(fit_);
+    Refresh();
+}
+
+void PrintOptionsBox::Refresh() {
+    const PrintOptions shown = options_;
+    switch (shown.orientation) {
+        case PrintOrientation::Portrait:
+            portrait_->setChecked(true);
+            break;
+        case PrintOrientation::Landscape:
+            landscape_->setChecked(true);
+            break;
+        case PrintOrientation::Automatic:
+            automatic_->setChecked(true);
+            break;
+    }
+    fit_->setChecked(shown.fitToPageWidth);
+    options_ = shown;  // the toggles on the way may have passed through other values
+}
+
+void PrintOptionsBox::Changed() {
+    options_.orientation = portrait_->isChecked()    ? PrintOrientation::Portrait
+                           : landscape_->isChecked() ? PrintOrientation::Landscape
+                                                     : PrintOrientation::Automatic;
+    options_.fitToPageWidth = fit_->isChecked();
+}
+
 TAfdrukkenForm1::TAfdrukkenForm1(std::function<TKindForm*()> currentReport,
-                                 std::function<void()> reportFormat, Prompter& prompter,
-                                 Progress& progress, QWidget* parent)
+                                 std::function<void()> reportFormat, PrintOptions& options,
+                                 Prompter& prompter, Progress& progress, QWidget* parent)
     : QDialog(parent),
       currentReport_(std::move(currentReport)),
       reportFormat_(std::move(reportFormat)),
+      options_(options),
       prompter_(prompter),
       progress_(progress),
       titleLabel_(new QLabel(this)),
       printerLabel_(new QLabel(this)),
       printButton_(new QPushButton(QStringLiteral("Af&drukken"), this)),
+      optionsBox_(new PrintOptionsBox(options, this)),
       preview_(new TPrintPreviewForm(this)) {
     setObjectName(QStringLiteral("AfdrukkenForm1"));
     setWindowTitle(QStringLiteral("Afdrukken"));
@@ -70,6 +123,7 @@ TAfdrukkenForm1::TAfdrukkenForm1(std::function<TKindForm*()> currentReport,
     layout->addWidget(titleLabel_);
     layout->addWidget(printerLabel_);
     layout->addSpacing(8);
+    layout->addWidget(optionsBox_);
     layout->addLayout(commands);
     layout->addSpacing(12);
     layout->addLayout(closing);
@@ -79,8 +133,11 @@ TAfdrukkenForm1::TAfdrukkenForm1(std::function<TKindForm*()> currentReport,
 TAfdrukkenForm1::~TAfdrukkenForm1() = default;
 
 void TAfdrukkenForm1::PrintCommand() {
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        return;  // the user was told at start-up that there is no printer
+    if (QPrinterInfo::availablePrinters().isEmpty() &&
+        printer_.outputFormat() == QPrinter::NativeFormat) {
+        // The user was told at start-up that there is no printer: the pages go to a PDF file.
+        printer_.setOutputFormat(QPrinter::PdfFormat);
+        printer_.setPageSize(QPageSize(QPageSize::A4));
     }
     TKindForm* report = currentReport_ ? currentReport_() : nullptr;
     if (!report) {
@@ -101,13 +158,17 @@ void TAfdrukkenForm1::PrintCommand() {
 void TAfdrukkenForm1::PrepareJob(const TKindForm& report) {
     ShowPrinterName();
     titleLabel_->setText(ToQString(report.Document().Title()));
+    optionsBox_->Refresh();
     printButton_->setFocus();
-    job_ = PrintJobOf(report);
+    job_ = PrintJobOf(report, options_);
 }
 
 void TAfdrukkenForm1::ShowPrinterName() {
-    printerLabel_->setText(ToQString(MessageText("AA00180")) + QLatin1Char(' ') +
-                           printer_.printerName());
+    const QString destination = !PrintsToPdfFile() ? printer_.printerName()
+                                : printer_.outputFileName().isEmpty()
+                                    ? ToQString(MessageText("AA00353"))
+                                    : printer_.outputFileName();
+    printerLabel_->setText(ToQString(MessageText("AA00180")) + QLatin1Char(' ') + destination);
 }
 
 void TAfdrukkenForm1::PrinterSetup() {
@@ -125,11 +186,17 @@ void TAfdrukkenForm1::ReportFormat() {
 }
 
 void TAfdrukkenForm1::ShowPreview() {
+    job_.options = options_;
     preview_->ShowJob(job_, printer_.pageLayout().fullRect(QPageLayout::Millimeter).size(),
                       printer_.resolution());
 }
 
 void TAfdrukkenForm1::PrintJobNow() {
+    job_.options = options_;
+    if (PrintsToPdfFile() && printer_.outputFileName().isEmpty()) {
+        ExportPdfWithSaveDialog(job_, prompter_, progress_);
+        return;
+    }
     BusyCursor busy;
     if (!PrintJobOnPrinter(job_, printer_, progress_)) {
         ErrorNotice(prompter_,

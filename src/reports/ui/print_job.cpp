@@ -44,22 +44,30 @@ QString ExpandTabs(std::string_view piece, int tabWidth) {
 
 }  // namespace
 
-PrintJob PrintJobOf(const TKindForm& report) {
-    return MakePrintJob(report.Document(), report.FontSize());
+PrintJob PrintJobOf(const TKindForm& report, const PrintOptions& options) {
+    PrintJob job = MakePrintJob(report.Document(), report.FontSize());
+    job.options = options;
+    return job;
 }
 
 PrintJobPages::PrintJobPages(const PrintJob& job, QSizeF paperMm, int resolution)
     : job_(job),
-      paperMm_(paperMm),
       resolution_(std::max(1, resolution)),
       unitsPerMm_(resolution_ / kMmPerInch),
-      bodyFont_(FontOfPoints(job.bodyFont, job.bodyPointSize, QFont::TypeWriter)),
+      setup_(ChooseSetup(paperMm)),
+      paperMm_(setup_.landscape == (paperMm.width() > paperMm.height()) ? paperMm
+                                                                        : paperMm.transposed()),
+      bodyFont_(FontOfPoints(job.bodyFont, setup_.pointSize, QFont::TypeWriter)),
       headerFont_(FontOfPoints(job.headerFont, job.headerPointSize, QFont::SansSerif)),
       lineHeight_(std::max(1.0, QFontMetricsF(bodyFont_).lineSpacing())),
       pagination_(Paginate()) {}
 
+QPageLayout::Orientation PrintJobPages::Orientation() const {
+    return setup_.landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
 // Sized in device units, so that the same font serves every painter, scaled or not.
-QFont PrintJobPages::FontOfPoints(const std::string& family, int points,
+QFont PrintJobPages::FontOfPoints(const std::string& family, double points,
                                   QFont::StyleHint kind) const {
     QFont font(ToQString(family));
     font.setStyleHint(kind);
@@ -69,31 +77,46 @@ QFont PrintJobPages::FontOfPoints(const std::string& family, int points,
     return font;
 }
 
-PrintPagination PrintJobPages::Paginate() const {
-    const QFontMetricsF metrics(bodyFont_);
-    const double bodyWidth = Units(paperMm_.width() - 2 * kPrintMarginMm);
-    const int m = CharactersPerLine(bodyWidth, [&metrics](int count) {
+int PrintJobPages::CharactersPerLineAt(double points, double bodyWidthMm) const {
+    const QFontMetricsF metrics(FontOfPoints(job_.bodyFont, points, QFont::TypeWriter));
+    return CharactersPerLine(Units(bodyWidthMm), [&metrics](int count) {
         return metrics.horizontalAdvance(QString(count, QLatin1Char('W')));
     });
+}
+
+PageSetup PrintJobPages::ChooseSetup(QSizeF paperMm) const {
+    return ChoosePageSetup(job_, job_.options, paperMm.width(), paperMm.height(),
+                           [this](double points, double bodyWidthMm) {
+                               return CharactersPerLineAt(points, bodyWidthMm);
+                           });
+}
+
+PrintPagination PrintJobPages::Paginate() const {
+    const int m = CharactersPerLineAt(setup_.pointSize, paperMm_.width() - 2 * kPrintMarginMm);
     const double bodyHeight = Units(paperMm_.height() - 2 * kPrintMarginMm);
-    return PrintPagination(job_.lines, m, static_cast<int>(std::floor(bodyHeight / lineHeight_)));
+    return PrintPagination(job_.lines, m, static_cast<int>(std::floor(bodyHeight / lineHeight_)),
+                           job_.tables, job_.lineCharacter);
 }
 
 void PrintJobPages::DrawPage(QPainter& painter, int pageIndex) const {
     painter.save();
     painter.setPen(Qt::black);
     DrawHeaderAndFooter(painter, pageIndex);
+    DrawText(painter, pageIndex);
+    painter.restore();
+}
+
+void PrintJobPages::DrawText(QPainter& painter, int pageIndex) const {
     painter.setFont(bodyFont_);
     const double ascent = QFontMetricsF(bodyFont_).ascent();
     const double left = Units(kPrintMarginMm);
     double top = Units(kPrintMarginMm);
-    for (std::string_view piece : pagination_.PageLines(pageIndex)) {
-        if (!piece.empty()) {
-            painter.drawText(QPointF(left, top + ascent), ExpandTabs(piece, job_.tabWidth));
+    for (const std::string& line : pagination_.PageLines(pageIndex)) {
+        if (!line.empty()) {
+            painter.drawText(QPointF(left, top + ascent), ExpandTabs(line, job_.tabWidth));
         }
         top += lineHeight_;
     }
-    painter.restore();
 }
 
 void PrintJobPages::DrawHeaderAndFooter(QPainter& painter, int pageIndex) const {
@@ -127,6 +150,7 @@ void PrintJobPages::DrawHeaderAndFooter(QPainter& painter, int pageIndex) const 
 bool DrawAllPages(const PrintJob& job, QPagedPaintDevice& device, Progress& progress) {
     const QSizeF paperMm = device.pageLayout().fullRect(QPageLayout::Millimeter).size();
     const PrintJobPages pages(job, paperMm, device.logicalDpiY());
+    device.setPageOrientation(pages.Orientation());
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;
@@ -177,10 +201,10 @@ bool ExportPdf(const PrintJob& job, const std::string& fileName, Prompter& promp
     return WriteExportFile(fileName, std::string_view(pdf->constData(), pdf->size()), prompter);
 }
 
-bool ExportPdfWithSaveDialog(const TKindForm& report, Prompter& prompter, Progress& progress) {
+bool ExportPdfWithSaveDialog(const PrintJob& job, Prompter& prompter, Progress& progress) {
     const std::optional<std::string> fileName =
-        AskExportFileName(report.Document().Title(), ExportFormat::Pdf, prompter);
-    return fileName && ExportPdf(PrintJobOf(report), *fileName, prompter, progress);
+        AskExportFileName(job.title, ExportFormat::Pdf, prompter);
+    return fileName && ExportPdf(job, *fileName, prompter, progress);
 }
 
 }  // namespace tavoric

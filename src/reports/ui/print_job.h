@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPageLayout>
 #include <QSizeF>
 #include <optional>
 #include <string>
@@ -20,18 +21,24 @@ namespace tavoric {
 
 class TKindForm;
 
-// The print job of a report window: its lines and title at the window's text size.
-PrintJob PrintJobOf(const TKindForm& report);
+// The print job of a report window: its lines and title at the window's text size, laid out
+// with the user's page choices.
+PrintJob PrintJobOf(const TKindForm& report, const PrintOptions& options);
 
+// The pages of a job. Every page now holds report text: the header, the footer and the lines
+// the pagination gives it; other kinds of page take their place in DrawPage.
 class PrintJobPages {
 public:
-    // paperMm: the paper's size; resolution: device units per inch of the painter that draws.
-    // The job must outlive the pages.
+    // paperMm: the paper's size, turned either way; the job's options choose the orientation
+    // and the body size. resolution: device units per inch of the painter that draws. The job
+    // must outlive the pages.
     PrintJobPages(const PrintJob& job, QSizeF paperMm, int resolution);
 
     int PageCount() const { return pagination_.PageCount(); }
     const PrintPagination& Pagination() const { return pagination_; }
-    // The paper in device units.
+    const PageSetup& Setup() const { return setup_; }
+    QPageLayout::Orientation Orientation() const;
+    // The paper, turned as the setup says, in device units.
     QSizeF PaperSize() const { return paperMm_ * unitsPerMm_; }
     int Resolution() const { return resolution_; }
 
@@ -41,29 +48,34 @@ public:
 
 private:
     double Units(double mm) const { return mm * unitsPerMm_; }
-    QFont FontOfPoints(const std::string& family, int points, QFont::StyleHint kind) const;
+    QFont FontOfPoints(const std::string& family, double points, QFont::StyleHint kind) const;
+    int CharactersPerLineAt(double points, double bodyWidthMm) const;
+    PageSetup ChooseSetup(QSizeF paperMm) const;
     PrintPagination Paginate() const;
     void DrawHeaderAndFooter(QPainter& painter, int pageIndex) const;
+    void DrawText(QPainter& painter, int pageIndex) const;
 
     const PrintJob& job_;
-    QSizeF paperMm_;
     int resolution_;
     double unitsPerMm_;
+    PageSetup setup_;
+    QSizeF paperMm_;
     QFont bodyFont_;
     QFont headerFont_;
     double lineHeight_ = 1;
     PrintPagination pagination_;
 };
 
-// Draws every page, first to last, on a printer or PDF writer; its painter must start at the
-// paper's corner (a printer in full-page mode, a PDF writer without margins). False when the
-// device cannot be painted on.
+// Turns the device's paper as the job's setup says and draws every page, first to last, on a
+// printer or PDF writer; its painter must start at the paper's corner (a printer in full-page
+// mode, a PDF writer without margins). False when the device cannot be painted on.
 bool DrawAllPages(const PrintJob& job, QPagedPaintDevice& device, Progress& progress);
 
 // Prints the job on the printer under the job's title, one copy.
 bool PrintJobOnPrinter(const PrintJob& job, QPrinter& printer, Progress& progress);
 
-// The job's pages on A4 as the bytes of a PDF file; nothing when they cannot be drawn.
+// The job's pages on A4, turned as its setup says, as the bytes of a PDF file; nothing when
+// they cannot be drawn.
 std::optional<QByteArray> PdfOfJob(const PrintJob& job, Progress& progress);
 
 // Writes the job's PDF to fileName in one step, as the other exports are written; failures are
@@ -71,8 +83,8 @@ std::optional<QByteArray> PdfOfJob(const PrintJob& job, Progress& progress);
 bool ExportPdf(const PrintJob& job, const std::string& fileName, Prompter& prompter,
                Progress& progress);
 
-// The export dialog's PDF choice: asks for the name ("Rapport N.pdf" proposed, ".pdf" added,
-// overwrite question) and writes the file.
-bool ExportPdfWithSaveDialog(const TKindForm& report, Prompter& prompter, Progress& progress);
+// The export dialog's PDF choice and the print command without a printer: asks for the name
+// ("Rapport N.pdf" proposed, ".pdf" added, overwrite question) and writes the file.
+bool ExportPdfWithSaveDialog(const PrintJob& job, Prompter& prompter, Progress& progress);
 
 }  // namespace tavoric

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
@@ -103,7 +104,7 @@ TPrintPreviewForm::TPrintPreviewForm(QWidget* parent)
     zoomPanel_->setObjectName(QStringLiteral("StatusPanel1"));
     zoomPanel_->setFixedWidth(400);
     pagePanel_->setObjectName(QStringLiteral("StatusPanel2"));
-    pagePanel_->setFixedWidth(100);
+    pagePanel_->setMinimumWidth(100);  // widens for "Pagina 483 van 483" in any language
     statusBar->addWidget(zoomPanel_);
     statusBar->addWidget(pagePanel_);
 
@@ -207,10 +208,10 @@ void TPrintPreviewForm::PageClicked(Qt::MouseButton button) {
 void TPrintPreviewForm::ZoomChanged() {
     switch (zoom_.Mode()) {
         case ZoomMode::WholePage:
-            zoomPanel_->setText(QStringLiteral(" Volledige pagina"));
+            zoomPanel_->setText(QLatin1Char(' ') + ToQString(MessageText("AA00351")));
             break;
         case ZoomMode::PageWidth:
-            zoomPanel_->setText(QStringLiteral(" Paginabreedte"));
+            zoomPanel_->setText(QLatin1Char(' ') + ToQString(MessageText("AA00352")));
             break;
         case ZoomMode::Percentage:
             zoomPanel_->setText(QStringLiteral(" %1%").arg(zoom_.Percentage()));
@@ -224,6 +225,22 @@ void TPrintPreviewForm::ZoomChanged() {
     scrollArea_->setHorizontalScrollBarPolicy(
         mode == ZoomMode::Percentage ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     ShowPage(pageIndex_);
+}
+
+// Opens within the screen it appears on, whatever size it had or was given.
+void TPrintPreviewForm::showEvent(QShowEvent* event) {
+    if (const QScreen* shown = screen()) {
+        const QRect available = shown->availableGeometry();
+        const QSize frame = frameGeometry().size() - size();
+        resize(size().boundedTo(available.size() - frame));
+        const QSize outer = size() + frame;
+        const auto within = [](int at, int start, int room, int length) {
+            return std::clamp(at, start, std::max(start, start + room - length));
+        };
+        move(within(x(), available.left(), available.width(), outer.width()),
+             within(y(), available.top(), available.height(), outer.height()));
+    }
+    QDialog::showEvent(event);
 }
 
 // A fitted page follows the size of the view.

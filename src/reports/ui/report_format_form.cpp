@@ -7,6 +7,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/report_settings.h"
+
 namespace tavoric {
 
 TRapportOpmaakForm::TRapportOpmaakForm(QWidget* parent)
@@ -14,7 +16,7 @@ TRapportOpmaakForm::TRapportOpmaakForm(QWidget* parent)
     setObjectName(QStringLiteral("RapportOpmaakForm"));
     setWindowTitle(QStringLiteral("Opmaak rapport"));
     sizeEdit_->setObjectName(QStringLiteral("Edit1"));
-    sizeEdit_->setRange(0, 9999);
+    sizeEdit_->setRange(kMinimumReportTextSize, kMaximumReportTextSize);
 
     auto* label = new QLabel(QStringLiteral("&Lettegrootte:"), this);
     label->setObjectName(QStringLiteral("Label1"));
