@@ -16,6 +16,7 @@
 #include <set>
 
 #include "core/atomic_file.h"
+#include "core/file_messages.h"
 #include "core/message_texts.h"
 #include "core/private_state_folder.h"
 #include "core/text.h"
@@ -187,7 +188,12 @@ bool WritePrivateFile(const std::string& path, std::string_view content, std::st
         ::fchmod(fd, 0600);
         ::close(fd);
     }
-    return WriteFileAtomically(path, content, errorText);
+    FileError error;
+    if (WriteFileAtomically(path, content, error)) {
+        return true;
+    }
+    errorText = FileErrorReason(error);
+    return false;
 }
 
 bool IsHeld(const std::string& folder, const std::string& name) {

@@ -149,7 +149,7 @@ TEST_F(RecoveryTest, CopyOlderThanTheFileIsNotOffered) {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
     std::string content;
     ASSERT_TRUE(ReadWholeFile(project, content));
-    std::string error;
+    FileError error;
     ASSERT_TRUE(WriteFileAtomically(project, content, error));  // saved by another program
 
     ASSERT_TRUE(lifecycle_.OpenProjectFile(project));

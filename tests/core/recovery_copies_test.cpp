@@ -121,7 +121,7 @@ TEST_F(RecoveryFolderTest, WriteCutOffBeforeTheSideFileKeepsThePreviousCopy) {
     std::string side;
     ASSERT_TRUE(ReadWholeFile(RecoveryPath() + copy.name + ".info", side));
     Write(copy, "second, longer");
-    std::string error;
+    FileError error;
     ASSERT_TRUE(WriteFileAtomically(RecoveryPath() + copy.name + ".info", side, error));
 
     const std::optional<RecoveryCopy> found = recovery_.Find(copy.name);
