@@ -45,9 +45,13 @@ FieldEdit::FieldEdit(const char* name, int maxLength, bool fixedPitch) {
     }
 }
 
+// Another window taking over (a notice, a menu) is no leaving: the field keeps its text until
+// the user moves on within the window.
 void FieldEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    emit Left();
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
+        emit Left();
+    }
 }
 
 SpinButton::SpinButton(const char* name) {

@@ -2,6 +2,7 @@
 // check, the duration classes that belong to the project, the time fields, and "&Rapport" and
 // "&Annuleren" around a run.
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -230,6 +231,41 @@ private slots:
         QCOMPARE(desktop_.prompter.asked().front().text,
                  FormatText(MessageText("AA00260"), {"13u", MessageText("AA00262")}));
         QVERIFY(In<QPushButton>(dialog, "Button1")->isEnabled());
+    }
+
+    // "8a" stays for the correction: a notice taking the focus does not turn it into "0000", and
+    // leaving the field with Tab gives the notice instead of writing "0000".
+    void anInvalidTimeStaysAsTypedWithTheFocusBackInTheField() {
+        TParkeerduurmetingForm* dialog = Open();
+        auto* start = In<QLineEdit>(dialog, "StartTijdEdit");
+        QApplication::setActiveWindow(dialog);
+        start->setFocus();
+        start->clear();
+        QTest::keyClicks(start, QStringLiteral("8a"));
+        const std::string notice =
+            FormatText(MessageText("AA00260"), {"8a", MessageText("AA00261")});
+
+        QTest::keyClick(start, Qt::Key_Return);
+        QFocusEvent windowChange(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(start, &windowChange);
+        QCOMPARE(start->text(), QStringLiteral("8a"));
+        QVERIFY(dialog->isVisible());
+        QVERIFY(desktop_.Form().ReportWindows().empty());
+        QCOMPARE(desktop_.prompter.asked().size(), std::size_t{1});
+        QCOMPARE(desktop_.prompter.asked().back().text, notice);
+
+        start->setFocus();
+        QTest::keyClick(start, Qt::Key_Tab);
+        QCOMPARE(start->text(), QStringLiteral("8a"));
+        QCOMPARE(QApplication::focusWidget(), start);
+        QCOMPARE(desktop_.prompter.asked().size(), std::size_t{2});
+        QCOMPARE(desktop_.prompter.asked().back().text, notice);
+
+        start->selectAll();
+        QTest::keyClicks(start, QStringLiteral("745"));
+        QTest::keyClick(start, Qt::Key_Tab);
+        QCOMPARE(start->text(), QStringLiteral("0745"));
+        QCOMPARE(desktop_.prompter.asked().size(), std::size_t{2});
     }
 
     void leavingATimeFieldWritesFourDigits() {

@@ -111,8 +111,10 @@ QWidget* TParkeerduurmetingForm::MakeSelectionPage() {
     eindTijd_ = new TimeField("EindTijdEdit", "EindTijdSpinButton");
     for (TimeField* field : {startTijd_, eindTijd_}) {
         field->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        field->RefuseInvalidText();
         connect(field, &TimeField::Changed, this,
                 [this] { selection_.SetWindow(startTijd_->Text(), eindTijd_->Text()); });
+        connect(field, &TimeField::Refused, this, [this, field] { TimeIsWholeNumber(field); });
     }
     auto* period = new QHBoxLayout;
     period->addWidget(LabelFor("Label1", QStringLiteral("P&eriode:"), startTijd_->Edit()));
@@ -341,22 +343,23 @@ void TParkeerduurmetingForm::ApplyReportKind() {
     }
 }
 
+// A time that is no whole number is named in a notice; the text stays as typed and the focus
+// goes back to the field for the correction.
+bool TParkeerduurmetingForm::TimeIsWholeNumber(TimeField* field) {
+    const std::string text = field->Text();
+    if (IsInteger(text)) {
+        return true;
+    }
+    const char* nameKey = field == startTijd_ ? "AA00261" : "AA00262";
+    WarningNotice(context_.shell.CurrentPrompter(),
+                  FormatText(MessageText("AA00260"), {text, MessageText(nameKey)}));
+    field->Edit()->setFocus();
+    return false;
+}
+
 // The run reads both times as whole numbers; anything else is refused before it starts.
 bool TParkeerduurmetingForm::TimesAreWholeNumbers() {
-    const struct {
-        TimeField* field;
-        const char* nameKey;
-    } times[] = {{startTijd_, "AA00261"}, {eindTijd_, "AA00262"}};
-    for (const auto& time : times) {
-        const std::string text = time.field->Text();
-        if (!IsInteger(text)) {
-            WarningNotice(context_.shell.CurrentPrompter(),
-                          FormatText(MessageText("AA00260"), {text, MessageText(time.nameKey)}));
-            time.field->Edit()->setFocus();
-            return false;
-        }
-    }
-    return true;
+    return TimeIsWholeNumber(startTijd_) && TimeIsWholeNumber(eindTijd_);
 }
 
 void TParkeerduurmetingForm::Button1Click() {
