@@ -122,7 +122,13 @@ private slots:
         };
         auto* fileMenu = form.findChild<QMenu*>(QStringLiteral("Bestand1"));
 
+        const auto qtText = [] {
+            return QCoreApplication::translate("QFileDialog", "File &name:");
+        };
+        ApplyLanguage(&form, ProgramLanguageFiles(), std::string(kDutch));
+        QVERIFY(qtText() != QStringLiteral("File &name:"));  // Qt's dialogs start in Dutch
         choose(QStringLiteral("English"));
+        QCOMPARE(qtText(), QStringLiteral("File &name:"));
         QCOMPARE(form.Settings().language, std::string("English"));
         QCOMPARE(fileMenu->title(), QStringLiteral("&File"));
         QCOMPARE(form.Command("Nieuw1")->toolTip(), QStringLiteral("New... (Ctrl+N)"));
@@ -135,6 +141,7 @@ private slots:
         QCOMPARE(form.Settings().language, std::string("Nederlands"));
         QCOMPARE(form.Command("ntLeesMijtxt1")->text(), QStringLiteral("LeesMij.txt"));
         QCOMPARE(fileMenu->title(), QStringLiteral("&File"));  // Dutch returns at the next start
+        QVERIFY(qtText() != QStringLiteral("File &name:"));
         QCOMPARE(prompter.asked().size(), std::size_t{1});
         QVERIFY(prompter.asked()[0].text.starts_with("Restart Tavoric to activate the language."));
     }

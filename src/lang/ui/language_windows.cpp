@@ -1,6 +1,9 @@
 #include "lang/ui/language_windows.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <algorithm>
 
 #include "core/message_texts.h"
@@ -62,6 +65,18 @@ void SetRunTimeTexts(QWidget* mainWindow) {
     }
 }
 
+// Qt's own dialogs (files, folders, printing) speak the interface language: Dutch for
+// "Nederlands", Qt's English for any other language file.
+void UseQtTranslations(const std::string& language) {
+    static auto* const dutch = new QTranslator(QCoreApplication::instance());
+    QCoreApplication::removeTranslator(dutch);
+    if (language == kDutch &&
+        (!dutch->isEmpty() || dutch->load(QStringLiteral("qtbase_nl"),
+                                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))) {
+        QCoreApplication::installTranslator(dutch);
+    }
+}
+
 }  // namespace
 
 std::span<const char* const> TranslatedWindowNames() {
@@ -85,6 +100,7 @@ std::vector<QWidget*> ProgramWindows(QWidget* mainWindow) {
 }
 
 void ApplyLanguage(QWidget* mainWindow, const LanguageFiles& files, const std::string& name) {
+    UseQtTranslations(name);
     SetRunTimeTexts(mainWindow);
     if (name == kDutch) {
         return;
