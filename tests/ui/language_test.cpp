@@ -162,7 +162,8 @@ private slots:
         QFile file(all);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
-        QVERIFY(text.startsWith("[HoofdForm]\r\nHoofdForm.Caption=\"Tavoric 3.1\"\r\n"));
+        QVERIFY(text.startsWith("[HoofdForm]\r\n"));
+        QVERIFY(!text.contains("HoofdForm.Caption"));  // the title names the project
         QVERIFY(text.contains("HoofdForm.Bestand1.Caption=\"&Bestand\"\r\n"));
         QVERIFY(text.contains("\r\n[Dynamic]\r\nZB00011=\"&Opslaan\"\r\n"));
         QVERIFY(!text.contains("ntLeesMijtxt1"));
@@ -216,6 +217,32 @@ private slots:
             "TestForm.ComboBox1.Items[1]=groen",
         };
         QCOMPARE(lines, expected);
+    }
+
+    // The title, the project label, the notes and the counts hold the project's own texts: the
+    // translation leaves them and the template never writes them; every window comes once.
+    void liveTextsStayOutOfTranslationAndTemplate() {
+        ProgramLanguageFiles() = LanguageFiles(TAVORIC_LANGUAGE_FOLDER "/../");
+        THoofdForm form(DefaultSettings("/tmp/"), "");
+        form.SetTitle("/data/Zwolle.par");
+        const QString live = QStringLiteral("Zwolle binnenstad");
+        for (const char* name : {"ntProjectLabel", "ntLabel13"}) {
+            form.findChild<QLabel*>(QString::fromLatin1(name))->setText(live);
+        }
+        form.findChild<QPlainTextEdit*>(QStringLiteral("ntAantekeningenRichEdit"))
+            ->setPlainText(live);
+
+        std::set<std::string> sections;
+        for (const TemplateSection& section : LanguageTemplate(&form)) {
+            QVERIFY2(sections.insert(section.window).second, section.window.c_str());
+            for (const TemplateEntry& entry : section.entries) {
+                QVERIFY2(entry.value.find("Zwolle") == std::string::npos, entry.key.c_str());
+            }
+        }
+        ApplyLanguage(&form, ProgramLanguageFiles(), "English");
+        QCOMPARE(form.windowTitle(), QStringLiteral("Zwolle.par - Tavoric 3.1"));
+        QCOMPARE(form.findChild<QLabel*>(QStringLiteral("ntProjectLabel"))->text(), live);
+        QCOMPARE(form.findChild<QLabel*>(QStringLiteral("ntLabel13"))->text(), live);
     }
 
     void theFirstStartShowsTheLanguageDialogOnce() {

@@ -65,6 +65,24 @@ void SetRunTimeTexts(QWidget* mainWindow) {
     }
 }
 
+// Windows of the same name (the pop-up menus of several windows) share one section; a key that
+// is there already keeps its first value.
+void AddOnce(std::vector<TemplateSection>& sections, TemplateSection section) {
+    const auto same = std::find_if(sections.begin(), sections.end(), [&](const TemplateSection& s) {
+        return s.window == section.window;
+    });
+    if (same == sections.end()) {
+        sections.push_back(std::move(section));
+        return;
+    }
+    for (TemplateEntry& entry : section.entries) {
+        const auto key = [&](const TemplateEntry& e) { return e.key == entry.key; };
+        if (std::none_of(same->entries.begin(), same->entries.end(), key)) {
+            same->entries.push_back(std::move(entry));
+        }
+    }
+}
+
 // Qt's own dialogs (files, folders, printing) speak the interface language: Dutch for
 // "Nederlands", Qt's English for any other language file.
 void UseQtTranslations(const std::string& language) {
@@ -120,7 +138,7 @@ std::vector<TemplateSection> LanguageTemplate(QWidget* mainWindow) {
     std::vector<TemplateSection> sections;
     for (QWidget* window : ProgramWindows(mainWindow)) {
         if (!HasReservedPrefix(FromQString(window->objectName()))) {
-            sections.push_back(WindowTemplate(window));
+            AddOnce(sections, WindowTemplate(window));
         }
     }
     TemplateSection messages{"Dynamic", {}};
