@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -141,6 +142,21 @@ private slots:
             QCOMPARE(FragmentShown(form), QString::number(topic.toInt()));
         }
         QVERIFY(buttons >= 10);
+    }
+
+    // F1 anywhere in a dialog opens the topic of that dialog's help button.
+    void f1InADialogOpensItsTopic() {
+        THoofdForm form(DefaultSettings("/tmp/"), "");
+        for (const char* name : {"NieuweRouteForm", "InstellingenForm"}) {
+            auto* dialog = form.findChild<QDialog*>(QString::fromLatin1(name));
+            QVERIFY2(dialog, name);
+            dialog->show();
+            QApplication::setActiveWindow(dialog);
+            QTest::keyClick(dialog, Qt::Key_F1);
+            QVERIFY2(!FragmentShown(form).isEmpty(), name);
+            form.findChild<THelpForm*>(QStringLiteral("HelpForm"))->hide();
+            dialog->hide();
+        }
     }
 
     void aMissingReadMeIsNoticedAndATextWindowShowsAFile() {

@@ -198,7 +198,7 @@ QWidget* TParkeerduurmetingForm::MakePerPlacePage() {
         QStringLiteral("Illegale parkeerplaatsen meetellen bij bepalen capaciteit pp&l"));
     checkBox2_ = Named<QCheckBox>(
         "CheckBox2",
-        QStringLiteral("&Illegale parkeerplaatsen meetellen bij bepalen capaciteit pp&e"));
+        QStringLiteral("&Illegale parkeerplaatsen meetellen bij bepalen capaciteit ppe"));
     auto* capacityLayout = new QGridLayout(capacity);
     int row = 0;
     for (QCheckBox* box : {checkBox1_, checkBox2_}) {

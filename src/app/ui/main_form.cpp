@@ -101,7 +101,6 @@ THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath)
     AddEntryWindows(*this);
     AddLanguageWindow(*this);
     AddInfoWindows(*this);  // last: it connects the help buttons of every window
-    connect(settingsForm_, &TInstellingenForm::HelpRequested, settingsForm_, &ShowHelpTopic);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] { UpdateCommandStates(false); });
     resize(1000, 700);
     SetTitle("");
