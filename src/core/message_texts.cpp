@@ -160,6 +160,7 @@ constexpr Entry kDefaults[] = {
     {"AA00274", "Af&drukken..."},
     {"AA00275", "Tavoric - Help"},
     {"AA00276", "Kan het sjabloon \"%s\" niet schrijven: %s"},
+    {"AA00400", "Er is geen webbrowser gevonden om %s te openen. Open het adres in een browser."},
 };
 
 struct Table {

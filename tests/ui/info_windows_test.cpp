@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -157,6 +158,17 @@ private slots:
             form.findChild<THelpForm*>(QStringLiteral("HelpForm"))->hide();
             dialog->hide();
         }
+    }
+
+    void aWebAddressWithoutABrowserIsNoticed() {
+        ScriptedPrompter prompter;
+        THoofdForm form(DefaultSettings("/tmp/"), "");
+        form.SetPrompter(&prompter);
+        auto* link = form.findChild<QLabel*>(QStringLiteral("ntLabel4"));
+        QVERIFY(link);
+        emit link->linkActivated(QStringLiteral("https://www.example.invalid/"));
+        QCOMPARE(prompter.asked().size(), std::size_t{1});
+        QVERIFY(prompter.asked()[0].text.find("https://www.example.invalid/") != std::string::npos);
     }
 
     void aMissingReadMeIsNoticedAndATextWindowShowsAFile() {
