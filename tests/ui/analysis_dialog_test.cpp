@@ -144,15 +144,30 @@ private slots:
         QVERIFY(AllSelected(dialog, false));  // the places deselected before are selected again
     }
 
+    void aLongSectionNameGetsItsFullWidth() {
+        Survey survey = SmallSurvey();
+        survey.SectiesList[3] = "0003 0001 " + std::string(33, 'K');
+        desktop_.UseSurvey(survey);
+        TParkeerduurmetingForm* dialog = Open();
+        auto* sections = In<QListWidget>(dialog, "SectiesListBox");
+        QListWidgetItem* longest = sections->item(sections->count() - 1);
+        QVERIFY(longest->text().endsWith(QStringLiteral("KKK")));
+        QVERIFY(sections->visualItemRect(longest).width() >=
+                sections->fontMetrics().horizontalAdvance(longest->text()));
+    }
+
     void differentIntervalsRefuseOnlyTheReportPerInterval() {
         TParkeerduurmetingForm* dialog = Open("Parkeerduurmetingnaarinterval1");
         QVERIFY(dialog);
         QCOMPARE(Entries(dialog, "IntervalListBox"),
                  QStringList({QStringLiteral("15"), QStringLiteral("15"), QStringLiteral("30")}));
-        QVERIFY(!In<QLabel>(dialog, "Label34")->isHidden());
+        QVERIFY(In<QLabel>(dialog, "Label34")->isVisible());  // on the page that opens
         QVERIFY(!In<QPushButton>(dialog, "Button1")->isEnabled());
         auto* pages = In<QTabWidget>(dialog, "PageControl1");
         QVERIFY(pages->isTabVisible(2) && !pages->isTabVisible(1));
+        QCOMPARE(pages->currentIndex(), 0);
+        pages->setCurrentIndex(2);
+        QVERIFY(In<QLabel>(dialog, "Label34")->isVisible());
 
         Click(dialog, "RadioButton1");
         QVERIFY(In<QPushButton>(dialog, "Button1")->isEnabled());
@@ -165,6 +180,9 @@ private slots:
         Click(dialog, "Button1");
         QVERIFY(!dialog->isVisible());
         QCOMPARE(desktop_.Form().ReportWindows().size(), std::size_t{1});
+
+        QCOMPARE(Open("Parkeerduurmeting1"), dialog);
+        QCOMPARE(pages->currentIndex(), 0);  // F9 opens on the selection page
     }
 
     void theClassesBelongToTheProjectAndMarkItChangedOnlyWhenEdited() {

@@ -83,6 +83,8 @@ TParkeerduurmetingForm::TParkeerduurmetingForm(
     helpButton_ = buttons.help;
     helpButton_->setObjectName(QStringLiteral("SpeedButton3"));
     connect(button1_, &QPushButton::clicked, this, &TParkeerduurmetingForm::Button1Click);
+    // Why "&Rapport" is disabled shows beside it, whichever page is open.
+    buttons.row->insertWidget(2, label34_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(kinds);
@@ -94,7 +96,9 @@ TParkeerduurmetingForm::TParkeerduurmetingForm(
 QListWidget* TParkeerduurmetingForm::MakeNarrowingList(const char* name, NarrowingLevel level) {
     auto* list = Named<QListWidget>(name);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setUniformItemSizes(true);
+    // The places list can hold many thousands of lines of one width; the others hold names of
+    // any length, which must reach their full width and a horizontal scroll bar.
+    list->setUniformItemSizes(level == NarrowingLevel::Places);
     list->setFont(FixedPitchFont());
     connect(list, &QListWidget::itemSelectionChanged, this, [this, level] {
         if (!filling_) {
@@ -228,7 +232,6 @@ QWidget* TParkeerduurmetingForm::MakeIntervalPage() {
     auto* intervals = new QHBoxLayout;
     intervals->addWidget(intervalListBox_);
     intervals->addWidget(Named<QLabel>("Label33", QStringLiteral("minuten.")), 0, Qt::AlignTop);
-    intervals->addWidget(label34_, 0, Qt::AlignTop);
     intervals->addStretch();
 
     checkBox3_ = Named<QCheckBox>("CheckBox3", QStringLiteral("&Detaillijst toevoegen"));
@@ -257,6 +260,7 @@ QWidget* TParkeerduurmetingForm::MakeIntervalPage() {
 
 void TParkeerduurmetingForm::Execute(ReportKind kind) {
     (kind == ReportKind::PerPlace ? radioButton1_ : radioButton2_)->setChecked(true);
+    pageControl1_->setCurrentIndex(0);
     Open();
     ShowModal(this);
     if (button1_->isEnabled()) {
