@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 
 #include "core/clock.h"
-#include "core/text.h"
 #include "desktop/qt_text.h"
 
 namespace tavoric {
@@ -25,10 +24,6 @@ TimeField::TimeField(const char* editName, const char* spinName, QWidget* parent
         emit Changed();
     });
     connect(edit_, &FieldEdit::Left, this, [this] {
-        if (refusesInvalidText_ && !IsInteger(Text())) {
-            emit Refused();
-            return;
-        }
         Finish();
         emit Changed();
     });

@@ -29,9 +29,7 @@ bool NumberedListEditor::StartDialog(EntryMode mode) {
     } else if (!CanAdd()) {
         return false;
     } else if (!entries_.empty()) {
-        // The entries are sorted, so the last holds the highest number in use.
-        number_ =
-            tavoric::StepNumber(std::string(ChoiceNumber(entries_.back())), StepDirection::Up);
+        StepNumber(StepDirection::Up);
     }
     mode_ = mode;
     return true;

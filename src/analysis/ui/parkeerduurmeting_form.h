@@ -56,7 +56,6 @@ private:
     void CheckIntervals();
     void ApplyReportKind();
     ReportKind ChosenKind() const;
-    bool TimeIsWholeNumber(TimeField* field);
     bool TimesAreWholeNumbers();
     void Button1Click();
     AnalysisParameters RunParameters() const;

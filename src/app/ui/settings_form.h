@@ -24,6 +24,9 @@ public:
     // Shows the settings, and on "&OK" copies the controls back without any check. True on OK.
     bool Edit(ProgramSettings& settings);
 
+signals:
+    void HelpRequested(int topic);
+
 private:
     QWidget* MakeReportPage();
     QWidget* MakeFoldersPage();

@@ -7,12 +7,10 @@ class QLabel;
 
 namespace tavoric {
 
-class DesktopShell;
-
 class TOpInternetForm : public QDialog {
     Q_OBJECT
 public:
-    TOpInternetForm(DesktopShell& shell, QWidget* parent);
+    explicit TOpInternetForm(QWidget* parent = nullptr);
 
     // Sets the heading and caption and shows the window modally.
     void Execute();

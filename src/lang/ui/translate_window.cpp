@@ -84,10 +84,6 @@ std::optional<QString> CaptionOf(QObject* object) {
     return std::nullopt;
 }
 
-bool HasLiveCaption(const QWidget* window) {
-    return window->property(kLiveCaptionProperty).toBool();
-}
-
 void SetCaption(QObject* object, const QString& caption) {
     if (auto tab = TabOf(object)) {
         tab->first->setTabText(tab->second, caption);
@@ -286,8 +282,7 @@ std::vector<QObject*> TranslatableObjects(QWidget* window) {
 
 void TranslateWindow(QWidget* window, const IniFile& file) {
     const std::string section = FromQString(window->objectName());
-    if (auto caption = NonEmptyValue(file, section, section + ".Caption");
-        caption && !HasLiveCaption(window)) {
+    if (auto caption = NonEmptyValue(file, section, section + ".Caption")) {
         window->setWindowTitle(*caption);
     }
     for (QObject* object : TranslatableObjects(window)) {
@@ -298,8 +293,7 @@ void TranslateWindow(QWidget* window, const IniFile& file) {
 TemplateSection WindowTemplate(QWidget* window) {
     const QString name = window->objectName();
     TemplateSection result{FromQString(name), {}};
-    if (!window->windowTitle().isEmpty() && window->windowTitle() != name &&
-        !HasLiveCaption(window)) {
+    if (!window->windowTitle().isEmpty() && window->windowTitle() != name) {
         result.entries.push_back(
             {result.window + ".Caption", EscapeLineBreaks(FromQString(window->windowTitle()))});
     }
