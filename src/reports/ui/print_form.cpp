@@ -1,5 +1,6 @@
 #include "reports/ui/print_form.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,8 +33,11 @@ PrintOptionsBox::PrintOptionsBox(PrintOptions& options, QWidget* parent)
     landscape_->setObjectName(QStringLiteral("LiggendRadioButton"));
     automatic_->setObjectName(QStringLiteral("AutomatischRadioButton"));
     fit_->setObjectName(QStringLiteral("PassendCheckBox"));
+    // A group of their own, so that they never take part in the choices of the dialog around.
+    auto* group = new QButtonGroup(this);
     auto* orientations = new QHBoxLayout;
     for (QRadioButton* each : {portrait_, landscape_, automatic_}) {
+        group->addButton(each);
         orientations->addWidget(each);
         connect(each, &QRadioButton::toggled, this, &PrintOptionsBox::Changed);
     }
