@@ -1,6 +1,5 @@
 #include "core/private_state_folder.h"
 
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,8 +38,6 @@ std::string PrivateStateFolder(std::string_view subfolder) {
         base = WithTrailingDelimiter(stateHome);
     } else if (const char* home = AbsoluteFromEnvironment("HOME")) {
         base = WithTrailingDelimiter(home) + ".local/state/";
-    } else if (const passwd* user = ::getpwuid(::getuid()); user != nullptr && user->pw_dir) {
-        base = WithTrailingDelimiter(user->pw_dir) + ".local/state/";
     } else {
         return "";
     }

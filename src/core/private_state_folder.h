@@ -8,8 +8,7 @@
 namespace tavoric {
 
 // "$XDG_STATE_HOME/Tavoric/<subfolder>/" when XDG_STATE_HOME is an absolute path, else
-// "$HOME/.local/state/Tavoric/<subfolder>/" (the home from the user database when HOME is not
-// set); empty when no home is known.
+// "$HOME/.local/state/Tavoric/<subfolder>/"; empty when neither is known.
 std::string PrivateStateFolder(std::string_view subfolder);
 
 // Creates the folder and its missing parents with mode 0700 and narrows an existing folder to
