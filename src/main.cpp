@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "app/project_lifecycle.h"
 #include "app/ui/main_form.h"
@@ -46,6 +48,16 @@ std::string CommandLineProject(const QStringList& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    switch (tavoric::StartRequestFromArguments(std::vector<std::string>(argv + 1, argv + argc))) {
+        case tavoric::StartRequest::kPrintUsage:
+            std::fputs(tavoric::DesktopUsageText().c_str(), stdout);
+            return 0;
+        case tavoric::StartRequest::kPrintVersion:
+            std::fputs(tavoric::DesktopVersionText().c_str(), stdout);
+            return 0;
+        case tavoric::StartRequest::kOpenWindows:
+            break;
+    }
     if (!DisplayAvailable()) {
         std::fputs(
             "Tavoric vindt geen beeldscherm (DISPLAY is leeg); start het onder een virtueel "

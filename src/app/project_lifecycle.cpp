@@ -8,6 +8,7 @@
 #include "core/message_texts.h"
 #include "core/project_file.h"
 #include "core/text.h"
+#include "core/version.h"
 
 namespace tavoric {
 
@@ -231,6 +232,33 @@ std::string ProjectPathFromArguments(const std::vector<std::string>& arguments) 
     }
     joined.erase(std::remove(joined.begin(), joined.end(), '"'), joined.end());
     return std::string(TrimBlanks(joined));
+}
+
+StartRequest StartRequestFromArguments(const std::vector<std::string>& arguments) {
+    for (const std::string& argument : arguments) {
+        if (argument == "--help" || argument == "-h") {
+            return StartRequest::kPrintUsage;
+        }
+        if (argument == "--version") {
+            return StartRequest::kPrintVersion;
+        }
+    }
+    return StartRequest::kOpenWindows;
+}
+
+std::string DesktopUsageText() {
+    return "Gebruik: tavoric [PROJECT.par]\n"
+           "         tavoric --help | --version\n\n"
+           "Tavoric plant parkeerduurmetingen, neemt de kentekens in en analyseert ze.\n"
+           "Een project op de opdrachtregel wordt bij het starten geopend.\n\n"
+           "  -h, --help     toont deze gebruiksaanwijzing en stopt\n"
+           "      --version  toont het versie- en buildnummer en stopt\n\n"
+           "Rapporten zonder beeldscherm: tavoric-cli --help\n";
+}
+
+std::string DesktopVersionText() {
+    return "tavoric " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
+           std::to_string(kVersionRelease) + " (build " + std::to_string(kVersionBuild) + ")\n";
 }
 
 }  // namespace tavoric

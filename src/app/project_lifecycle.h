@@ -78,4 +78,12 @@ std::string WithProjectExtension(const std::string& name);
 // quote removed, trimmed. A path with blanks needs no quotes.
 std::string ProjectPathFromArguments(const std::vector<std::string>& arguments);
 
+// What the desktop program's command line asks for before any window opens: "--help" (or "-h")
+// and "--version" are answered on the terminal; anything else names a project.
+enum class StartRequest { kOpenWindows, kPrintUsage, kPrintVersion };
+StartRequest StartRequestFromArguments(const std::vector<std::string>& arguments);
+// The terminal texts of those requests, each ending in a line break.
+std::string DesktopUsageText();
+std::string DesktopVersionText();
+
 }  // namespace tavoric

@@ -220,6 +220,7 @@ constexpr Entry kDefaults[] = {
     {"AA00351", "Volledige pagina"},
     {"AA00352", "Paginabreedte"},
     {"AA00353", "PDF-bestand"},
+    {"AA00400", "Er is geen webbrowser gevonden om %s te openen. Open het adres in een browser."},
 };
 
 struct Table {

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 
 #include "core/clock.h"
+#include "core/text.h"
 #include "desktop/qt_text.h"
 
 namespace tavoric {
@@ -24,6 +25,10 @@ TimeField::TimeField(const char* editName, const char* spinName, QWidget* parent
         emit Changed();
     });
     connect(edit_, &FieldEdit::Left, this, [this] {
+        if (refusesInvalidText_ && !IsInteger(Text())) {
+            emit Refused();
+            return;
+        }
         Finish();
         emit Changed();
     });

@@ -23,16 +23,22 @@ public:
     void SetText(const std::string& text);
     // The field's final form, as leaving it gives.
     void Finish();
+    // From now on, leaving the field with a text that is no whole number keeps the text as typed
+    // and emits Refused instead of Changed, so the window can say so and put the focus back.
+    void RefuseInvalidText() { refusesInvalidText_ = true; }
 
 signals:
     // The user changed the text (typing, spinning or leaving the field).
     void Changed();
+    // The field was left holding a text that is no whole number (see RefuseInvalidText).
+    void Refused();
 
 private:
     void Show(const std::string& text);
 
     FieldEdit* edit_;
     SpinButton* spin_;
+    bool refusesInvalidText_ = false;
 };
 
 }  // namespace tavoric

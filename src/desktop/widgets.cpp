@@ -7,11 +7,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "desktop/qt_text.h"
+#include "desktop/tool_icons.h"
 
 namespace tavoric {
 
@@ -45,9 +47,13 @@ FieldEdit::FieldEdit(const char* name, int maxLength, bool fixedPitch) {
     }
 }
 
+// Another window taking over (a notice, a menu) is no leaving: the field keeps its text until
+// the user moves on within the window.
 void FieldEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    emit Left();
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
+        emit Left();
+    }
 }
 
 SpinButton::SpinButton(const char* name) {
@@ -184,12 +190,15 @@ int SelectorWidth(const QWidget* widget, int characters) {
     return widget->fontMetrics().horizontalAdvance(QString(characters, QLatin1Char('0'))) + 40;
 }
 
+// The help command's icon from the tool bar; F1 anywhere in the window presses the button.
 QPushButton* HelpButton(QWidget* window, int topic) {
-    QPushButton* help = Named<QPushButton>("HelpButton", QStringLiteral("Help"), window);
+    QPushButton* help = Named<QPushButton>("HelpButton", QStringLiteral("&Help"), window);
     help->setToolTip(QStringLiteral("Help"));
-    help->setIcon(window->style()->standardIcon(QStyle::SP_DialogHelpButton));
+    help->setIcon(ToolIcon("Inhoud1"));
     help->setAutoDefault(false);
     help->setProperty("helpTopic", topic);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    QObject::connect(f1, &QShortcut::activated, help, &QPushButton::click);
     return help;
 }
 

@@ -29,7 +29,9 @@ bool NumberedListEditor::StartDialog(EntryMode mode) {
     } else if (!CanAdd()) {
         return false;
     } else if (!entries_.empty()) {
-        StepNumber(StepDirection::Up);
+        // The entries are sorted, so the last holds the highest number in use.
+        number_ =
+            tavoric::StepNumber(std::string(ChoiceNumber(entries_.back())), StepDirection::Up);
     }
     mode_ = mode;
     return true;

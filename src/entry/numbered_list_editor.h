@@ -40,8 +40,9 @@ public:
 
     // "&Nieuw..." is possible; a list that belongs to a chosen parent needs that choice.
     virtual bool CanAdd() const { return true; }
-    // Prepares the dialog: "Nieuw" proposes the next number when the list has entries; "Wijzigen"
-    // takes the selected entry. Refused (false) when the mode is not possible now.
+    // Prepares the dialog: "Nieuw" proposes the next free number (the highest in use plus one)
+    // when the list has entries; "Wijzigen" takes the selected entry. Refused (false) when the mode
+    // is not possible now.
     bool StartDialog(EntryMode mode);
     EntryMode Mode() const { return mode_; }
     bool NumberEditable() const { return mode_ == EntryMode::New; }

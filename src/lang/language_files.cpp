@@ -22,12 +22,34 @@ LanguageFiles::LanguageFiles(std::string programFolder)
       helpName_(kDefaultHelpName),
       helpFile_(programFolder + std::string(kProductName) + ".html") {}
 
+namespace {
+
+// The file the lists offer as name: its extension may be written in capitals ("Test.LNG").
+std::string OfferedFile(const std::string& folder, std::string_view name,
+                        std::string_view extension) {
+    const std::string fileName = std::string(name) + std::string(extension);
+    std::error_code error;
+    if (std::filesystem::exists(folder + fileName, error)) {
+        return folder + fileName;
+    }
+    const std::string lower = LowerAscii(fileName);
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string candidate = entry.path().filename().string();
+        if (LowerAscii(candidate) == lower && candidate.starts_with(name)) {
+            return folder + candidate;
+        }
+    }
+    return folder + fileName;
+}
+
+}  // namespace
+
 std::string LanguageFiles::LanguageFilePath(std::string_view name) const {
-    return languageFolder_ + std::string(name) + ".lng";
+    return OfferedFile(languageFolder_, name, ".lng");
 }
 
 std::string LanguageFiles::HelpFilePath(std::string_view name) const {
-    return helpFolder_ + std::string(name) + ".html";
+    return OfferedFile(helpFolder_, name, ".html");
 }
 
 void LanguageFiles::SelectLanguage(const std::string& name) {

@@ -10,6 +10,7 @@
 #include "core/message_texts.h"
 #include "core/project_file.h"
 #include "core/scripted_prompter.h"
+#include "core/version.h"
 
 namespace tavoric {
 namespace {
@@ -213,6 +214,20 @@ TEST(ProjectPathFromArguments, JoinsWithBlanksDropsQuotesAndTrims) {
     EXPECT_EQ(ProjectPathFromArguments({"\"/data/Mijn onderzoek/plan.par\""}),
               "/data/Mijn onderzoek/plan.par");
     EXPECT_EQ(ProjectPathFromArguments({"  ", "\" plan.par \""}), "plan.par");
+}
+
+TEST(StartRequestFromArguments, HelpAndVersionWinOverAProjectName) {
+    EXPECT_EQ(StartRequestFromArguments({}), StartRequest::kOpenWindows);
+    EXPECT_EQ(StartRequestFromArguments({"/data/plan.par"}), StartRequest::kOpenWindows);
+    EXPECT_EQ(StartRequestFromArguments({"--diagnostic", "plan.par"}), StartRequest::kOpenWindows);
+    EXPECT_EQ(StartRequestFromArguments({"--help"}), StartRequest::kPrintUsage);
+    EXPECT_EQ(StartRequestFromArguments({"plan.par", "-h"}), StartRequest::kPrintUsage);
+    EXPECT_EQ(StartRequestFromArguments({"--version"}), StartRequest::kPrintVersion);
+    EXPECT_EQ(DesktopVersionText().rfind("tavoric " + std::to_string(kVersionMajor) + "." +
+                                             std::to_string(kVersionMinor) + "." +
+                                             std::to_string(kVersionRelease) + " (build ",
+                                         0),
+              0u);
 }
 
 TEST(CommandStates, FollowTheListsTheChangedMarkAndTheReportWindows) {

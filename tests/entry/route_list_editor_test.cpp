@@ -46,6 +46,20 @@ TEST_F(RouteWindow, ProposesTheNextNumberAndKeepsTheLastFields) {
     EXPECT_TRUE(prompter.asked().empty());
 }
 
+TEST_F(RouteWindow, ProposesTheNumberAfterTheHighestInUseWhateverWasTypedBefore) {
+    editor.StartDialog(EntryMode::New);
+    editor.SetNumber("0040");
+    editor.SetDescription("Haven");
+    ASSERT_TRUE(editor.ApplyDialog(prompter));
+    ASSERT_TRUE(editor.StartDialog(EntryMode::New));
+    EXPECT_EQ(editor.Number(), "0041");
+    editor.Select(editor.Entries().size() - 1);
+    prompter.QueueAnswer(kYes);
+    ASSERT_TRUE(editor.DeleteSelected(prompter));
+    ASSERT_TRUE(editor.StartDialog(EntryMode::New));
+    EXPECT_EQ(editor.Number(), "0003");
+}
+
 TEST_F(RouteWindow, ATypedNumberIsStoredWithFourDigits) {
     Reopen(Survey{});
     editor.StartDialog(EntryMode::New);

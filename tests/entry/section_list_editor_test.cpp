@@ -35,7 +35,8 @@ TEST_F(SectionWindow, NumbersAreUniqueWithinTheirRouteOnly) {
     EXPECT_EQ(editor.Entries(), (LineList{"0001 Straat 0001", "0002 Straat 0002"}));
 
     ASSERT_TRUE(editor.StartDialog(EntryMode::New));
-    EXPECT_EQ(editor.Number(), "0002");  // the field's last value, raised by one
+    EXPECT_EQ(editor.Number(), "0003");  // the highest number in use, raised by one
+    editor.SetNumber("0002");
     EXPECT_FALSE(editor.ApplyDialog(prompter));
     EXPECT_EQ(prompter.asked().at(0).text, "Sectienummer bestaat al.");
 

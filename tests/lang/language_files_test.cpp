@@ -55,6 +55,19 @@ TEST_F(LanguageFilesTest, SelectingALanguageLoadsItsTextsAndAMissingFileChangesN
     EXPECT_EQ(MessageText("AA00003"), "Report");
 }
 
+TEST_F(LanguageFilesTest, FilesOfferedWithACapitalExtensionAlsoLoad) {
+    Write("Lng/Test.LNG", "[Dynamic]\r\nAA00003=\"Report\"\r\n");
+    Write("Hlp/Gids.HTML", "<html></html>");
+    LanguageFiles files(Folder());
+    files.SelectLanguage("Test");
+    EXPECT_EQ(files.Language(), "Test");
+    EXPECT_EQ(MessageText("AA00003"), "Report");
+    files.SelectHelp("Gids");
+    EXPECT_EQ(files.HelpFile(), Folder() + "Hlp/Gids.HTML");
+    files.SelectHelp("Elders");
+    EXPECT_EQ(files.HelpFile(), Folder() + "Hlp/Elders.html");
+}
+
 TEST_F(LanguageFilesTest, HelpFileIsTheChosenNameInTheHelpFolder) {
     LanguageFiles files(Folder());
     EXPECT_EQ(files.HelpFile(), Folder() + "Tavoric.html");

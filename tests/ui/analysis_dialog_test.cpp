@@ -2,6 +2,7 @@
 // check, the duration classes that belong to the project, the time fields, and "&Rapport" and
 // "&Annuleren" around a run.
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -143,15 +144,30 @@ private slots:
         QVERIFY(AllSelected(dialog, false));  // the places deselected before are selected again
     }
 
+    void aLongSectionNameGetsItsFullWidth() {
+        Survey survey = SmallSurvey();
+        survey.SectiesList[3] = "0003 0001 " + std::string(33, 'K');
+        desktop_.UseSurvey(survey);
+        TParkeerduurmetingForm* dialog = Open();
+        auto* sections = In<QListWidget>(dialog, "SectiesListBox");
+        QListWidgetItem* longest = sections->item(sections->count() - 1);
+        QVERIFY(longest->text().endsWith(QStringLiteral("KKK")));
+        QVERIFY(sections->visualItemRect(longest).width() >=
+                sections->fontMetrics().horizontalAdvance(longest->text()));
+    }
+
     void differentIntervalsRefuseOnlyTheReportPerInterval() {
         TParkeerduurmetingForm* dialog = Open("Parkeerduurmetingnaarinterval1");
         QVERIFY(dialog);
         QCOMPARE(Entries(dialog, "IntervalListBox"),
                  QStringList({QStringLiteral("15"), QStringLiteral("15"), QStringLiteral("30")}));
-        QVERIFY(!In<QLabel>(dialog, "Label34")->isHidden());
+        QVERIFY(In<QLabel>(dialog, "Label34")->isVisible());  // on the page that opens
         QVERIFY(!In<QPushButton>(dialog, "Button1")->isEnabled());
         auto* pages = In<QTabWidget>(dialog, "PageControl1");
         QVERIFY(pages->isTabVisible(2) && !pages->isTabVisible(1));
+        QCOMPARE(pages->currentIndex(), 0);
+        pages->setCurrentIndex(2);
+        QVERIFY(In<QLabel>(dialog, "Label34")->isVisible());
 
         Click(dialog, "RadioButton1");
         QVERIFY(In<QPushButton>(dialog, "Button1")->isEnabled());
@@ -164,6 +180,9 @@ private slots:
         Click(dialog, "Button1");
         QVERIFY(!dialog->isVisible());
         QCOMPARE(desktop_.Form().ReportWindows().size(), std::size_t{1});
+
+        QCOMPARE(Open("Parkeerduurmeting1"), dialog);
+        QCOMPARE(pages->currentIndex(), 0);  // F9 opens on the selection page
     }
 
     void theClassesBelongToTheProjectAndMarkItChangedOnlyWhenEdited() {
@@ -230,6 +249,41 @@ private slots:
         QCOMPARE(desktop_.prompter.asked().front().text,
                  FormatText(MessageText("AA00260"), {"13u", MessageText("AA00262")}));
         QVERIFY(In<QPushButton>(dialog, "Button1")->isEnabled());
+    }
+
+    // "8a" stays for the correction: a notice taking the focus does not turn it into "0000", and
+    // leaving the field with Tab gives the notice instead of writing "0000".
+    void anInvalidTimeStaysAsTypedWithTheFocusBackInTheField() {
+        TParkeerduurmetingForm* dialog = Open();
+        auto* start = In<QLineEdit>(dialog, "StartTijdEdit");
+        QApplication::setActiveWindow(dialog);
+        start->setFocus();
+        start->clear();
+        QTest::keyClicks(start, QStringLiteral("8a"));
+        const std::string notice =
+            FormatText(MessageText("AA00260"), {"8a", MessageText("AA00261")});
+
+        QTest::keyClick(start, Qt::Key_Return);
+        QFocusEvent windowChange(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(start, &windowChange);
+        QCOMPARE(start->text(), QStringLiteral("8a"));
+        QVERIFY(dialog->isVisible());
+        QVERIFY(desktop_.Form().ReportWindows().empty());
+        QCOMPARE(desktop_.prompter.asked().size(), std::size_t{1});
+        QCOMPARE(desktop_.prompter.asked().back().text, notice);
+
+        start->setFocus();
+        QTest::keyClick(start, Qt::Key_Tab);
+        QCOMPARE(start->text(), QStringLiteral("8a"));
+        QCOMPARE(QApplication::focusWidget(), start);
+        QCOMPARE(desktop_.prompter.asked().size(), std::size_t{2});
+        QCOMPARE(desktop_.prompter.asked().back().text, notice);
+
+        start->selectAll();
+        QTest::keyClicks(start, QStringLiteral("745"));
+        QTest::keyClick(start, Qt::Key_Tab);
+        QCOMPARE(start->text(), QStringLiteral("0745"));
+        QCOMPARE(desktop_.prompter.asked().size(), std::size_t{2});
     }
 
     void leavingATimeFieldWritesFourDigits() {

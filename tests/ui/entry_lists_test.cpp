@@ -52,7 +52,8 @@ private slots:
 
     void generalDataStoresFourDigitTimesAndCountsOnlyRealEdits() {
         auto* window = driver_->Open<TPeriodeForm>("Periode1");
-        QCOMPARE(EntryWindowDriver::Child<QLabel>(window, "Label16")->text(), QStringLiteral("24"));
+        QCOMPARE(EntryWindowDriver::Child<QLabel>(window, "ntLabel16")->text(),
+                 QStringLiteral("24"));
         EntryWindowDriver::Click(window, "Button1");
         QVERIFY(!CurrentSurvey().ProjectChanged);
 

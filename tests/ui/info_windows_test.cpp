@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -141,6 +143,32 @@ private slots:
             QCOMPARE(FragmentShown(form), QString::number(topic.toInt()));
         }
         QVERIFY(buttons >= 10);
+    }
+
+    // F1 anywhere in a dialog opens the topic of that dialog's help button.
+    void f1InADialogOpensItsTopic() {
+        THoofdForm form(DefaultSettings("/tmp/"), "");
+        for (const char* name : {"NieuweRouteForm", "InstellingenForm"}) {
+            auto* dialog = form.findChild<QDialog*>(QString::fromLatin1(name));
+            QVERIFY2(dialog, name);
+            dialog->show();
+            QApplication::setActiveWindow(dialog);
+            QTest::keyClick(dialog, Qt::Key_F1);
+            QVERIFY2(!FragmentShown(form).isEmpty(), name);
+            form.findChild<THelpForm*>(QStringLiteral("HelpForm"))->hide();
+            dialog->hide();
+        }
+    }
+
+    void aWebAddressWithoutABrowserIsNoticed() {
+        ScriptedPrompter prompter;
+        THoofdForm form(DefaultSettings("/tmp/"), "");
+        form.SetPrompter(&prompter);
+        auto* link = form.findChild<QLabel*>(QStringLiteral("ntLabel4"));
+        QVERIFY(link);
+        emit link->linkActivated(QStringLiteral("https://www.example.invalid/"));
+        QCOMPARE(prompter.asked().size(), std::size_t{1});
+        QVERIFY(prompter.asked()[0].text.find("https://www.example.invalid/") != std::string::npos);
     }
 
     void aMissingReadMeIsNoticedAndATextWindowShowsAFile() {

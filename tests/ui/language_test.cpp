@@ -3,14 +3,19 @@
 // every text of every translated window.
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 #include <set>
+#include <tuple>
 
 #include "app/ui/main_form.h"
 #include "core/message_texts.h"
@@ -56,6 +61,85 @@ struct SmallWindow {
         reserved->setText(QStringLiteral("vast"));
     }
 };
+
+// The key a caption's mnemonic gives, lower case; 0 when it has none ("&&" is a plain "&").
+QChar Mnemonic(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&')) {
+            if (caption[i + 1] != QLatin1Char('&')) {
+                return caption[i + 1].toLower();
+            }
+            ++i;
+        }
+    }
+    return QChar();
+}
+
+std::optional<QString> CaptionWithMnemonic(QWidget* widget) {
+    if (qobject_cast<QToolButton*>(widget)) {
+        return std::nullopt;
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        return group->title();
+    }
+    return std::nullopt;
+}
+
+// The tab page a control lies on, or its window when it lies on none.
+QWidget* PageOf(QWidget* widget) {
+    for (QWidget* w = widget; w && !w->isWindow(); w = w->parentWidget()) {
+        if (qobject_cast<QStackedWidget*>(w->parentWidget())) {
+            return w;
+        }
+    }
+    return widget->window();
+}
+
+// Mnemonics that two controls reachable at the same time share, and texts that name a key
+// ("[alt+k]") their mnemonic does not give; one line per fault.
+std::string MnemonicFaults(QWidget* mainWindow) {
+    std::string faults;
+    for (QWidget* window : ProgramWindows(mainWindow)) {
+        std::vector<std::tuple<QWidget*, QChar, QWidget*>> keys;
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            const std::optional<QString> caption = CaptionWithMnemonic(widget);
+            if (!caption || widget->window() != window || widget->isHidden()) {
+                continue;
+            }
+            const QChar key = Mnemonic(*caption);
+            static const QRegularExpression named(QStringLiteral("\\[alt\\+(.)\\]"),
+                                                  QRegularExpression::CaseInsensitiveOption);
+            const QRegularExpressionMatch match = named.match(*caption);
+            if (match.hasMatch() && match.captured(1).at(0).toLower() != key) {
+                faults += (window->objectName() + QStringLiteral(": ") + *caption).toStdString() +
+                          " names another key than its mnemonic\n";
+            }
+            if (!key.isNull()) {
+                keys.emplace_back(widget, key, PageOf(widget));
+            }
+        }
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            for (std::size_t j = i + 1; j < keys.size(); ++j) {
+                const auto& [a, keyA, pageA] = keys[i];
+                const auto& [b, keyB, pageB] = keys[j];
+                if (keyA == keyB && (pageA == pageB || pageA == window || pageB == window)) {
+                    faults += (window->objectName() + QStringLiteral(": ") + a->objectName() +
+                               QStringLiteral(" and ") + b->objectName() +
+                               QStringLiteral(" share Alt+") + keyA)
+                                  .toStdString() +
+                              "\n";
+                }
+            }
+        }
+    }
+    return faults;
+}
 
 }  // namespace
 
@@ -122,7 +206,13 @@ private slots:
         };
         auto* fileMenu = form.findChild<QMenu*>(QStringLiteral("Bestand1"));
 
+        const auto qtText = [] {
+            return QCoreApplication::translate("QFileDialog", "File &name:");
+        };
+        ApplyLanguage(&form, ProgramLanguageFiles(), std::string(kDutch));
+        QVERIFY(qtText() != QStringLiteral("File &name:"));  // Qt's dialogs start in Dutch
         choose(QStringLiteral("English"));
+        QCOMPARE(qtText(), QStringLiteral("File &name:"));
         QCOMPARE(form.Settings().language, std::string("English"));
         QCOMPARE(fileMenu->title(), QStringLiteral("&File"));
         QCOMPARE(form.Command("Nieuw1")->toolTip(), QStringLiteral("New... (Ctrl+N)"));
@@ -135,6 +225,7 @@ private slots:
         QCOMPARE(form.Settings().language, std::string("Nederlands"));
         QCOMPARE(form.Command("ntLeesMijtxt1")->text(), QStringLiteral("LeesMij.txt"));
         QCOMPARE(fileMenu->title(), QStringLiteral("&File"));  // Dutch returns at the next start
+        QVERIFY(qtText() != QStringLiteral("File &name:"));
         QCOMPARE(prompter.asked().size(), std::size_t{1});
         QVERIFY(prompter.asked()[0].text.starts_with("Restart Tavoric to activate the language."));
     }
@@ -155,7 +246,8 @@ private slots:
         QFile file(all);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
-        QVERIFY(text.startsWith("[HoofdForm]\r\nHoofdForm.Caption=\"Tavoric 3.1\"\r\n"));
+        QVERIFY(text.startsWith("[HoofdForm]\r\n"));
+        QVERIFY(!text.contains("HoofdForm.Caption"));  // the title names the project
         QVERIFY(text.contains("HoofdForm.Bestand1.Caption=\"&Bestand\"\r\n"));
         QVERIFY(text.contains("\r\n[Dynamic]\r\nZB00011=\"&Opslaan\"\r\n"));
         QVERIFY(!text.contains("ntLeesMijtxt1"));
@@ -211,6 +303,32 @@ private slots:
         QCOMPARE(lines, expected);
     }
 
+    // The title, the project label, the notes and the counts hold the project's own texts: the
+    // translation leaves them and the template never writes them; every window comes once.
+    void liveTextsStayOutOfTranslationAndTemplate() {
+        ProgramLanguageFiles() = LanguageFiles(TAVORIC_LANGUAGE_FOLDER "/../");
+        THoofdForm form(DefaultSettings("/tmp/"), "");
+        form.SetTitle("/data/Zwolle.par");
+        const QString live = QStringLiteral("Zwolle binnenstad");
+        for (const char* name : {"ntProjectLabel", "ntLabel13"}) {
+            form.findChild<QLabel*>(QString::fromLatin1(name))->setText(live);
+        }
+        form.findChild<QPlainTextEdit*>(QStringLiteral("ntAantekeningenRichEdit"))
+            ->setPlainText(live);
+
+        std::set<std::string> sections;
+        for (const TemplateSection& section : LanguageTemplate(&form)) {
+            QVERIFY2(sections.insert(section.window).second, section.window.c_str());
+            for (const TemplateEntry& entry : section.entries) {
+                QVERIFY2(entry.value.find("Zwolle") == std::string::npos, entry.key.c_str());
+            }
+        }
+        ApplyLanguage(&form, ProgramLanguageFiles(), "English");
+        QCOMPARE(form.windowTitle(), QStringLiteral("Zwolle.par - Tavoric 3.1"));
+        QCOMPARE(form.findChild<QLabel*>(QStringLiteral("ntProjectLabel"))->text(), live);
+        QCOMPARE(form.findChild<QLabel*>(QStringLiteral("ntLabel13"))->text(), live);
+    }
+
     void theFirstStartShowsTheLanguageDialogOnce() {
         ScriptedPrompter prompter;
         ProgramSettings settings = DefaultSettings("/tmp/");
@@ -231,6 +349,16 @@ private slots:
         QCOMPARE(form.Command("ntLeesMijtxt1")->text(), QStringLiteral("LeesMij.txt"));
         QCOMPARE(form.Command("ntOpInternet1")->text(), QStringLiteral("Molvek @ internet..."));
         QVERIFY(SettingsFileText(form.Settings()).find("LanguageSet=1") != std::string::npos);
+    }
+
+    // In Dutch and in English, every Alt key does what its text says and reaches one control.
+    void everyMnemonicIsUniqueAndTheKeyATextNames() {
+        ProgramLanguageFiles() = LanguageFiles(TAVORIC_LANGUAGE_FOLDER "/../");
+        THoofdForm form(DefaultSettings("/tmp/"), "");
+        std::string faults = MnemonicFaults(&form);
+        ApplyLanguage(&form, ProgramLanguageFiles(), "English");
+        faults += MnemonicFaults(&form);
+        QVERIFY2(faults.empty(), faults.c_str());
     }
 
     // Fails when a window gains a text that the English file does not translate; the message

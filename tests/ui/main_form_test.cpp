@@ -168,7 +168,7 @@ private slots:
         Start(ProjectPathFromArguments(arguments));
         QCOMPARE(form_->CurrentSurvey().ProjectPath, path);
         QCOMPARE(form_->windowTitle(), QStringLiteral("plan.par - Tavoric 3.1"));
-        QCOMPARE(form_->findChild<QLabel*>(QStringLiteral("ProjectLabel"))->text(),
+        QCOMPARE(form_->findChild<QLabel*>(QStringLiteral("ntProjectLabel"))->text(),
                  QStringLiteral("Centrum Demodorp"));
         QVERIFY(!Enabled("Opslaan1"));
         for (const char* name : {"Sectie1", "Parkeerplaats1", "PPEgenereren1", "Kentekens1",

@@ -217,7 +217,7 @@ private slots:
 
     void rapportClosesTheNotesAndReportsThem() {
         auto* notes = Shown<TAantekeningenForm>("Aantekeningen1");
-        In<QPlainTextEdit>(notes, "AantekeningenRichEdit")
+        In<QPlainTextEdit>(notes, "ntAantekeningenRichEdit")
             ->setPlainText(QStringLiteral("Regen na 10 uur\nStraße afgesloten"));
         In<QPushButton>(notes, "Button1")->click();
         QVERIFY(!notes->isVisible());

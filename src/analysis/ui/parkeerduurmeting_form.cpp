@@ -83,6 +83,8 @@ TParkeerduurmetingForm::TParkeerduurmetingForm(
     helpButton_ = buttons.help;
     helpButton_->setObjectName(QStringLiteral("SpeedButton3"));
     connect(button1_, &QPushButton::clicked, this, &TParkeerduurmetingForm::Button1Click);
+    // Why "&Rapport" is disabled shows beside it, whichever page is open.
+    buttons.row->insertWidget(2, label34_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(kinds);
@@ -94,7 +96,9 @@ TParkeerduurmetingForm::TParkeerduurmetingForm(
 QListWidget* TParkeerduurmetingForm::MakeNarrowingList(const char* name, NarrowingLevel level) {
     auto* list = Named<QListWidget>(name);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setUniformItemSizes(true);
+    // The places list can hold many thousands of lines of one width; the others hold names of
+    // any length, which must reach their full width and a horizontal scroll bar.
+    list->setUniformItemSizes(level == NarrowingLevel::Places);
     list->setFont(FixedPitchFont());
     connect(list, &QListWidget::itemSelectionChanged, this, [this, level] {
         if (!filling_) {
@@ -111,8 +115,10 @@ QWidget* TParkeerduurmetingForm::MakeSelectionPage() {
     eindTijd_ = new TimeField("EindTijdEdit", "EindTijdSpinButton");
     for (TimeField* field : {startTijd_, eindTijd_}) {
         field->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        field->RefuseInvalidText();
         connect(field, &TimeField::Changed, this,
                 [this] { selection_.SetWindow(startTijd_->Text(), eindTijd_->Text()); });
+        connect(field, &TimeField::Refused, this, [this, field] { TimeIsWholeNumber(field); });
     }
     auto* period = new QHBoxLayout;
     period->addWidget(LabelFor("Label1", QStringLiteral("P&eriode:"), startTijd_->Edit()));
@@ -196,7 +202,7 @@ QWidget* TParkeerduurmetingForm::MakePerPlacePage() {
         QStringLiteral("Illegale parkeerplaatsen meetellen bij bepalen capaciteit pp&l"));
     checkBox2_ = Named<QCheckBox>(
         "CheckBox2",
-        QStringLiteral("&Illegale parkeerplaatsen meetellen bij bepalen capaciteit pp&e"));
+        QStringLiteral("&Illegale parkeerplaatsen meetellen bij bepalen capaciteit ppe"));
     auto* capacityLayout = new QGridLayout(capacity);
     int row = 0;
     for (QCheckBox* box : {checkBox1_, checkBox2_}) {
@@ -226,7 +232,6 @@ QWidget* TParkeerduurmetingForm::MakeIntervalPage() {
     auto* intervals = new QHBoxLayout;
     intervals->addWidget(intervalListBox_);
     intervals->addWidget(Named<QLabel>("Label33", QStringLiteral("minuten.")), 0, Qt::AlignTop);
-    intervals->addWidget(label34_, 0, Qt::AlignTop);
     intervals->addStretch();
 
     checkBox3_ = Named<QCheckBox>("CheckBox3", QStringLiteral("&Detaillijst toevoegen"));
@@ -255,6 +260,7 @@ QWidget* TParkeerduurmetingForm::MakeIntervalPage() {
 
 void TParkeerduurmetingForm::Execute(ReportKind kind) {
     (kind == ReportKind::PerPlace ? radioButton1_ : radioButton2_)->setChecked(true);
+    pageControl1_->setCurrentIndex(0);
     Open();
     ShowModal(this);
     if (button1_->isEnabled()) {
@@ -341,22 +347,23 @@ void TParkeerduurmetingForm::ApplyReportKind() {
     }
 }
 
+// A time that is no whole number is named in a notice; the text stays as typed and the focus
+// goes back to the field for the correction.
+bool TParkeerduurmetingForm::TimeIsWholeNumber(TimeField* field) {
+    const std::string text = field->Text();
+    if (IsInteger(text)) {
+        return true;
+    }
+    const char* nameKey = field == startTijd_ ? "AA00261" : "AA00262";
+    WarningNotice(context_.shell.CurrentPrompter(),
+                  FormatText(MessageText("AA00260"), {text, MessageText(nameKey)}));
+    field->Edit()->setFocus();
+    return false;
+}
+
 // The run reads both times as whole numbers; anything else is refused before it starts.
 bool TParkeerduurmetingForm::TimesAreWholeNumbers() {
-    const struct {
-        TimeField* field;
-        const char* nameKey;
-    } times[] = {{startTijd_, "AA00261"}, {eindTijd_, "AA00262"}};
-    for (const auto& time : times) {
-        const std::string text = time.field->Text();
-        if (!IsInteger(text)) {
-            WarningNotice(context_.shell.CurrentPrompter(),
-                          FormatText(MessageText("AA00260"), {text, MessageText(time.nameKey)}));
-            time.field->Edit()->setFocus();
-            return false;
-        }
-    }
-    return true;
+    return TimeIsWholeNumber(startTijd_) && TimeIsWholeNumber(eindTijd_);
 }
 
 void TParkeerduurmetingForm::Button1Click() {

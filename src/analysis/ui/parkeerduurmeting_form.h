@@ -56,6 +56,7 @@ private:
     void CheckIntervals();
     void ApplyReportKind();
     ReportKind ChosenKind() const;
+    bool TimeIsWholeNumber(TimeField* field);
     bool TimesAreWholeNumbers();
     void Button1Click();
     AnalysisParameters RunParameters() const;

@@ -36,6 +36,7 @@
 #include "info/ui/help_form.h"
 #include "info/ui/info_windows.h"
 #include "lang/ui/language_form.h"
+#include "lang/ui/translate_window.h"
 #include "reports/input_data_report.h"
 #include "reports/notes_report.h"
 #include "reports/ui/aantekeningen_form.h"
@@ -83,6 +84,7 @@ THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath,
       prompter_(dialogs_.get()),
       forwardingPrompter_(std::make_unique<ForwardingPrompter>(*this)) {
     setObjectName(QStringLiteral("HoofdForm"));
+    setProperty(kLiveCaptionProperty, true);
     positionKeeper_ = new WindowPositionKeeper(settings_.formPositions, this);
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName(QStringLiteral("ClientArea"));
@@ -110,7 +112,6 @@ THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath,
     AddEntryWindows(*this);
     AddLanguageWindow(*this);
     AddInfoWindows(*this);  // last: it connects the help buttons of every window
-    connect(settingsForm_, &TInstellingenForm::HelpRequested, settingsForm_, &ShowHelpTopic);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] { RefreshCommandStates(false); });
     resize(1000, 700);
     SetTitle("");
@@ -186,7 +187,7 @@ void THoofdForm::CreateBottomStrip() {
     auto* strip = new QWidget(this);
     strip->setObjectName(QStringLiteral("OnderPanel"));
     projectLabel_ = new QLabel(strip);
-    projectLabel_->setObjectName(QStringLiteral("ProjectLabel"));
+    projectLabel_->setObjectName(QStringLiteral("ntProjectLabel"));
     projectLabel_->setTextFormat(Qt::PlainText);
     progressPanel_ = new QWidget(strip);
     progressPanel_->setObjectName(QStringLiteral("ProgressPanel"));

@@ -10,12 +10,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "core/text.h"
 #include "desktop/qt_text.h"
+#include "desktop/widgets.h"
 
 namespace tavoric {
 
@@ -23,19 +23,6 @@ namespace {
 
 constexpr int kLargestFontSize = 99999999;
 constexpr int kLongestRecoveryInterval = 3600;
-
-template <typename Widget, typename... Args>
-Widget* Named(const char* name, Args&&... args) {
-    auto* widget = new Widget(std::forward<Args>(args)...);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QLabel* LabelFor(const char* name, const QString& caption, QWidget* buddy) {
-    QLabel* label = Named<QLabel>(name, caption);
-    label->setBuddy(buddy);
-    return label;
-}
 
 // An edit for one report character, in the fixed-pitch font the reports use.
 QLineEdit* CharacterEdit(const char* name) {
@@ -84,7 +71,7 @@ QWidget* TInstellingenForm::MakeReportPage() {
     form->addRow(LabelFor("Label1", QStringLiteral("Lettergrootte &tabel:"), spinEdit1_), fontSize);
     form->addRow(LabelFor("Label3", QStringLiteral("&Karakter tabellijn:"), edit4_), edit4_);
     form->addRow(LabelFor("Label4", QStringLiteral("Karakter tabel&balk:"), edit1_), edit1_);
-    form->addRow(LabelFor("Label5", QStringLiteral("&Organisatie:"), organisatieEdit_),
+    form->addRow(LabelFor("Label5", QStringLiteral("Or&ganisatie:"), organisatieEdit_),
                  organisatieEdit_);
     organisatieEdit_->setMinimumWidth(organisatieEdit_->fontMetrics().averageCharWidth() * 40);
     return page;
@@ -129,11 +116,8 @@ QWidget* TInstellingenForm::MakeRecoveryGroup() {
 }
 
 QLayout* TInstellingenForm::MakeButtons() {
-    QPushButton* help = Named<QPushButton>("BitBtn3", QStringLiteral("&Help"));
-    help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-    help->setToolTip(QStringLiteral("Help"));
-    help->setAutoDefault(false);
-    connect(help, &QPushButton::clicked, this, [this] { emit HelpRequested(kHelpTopic); });
+    QPushButton* help = HelpButton(this, kHelpTopic);
+    help->setObjectName(QStringLiteral("BitBtn3"));
 
     okButton_ = Named<QPushButton>("BitBtn1", QStringLiteral("&OK"));
     okButton_->setDefault(true);

@@ -24,9 +24,6 @@ public:
     // Shows the settings, and on "&OK" copies the controls back without any check. True on OK.
     bool Edit(ProgramSettings& settings);
 
-signals:
-    void HelpRequested(int topic);
-
 private:
     QWidget* MakeReportPage();
     QWidget* MakeFoldersPage();

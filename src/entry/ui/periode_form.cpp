@@ -85,7 +85,8 @@ QWidget* TPeriodeForm::MakeGeneralGroup() {
         QLineEdit* edit = Named<QLineEdit>(textField.editName);
         edit->setMinimumWidth(360);
         texts_[i] = edit;
-        form->addRow(LabelFor(textField.labelName, QString::fromUtf8(textField.caption), edit), edit);
+        form->addRow(LabelFor(textField.labelName, QString::fromUtf8(textField.caption), edit),
+                     edit);
         connect(edit, &QLineEdit::textEdited, this, [this, edit, field = textField.field] {
             editor_.SetText(field, FromQString(edit->text()));
         });
@@ -98,7 +99,7 @@ QWidget* TPeriodeForm::MakeCountsGroup() {
     auto* form = new QFormLayout(group);
     const std::array<const char*, 4> captions = {
         "Aantal routes:", "Aantal secties:", "Aantal parkeerplaatsen:", "Aantal PPE:"};
-    const std::array<const char*, 4> names = {"Label13", "Label14", "Label15", "Label16"};
+    const std::array<const char*, 4> names = {"ntLabel13", "ntLabel14", "ntLabel15", "ntLabel16"};
     const std::array<const char*, 4> captionNames = {"Label17", "Label18", "Label19", "Label20"};
     for (std::size_t i = 0; i < counts_.size(); ++i) {
         counts_[i] = Named<QLabel>(names[i]);

@@ -74,7 +74,7 @@ void AddInfoWindows(DesktopShell& shell) {
     QWidget* form = shell.MainWindow();
     auto* startUp = new TOpstartInfoForm(
         shell, [&shell] { return shell.Settings().report.ownerName; }, form);
-    auto* internet = new TOpInternetForm(form);
+    auto* internet = new TOpInternetForm(shell, form);
     auto* configuration = new TConfigGegevensForm(form);
     auto* help = new THelpForm(shell, form);
     auto* readMe = new TextFileForm(form);

@@ -23,7 +23,7 @@ QLabel* Line(const char* name, const QString& text, QWidget* parent) {
 
 }  // namespace
 
-TOpInternetForm::TOpInternetForm(QWidget* parent) : QDialog(parent) {
+TOpInternetForm::TOpInternetForm(DesktopShell& shell, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("OpInternetForm"));
     setModal(true);
     label1_ = Line("ntLabel1", QString(), this);
@@ -45,7 +45,7 @@ TOpInternetForm::TOpInternetForm(QWidget* parent) : QDialog(parent) {
         Line("Label3", QStringLiteral("versies. Informatie over de meest actuele versie"), this));
     layout->addWidget(Line("Label5", QStringLiteral("is opgenomen op:"), this));
     layout->addSpacing(8);
-    layout->addWidget(WebAddressLabel("ntLabel4", this));
+    layout->addWidget(WebAddressLabel("ntLabel4", shell, this));
     layout->addSpacing(12);
     layout->addWidget(close, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -7,10 +7,12 @@ class QLabel;
 
 namespace tavoric {
 
+class DesktopShell;
+
 class TOpInternetForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TOpInternetForm(QWidget* parent = nullptr);
+    TOpInternetForm(DesktopShell& shell, QWidget* parent);
 
     // Sets the heading and caption and shows the window modally.
     void Execute();

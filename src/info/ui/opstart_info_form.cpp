@@ -1,5 +1,6 @@
 #include "info/ui/opstart_info_form.h"
 
+#include <QDesktopServices>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "core/message_texts.h"
@@ -34,13 +36,18 @@ QLabel* NamedLabel(const char* name, QWidget* parent, bool bold) {
 
 }  // namespace
 
-QLabel* WebAddressLabel(const char* name, QWidget* parent) {
+QLabel* WebAddressLabel(const char* name, DesktopShell& shell, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     const QString address = ToQString(kMakerWebAddress);
     label->setText(QStringLiteral("<a href=\"%1\" style=\"color:#0000ff\">%1</a>").arg(address));
     label->setTextFormat(Qt::RichText);
-    label->setOpenExternalLinks(true);
+    QObject::connect(label, &QLabel::linkActivated, label, [&shell](const QString& link) {
+        if (!QDesktopServices::openUrl(QUrl(link))) {
+            WarningNotice(shell.CurrentPrompter(),
+                          FormatText(MessageText("AA00400"), {FromQString(link)}));
+        }
+    });
     label->setCursor(Qt::PointingHandCursor);
     return label;
 }
@@ -82,7 +89,7 @@ TOpstartInfoForm::TOpstartInfoForm(DesktopShell& shell, std::function<std::strin
     texts->addWidget(versionLabel_);
     texts->addWidget(secondProductLabel_);
     texts->addSpacing(12);
-    texts->addWidget(WebAddressLabel("ntWebLabel", this));
+    texts->addWidget(WebAddressLabel("ntWebLabel", shell, this));
     texts->addSpacing(12);
     texts->addWidget(ownerLabel_);
     auto* top = new QHBoxLayout;

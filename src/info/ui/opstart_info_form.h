@@ -48,7 +48,8 @@ private:
     QTimer* timer1_ = nullptr;
 };
 
-// A label that shows a web address as a link and opens it with the desktop's browser.
-QLabel* WebAddressLabel(const char* name, QWidget* parent);
+// A label that shows a web address as a link and opens it with the desktop's browser; without a
+// browser a notice names the address, so the user can type it elsewhere.
+QLabel* WebAddressLabel(const char* name, DesktopShell& shell, QWidget* parent);
 
 }  // namespace tavoric

@@ -1,6 +1,9 @@
 #include "lang/ui/language_windows.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <algorithm>
 
 #include "core/message_texts.h"
@@ -62,6 +65,36 @@ void SetRunTimeTexts(QWidget* mainWindow) {
     }
 }
 
+// Windows of the same name (the pop-up menus of several windows) share one section; a key that
+// is there already keeps its first value.
+void AddOnce(std::vector<TemplateSection>& sections, TemplateSection section) {
+    const auto same = std::find_if(sections.begin(), sections.end(), [&](const TemplateSection& s) {
+        return s.window == section.window;
+    });
+    if (same == sections.end()) {
+        sections.push_back(std::move(section));
+        return;
+    }
+    for (TemplateEntry& entry : section.entries) {
+        const auto key = [&](const TemplateEntry& e) { return e.key == entry.key; };
+        if (std::none_of(same->entries.begin(), same->entries.end(), key)) {
+            same->entries.push_back(std::move(entry));
+        }
+    }
+}
+
+// Qt's own dialogs (files, folders, printing) speak the interface language: Dutch for
+// "Nederlands", Qt's English for any other language file.
+void UseQtTranslations(const std::string& language) {
+    static auto* const dutch = new QTranslator(QCoreApplication::instance());
+    QCoreApplication::removeTranslator(dutch);
+    if (language == kDutch &&
+        (!dutch->isEmpty() || dutch->load(QStringLiteral("qtbase_nl"),
+                                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))) {
+        QCoreApplication::installTranslator(dutch);
+    }
+}
+
 }  // namespace
 
 std::span<const char* const> TranslatedWindowNames() {
@@ -85,6 +118,7 @@ std::vector<QWidget*> ProgramWindows(QWidget* mainWindow) {
 }
 
 void ApplyLanguage(QWidget* mainWindow, const LanguageFiles& files, const std::string& name) {
+    UseQtTranslations(name);
     SetRunTimeTexts(mainWindow);
     if (name == kDutch) {
         return;
@@ -104,7 +138,7 @@ std::vector<TemplateSection> LanguageTemplate(QWidget* mainWindow) {
     std::vector<TemplateSection> sections;
     for (QWidget* window : ProgramWindows(mainWindow)) {
         if (!HasReservedPrefix(FromQString(window->objectName()))) {
-            sections.push_back(WindowTemplate(window));
+            AddOnce(sections, WindowTemplate(window));
         }
     }
     TemplateSection messages{"Dynamic", {}};

@@ -84,6 +84,10 @@ std::optional<QString> CaptionOf(QObject* object) {
     return std::nullopt;
 }
 
+bool HasLiveCaption(const QWidget* window) {
+    return window->property(kLiveCaptionProperty).toBool();
+}
+
 void SetCaption(QObject* object, const QString& caption) {
     if (auto tab = TabOf(object)) {
         tab->first->setTabText(tab->second, caption);
@@ -282,7 +286,8 @@ std::vector<QObject*> TranslatableObjects(QWidget* window) {
 
 void TranslateWindow(QWidget* window, const IniFile& file) {
     const std::string section = FromQString(window->objectName());
-    if (auto caption = NonEmptyValue(file, section, section + ".Caption")) {
+    if (auto caption = NonEmptyValue(file, section, section + ".Caption");
+        caption && !HasLiveCaption(window)) {
         window->setWindowTitle(*caption);
     }
     for (QObject* object : TranslatableObjects(window)) {
@@ -293,7 +298,8 @@ void TranslateWindow(QWidget* window, const IniFile& file) {
 TemplateSection WindowTemplate(QWidget* window) {
     const QString name = window->objectName();
     TemplateSection result{FromQString(name), {}};
-    if (!window->windowTitle().isEmpty() && window->windowTitle() != name) {
+    if (!window->windowTitle().isEmpty() && window->windowTitle() != name &&
+        !HasLiveCaption(window)) {
         result.entries.push_back(
             {result.window + ".Caption", EscapeLineBreaks(FromQString(window->windowTitle()))});
     }

@@ -14,6 +14,10 @@ class QWidget;
 
 namespace tavoric {
 
+// A window whose caption the program sets while it runs (the main window's title names the
+// project) bears this property: its caption is neither translated nor written to the template.
+inline constexpr const char* kLiveCaptionProperty = "ntLiveCaption";
+
 // The named objects of a window in tree order, down to (not into) the windows it owns; objects
 // with the reserved prefix are left out (what they hold is not).
 std::vector<QObject*> TranslatableObjects(QWidget* window);

@@ -39,7 +39,7 @@ TAantekeningenForm::TAantekeningenForm(Survey& survey, DesktopShell& shell, QWid
     : QDialog(parent), survey_(survey), shell_(shell) {
     setObjectName(QStringLiteral("AantekeningenForm"));
     setWindowTitle(QStringLiteral("Aantekeningen"));
-    text_ = Named<QPlainTextEdit>("AantekeningenRichEdit");
+    text_ = Named<QPlainTextEdit>("ntAantekeningenRichEdit");
     text_->setFont(FixedPitchFont());
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
