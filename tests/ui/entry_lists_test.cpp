@@ -131,8 +131,9 @@ private slots:
         auto* dialog = window->findChild<TNieuweRouteForm*>();
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Nieuwe route"));
+        // Routes 0001 and 0002 are in use: the next free number follows the highest.
         QCOMPARE(EntryWindowDriver::Child<QLineEdit>(dialog, "Edit1")->text(),
-                 QStringLiteral("0002"));
+                 QStringLiteral("0003"));
         EntryWindowDriver::SetEdit(dialog, "Edit1", QStringLiteral("1x2"));
         EntryWindowDriver::SetEdit(dialog, "Edit2", QStringLiteral("Markt"));
         EntryWindowDriver::SetEdit(dialog, "Edit3", QStringLiteral("5"));
