@@ -4,12 +4,13 @@
 #include <array>
 #include <string>
 
+#include "analysis/parking_motive.h"
 #include "core/survey.h"
 #include "reports/input_data_report.h"
 
 namespace tavoric {
 
-enum class ReportKind { PerPlace, PerInterval };
+enum class ReportKind { PerPlace, PerInterval, Motive };
 
 struct AnalysisParameters {
     ReportKind reportKind = ReportKind::PerPlace;
@@ -23,6 +24,7 @@ struct AnalysisParameters {
     bool countIllegalInPpe = true;
     bool addDetailList = false;   // interval report only
     bool sortByVehicles = false;  // interval report only; off is chronological
+    MotiveBounds motiveBounds;    // motive report only
     PlaceTypeCaptions typeCaptions = DefaultPlaceTypeCaptions();
 };
 

@@ -188,7 +188,7 @@ bool IntervalsEqual(const std::vector<std::string>& intervals) {
 }
 
 bool AnalysisSelection::ReportAllowed(const Survey& survey, ReportKind kind) const {
-    return kind == ReportKind::PerPlace || IntervalsEqual(Intervals(survey));
+    return kind != ReportKind::PerInterval || IntervalsEqual(Intervals(survey));
 }
 
 AnalysisParameters AnalysisSelection::Parameters(const Survey& survey, ReportKind kind) const {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "analysis/observation_selection.h"
 #include "analysis/report_table_text.h"
+#include "analysis/time_axis.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 
@@ -16,38 +16,6 @@ namespace {
 
 constexpr int kLabelColumns = 3;
 constexpr int kRowsBesidePatterns = 8;
-
-// The sorted distinct periods of the selection and the position of each.
-class TimeAxis {
-public:
-    explicit TimeAxis(const LineList& slots) {
-        std::unordered_set<std::string_view> distinct;
-        for (const std::string& slot : slots) {
-            distinct.insert(SlotPeriod(slot));
-        }
-        periods_.assign(distinct.begin(), distinct.end());
-        std::sort(periods_.begin(), periods_.end());
-        for (std::size_t i = 0; i < periods_.size(); ++i) {
-            positions_.emplace(periods_[i], i);
-        }
-    }
-
-    std::size_t Size() const { return periods_.size(); }
-    std::string_view Period(std::size_t position) const { return periods_[position]; }
-
-    // A place's slots run through the periods in order, so the period after the previous one
-    // is tried first.
-    std::size_t PositionOf(std::string_view period, std::size_t after) const {
-        if (after + 1 < periods_.size() && periods_[after + 1] == period) {
-            return after + 1;
-        }
-        return positions_.at(period);
-    }
-
-private:
-    std::vector<std::string_view> periods_;
-    std::unordered_map<std::string_view, std::size_t> positions_;
-};
 
 // The periods in which a vehicle stood, as ascending positions on the time axis: a pattern of
 // "0" and "1" without its zeros, so that memory follows the slots and not slots times periods.

@@ -111,6 +111,16 @@ std::optional<LineList> SelectObservations(const LineList& slotLines,
     return slots;
 }
 
+int RouteIntervals::Of(std::string_view routeNumber) {
+    const auto found = known_.find(routeNumber);
+    if (found != known_.end()) {
+        return found->second;
+    }
+    const int interval = RouteInterval(routes_, routeNumber);
+    known_.emplace(std::string(routeNumber), interval);
+    return interval;
+}
+
 std::string_view SlotPlace(std::string_view slot) {
     return Chars(slot, 1, 16);
 }

@@ -5,7 +5,9 @@
 //    1-14 place key, 16 type, 18-26 period, 28-33 plate field, 35 remark
 #pragma once
 
+#include <map>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "analysis/analysis_parameters.h"
@@ -33,6 +35,17 @@ std::string_view SlotType(std::string_view slot);    // 16
 std::string_view SlotPeriod(std::string_view slot);  // 18-26
 std::string_view SlotPlate(std::string_view slot);   // 28-33, as stored
 std::string_view SlotRemark(std::string_view slot);  // 35
+
+// Route intervals looked up once per route.
+class RouteIntervals {
+public:
+    explicit RouteIntervals(const LineList& routes) : routes_(routes) {}
+    int Of(std::string_view routeNumber);
+
+private:
+    const LineList& routes_;
+    std::map<std::string, int, std::less<>> known_;
+};
 
 // Calls visit(first, last) for each run of consecutive slots with the same place key, as
 // half-open index ranges.

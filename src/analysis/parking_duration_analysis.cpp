@@ -1,6 +1,7 @@
 #include "analysis/parking_duration_analysis.h"
 
 #include "analysis/interval_report.h"
+#include "analysis/motive_report.h"
 #include "analysis/observation_selection.h"
 #include "analysis/per_place_report.h"
 #include "core/message_texts.h"
@@ -20,25 +21,59 @@ void WriteAnalysisHeading(ReportDocument& report, const GeneralValues& general,
     report.AddReportLine();
 }
 
-}  // namespace
+struct SelectedRun {
+    LineList places;
+    LineList slots;
+};
 
-void RunParkingDurationAnalysis(const Survey& survey, const AnalysisParameters& parameters,
-                                ReportDocument& report, Progress& progress) {
-    ProgressScope shown(progress);
+// Selects the places and slots and writes the heading; nothing more when cancelled.
+std::optional<SelectedRun> StartRun(const Survey& survey, const AnalysisParameters& parameters,
+                                    ReportDocument& report, Progress& progress) {
     progress.Set(0, 100);
-    const LineList places = SelectPlaces(parameters);
-    const std::optional<LineList> slots =
+    LineList places = SelectPlaces(parameters);
+    std::optional<LineList> slots =
         SelectObservations(survey.KentekensList, places, parameters, progress);
     WriteAnalysisHeading(report, survey.AlgemeneGegevens, parameters, places.size());
     if (!slots) {
         report.AddReportLine(MessageText("AA00350"));
+        return std::nullopt;
+    }
+    return SelectedRun{std::move(places), std::move(*slots)};
+}
+
+}  // namespace
+
+void RunParkingDurationAnalysis(const Survey& survey, const AnalysisParameters& parameters,
+                                ReportDocument& report, Progress& progress) {
+    if (parameters.reportKind == ReportKind::Motive) {
+        RunMotiveAnalysis(survey, parameters, report, progress);
+        return;
+    }
+    ProgressScope shown(progress);
+    const std::optional<SelectedRun> run = StartRun(survey, parameters, report, progress);
+    if (!run) {
         return;
     }
     if (parameters.reportKind == ReportKind::PerPlace) {
-        WritePerPlaceSection(report, *slots, places, survey.RoutesList, parameters, progress);
+        WritePerPlaceSection(report, run->slots, run->places, survey.RoutesList, parameters,
+                             progress);
     } else {
-        WriteIntervalSection(report, *slots, parameters);
+        WriteIntervalSection(report, run->slots, parameters);
     }
+}
+
+std::optional<MotiveFigures> RunMotiveAnalysis(const Survey& survey,
+                                               const AnalysisParameters& parameters,
+                                               ReportDocument& report, Progress& progress) {
+    ProgressScope shown(progress);
+    const std::optional<SelectedRun> run = StartRun(survey, parameters, report, progress);
+    if (!run) {
+        return std::nullopt;
+    }
+    MotiveFigures figures = ComputeMotives(run->slots, survey.RoutesList, parameters.motiveBounds);
+    WriteMotiveSection(report, figures, parameters.motiveBounds, survey.SectiesList);
+    progress.Set(100, 100);
+    return figures;
 }
 
 }  // namespace tavoric

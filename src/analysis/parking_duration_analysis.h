@@ -1,8 +1,11 @@
 // One analysis run: selects the places and slots, writes the report heading and then the
-// report per parking place or per interval into a report the caller made.
+// report per parking place, per interval or by parking motive into a report the caller made.
 #pragma once
 
+#include <optional>
+
 #include "analysis/analysis_parameters.h"
+#include "analysis/parking_motive.h"
 #include "core/progress.h"
 #include "core/survey.h"
 #include "reports/report_document.h"
@@ -13,5 +16,10 @@ namespace tavoric {
 // last line that says the run was cancelled, so that the report cannot pass for a finished one.
 void RunParkingDurationAnalysis(const Survey& survey, const AnalysisParameters& parameters,
                                 ReportDocument& report, Progress& progress);
+
+// The run of the motive report, which also gives its figures; nothing when cancelled.
+std::optional<MotiveFigures> RunMotiveAnalysis(const Survey& survey,
+                                               const AnalysisParameters& parameters,
+                                               ReportDocument& report, Progress& progress);
 
 }  // namespace tavoric

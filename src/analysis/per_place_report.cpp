@@ -1,7 +1,6 @@
 #include "analysis/per_place_report.h"
 
 #include <algorithm>
-#include <map>
 
 #include "analysis/number_format.h"
 #include "analysis/observation_selection.h"
@@ -226,25 +225,6 @@ void WriteAbbreviations(ReportDocument& report) {
 bool IsIllegalType(std::string_view type) {
     return EqualNoCase(type, "i");
 }
-
-// Route intervals looked up once per route.
-class RouteIntervals {
-public:
-    explicit RouteIntervals(const LineList& routes) : routes_(routes) {}
-    int Of(std::string_view routeNumber) {
-        const auto found = known_.find(routeNumber);
-        if (found != known_.end()) {
-            return found->second;
-        }
-        const int interval = RouteInterval(routes_, routeNumber);
-        known_.emplace(std::string(routeNumber), interval);
-        return interval;
-    }
-
-private:
-    const LineList& routes_;
-    std::map<std::string, int, std::less<>> known_;
-};
 
 }  // namespace
 

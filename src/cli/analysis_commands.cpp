@@ -1,6 +1,6 @@
-// tavoric-cli per-place and interval: the two parking duration analyses of a project file, with
-// the selection made by options instead of the analysis dialog. Without options everything is
-// selected, as at the dialog's first opening.
+// tavoric-cli per-place, interval and motive: the analyses of a project file, with the selection
+// made by options instead of the analysis dialog. Without options everything is selected, as at
+// the dialog's first opening.
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "analysis/analysis_selection.h"
+#include "analysis/motive_report.h"
 #include "analysis/parking_duration_analysis.h"
+#include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/report_output.h"
 #include "cli/terminal_progress.h"
@@ -17,6 +19,7 @@
 #include "core/message_texts.h"
 #include "core/settings.h"
 #include "core/text.h"
+#include "reports/export.h"
 
 namespace tavoric {
 
@@ -34,38 +37,64 @@ struct AnalysisOptions {
     std::optional<std::string> places;
     std::optional<std::string> types;
     std::optional<std::string> classes;
+    std::optional<std::string> morning;
+    std::optional<std::string> evening;
+    std::optional<std::string> commuterMinutes;
     bool excludeIllegalPpl = false;
     bool excludeIllegalPpe = false;
     bool detail = false;
     bool sortByVehicles = false;
 };
 
+// The reports an option applies to, as bits.
+enum KindSet : unsigned { kPerPlace = 1, kInterval = 2, kMotive = 4, kAllKinds = 7 };
+
+bool AppliesTo(unsigned kinds, ReportKind kind) {
+    switch (kind) {
+        case ReportKind::PerPlace:
+            return (kinds & kPerPlace) != 0;
+        case ReportKind::PerInterval:
+            return (kinds & kInterval) != 0;
+        case ReportKind::Motive:
+            break;
+    }
+    return (kinds & kMotive) != 0;
+}
+
 struct ValueOptionName {
     const char* name;
     std::optional<std::string> AnalysisOptions::*value;
+    unsigned kinds;
 };
 constexpr ValueOptionName kValueOptions[] = {
-    {"--from", &AnalysisOptions::from},       {"--to", &AnalysisOptions::to},
-    {"--routes", &AnalysisOptions::routes},   {"--sections", &AnalysisOptions::sections},
-    {"--places", &AnalysisOptions::places},   {"--types", &AnalysisOptions::types},
-    {"--classes", &AnalysisOptions::classes},
+    {"--from", &AnalysisOptions::from, kAllKinds},
+    {"--to", &AnalysisOptions::to, kAllKinds},
+    {"--routes", &AnalysisOptions::routes, kAllKinds},
+    {"--sections", &AnalysisOptions::sections, kAllKinds},
+    {"--places", &AnalysisOptions::places, kAllKinds},
+    {"--types", &AnalysisOptions::types, kAllKinds},
+    {"--classes", &AnalysisOptions::classes, kPerPlace | kInterval},
+    {"--morning", &AnalysisOptions::morning, kMotive},
+    {"--evening", &AnalysisOptions::evening, kMotive},
+    {"--commuter-minutes", &AnalysisOptions::commuterMinutes, kMotive},
 };
 
 struct FlagOptionName {
     const char* name;
     bool AnalysisOptions::*flag;
-    bool intervalOnly;
+    unsigned kinds;
 };
 constexpr FlagOptionName kFlagOptions[] = {
-    {"--exclude-illegal-ppl", &AnalysisOptions::excludeIllegalPpl, false},
-    {"--exclude-illegal-ppe", &AnalysisOptions::excludeIllegalPpe, false},
-    {"--detail", &AnalysisOptions::detail, true},
-    {"--sort-by-vehicles", &AnalysisOptions::sortByVehicles, true},
+    {"--exclude-illegal-ppl", &AnalysisOptions::excludeIllegalPpl, kPerPlace | kInterval},
+    {"--exclude-illegal-ppe", &AnalysisOptions::excludeIllegalPpe, kPerPlace | kInterval},
+    {"--detail", &AnalysisOptions::detail, kInterval},
+    {"--sort-by-vehicles", &AnalysisOptions::sortByVehicles, kInterval},
 };
 
-std::optional<std::string>* ValueOption(AnalysisOptions& options, std::string_view name) {
+std::optional<std::string>* ValueOption(AnalysisOptions& options, std::string_view name,
+                                        ReportKind kind) {
     for (const ValueOptionName& option : kValueOptions) {
-        if (name == option.name) {
+        if (name == option.name && AppliesTo(option.kinds, kind)) {
             return &(options.*option.value);
         }
     }
@@ -74,7 +103,7 @@ std::optional<std::string>* ValueOption(AnalysisOptions& options, std::string_vi
 
 bool* FlagOption(AnalysisOptions& options, std::string_view name, ReportKind kind) {
     for (const FlagOptionName& option : kFlagOptions) {
-        if (name == option.name && (!option.intervalOnly || kind == ReportKind::PerInterval)) {
+        if (name == option.name && AppliesTo(option.kinds, kind)) {
             return &(options.*option.flag);
         }
     }
@@ -85,7 +114,7 @@ std::optional<AnalysisOptions> ParseOptions(const std::vector<std::string>& args
     AnalysisOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (std::optional<std::string>* value = ValueOption(options, arg)) {
+        if (std::optional<std::string>* value = ValueOption(options, arg, kind)) {
             bool given = value->has_value();
             if (i + 1 == args.size() || !FirstTime(arg, given)) {
                 return std::nullopt;
@@ -204,10 +233,83 @@ void PrintIntervalRefusal(const std::vector<std::string>& intervals) {
     PrintError(FormatText(MessageText("AA00237"), {list}));
 }
 
+// --morning, --evening and --commuter-minutes over the bounds of the settings file.
+bool ApplyMotiveOptions(const AnalysisOptions& options, MotiveBounds& bounds) {
+    const auto morning = TimeOption(options.morning, bounds.morning, "--morning");
+    const auto evening = TimeOption(options.evening, bounds.evening, "--evening");
+    if (!morning || !evening) {
+        return false;
+    }
+    bounds.morning = *morning;
+    bounds.evening = *evening;
+    if (options.commuterMinutes) {
+        const std::optional<int> minutes = ToInteger(*options.commuterMinutes);
+        if (!minutes || *minutes < 0 || *minutes > kMaxCommuterMinutes) {
+            PrintError(
+                FormatText(MessageText("AA00241"), {*options.commuterMinutes, "--commuter-minutes",
+                                                    "0", std::to_string(kMaxCommuterMinutes)}));
+            return false;
+        }
+        bounds.commuterMinutes = *minutes;
+    }
+    return true;
+}
+
+// The run's parameters from the options; the exit status tells whether they could be made.
+int PrepareParameters(const Survey& survey, const AnalysisOptions& options, ReportKind kind,
+                      AnalysisParameters& parameters) {
+    AnalysisSelection selection;
+    selection.Open(survey);
+    const auto from = TimeOption(options.from, selection.WindowStart(), "--from");
+    const auto to = TimeOption(options.to, selection.WindowEnd(), "--to");
+    if (!from || !to || !ApplyListOptions(selection, survey, options)) {
+        return kExitUsage;
+    }
+    selection.SetWindow(*from, *to);
+    if (!selection.ReportAllowed(survey, kind)) {
+        PrintIntervalRefusal(selection.Intervals(survey));
+        return kExitFileError;
+    }
+    const MotiveBounds bounds = parameters.motiveBounds;
+    parameters = selection.Parameters(survey, kind);
+    parameters.motiveBounds = bounds;
+    if (options.classes && !ParseClasses(*options.classes, parameters.classes)) {
+        return kExitUsage;
+    }
+    if (!ApplyMotiveOptions(options, parameters.motiveBounds)) {
+        return kExitUsage;
+    }
+    parameters.countIllegalInPpl = !options.excludeIllegalPpl;
+    parameters.countIllegalInPpe = !options.excludeIllegalPpe;
+    parameters.addDetailList = options.detail;
+    parameters.sortByVehicles = options.sortByVehicles;
+    return kExitOk;
+}
+
+// The motive report where --txt says, and its data files.
+int WriteMotiveOutput(const ReportDocument& report, const MotiveFigures& figures,
+                      const ReportOutput& output) {
+    ReportOutput textOnly;
+    textOnly.txtPath = output.txtPath;
+    if (const int status = WriteReportOutput(report, textOnly); status != kExitOk) {
+        return status;
+    }
+    CliPrompter prompter;
+    if (output.csvPath && !WriteExportFile(*output.csvPath, MotivePeriodCsv(figures), prompter)) {
+        return kExitFileError;
+    }
+    if (output.totalsCsvPath &&
+        !WriteExportFile(*output.totalsCsvPath, MotiveTotalsCsv(figures), prompter)) {
+        return kExitFileError;
+    }
+    return kExitOk;
+}
+
 int RunAnalysisCommand(const char* commandName, ReportKind kind,
                        const std::vector<std::string>& args) {
     std::vector<std::string> rest = args;
-    const std::optional<ReportOutput> output = TakeReportOutputOptions(rest);
+    const std::optional<ReportOutput> output =
+        TakeReportOutputOptions(rest, kind == ReportKind::Motive);
     if (!output) {
         return kExitUsage;
     }
@@ -222,29 +324,20 @@ int RunAnalysisCommand(const char* commandName, ReportKind kind,
     if (!OpenSurvey(options->projectPath, survey)) {
         return kExitFileError;
     }
-    AnalysisSelection selection;
-    selection.Open(survey);
-    const auto from = TimeOption(options->from, selection.WindowStart(), "--from");
-    const auto to = TimeOption(options->to, selection.WindowEnd(), "--to");
-    if (!from || !to || !ApplyListOptions(selection, survey, *options)) {
-        return kExitUsage;
+    const ProgramSettings settings = LoadUserSettings();
+    AnalysisParameters parameters;
+    parameters.motiveBounds = settings.motiveBounds;
+    if (const int status = PrepareParameters(survey, *options, kind, parameters);
+        status != kExitOk) {
+        return status;
     }
-    selection.SetWindow(*from, *to);
-    if (!selection.ReportAllowed(survey, kind)) {
-        PrintIntervalRefusal(selection.Intervals(survey));
-        return kExitFileError;
-    }
-    AnalysisParameters parameters = selection.Parameters(survey, kind);
-    if (options->classes && !ParseClasses(*options->classes, parameters.classes)) {
-        return kExitUsage;
-    }
-    parameters.countIllegalInPpl = !options->excludeIllegalPpl;
-    parameters.countIllegalInPpe = !options->excludeIllegalPpe;
-    parameters.addDetailList = options->detail;
-    parameters.sortByVehicles = options->sortByVehicles;
-
-    ReportDocument report(1, LoadReportSettings());
+    ReportDocument report(1, settings.report);
     TerminalProgress progress;
+    if (kind == ReportKind::Motive) {
+        const std::optional<MotiveFigures> figures =
+            RunMotiveAnalysis(survey, parameters, report, progress);
+        return figures ? WriteMotiveOutput(report, *figures, *output) : kExitFileError;
+    }
     RunParkingDurationAnalysis(survey, parameters, report, progress);
     return WriteReportOutput(report, *output);
 }
@@ -255,6 +348,10 @@ int PerPlace(const std::vector<std::string>& args) {
 
 int PerInterval(const std::vector<std::string>& args) {
     return RunAnalysisCommand("interval", ReportKind::PerInterval, args);
+}
+
+int ParkingMotive(const std::vector<std::string>& args) {
+    return RunAnalysisCommand("motive", ReportKind::Motive, args);
 }
 
 }  // namespace
@@ -283,6 +380,19 @@ CliCommand IntervalCommand() {
             "interval PROJECT.par [OPTIES] [--detail] [--sort-by-vehicles] [--txt UIT.txt] "
             "[--csv UIT.csv]",
             PerInterval};
+}
+
+CliCommand MotiveCommand() {
+    return {"motive",
+            "Parkeermotief: bewoners, werknemers en bezoekers, met dezelfde selectie-opties als "
+            "per-place. Bewoner: een periode begint voor --morning (standaard 0700) of eindigt na "
+            "--evening (standaard 1900); werknemer: in totaal ten minste --commuter-minutes "
+            "(standaard 240) geparkeerd; bezoeker: alle andere. De standaardwaarden komen uit de "
+            "programma-instellingen. --csv schrijft de voertuigen per periode, --totals-csv de "
+            "voertuigen per motief (UTF-8, komma's).",
+            "motive PROJECT.par [OPTIES] [--morning UUMM] [--evening UUMM] [--commuter-minutes N] "
+            "[--txt UIT.txt] [--csv UIT.csv] [--totals-csv TOTALEN.csv]",
+            ParkingMotive};
 }
 
 }  // namespace tavoric

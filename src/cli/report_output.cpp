@@ -56,15 +56,34 @@ bool Export(const ReportDocument& report, ExportFormat format, const std::string
     return ExportReport(report, format, path, prompter);
 }
 
+// Whether the totals file is also named by --txt or --csv; says so on stderr.
+bool TotalsFileNamedTwice(const ReportOutput& output) {
+    if (!output.totalsCsvPath) {
+        return false;
+    }
+    for (const auto& [option, path] :
+         {std::pair{"--txt", &output.txtPath}, std::pair{"--csv", &output.csvPath}}) {
+        if (*path && SameFile(**path, *output.totalsCsvPath)) {
+            PrintError(
+                FormatText(MessageText("AA00667"), {option, "--totals-csv", Utf8ToCp1252(**path)}));
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
-std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& args) {
+std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& args,
+                                                    bool withTotalsCsv) {
     ReportOutput output;
     std::vector<std::string> others;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::optional<std::string>* path = args[i] == "--txt"   ? &output.txtPath
                                            : args[i] == "--csv" ? &output.csvPath
-                                                                : nullptr;
+                                           : withTotalsCsv && args[i] == "--totals-csv"
+                                               ? &output.totalsCsvPath
+                                               : nullptr;
         if (path == nullptr) {
             others.push_back(std::move(args[i]));
             continue;
@@ -83,12 +102,16 @@ std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& ar
         PrintError(FormatText(MessageText("AA00225"), {Utf8ForMessage(*output.csvPath)}));
         return std::nullopt;
     }
+    if (TotalsFileNamedTwice(output)) {
+        return std::nullopt;
+    }
     args = std::move(others);
     return output;
 }
 
 bool OutputsSpareInput(const ReportOutput& output, const std::string& projectPath) {
-    for (const std::optional<std::string>& path : {output.txtPath, output.csvPath}) {
+    for (const std::optional<std::string>& path :
+         {output.txtPath, output.csvPath, output.totalsCsvPath}) {
         if (path && RefusedOverInput(*path, projectPath)) {
             return false;
         }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/atomic_file.h"
+#include "core/clock.h"
 #include "core/codec.h"
 #include "core/file_messages.h"
 #include "core/message_texts.h"
@@ -72,6 +73,21 @@ void ReadOrientation(std::string_view value, PrintOrientation& orientation) {
     }
 }
 
+// A clock time as a time field takes it; text that is not a whole number keeps the value.
+void ReadClockTime(std::string_view value, std::string& setting) {
+    const std::string_view trimmed = TrimBlanks(value);
+    if (IsInteger(trimmed)) {
+        setting = TimeFieldAfterFocusLoss(TimeFieldAfterChange(trimmed));
+    }
+}
+
+void ReadCommuterMinutes(std::string_view value, int& setting) {
+    const std::optional<int> minutes = ToInteger(TrimBlanks(value));
+    if (minutes && *minutes >= 0 && *minutes <= kMaxCommuterMinutes) {
+        setting = *minutes;
+    }
+}
+
 void ApplyGeneralLine(std::string_view line, ProgramSettings& settings) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
@@ -106,6 +122,15 @@ void ApplyGeneralLine(std::string_view line, ProgramSettings& settings) {
         ReadOrientation(value, settings.print.orientation);
     } else if (key == "printfittopagewidth=") {
         settings.print.fitToPageWidth = value == "1";
+    }
+}
+
+    } else if (key == "motivemorning=") {
+        ReadClockTime(value, settings.motiveBounds.morning);
+    } else if (key == "motiveevening=") {
+        ReadClockTime(value, settings.motiveBounds.evening);
+    } else if (key == "motivecommuterminutes=") {
+        ReadCommuterMinutes(value, settings.motiveBounds.commuterMinutes);
     }
 }
 
@@ -222,6 +247,9 @@ std::string SettingsFileText(const ProgramSettings& settings) {
     AddValue(text,
              "PrintOrientation=", std::to_string(static_cast<int>(settings.print.orientation)));
     AddValue(text, "PrintFitToPageWidth=", Flag(settings.print.fitToPageWidth));
+    AddValue(text, "MotiveMorning=", settings.motiveBounds.morning);
+    AddValue(text, "MotiveEvening=", settings.motiveBounds.evening);
+    AddValue(text, "MotiveCommuterMinutes=", std::to_string(settings.motiveBounds.commuterMinutes));
     AddLine(text, "");
     AddLine(text, kPositionsHeader);
     for (const std::string& entry : settings.formPositions.Entries()) {
@@ -244,9 +272,7 @@ bool WriteSettings(const ProgramSettings& settings, const std::string& path, Pro
     return false;
 }
 
-namespace {
-
-ProgramSettings LoadSettings() {
+ProgramSettings LoadUserSettings() {
     const std::string folder = ApplicationDataFolder("");
     if (folder.empty()) {
         return DefaultSettings("");
@@ -254,14 +280,12 @@ ProgramSettings LoadSettings() {
     return ReadSettings(SettingsFilePath(folder), "");
 }
 
-}  // namespace
-
 ReportSettings LoadReportSettings() {
-    return LoadSettings().report;
+    return LoadUserSettings().report;
 }
 
 BackupSettings LoadBackupSettings() {
-    const ProgramSettings settings = LoadSettings();
+    const ProgramSettings settings = LoadUserSettings();
     return {settings.makeBackups, settings.backupFolder};
 }
 

@@ -1,6 +1,6 @@
-// The per-user program settings: report look, backups, language and window positions, kept in
-// "Tavoric/Tavoric.ini" under the user's configuration folder. Read once at start-up (a missing
-// or unreadable file gives the defaults), written once at exit.
+// The per-user program settings: report look, backups, language, motive bounds and window
+// positions, kept in "Tavoric/Tavoric.ini" under the user's configuration folder. Read once at
+// start-up (a missing or unreadable file gives the defaults), written once at exit.
 //
 // Values are code page 1252 text like all program text, except the backup folder, which holds
 // the file system's own bytes so that every folder name survives unchanged.
@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/backups.h"
+#include "core/motive_bounds.h"
 #include "core/prompter.h"
 #include "core/report_settings.h"
 #include "core/window_positions.h"
@@ -25,6 +26,7 @@ struct ProgramSettings {
     int languageSet = 0;                  // languageset: 0 until the language dialog has been shown
     std::string languageHelp = "Tavoric_Nederlands";  // languagehelp
     int recoveryInterval = 60;  // recoveryinterval: seconds between recovery copies, 0 = none
+    MotiveBounds motiveBounds;  // motivemorning, motiveevening, motivecommuterminutes
     FormPositions formPositions;
 };
 
@@ -53,8 +55,9 @@ std::string SettingsFileText(const ProgramSettings& settings);
 // stays, notice AA00167 names the path, and the result is false.
 bool WriteSettings(const ProgramSettings& settings, const std::string& path, Prompter& prompter);
 
-// The report look and the backup settings from the user's settings file, for the command-line
-// program.
+// The user's settings file, for the command-line program; the defaults when there is none.
+ProgramSettings LoadUserSettings();
+// Its report look and backup settings.
 ReportSettings LoadReportSettings();
 BackupSettings LoadBackupSettings();
 

@@ -77,4 +77,11 @@ TEST(CompleteReport, IntervalReportWithDetailListAndItsCsv) {
     ExpectReport(parameters, "interval");
 }
 
+// Bounds inside the small survey's hour, so that every motive occurs.
+TEST(CompleteReport, MotiveReportAndItsCsv) {
+    AnalysisParameters parameters = AllSelected(SmallSurvey(), ReportKind::Motive);
+    parameters.motiveBounds = {"0815", "0900", 45};
+    ExpectReport(parameters, "motive");
+}
+
 }  // namespace tavoric

@@ -162,6 +162,9 @@ TEST(SettingsWrite, LayoutLineByLine) {
               "RecoveryInterval=60\r\n"
               "PrintOrientation=0\r\n"
               "PrintFitToPageWidth=1\r\n"
+              "MotiveMorning=0700\r\n"
+              "MotiveEvening=1900\r\n"
+              "MotiveCommuterMinutes=240\r\n"
               "\r\n"
               "[**Form positions**]\r\n"
               "HoofdForm=M:0;L:120;T:80;W:800;H:600\r\n"
@@ -176,10 +179,26 @@ TEST(SettingsWrite, WrittenFileReadsBackTheSame) {
     settings.languageSet = 1;
     settings.languageHelp = "Tavoric_English";
     settings.formPositions.Record("RouteForm", {false, -5, 40, 300, 200});
+    settings.motiveBounds = {"0615", "2000", 180};
     const ProgramSettings read = Parse(SettingsFileText(settings));
     EXPECT_EQ(SettingsFileText(read), SettingsFileText(settings));
     EXPECT_EQ(read.report.ownerName, "Bureau \x93Parkeren\x94");
     EXPECT_EQ(read.backupFolder, "/var/back/");
+}
+
+TEST(SettingsRead, MotiveBoundsTakeTheTimeFieldRulesAndKeepTheirDefaultsWhenUnreadable) {
+    const ProgramSettings read = Parse(
+        "[**General variables**]\r\nMotiveMorning=630\r\nMotiveEvening=2500\r\n"
+        "MotiveCommuterMinutes=300\r\n");
+    EXPECT_EQ(read.motiveBounds.morning, "0630");
+    EXPECT_EQ(read.motiveBounds.evening, "0000");
+    EXPECT_EQ(read.motiveBounds.commuterMinutes, 300);
+    const ProgramSettings kept = Parse(
+        "[**General variables**]\r\nMotiveMorning=zes\r\nMotiveEvening=\r\n"
+        "MotiveCommuterMinutes=-5\r\n");
+    EXPECT_EQ(kept.motiveBounds.morning, "0700");
+    EXPECT_EQ(kept.motiveBounds.evening, "1900");
+    EXPECT_EQ(kept.motiveBounds.commuterMinutes, 240);
 }
 
 TEST(SettingsWrite, LineBreaksInsideValuesCannotAddLines) {

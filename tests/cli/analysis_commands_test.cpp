@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "analysis/analysis_selection.h"
+#include "analysis/motive_report.h"
 #include "analysis/parking_duration_analysis.h"
 #include "cli/commands.h"
 #include "cli_test_support.h"
@@ -18,20 +19,31 @@ namespace fs = std::filesystem;
 
 const std::string kDemo = std::string(TAVORIC_DEMO_DATA) + "/Demodorp.par";
 
-// The demo survey's report made in the engine with the selection of the dialog's first opening.
-ReportDocument EngineReport(ReportKind kind, const std::vector<std::string>& routes,
-                            const ReportSettings& settings = {}) {
+Survey Demo() {
     Survey survey;
     ScriptedPrompter prompter;
     EXPECT_TRUE(ReadProjectFile(survey, kDemo, prompter));
+    return survey;
+}
+
+// The selection of the dialog's first opening, narrowed to the given routes.
+AnalysisParameters DemoParameters(const Survey& survey, ReportKind kind,
+                                  const std::vector<std::string>& routes) {
     AnalysisSelection selection;
     selection.Open(survey);
     if (!routes.empty()) {
         selection.SelectOnly(survey, NarrowingLevel::Routes, routes);
     }
+    return selection.Parameters(survey, kind);
+}
+
+// The demo survey's report made in the engine.
+ReportDocument EngineReport(ReportKind kind, const std::vector<std::string>& routes,
+                            const ReportSettings& settings = {}) {
+    const Survey survey = Demo();
     ReportDocument report(1, settings);
     Progress progress;
-    RunParkingDurationAnalysis(survey, selection.Parameters(survey, kind), report, progress);
+    RunParkingDurationAnalysis(survey, DemoParameters(survey, kind, routes), report, progress);
     return report;
 }
 
@@ -93,6 +105,61 @@ TEST_F(AnalysisCommandsTest, BadEntriesAreUsageErrorsThatNameThem) {
     EXPECT_EQ(RunTool({"per-place", kDemo, "--routes"}).status, kExitUsage);
     EXPECT_EQ(RunTool({"per-place"}).status, kExitUsage);
     EXPECT_EQ(RunTool({"per-place", PathOf("ontbreekt.par")}).status, kExitFileError);
+}
+
+TEST_F(AnalysisCommandsTest, MotiveWritesTheReportAndBothDataFilesOfTheEngine) {
+    const std::string txt = PathOf("motief.txt");
+    const std::string csv = PathOf("motief.csv");
+    const std::string totals = PathOf("totalen.csv");
+    const ToolRun run =
+        RunTool({"motive", kDemo, "--routes", "0001,0002", "--morning", "730", "--evening", "1800",
+                 "--commuter-minutes", "120", "--txt", txt, "--csv", csv, "--totals-csv", totals});
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    const Survey survey = Demo();
+    AnalysisParameters parameters = DemoParameters(survey, ReportKind::Motive, {"0001", "0002"});
+    parameters.motiveBounds = {"0730", "1800", 120};
+    ReportDocument report(1, ReportSettings{});
+    Progress progress;
+    const std::optional<MotiveFigures> figures =
+        RunMotiveAnalysis(survey, parameters, report, progress);
+    ASSERT_TRUE(figures);
+    EXPECT_GT(TotalVehicles(figures->vehicles), 0);
+    EXPECT_EQ(FileContent(txt), ReportTextContent(report));
+    EXPECT_EQ(FileContent(csv), MotivePeriodCsv(*figures));
+    EXPECT_EQ(FileContent(totals), MotiveTotalsCsv(*figures));
+    EXPECT_NE(FileContent(txt).find("Bewoner: een periode begint voor 0730 of eindigt na 1800"),
+              std::string::npos);
+}
+
+TEST_F(AnalysisCommandsTest, MotiveBoundsDefaultToTheSettingsFile) {
+    ProgramSettings settings = DefaultSettings("");
+    settings.motiveBounds = {"0600", "2000", 90};
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(WriteSettings(settings, SettingsFilePath(ConfigFolder()), prompter));
+    const ToolRun run = RunTool({"motive", kDemo, "--evening", "2100"});
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    EXPECT_NE(run.out.find("voor 0600 of eindigt na 2100 uur\n"), std::string::npos);
+    EXPECT_NE(run.out.find("in totaal 90 minuten of langer"), std::string::npos);
+}
+
+TEST_F(AnalysisCommandsTest, MotiveRefusesBadBoundsAndOptionsOfOtherReports) {
+    const ToolRun minutes = RunTool({"motive", kDemo, "--commuter-minutes", "-1"});
+    EXPECT_EQ(minutes.status, kExitUsage);
+    EXPECT_NE(minutes.err.find("\"-1\" bij --commuter-minutes"), std::string::npos);
+    const ToolRun morning = RunTool({"motive", kDemo, "--morning", "zeven"});
+    EXPECT_EQ(morning.status, kExitUsage);
+    EXPECT_NE(morning.err.find("\"zeven\" bij --morning"), std::string::npos);
+    EXPECT_EQ(RunTool({"motive", kDemo, "--classes", "0-30,30-60,60-120,120-240,240-1440"}).status,
+              kExitUsage);
+    EXPECT_EQ(RunTool({"motive", kDemo, "--exclude-illegal-ppl"}).status, kExitUsage);
+    EXPECT_EQ(RunTool({"per-place", kDemo, "--morning", "0700"}).status, kExitUsage);
+    EXPECT_EQ(RunTool({"per-place", kDemo, "--totals-csv", PathOf("t.csv")}).status, kExitUsage);
+
+    const std::string csv = PathOf("zelfde.csv");
+    const ToolRun same = RunTool({"motive", kDemo, "--csv", csv, "--totals-csv", csv});
+    EXPECT_EQ(same.status, kExitUsage);
+    EXPECT_NE(same.err.find("--csv en --totals-csv"), std::string::npos);
+    EXPECT_FALSE(fs::exists(csv));
 }
 
 TEST_F(AnalysisCommandsTest, IntervalRefusesRoutesWithDifferentIntervals) {

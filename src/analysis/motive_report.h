@@ -1,0 +1,25 @@
+// The report "Parkeermotief": the bounds used, the vehicles of each motive with their share, and
+// per section and per period the vehicles of each motive seen there; and its data as CSV.
+#pragma once
+
+#include <string>
+
+#include "analysis/parking_motive.h"
+#include "reports/report_document.h"
+
+namespace tavoric {
+
+// Writes the section after the analysis heading and fills the report's table with the periods,
+// as the CSV export writes them. sectionLines give the sections their descriptions.
+void WriteMotiveSection(ReportDocument& report, const MotiveFigures& figures,
+                        const MotiveBounds& bounds, const LineList& sectionLines);
+
+// Share of all vehicles in whole percent, halves to even; 0 when there are none.
+std::int64_t MotivePercent(std::int64_t vehicles, std::int64_t allVehicles);
+
+// UTF-8, comma-separated, CR LF: "periode,bewoners,werknemers,bezoekers" and a row per period.
+std::string MotivePeriodCsv(const MotiveFigures& figures);
+// "motief,voertuigen,procent" and the rows bewoner, werknemer, bezoeker.
+std::string MotiveTotalsCsv(const MotiveFigures& figures);
+
+}  // namespace tavoric

@@ -1,0 +1,165 @@
+#include "analysis/parking_motive.h"
+
+#include <cstdint>
+#include <numeric>
+#include <unordered_map>
+
+#include "analysis/observation_selection.h"
+#include "analysis/time_axis.h"
+#include "core/text.h"
+
+namespace tavoric {
+
+namespace {
+
+// One slot holding a plate: which vehicle, in which period and which section.
+struct Sighting {
+    std::uint32_t vehicle;
+    std::uint32_t period;
+    std::uint32_t section;
+};
+
+struct VehicleState {
+    std::int64_t minutes = 0;
+    bool resident = false;
+};
+
+// Ids in order of first appearance.
+class KeyIds {
+public:
+    explicit KeyIds(std::size_t expected) { ids_.reserve(expected); }
+    std::uint32_t IdOf(std::string_view key) {
+        const auto [entry, added] = ids_.try_emplace(key, static_cast<std::uint32_t>(keys_.size()));
+        if (added) {
+            keys_.push_back(key);
+        }
+        return entry->second;
+    }
+    const std::vector<std::string_view>& Keys() const { return keys_; }
+
+private:
+    std::unordered_map<std::string_view, std::uint32_t> ids_;
+    std::vector<std::string_view> keys_;
+};
+
+// Whether a slot of each period of the axis makes its vehicle a resident.
+std::vector<bool> ResidentPeriods(const TimeAxis& axis, const MotiveBounds& bounds) {
+    const int morning = IntegerOrZero(bounds.morning);
+    const int evening = IntegerOrZero(bounds.evening);
+    std::vector<bool> resident(axis.Size());
+    for (std::size_t p = 0; p < axis.Size(); ++p) {
+        const std::string_view period = axis.Period(p);
+        const std::optional<int> start = ToInteger(Chars(period, 1, 4));
+        const std::optional<int> end = ToInteger(Chars(period, 6, 9));
+        resident[p] = (start && *start < morning) || (end && *end > evening);
+    }
+    return resident;
+}
+
+Motive MotiveOf(const VehicleState& vehicle, const MotiveBounds& bounds) {
+    if (vehicle.resident) {
+        return Motive::Resident;
+    }
+    return vehicle.minutes >= bounds.commuterMinutes ? Motive::Commuter : Motive::Visitor;
+}
+
+// The distinct vehicles of each motive per group (period or section): the sightings are put
+// in buckets by group, and a stamp per vehicle counts it once in each.
+std::vector<MotiveCounts> CountPerGroup(const std::vector<Sighting>& sightings,
+                                        std::uint32_t Sighting::*group, std::size_t groupCount,
+                                        const std::vector<Motive>& motives) {
+    std::vector<std::size_t> bucketStart(groupCount + 1, 0);
+    for (const Sighting& sighting : sightings) {
+        ++bucketStart[sighting.*group + 1];
+    }
+    std::partial_sum(bucketStart.begin(), bucketStart.end(), bucketStart.begin());
+    std::vector<std::uint32_t> vehicles(sightings.size());
+    std::vector<std::size_t> next(bucketStart.begin(), bucketStart.end() - 1);
+    for (const Sighting& sighting : sightings) {
+        vehicles[next[sighting.*group]++] = sighting.vehicle;
+    }
+    std::vector<MotiveCounts> counts(groupCount);
+    std::vector<std::size_t> countedIn(motives.size(), groupCount);
+    for (std::size_t g = 0; g < groupCount; ++g) {
+        for (std::size_t i = bucketStart[g]; i < bucketStart[g + 1]; ++i) {
+            const std::uint32_t vehicle = vehicles[i];
+            if (countedIn[vehicle] != g) {
+                countedIn[vehicle] = g;
+                ++counts[g][static_cast<std::size_t>(motives[vehicle])];
+            }
+        }
+    }
+    return counts;
+}
+
+std::vector<MotiveRow> Rows(const std::vector<std::string_view>& keys,
+                            std::vector<MotiveCounts> counts) {
+    std::vector<MotiveRow> rows;
+    rows.reserve(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        rows.push_back({std::string(keys[i]), counts[i]});
+    }
+    return rows;
+}
+
+}  // namespace
+
+std::int64_t TotalVehicles(const MotiveCounts& counts) {
+    return std::accumulate(counts.begin(), counts.end(), std::int64_t{0});
+}
+
+MotiveFigures ComputeMotives(const LineList& slots, const LineList& routes,
+                             const MotiveBounds& bounds) {
+    const TimeAxis axis(slots);
+    const std::vector<bool> residentPeriod = ResidentPeriods(axis, bounds);
+    KeyIds plates(slots.size() / 4);
+    KeyIds sections(64);
+    std::vector<VehicleState> vehicles;
+    std::vector<Sighting> sightings;
+    sightings.reserve(slots.size());
+    RouteIntervals intervals(routes);
+    ForEachPlace(slots, [&](std::size_t first, std::size_t last) {
+        const std::uint32_t section = sections.IdOf(SectionKey(slots[first]));
+        const int interval = intervals.Of(RouteKey(slots[first]));
+        std::size_t position = axis.Size();
+        for (std::size_t i = first; i < last; ++i) {
+            position = axis.PositionOf(SlotPeriod(slots[i]), position);
+            const std::string_view plate = TrimBlanks(SlotPlate(slots[i]));
+            if (plate.empty()) {
+                continue;
+            }
+            // A stay repeats the plate of the slot before, which saves the lookup.
+            const std::uint32_t vehicle =
+                !sightings.empty() && i > first && plate == TrimBlanks(SlotPlate(slots[i - 1]))
+                    ? sightings.back().vehicle
+                    : plates.IdOf(plate);
+            if (vehicle == vehicles.size()) {
+                vehicles.emplace_back();
+            }
+            vehicles[vehicle].minutes += interval;
+            if (residentPeriod[position]) {
+                vehicles[vehicle].resident = true;
+            }
+            sightings.push_back({vehicle, static_cast<std::uint32_t>(position), section});
+        }
+    });
+
+    MotiveFigures figures;
+    std::vector<Motive> motives;
+    motives.reserve(vehicles.size());
+    for (const VehicleState& vehicle : vehicles) {
+        motives.push_back(MotiveOf(vehicle, bounds));
+        ++figures.vehicles[static_cast<std::size_t>(motives.back())];
+    }
+    std::vector<std::string_view> periodKeys;
+    for (std::size_t p = 0; p < axis.Size(); ++p) {
+        periodKeys.push_back(axis.Period(p));
+    }
+    figures.periods =
+        Rows(periodKeys, CountPerGroup(sightings, &Sighting::period, axis.Size(), motives));
+    figures.sections = Rows(sections.Keys(), CountPerGroup(sightings, &Sighting::section,
+                                                           sections.Keys().size(), motives));
+    return figures;
+}
+
+}  // namespace tavoric

@@ -1,0 +1,22 @@
+#include "analysis/time_axis.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "analysis/observation_selection.h"
+
+namespace tavoric {
+
+TimeAxis::TimeAxis(const LineList& slots) {
+    std::unordered_set<std::string_view> distinct;
+    for (const std::string& slot : slots) {
+        distinct.insert(SlotPeriod(slot));
+    }
+    periods_.assign(distinct.begin(), distinct.end());
+    std::sort(periods_.begin(), periods_.end());
+    for (std::size_t i = 0; i < periods_.size(); ++i) {
+        positions_.emplace(periods_[i], i);
+    }
+}
+
+}  // namespace tavoric

@@ -1,0 +1,35 @@
+// The periods of an analysis selection on one axis: its distinct period texts "HHMM-HHMM" in
+// ascending order, so that places with different slots still line up period by period.
+#pragma once
+
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "core/survey.h"
+
+namespace tavoric {
+
+class TimeAxis {
+public:
+    // The periods of the slots (observation_selection.h); the slots must outlive the axis.
+    explicit TimeAxis(const LineList& slots);
+
+    std::size_t Size() const { return periods_.size(); }
+    std::string_view Period(std::size_t position) const { return periods_[position]; }
+
+    // A place's slots run through the periods in order, so the period after the previous one
+    // is tried first; pass Size() when there is no previous one.
+    std::size_t PositionOf(std::string_view period, std::size_t after) const {
+        if (after + 1 < periods_.size() && periods_[after + 1] == period) {
+            return after + 1;
+        }
+        return positions_.at(period);
+    }
+
+private:
+    std::vector<std::string_view> periods_;
+    std::unordered_map<std::string_view, std::size_t> positions_;
+};
+
+}  // namespace tavoric
