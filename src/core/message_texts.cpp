@@ -239,6 +239,8 @@ constexpr Entry kDefaults[] = {
     {"AA00665", "Aanwezige voertuigen per periode"},
     {"AA00666", "Periode"},
     {"AA00667", "%s en %s noemen hetzelfde bestand \"%s\": het ene zou het andere overschrijven."},
+    {"AA00668", "de ochtendgrens"},
+    {"AA00669", "de avondgrens"},
 };
 
 struct Table {

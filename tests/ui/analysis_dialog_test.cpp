@@ -1,6 +1,6 @@
 // The analysis dialog as a user drives it: the narrowing lists and their rebuilds, the interval
-// check, the duration classes that belong to the project, the time fields, and "&Rapport" and
-// "&Annuleren" around a run.
+// check, the duration classes that belong to the project, the motive bounds that belong to the
+// settings, the time fields, and "&Rapport" and "&Annuleren" around a run.
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QLabel>
@@ -299,6 +299,62 @@ private slots:
         const auto& lines = desktop_.Form().ReportWindows().front()->Document().Lines();
         const std::string period = FormatText(MessageText("AA00024"), {"0745", "1300"});
         QVERIFY(std::find(lines.begin(), lines.end(), period) != lines.end());
+    }
+
+    void theMotiveReportTakesTheSavedBoundsAndSavesWhatWasChosen() {
+        desktop_.Form().Settings().motiveBounds = {"0615", "1800", 30};
+        TParkeerduurmetingForm* dialog = Open("Parkeermotief1");
+        QVERIFY(dialog);
+        QVERIFY(In<QRadioButton>(dialog, "RadioButton5")->isChecked());
+        auto* pages = In<QTabWidget>(dialog, "PageControl1");
+        QVERIFY(pages->isTabVisible(3) && !pages->isTabVisible(1) && !pages->isTabVisible(2));
+        QCOMPARE(In<QLineEdit>(dialog, "OchtendTijdEdit")->text(), QStringLiteral("0615"));
+        QCOMPARE(In<QLineEdit>(dialog, "AvondTijdEdit")->text(), QStringLiteral("1800"));
+        QCOMPARE(In<QSpinBox>(dialog, "WerknemerSpinEdit")->value(), 30);
+        // Routes of different intervals do not hinder the motive report.
+        QVERIFY(In<QPushButton>(dialog, "Button1")->isEnabled());
+
+        In<QLineEdit>(dialog, "OchtendTijdEdit")->setText(QStringLiteral("615"));
+        In<QSpinBox>(dialog, "WerknemerSpinEdit")->setValue(45);
+        Click(dialog, "Button2");
+        QCOMPARE(desktop_.Form().Settings().motiveBounds.commuterMinutes, 30);
+
+        dialog = Open("Parkeermotief1");
+        In<QLineEdit>(dialog, "OchtendTijdEdit")->setText(QStringLiteral("601"));
+        In<QSpinBox>(dialog, "WerknemerSpinEdit")->setValue(15);
+        Click(dialog, "Button1");
+        QVERIFY(!dialog->isVisible());
+        const MotiveBounds& saved = desktop_.Form().Settings().motiveBounds;
+        QCOMPARE(saved.morning, std::string("0601"));
+        QCOMPARE(saved.commuterMinutes, 15);
+        const auto windows = desktop_.Form().ReportWindows();
+        QCOMPARE(windows.size(), std::size_t{1});
+        const ReportDocument& report = windows.front()->Document();
+        const std::string residents = FormatText(MessageText("AA00651"), {"0601", "1800"});
+        QVERIFY(std::find(report.Lines().begin(), report.Lines().end(), residents) !=
+                report.Lines().end());
+        QVERIFY(report.HasTableData());
+        QCOMPARE(report.Table().Cell(0, 0), std::string("periode"));
+
+        Click(Open("Parkeerduurmeting1"), "RadioButton5");
+        QVERIFY(pages->isTabVisible(3) && !pages->isTabVisible(1));
+    }
+
+    void aMotiveBoundThatIsNoWholeNumberIsRefusedOnlyForTheMotiveReport() {
+        TParkeerduurmetingForm* dialog = Open("Parkeermotief1");
+        In<QLineEdit>(dialog, "AvondTijdEdit")->setText(QStringLiteral("19u"));
+        Click(dialog, "Button1");
+        QVERIFY(dialog->isVisible());
+        QVERIFY(desktop_.Form().ReportWindows().empty());
+        QCOMPARE(desktop_.prompter.asked().size(), std::size_t{1});
+        QCOMPARE(desktop_.prompter.asked().front().text,
+                 FormatText(MessageText("AA00260"), {"19u", MessageText("AA00669")}));
+        QCOMPARE(desktop_.Form().Settings().motiveBounds.evening, std::string("1900"));
+
+        Click(dialog, "RadioButton1");
+        Click(dialog, "Button1");
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(desktop_.Form().ReportWindows().size(), std::size_t{1});
     }
 
     void annulerenDuringARunLeavesOnlyTheHeading() {

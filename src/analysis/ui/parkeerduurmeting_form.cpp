@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/clock.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "desktop/busy_cursor.h"
@@ -64,19 +65,22 @@ TParkeerduurmetingForm::TParkeerduurmetingForm(
 
     radioButton1_ = Named<QRadioButton>("RadioButton1", QStringLiteral("Per parkeerplaats"));
     radioButton2_ = Named<QRadioButton>("RadioButton2", QStringLiteral("Naar interval"));
+    radioButton5_ = Named<QRadioButton>("RadioButton5", QStringLiteral("Parkeermotief"));
     radioButton1_->setChecked(true);
-    for (QRadioButton* button : {radioButton1_, radioButton2_}) {
+    for (QRadioButton* button : {radioButton1_, radioButton2_, radioButton5_}) {
         connect(button, &QRadioButton::clicked, this, &TParkeerduurmetingForm::ApplyReportKind);
     }
     auto* kinds = new QHBoxLayout;
     kinds->addWidget(radioButton1_);
     kinds->addWidget(radioButton2_);
+    kinds->addWidget(radioButton5_);
     kinds->addStretch();
 
     pageControl1_ = Named<QTabWidget>("PageControl1");
     pageControl1_->addTab(MakeSelectionPage(), QStringLiteral("Inperking"));
     pageControl1_->addTab(MakePerPlacePage(), QStringLiteral("Per parkeerplaats"));
     pageControl1_->addTab(MakeIntervalPage(), QStringLiteral("Naar interval"));
+    pageControl1_->addTab(MakeMotivePage(), QStringLiteral("Parkeermotief"));
 
     const DialogButtons buttons = MakeDialogButtons(this, kHelpTopic, QStringLiteral("&Rapport"));
     button1_ = buttons.ok;
@@ -258,8 +262,58 @@ QWidget* TParkeerduurmetingForm::MakeIntervalPage() {
     return page;
 }
 
+QWidget* TParkeerduurmetingForm::MakeMotivePage() {
+    auto* page = Named<QWidget>("TabSheet4");
+    ochtendTijd_ = new TimeField("OchtendTijdEdit", "OchtendTijdSpinButton");
+    avondTijd_ = new TimeField("AvondTijdEdit", "AvondTijdSpinButton");
+    for (TimeField* field : {ochtendTijd_, avondTijd_}) {
+        connect(field, &TimeField::Refused, this, [this, field] { TimeIsWholeNumber(field); });
+    }
+    werknemerSpinEdit_ = Named<QSpinBox>("WerknemerSpinEdit");
+    werknemerSpinEdit_->setRange(0, kMaxCommuterMinutes);
+    werknemerSpinEdit_->setSingleStep(kClassStep);
+    const struct {
+        const char* labelName;
+        const char* caption;
+        QWidget* field;
+        QWidget* buddy;
+        const char* noteName;
+        const char* note;
+    } rows[] = {
+        {"Label40", "&Ochtendgrens:", ochtendTijd_, ochtendTijd_->Edit(), "Label41",
+         "uur: een periode die eerder begint, maakt een bewoner"},
+        {"Label42", "Avond&grens:", avondTijd_, avondTijd_->Edit(), "Label43",
+         "uur: een periode die later eindigt, maakt een bewoner"},
+        {"Label44", "&Werknemer vanaf:", werknemerSpinEdit_, werknemerSpinEdit_, "Label45",
+         "minuten geparkeerd in totaal, en geen bewoner"},
+    };
+    auto* bounds = Named<QGroupBox>("GroupBox4", QStringLiteral(" Grenzen: "));
+    auto* grid = new QGridLayout(bounds);
+    int row = 0;
+    for (const auto& entry : rows) {
+        entry.field->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        grid->addWidget(LabelFor(entry.labelName, QString::fromUtf8(entry.caption), entry.buddy),
+                        row, 0);
+        grid->addWidget(entry.field, row, 1);
+        grid->addWidget(Named<QLabel>(entry.noteName, QString::fromUtf8(entry.note)), row++, 2);
+    }
+    grid->setColumnStretch(3, 1);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(bounds);
+    layout->addWidget(Named<QLabel>(
+        "Label46", QStringLiteral("Bezoeker: alle andere voertuigen. Een voertuig is een kenteken "
+                                  "in de hele selectie,\nook als het op verschillende "
+                                  "parkeerplaatsen stond.")));
+    layout->addStretch();
+    return page;
+}
+
 void TParkeerduurmetingForm::Execute(ReportKind kind) {
-    (kind == ReportKind::PerPlace ? radioButton1_ : radioButton2_)->setChecked(true);
+    QRadioButton* chosen = kind == ReportKind::PerPlace      ? radioButton1_
+                           : kind == ReportKind::PerInterval ? radioButton2_
+                                                             : radioButton5_;
+    chosen->setChecked(true);
     pageControl1_->setCurrentIndex(0);
     Open();
     ShowModal(this);
@@ -280,6 +334,10 @@ void TParkeerduurmetingForm::Open() {
     }
     startTijd_->SetText(selection_.WindowStart());
     eindTijd_->SetText(selection_.WindowEnd());
+    const MotiveBounds& bounds = context_.shell.Settings().motiveBounds;
+    ochtendTijd_->SetText(bounds.morning);
+    avondTijd_->SetText(bounds.evening);
+    werknemerSpinEdit_->setValue(bounds.commuterMinutes);
     filling_ = true;
     for (int k = 0; k < kDurationClassCount; ++k) {
         const DurationClass& bounds =
@@ -327,7 +385,9 @@ void TParkeerduurmetingForm::ListClicked(NarrowingLevel level) {
 }
 
 ReportKind TParkeerduurmetingForm::ChosenKind() const {
-    return radioButton1_->isChecked() ? ReportKind::PerPlace : ReportKind::PerInterval;
+    return radioButton1_->isChecked()   ? ReportKind::PerPlace
+           : radioButton2_->isChecked() ? ReportKind::PerInterval
+                                        : ReportKind::Motive;
 }
 
 void TParkeerduurmetingForm::CheckIntervals() {
@@ -335,13 +395,14 @@ void TParkeerduurmetingForm::CheckIntervals() {
     FillList(intervalListBox_, intervals);
     const bool equal = IntervalsEqual(intervals);
     label34_->setVisible(!equal);
-    button1_->setEnabled(!running_ && (ChosenKind() == ReportKind::PerPlace || equal));
+    button1_->setEnabled(!running_ && (ChosenKind() != ReportKind::PerInterval || equal));
 }
 
 void TParkeerduurmetingForm::ApplyReportKind() {
-    const bool perPlace = ChosenKind() == ReportKind::PerPlace;
-    pageControl1_->setTabVisible(1, perPlace);
-    pageControl1_->setTabVisible(2, !perPlace);
+    const ReportKind kind = ChosenKind();
+    pageControl1_->setTabVisible(1, kind == ReportKind::PerPlace);
+    pageControl1_->setTabVisible(2, kind == ReportKind::PerInterval);
+    pageControl1_->setTabVisible(3, kind == ReportKind::Motive);
     if (isVisible()) {
         CheckIntervals();
     }
@@ -354,16 +415,21 @@ bool TParkeerduurmetingForm::TimeIsWholeNumber(TimeField* field) {
     if (IsInteger(text)) {
         return true;
     }
-    const char* nameKey = field == startTijd_ ? "AA00261" : "AA00262";
+    const char* nameKey = field == startTijd_     ? "AA00261"
+                          : field == eindTijd_    ? "AA00262"
+                          : field == ochtendTijd_ ? "AA00668"
+                                                  : "AA00669";
     WarningNotice(context_.shell.CurrentPrompter(),
                   FormatText(MessageText("AA00260"), {text, MessageText(nameKey)}));
     field->Edit()->setFocus();
     return false;
 }
 
-// The run reads both times as whole numbers; anything else is refused before it starts.
+// The run reads its times as whole numbers; anything else is refused before it starts.
 bool TParkeerduurmetingForm::TimesAreWholeNumbers() {
-    return TimeIsWholeNumber(startTijd_) && TimeIsWholeNumber(eindTijd_);
+    const bool motive = ChosenKind() == ReportKind::Motive;
+    return TimeIsWholeNumber(startTijd_) && TimeIsWholeNumber(eindTijd_) &&
+           (!motive || (TimeIsWholeNumber(ochtendTijd_) && TimeIsWholeNumber(avondTijd_)));
 }
 
 void TParkeerduurmetingForm::Button1Click() {
@@ -384,6 +450,9 @@ void TParkeerduurmetingForm::Button1Click() {
             context_.shell.UpdateCommandStates(false);
         }
         selection_.SetWindow(startTijd_->Text(), eindTijd_->Text());
+        if (ChosenKind() == ReportKind::Motive) {
+            context_.shell.Settings().motiveBounds = BoundsShown();
+        }
         runReport_(RunParameters());
         running_ = false;
     }
@@ -400,13 +469,20 @@ AnalysisParameters TParkeerduurmetingForm::RunParameters() const {
     parameters.countIllegalInPpe = checkBox2_->isChecked();
     parameters.addDetailList = checkBox3_->isChecked();
     parameters.sortByVehicles = radioButton4_->isChecked();
+    parameters.motiveBounds = BoundsShown();
     return parameters;
+}
+
+// The bounds in four digits, as leaving the time fields writes them.
+MotiveBounds TParkeerduurmetingForm::BoundsShown() const {
+    return {TimeFieldAfterFocusLoss(ochtendTijd_->Text()),
+            TimeFieldAfterFocusLoss(avondTijd_->Text()), werknemerSpinEdit_->value()};
 }
 
 // During a run only "&Annuleren" reacts.
 void TParkeerduurmetingForm::SetParametersEnabled(bool enabled) {
-    for (QWidget* widget : std::initializer_list<QWidget*>{pageControl1_, button1_, helpButton_,
-                                                           radioButton1_, radioButton2_}) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             pageControl1_, button1_, helpButton_, radioButton1_, radioButton2_, radioButton5_}) {
         widget->setEnabled(enabled);
     }
 }

@@ -1,7 +1,7 @@
 // "Parkeerduurmeting": the analysis dialog. The user narrows the survey down to routes, sections,
-// places, types and a time window, sets the duration classes and options of the report kind, and
-// starts the run with "&Rapport". The selections live in an AnalysisSelection that is kept
-// between openings until the survey structure changes.
+// places, types and a time window, chooses the report (per parking place, by interval or by
+// parking motive), sets its options, and starts the run with "&Rapport". The selections live in an
+// AnalysisSelection that is kept between openings until the survey structure changes.
 #pragma once
 
 #include <QDialog>
@@ -29,7 +29,8 @@ class TParkeerduurmetingForm : public QDialog {
 public:
     static constexpr int kHelpTopic = 360;
 
-    // runReport makes the report window of one run; it reports through context.progress.
+    // runReport makes the report window of one run; it reports through context.progress. The
+    // motive bounds are those of the program settings; a motive report stores its own there.
     TParkeerduurmetingForm(EntryContext context,
                            std::function<void(const AnalysisParameters&)> runReport,
                            QWidget* parent);
@@ -48,6 +49,7 @@ private:
     QWidget* MakeSelectionPage();
     QWidget* MakePerPlacePage();
     QWidget* MakeIntervalPage();
+    QWidget* MakeMotivePage();
     QListWidget* MakeNarrowingList(const char* name, NarrowingLevel level);
 
     void Open();
@@ -58,6 +60,7 @@ private:
     ReportKind ChosenKind() const;
     bool TimeIsWholeNumber(TimeField* field);
     bool TimesAreWholeNumbers();
+    MotiveBounds BoundsShown() const;
     void Button1Click();
     AnalysisParameters RunParameters() const;
     void SetParametersEnabled(bool enabled);
@@ -68,6 +71,7 @@ private:
 
     QRadioButton* radioButton1_ = nullptr;
     QRadioButton* radioButton2_ = nullptr;
+    QRadioButton* radioButton5_ = nullptr;
     QTabWidget* pageControl1_ = nullptr;
     TimeField* startTijd_ = nullptr;
     TimeField* eindTijd_ = nullptr;
@@ -79,6 +83,9 @@ private:
     QRadioButton* radioButton4_ = nullptr;
     QListWidget* intervalListBox_ = nullptr;
     QLabel* label34_ = nullptr;
+    TimeField* ochtendTijd_ = nullptr;
+    TimeField* avondTijd_ = nullptr;
+    QSpinBox* werknemerSpinEdit_ = nullptr;
     QPushButton* button1_ = nullptr;
     QPushButton* helpButton_ = nullptr;
 

@@ -44,6 +44,7 @@ constexpr CommandEntry kCommands[] = {
      "ToolButton23", "Parkeerduurmeting per parkeerplaats... (F9)", false},
     {kAnalyse, "Parkeerduurmetingnaarinterval1", "Parkeerduurmeting naar &interval...", "F10",
      "ToolButton24", "Parkeerduurmeting naar interval... (F10)", false},
+    {kAnalyse, "Parkeermotief1", "Parkeer&motief...", "F11", nullptr, "", false},
 
     {kVenster, "Trapsgewijs1", "Trap&sgewijs", "", nullptr, "", false},
     {kVenster, "Onderelkaar1", "&Onder elkaar", "", nullptr, "", true},

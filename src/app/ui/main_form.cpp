@@ -243,6 +243,7 @@ void THoofdForm::RegisterOwnCommands() {
         {"Parkeerduurmeting1", [this] { analysisForm_->Execute(ReportKind::PerPlace); }},
         {"Parkeerduurmetingnaarinterval1",
          [this] { analysisForm_->Execute(ReportKind::PerInterval); }},
+        {"Parkeermotief1", [this] { analysisForm_->Execute(ReportKind::Motive); }},
         {"Exporteren1",
          [this] {
              if (TKindForm* report = CurrentReportWindow()) {
