@@ -60,25 +60,20 @@ bool PatternBefore(const Pattern& a, const Pattern& b) {
 void AddVehiclesOfPlace(const LineList& slots, std::size_t first, std::size_t last,
                         const TimeAxis& axis, std::vector<Vehicle>& vehicles) {
     std::unordered_map<std::string_view, std::size_t> byPlate;
-    std::size_t position = axis.Size();
-    for (std::size_t i = first; i < last; ++i) {
-        position = axis.PositionOf(SlotPeriod(slots[i]), position);
-        const std::string_view plate = TrimBlanks(SlotPlate(slots[i]));
-        if (plate.empty()) {
-            continue;
-        }
-        const auto [known, added] = byPlate.emplace(plate, vehicles.size());
-        if (added) {
-            vehicles.push_back({plate, SlotPlace(slots[first]), {}});
-        }
-        Pattern& pattern = vehicles[known->second].pattern;
-        if (pattern.empty() || pattern.back() < position) {
-            pattern.push_back(static_cast<std::uint32_t>(position));
-        } else if (!std::binary_search(pattern.begin(), pattern.end(), position)) {
-            pattern.insert(std::lower_bound(pattern.begin(), pattern.end(), position),
-                           static_cast<std::uint32_t>(position));
-        }
-    }
+    ForEachPlate(slots, first, last, axis,
+                 [&](std::size_t, std::size_t position, std::string_view plate) {
+                     const auto [known, added] = byPlate.emplace(plate, vehicles.size());
+                     if (added) {
+                         vehicles.push_back({plate, SlotPlace(slots[first]), {}});
+                     }
+                     Pattern& pattern = vehicles[known->second].pattern;
+                     if (pattern.empty() || pattern.back() < position) {
+                         pattern.push_back(static_cast<std::uint32_t>(position));
+                     } else if (!std::binary_search(pattern.begin(), pattern.end(), position)) {
+                         pattern.insert(std::lower_bound(pattern.begin(), pattern.end(), position),
+                                        static_cast<std::uint32_t>(position));
+                     }
+                 });
 }
 
 // Descending pattern order; by vehicles: descending count, equal counts in pattern order.

@@ -102,6 +102,47 @@ std::vector<MotiveRow> Rows(const std::vector<std::string_view>& keys,
     return rows;
 }
 
+struct Collected {
+    std::vector<VehicleState> vehicles;
+    std::vector<Sighting> sightings;
+    KeyIds sections{64};
+};
+
+// Every slot with a plate as a sighting of its vehicle, place by place; the vehicles gather
+// their minutes and whether a period made them residents.
+Collected Collect(const LineList& slots, const LineList& routes, const TimeAxis& axis,
+                  const std::vector<bool>& residentPeriod) {
+    Collected seen;
+    KeyIds plates(slots.size() / 4);
+    seen.sightings.reserve(slots.size());
+    RouteIntervals intervals(routes);
+    ForEachPlace(slots, [&](std::size_t first, std::size_t last) {
+        const std::uint32_t section = seen.sections.IdOf(SectionKey(slots[first]));
+        const int interval = intervals.Of(RouteKey(slots[first]));
+        std::size_t previousSlot = last;  // the place's slot seen last, and its plate
+        std::string_view previousPlate;
+        ForEachPlate(
+            slots, first, last, axis,
+            [&](std::size_t slot, std::size_t position, std::string_view plate) {
+                // A stay repeats the plate of the slot before: no lookup needed.
+                const std::uint32_t vehicle = previousSlot + 1 == slot && plate == previousPlate
+                                                  ? seen.sightings.back().vehicle
+                                                  : plates.IdOf(plate);
+                previousSlot = slot;
+                previousPlate = plate;
+                if (vehicle == seen.vehicles.size()) {
+                    seen.vehicles.emplace_back();
+                }
+                seen.vehicles[vehicle].minutes += interval;
+                if (residentPeriod[position]) {
+                    seen.vehicles[vehicle].resident = true;
+                }
+                seen.sightings.push_back({vehicle, static_cast<std::uint32_t>(position), section});
+            });
+    });
+    return seen;
+}
+
 }  // namespace
 
 std::int64_t TotalVehicles(const MotiveCounts& counts) {
@@ -111,43 +152,11 @@ std::int64_t TotalVehicles(const MotiveCounts& counts) {
 MotiveFigures ComputeMotives(const LineList& slots, const LineList& routes,
                              const MotiveBounds& bounds) {
     const TimeAxis axis(slots);
-    const std::vector<bool> residentPeriod = ResidentPeriods(axis, bounds);
-    KeyIds plates(slots.size() / 4);
-    KeyIds sections(64);
-    std::vector<VehicleState> vehicles;
-    std::vector<Sighting> sightings;
-    sightings.reserve(slots.size());
-    RouteIntervals intervals(routes);
-    ForEachPlace(slots, [&](std::size_t first, std::size_t last) {
-        const std::uint32_t section = sections.IdOf(SectionKey(slots[first]));
-        const int interval = intervals.Of(RouteKey(slots[first]));
-        std::size_t position = axis.Size();
-        for (std::size_t i = first; i < last; ++i) {
-            position = axis.PositionOf(SlotPeriod(slots[i]), position);
-            const std::string_view plate = TrimBlanks(SlotPlate(slots[i]));
-            if (plate.empty()) {
-                continue;
-            }
-            // A stay repeats the plate of the slot before, which saves the lookup.
-            const std::uint32_t vehicle =
-                !sightings.empty() && i > first && plate == TrimBlanks(SlotPlate(slots[i - 1]))
-                    ? sightings.back().vehicle
-                    : plates.IdOf(plate);
-            if (vehicle == vehicles.size()) {
-                vehicles.emplace_back();
-            }
-            vehicles[vehicle].minutes += interval;
-            if (residentPeriod[position]) {
-                vehicles[vehicle].resident = true;
-            }
-            sightings.push_back({vehicle, static_cast<std::uint32_t>(position), section});
-        }
-    });
-
+    const Collected seen = Collect(slots, routes, axis, ResidentPeriods(axis, bounds));
     MotiveFigures figures;
     std::vector<Motive> motives;
-    motives.reserve(vehicles.size());
-    for (const VehicleState& vehicle : vehicles) {
+    motives.reserve(seen.vehicles.size());
+    for (const VehicleState& vehicle : seen.vehicles) {
         motives.push_back(MotiveOf(vehicle, bounds));
         ++figures.vehicles[static_cast<std::size_t>(motives.back())];
     }
@@ -156,9 +165,10 @@ MotiveFigures ComputeMotives(const LineList& slots, const LineList& routes,
         periodKeys.push_back(axis.Period(p));
     }
     figures.periods =
-        Rows(periodKeys, CountPerGroup(sightings, &Sighting::period, axis.Size(), motives));
-    figures.sections = Rows(sections.Keys(), CountPerGroup(sightings, &Sighting::section,
-                                                           sections.Keys().size(), motives));
+        Rows(periodKeys, CountPerGroup(seen.sightings, &Sighting::period, axis.Size(), motives));
+    figures.sections = Rows(
+        seen.sections.Keys(),
+        CountPerGroup(seen.sightings, &Sighting::section, seen.sections.Keys().size(), motives));
     return figures;
 }
 

@@ -6,7 +6,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "analysis/observation_selection.h"
 #include "core/survey.h"
+#include "core/text.h"
 
 namespace tavoric {
 
@@ -31,5 +33,21 @@ private:
     std::vector<std::string_view> periods_;
     std::unordered_map<std::string_view, std::size_t> positions_;
 };
+
+// Calls visit(slot, position, plate) for each slot in [first, last) of one place that holds a
+// plate: its index, its period's position on the axis and the plate with the blanks around it
+// removed.
+template <typename Visit>
+void ForEachPlate(const LineList& slots, std::size_t first, std::size_t last, const TimeAxis& axis,
+                  Visit visit) {
+    std::size_t position = axis.Size();
+    for (std::size_t i = first; i < last; ++i) {
+        position = axis.PositionOf(SlotPeriod(slots[i]), position);
+        const std::string_view plate = TrimBlanks(SlotPlate(slots[i]));
+        if (!plate.empty()) {
+            visit(i, position, plate);
+        }
+    }
+}
 
 }  // namespace tavoric

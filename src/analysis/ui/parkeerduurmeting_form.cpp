@@ -334,10 +334,10 @@ void TParkeerduurmetingForm::Open() {
     }
     startTijd_->SetText(selection_.WindowStart());
     eindTijd_->SetText(selection_.WindowEnd());
-    const MotiveBounds& bounds = context_.shell.Settings().motiveBounds;
-    ochtendTijd_->SetText(bounds.morning);
-    avondTijd_->SetText(bounds.evening);
-    werknemerSpinEdit_->setValue(bounds.commuterMinutes);
+    const MotiveBounds& saved = context_.shell.Settings().motiveBounds;
+    ochtendTijd_->SetText(saved.morning);
+    avondTijd_->SetText(saved.evening);
+    werknemerSpinEdit_->setValue(saved.commuterMinutes);
     filling_ = true;
     for (int k = 0; k < kDurationClassCount; ++k) {
         const DurationClass& bounds =
