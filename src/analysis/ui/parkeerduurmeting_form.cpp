@@ -267,6 +267,7 @@ QWidget* TParkeerduurmetingForm::MakeMotivePage() {
     ochtendTijd_ = new TimeField("OchtendTijdEdit", "OchtendTijdSpinButton");
     avondTijd_ = new TimeField("AvondTijdEdit", "AvondTijdSpinButton");
     for (TimeField* field : {ochtendTijd_, avondTijd_}) {
+        field->RefuseInvalidText();
         connect(field, &TimeField::Refused, this, [this, field] { TimeIsWholeNumber(field); });
     }
     werknemerSpinEdit_ = Named<QSpinBox>("WerknemerSpinEdit");
