@@ -122,9 +122,6 @@ void ApplyGeneralLine(std::string_view line, ProgramSettings& settings) {
         ReadOrientation(value, settings.print.orientation);
     } else if (key == "printfittopagewidth=") {
         settings.print.fitToPageWidth = value == "1";
-    }
-}
-
     } else if (key == "motivemorning=") {
         ReadClockTime(value, settings.motiveBounds.morning);
     } else if (key == "motiveevening=") {
