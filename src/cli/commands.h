@@ -13,7 +13,7 @@ namespace tavoric {
 inline constexpr std::string_view kStandardOutputName = "-";
 
 // Exit status of every command.
-enum CliExit : int { kExitOk = 0, kExitFileError = 1, kExitUsage = 2 };
+enum CliExit : int { kExitOk = 0, kExitFileError = 1, kExitUsage = 2, kExitRowsReported = 4 };
 
 struct CliCommand {
     const char* name;     // "info"

@@ -90,12 +90,16 @@ std::size_t MultiByteSequenceLength(std::string_view text) {
     return valid ? length : 0;
 }
 
-std::string FromUtf8(std::string_view utf8, bool carryOthers) {
+Converter& ToCp1252() {
     static Converter converter("WINDOWS-1252", "UTF-8");
+    return converter;
+}
+
+std::string FromUtf8(std::string_view utf8, bool carryOthers) {
     std::lock_guard lock(codecMutex);
     std::string result;
     result.reserve(utf8.size());
-    while (!converter.Convert(utf8, result) && !utf8.empty()) {
+    while (!ToCp1252().Convert(utf8, result) && !utf8.empty()) {
         const std::size_t carried = carryOthers ? MultiByteSequenceLength(utf8) : 0;
         if (carried > 0) {
             result += kCarriedCharacter;
@@ -136,6 +140,24 @@ std::string Utf8ToCp1252(std::string_view utf8) {
 
 std::string Utf8ForMessage(std::string_view utf8) {
     return FromUtf8(utf8, true);
+}
+
+std::optional<std::string> Utf8ToCp1252Exactly(std::string_view utf8) {
+    std::lock_guard lock(codecMutex);
+    std::string result;
+    result.reserve(utf8.size());
+    if (!ToCp1252().Convert(utf8, result)) {
+        return std::nullopt;
+    }
+    return result;
+}
+
+std::string_view WithoutByteOrderMark(std::string_view utf8) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (utf8.starts_with(kByteOrderMark)) {
+        utf8.remove_prefix(kByteOrderMark.size());
+    }
+    return utf8;
 }
 
 }  // namespace tavoric

@@ -2,6 +2,7 @@
 // widgets and the command line's terminal output.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,12 @@ namespace tavoric {
 std::string Cp1252ToUtf8(std::string_view bytes);
 // A character that code page 1252 cannot hold, or a broken UTF-8 sequence, becomes "?".
 std::string Utf8ToCp1252(std::string_view utf8);
+// The same conversion for data that must not change on the way in: nothing when a character
+// cannot be held in code page 1252 or the UTF-8 is broken.
+std::optional<std::string> Utf8ToCp1252Exactly(std::string_view utf8);
+
+// The text without the UTF-8 byte order mark that some programs put at the start of a file.
+std::string_view WithoutByteOrderMark(std::string_view utf8);
 
 // A file name or other user text for a message: like Utf8ToCp1252, but a character that code page
 // 1252 cannot hold travels as the undefined byte 0x81 followed by its UTF-8 bytes, which

@@ -20,5 +20,19 @@ TEST(Codec, WhatCodePage1252CannotHoldBecomesQuestionMark) {
     EXPECT_EQ(Cp1252ToUtf8("a\x81z"), "a\xEF\xBF\xBDz");     // undefined byte
 }
 
+TEST(Codec, ExactConversionRefusesWhatItCannotHold) {
+    EXPECT_EQ(Utf8ToCp1252Exactly("Caf\xC3\xA9 \xE2\x82\xAC"), "Caf\xE9 \x80");
+    EXPECT_EQ(Utf8ToCp1252Exactly(""), "");
+    EXPECT_FALSE(Utf8ToCp1252Exactly("x\xF0\x9F\x98\x80y"));
+    EXPECT_FALSE(Utf8ToCp1252Exactly(std::string("\xFF") + "ok"));
+    EXPECT_FALSE(Utf8ToCp1252Exactly("cut \xC3"));
+}
+
+TEST(Codec, ByteOrderMarkIsSkippedOnlyAtTheStart) {
+    EXPECT_EQ(WithoutByteOrderMark("\xEF\xBB\xBFroute"), "route");
+    EXPECT_EQ(WithoutByteOrderMark("route\xEF\xBB\xBF"), "route\xEF\xBB\xBF");
+    EXPECT_EQ(WithoutByteOrderMark("\xEF\xBB"), "\xEF\xBB");
+}
+
 }  // namespace
 }  // namespace tavoric

@@ -1,0 +1,189 @@
+// tavoric-cli import-observations and export-observations: plates from field apps, camera cars
+// and spreadsheets into a project, and a project's plates (or a blank field list) out as CSV.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/cli_prompter.h"
+#include "cli/commands.h"
+#include "core/atomic_file.h"
+#include "core/backups.h"
+#include "core/codec.h"
+#include "core/message_texts.h"
+#include "core/project_file.h"
+#include "core/settings.h"
+#include "core/text.h"
+#include "entry/observation_csv.h"
+#include "reports/export.h"
+
+namespace tavoric {
+
+namespace {
+
+// Without --report, this many reported rows are shown after the summary.
+constexpr std::size_t kRowsShown = 20;
+
+struct ImportArguments {
+    std::string projectPath;
+    std::string csvPath;
+    std::optional<std::string> outPath;
+    std::optional<std::string> reportPath;
+    bool replace = false;
+};
+
+std::optional<ImportArguments> ParseImportArguments(const std::vector<std::string>& args) {
+    ImportArguments parsed;
+    std::vector<std::string> files;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        std::optional<std::string>* path = word == "--out"      ? &parsed.outPath
+                                           : word == "--report" ? &parsed.reportPath
+                                                                : nullptr;
+        if (path != nullptr && i + 1 < args.size() && !path->has_value()) {
+            *path = args[++i];
+        } else if (word == "--replace" && !parsed.replace) {
+            parsed.replace = true;
+        } else if (!word.starts_with("--") && files.size() < 2) {
+            files.push_back(word);
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (files.size() != 2) {
+        return std::nullopt;
+    }
+    parsed.projectPath = files[0];
+    parsed.csvPath = files[1];
+    return parsed;
+}
+
+// The rows left out, one line each, as a UTF-8 file with CR LF line ends.
+std::string ReportFileContent(const std::vector<const ReportedRow*>& rows) {
+    std::string text;
+    for (const ReportedRow* row : rows) {
+        text += ReportedRowText(*row);
+        text += "\r\n";
+    }
+    return Cp1252ToUtf8(text);
+}
+
+void PrintRowsLeftOut(const std::vector<const ReportedRow*>& rows) {
+    for (std::size_t i = 0; i < rows.size() && i < kRowsShown; ++i) {
+        PrintLine(ReportedRowText(*rows[i]));
+    }
+    if (rows.size() > kRowsShown) {
+        PrintLine(FormatText(MessageText("AA00506"), {std::to_string(rows.size() - kRowsShown)}));
+    }
+}
+
+// Writes the survey to --out, or back to the project after the rolling backups; a project that
+// nothing changed is left as it is.
+bool WriteResult(Survey& survey, const ImportArguments& arguments, std::size_t slotsWritten) {
+    CliPrompter prompter;
+    if (!arguments.outPath && slotsWritten == 0) {
+        PrintLine(MessageText("AA00505"));
+        return true;
+    }
+    const std::string path = arguments.outPath.value_or(arguments.projectPath);
+    if (!arguments.outPath) {
+        RotateBackups(path, LoadBackupSettings());
+    }
+    if (!WriteProjectFile(survey, path, prompter)) {
+        return false;
+    }
+    PrintLine(FormatText(MessageText("AA00504"), {Utf8ToCp1252(path)}));
+    return true;
+}
+
+int ImportObservations(const std::vector<std::string>& args) {
+    const std::optional<ImportArguments> arguments = ParseImportArguments(args);
+    if (!arguments) {
+        return UsageError("import-observations");
+    }
+    Survey survey;
+    if (!OpenSurvey(arguments->projectPath, survey)) {
+        return kExitFileError;
+    }
+    std::string csv;
+    const std::string csvName = Utf8ToCp1252(arguments->csvPath);
+    if (!ReadWholeFile(arguments->csvPath, csv)) {
+        PrintError(FormatText(MessageText("AA00270"), {csvName}));
+        return kExitFileError;
+    }
+    const ObservationImportPlan plan = PlanObservationImport(survey, csv);
+    if (!plan.fileError.empty()) {
+        PrintError(FormatText(MessageText("AA00507"), {csvName, plan.fileError}));
+        return kExitFileError;
+    }
+    for (const std::string& line : ImportSummaryLines(plan, arguments->replace)) {
+        PrintLine(line);
+    }
+    const std::vector<const ReportedRow*> leftOut = RowsLeftOut(plan, arguments->replace);
+    if (arguments->reportPath) {
+        CliPrompter prompter;
+        if (!WriteExportFile(*arguments->reportPath, ReportFileContent(leftOut), prompter)) {
+            return kExitFileError;
+        }
+    } else {
+        PrintRowsLeftOut(leftOut);
+    }
+    const std::size_t written = ApplyObservationImport(survey, plan, arguments->replace);
+    if (!WriteResult(survey, *arguments, written)) {
+        return kExitFileError;
+    }
+    return leftOut.empty() ? kExitOk : kExitRowsReported;
+}
+
+int ExportObservations(const std::vector<std::string>& args) {
+    std::optional<std::string> projectPath;
+    std::optional<std::string> csvPath;
+    bool allSlots = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--csv" && i + 1 < args.size() && !csvPath) {
+            csvPath = args[++i];
+        } else if (args[i] == "--all" && !allSlots) {
+            allSlots = true;
+        } else if (!args[i].starts_with("--") && !projectPath) {
+            projectPath = args[i];
+        } else {
+            return UsageError("export-observations");
+        }
+    }
+    if (!projectPath || !csvPath) {
+        return UsageError("export-observations");
+    }
+    Survey survey;
+    if (!OpenSurvey(*projectPath, survey)) {
+        return kExitFileError;
+    }
+    CliPrompter prompter;
+    return WriteExportFile(*csvPath, ObservationCsvContent(survey, allSlots), prompter)
+               ? kExitOk
+               : kExitFileError;
+}
+
+}  // namespace
+
+CliCommand ImportObservationsCommand() {
+    return {"import-observations",
+            "Neemt kentekens uit een CSV-bestand van een veldapp, scanauto of spreadsheet over "
+            "in de lege PPE van een project (kolommen route, sectie, plaats, periode of tijd, "
+            "kenteken en eventueel opmerking; komma of puntkomma; UTF-8) en toont een overzicht. "
+            "Schrijft naar --out NIEUW.par, of anders terug naar het project na de "
+            "reservekopieën. --replace: een PPE met een ander kenteken krijgt dat uit het "
+            "bestand. --report BESTAND: alle gemelde rijen met regelnummer en reden. Uitkomst 4: "
+            "er zijn rijen gemeld (de andere zijn overgenomen).",
+            "import-observations PROJECT.par WAARNEMINGEN.csv [--out NIEUW.par] [--replace] "
+            "[--report BESTAND]",
+            ImportObservations};
+}
+
+CliCommand ExportObservationsCommand() {
+    return {"export-observations",
+            "Schrijft de kentekens en opmerkingen van een project als CSV-bestand (UTF-8, "
+            "komma's), één rij per PPE met een kenteken of opmerking; met --all alle PPE, als "
+            "lege veldlijst voor een app.",
+            "export-observations PROJECT.par --csv UIT.csv [--all]", ExportObservations};
+}
+
+}  // namespace tavoric

@@ -1,0 +1,49 @@
+// Comma-separated values as spreadsheets and field apps write them (RFC 4180): records end at
+// CR LF or LF, fields are separated by a comma or a semicolon, and a field in double quotes may
+// hold separators, line breaks and quotes written twice.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavoric {
+
+// The separator of a file whose first line is a header: a semicolon when that line holds more
+// semicolons than commas outside quotes, otherwise a comma.
+char DetectCsvSeparator(std::string_view content);
+
+// Reads the records of a file one at a time. Empty lines are skipped.
+class CsvReader {
+public:
+    CsvReader(std::string_view content, char separator) : rest_(content), separator_(separator) {}
+
+    // The fields of the next record; false when no record is left. fields is reused, so a loop
+    // over a big file allocates little.
+    bool Next(std::vector<std::string>& fields);
+    // The line (1-based) on which the record Next returned begins.
+    std::size_t RecordLine() const { return recordLine_; }
+    // Whether that record broke the quoting rules: text after a closing quote, or a quote still
+    // open at the end of the file. Its fields then hold what could be read.
+    bool RecordMalformed() const { return malformed_; }
+
+private:
+    void ReadQuoted(std::string& field);
+    void ReadPlain(std::string& field);
+
+    std::string_view rest_;
+    char separator_;
+    std::size_t line_ = 1;
+    std::size_t recordLine_ = 0;
+    bool malformed_ = false;
+};
+
+// Appends one field, in double quotes only when it needs them: when it holds a comma, a
+// semicolon, a quote or a line break, or begins or ends with a blank (which readers would
+// otherwise trim). Quotes inside are written twice.
+void AppendCsvField(std::string& out, std::string_view field);
+// Appends the fields separated by commas and ends the record with CR LF.
+void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> fields);
+
+}  // namespace tavoric

@@ -1,0 +1,77 @@
+// Observations from the field as CSV: field apps, camera cars and spreadsheets deliver the plates
+// seen per place and round; the import puts them into the survey's slots, the export writes them
+// (or, with every slot, a blank field list for an app) in the same format.
+//
+// The file: UTF-8 (a byte order mark is skipped), comma or semicolon, a header line naming the
+// columns in any order and letter case: route, sectie, plaats, the slot as periode "HHMM-HHMM"
+// or tijd (a clock time or an ISO 8601 date-time), kenteken and optionally opmerking.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/survey.h"
+
+namespace tavoric {
+
+enum class ReportedRowKind {
+    Conflict,   // the slot holds another plate or remark
+    Duplicate,  // an earlier row of the file gave the slot another plate or remark
+    Error,      // the row cannot be placed or its plate or remark cannot be stored
+};
+
+struct ReportedRow {
+    std::size_t line = 0;  // where the row begins in the file, the header being line 1
+    ReportedRowKind kind = ReportedRowKind::Error;
+    std::string reason;  // code page 1252
+};
+
+struct ObservationImportCounts {
+    std::size_t rowsRead = 0;   // every row after the header, empty lines not counted
+    std::size_t toFill = 0;     // empty slots that get a plate or remark
+    std::size_t unchanged = 0;  // the slot already holds what the row says
+    std::size_t skipped = 0;    // rows with neither plate nor remark
+    std::size_t conflicts = 0;
+    std::size_t duplicates = 0;
+    std::size_t errors = 0;
+};
+
+// What an import would do, worked out without changing the survey.
+struct ObservationImportPlan {
+    // Set when the file cannot be imported at all (no usable header); nothing else is then set.
+    std::string fileError;
+    ObservationImportCounts counts;
+    std::vector<std::string> unknownColumns;  // as the header names them, code page 1252
+    std::vector<ReportedRow> reportedRows;    // in file order
+
+    struct SlotWrite {
+        std::size_t line;  // index in KentekensList
+        std::string plate;
+        std::string remark;
+        bool replacesOther;  // a conflict: written only when replacing
+    };
+    std::vector<SlotWrite> writes;
+};
+
+// Reads the CSV content (UTF-8) and decides for every row against the survey's slots.
+ObservationImportPlan PlanObservationImport(const Survey& survey, std::string_view csvContent);
+
+// Stores the planned plates and remarks in their slots as the plate entry stores them; the
+// conflicts only when replace is set. Marks the project changed when a line changed; returns
+// the number of slots written.
+std::size_t ApplyObservationImport(Survey& survey, const ObservationImportPlan& plan, bool replace);
+
+// The reported rows that stay reported: the conflicts are taken when replacing.
+std::vector<const ReportedRow*> RowsLeftOut(const ObservationImportPlan& plan, bool replace);
+// The summary as lines of text (code page 1252), as the desktop and the command line show it.
+std::vector<std::string> ImportSummaryLines(const ObservationImportPlan& plan, bool replace);
+// One reported row as a line of text: "Regel 12: ...".
+std::string ReportedRowText(const ReportedRow& row);
+
+// The observations as the CSV file: UTF-8, comma-separated, CR LF, a header line, then one row
+// per slot holding a plate or a remark (every slot when allSlots), in KentekensList order.
+std::string ObservationCsvContent(const Survey& survey, bool allSlots);
+
+}  // namespace tavoric

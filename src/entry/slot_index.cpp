@@ -1,0 +1,158 @@
+#include "entry/slot_index.h"
+
+#include <array>
+#include <bit>
+
+#include "core/clock.h"
+#include "core/text.h"
+
+namespace tavoric {
+
+namespace {
+
+constexpr std::uint64_t kNumbers = 10000;  // four-digit fields hold 0-9999
+
+std::uint64_t RouteNumber(const PlaceNumbers& n) {
+    return static_cast<std::uint64_t>(n.route);
+}
+std::uint64_t SectionNumberOf(const PlaceNumbers& n) {
+    return RouteNumber(n) * kNumbers + static_cast<std::uint64_t>(n.section);
+}
+std::uint64_t PlaceNumberOf(const PlaceNumbers& n) {
+    return SectionNumberOf(n) * kNumbers + static_cast<std::uint64_t>(n.place);
+}
+std::uint64_t SlotNumber(const PlaceNumbers& n, int periodStart) {
+    return PlaceNumberOf(n) * kNumbers + static_cast<std::uint64_t>(periodStart);
+}
+
+// A field of exactly four digits as its number.
+std::optional<int> FourDigits(std::string_view field) {
+    if (field.size() != 4 || field.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return IntegerOrZero(field);
+}
+
+// The first count number fields of a line (route, section, place: four digits each, a blank
+// between them), or nothing when the line does not begin that way.
+std::optional<PlaceNumbers> NumbersOfLine(std::string_view line, std::size_t count) {
+    std::array<int, 3> numbers{};
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::optional<int> number = FourDigits(Chars(line, 1 + 5 * i, 4 + 5 * i));
+        if (!number || (i > 0 && line[5 * i - 1] != ' ')) {
+            return std::nullopt;
+        }
+        numbers[i] = *number;
+    }
+    return PlaceNumbers{numbers[0], numbers[1], numbers[2]};
+}
+
+std::size_t Spread(std::uint64_t key) {
+    key ^= key >> 33;
+    key *= 0xFF51AFD7ED558CCDull;
+    key ^= key >> 33;
+    return static_cast<std::size_t>(key);
+}
+
+int PeriodSecond(std::string_view hhmm) {
+    return HhmmToMinutes(IntegerOrZero(hhmm)) * 60;
+}
+
+}  // namespace
+
+SlotIndex::SlotTable::SlotTable(std::size_t count)
+    : entries_(std::bit_ceil(2 * count + 2)), mask_(entries_.size() - 1) {}
+
+void SlotIndex::SlotTable::Insert(std::uint64_t key, std::size_t line) {
+    for (std::size_t i = Spread(key) & mask_;; i = (i + 1) & mask_) {
+        Entry& entry = entries_[i];
+        if (entry.line == kNoLine) {
+            entry = {key, line};
+            return;
+        }
+        if (entry.key == key) {
+            return;
+        }
+    }
+}
+
+std::optional<std::size_t> SlotIndex::SlotTable::Find(std::uint64_t key) const {
+    for (std::size_t i = Spread(key) & mask_;; i = (i + 1) & mask_) {
+        const Entry& entry = entries_[i];
+        if (entry.line == kNoLine) {
+            return std::nullopt;
+        }
+        if (entry.key == key) {
+            return entry.line;
+        }
+    }
+}
+
+SlotIndex::SlotIndex(const Survey& survey, bool byTime)
+    : slots_(survey.KentekensList), byPeriodStart_(survey.KentekensList.size()) {
+    for (const std::string& line : survey.RoutesList) {
+        if (const auto numbers = NumbersOfLine(line, 1)) {
+            routes_.insert(RouteNumber(*numbers));
+        }
+    }
+    for (const std::string& line : survey.SectiesList) {
+        if (const auto numbers = NumbersOfLine(line, 2)) {
+            sections_.insert(SectionNumberOf(*numbers));
+        }
+    }
+    for (const std::string& line : survey.ParkeerplaatsenList) {
+        if (const auto numbers = NumbersOfLine(line, 3)) {
+            places_.insert(PlaceNumberOf(*numbers));
+        }
+    }
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        const std::string_view line = slots_[i];
+        const auto numbers = NumbersOfLine(line, 3);
+        const std::optional<int> start = FourDigits(PpePeriodStart(line));
+        if (!numbers || !start || line[14] != ' ') {
+            continue;
+        }
+        byPeriodStart_.Insert(SlotNumber(*numbers, *start), i);
+        if (byTime) {
+            periodsOfPlace_[PlaceNumberOf(*numbers)].push_back(
+                {PeriodSecond(PpePeriodStart(line)), PeriodSecond(PpePeriodEnd(line)), i});
+        }
+    }
+}
+
+bool SlotIndex::HasRoute(const PlaceNumbers& numbers) const {
+    return routes_.contains(RouteNumber(numbers));
+}
+
+bool SlotIndex::HasSection(const PlaceNumbers& numbers) const {
+    return sections_.contains(SectionNumberOf(numbers));
+}
+
+bool SlotIndex::HasPlace(const PlaceNumbers& numbers) const {
+    return places_.contains(PlaceNumberOf(numbers));
+}
+
+std::optional<std::size_t> SlotIndex::SlotOfPeriod(const PlaceNumbers& numbers,
+                                                   std::string_view period) const {
+    const std::optional<int> start = FourDigits(Chars(period, 1, 4));
+    if (!start) {
+        return std::nullopt;
+    }
+    const std::optional<std::size_t> slot = byPeriodStart_.Find(SlotNumber(numbers, *start));
+    return slot && PpePeriod(slots_[*slot]) == period ? slot : std::nullopt;
+}
+
+std::optional<std::size_t> SlotIndex::SlotAtTime(const PlaceNumbers& numbers,
+                                                 int secondOfDay) const {
+    const auto found = periodsOfPlace_.find(PlaceNumberOf(numbers));
+    if (found != periodsOfPlace_.end()) {
+        for (const SlotPeriod& period : found->second) {
+            if (period.fromSecond <= secondOfDay && secondOfDay < period.toSecond) {
+                return period.line;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace tavoric

@@ -1,0 +1,96 @@
+#include "core/csv.h"
+
+#include <gtest/gtest.h>
+
+namespace tavoric {
+namespace {
+
+using Fields = std::vector<std::string>;
+
+struct ReadRecord {
+    Fields fields;
+    std::size_t line;
+    bool malformed;
+};
+
+std::vector<ReadRecord> ReadAll(std::string_view content, char separator = ',') {
+    CsvReader reader(content, separator);
+    std::vector<ReadRecord> records;
+    Fields fields;
+    while (reader.Next(fields)) {
+        records.push_back({fields, reader.RecordLine(), reader.RecordMalformed()});
+    }
+    return records;
+}
+
+TEST(Csv, SeparatorFollowsTheHeaderLine) {
+    EXPECT_EQ(DetectCsvSeparator("route;sectie;plaats\r\n1,2,3\r\n"), ';');
+    EXPECT_EQ(DetectCsvSeparator("route,sectie,plaats\n1;2;3;4;5\n"), ',');
+    EXPECT_EQ(DetectCsvSeparator("\"a;b;c\",d\n"), ',');
+    EXPECT_EQ(DetectCsvSeparator("kenteken"), ',');
+    EXPECT_EQ(DetectCsvSeparator(""), ',');
+}
+
+TEST(Csv, ReadsPlainAndQuotedFieldsWithEitherLineEnd) {
+    const auto records = ReadAll("a,b,c\r\n1,\"x,y\",\"say \"\"hi\"\"\"\n,,\r\nlast,\"\"");
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[0].fields, (Fields{"a", "b", "c"}));
+    EXPECT_EQ(records[1].fields, (Fields{"1", "x,y", "say \"hi\""}));
+    EXPECT_EQ(records[2].fields, (Fields{"", "", ""}));
+    EXPECT_EQ(records[3].fields, (Fields{"last", ""}));
+    for (const ReadRecord& record : records) {
+        EXPECT_FALSE(record.malformed);
+    }
+}
+
+TEST(Csv, SemicolonFilesKeepCommasInFields) {
+    const auto records = ReadAll("route;opmerking\r\n7;\"a;b\";c,d\r\n", ';');
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].fields, (Fields{"7", "a;b", "c,d"}));
+}
+
+TEST(Csv, LineNumbersCountEmptyLinesAndBreaksInsideQuotes) {
+    const auto records = ReadAll("h1,h2\n\n\"two\nlines\",x\r\n\r\nnext,y\n");
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0].line, 1u);
+    EXPECT_EQ(records[1].line, 3u);
+    EXPECT_EQ(records[1].fields[0], "two\nlines");
+    EXPECT_EQ(records[2].line, 6u);
+    EXPECT_EQ(records[2].fields, (Fields{"next", "y"}));
+}
+
+TEST(Csv, BrokenQuotingIsFlaggedAndTheNextRecordStillReads) {
+    const auto records = ReadAll("\"ab\"c,d\nok,1\n\"open,2\n");
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_TRUE(records[0].malformed);
+    EXPECT_EQ(records[0].fields, (Fields{"abc", "d"}));
+    EXPECT_FALSE(records[1].malformed);
+    EXPECT_EQ(records[1].fields, (Fields{"ok", "1"}));
+    EXPECT_TRUE(records[2].malformed);
+    EXPECT_EQ(records[2].line, 3u);
+}
+
+TEST(Csv, WriterQuotesOnlyWhenNeeded) {
+    std::string out;
+    AppendCsvRecord(out,
+                    {"0001", "AB12CD", "", " lead", "a,b", "x;y", "say \"hi\"", "two\r\nlines"});
+    EXPECT_EQ(out,
+              "0001,AB12CD,,\" lead\",\"a,b\",\"x;y\",\"say \"\"hi\"\"\",\"two\r\nlines\"\r\n");
+}
+
+TEST(Csv, WhatTheWriterWritesReadsBackUnchanged) {
+    const Fields fields = {"", " ", "\"", ",", ";", "a\nb", "trail ", "\xE9t\xE9", "plain"};
+    std::string out;
+    for (const std::string& field : fields) {
+        AppendCsvRecord(out, {field, "end"});
+    }
+    const auto records = ReadAll(out);
+    ASSERT_EQ(records.size(), fields.size());
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        EXPECT_EQ(records[i].fields, (Fields{fields[i], "end"})) << i;
+        EXPECT_FALSE(records[i].malformed);
+    }
+}
+
+}  // namespace
+}  // namespace tavoric
