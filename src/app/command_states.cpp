@@ -28,6 +28,8 @@ CommandStates CommandStatesFor(const Survey& survey, int reportWindows) {
     SetAll(states, {"Sectie1", "ToolButton10"}, !survey.RoutesList.empty());
     SetAll(states, {"Parkeerplaats1", "ToolButton11"}, !survey.SectiesList.empty());
     SetAll(states, {"PPEgenereren1", "ToolButton12"}, !survey.ParkeerplaatsenList.empty());
+    SetAll(states, {"Importerenwaarnemingen1", "Exporterenwaarnemingen1"},
+           !survey.KentekensList.empty());
     SetAll(states,
            {"Kentekens1", "Waarnemingsformuliergenereren1", "Parkeerduurmeting1",
             "Parkeerduurmetingnaarinterval1", "Parkeermotief1", "ToolButton13", "ToolButton16",

@@ -17,6 +17,8 @@ constexpr CommandEntry kCommands[] = {
     {kBestand, "Openen1", "&Openen...", "Ctrl+O", "ToolButton4", "Openen... (Ctrl+O)", false},
     {kBestand, "Opslaan1", "Op&slaan", "Ctrl+S", "ToolButton6", "Opslaan (Ctrl+S)", false},
     {kBestand, "Opslaanals1", "O&pslaan als...", "", nullptr, "", true},
+    {kBestand, "Importerenwaarnemingen1", "&Importeren waarnemingen...", "", nullptr, "", false},
+    {kBestand, "Exporterenwaarnemingen1", "E&xporteren waarnemingen...", "", nullptr, "", true},
     {kBestand, "Afsluiten1", "&Afsluiten", "Alt+F4", nullptr, "", false},
 
     {kRapport, "Opmaak1", "&Opmaak", "", nullptr, "", true},

@@ -6,6 +6,7 @@
 #include "entry/ui/ppe_form.h"
 #include "entry/ui/route_form.h"
 #include "entry/ui/section_form.h"
+#include "entry/ui/waarnemingen_form.h"
 
 namespace tavoric {
 
@@ -27,6 +28,10 @@ void AddEntryWindows(DesktopShell& shell) {
     AddWindow<TParkplaatsForm>(shell, context, "Parkeerplaats1");
     AddWindow<TPPEgenererenForm>(shell, context, "PPEgenereren1");
     AddWindow<TKentekensForm>(shell, context, "Kentekens1");
+    AddWindow<TWaarnemingenImportForm>(shell, context, "Importerenwaarnemingen1");
+    shell.SetCommandHandler("Exporterenwaarnemingen1", [&shell] {
+        ExportObservations(shell.CurrentSurvey(), shell.CurrentPrompter());
+    });
 }
 
 }  // namespace tavoric

@@ -37,6 +37,7 @@ constexpr const char* kTranslatedWindows[] = {
     "InstellingenForm",
     "ParkeerduurmetingForm",
     "InvoergegRapportForm",
+    "WaarnemingenImportForm",
 };
 
 QWidget* FindWindow(QWidget* mainWindow, const char* name) {
