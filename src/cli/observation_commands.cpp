@@ -57,6 +57,21 @@ std::optional<ImportArguments> ParseImportArguments(const std::vector<std::strin
     return parsed;
 }
 
+// Says so when two of the named files are one, which would overwrite a file still needed.
+bool NamesOneFileTwice(
+    std::initializer_list<std::pair<const char*, std::optional<std::string>>> files) {
+    for (auto a = files.begin(); a != files.end(); ++a) {
+        for (auto b = a + 1; b != files.end(); ++b) {
+            if (a->second && b->second && SameFile(*a->second, *b->second)) {
+                PrintError(FormatText(MessageText("AA00508"),
+                                      {a->first, b->first, Utf8ToCp1252(*b->second)}));
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 // The rows left out, one line each, as a UTF-8 file with CR LF line ends.
 std::string ReportFileContent(const std::vector<const ReportedRow*>& rows) {
     std::string text;
@@ -99,6 +114,12 @@ int ImportObservations(const std::vector<std::string>& args) {
     const std::optional<ImportArguments> arguments = ParseImportArguments(args);
     if (!arguments) {
         return UsageError("import-observations");
+    }
+    if (NamesOneFileTwice({{"PROJECT.par", arguments->projectPath},
+                           {"WAARNEMINGEN.csv", arguments->csvPath},
+                           {"--out", arguments->outPath},
+                           {"--report", arguments->reportPath}})) {
+        return kExitUsage;
     }
     Survey survey;
     if (!OpenSurvey(arguments->projectPath, survey)) {
@@ -151,6 +172,9 @@ int ExportObservations(const std::vector<std::string>& args) {
     }
     if (!projectPath || !csvPath) {
         return UsageError("export-observations");
+    }
+    if (NamesOneFileTwice({{"PROJECT.par", projectPath}, {"--csv", csvPath}})) {
+        return kExitUsage;
     }
     Survey survey;
     if (!OpenSurvey(*projectPath, survey)) {

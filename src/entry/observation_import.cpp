@@ -255,7 +255,7 @@ struct Observation {
 
 Observation ReadObservation(const Row& row) {
     Observation observation;
-    const std::optional<std::string> plate = StorableText(row[kPlate]);
+    const std::optional<std::string> plate = StorableText(TrimBlanksAndTabs(row[kPlate]));
     const std::optional<std::string> remark = StorableText(TrimBlanksAndTabs(row[kRemark]));
     if (plate) {
         observation.plate = *plate;

@@ -114,6 +114,17 @@ TEST_F(ObservationCommandsTest, FilesThatCannotBeUsedAndWrongUse) {
     EXPECT_EQ(RunTool({"import-observations", PathOf("leeg.par")}).status, kExitUsage);
     EXPECT_EQ(RunTool({"import-observations", "a.par", "b.csv", "--out"}).status, kExitUsage);
     EXPECT_EQ(RunTool({"import-observations", "a.par", "b.csv", "--kleur"}).status, kExitUsage);
+    // A file named twice would be overwritten while it is still needed.
+    const std::string csv = FileContent(PathOf("waarnemingen.csv"));
+    const ToolRun twice =
+        RunTool({"import-observations", PathOf("leeg.par"), PathOf("waarnemingen.csv"), "--report",
+                 PathOf("../" + folder_.filename().string() + "/waarnemingen.csv")});
+    EXPECT_EQ(twice.status, kExitUsage);
+    EXPECT_NE(twice.err.find("--report"), std::string::npos);
+    EXPECT_EQ(FileContent(PathOf("waarnemingen.csv")), csv);
+    EXPECT_EQ(
+        RunTool({"export-observations", PathOf("leeg.par"), "--csv", PathOf("leeg.par")}).status,
+        kExitUsage);
     EXPECT_EQ(RunTool({"export-observations", PathOf("leeg.par")}).status, kExitUsage);
     EXPECT_EQ(RunTool({"export-observations", PathOf("leeg.par"), "--csv"}).status, kExitUsage);
     EXPECT_EQ(

@@ -6,6 +6,7 @@
 
 #include "core/demo_survey.h"
 #include "core/message_texts.h"
+#include "entry/plate_entry.h"
 #include "test_survey.h"
 
 namespace tavoric {
@@ -54,7 +55,7 @@ TEST(ObservationImport, FillsEmptySlotsAsThePlateEntryStoresThem) {
     Survey survey = SmallSurvey();
     const std::string csv =
         "Kenteken,PLAATS,Sectie,Route,Periode,opmerking\n"
-        "12-ab-3,1,0001,1,0600-0630,\n"
+        "\t12-ab-3 ,1,0001,1,0600-0630,\n"
         " XY 99 ,2,2,0002,0700-0800,f\n"
         ",1,1,1,0630-0700,B\n";
     const ObservationImportPlan plan = PlanObservationImport(survey, csv);
@@ -71,6 +72,15 @@ TEST(ObservationImport, FillsEmptySlotsAsThePlateEntryStoresThem) {
               PpeLineWithPlate("0001 0001 0001 0600-0630", "12ab3", ""));
     EXPECT_EQ(SlotLine(survey, "0002 0002 0002 0700-0800"), "0002 0002 0002 0700-0800 XY99   f");
     EXPECT_EQ(SlotLine(survey, "0001 0001 0001 0630-0700"), "0001 0001 0001 0630-0700        B");
+
+    // The plate entry shows them as typed ones.
+    PlateEntry entry;
+    entry.Open(survey);
+    entry.ChooseRoute(0);
+    entry.ChooseSection(0);
+    entry.ChoosePlace(0);
+    EXPECT_EQ(entry.Cell(0, kPlateColumn), "12ab3");
+    EXPECT_EQ(entry.Cell(1, kRemarkColumn), "B");
 }
 
 TEST(ObservationImport, SpreadsheetFileWithSemicolonsByteOrderMarkAndTimes) {
