@@ -2,7 +2,6 @@
 #include <array>
 #include <optional>
 
-#include "core/clock.h"
 #include "core/codec.h"
 #include "core/csv.h"
 #include "core/message_texts.h"
@@ -130,7 +129,7 @@ std::string FourDigitText(int number) {
     return PadField("R", std::to_string(number), "0", 4);
 }
 
-// Digits only, exactly count of them, as a number.
+// A text of minCount to maxCount digits as its number.
 std::optional<int> Digits(std::string_view text, std::size_t minCount, std::size_t maxCount) {
     if (text.size() < minCount || text.size() > maxCount ||
         !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {

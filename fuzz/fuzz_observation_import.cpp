@@ -1,0 +1,22 @@
+// Any bytes read as an observation file: the import plans and applies without fault, and every
+// slot it writes stays one line of the plate entry's form.
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "core/demo_survey.h"
+#include "entry/observation_csv.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const tavoric::Survey original = tavoric::MakeDemoSurvey({3, 1});
+    tavoric::Survey survey = original;
+    const tavoric::ObservationImportPlan plan =
+        tavoric::PlanObservationImport(survey, {reinterpret_cast<const char*>(data), size});
+    tavoric::ApplyObservationImport(survey, plan, true);
+    for (const std::string& line : survey.KentekensList) {
+        if (line.size() > 33 || line.find_first_of("\r\n") != std::string::npos) {
+            std::abort();
+        }
+    }
+    return 0;
+}
