@@ -133,7 +133,9 @@ private slots:
             return shown.join(QLatin1Char(' '));
         };
         QCOMPARE(entries(form_->findChild<QMenu*>(QStringLiteral("Bestand1"))->actions(), false),
-                 QStringLiteral("&Nieuw... &Openen... Op&slaan O&pslaan als... - &Afsluiten"));
+                 QStringLiteral("&Nieuw... &Openen... Op&slaan O&pslaan als... - "
+                                "&Importeren waarnemingen... E&xporteren waarnemingen... - "
+                                "&Afsluiten"));
         QCOMPARE(entries(form_->findChild<QMenu*>(QStringLiteral("Venster1"))->actions(), false),
                  QStringLiteral("Trap&sgewijs &Onder elkaar - &Vorige Volgen&de - "
                                 "&Alle vensters sluiten"));
