@@ -26,7 +26,6 @@ constexpr std::string_view kPlatesHeader = "[Kentekens]";
 constexpr std::string_view kNotesHeader = "[Aantekeningen]";
 constexpr std::string_view kSectionHeaders[] = {kGeneralHeader, kRoutesHeader, kSectionsHeader,
                                                 kPlacesHeader,  kPlatesHeader, kNotesHeader};
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr FileError kOutOfMemory{FileError::Kind::System, ENOMEM};
 constexpr int kFirstKey = 1;
 constexpr int kLastKey = 19;
@@ -52,12 +51,6 @@ LineViews SplitLines(std::string_view content) {
         start = (end + 1 == lfAt) ? lfAt + 1 : end + 1;
     }
     return lines;
-}
-
-// An editor that saved the file as UTF-8 may have put a byte order mark before the first line.
-std::string_view WithoutByteOrderMark(std::string_view content) {
-    return content.starts_with(kUtf8ByteOrderMark) ? content.substr(kUtf8ByteOrderMark.size())
-                                                   : content;
 }
 
 bool StartsSection(std::string_view line) {
