@@ -177,6 +177,20 @@ bool RefusedOverInput(const std::string& output, const std::string& input) {
     return true;
 }
 
+bool NamesOneFileTwice(
+    std::initializer_list<std::pair<const char*, std::optional<std::string>>> files) {
+    for (auto a = files.begin(); a != files.end(); ++a) {
+        for (auto b = a + 1; b != files.end(); ++b) {
+            if (a->second && b->second && SameFile(*a->second, *b->second)) {
+                PrintError(FormatText(MessageText("AA00667"),
+                                      {a->first, b->first, Utf8ToCp1252(*b->second)}));
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 bool OpenSurvey(const std::string& path, Survey& survey) {
     survey.ResetToNew(NewProjectFileName());
     CliPrompter prompter;

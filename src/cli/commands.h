@@ -2,8 +2,11 @@
 // errors, output in UTF-8. A command lives in its own file and is listed in command_list.h.
 #pragma once
 
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/survey.h"
@@ -41,6 +44,10 @@ bool OpenSurvey(const std::string& path, Survey& survey);
 bool SameFile(const std::string& a, const std::string& b);
 // Says on stderr that output would overwrite input, naming both, when they are one file.
 bool RefusedOverInput(const std::string& output, const std::string& input);
+// Says on stderr when two of the named files are one (by option or argument name), which would
+// overwrite a file still needed; files not given are skipped.
+bool NamesOneFileTwice(
+    std::initializer_list<std::pair<const char*, std::optional<std::string>>> files);
 // Marks an option as given; when it was given before, says so on stderr and returns false.
 bool FirstTime(std::string_view option, bool& given);
 // Prints the usage of the named command to stderr and returns kExitUsage.

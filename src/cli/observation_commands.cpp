@@ -57,21 +57,6 @@ std::optional<ImportArguments> ParseImportArguments(const std::vector<std::strin
     return parsed;
 }
 
-// Says so when two of the named files are one, which would overwrite a file still needed.
-bool NamesOneFileTwice(
-    std::initializer_list<std::pair<const char*, std::optional<std::string>>> files) {
-    for (auto a = files.begin(); a != files.end(); ++a) {
-        for (auto b = a + 1; b != files.end(); ++b) {
-            if (a->second && b->second && SameFile(*a->second, *b->second)) {
-                PrintError(FormatText(MessageText("AA00508"),
-                                      {a->first, b->first, Utf8ToCp1252(*b->second)}));
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 // The rows left out, one line each, as a UTF-8 file with CR LF line ends.
 std::string ReportFileContent(const std::vector<const ReportedRow*>& rows) {
     std::string text;

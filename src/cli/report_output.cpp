@@ -56,22 +56,6 @@ bool Export(const ReportDocument& report, ExportFormat format, const std::string
     return ExportReport(report, format, path, prompter);
 }
 
-// Whether the totals file is also named by --txt or --csv; says so on stderr.
-bool TotalsFileNamedTwice(const ReportOutput& output) {
-    if (!output.totalsCsvPath) {
-        return false;
-    }
-    for (const auto& [option, path] :
-         {std::pair{"--txt", &output.txtPath}, std::pair{"--csv", &output.csvPath}}) {
-        if (*path && SameFile(**path, *output.totalsCsvPath)) {
-            PrintError(
-                FormatText(MessageText("AA00667"), {option, "--totals-csv", Utf8ToCp1252(**path)}));
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& args,
@@ -102,7 +86,9 @@ std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& ar
         PrintError(FormatText(MessageText("AA00225"), {Utf8ForMessage(*output.csvPath)}));
         return std::nullopt;
     }
-    if (TotalsFileNamedTwice(output)) {
+    // --txt and --csv may share standard output; the totals file has a file of its own.
+    if (NamesOneFileTwice({{"--txt", output.txtPath}, {"--totals-csv", output.totalsCsvPath}}) ||
+        NamesOneFileTwice({{"--csv", output.csvPath}, {"--totals-csv", output.totalsCsvPath}})) {
         return std::nullopt;
     }
     args = std::move(others);

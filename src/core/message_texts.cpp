@@ -229,7 +229,6 @@ constexpr Entry kDefaults[] = {
     {"AA00505", "Niets toegepast; het project is niet opnieuw geschreven."},
     {"AA00506", "... en nog %s gemelde rijen; --report BESTAND schrijft ze alle."},
     {"AA00507", "Kan de waarnemingen uit \"%s\" niet importeren.\r%s"},
-    {"AA00508", "%s en %s noemen hetzelfde bestand \"%s\": het ene zou het andere overschrijven."},
     {"AA00520", "Rijen gelezen: %s"},
     {"AA00521", "Lege PPE gevuld: %s"},
     {"AA00522", "Ongewijzigd (PPE heeft dit kenteken al): %s"},

@@ -5,6 +5,7 @@
 #include "core/backups.h"
 #include "core/codec.h"
 #include "core/demo_survey.h"
+#include "core/file_messages.h"
 #include "core/message_texts.h"
 #include "core/project_file.h"
 #include "core/scripted_prompter.h"
@@ -35,8 +36,8 @@ protected:
     }
 
     void WriteFile(const std::string& name, std::string_view content) {
-        std::string error;
-        ASSERT_TRUE(WriteFileAtomically(PathOf(name), content, error)) << error;
+        FileError error;
+        ASSERT_TRUE(WriteFileAtomically(PathOf(name), content, error)) << FileErrorReason(error);
     }
 
     LineList SlotsOf(const std::string& name) {
