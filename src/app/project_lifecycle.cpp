@@ -76,11 +76,12 @@ bool ProjectLifecycle::SaveProject() {
     return SaveProjectAs();
 }
 
-bool ProjectLifecycle::SaveProjectAs() {
+std::optional<std::string> ProjectLifecycle::AskNewProjectFileName(const std::string& presetName) {
     Prompter& prompter = shell_.CurrentPrompter();
-    const std::optional<std::string> chosen = prompter.SaveFileName({kProjectFileFilter, "", ""});
+    const std::optional<std::string> chosen =
+        prompter.SaveFileName({kProjectFileFilter, presetName, ""});
     if (!chosen || chosen->empty()) {
-        return false;
+        return std::nullopt;
     }
     const std::string name = WithProjectExtension(*chosen);
     if (FileExists(name)) {
@@ -88,14 +89,44 @@ bool ProjectLifecycle::SaveProjectAs() {
                                     FormatText(MessageText("AA00032"), {Utf8ToCp1252(name)}),
                                     OverwriteQuestionCaptions(), kDefaultNo);
         if (answer != kYes) {
-            return false;
+            return std::nullopt;
         }
     }
-    if (!SaveTo(name)) {
+    return name;
+}
+
+bool ProjectLifecycle::SaveProjectAs() {
+    const std::optional<std::string> name = AskNewProjectFileName("");
+    if (!name || !SaveTo(*name)) {
         return false;
     }
-    survey_.ProjectPath = name;
-    shell_.SetTitle(name);
+    survey_.ProjectPath = *name;
+    shell_.SetTitle(*name);
+    return true;
+}
+
+bool ProjectLifecycle::PseudonymiseProject(const PseudonymiseOptions& options,
+                                           const std::string& keyPath) {
+    const std::filesystem::path current(survey_.ProjectPath);
+    const std::string preset =
+        (current.parent_path() / (current.stem().string() + "-pseudoniem")).string();
+    const std::optional<std::string> name = AskNewProjectFileName(preset);
+    if (!name) {
+        return false;
+    }
+    Prompter& prompter = shell_.CurrentPrompter();
+    const std::optional<PseudonymiseSummary> summary =
+        WritePseudonymisedCopy(survey_, {*name, keyPath, true, options}, prompter);
+    if (!summary) {
+        return false;
+    }
+    const bool opened = CloseProject() && OpenProjectFile(*name);
+    std::string notice;
+    for (const std::string& line : SummaryLines(*summary)) {
+        notice += line + "\r";
+    }
+    notice += FormatText(MessageText(opened ? "AA00557" : "AA00558"), {Utf8ToCp1252(*name)});
+    InformationNotice(prompter, notice);
     return true;
 }
 

@@ -3,6 +3,7 @@
 // questions show them in the program's code page.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "core/prompter.h"
 #include "core/recovery_copies.h"
 #include "core/survey.h"
+#include "privacy/pseudonymise.h"
 
 namespace tavoric {
 
@@ -48,6 +50,11 @@ public:
     // Reads a file into the new, empty project; a recovery copy of that file that is newer is
     // offered first.
     bool OpenProjectFile(const std::string& path);
+    // Asks for the name of a new file (never the project's own), writes a copy of the project
+    // with every plate replaced by a code from the key at keyPath (made there on first use),
+    // then closes the project with the usual question and opens the copy. A notice tells what
+    // was done. True when the copy was written.
+    bool PseudonymiseProject(const PseudonymiseOptions& options, const std::string& keyPath);
 
     // The keeper of the recovery copies, when the program keeps them (the desktop does).
     void SetRecoveryKeeper(RecoveryKeeper* keeper) { recovery_ = keeper; }
@@ -64,6 +71,9 @@ private:
     CopyAnswer AskAboutCopy(const RecoveryCopy& copy);
     void OfferDeletionOfDamaged(const RecoveryCopy& copy);
     bool RestoreCopy(const RecoveryCopy& copy);
+    // The name the user chose in the save dialog, with the extension, after the question
+    // before replacing an existing file; nothing when the user stopped.
+    std::optional<std::string> AskNewProjectFileName(const std::string& presetName);
 
     Survey& survey_;
     ProjectShell& shell_;

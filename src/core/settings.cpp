@@ -208,6 +208,14 @@ std::string SettingsFilePath(std::string_view applicationDataFolder) {
            std::string(kProductName) + ".ini";
 }
 
+std::string PseudonymKeyPath(std::string_view settingsFilePath) {
+    const std::size_t slash = settingsFilePath.find_last_of('/');
+    const std::string_view folder = slash == std::string_view::npos
+                                        ? std::string_view()
+                                        : settingsFilePath.substr(0, slash + 1);
+    return std::string(folder) + "pseudoniem.key";
+}
+
 ProgramSettings ParseSettings(std::string_view content, std::string_view defaultBackupFolder) {
     ProgramSettings settings = DefaultSettings(defaultBackupFolder);
     const std::vector<std::string_view> lines = SplitLines(content);

@@ -38,6 +38,8 @@ ProgramSettings DefaultSettings(std::string_view defaultBackupFolder);
 std::string ApplicationDataFolder(std::string_view fallbackFolder);
 // applicationDataFolder + "Tavoric/Tavoric.ini"
 std::string SettingsFilePath(std::string_view applicationDataFolder);
+// The key for plate codes, "pseudoniem.key" beside the settings file.
+std::string PseudonymKeyPath(std::string_view settingsFilePath);
 
 // The settings a file's content holds, starting from the defaults. Keys are matched without
 // regard to case, a value is everything after the first "=", unknown lines are ignored, and a

@@ -10,6 +10,7 @@
 #include "core/message_texts.h"
 #include "core/project_file.h"
 #include "core/scripted_prompter.h"
+#include "core/text.h"
 #include "core/version.h"
 
 namespace tavoric {
@@ -205,6 +206,75 @@ TEST_F(ProjectLifecycleTest, SixSavesKeepTheFivePreviousVersionsNewestFirst) {
         EXPECT_EQ(Contents(backup), versions[versions.size() - 1 - generation])
             << "generation " << generation;
     }
+}
+
+class PseudonymiseProjectTest : public ProjectLifecycleTest {
+protected:
+    PseudonymiseProjectTest() {
+        survey_.KentekensList = {"0001 0001 0001 0600-0615 AB12CD  ",
+                                 "0001 0001 0001 0615-0630 AB12CD  "};
+        survey_.AlgemeneGegevens.observers = "Jan";
+        survey_.ProjectPath = PathOf("meting.par");
+        survey_.ProjectChanged = true;
+        shell_.prompter.QueueFileName(PathOf("codes"));
+    }
+    std::string KeyPath() const { return PathOf("config/Tavoric/pseudoniem.key"); }
+};
+
+TEST_F(PseudonymiseProjectTest, OpensTheCopyAfterTheSaveQuestionAndSaysWhatWasDone) {
+    shell_.prompter.QueueAnswer(kNo);  // "Bestand opslaan?" for the original
+    ASSERT_TRUE(lifecycle_.PseudonymiseProject({true, false}, KeyPath()));
+    EXPECT_EQ(shell_.prompter.fileRequests().at(0).presetName, PathOf("meting-pseudoniem"));
+    EXPECT_EQ(survey_.ProjectPath, PathOf("codes.par"));
+    EXPECT_EQ(shell_.title, PathOf("codes.par"));
+    EXPECT_FALSE(survey_.ProjectChanged);
+    EXPECT_EQ(survey_.KentekensList.size(), 2u);
+    EXPECT_EQ(survey_.KentekensList[0].substr(24), survey_.KentekensList[1].substr(24));
+    EXPECT_EQ(survey_.KentekensList[0].find("AB12CD"), std::string::npos);
+    EXPECT_TRUE(survey_.AlgemeneGegevens.observers.empty());
+    EXPECT_FALSE(fs::exists(PathOf("meting.par"))) << "the original was not saved";
+    const auto& asked = shell_.prompter.asked();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[1].kind, DialogKind::Information);
+    EXPECT_EQ(asked[1].text, FormatText(MessageText("AA00550"), {"2", "1"}) + "\r" +
+                                 MessageText("AA00553") + "\r" +
+                                 FormatText(MessageText("AA00556"), {KeyPath()}) + "\r" +
+                                 FormatText(MessageText("AA00557"), {PathOf("codes.par")}));
+}
+
+TEST_F(PseudonymiseProjectTest, CancellingTheSaveQuestionKeepsTheOriginalOpen) {
+    const Survey original = survey_;
+    shell_.prompter.QueueAnswer(kCancel);
+    ASSERT_TRUE(lifecycle_.PseudonymiseProject({}, KeyPath()));
+    EXPECT_TRUE(fs::exists(PathOf("codes.par")));
+    EXPECT_EQ(survey_.ProjectPath, original.ProjectPath);
+    EXPECT_EQ(survey_.KentekensList, original.KentekensList);
+    EXPECT_TRUE(survey_.ProjectChanged);
+    EXPECT_TRUE(shell_.prompter.asked().back().text.ends_with(
+        FormatText(MessageText("AA00558"), {PathOf("codes.par")})));
+}
+
+TEST_F(PseudonymiseProjectTest, NeverWritesOverTheProjectsOwnFile) {
+    shell_.prompter.Clear();
+    ScriptedPrompter unused;
+    ASSERT_TRUE(WriteProjectFile(survey_, survey_.ProjectPath, unused));
+    survey_.ProjectChanged = true;
+    const std::string before = Contents(survey_.ProjectPath);
+    shell_.prompter.QueueFileName(survey_.ProjectPath);
+    shell_.prompter.QueueAnswer(kYes);  // replace the existing file
+    EXPECT_FALSE(lifecycle_.PseudonymiseProject({}, KeyPath()));
+    EXPECT_EQ(shell_.prompter.asked().back().text,
+              FormatText(MessageText("AA00567"), {survey_.ProjectPath}));
+    EXPECT_EQ(Contents(survey_.ProjectPath), before);
+    EXPECT_TRUE(survey_.ProjectChanged);
+}
+
+TEST_F(PseudonymiseProjectTest, ACancelledFileDialogDoesNothing) {
+    shell_.prompter.Clear();
+    shell_.prompter.QueueCancelledFileDialog();
+    EXPECT_FALSE(lifecycle_.PseudonymiseProject({}, KeyPath()));
+    EXPECT_TRUE(shell_.prompter.asked().empty());
+    EXPECT_FALSE(fs::exists(KeyPath()));
 }
 
 TEST(ProjectPathFromArguments, JoinsWithBlanksDropsQuotesAndTrims) {

@@ -270,6 +270,8 @@ TEST(SettingsLocation, ConfigurationFolderFollowsTheEnvironment) {
         ScopedEnvironment config("XDG_CONFIG_HOME", "/home/a/conf");
         EXPECT_EQ(SettingsFilePath(ApplicationDataFolder("/opt/")),
                   "/home/a/conf/Tavoric/Tavoric.ini");
+        EXPECT_EQ(PseudonymKeyPath(SettingsFilePath(ApplicationDataFolder("/opt/"))),
+                  "/home/a/conf/Tavoric/pseudoniem.key");
     }
     ScopedEnvironment config("XDG_CONFIG_HOME", "relative/conf");
     {

@@ -18,13 +18,16 @@ namespace tavoric {
 
 class DesktopFixture {
 public:
-    void Start() {
+    // settingsName: the settings file (and the key beside it) in the test's folder; by default
+    // the settings are not written.
+    void Start(const std::string& settingsName = "") {
         folder_ = std::make_unique<QTemporaryDir>();
         prompter.Clear();
         ProgramSettings settings = DefaultSettings(PathOf(""));
         settings.backupFolder = PathOf("backups/");
         settings.makeBackups = false;
-        form_ = std::make_unique<THoofdForm>(std::move(settings), "");
+        form_ = std::make_unique<THoofdForm>(std::move(settings),
+                                             settingsName.empty() ? "" : PathOf(settingsName));
         form_->SetPrompter(&prompter);
         form_->SetStartUpDelay(0);
         form_->StartUp();

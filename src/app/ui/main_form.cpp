@@ -37,6 +37,7 @@
 #include "info/ui/info_windows.h"
 #include "lang/ui/language_form.h"
 #include "lang/ui/translate_window.h"
+#include "privacy/ui/pseudonimiseer_form.h"
 #include "reports/input_data_report.h"
 #include "reports/notes_report.h"
 #include "reports/ui/aantekeningen_form.h"
@@ -223,6 +224,7 @@ void THoofdForm::RegisterOwnCommands() {
              BusyCursor busy;
              lifecycle_.SaveProjectAs();
          }},
+        {"Kentekenspseudonimiseren1", [this] { pseudonymiseForm_->Execute(); }},
         {"Afsluiten1", [this] { close(); }},
         {"Opmaak1", [this] { Opmaak1Click(); }},
         {"Allesselecteren1",
@@ -516,6 +518,12 @@ void THoofdForm::CreateReportDialogs() {
     });
     exportForm_ = new TExportForm(settings_.print, this);
     connect(exportForm_, &QDialog::accepted, this, &THoofdForm::ExportCurrentReport);
+    pseudonymiseForm_ = new TPseudonimiseerForm(this);
+    connect(pseudonymiseForm_, &QDialog::accepted, this, [this] {
+        BusyCursor busy;
+        lifecycle_.PseudonymiseProject(pseudonymiseForm_->Options(),
+                                       PseudonymKeyPath(settingsPath_));
+    });
     notesForm_ = new TAantekeningenForm(survey_, *this, this);
     connect(notesForm_, &QDialog::finished, this, [this](int result) {
         if (result == TAantekeningenForm::kReportResult) {

@@ -36,6 +36,7 @@ class TAantekeningenForm;
 class TExportForm;
 class TInvoergegRapportForm;
 class TParkeerduurmetingForm;
+class TPseudonimiseerForm;
 class TWaarnemingsformulierForm;
 class TRapportOpmaakForm;
 
@@ -141,6 +142,7 @@ private:
     TWaarnemingsformulierForm* observationForm_ = nullptr;
     TExportForm* exportForm_ = nullptr;
     TAantekeningenForm* notesForm_ = nullptr;
+    TPseudonimiseerForm* pseudonymiseForm_ = nullptr;
     WindowPositionKeeper* positionKeeper_ = nullptr;
     std::unique_ptr<RecoveryKeeper> recovery_;
     RecoveryTimer* recoveryTimer_ = nullptr;

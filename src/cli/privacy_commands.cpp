@@ -1,0 +1,117 @@
+// tavoric-cli pseudonymise: a copy of a project in which every plate is a code.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/settings.h"
+#include "cli/cli_prompter.h"
+#include "cli/commands.h"
+#include "core/codec.h"
+#include "core/message_texts.h"
+#include "core/text.h"
+#include "privacy/pseudonymise.h"
+
+namespace tavoric {
+
+namespace {
+
+struct PseudonymiseArguments {
+    std::string inPath;
+    std::string keyFile;  // empty: the key in the user's settings folder
+    PseudonymiseRequest request;
+};
+
+// Sets a flag that may be given once; false with a message when it was given before.
+bool TakeFlag(bool& flag, const std::string& option) {
+    if (flag) {
+        PrintError(FormatText(MessageText("AA00222"), {Utf8ToCp1252(option)}));
+        return false;
+    }
+    flag = true;
+    return true;
+}
+
+std::optional<PseudonymiseArguments> ParseArguments(const std::vector<std::string>& args) {
+    PseudonymiseArguments parsed;
+    std::vector<std::string> files;
+    bool keyFileGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        PseudonymiseOptions& options = parsed.request.options;
+        bool taken = true;
+        if (word == "--clear-observers") {
+            taken = TakeFlag(options.clearObservers, word);
+        } else if (word == "--clear-notes") {
+            taken = TakeFlag(options.clearNotes, word);
+        } else if (word == "--key-file") {
+            if (i + 1 >= args.size()) {
+                PrintError(FormatText(MessageText("AA00221"), {word}));
+                return std::nullopt;
+            }
+            taken = TakeFlag(keyFileGiven, word);
+            parsed.keyFile = args[++i];
+        } else if (word.starts_with("-") || files.size() == 2) {
+            taken = false;
+        } else {
+            files.push_back(word);
+        }
+        if (!taken) {
+            return std::nullopt;
+        }
+    }
+    if (files.size() != 2) {
+        return std::nullopt;
+    }
+    parsed.inPath = files[0];
+    parsed.request.outPath = files[1];
+    return parsed;
+}
+
+int Pseudonymise(const std::vector<std::string>& args) {
+    std::optional<PseudonymiseArguments> parsed = ParseArguments(args);
+    if (!parsed) {
+        return UsageError("pseudonymise");
+    }
+    PseudonymiseRequest& request = parsed->request;
+    if (parsed->keyFile.empty()) {
+        const std::string folder = ApplicationDataFolder("");
+        if (folder.empty()) {
+            PrintError(MessageText("AA00568"));
+            return kExitFileError;
+        }
+        request.keyPath = PseudonymKeyPath(SettingsFilePath(folder));
+        request.createKeyIfMissing = true;
+    } else {
+        request.keyPath = parsed->keyFile;
+    }
+    Survey survey;
+    if (!OpenSurvey(parsed->inPath, survey)) {
+        return kExitFileError;
+    }
+    CliPrompter prompter;
+    const std::optional<PseudonymiseSummary> summary =
+        WritePseudonymisedCopy(survey, request, prompter);
+    if (!summary) {
+        return kExitFileError;
+    }
+    for (const std::string& line : SummaryLines(*summary)) {
+        PrintLine(line);
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+CliCommand PseudonymiseCommand() {
+    return {"pseudonymise",
+            "Schrijft een kopie van een project waarin elk kenteken is vervangen door een code "
+            "(HMAC-SHA-256 met een geheime sleutel): zelfde kenteken, zelfde code; alle "
+            "rapporten geven dezelfde cijfers. Zonder --key-file wordt de sleutel "
+            "Tavoric/pseudoniem.key in de map met persoonlijke instellingen gebruikt, en bij "
+            "het eerste gebruik gemaakt. --clear-observers wist de namen van de uitvoerenden, "
+            "--clear-notes de aantekeningen. UIT.par moet een ander bestand zijn dan IN.par.",
+            "pseudonymise IN.par UIT.par [--key-file F] [--clear-observers] [--clear-notes]",
+            Pseudonymise};
+}
+
+}  // namespace tavoric
