@@ -70,7 +70,7 @@ TEST_F(PseudonymiseCommandTest, RefusesToWriteOverTheInput) {
 
 TEST_F(PseudonymiseCommandTest, AKeyFileOfTheWrongSizeWritesNothing) {
     const std::string key = PathOf("kort.key");
-    std::string error;
+    FileError error;
     ASSERT_TRUE(WriteFileAtomically(key, "te kort", error));
     const ToolRun run = RunTool({"pseudonymise", kDemo, PathOf("codes.par"), "--key-file", key});
     EXPECT_EQ(run.status, kExitFileError);

@@ -5,6 +5,7 @@
 
 #include "../core/temp_folder.h"
 #include "core/atomic_file.h"
+#include "core/file_messages.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 
@@ -19,8 +20,8 @@ protected:
         return status.st_mode & 0777;
     }
     void Write(const std::string& path, const std::string& content) {
-        std::string error;
-        ASSERT_TRUE(WriteFileAtomically(path, content, error)) << error;
+        FileError error;
+        ASSERT_TRUE(WriteFileAtomically(path, content, error)) << FileErrorReason(error);
     }
     std::string Content(const std::string& path) {
         std::string content;

@@ -241,7 +241,7 @@ TEST_F(PseudonymisedCopyTest, NeverOverwritesTheSurveysOwnFile) {
 TEST_F(PseudonymisedCopyTest, AnUnusableKeyFileWritesNothing) {
     request_.keyPath = PathOf("kort.key");
     request_.createKeyIfMissing = false;
-    std::string error;
+    FileError error;
     ASSERT_TRUE(WriteFileAtomically(request_.keyPath, std::string(31, 'k'), error));
     EXPECT_FALSE(WritePseudonymisedCopy(survey_, request_, prompter_));
     ASSERT_EQ(prompter_.asked().size(), 1u);

@@ -22,7 +22,7 @@ TPseudonimiseerForm::TPseudonimiseerForm(QWidget* parent) : QDialog(parent) {
     explanation->setWordWrap(true);
     auto* group = Named<QGroupBox>("GroupBox1", QStringLiteral(" Ook wissen: "));
     observers_ = Named<QCheckBox>("CheckBox1", QStringLiteral("Namen van de &uitvoerenden"));
-    notes_ = Named<QCheckBox>("CheckBox2", QStringLiteral("&Aantekeningen"));
+    notes_ = Named<QCheckBox>("CheckBox2", QStringLiteral("Aa&ntekeningen"));
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(observers_);
     groupLayout->addWidget(notes_);
