@@ -104,11 +104,23 @@ int RunTypingChild(int argc, char** argv) {
     return QApplication::exec();
 }
 
+// Whether a copy holds the text: the content its side file names, since a content file is not
+// a copy until its side file has been replaced after it.
 bool CopyHolds(const QString& folder, const char* text) {
-    for (const QFileInfo& file :
-         QDir(folder).entryInfoList({QStringLiteral("*.par")}, QDir::Files)) {
+    constexpr std::string_view kContentKey = "Content=";
+    for (const QFileInfo& side :
+         QDir(folder).entryInfoList({QStringLiteral("*.info")}, QDir::Files)) {
+        std::string sideText;
         std::string content;
-        if (ReadWholeFile(file.absoluteFilePath().toStdString(), content) &&
+        const std::size_t key = ReadWholeFile(side.absoluteFilePath().toStdString(), sideText)
+                                    ? sideText.find(kContentKey)
+                                    : std::string::npos;
+        if (key == std::string::npos) {
+            continue;
+        }
+        const std::size_t start = key + kContentKey.size();
+        const std::string contentFile = sideText.substr(start, sideText.find('\n', start) - start);
+        if (ReadWholeFile((folder + QLatin1Char('/')).toStdString() + contentFile, content) &&
             content.find(text) != std::string::npos) {
             return true;
         }
