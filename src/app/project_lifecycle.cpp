@@ -79,7 +79,7 @@ bool ProjectLifecycle::SaveProject() {
 std::optional<std::string> ProjectLifecycle::AskNewProjectFileName(const std::string& presetName) {
     Prompter& prompter = shell_.CurrentPrompter();
     const std::optional<std::string> chosen =
-        prompter.SaveFileName({kProjectFileFilter, presetName, ""});
+        prompter.SaveFileName({kProjectFileFilter, presetName, "", MessageText("AA00402")});
     if (!chosen || chosen->empty()) {
         return std::nullopt;
     }
@@ -145,7 +145,7 @@ bool ProjectLifecycle::OpenProject() {
         return false;
     }
     const std::optional<std::string> chosen =
-        shell_.CurrentPrompter().OpenFileName({kProjectFileFilter, "", ""});
+        shell_.CurrentPrompter().OpenFileName({kProjectFileFilter, "", "", MessageText("AA00401")});
     if (!chosen || chosen->empty()) {
         return false;
     }

@@ -20,7 +20,7 @@ std::optional<std::string> CliPrompter::SaveFileName(const FileDialogRequest&) {
     return std::nullopt;
 }
 
-std::optional<std::string> CliPrompter::BrowseFolder(const std::string&) {
+std::optional<std::string> CliPrompter::BrowseFolder(const FileDialogRequest&) {
     return std::nullopt;
 }
 

@@ -13,7 +13,7 @@ public:
                       int defaultButton) override;
     std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
     std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
-    std::optional<std::string> BrowseFolder(const std::string& startFolder) override;
+    std::optional<std::string> BrowseFolder(const FileDialogRequest& request) override;
 };
 
 }  // namespace tavoric

@@ -22,10 +22,12 @@ struct ButtonCaptions {
     std::string cancel;
 };
 
+// A file or folder dialog; a folder dialog has no filter and no proposed name.
 struct FileDialogRequest {
     std::string filter;      // "Description (*.ext)|*.ext|..."
     std::string presetName;  // proposed file name, may be empty
     std::string folder;      // starting folder, may be empty
+    std::string title;       // the command that opens the dialog, without "&" and "..."
 };
 
 class Prompter {
@@ -37,7 +39,7 @@ public:
                               const ButtonCaptions& captions, int defaultButton) = 0;
     virtual std::optional<std::string> OpenFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> SaveFileName(const FileDialogRequest& request) = 0;
-    virtual std::optional<std::string> BrowseFolder(const std::string& startFolder) = 0;
+    virtual std::optional<std::string> BrowseFolder(const FileDialogRequest& request) = 0;
 };
 
 // The shorthands every caller uses: caption "Tavoric", button "&OK" from the message texts.

@@ -56,8 +56,8 @@ std::optional<std::string> ScriptedPrompter::SaveFileName(const FileDialogReques
     return NextFileName();
 }
 
-std::optional<std::string> ScriptedPrompter::BrowseFolder(const std::string&) {
-    fileRequests_.push_back({});
+std::optional<std::string> ScriptedPrompter::BrowseFolder(const FileDialogRequest& request) {
+    fileRequests_.push_back(request);
     return NextFileName();
 }
 

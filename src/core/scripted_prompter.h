@@ -34,7 +34,7 @@ public:
                       int defaultButton) override;
     std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
     std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
-    std::optional<std::string> BrowseFolder(const std::string& startFolder) override;
+    std::optional<std::string> BrowseFolder(const FileDialogRequest& request) override;
 
 private:
     static constexpr const char* kCancelled = "\x01" "cancelled";

@@ -200,22 +200,22 @@ int QtPrompter::MessageDialog(const std::string& caption, const std::string& hea
 
 std::optional<std::string> QtPrompter::OpenFileName(const FileDialogRequest& request) {
     NormalCursorWhileAsking normalCursor;
-    return ChosenPath(QFileDialog::getOpenFileName(parent_, QString(), StartFolder(request),
-                                                   QtFileFilter(request.filter)));
+    return ChosenPath(QFileDialog::getOpenFileName(
+        parent_, ToQString(request.title), StartFolder(request), QtFileFilter(request.filter)));
 }
 
 std::optional<std::string> QtPrompter::SaveFileName(const FileDialogRequest& request) {
     NormalCursorWhileAsking normalCursor;
     // The caller adds the extension and asks before overwriting.
-    return ChosenPath(QFileDialog::getSaveFileName(parent_, QString(), StartFolder(request),
-                                                   QtFileFilter(request.filter), nullptr,
-                                                   QFileDialog::DontConfirmOverwrite));
+    return ChosenPath(QFileDialog::getSaveFileName(
+        parent_, ToQString(request.title), StartFolder(request), QtFileFilter(request.filter),
+        nullptr, QFileDialog::DontConfirmOverwrite));
 }
 
-std::optional<std::string> QtPrompter::BrowseFolder(const std::string& startFolder) {
+std::optional<std::string> QtPrompter::BrowseFolder(const FileDialogRequest& request) {
     NormalCursorWhileAsking normalCursor;
-    const QString folder =
-        QFileDialog::getExistingDirectory(parent_, QString(), PathToQString(startFolder));
+    const QString folder = QFileDialog::getExistingDirectory(parent_, ToQString(request.title),
+                                                             PathToQString(request.folder));
     if (folder.isEmpty()) {
         return std::nullopt;
     }

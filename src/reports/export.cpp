@@ -123,6 +123,7 @@ std::optional<std::string> AskExportFileName(const std::string& title, ExportFor
     FileDialogRequest request;
     request.filter = SaveDialogFilter(format);
     request.presetName = title + std::string(ExportExtension(format));
+    request.title = MessageText("AA00403");
     const std::optional<std::string> chosen = prompter.SaveFileName(request);
     if (!chosen) {
         return std::nullopt;

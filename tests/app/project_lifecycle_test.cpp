@@ -186,6 +186,15 @@ TEST_F(ProjectLifecycleTest, OpenClosesFirstSoACancelledDialogLeavesANewProject)
     EXPECT_EQ(survey_.ProjectPath, "Nieuw.par");
     EXPECT_TRUE(survey_.RoutesList.empty());
     EXPECT_EQ(shell_.prompter.fileRequests().at(0).filter, kProjectFileFilter);
+    EXPECT_EQ(shell_.prompter.fileRequests().at(0).title, "Openen");
+}
+
+TEST_F(ProjectLifecycleTest, SaveOfANewProjectAsksUnderTheTitleOfSaveAs) {
+    Change();
+    shell_.prompter.QueueCancelledFileDialog();
+    EXPECT_FALSE(lifecycle_.SaveProject());
+    ASSERT_EQ(shell_.prompter.fileRequests().size(), 1u);
+    EXPECT_EQ(shell_.prompter.fileRequests()[0].title, "Opslaan als");
 }
 
 TEST_F(ProjectLifecycleTest, SixSavesKeepTheFivePreviousVersionsNewestFirst) {

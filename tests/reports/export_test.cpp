@@ -87,6 +87,7 @@ TEST_F(ExportFiles, PdfNameIsProposedCompletedAndAskedAboutLikeTheOthers) {
     ASSERT_EQ(prompter_.fileRequests().size(), 1u);
     EXPECT_EQ(prompter_.fileRequests()[0].presetName, "Rapport 4.pdf");
     EXPECT_EQ(prompter_.fileRequests()[0].filter, "PDF-bestanden (*.pdf)|*.pdf");
+    EXPECT_EQ(prompter_.fileRequests()[0].title, "Exporteren");
     ASSERT_EQ(prompter_.asked().size(), 1u);
     EXPECT_EQ(prompter_.asked()[0].heading, "Bestand overschrijven?");
 

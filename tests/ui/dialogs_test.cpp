@@ -1,8 +1,14 @@
-// The message dialog's buttons, default and answers; file filters; the progress bar.
+// The message dialog's buttons, default and answers; file filters and dialog titles; the
+// progress bar.
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
+#include "app/ui/settings_form.h"
+#include "core/scripted_prompter.h"
 #include "desktop/desktop_progress.h"
 #include "desktop/qt_prompter.h"
 
@@ -55,6 +61,45 @@ private slots:
         QCOMPARE(QtFileFilter("Tavoric-bestanden (*.par)|*.par|Alle bestanden (*.*)|*.*"),
                  QStringLiteral("Tavoric-bestanden (*.par);;Alle bestanden (*)"));
         QCOMPARE(QtFileFilter("Tekst|*.txt;*.csv"), QStringLiteral("Tekst (*.txt *.csv)"));
+    }
+
+    // Each dialog is closed as soon as it shows, after its title was noted.
+    void fileAndFolderDialogsCarryTheTitleOfTheirCommand() {
+        QtPrompter prompter(nullptr);
+        QStringList titles;
+        const auto noteAndClose = [&titles] {
+            QTimer::singleShot(0, [&titles] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog != nullptr);
+                titles << dialog->windowTitle();
+                dialog->reject();
+            });
+        };
+        FileDialogRequest request;
+        request.filter = "Tavoric-bestanden (*.par)|*.par";
+        request.title = "Openen";
+        noteAndClose();
+        QCOMPARE(prompter.OpenFileName(request), std::nullopt);
+        request.title = "Exporteren";
+        noteAndClose();
+        QCOMPARE(prompter.SaveFileName(request), std::nullopt);
+        request = {};
+        request.title = "Reservebestanden";
+        noteAndClose();
+        QCOMPARE(prompter.BrowseFolder(request), std::nullopt);
+        QCOMPARE(titles, QStringList({QStringLiteral("Openen"), QStringLiteral("Exporteren"),
+                                      QStringLiteral("Reservebestanden")}));
+    }
+
+    void settingsBrowseAsksForTheBackupFolderByName() {
+        ScriptedPrompter prompter;
+        TInstellingenForm form(prompter);
+        prompter.QueueFileName("/srv/reserve");
+        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Button3")), Qt::LeftButton);
+        QCOMPARE(prompter.fileRequests().size(), std::size_t(1));
+        QCOMPARE(prompter.fileRequests()[0].title, std::string("Reservebestanden"));
+        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("Edit7"))->text(),
+                 QStringLiteral("/srv/reserve/"));
     }
 
     void progressMovesTheBarAtMostEveryFewMilliseconds() {

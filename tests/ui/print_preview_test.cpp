@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPrinterInfo>
@@ -170,6 +171,32 @@ private slots:
         QVERIFY(form.findChild<QRadioButton*>(QStringLiteral("StaandRadioButton"))->isChecked());
         QVERIFY(!fit->isChecked());
         QCOMPARE(options.orientation, PrintOrientation::Portrait);
+    }
+
+    // Qt's print dialog stores the printer set-up: its title and confirm button say so.
+    void printerSetupConfirmsWithoutPrinting() {
+        TKindForm report(1, {}, ReportMenuActions{}, {});
+        ScriptedPrompter prompter;
+        Progress progress;
+        PrintOptions options;
+        TAfdrukkenForm1 form([&report] { return &report; }, {}, options, prompter, progress,
+                             nullptr);
+        QString title;
+        QString confirm;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog != nullptr);
+            QCOMPARE(dialog->objectName(), QStringLiteral("PrinterSetupDialog"));
+            title = dialog->windowTitle();
+            auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            QVERIFY(buttons != nullptr);
+            confirm = buttons->button(QDialogButtonBox::Ok)->text();
+            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        });
+        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+        QCOMPARE(title, QStringLiteral("Printerinstellingen"));
+        QCOMPARE(confirm, QStringLiteral("&Instellen"));
+        QCOMPARE(prompter.asked().size(), std::size_t(0));
     }
 
     void thePageCounterShowsWholeAndTheZoomTextsAreMessages() {

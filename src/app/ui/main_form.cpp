@@ -67,8 +67,8 @@ public:
     std::optional<std::string> SaveFileName(const FileDialogRequest& request) override {
         return form_.CurrentPrompter().SaveFileName(request);
     }
-    std::optional<std::string> BrowseFolder(const std::string& startFolder) override {
-        return form_.CurrentPrompter().BrowseFolder(startFolder);
+    std::optional<std::string> BrowseFolder(const FileDialogRequest& request) override {
+        return form_.CurrentPrompter().BrowseFolder(request);
     }
 
 private:

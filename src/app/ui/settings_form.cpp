@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/message_texts.h"
 #include "core/text.h"
 #include "desktop/qt_text.h"
 #include "desktop/widgets.h"
@@ -173,7 +174,10 @@ void TInstellingenForm::Button3Click() {
     const QString current = edit7_->text();
     const std::string start =
         QDir(current).exists() && !current.isEmpty() ? PathFromQString(current) : std::string();
-    if (const std::optional<std::string> chosen = prompter_.BrowseFolder(start)) {
+    FileDialogRequest request;
+    request.folder = start;
+    request.title = MessageText("AA00404");
+    if (const std::optional<std::string> chosen = prompter_.BrowseFolder(request)) {
         edit7_->setText(PathToQString(WithTrailingDelimiter(*chosen)));
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPageLayout>
@@ -175,9 +176,18 @@ void TAfdrukkenForm1::ShowPrinterName() {
     printerLabel_->setText(ToQString(MessageText("AA00180")) + QLatin1Char(' ') + destination);
 }
 
+// Qt's print dialog chooses the printer and its set-up; here it only stores them, so its title
+// and confirm button say so instead of "Print".
 void TAfdrukkenForm1::PrinterSetup() {
     QPrintDialog dialog(&printer_, this);
+    dialog.setObjectName(QStringLiteral("PrinterSetupDialog"));
     dialog.setOptions({});
+    dialog.setWindowTitle(ToQString(MessageText("AA00405")));
+    for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>()) {
+        if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok)) {
+            confirm->setText(ToQString(MessageText("AA00406")));
+        }
+    }
     dialog.exec();
     ShowPrinterName();
 }
