@@ -98,21 +98,36 @@ ColumnHeadingBar::ColumnHeadingBar(const std::vector<ColumnHeading>& headings, c
     // five-character columns.
     QFont headingFont = font();
     headingFont.setPointSizeF(headingFont.pointSizeF() * 0.85);
-    int height = 0;
-    int width = 0;
     int number = 0;
     for (const ColumnHeading& heading : headings) {
         auto* label = new QLabel(QString::fromUtf8(heading.lines), this);
         label->setObjectName(text->objectName() + QStringLiteral("Heading") +
                              QString::number(++number));
         label->setFont(headingFont);
-        label->adjustSize();
         label->move(textIndent + heading.column * charWidth, 0);
+    }
+    FitHeadings();
+}
+
+void ColumnHeadingBar::FitHeadings() {
+    int height = 0;
+    int width = 0;
+    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        label->adjustSize();
         height = std::max(height, label->height());
         width = std::max(width, label->x() + label->width());
     }
     setFixedHeight(height);
     setMinimumWidth(width);
+}
+
+// A language file sets the texts while the window is hidden; a visible bar hears of a new text
+// through the layout request the label sends.
+bool ColumnHeadingBar::event(QEvent* event) {
+    if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest) {
+        FitHeadings();
+    }
+    return QWidget::event(event);
 }
 
 void ColumnHeadingBar::SetBuddy(QWidget* buddy) {

@@ -76,7 +76,8 @@ struct ColumnHeading {
 
 // The headings over a fixed-pitch text whose first character stands textIndent pixels from the
 // left; each heading starts over its column, so that it stays there whatever its own font. The
-// headings are named after the text ("RoutesListBoxHeading1", ...) for the language files.
+// headings are named after the text ("RoutesListBoxHeading1", ...) for the language files, and
+// take the size of their texts again whenever the bar is shown, so that a translation fits.
 class ColumnHeadingBar : public QWidget {
     Q_OBJECT
 public:
@@ -84,6 +85,12 @@ public:
                      int textIndent);
     // The label whose mnemonic leads to the text ("typ&e").
     void SetBuddy(QWidget* buddy);
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void FitHeadings();
 };
 
 // A list of fixed-column lines in the fixed-pitch font with its column headings above it, each

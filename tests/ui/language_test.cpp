@@ -20,6 +20,7 @@
 #include "app/ui/main_form.h"
 #include "core/message_texts.h"
 #include "core/scripted_prompter.h"
+#include "desktop/widgets.h"
 #include "lang/language_files.h"
 #include "lang/ui/language_form.h"
 #include "lang/ui/language_windows.h"
@@ -349,6 +350,35 @@ private slots:
         QCOMPARE(form.Command("ntLeesMijtxt1")->text(), QStringLiteral("LeesMij.txt"));
         QCOMPARE(form.Command("ntOpInternet1")->text(), QStringLiteral("Molvek @ internet..."));
         QVERIFY(SettingsFileText(form.Settings()).find("LanguageSet=1") != std::string::npos);
+    }
+
+    // The list windows were shown in Dutch before the language changed; shown again, every
+    // heading is as wide as its English text ("No.", "Section\nno.").
+    void columnHeadingsFitTheirTranslatedTexts() {
+        ProgramLanguageFiles() = LanguageFiles(TAVORIC_LANGUAGE_FOLDER "/../");
+        THoofdForm form(DefaultSettings("/tmp/"), "");
+        const QList<ColumnHeadingBar*> bars = form.findChildren<ColumnHeadingBar*>();
+        QVERIFY(bars.size() >= 4);
+        const auto showEach = [&bars] {
+            for (ColumnHeadingBar* bar : bars) {
+                bar->window()->show();
+                bar->window()->hide();
+            }
+        };
+        showEach();
+        ApplyLanguage(&form, ProgramLanguageFiles(), "English");
+        showEach();
+        int checked = 0;
+        for (ColumnHeadingBar* bar : bars) {
+            for (QLabel* heading : bar->findChildren<QLabel*>()) {
+                QVERIFY2(heading->width() >= heading->sizeHint().width() &&
+                             heading->height() >= heading->sizeHint().height() &&
+                             bar->height() >= heading->height(),
+                         qPrintable(heading->objectName() + QLatin1Char(' ') + heading->text()));
+                checked += heading->text() == QLatin1String("No.") ? 1 : 0;
+            }
+        }
+        QVERIFY(checked >= 2);
     }
 
     // In Dutch and in English, every Alt key does what its text says and reaches one control.
