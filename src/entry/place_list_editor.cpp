@@ -107,7 +107,6 @@ bool PlaceListEditor::AddPlaces(Prompter& prompter) {
         EntriesEdited();
         added = true;
     }
-    CheckDuplicates(prompter);
     return added;
 }
 
@@ -133,7 +132,6 @@ bool PlaceListEditor::DeleteSelected(Prompter& prompter) {
         EntriesEdited();
         deleted_ = true;
     }
-    CheckDuplicates(prompter);
     return deleted;
 }
 

@@ -50,13 +50,14 @@ public:
     // Kept within 1 to 9999.
     void SetCount(int count);
 
-    // "T&oevoegen": adds the run of places, or tells why not; then checks for duplicates.
+    // "T&oevoegen": adds the run of places, or tells why not.
     bool AddPlaces(Prompter& prompter);
-    // The new-places dialog closed without adding: only the duplicate check.
-    void CheckDuplicates(Prompter& prompter) const;
-    // "&Verwijderen...": asks, deletes the selected places on "&Verwijderen", then checks for
-    // duplicates whatever the answer.
+    // "&Verwijderen...": asks, and deletes the selected places on "&Verwijderen".
     bool DeleteSelected(Prompter& prompter);
+    // Tells when a place number comes twice in the section. The window runs it whenever the
+    // new-places dialog has closed and after every "&Verwijderen...", once the list shows the
+    // places as they are now.
+    void CheckDuplicates(Prompter& prompter) const;
 
     // "&OK": stores the places, removes the slots of deleted places and reminds the user to
     // generate slots for new ones.

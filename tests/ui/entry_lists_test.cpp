@@ -147,8 +147,12 @@ private slots:
 
         EntryWindowDriver::Click(window, "SpeedButton1");  // a number that exists
         EntryWindowDriver::SetEdit(dialog, "Edit1", QStringLiteral("1"));
+        bool dialogShownUnderNotice = true;
+        driver_->Prompter().onMessage = [&] { dialogShownUnderNotice = dialog->isVisible(); };
         EntryWindowDriver::Key(Qt::Key_Return);
+        driver_->Prompter().onMessage = nullptr;
         QCOMPARE(Asked().back().text, MessageText("AA00084"));
+        QVERIFY(!dialogShownUnderNotice);
         QCOMPARE(Items(window, "RoutesListBox").size(), 3);
 
         EntryWindowDriver::SelectRow(window, "RoutesListBox", QStringLiteral("0012"));
@@ -176,12 +180,22 @@ private slots:
         EntryWindowDriver::SetEdit(dialog, "Edit1", QStringLiteral("2"));
         EntryWindowDriver::Child<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(1);
         EntryWindowDriver::Child<QSpinBox>(dialog, "SpinEdit1")->setValue(3);
+        // The warning comes over the list that shows the new places, the dialog closed.
+        bool dialogShownUnderNotice = true;
+        QStringList placesUnderNotice;
+        driver_->Prompter().onMessage = [&] {
+            dialogShownUnderNotice = dialog->isVisible();
+            placesUnderNotice = Items(window, "ParkeerplaatsenListBox");
+        };
         EntryWindowDriver::Key(Qt::Key_Return);
-        QCOMPARE(Items(window, "ParkeerplaatsenListBox"),
-                 QStringList({QStringLiteral("0001 V"), QStringLiteral("0002 P"),
-                              QStringLiteral("0002 V"), QStringLiteral("0003 P"),
-                              QStringLiteral("0004 P")}));
+        driver_->Prompter().onMessage = nullptr;
+        const QStringList added = {QStringLiteral("0001 V"), QStringLiteral("0002 P"),
+                                   QStringLiteral("0002 V"), QStringLiteral("0003 P"),
+                                   QStringLiteral("0004 P")};
+        QCOMPARE(Items(window, "ParkeerplaatsenListBox"), added);
         QCOMPARE(Asked().back().text, MessageText("AA00088"));
+        QVERIFY(!dialogShownUnderNotice);
+        QCOMPARE(placesUnderNotice, added);
 
         EntryWindowDriver::Click(window, "SpeedButton1");  // no type chosen
         EntryWindowDriver::Activate(dialog);
@@ -196,6 +210,42 @@ private slots:
         QCOMPARE(LinesStartingWith(CurrentSurvey().ParkeerplaatsenList, "0001 0002"),
                  std::size_t{5});
         QVERIFY(CurrentSurvey().ProjectChanged);
+    }
+
+    // A deletion that leaves a duplicate warns over the list without the deleted place; a
+    // refused one warns too, with the list as it was.
+    void placesDeletedWarnAboutDuplicatesOverTheUpdatedList() {
+        auto* window = driver_->Open<TParkplaatsForm>("Parkeerplaats1");
+        EntryWindowDriver::Choose(window, "ComboBox1", QStringLiteral("0001"));
+        EntryWindowDriver::Choose(window, "ComboBox2", QStringLiteral("0002"));
+        EntryWindowDriver::Click(window, "SpeedButton1");
+        auto* dialog = window->findChild<TNieuweParkeerplaatsForm*>();
+        EntryWindowDriver::SetEdit(dialog, "Edit1", QStringLiteral("2"));
+        EntryWindowDriver::Child<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(1);
+        EntryWindowDriver::Child<QSpinBox>(dialog, "SpinEdit1")->setValue(2);
+        EntryWindowDriver::Key(Qt::Key_Return);
+
+        QStringList placesUnderNotice;
+        driver_->Prompter().onMessage = [&] {
+            placesUnderNotice = Items(window, "ParkeerplaatsenListBox");
+        };
+        EntryWindowDriver::SelectRow(window, "ParkeerplaatsenListBox", QStringLiteral("0003 P"));
+        driver_->Prompter().QueueAnswer(kYes);
+        EntryWindowDriver::Click(window, "SpeedButton3");
+        QCOMPARE(Asked().back().text, MessageText("AA00088"));
+        const QStringList left = {QStringLiteral("0001 V"), QStringLiteral("0002 P"),
+                                  QStringLiteral("0002 V")};
+        QCOMPARE(placesUnderNotice, left);
+
+        const std::size_t asked = Asked().size();
+        EntryWindowDriver::SelectRow(window, "ParkeerplaatsenListBox", QStringLiteral("0002 P"));
+        driver_->Prompter().QueueAnswer(kNo);
+        EntryWindowDriver::Click(window, "SpeedButton3");
+        driver_->Prompter().onMessage = nullptr;
+        QCOMPARE(Asked().size(), asked + 2);
+        QCOMPARE(Asked().back().text, MessageText("AA00088"));
+        QCOMPARE(placesUnderNotice, left);
+        EntryWindowDriver::Click(window, "Button2");
     }
 
     void slotsGeneratedForTheSelectedPlacesReplaceTheirOldOnes() {

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QtTest>
+#include <functional>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -19,6 +20,22 @@
 
 namespace tavoric {
 
+// A scripted prompter that lets a test look at the windows as each message appears.
+class WatchedPrompter : public ScriptedPrompter {
+public:
+    std::function<void()> onMessage;
+
+    int MessageDialog(const std::string& caption, const std::string& heading,
+                      const std::string& text, DialogKind kind, const ButtonCaptions& captions,
+                      int defaultButton) override {
+        if (onMessage) {
+            onMessage();
+        }
+        return ScriptedPrompter::MessageDialog(caption, heading, text, kind, captions,
+                                               defaultButton);
+    }
+};
+
 class EntryWindowDriver {
 public:
     explicit EntryWindowDriver(ProgramSettings settings = DefaultSettings(""))
@@ -28,7 +45,7 @@ public:
 
     THoofdForm& Form() { return form_; }
     Survey& CurrentSurvey() { return form_.CurrentSurvey(); }
-    ScriptedPrompter& Prompter() { return prompter_; }
+    WatchedPrompter& Prompter() { return prompter_; }
 
     void SetSurvey(Survey survey) {
         CurrentSurvey() = std::move(survey);
@@ -124,7 +141,7 @@ public:
     }
 
 private:
-    ScriptedPrompter prompter_;
+    WatchedPrompter prompter_;
     THoofdForm form_;
 };
 

@@ -79,9 +79,10 @@ void NumberedEntryForm::FillNumber() {
     ShowText(number_, editor_.Number());
 }
 
+// The dialog closes first: a notice such as "Routenummer bestaat al." appears over the list.
 void NumberedEntryForm::accept() {
-    const bool changed = editor_.ApplyDialog(shell_.CurrentPrompter());
     QDialog::accept();
+    const bool changed = editor_.ApplyDialog(shell_.CurrentPrompter());
     if (changed) {
         emit ListChanged();
     }

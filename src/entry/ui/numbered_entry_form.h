@@ -20,7 +20,7 @@ public:
     // Fills the fields for the editor's mode and shows the dialog. Refused when the mode is not
     // possible now.
     bool Execute(EntryMode mode);
-    // "T&oevoegen" / "&Wijzigen": the editor applies the fields; the dialog closes either way.
+    // "T&oevoegen" / "&Wijzigen": the dialog closes, then the editor applies the fields.
     void accept() override;
 
 signals:

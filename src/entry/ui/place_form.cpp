@@ -159,7 +159,7 @@ QWidget* TParkplaatsForm::MakeChoiceGroup() {
         if (editor_.DeleteSelected(context_.shell.CurrentPrompter())) {
             ShowPlaces();
         }
-        UpdateButtons();
+        editor_.CheckDuplicates(context_.shell.CurrentPrompter());
     });
 
     auto* buttons = new QVBoxLayout;
@@ -228,11 +228,9 @@ void TParkplaatsForm::UpdateButtons() {
     deleteButton_->setEnabled(editor_.CanDelete());
 }
 
-void TParkplaatsForm::NewPlacesClosed(int result) {
-    if (result == QDialog::Rejected) {
-        editor_.CheckDuplicates(context_.shell.CurrentPrompter());
-    }
+void TParkplaatsForm::NewPlacesClosed() {
     ShowPlaces();
+    editor_.CheckDuplicates(context_.shell.CurrentPrompter());
 }
 
 void TParkplaatsForm::accept() {

@@ -53,7 +53,7 @@ private:
     QWidget* MakeLegend();
     void ShowPlaces();
     void UpdateButtons();
-    void NewPlacesClosed(int result);
+    void NewPlacesClosed();
 
     EntryContext context_;
     PlaceListEditor editor_;
