@@ -357,29 +357,11 @@ int ParkingMotive(const std::vector<std::string>& args) {
 }  // namespace
 
 CliCommand PerPlaceCommand() {
-    return {"per-place",
-            "Parkeerduurmeting per parkeerplaats. Zonder opties is alles geselecteerd, zoals bij "
-            "de eerste opening van het venster Parkeerduurmeting. --from/--to: tijdvak (standaard "
-            "de onderzoeksperiode); --routes 0001,0002; --sections 0001-0002,...; --places "
-            "0001-0002-0003,... (elk binnen wat de lijst erboven doorlaat); --types VPI; "
-            "--classes 0-30,30-60,60-120,120-240,240-1440 (standaard de duurklassen van het "
-            "project); --exclude-illegal-ppl en --exclude-illegal-ppe laten illegale "
-            "parkeerplaatsen buiten de totale capaciteit. Zonder --txt gaat het rapport naar de "
-            "standaarduitvoer; --txt en --csv schrijven de exportbestanden, met \"-\" naar de "
-            "standaarduitvoer (--csv - zonder --txt: alleen de tabel). Geen uitvoer mag het "
-            "project zelf zijn.",
-            "per-place PROJECT.par [OPTIES] [--txt UIT.txt] [--csv UIT.csv]", PerPlace};
+    return {"per-place", "AA00423", "AA00424", PerPlace};
 }
 
 CliCommand IntervalCommand() {
-    return {"interval",
-            "Parkeerduurmeting naar interval, met dezelfde selectie-opties als per-place. Alle "
-            "geselecteerde routes moeten hetzelfde waarnemingsinterval hebben (anders uitkomst "
-            "1). --detail voegt de detaillijst toe; --sort-by-vehicles sorteert op aantal "
-            "voertuigen in plaats van chronologisch.",
-            "interval PROJECT.par [OPTIES] [--detail] [--sort-by-vehicles] [--txt UIT.txt] "
-            "[--csv UIT.csv]",
-            PerInterval};
+    return {"interval", "AA00425", "AA00426", PerInterval};
 }
 
 CliCommand MotiveCommand() {

@@ -2,13 +2,13 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <new>
+#include <sstream>
 
 #include "cli/cli_prompter.h"
 #include "core/codec.h"
@@ -46,23 +46,43 @@ void PrintWrapped(std::ostream& out, std::string_view text, std::size_t indent) 
     }
 }
 
-void PrintCommandHelp(std::ostream& out, const CliCommand& command) {
-    out << "  " << command.usage << '\n';
-    PrintWrapped(out, command.summary, 6);
+// Code page 1252 text as UTF-8 with "\n" line ends: a message text breaks lines with "\r", a
+// language file's text with "\r\n".
+std::string TerminalText(std::string_view text) {
+    std::string utf8 = Cp1252ToUtf8(text);
+    std::string result;
+    result.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] != '\r') {
+            result += utf8[i];
+        } else if (i + 1 >= utf8.size() || utf8[i + 1] != '\n') {
+            result += '\n';
+        }
+    }
+    return result;
+}
+
+// Message text, wrapped at blanks, indented.
+void PrintWrappedText(std::ostream& out, std::string_view key, std::size_t indent) {
+    std::ostringstream wrapped;
+    PrintWrapped(wrapped, MessageText(key), indent);
+    out << TerminalText(wrapped.str());
+}
+
+std::string UsageLine(const CliCommand& command) {
+    return TerminalText(FormatText(MessageText("AA00414"), {MessageText(command.usageKey)}));
 }
 
 void PrintOverview(std::ostream& out) {
-    out << "tavoric-cli: Tavoric-projecten (parkeerduurmetingen) op de opdrachtregel.\n\n"
-           "Gebruik: tavoric-cli OPDRACHT [ARGUMENTEN]\n"
-           "         tavoric-cli help OPDRACHT    (of OPDRACHT --help)\n"
-           "         tavoric-cli --version\n\n"
-           "Opdrachten:\n";
+    out << TerminalText(MessageText("AA00410")) << "\n\n"
+        << TerminalText(MessageText("AA00411")) << "\n\n"
+        << TerminalText(MessageText("AA00412")) << '\n';
     for (const CliCommand& command : AllCommands()) {
-        PrintCommandHelp(out, command);
+        out << "  " << TerminalText(MessageText(command.usageKey)) << '\n';
+        PrintWrappedText(out, command.summaryKey, 6);
     }
-    out << "\nUitkomst: 0 gelukt, 1 een bestand kan niet worden geopend of geschreven,\n"
-           "2 verkeerd gebruik. Teksten uit projecten verschijnen in UTF-8; meldingen gaan\n"
-           "naar de standaardfoutuitvoer.\n";
+    out << '\n';
+    PrintWrappedText(out, "AA00413", 0);
 }
 
 int Help(const std::vector<std::string>& args) {
@@ -75,8 +95,8 @@ int Help(const std::vector<std::string>& args) {
         PrintError(FormatText(MessageText("AA00240"), {Utf8ToCp1252(args.front())}));
         return kExitUsage;
     }
-    std::cout << "Gebruik: tavoric-cli " << command->usage << "\n\n";
-    PrintWrapped(std::cout, command->summary, 0);
+    std::cout << UsageLine(*command) << "\n\n";
+    PrintWrappedText(std::cout, command->summaryKey, 0);
     return kExitOk;
 }
 
@@ -87,7 +107,7 @@ const std::vector<CliCommand>& AllCommands() {
 #define TAVORIC_CLI_COMMAND(factory) factory(),
 #include "cli/command_list.h"
 #undef TAVORIC_CLI_COMMAND
-        {"help", "Toont dit overzicht, of de uitleg van een opdracht.", "help [OPDRACHT]", Help},
+        {"help", "AA00415", "AA00416", Help},
     };
     return commands;
 }
@@ -208,15 +228,13 @@ bool FirstTime(std::string_view option, bool& given) {
 
 int UsageError(std::string_view commandName) {
     if (const CliCommand* command = FindCommand(commandName)) {
-        std::cerr << "Gebruik: tavoric-cli " << command->usage << "\n";
+        std::cerr << UsageLine(*command) << '\n';
     }
     return kExitUsage;
 }
 
 void PrintError(std::string_view text) {
-    std::string utf8 = Cp1252ToUtf8(text);
-    std::replace(utf8.begin(), utf8.end(), '\r', '\n');
-    std::cerr << utf8 << '\n';
+    std::cerr << TerminalText(text) << '\n';
 }
 
 void PrintLine(std::string_view text) {

@@ -18,10 +18,11 @@ inline constexpr std::string_view kStandardOutputName = "-";
 // Exit status of every command.
 enum CliExit : int { kExitOk = 0, kExitFileError = 1, kExitUsage = 2, kExitRowsReported = 4 };
 
+// The summary and the usage are message texts, so that the help speaks the chosen language.
 struct CliCommand {
-    const char* name;     // "info"
-    const char* summary;  // one line for the overview
-    const char* usage;    // the arguments; further lines explain the options
+    const char* name;        // "info"
+    const char* summaryKey;  // the explanation, for the overview and the command's own help
+    const char* usageKey;    // the command with its arguments: "info PROJECT.par"
     int (*run)(const std::vector<std::string>& args);  // args follow the command name
 };
 
@@ -52,7 +53,8 @@ bool NamesOneFileTwice(
 bool FirstTime(std::string_view option, bool& given);
 // Prints the usage of the named command to stderr and returns kExitUsage.
 int UsageError(std::string_view commandName);
-// Writes code page 1252 text as UTF-8 to stderr, with a line end; "\r" in messages breaks lines.
+// Writes code page 1252 text as UTF-8 to stderr, with a line end; "\r" or "\r\n" in messages
+// breaks lines.
 void PrintError(std::string_view text);
 // Writes code page 1252 text as UTF-8 to stdout, with a line end.
 void PrintLine(std::string_view text);

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/settings.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "core/backups.h"
@@ -11,6 +10,7 @@
 #include "core/demo_survey.h"
 #include "core/message_texts.h"
 #include "core/project_file.h"
+#include "core/settings.h"
 #include "core/text.h"
 
 namespace tavoric {
@@ -26,12 +26,15 @@ int Info(const std::vector<std::string>& args) {
         return kExitFileError;
     }
     const GeneralValues& values = survey.AlgemeneGegevens;
-    PrintLine("Onderzoeksgebied: " + values.surveyArea);
+    const auto line = [](const char* key, const std::string& value) {
+        PrintLine(FormatText(MessageText(key), {value}));
+    };
+    line("AA00433", values.surveyArea);
     PrintLine(FormatText(MessageText("AA00014"), {values.startTime, values.endTime}));
-    PrintLine("Aantal routes: " + std::to_string(survey.RoutesList.size()));
-    PrintLine("Aantal secties: " + std::to_string(survey.SectiesList.size()));
-    PrintLine("Aantal parkeerplaatsen: " + std::to_string(survey.ParkeerplaatsenList.size()));
-    PrintLine("Aantal PPE: " + std::to_string(survey.KentekensList.size()));
+    line("AA00434", std::to_string(survey.RoutesList.size()));
+    line("AA00435", std::to_string(survey.SectiesList.size()));
+    line("AA00436", std::to_string(survey.ParkeerplaatsenList.size()));
+    line("AA00437", std::to_string(survey.KentekensList.size()));
     return kExitOk;
 }
 
@@ -109,27 +112,15 @@ int Demo(const std::vector<std::string>& args) {
 }  // namespace
 
 CliCommand InfoCommand() {
-    return {"info",
-            "Toont onderzoeksgebied, onderzoeksperiode en het aantal routes, secties, "
-            "parkeerplaatsen en PPE van een project.",
-            "info PROJECT.par", Info};
+    return {"info", "AA00417", "AA00418", Info};
 }
 
 CliCommand SaveCommand() {
-    return {"save",
-            "Leest een project en schrijft het zoals Tavoric het opslaat (om bestanden van "
-            "andere programma's gelijk te trekken).",
-            "save IN.par UIT.par", Save};
+    return {"save", "AA00419", "AA00420", Save};
 }
 
 CliCommand DemoCommand() {
-    return {"demo",
-            "Schrijft een realistisch voorbeeldproject: routes met verschillende intervallen, "
-            "straten, alle parkeerplaatstypen en kentekens die komen, blijven, terugkomen, fout "
-            "parkeren of een plaats blokkeren. Zelfde seed, zelfde project. --places N: aantal "
-            "parkeerplaatsen, 1 tot en met 200000, standaard 200 (20000 geeft ongeveer een "
-            "miljoen PPE); --seed S: startgetal, standaard 1.",
-            "demo UIT.par [--places N] [--seed S]", Demo};
+    return {"demo", "AA00421", "AA00422", Demo};
 }
 
 }  // namespace tavoric

@@ -147,29 +147,15 @@ int RunNotesReport(const std::vector<std::string>& words) {
 }  // namespace
 
 CliCommand InputCommand() {
-    return {"input",
-            "Rapport invoergegevens: de algemene gegevens en de opgeslagen regels van de gekozen "
-            "lijsten. --include kiest de lijsten uit routes, sections, places en plates (standaard "
-            "routes,sections; leeg: geen). Zonder --txt gaat het rapport naar de "
-            "standaarduitvoer; --txt schrijft het exportbestand (\"-\": naar de standaarduitvoer).",
-            "input PROJECT.par [--include routes,sections,places,plates] [--txt UIT.txt]",
-            RunInputReport};
+    return {"input", "AA00427", "AA00428", RunInputReport};
 }
 
 CliCommand FormCommand() {
-    return {"form",
-            "Waarnemingsformulier: elke PPE van elke parkeerplaats met ruimte voor kenteken en "
-            "opmerking. --no-separator laat de stippellijnen tussen de PPE's van een "
-            "parkeerplaats weg. Zonder --txt gaat het formulier naar de standaarduitvoer; --txt - "
-            "schrijft het exportbestand naar de standaarduitvoer.",
-            "form PROJECT.par [--no-separator] [--txt UIT.txt]", RunObservationForm};
+    return {"form", "AA00429", "AA00430", RunObservationForm};
 }
 
 CliCommand NotesCommand() {
-    return {"notes",
-            "De aantekeningen van het project als rapport. Zonder --txt gaat het rapport naar de "
-            "standaarduitvoer; --txt - schrijft het exportbestand naar de standaarduitvoer.",
-            "notes PROJECT.par [--txt UIT.txt]", RunNotesReport};
+    return {"notes", "AA00431", "AA00432", RunNotesReport};
 }
 
 }  // namespace tavoric

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "../core/temp_folder.h"
+#include "cli_test_support.h"
 #include "core/message_texts.h"
 #include "core/settings.h"
 
@@ -52,6 +53,43 @@ TEST_F(CliLanguageTest, ReportHeadingsFollowTheLanguageSetting) {
     FollowLanguageSetting(settingsPath, Folder("program"));
     EXPECT_EQ(MessageText("AA00026"), "Parking duration per parking place");
     EXPECT_EQ(FixedTexts().newProjectBaseName, "New");
+}
+
+// The shipped English file: the help, the info lines and the errors all in English.
+TEST_F(CliLanguageTest, HelpInfoAndErrorsSpeakTheChosenLanguage) {
+    ProgramSettings settings = DefaultSettings("/tmp/");
+    settings.language = "English";
+    const std::string settingsPath = folder_.string() + "/Tavoric.ini";
+    std::ofstream(settingsPath, std::ios::binary) << SettingsFileText(settings);
+    FollowLanguageSetting(settingsPath, TAVORIC_PROGRAM_DATA);
+
+    for (const CliCommand& command : AllCommands()) {
+        EXPECT_NE(MessageText(command.summaryKey), DefaultMessageText(command.summaryKey))
+            << command.name << " is explained in Dutch only";
+        EXPECT_TRUE(MessageText(command.usageKey).starts_with(command.name)) << command.name;
+    }
+    const ToolRun help = RunTool({"--help"});
+    EXPECT_NE(help.out.find("Usage: tavoric-cli COMMAND [ARGUMENTS]\n"), std::string::npos);
+    EXPECT_NE(help.out.find("\nCommands:\n  info PROJECT.par\n      Shows the survey area"),
+              std::string::npos)
+        << help.out;
+    EXPECT_NE(help.out.find("Exit status: 0 success"), std::string::npos);
+    EXPECT_EQ(RunTool({"help", "save"}).out.rfind("Usage: tavoric-cli save IN.par OUT.par\n\n", 0),
+              0u);
+    EXPECT_EQ(RunTool({"opruimen"}).err.rfind("Unknown command \"opruimen\"", 0), 0u);
+    EXPECT_EQ(RunTool({"info"}).err, "Usage: tavoric-cli info PROJECT.par\n");
+
+    const std::string project = folder_.string() + "/demo.par";
+    ASSERT_EQ(RunTool({"demo", project, "--places", "3"}).status, kExitOk);
+    const ToolRun info = RunTool({"info", project});
+    EXPECT_EQ(info.out.rfind("Survey area: ", 0), 0u) << info.out;
+    EXPECT_NE(info.out.find("\nSurvey period from "), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("\nNumber of parking places: 3\n"), std::string::npos) << info.out;
+    for (const std::string& all : {help.out, info.out}) {
+        for (const char* dutch : {"Gebruik", "Opdracht", "Aantal", "Onderzoek", "standaard"}) {
+            EXPECT_EQ(all.find(dutch), std::string::npos) << dutch;
+        }
+    }
 }
 
 TEST_F(CliLanguageTest, DutchSettingsOrAMissingFileKeepTheDutchTexts) {

@@ -2,6 +2,7 @@
 
 #include "cli_test_support.h"
 #include "core/atomic_file.h"
+#include "core/message_texts.h"
 #include "core/project_file.h"
 #include "core/version.h"
 
@@ -16,7 +17,7 @@ TEST_F(CliTest, HelpExplainsEveryCommand) {
     const ToolRun help = RunTool({"--help"});
     EXPECT_EQ(help.status, kExitOk);
     for (const CliCommand& command : AllCommands()) {
-        EXPECT_NE(help.out.find(command.usage), std::string::npos) << command.name;
+        EXPECT_NE(help.out.find(MessageText(command.usageKey)), std::string::npos) << command.name;
     }
     EXPECT_EQ(RunTool({"help", "demo"}).status, kExitOk);
     EXPECT_EQ(RunTool({"info", "--help"}).status, kExitOk);
