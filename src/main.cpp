@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     }
     tavoric::DesktopApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavoric"));
-    QApplication::setWindowIcon(tavoric::ToolIcon("Parkeerplaats1"));
+    QApplication::setWindowIcon(tavoric::ProgramIcon());
 
     const std::string programFolder = tavoric::WithTrailingDelimiter(
         tavoric::PathFromQString(QApplication::applicationDirPath()));

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QSvgRenderer>
 #include <cmath>
 #include <map>
 
@@ -280,6 +281,20 @@ QPixmap Render(Drawing drawing, int size) {
 }
 
 }  // namespace
+
+QIcon ProgramIcon() {
+    QSvgRenderer drawing(QStringLiteral(":/tavoric.svg"));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        drawing.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
 
 QIcon ToolIcon(std::string_view commandName) {
     const auto it = Drawings().find(commandName);

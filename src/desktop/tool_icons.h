@@ -10,4 +10,8 @@ namespace tavoric {
 // The icon of a command by its menu item name; an empty icon for a name without one.
 QIcon ToolIcon(std::string_view commandName);
 
+// The program's own icon, the drawing that is also installed for the desktop entry: the window
+// icon and the start-up window's picture.
+QIcon ProgramIcon();
+
 }  // namespace tavoric

@@ -6,8 +6,10 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
@@ -15,6 +17,7 @@
 #include "app/ui/main_form.h"
 #include "core/message_texts.h"
 #include "core/scripted_prompter.h"
+#include "desktop/tool_icons.h"
 #include "info/ui/config_gegevens_form.h"
 #include "info/ui/help_form.h"
 #include "info/ui/info_windows.h"
@@ -105,6 +108,25 @@ private slots:
         startUp->ShowBuild();
         QCOMPARE(prompter.asked().size(), std::size_t{1});
         QVERIFY(prompter.asked()[0].text.starts_with("Build: 3.1."));
+    }
+
+    // The start-up window and the window icon show the drawing the desktop entry installs.
+    void theProgramHasOneIcon() {
+        QSvgRenderer installed(QStringLiteral(TAVORIC_DESKTOP_DATA "/tavoric.svg"));
+        QVERIFY(installed.isValid());
+        QImage expected(64, 64, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        QPainter painter(&expected);
+        installed.render(&painter);
+        painter.end();
+
+        THoofdForm form(DefaultSettings("/tmp/"), "");
+        auto* picture = StartUpWindow(form)->findChild<QLabel*>(QStringLiteral("ntProgramIcon"));
+        QVERIFY(picture);
+        QCOMPARE(picture->pixmap().toImage().convertToFormat(expected.format()), expected);
+        QCOMPARE(ProgramIcon().pixmap(64, 64).toImage().convertToFormat(expected.format()),
+                 expected);
+        QVERIFY(ProgramIcon().availableSizes().contains(QSize(256, 256)));
     }
 
     void helpCommandsOpenTheirTopicsAndAMissingFileIsNoticed() {

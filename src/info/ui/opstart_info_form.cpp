@@ -64,7 +64,8 @@ TOpstartInfoForm::TOpstartInfoForm(DesktopShell& shell, std::function<std::strin
                        "rgb(0, 0, 189); }"));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(ToolIcon("Parkeerplaats1").pixmap(64, 64));
+    icon->setObjectName(QStringLiteral("ntProgramIcon"));
+    icon->setPixmap(ProgramIcon().pixmap(64, 64));
     productLabel_ = NamedLabel("ntProductLabel", this, true);
     QFont large = productLabel_->font();
     large.setPointSize(large.pointSize() * 2);
