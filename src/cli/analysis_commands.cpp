@@ -365,16 +365,7 @@ CliCommand IntervalCommand() {
 }
 
 CliCommand MotiveCommand() {
-    return {"motive",
-            "Parkeermotief: bewoners, werknemers en bezoekers, met dezelfde selectie-opties als "
-            "per-place. Bewoner: een periode begint voor --morning (standaard 0700) of eindigt na "
-            "--evening (standaard 1900); werknemer: in totaal ten minste --commuter-minutes "
-            "(standaard 240) geparkeerd; bezoeker: alle andere. De standaardwaarden komen uit de "
-            "programma-instellingen. --csv schrijft de voertuigen per periode, --totals-csv de "
-            "voertuigen per motief (UTF-8, komma's).",
-            "motive PROJECT.par [OPTIES] [--morning UUMM] [--evening UUMM] [--commuter-minutes N] "
-            "[--txt UIT.txt] [--csv UIT.csv] [--totals-csv TOTALEN.csv]",
-            ParkingMotive};
+    return {"motive", "AA00438", "AA00439", ParkingMotive};
 }
 
 }  // namespace tavoric

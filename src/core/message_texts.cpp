@@ -327,6 +327,8 @@ constexpr Entry kDefaults[] = {
     {"AA00435", "Aantal secties: %s"},
     {"AA00436", "Aantal parkeerplaatsen: %s"},
     {"AA00437", "Aantal PPE: %s"},
+    {"AA00438", "Parkeermotief: bewoners, werknemers en bezoekers, met dezelfde selectie-opties als per-place. Bewoner: een periode begint voor --morning (standaard 0700) of eindigt na --evening (standaard 1900); werknemer: in totaal ten minste --commuter-minutes (standaard 240) geparkeerd; bezoeker: alle andere. De standaardwaarden komen uit de programma-instellingen. --csv schrijft de voertuigen per periode, --totals-csv de voertuigen per motief (UTF-8, komma's)."},
+    {"AA00439", "motive PROJECT.par [OPTIES] [--morning UUMM] [--evening UUMM] [--commuter-minutes N] [--txt UIT.txt] [--csv UIT.csv] [--totals-csv TOTALEN.csv]"},
 };
 
 struct Table {
