@@ -174,25 +174,11 @@ int ExportObservations(const std::vector<std::string>& args) {
 }  // namespace
 
 CliCommand ImportObservationsCommand() {
-    return {"import-observations",
-            "Neemt kentekens uit een CSV-bestand van een veldapp, scanauto of spreadsheet over "
-            "in de lege PPE van een project (kolommen route, sectie, plaats, periode of tijd, "
-            "kenteken en eventueel opmerking; komma of puntkomma; UTF-8) en toont een overzicht. "
-            "Schrijft naar --out NIEUW.par, of anders terug naar het project na de "
-            "reservekopieën. --replace: een PPE met een ander kenteken krijgt dat uit het "
-            "bestand. --report BESTAND: alle gemelde rijen met regelnummer en reden. Uitkomst 4: "
-            "er zijn rijen gemeld (de andere zijn overgenomen).",
-            "import-observations PROJECT.par WAARNEMINGEN.csv [--out NIEUW.par] [--replace] "
-            "[--report BESTAND]",
-            ImportObservations};
+    return {"import-observations", "AA00440", "AA00441", ImportObservations};
 }
 
 CliCommand ExportObservationsCommand() {
-    return {"export-observations",
-            "Schrijft de kentekens en opmerkingen van een project als CSV-bestand (UTF-8, "
-            "komma's), één rij per PPE met een kenteken of opmerking; met --all alle PPE, als "
-            "lege veldlijst voor een app.",
-            "export-observations PROJECT.par --csv UIT.csv [--all]", ExportObservations};
+    return {"export-observations", "AA00442", "AA00443", ExportObservations};
 }
 
 }  // namespace tavoric

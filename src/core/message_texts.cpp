@@ -302,7 +302,7 @@ constexpr Entry kDefaults[] = {
     {"AA00410", "tavoric-cli: Tavoric-projecten (parkeerduurmetingen) op de opdrachtregel."},
     {"AA00411", "Gebruik: tavoric-cli OPDRACHT [ARGUMENTEN]\r         tavoric-cli help OPDRACHT    (of OPDRACHT --help)\r         tavoric-cli --version"},
     {"AA00412", "Opdrachten:"},
-    {"AA00413", "Uitkomst: 0 gelukt, 1 een bestand kan niet worden geopend of geschreven, 2 verkeerd gebruik. Teksten uit projecten verschijnen in UTF-8; meldingen gaan naar de standaardfoutuitvoer."},
+    {"AA00413", "Uitkomst: 0 gelukt, 1 een bestand kan niet worden geopend of geschreven, 2 verkeerd gebruik, 4 rijen gemeld bij import-observations. Teksten uit projecten verschijnen in UTF-8; meldingen gaan naar de standaardfoutuitvoer."},
     {"AA00414", "Gebruik: tavoric-cli %s"},
     {"AA00415", "Toont dit overzicht, of de uitleg van een opdracht."},
     {"AA00416", "help [OPDRACHT]"},
@@ -329,6 +329,10 @@ constexpr Entry kDefaults[] = {
     {"AA00437", "Aantal PPE: %s"},
     {"AA00438", "Parkeermotief: bewoners, werknemers en bezoekers, met dezelfde selectie-opties als per-place. Bewoner: een periode begint voor --morning (standaard 0700) of eindigt na --evening (standaard 1900); werknemer: in totaal ten minste --commuter-minutes (standaard 240) geparkeerd; bezoeker: alle andere. De standaardwaarden komen uit de programma-instellingen. --csv schrijft de voertuigen per periode, --totals-csv de voertuigen per motief (UTF-8, komma's)."},
     {"AA00439", "motive PROJECT.par [OPTIES] [--morning UUMM] [--evening UUMM] [--commuter-minutes N] [--txt UIT.txt] [--csv UIT.csv] [--totals-csv TOTALEN.csv]"},
+    {"AA00440", "Neemt kentekens uit een CSV-bestand van een veldapp, scanauto of spreadsheet over in de lege PPE van een project (kolommen route, sectie, plaats, periode of tijd, kenteken en eventueel opmerking; komma of puntkomma; UTF-8) en toont een overzicht. Schrijft naar --out NIEUW.par, of anders terug naar het project na de reservekopie\xebn. --replace: een PPE met een ander kenteken krijgt dat uit het bestand. --report BESTAND: alle gemelde rijen met regelnummer en reden. Uitkomst 4: er zijn rijen gemeld (de andere zijn overgenomen)."},
+    {"AA00441", "import-observations PROJECT.par WAARNEMINGEN.csv [--out NIEUW.par] [--replace] [--report BESTAND]"},
+    {"AA00442", "Schrijft de kentekens en opmerkingen van een project als CSV-bestand (UTF-8, komma's), \xe9\xe9n rij per PPE met een kenteken of opmerking; met --all alle PPE, als lege veldlijst voor een app."},
+    {"AA00443", "export-observations PROJECT.par --csv UIT.csv [--all]"},
 };
 
 struct Table {

@@ -63,7 +63,8 @@ TWaarnemingenImportForm::TWaarnemingenImportForm(EntryContext context, QWidget* 
 
 void TWaarnemingenImportForm::Execute() {
     Prompter& prompter = context_.shell.CurrentPrompter();
-    const std::optional<std::string> path = prompter.OpenFileName({kCsvFilter, "", ""});
+    const std::optional<std::string> path =
+        prompter.OpenFileName({kCsvFilter, "", "", MessageText("AA00500")});
     if (!path || path->empty()) {
         return;
     }
