@@ -103,15 +103,7 @@ int Pseudonymise(const std::vector<std::string>& args) {
 }  // namespace
 
 CliCommand PseudonymiseCommand() {
-    return {"pseudonymise",
-            "Schrijft een kopie van een project waarin elk kenteken is vervangen door een code "
-            "(HMAC-SHA-256 met een geheime sleutel): zelfde kenteken, zelfde code; alle "
-            "rapporten geven dezelfde cijfers. Zonder --key-file wordt de sleutel "
-            "Tavoric/pseudoniem.key in de map met persoonlijke instellingen gebruikt, en bij "
-            "het eerste gebruik gemaakt. --clear-observers wist de namen van de uitvoerenden, "
-            "--clear-notes de aantekeningen. UIT.par moet een ander bestand zijn dan IN.par.",
-            "pseudonymise IN.par UIT.par [--key-file F] [--clear-observers] [--clear-notes]",
-            Pseudonymise};
+    return {"pseudonymise", "AA00444", "AA00445", Pseudonymise};
 }
 
 }  // namespace tavoric

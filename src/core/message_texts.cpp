@@ -333,6 +333,8 @@ constexpr Entry kDefaults[] = {
     {"AA00441", "import-observations PROJECT.par WAARNEMINGEN.csv [--out NIEUW.par] [--replace] [--report BESTAND]"},
     {"AA00442", "Schrijft de kentekens en opmerkingen van een project als CSV-bestand (UTF-8, komma's), \xe9\xe9n rij per PPE met een kenteken of opmerking; met --all alle PPE, als lege veldlijst voor een app."},
     {"AA00443", "export-observations PROJECT.par --csv UIT.csv [--all]"},
+    {"AA00444", "Schrijft een kopie van een project waarin elk kenteken is vervangen door een code (HMAC-SHA-256 met een geheime sleutel): zelfde kenteken, zelfde code; alle rapporten geven dezelfde cijfers. Zonder --key-file wordt de sleutel Tavoric/pseudoniem.key in de map met persoonlijke instellingen gebruikt, en bij het eerste gebruik gemaakt. --clear-observers wist de namen van de uitvoerenden, --clear-notes de aantekeningen. UIT.par moet een ander bestand zijn dan IN.par."},
+    {"AA00445", "pseudonymise IN.par UIT.par [--key-file F] [--clear-observers] [--clear-notes]"},
 };
 
 struct Table {
