@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build git pkg-config ccache
-          qt6-base-dev libgl-dev qt6-charts-dev qt6-svg-dev qt6-translations-l10n
+          qt6-base-dev libgl-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-translations-l10n
           libssl-dev nlohmann-json3-dev fonts-liberation
           libgtest-dev libgmock-dev libbenchmark-dev poppler-utils xvfb xauth
           clang libclang-rt-14-dev

@@ -18,6 +18,11 @@ std::int64_t RoundHalfEven(double value) {
     return static_cast<std::int64_t>(result);
 }
 
+std::int64_t WholePercent(std::int64_t part, std::int64_t whole) {
+    return whole > 0 ? RoundHalfEven(static_cast<double>(part) / static_cast<double>(whole) * 100)
+                     : 0;
+}
+
 std::string FormatDecimalComma(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);
     const double rounded = static_cast<double>(RoundHalfEven(value * scale)) / scale;

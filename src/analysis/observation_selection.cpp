@@ -136,5 +136,9 @@ std::string_view SlotPlate(std::string_view slot) {
 std::string_view SlotRemark(std::string_view slot) {
     return Chars(slot, 35, 35);
 }
+bool SlotHoldsVehicle(std::string_view slot) {
+    const std::string_view plate = SlotPlate(slot);
+    return !plate.empty() && plate.front() != ' ';
+}
 
 }  // namespace tavoric

@@ -35,6 +35,8 @@ std::string_view SlotType(std::string_view slot);    // 16
 std::string_view SlotPeriod(std::string_view slot);  // 18-26
 std::string_view SlotPlate(std::string_view slot);   // 28-33, as stored
 std::string_view SlotRemark(std::string_view slot);  // 35
+// The plate field's first character is present and not a blank.
+bool SlotHoldsVehicle(std::string_view slot);
 
 // Route intervals looked up once per route.
 class RouteIntervals {

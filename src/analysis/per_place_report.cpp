@@ -19,17 +19,8 @@ constexpr int kPlaceLabelColumns = 4;  // route, section, place and type
 constexpr int kFirstClassColumn = 7;
 constexpr int kVehiclesColumn = 18;
 
-std::int64_t Percent(std::int64_t part, std::int64_t whole) {
-    return whole > 0 ? RoundHalfEven(static_cast<double>(part) / static_cast<double>(whole) * 100)
-                     : 0;
-}
-
 std::int64_t Mean(std::int64_t sum, std::int64_t count) {
     return count > 0 ? RoundHalfEven(static_cast<double>(sum) / static_cast<double>(count)) : 0;
-}
-
-bool HoldsVehicle(std::string_view plate) {
-    return !plate.empty() && plate.front() != ' ';
 }
 
 // The stays of one place as they are closed, one by one.
@@ -74,41 +65,9 @@ void SetClassPercents(PlaceFigures& figures) {
         classified += count;
     }
     for (std::size_t k = 0; k < figures.classCount.size(); ++k) {
-        figures.classPercent[k] = Percent(figures.classCount[k], classified);
+        figures.classPercent[k] = WholePercent(figures.classCount[k], classified);
     }
 }
-
-// Totals: sums of the place rows; capacities without illegal places when asked.
-struct Totals {
-    Totals() { figures.capacityPpl = 0; }
-
-    PlaceFigures figures;
-    std::int64_t minutes = 0;
-
-    void Add(const PlaceFigures& place, bool illegal, const AnalysisParameters& parameters) {
-        const bool countPpl = !illegal || parameters.countIllegalInPpl;
-        const bool countPpe = !illegal || parameters.countIllegalInPpe;
-        figures.capacityPpl += countPpl ? place.capacityPpl : 0;
-        figures.capacityPpe += countPpe ? place.capacityPpe : 0;
-        for (std::size_t k = 0; k < place.classCount.size(); ++k) {
-            figures.classCount[k] += place.classCount[k];
-        }
-        figures.vehicles += place.vehicles;
-        figures.occupiedSlots += place.occupiedSlots;
-        figures.wronglyParked += place.wronglyParked;
-        minutes += place.placeMinutes;
-    }
-
-    void Finish() {
-        SetClassPercents(figures);
-        figures.meanOccupancy = Percent(figures.occupiedSlots, figures.capacityPpe);
-        figures.meanDuration = Mean(minutes, figures.vehicles);
-        figures.turnover =
-            figures.capacityPpl > 0
-                ? FormatDecimalComma(static_cast<double>(figures.vehicles) / figures.capacityPpl, 1)
-                : "0";
-    }
-};
 
 void SetRuleRow(ReportDocument& report, int row) {
     const std::string rule = report.RuleLine(6);
@@ -222,11 +181,43 @@ void WriteAbbreviations(ReportDocument& report) {
     report.AddReportLine();
 }
 
+
+}  // namespace
+
 bool IsIllegalType(std::string_view type) {
     return EqualNoCase(type, "i");
 }
 
-}  // namespace
+FigureTotals::FigureTotals() {
+    figures_.capacityPpl = 0;
+}
+
+void FigureTotals::Add(const PlaceFigures& place, bool illegal,
+                       const AnalysisParameters& parameters) {
+    const bool countPpl = !illegal || parameters.countIllegalInPpl;
+    const bool countPpe = !illegal || parameters.countIllegalInPpe;
+    figures_.capacityPpl += countPpl ? place.capacityPpl : 0;
+    figures_.capacityPpe += countPpe ? place.capacityPpe : 0;
+    for (std::size_t k = 0; k < place.classCount.size(); ++k) {
+        figures_.classCount[k] += place.classCount[k];
+    }
+    figures_.vehicles += place.vehicles;
+    figures_.occupiedSlots += place.occupiedSlots;
+    figures_.wronglyParked += place.wronglyParked;
+    minutes_ += place.placeMinutes;
+}
+
+PlaceFigures FigureTotals::Figures() const {
+    PlaceFigures totals = figures_;
+    SetClassPercents(totals);
+    totals.meanOccupancy = WholePercent(totals.occupiedSlots, totals.capacityPpe);
+    totals.meanDuration = Mean(minutes_, totals.vehicles);
+    totals.turnover =
+        totals.capacityPpl > 0
+            ? FormatDecimalComma(static_cast<double>(totals.vehicles) / totals.capacityPpl, 1)
+            : "0";
+    return totals;
+}
 
 PlaceFigures ComputePlaceFigures(const LineList& slots, std::size_t first, std::size_t last,
                                  int interval, const AnalysisParameters& parameters) {
@@ -238,7 +229,7 @@ PlaceFigures ComputePlaceFigures(const LineList& slots, std::size_t first, std::
         if (!EqualNoCase(remark, "b")) {
             ++figures.capacityPpe;
         }
-        if (HoldsVehicle(plate)) {
+        if (SlotHoldsVehicle(slots[i])) {
             if (i == first || plate != SlotPlate(slots[i - 1])) {
                 stays.Close();
             }
@@ -252,11 +243,21 @@ PlaceFigures ComputePlaceFigures(const LineList& slots, std::size_t first, std::
     }
     stays.Close();
     SetClassPercents(figures);
-    figures.meanOccupancy = Percent(figures.occupiedSlots, figures.capacityPpe);
+    figures.meanOccupancy = WholePercent(figures.occupiedSlots, figures.capacityPpe);
     figures.meanDuration = Mean(figures.placeMinutes, figures.vehicles);
     figures.turnover =
         FormatDecimalComma(static_cast<double>(figures.vehicles) / figures.capacityPpl, 1);
     return figures;
+}
+
+void ForEachPlaceFigures(const LineList& slots, const LineList& routes,
+                         const AnalysisParameters& parameters, const PlaceFiguresVisit& visit) {
+    RouteIntervals intervals(routes);
+    ForEachPlace(slots, [&](std::size_t first, std::size_t last) {
+        visit(first, last,
+              ComputePlaceFigures(slots, first, last, intervals.Of(RouteKey(slots[first])),
+                                  parameters));
+    });
 }
 
 void WritePerPlaceSection(ReportDocument& report, const LineList& slots,
@@ -275,23 +276,21 @@ void WritePerPlaceSection(ReportDocument& report, const LineList& slots,
     report.SetHasTableData(true);
     FillHeadings(report, parameters);
 
-    Totals totals;
-    RouteIntervals intervals(routes);
+    FigureTotals totals;
     int row = kFirstPlaceRow;
-    ForEachPlace(slots, [&](std::size_t first, std::size_t last) {
-        const std::string& slot = slots[first];
-        const PlaceFigures figures =
-            ComputePlaceFigures(slots, first, last, intervals.Of(RouteKey(slot)), parameters);
-        SetPlaceCells(table, row++, slot, figures);
-        totals.Add(figures, IsIllegalType(SlotType(slot)), parameters);
-        progress.Set(
-            static_cast<std::size_t>(RoundHalfEven(
-                static_cast<double>(last - 1) / static_cast<double>(slots.size()) * 20 + 80)),
-            100);
-    });
-    totals.Finish();
+    ForEachPlaceFigures(
+        slots, routes, parameters,
+        [&](std::size_t first, std::size_t last, const PlaceFigures& figures) {
+            const std::string& slot = slots[first];
+            SetPlaceCells(table, row++, slot, figures);
+            totals.Add(figures, IsIllegalType(SlotType(slot)), parameters);
+            progress.Set(
+                static_cast<std::size_t>(RoundHalfEven(
+                    static_cast<double>(last - 1) / static_cast<double>(slots.size()) * 20 + 80)),
+                100);
+        });
     SetRuleRow(report, rows - 3);
-    SetTotalCells(table, rows - 2, totals.figures);
+    SetTotalCells(table, rows - 2, totals.Figures());
     SetRuleRow(report, rows - 1);
 
     if (!parameters.countIllegalInPpl) {

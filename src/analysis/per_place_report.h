@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "analysis/analysis_parameters.h"
 #include "core/progress.h"
@@ -29,6 +31,29 @@ struct PlaceFigures {
 // The figures of the slots [first, last) of one place, all on a route with this interval.
 PlaceFigures ComputePlaceFigures(const LineList& slots, std::size_t first, std::size_t last,
                                  int interval, const AnalysisParameters& parameters);
+
+using PlaceFiguresVisit =
+    std::function<void(std::size_t first, std::size_t last, const PlaceFigures& figures)>;
+// Computes the figures of each place of the slots in turn, its route's interval looked up once
+// per route, and hands them to visit with the place's slots [first, last).
+void ForEachPlaceFigures(const LineList& slots, const LineList& routes,
+                         const AnalysisParameters& parameters, const PlaceFiguresVisit& visit);
+
+// Type code "I" in either letter case.
+bool IsIllegalType(std::string_view type);
+
+// The totals row: sums of the places' figures, the capacities without illegal places when the
+// parameters leave them out; percentages, means and turnover from those sums.
+class FigureTotals {
+public:
+    FigureTotals();
+    void Add(const PlaceFigures& place, bool illegal, const AnalysisParameters& parameters);
+    PlaceFigures Figures() const;
+
+private:
+    PlaceFigures figures_;
+    std::int64_t minutes_ = 0;
+};
 
 // Writes the section title, the table with its notes, the type legend and the abbreviations,
 // and fills the report's table. Moves the progress from 80 to 100 %.

@@ -10,6 +10,7 @@
 #include "analysis/analysis_selection.h"
 #include "analysis/motive_report.h"
 #include "analysis/parking_duration_analysis.h"
+#include "cli/analysis_options.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/report_output.h"
@@ -355,6 +356,24 @@ int ParkingMotive(const std::vector<std::string>& args) {
 }
 
 }  // namespace
+
+int PrepareAnalysis(const char* commandName, ReportKind kind, const std::vector<std::string>& args,
+                    const std::vector<std::string>& outputPaths, Survey& survey,
+                    AnalysisParameters& parameters) {
+    const std::optional<AnalysisOptions> options = ParseOptions(args, kind);
+    if (!options) {
+        return UsageError(commandName);
+    }
+    for (const std::string& path : outputPaths) {
+        if (RefusedOverInput(path, options->projectPath)) {
+            return kExitUsage;
+        }
+    }
+    if (!OpenSurvey(options->projectPath, survey)) {
+        return kExitFileError;
+    }
+    return PrepareParameters(survey, *options, kind, parameters);
+}
 
 CliCommand PerPlaceCommand() {
     return {"per-place", "AA00423", "AA00424", PerPlace};

@@ -64,13 +64,20 @@ void ReadWholeNumber(std::string_view value, int& setting) {
     }
 }
 
+// A number outside lowest..highest keeps the setting too.
+void ReadWholeNumber(std::string_view value, int& setting, int lowest, int highest) {
+    int number = setting;
+    ReadWholeNumber(value, number);
+    if (number >= lowest && number <= highest) {
+        setting = number;
+    }
+}
+
 // 0 automatic, 1 portrait, 2 landscape; anything else keeps the setting.
 void ReadOrientation(std::string_view value, PrintOrientation& orientation) {
-    int number = -1;
-    ReadWholeNumber(value, number);
-    if (number >= 0 && number <= 2) {
-        orientation = static_cast<PrintOrientation>(number);
-    }
+    int number = static_cast<int>(orientation);
+    ReadWholeNumber(value, number, 0, 2);
+    orientation = static_cast<PrintOrientation>(number);
 }
 
 // A clock time as a time field takes it; text that is not a whole number keeps the value.
@@ -128,6 +135,9 @@ void ApplyGeneralLine(std::string_view line, ProgramSettings& settings) {
         ReadClockTime(value, settings.motiveBounds.evening);
     } else if (key == "motivecommuterminutes=") {
         ReadCommuterMinutes(value, settings.motiveBounds.commuterMinutes);
+    } else if (key == "parkeerdruknorm=") {
+        ReadWholeNumber(value, settings.pressureThreshold, kMinPressureThreshold,
+                        kMaxPressureThreshold);
     }
 }
 
@@ -255,6 +265,7 @@ std::string SettingsFileText(const ProgramSettings& settings) {
     AddValue(text, "MotiveMorning=", settings.motiveBounds.morning);
     AddValue(text, "MotiveEvening=", settings.motiveBounds.evening);
     AddValue(text, "MotiveCommuterMinutes=", std::to_string(settings.motiveBounds.commuterMinutes));
+    AddValue(text, "Parkeerdruknorm=", std::to_string(settings.pressureThreshold));
     AddLine(text, "");
     AddLine(text, kPositionsHeader);
     for (const std::string& entry : settings.formPositions.Entries()) {

@@ -17,6 +17,11 @@
 
 namespace tavoric {
 
+// "Parkeerdruknorm": the occupancy in percent above which a street is under parking pressure.
+constexpr int kDefaultPressureThreshold = 85;
+constexpr int kMinPressureThreshold = 1;
+constexpr int kMaxPressureThreshold = 100;
+
 struct ProgramSettings {
     ReportSettings report;                // reportmaximize .. reportbarcharacter, OwnerName
     PrintOptions print;                   // printorientation, printfittopagewidth
@@ -24,9 +29,10 @@ struct ProgramSettings {
     bool makeBackups = true;              // makebackups
     std::string language = "Nederlands";  // language
     int languageSet = 0;                  // languageset: 0 until the language dialog has been shown
-    std::string languageHelp = "Tavoric_Nederlands";  // languagehelp
+    std::string languageHelp = "Tavoric_Nederlands";    // languagehelp
     int recoveryInterval = 60;  // recoveryinterval: seconds between recovery copies, 0 = none
     MotiveBounds motiveBounds;  // motivemorning, motiveevening, motivecommuterminutes
+    int pressureThreshold = kDefaultPressureThreshold;  // parkeerdruknorm, 1 to 100 (%)
     FormPositions formPositions;
 };
 
@@ -43,9 +49,9 @@ std::string PseudonymKeyPath(std::string_view settingsFilePath);
 
 // The settings a file's content holds, starting from the defaults. Keys are matched without
 // regard to case, a value is everything after the first "=", unknown lines are ignored, and a
-// number that is not a whole number keeps the value it had. A backup folder that is the shared
-// temporary folder (the default of earlier versions, readable by every user) reads as the
-// default.
+// number that is not a whole number (or, for the pressure norm, not from 1 to 100) keeps the value
+// it had. A backup folder that is the shared temporary folder (the default of earlier versions,
+// readable by every user) reads as the default.
 ProgramSettings ParseSettings(std::string_view content, std::string_view defaultBackupFolder);
 // The defaults when the file is missing or cannot be read.
 ProgramSettings ReadSettings(const std::string& path, std::string_view defaultBackupFolder);

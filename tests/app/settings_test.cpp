@@ -35,6 +35,7 @@ TEST(SettingsRead, MissingFileGivesEveryDefault) {
     EXPECT_EQ(settings.language, "Nederlands");
     EXPECT_EQ(settings.languageSet, 0);
     EXPECT_EQ(settings.languageHelp, "Tavoric_Nederlands");
+    EXPECT_EQ(settings.pressureThreshold, 85);
     EXPECT_TRUE(settings.formPositions.Entries().empty());
     EXPECT_EQ(settings.print.orientation, PrintOrientation::Automatic);
     EXPECT_TRUE(settings.print.fitToPageWidth);
@@ -105,6 +106,12 @@ TEST(SettingsRead, BadNumbersKeepTheValueTheyHad) {
     EXPECT_EQ(Parse(GeneralFile("LanguageSet=ja\r\n")).languageSet, 0);
     EXPECT_EQ(Parse(GeneralFile("RecoveryInterval=vaak\r\n")).recoveryInterval, 60);
     EXPECT_EQ(Parse(GeneralFile("recoveryinterval=0\r\n")).recoveryInterval, 0);
+    // The pressure norm is a percentage from 1 to 100.
+    EXPECT_EQ(Parse(GeneralFile("parkeerdruknorm=90\r\n")).pressureThreshold, 90);
+    EXPECT_EQ(Parse(GeneralFile("Parkeerdruknorm=100\r\nParkeerdruknorm=0\r\n")).pressureThreshold,
+              100);
+    EXPECT_EQ(Parse(GeneralFile("Parkeerdruknorm=101\r\n")).pressureThreshold, 85);
+    EXPECT_EQ(Parse(GeneralFile("Parkeerdruknorm=-5\r\n")).pressureThreshold, 85);
 }
 
 TEST(SettingsRead, UnknownAndBrokenLinesAreIgnored) {
@@ -165,6 +172,7 @@ TEST(SettingsWrite, LayoutLineByLine) {
               "MotiveMorning=0700\r\n"
               "MotiveEvening=1900\r\n"
               "MotiveCommuterMinutes=240\r\n"
+              "Parkeerdruknorm=85\r\n"
               "\r\n"
               "[**Form positions**]\r\n"
               "HoofdForm=M:0;L:120;T:80;W:800;H:600\r\n"
@@ -178,6 +186,7 @@ TEST(SettingsWrite, WrittenFileReadsBackTheSame) {
     settings.language = "English";
     settings.languageSet = 1;
     settings.languageHelp = "Tavoric_English";
+    settings.pressureThreshold = 1;
     settings.formPositions.Record("RouteForm", {false, -5, 40, 300, 200});
     settings.motiveBounds = {"0615", "2000", 180};
     const ProgramSettings read = Parse(SettingsFileText(settings));

@@ -1,0 +1,92 @@
+#include "charts/chart_csv.h"
+
+#include <initializer_list>
+
+#include "core/codec.h"
+
+namespace tavoric {
+
+namespace {
+
+class CsvWriter {
+public:
+    // field: code page 1252 text, written as UTF-8.
+    void Row(std::initializer_list<std::string> fields) {
+        bool first = true;
+        for (const std::string& field : fields) {
+            text_ += first ? "" : ",";
+            first = false;
+            Field(Cp1252ToUtf8(field));
+        }
+        text_ += "\r\n";
+    }
+    std::string Text() && { return std::move(text_); }
+
+private:
+    void Field(const std::string& field) {
+        if (field.find_first_of(",\"\r\n") == std::string::npos) {
+            text_ += field;
+            return;
+        }
+        text_ += '"';
+        for (char c : field) {
+            text_ += c == '"' ? "\"\"" : std::string(1, c);
+        }
+        text_ += '"';
+    }
+
+    std::string text_;
+};
+
+std::string Number(std::int64_t value) {
+    return std::to_string(value);
+}
+
+std::string OccupancyCsv(const ChartData& data) {
+    CsvWriter csv;
+    csv.Row({"periode", "capaciteit", "voertuigen", "bezetting"});
+    for (const PeriodOccupancy& period : data.occupancy) {
+        csv.Row({period.period, Number(period.capacity), Number(period.vehicles),
+                 Number(period.occupancy)});
+    }
+    return std::move(csv).Text();
+}
+
+std::string SectionsCsv(const ChartData& data) {
+    CsvWriter csv;
+    csv.Row({"route", "sectie", "omschrijving", "plaatsen", "capaciteit", "bezet", "bezetting",
+             "piek"});
+    for (const SectionPressure& section : data.sections) {
+        csv.Row({section.route, section.section, section.description, Number(section.places),
+                 Number(section.capacity), Number(section.occupied), Number(section.occupancy),
+                 Number(section.peak)});
+    }
+    return std::move(csv).Text();
+}
+
+std::string DurationsCsv(const ChartData& data) {
+    CsvWriter csv;
+    csv.Row({"klasse", "van", "tot", "voertuigen", "procent"});
+    for (std::size_t k = 0; k < data.durations.size(); ++k) {
+        const DurationShare& share = data.durations[k];
+        csv.Row({Number(static_cast<std::int64_t>(k) + 1), Number(share.range.from),
+                 Number(share.range.to), Number(share.vehicles), Number(share.percent)});
+    }
+    return std::move(csv).Text();
+}
+
+}  // namespace
+
+std::string ChartCsv(ChartKind kind, const ChartData& data) {
+    switch (kind) {
+        case ChartKind::Occupancy:
+            return OccupancyCsv(data);
+        case ChartKind::Sections:
+            return SectionsCsv(data);
+        case ChartKind::Durations:
+            return DurationsCsv(data);
+    }
+    return {};
+}
+
+}  // namespace tavoric

@@ -1,0 +1,14 @@
+// The figures of a chart as a CSV file, for checking and for spreadsheets: UTF-8, comma-
+// separated, CR LF line ends, one header line; a field is quoted only when it holds a comma, a
+// double quote or a line break.
+#pragma once
+
+#include <string>
+
+#include "charts/chart_texts.h"
+
+namespace tavoric {
+
+std::string ChartCsv(ChartKind kind, const ChartData& data);
+
+}  // namespace tavoric

@@ -1,0 +1,84 @@
+// The figures behind the charts of an analysis selection: occupancy per period, parking pressure
+// per section and the duration classes. All are computed from the slots the per-place analysis
+// selects, so that they agree with its report.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/analysis_parameters.h"
+#include "core/progress.h"
+#include "core/settings.h"
+#include "core/survey.h"
+
+namespace tavoric {
+
+// Occupancy of one period text ("HHMM-HHMM") over all selected places observed in it.
+struct PeriodOccupancy {
+    std::string period;
+    int capacity = 0;            // slots that count as capacity
+    int vehicles = 0;            // slots holding a vehicle
+    std::int64_t occupancy = 0;  // vehicles / capacity in whole percent
+};
+
+// Parking pressure of one section ("straat") over the selection.
+struct SectionPressure {
+    std::string route;           // four digits
+    std::string section;         // four digits
+    std::string description;     // from the sections list; empty when the section has no line
+    int places = 0;              // places with slots
+    int capacity = 0;            // slots that count as capacity
+    int occupied = 0;            // slots holding a vehicle
+    std::int64_t occupancy = 0;  // occupied / capacity in whole percent
+    std::int64_t peak = 0;       // the highest occupancy of one period within the section
+};
+
+// The stays of one duration class, as in the totals row of the report per parking place.
+struct DurationShare {
+    DurationClass range;
+    int vehicles = 0;
+    std::int64_t percent = 0;
+};
+using DurationDistribution = std::array<DurationShare, kDurationClassCount>;
+
+// A slot counts as capacity unless its place is blocked ("b") or, with illegal places left out
+// of the capacity in slots, its place is illegal.
+bool SlotCountsAsCapacity(std::string_view slot, const AnalysisParameters& parameters);
+
+// One entry per distinct period text of the slots, in ascending order of the text.
+std::vector<PeriodOccupancy> OccupancyByPeriod(const LineList& slots,
+                                               const AnalysisParameters& parameters);
+// One entry per section with slots, in the order of the slots (ascending place key).
+std::vector<SectionPressure> PressureBySection(const LineList& slots, const LineList& sectionLines,
+                                               const AnalysisParameters& parameters);
+DurationDistribution DurationsOf(const LineList& slots, const LineList& routes,
+                                 const AnalysisParameters& parameters);
+
+// The colour of a section's pressure: below 70 %, from 70 % up to and including the threshold,
+// and above the threshold. A threshold below 70 leaves the middle class empty.
+enum class PressureClass { Low, Moderate, High };
+constexpr int kModeratePressureFrom = 70;
+PressureClass ClassifyPressure(std::int64_t occupancy, int threshold);
+
+// Everything the charts of one selection show, with what their titles name.
+struct ChartData {
+    std::string surveyArea;  // code page 1252, like every text here
+    std::string dayAndDate;
+    std::string windowStart;
+    std::string windowEnd;
+    int threshold = kDefaultPressureThreshold;
+    std::vector<PeriodOccupancy> occupancy;
+    std::vector<SectionPressure> sections;
+    DurationDistribution durations{};
+};
+
+// Selects the slots as the per-place analysis does and computes every chart's figures. Nothing
+// when the progress reports a cancel during the selection.
+std::optional<ChartData> ComputeChartData(const Survey& survey,
+                                          const AnalysisParameters& parameters, int threshold,
+                                          Progress& progress);
+
+}  // namespace tavoric

@@ -1,0 +1,43 @@
+// Charts as image files: PNG, SVG or a one-page PDF. The drawing needs Qt; a build without the
+// desktop libraries has no drawing, and then every image is refused.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "charts/chart_texts.h"
+
+namespace tavoric {
+
+enum class ChartImageFormat { Png, Svg, Pdf };
+
+struct ChartImageSize {
+    int width = 1200;  // pixels; the PDF page keeps this shape
+    int height = 800;
+};
+constexpr int kMinChartSide = 100;
+constexpr int kMaxChartSide = 10000;
+
+// Draws charts for a program without windows of its own: while one exists, an offscreen
+// application is running when none was.
+class ChartDrawing {
+public:
+    ChartDrawing();
+    ~ChartDrawing();
+    ChartDrawing(const ChartDrawing&) = delete;
+    ChartDrawing& operator=(const ChartDrawing&) = delete;
+
+    // Whether this build draws charts at all.
+    static bool Available();
+
+    // The bytes of the image file; nothing when the chart cannot be drawn.
+    std::optional<std::string> Image(ChartKind kind, const ChartData& data, ChartImageFormat format,
+                                     ChartImageSize size) const;
+
+private:
+    struct Application;
+    std::unique_ptr<Application> application_;
+};
+
+}  // namespace tavoric

@@ -1,0 +1,20 @@
+// The chart images of a build without Qt: there are none.
+#include "charts/chart_images.h"
+
+namespace tavoric {
+
+struct ChartDrawing::Application {};
+
+ChartDrawing::ChartDrawing() = default;
+ChartDrawing::~ChartDrawing() = default;
+
+bool ChartDrawing::Available() {
+    return false;
+}
+
+std::optional<std::string> ChartDrawing::Image(ChartKind, const ChartData&, ChartImageFormat,
+                                               ChartImageSize) const {
+    return std::nullopt;
+}
+
+}  // namespace tavoric

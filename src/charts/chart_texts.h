@@ -1,0 +1,43 @@
+// The charts by kind, with their names on the command line and the texts they are drawn with, in
+// the program's language (code page 1252 like every message text).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "charts/chart_data.h"
+
+namespace tavoric {
+
+enum class ChartKind { Occupancy, Sections, Durations };
+
+// Every chart in the order the chart window shows them.
+const std::vector<ChartKind>& AllChartKinds();
+// "occupancy", "sections", "durations"
+std::string_view ChartKindName(ChartKind kind);
+std::optional<ChartKind> ChartKindNamed(std::string_view name);
+
+std::string ChartTitle(ChartKind kind);
+// The survey area, the date text and the time window, those that are not empty.
+std::string ChartSubtitle(const ChartData& data);
+
+// One label per section, in order: its description, or "RRRR-SSSS" when it has none or shares
+// it with another section, so that every bar has a label of its own.
+std::vector<std::string> SectionLabels(const std::vector<SectionPressure>& sections);
+// The legend text of a pressure class at the given threshold.
+std::string PressureClassLabel(PressureClass pressureClass, int threshold);
+
+// Minutes after midnight of a period text's start and end; an end before the start lies on the
+// next day. Nothing when the text is not "HHMM-HHMM".
+struct PeriodSpan {
+    int start = 0;
+    int end = 0;
+};
+std::optional<PeriodSpan> PeriodSpanOf(std::string_view period);
+
+// The first period with the highest occupancy; nothing without periods.
+std::optional<std::size_t> PeakPeriod(const std::vector<PeriodOccupancy>& occupancy);
+
+}  // namespace tavoric

@@ -1,0 +1,270 @@
+#include "charts/drawing/chart_builder.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QGraphicsScene>
+#include <QHorizontalStackedBarSeries>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPainter>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <algorithm>
+
+#include "core/codec.h"
+#include "core/message_texts.h"
+#include "core/text.h"
+
+namespace tavoric {
+
+namespace {
+
+constexpr double kPercentAxisStep = 10;
+const QColor kLowColor(0x4c, 0xaf, 0x50);
+const QColor kModerateColor(0xff, 0x98, 0x00);
+const QColor kHighColor(0xe5, 0x39, 0x35);
+const QColor kLineColor(0x1e, 0x62, 0xb0);
+
+QString ToQString(std::string_view cp1252) {
+    return QString::fromStdString(Cp1252ToUtf8(cp1252));
+}
+
+QString Message(const char* key) {
+    return ToQString(MessageText(key));
+}
+
+QString Format(const char* key, std::initializer_list<std::string_view> args) {
+    return ToQString(FormatText(MessageText(key), args));
+}
+
+QChart* NewChart(ChartKind kind, const ChartData& data) {
+    auto* chart = new QChart;
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setTheme(QChart::ChartThemeLight);
+    chart->setTitle(QStringLiteral("<b>%1</b><br>%2")
+                        .arg(ToQString(ChartTitle(kind)).toHtmlEscaped(),
+                             ToQString(ChartSubtitle(data)).toHtmlEscaped()));
+    QFont titleFont = chart->titleFont();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
+    chart->setTitleFont(titleFont);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    return chart;
+}
+
+// A percentage axis from 0 to at least 100, in whole tens.
+QValueAxis* PercentAxis(const QString& title, double highest) {
+    auto* axis = new QValueAxis;
+    const double top = std::max(100.0, std::ceil(highest / kPercentAxisStep) * kPercentAxisStep);
+    axis->setRange(0, top);
+    axis->setTickCount(static_cast<int>(top / kPercentAxisStep) + 1);
+    axis->setLabelFormat(QStringLiteral("%d"));
+    axis->setTitleText(title);
+    return axis;
+}
+
+QDateTime ClockTime(double minutes) {
+    return QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC)
+        .addSecs(static_cast<qint64>(minutes * 60));
+}
+
+// A clock axis over whole hours around first to last (minutes), a tick every hour or two.
+QDateTimeAxis* ClockAxis(double first, double last) {
+    constexpr int kMostHourTicks = 12;
+    const int from = static_cast<int>(std::floor(first / 60));
+    int hours = std::max(1, static_cast<int>(std::ceil(last / 60)) - from);
+    const int step = hours > kMostHourTicks ? 2 : 1;
+    hours += hours % step;
+    auto* axis = new QDateTimeAxis;
+    axis->setFormat(QStringLiteral("HH:mm"));
+    axis->setTitleText(Message("AA00454"));
+    axis->setRange(ClockTime(from * 60.0), ClockTime((from + hours) * 60.0));
+    axis->setTickCount(hours / step + 1);
+    return axis;
+}
+
+void HideFromLegend(QChart& chart, QAbstractSeries* series) {
+    for (QLegendMarker* marker : chart.legend()->markers(series)) {
+        marker->setVisible(false);
+    }
+}
+
+// Occupancy as a line over the clock, each period at its middle, with the norm and the peak.
+QChart* OccupancyChart(const ChartData& data) {
+    QChart* chart = NewChart(ChartKind::Occupancy, data);
+    auto* line = new QLineSeries;
+    line->setName(Message("AA00465"));
+    line->setPen(QPen(kLineColor, 2.5));
+    line->setPointsVisible(true);
+    std::vector<QPointF> points;
+    double first = 24 * 60;
+    double last = 0;
+    std::optional<QPointF> peak;
+    const std::optional<std::size_t> peakIndex = PeakPeriod(data.occupancy);
+    for (std::size_t i = 0; i < data.occupancy.size(); ++i) {
+        const std::optional<PeriodSpan> span = PeriodSpanOf(data.occupancy[i].period);
+        if (!span) {
+            continue;
+        }
+        first = std::min(first, static_cast<double>(span->start));
+        last = std::max(last, static_cast<double>(span->end));
+        const QPointF point(ClockTime((span->start + span->end) / 2.0).toMSecsSinceEpoch(),
+                            static_cast<double>(data.occupancy[i].occupancy));
+        points.push_back(point);
+        if (peakIndex == i) {
+            peak = point;
+        }
+    }
+    std::stable_sort(points.begin(), points.end(),
+                     [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+    for (const QPointF& point : points) {
+        line->append(point);
+    }
+    if (first >= last) {
+        first = 0;
+        last = 24 * 60;
+    }
+    QDateTimeAxis* axisX = ClockAxis(first, last);
+    const double highest = data.occupancy.empty() ? 0 : peak ? peak->y() : 0;
+    QValueAxis* axisY = PercentAxis(Message("AA00455"), std::max<double>(highest, data.threshold));
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+
+    auto* norm = new QLineSeries;
+    norm->setName(Format("AA00456", {std::to_string(data.threshold)}));
+    norm->setPen(QPen(kHighColor, 1.5, Qt::DashLine));
+    norm->append(axisX->min().toMSecsSinceEpoch(), data.threshold);
+    norm->append(axisX->max().toMSecsSinceEpoch(), data.threshold);
+
+    for (QAbstractSeries* series :
+         {static_cast<QAbstractSeries*>(norm), static_cast<QAbstractSeries*>(line)}) {
+        chart->addSeries(series);
+        series->attachAxis(axisX);
+        series->attachAxis(axisY);
+    }
+    if (peak && peakIndex) {
+        const PeriodOccupancy& busiest = data.occupancy[*peakIndex];
+        auto* marker = new QScatterSeries;
+        marker->append(*peak);
+        marker->setColor(kHighColor);
+        marker->setMarkerSize(11);
+        marker->setPointLabelsFormat(
+            Format("AA00457", {busiest.period, std::to_string(busiest.occupancy)}));
+        marker->setPointLabelsVisible(true);
+        marker->setPointLabelsClipping(false);
+        chart->addSeries(marker);
+        marker->attachAxis(axisX);
+        marker->attachAxis(axisY);
+        HideFromLegend(*chart, marker);
+    }
+    return chart;
+}
+
+// Pressure as horizontal bars, first section at the top, coloured by the norm.
+QChart* SectionsChart(const ChartData& data) {
+    QChart* chart = NewChart(ChartKind::Sections, data);
+    const std::vector<std::string> labels = SectionLabels(data.sections);
+    QBarSet* sets[] = {
+        new QBarSet(ToQString(PressureClassLabel(PressureClass::Low, data.threshold))),
+        new QBarSet(ToQString(PressureClassLabel(PressureClass::Moderate, data.threshold))),
+        new QBarSet(ToQString(PressureClassLabel(PressureClass::High, data.threshold)))};
+    const QColor colours[] = {kLowColor, kModerateColor, kHighColor};
+    QStringList categories;
+    double highest = 0;
+    for (std::size_t i = data.sections.size(); i-- > 0;) {
+        const SectionPressure& section = data.sections[i];
+        categories << Format("AA00467", {labels[i], std::to_string(section.occupancy),
+                                         std::to_string(section.peak)});
+        const auto colourClass =
+            static_cast<std::size_t>(ClassifyPressure(section.occupancy, data.threshold));
+        for (std::size_t c = 0; c < 3; ++c) {
+            *sets[c] << (c == colourClass ? static_cast<double>(section.occupancy) : 0.0);
+        }
+        highest = std::max(highest, static_cast<double>(section.occupancy));
+    }
+    auto* series = new QHorizontalStackedBarSeries;
+    for (std::size_t c = 0; c < 3; ++c) {
+        sets[c]->setColor(colours[c]);
+        sets[c]->setBorderColor(colours[c].darker(120));
+        series->append(sets[c]);
+    }
+    series->setBarWidth(0.7);
+    chart->addSeries(series);
+    auto* axisY = new QBarCategoryAxis;
+    axisY->append(categories);
+    auto* axisX = PercentAxis(Message("AA00455"), highest);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    chart->addAxis(axisX, Qt::AlignBottom);
+    series->attachAxis(axisY);
+    series->attachAxis(axisX);
+    return chart;
+}
+
+// The share of each duration class as a column, labelled with its bounds and vehicles.
+QChart* DurationsChart(const ChartData& data) {
+    QChart* chart = NewChart(ChartKind::Durations, data);
+    auto* set = new QBarSet(Message("AA00466"));
+    set->setColor(kLineColor);
+    set->setLabelColor(Qt::black);
+    QStringList categories;
+    double highest = 0;
+    for (const DurationShare& share : data.durations) {
+        *set << static_cast<double>(share.percent);
+        // Two lines: the bounds, then the vehicles.
+        categories << Format("AA00464",
+                             {std::to_string(share.range.from), std::to_string(share.range.to)})
+                              .toHtmlEscaped() +
+                          QStringLiteral("<br>") +
+                          Format("AA00468", {std::to_string(share.vehicles)}).toHtmlEscaped();
+        highest = std::max(highest, static_cast<double>(share.percent));
+    }
+    auto* series = new QBarSeries;
+    series->append(set);
+    series->setLabelsVisible(true);
+    series->setLabelsFormat(QStringLiteral("@value %"));
+    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    chart->addSeries(series);
+    auto* axisX = new QBarCategoryAxis;
+    axisX->append(categories);
+    axisX->setTitleText(Message("AA00462"));
+    auto* axisY = PercentAxis(Message("AA00463"), highest);
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    series->attachAxis(axisX);
+    series->attachAxis(axisY);
+    chart->legend()->hide();
+    return chart;
+}
+
+}  // namespace
+
+QChart* BuildChart(ChartKind kind, const ChartData& data) {
+    switch (kind) {
+        case ChartKind::Occupancy:
+            return OccupancyChart(data);
+        case ChartKind::Sections:
+            return SectionsChart(data);
+        case ChartKind::Durations:
+            return DurationsChart(data);
+    }
+    return nullptr;
+}
+
+void DrawChart(ChartKind kind, const ChartData& data, QSizeF size, QPainter& painter,
+               const QRectF& target) {
+    QGraphicsScene scene;
+    QChart* chart = BuildChart(kind, data);
+    scene.addItem(chart);
+    chart->resize(size);
+    // The chart lays itself out when its posted events are handled.
+    QCoreApplication::sendPostedEvents();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    scene.render(&painter, target, QRectF(QPointF(0, 0), size), Qt::KeepAspectRatio);
+}
+
+}  // namespace tavoric

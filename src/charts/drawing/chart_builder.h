@@ -1,0 +1,22 @@
+// The charts drawn with Qt Charts, for the chart window, the PDF pages and the image files alike.
+#pragma once
+
+#include <QRectF>
+#include <QSizeF>
+
+#include "charts/chart_texts.h"
+
+class QChart;
+class QPainter;
+
+namespace tavoric {
+
+// A new chart of the figures, titled with the survey and time window, without animation. The
+// caller owns it.
+QChart* BuildChart(ChartKind kind, const ChartData& data);
+
+// Draws a new chart of the figures, laid out at size (pixels), into target scaled to fit.
+void DrawChart(ChartKind kind, const ChartData& data, QSizeF size, QPainter& painter,
+               const QRectF& target);
+
+}  // namespace tavoric

@@ -1,0 +1,21 @@
+// The selection and class options that every analysis command of tavoric-cli takes: the project,
+// --from/--to, --routes, --sections, --places, --types, --classes and the illegal-place options
+// (and for the report per interval --detail and --sort-by-vehicles).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analysis/analysis_parameters.h"
+#include "core/survey.h"
+
+namespace tavoric {
+
+// Opens the project that args name and makes the run's parameters from the options, as the
+// analysis dialog would; refuses when one of outputPaths is the project file itself. Returns
+// kExitOk, or the exit status after the reason is on stderr.
+int PrepareAnalysis(const char* commandName, ReportKind kind, const std::vector<std::string>& args,
+                    const std::vector<std::string>& outputPaths, Survey& survey,
+                    AnalysisParameters& parameters);
+
+}  // namespace tavoric

@@ -1,0 +1,216 @@
+// tavoric-cli chart: one chart of the per-place selection, as CSV figures and as PNG, SVG or PDF
+// drawings. Images need a build with the desktop libraries; no display is needed.
+#include <charconv>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/settings.h"
+#include "charts/chart_csv.h"
+#include "charts/chart_images.h"
+#include "cli/analysis_options.h"
+#include "cli/cli_prompter.h"
+#include "cli/commands.h"
+#include "cli/terminal_progress.h"
+#include "core/codec.h"
+#include "core/message_texts.h"
+#include "core/text.h"
+#include "reports/export.h"
+
+namespace tavoric {
+
+namespace {
+
+struct ChartOptions {
+    std::optional<std::string> kind;
+    std::optional<std::string> csv;
+    std::optional<std::string> png;
+    std::optional<std::string> svg;
+    std::optional<std::string> pdf;
+    std::optional<std::string> size;
+};
+
+struct ChartOptionName {
+    const char* name;
+    std::optional<std::string> ChartOptions::*value;
+};
+constexpr ChartOptionName kChartOptions[] = {
+    {"--kind", &ChartOptions::kind}, {"--csv", &ChartOptions::csv}, {"--png", &ChartOptions::png},
+    {"--svg", &ChartOptions::svg},   {"--pdf", &ChartOptions::pdf}, {"--size", &ChartOptions::size},
+};
+
+struct ImageOutput {
+    const char* option;
+    std::optional<std::string> ChartOptions::*path;
+    ChartImageFormat format;
+};
+constexpr ImageOutput kImageOutputs[] = {
+    {"--png", &ChartOptions::png, ChartImageFormat::Png},
+    {"--svg", &ChartOptions::svg, ChartImageFormat::Svg},
+    {"--pdf", &ChartOptions::pdf, ChartImageFormat::Pdf},
+};
+
+// Removes the chart's own options from args, leaving the selection options in order.
+std::optional<ChartOptions> TakeChartOptions(std::vector<std::string>& args) {
+    ChartOptions options;
+    std::vector<std::string> others;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::optional<std::string>* value = nullptr;
+        for (const ChartOptionName& option : kChartOptions) {
+            value = args[i] == option.name ? &(options.*option.value) : value;
+        }
+        if (value == nullptr) {
+            others.push_back(std::move(args[i]));
+        } else if (i + 1 == args.size()) {
+            PrintError(FormatText(MessageText("AA00221"), {args[i]}));
+            return std::nullopt;
+        } else if (value->has_value()) {
+            PrintError(FormatText(MessageText("AA00222"), {args[i]}));
+            return std::nullopt;
+        } else {
+            *value = args[++i];
+        }
+    }
+    args = std::move(others);
+    return options;
+}
+
+std::optional<int> Side(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const bool whole = error == std::errc() && end == text.data() + text.size() && !text.empty();
+    return whole && value >= kMinChartSide && value <= kMaxChartSide ? std::optional(value)
+                                                                     : std::nullopt;
+}
+
+// "1200x800"
+std::optional<ChartImageSize> ParseSize(const std::optional<std::string>& text) {
+    if (!text) {
+        return ChartImageSize{};
+    }
+    const std::size_t x = text->find('x');
+    const std::optional<int> width = Side(std::string_view(*text).substr(0, x));
+    const std::optional<int> height =
+        x == std::string::npos ? std::nullopt : Side(std::string_view(*text).substr(x + 1));
+    if (!width || !height) {
+        PrintError(FormatText(MessageText("AA00472"), {Utf8ToCp1252(*text)}));
+        return std::nullopt;
+    }
+    return ChartImageSize{*width, *height};
+}
+
+std::optional<ChartKind> Kind(const std::optional<std::string>& name) {
+    if (!name) {
+        PrintError(MessageText("AA00475"));
+        return std::nullopt;
+    }
+    const std::optional<ChartKind> kind = ChartKindNamed(*name);
+    if (!kind) {
+        PrintError(FormatText(MessageText("AA00471"), {Utf8ToCp1252(*name)}));
+    }
+    return kind;
+}
+
+// The files the options name, CSV first.
+std::vector<std::string> OutputPaths(const ChartOptions& options) {
+    std::vector<std::string> paths;
+    if (options.csv) {
+        paths.push_back(*options.csv);
+    }
+    for (const ImageOutput& image : kImageOutputs) {
+        if (options.*image.path) {
+            paths.push_back(*(options.*image.path));
+        }
+    }
+    return paths;
+}
+
+// At least one output, no two naming the same file, and images only where they can be drawn.
+bool OutputsUsable(const ChartOptions& options, const std::vector<std::string>& paths) {
+    if (paths.empty()) {
+        PrintError(MessageText("AA00474"));
+        return false;
+    }
+    for (std::size_t a = 0; a < paths.size(); ++a) {
+        for (std::size_t b = a + 1; b < paths.size(); ++b) {
+            if (RefusedOverInput(paths[b], paths[a])) {
+                return false;
+            }
+        }
+    }
+    const bool wantsImage = paths.size() > (options.csv ? 1u : 0u);
+    if (wantsImage && !ChartDrawing::Available()) {
+        PrintError(MessageText("AA00470"));
+        return false;
+    }
+    return true;
+}
+
+int WriteOutputs(ChartKind kind, const ChartData& data, const ChartOptions& options,
+                 ChartImageSize size) {
+    CliPrompter prompter;
+    if (options.csv && !WriteExportFile(*options.csv, ChartCsv(kind, data), prompter)) {
+        return kExitFileError;
+    }
+    std::optional<ChartDrawing> drawing;
+    for (const ImageOutput& image : kImageOutputs) {
+        const std::optional<std::string>& path = options.*image.path;
+        if (!path) {
+            continue;
+        }
+        if (!drawing) {
+            drawing.emplace();
+        }
+        const std::optional<std::string> bytes = drawing->Image(kind, data, image.format, size);
+        if (!bytes) {
+            PrintError(MessageText("AA00473"));
+            return kExitFileError;
+        }
+        if (!WriteExportFile(*path, *bytes, prompter)) {
+            return kExitFileError;
+        }
+    }
+    return kExitOk;
+}
+
+int Chart(const std::vector<std::string>& args) {
+    std::vector<std::string> rest = args;
+    const std::optional<ChartOptions> options = TakeChartOptions(rest);
+    if (!options) {
+        return kExitUsage;
+    }
+    const std::optional<ChartKind> kind = Kind(options->kind);
+    const std::optional<ChartImageSize> size = kind ? ParseSize(options->size) : std::nullopt;
+    const std::vector<std::string> outputPaths = OutputPaths(*options);
+    if (!kind || !size || !OutputsUsable(*options, outputPaths)) {
+        return kExitUsage;
+    }
+    Survey survey;
+    AnalysisParameters parameters;
+    if (const int status =
+            PrepareAnalysis("chart", ReportKind::PerPlace, rest, outputPaths, survey, parameters);
+        status != kExitOk) {
+        return status;
+    }
+    TerminalProgress progress;
+    const std::optional<ChartData> data =
+        ComputeChartData(survey, parameters, LoadUserSettings().pressureThreshold, progress);
+    return data ? WriteOutputs(*kind, *data, *options, *size) : kExitFileError;
+}
+
+}  // namespace
+
+CliCommand ChartCommand() {
+    return {"chart",
+            "Grafiek van de selectie van per-place, met dezelfde selectie-opties en --classes, "
+            "--exclude-illegal-ppl en --exclude-illegal-ppe. --kind occupancy: bezetting per "
+            "periode; sections: parkeerdruk per sectie; durations: parkeerduurverdeling. --csv "
+            "schrijft de cijfers (UTF-8), --png, --svg en --pdf de tekening (zonder beeldscherm); "
+            "--size BxH in beeldpunten (standaard 1200x800). Minstens een uitvoer. De "
+            "parkeerdruknorm komt uit de programma-instellingen.",
+            "chart PROJECT.par --kind occupancy|sections|durations [OPTIES] [--csv UIT.csv] "
+            "[--png UIT.png] [--svg UIT.svg] [--pdf UIT.pdf] [--size BxH]",
+            Chart};
+}
+
+}  // namespace tavoric

@@ -1,0 +1,53 @@
+#include "charts/chart_csv.h"
+
+#include <gtest/gtest.h>
+
+namespace tavoric {
+
+namespace {
+
+ChartData SampleData() {
+    ChartData data;
+    data.occupancy = {{"0800-0815", 12, 9, 75}, {"0815-0830", 0, 1, 0}};
+    SectionPressure described{"0001", "0002", "Markt, \"oost\" caf\xe9", 3, 12, 9, 75, 100};
+    SectionPressure plain{"0002", "0001", "", 1, 4, 0, 0, 0};
+    data.sections = {described, plain};
+    for (std::size_t k = 0; k < data.durations.size(); ++k) {
+        data.durations[k] = {{static_cast<int>(k) * 30, static_cast<int>(k + 1) * 30},
+                             static_cast<int>(k),
+                             static_cast<std::int64_t>(k) * 10};
+    }
+    return data;
+}
+
+}  // namespace
+
+TEST(ChartCsv, OneHeaderLineAndPlainIntegers) {
+    const ChartData data = SampleData();
+    EXPECT_EQ(ChartCsv(ChartKind::Occupancy, data),
+              "periode,capaciteit,voertuigen,bezetting\r\n"
+              "0800-0815,12,9,75\r\n"
+              "0815-0830,0,1,0\r\n");
+    EXPECT_EQ(ChartCsv(ChartKind::Durations, data),
+              "klasse,van,tot,voertuigen,procent\r\n"
+              "1,0,30,0,0\r\n2,30,60,1,10\r\n3,60,90,2,20\r\n4,90,120,3,30\r\n"
+              "5,120,150,4,40\r\n");
+    EXPECT_EQ(ChartCsv(ChartKind::Occupancy, ChartData{}),
+              "periode,capaciteit,voertuigen,bezetting\r\n");
+}
+
+TEST(ChartCsv, TextIsUtf8AndQuotedOnlyWhenNeeded) {
+    EXPECT_EQ(ChartCsv(ChartKind::Sections, SampleData()),
+              "route,sectie,omschrijving,plaatsen,capaciteit,bezet,bezetting,piek\r\n"
+              "0001,0002,\"Markt, \"\"oost\"\" caf\xc3\xa9\",3,12,9,75,100\r\n"
+              "0002,0001,,1,4,0,0,0\r\n");
+    ChartData broken;
+    broken.sections = {{"0001", "0001", "Kerk\r\nstraat", 0, 0, 0, 0, 0},
+                       {"0001", "0002", "Dijk\"", 0, 0, 0, 0, 0}};
+    EXPECT_EQ(ChartCsv(ChartKind::Sections, broken),
+              "route,sectie,omschrijving,plaatsen,capaciteit,bezet,bezetting,piek\r\n"
+              "0001,0001,\"Kerk\r\nstraat\",0,0,0,0,0\r\n"
+              "0001,0002,\"Dijk\"\"\",0,0,0,0,0\r\n");
+}
+
+}  // namespace tavoric

@@ -1,0 +1,212 @@
+#include "charts/chart_data.h"
+
+#include <gtest/gtest.h>
+
+#include "analysis/observation_selection.h"
+#include "analysis_test_support.h"
+#include "charts/chart_texts.h"
+
+namespace tavoric {
+
+namespace {
+
+// Two routes of different intervals side by side:
+//   0001 0001 0001 V  (15 min)  AA11BB, AA11BB (blocked), -, CC22DD
+//   0001 0001 0002 I  (15 min)  EE33FF, -, -, -
+//   0001 0001 0003 V            no slots at all
+//   0002 0001 0001 V  (30 min)  GG44HH, " B12CD" (leading blank: no vehicle)
+// Section 0001 0001 is described "Markt, oost"; section 0002 0001 has no description.
+Survey MixedSurvey() {
+    Survey survey = SurveyBuilder("0800", "0900")
+                        .Route("0001", 15)
+                        .Route("0002", 30)
+                        .Place("0001 0001 0001", "V", {"AA11BB", "AA11BB", "", "CC22DD"}, " B")
+                        .Place("0001 0001 0002", "I", {"EE33FF", "", "", ""})
+                        .Place("0002 0001 0001", "V", {"GG44HH", " B12CD"})
+                        .Build();
+    survey.ParkeerplaatsenList.push_back("0001 0001 0003 V");
+    SortLines(survey.ParkeerplaatsenList);
+    survey.SectiesList = {"0001 0001 Markt, oost   ", "0002 0001"};
+    return survey;
+}
+
+LineList SlotsOf(const Survey& survey, const AnalysisParameters& parameters) {
+    Progress progress;
+    return *SelectObservations(survey.KentekensList, SelectPlaces(parameters), parameters,
+                               progress);
+}
+
+std::string Text(const PeriodOccupancy& p) {
+    return p.period + " " + std::to_string(p.capacity) + "/" + std::to_string(p.vehicles) + " " +
+           std::to_string(p.occupancy);
+}
+
+std::vector<std::string> Texts(const std::vector<PeriodOccupancy>& occupancy) {
+    std::vector<std::string> texts;
+    for (const PeriodOccupancy& p : occupancy) {
+        texts.push_back(Text(p));
+    }
+    return texts;
+}
+
+std::string Text(const SectionPressure& s) {
+    return s.route + "-" + s.section + " [" + s.description + "] " + std::to_string(s.places) +
+           " " + std::to_string(s.capacity) + "/" + std::to_string(s.occupied) + " " +
+           std::to_string(s.occupancy) + " " + std::to_string(s.peak);
+}
+
+// The totals row of the report per parking place.
+const std::vector<std::string>& ReportTotals(const Survey& survey,
+                                             const AnalysisParameters& parameters,
+                                             ReportDocument& report) {
+    Progress progress;
+    RunParkingDurationAnalysis(survey, parameters, report, progress);
+    return report.Table().Row(report.Table().RowCount() - 2);
+}
+
+}  // namespace
+
+TEST(ChartData, OccupancyPerDistinctPeriodInTextOrder) {
+    const Survey survey = MixedSurvey();
+    AnalysisParameters parameters = AllSelected(survey, ReportKind::PerPlace);
+    // Blocked slots add no capacity but their vehicle counts; a leading blank is no vehicle.
+    EXPECT_EQ(
+        Texts(OccupancyByPeriod(SlotsOf(survey, parameters), parameters)),
+        (std::vector<std::string>{"0800-0815 2/2 100", "0800-0830 1/1 100", "0815-0830 1/1 100",
+                                  "0830-0845 2/0 0", "0830-0900 1/0 0", "0845-0900 2/1 50"}));
+
+    // Without illegal places in the capacity, their vehicles still count; no capacity gives 0.
+    parameters.countIllegalInPpe = false;
+    EXPECT_EQ(
+        Texts(OccupancyByPeriod(SlotsOf(survey, parameters), parameters)),
+        (std::vector<std::string>{"0800-0815 1/2 200", "0800-0830 1/1 100", "0815-0830 0/1 0",
+                                  "0830-0845 1/0 0", "0830-0900 1/0 0", "0845-0900 1/1 100"}));
+
+    // Only whole periods inside the window count.
+    parameters.windowEnd = "0830";
+    EXPECT_EQ(OccupancyByPeriod(SlotsOf(survey, parameters), parameters).size(), 3u);
+    EXPECT_TRUE(OccupancyByPeriod({}, parameters).empty());
+}
+
+TEST(ChartData, PressurePerSectionInSelectionOrder) {
+    const Survey survey = MixedSurvey();
+    const AnalysisParameters parameters = AllSelected(survey, ReportKind::PerPlace);
+    const std::vector<SectionPressure> sections =
+        PressureBySection(SlotsOf(survey, parameters), survey.SectiesList, parameters);
+    ASSERT_EQ(sections.size(), 2u);
+    // 4 of 7 slots; the busiest period of the section is full. The place without slots is no
+    // place of the chart.
+    EXPECT_EQ(Text(sections[0]), "0001-0001 [Markt, oost] 2 7/4 57 100");
+    EXPECT_EQ(Text(sections[1]), "0002-0001 [] 1 2/1 50 100");
+    // A section without a line in the sections list has no description either.
+    EXPECT_EQ(PressureBySection(SlotsOf(survey, parameters), {"0002 0001 Dijk"}, parameters)
+                  .front()
+                  .description,
+              "");
+}
+
+TEST(ChartData, SectionOccupancyEqualsTheReportOfThatSection) {
+    const Survey survey = MixedSurvey();
+    for (bool countIllegal : {true, false}) {
+        AnalysisSelection selection;
+        selection.Open(survey);
+        ASSERT_FALSE(selection.SelectOnly(survey, NarrowingLevel::Sections, {"0001 0001"}));
+        AnalysisParameters parameters = selection.Parameters(survey, ReportKind::PerPlace);
+        parameters.countIllegalInPpe = countIllegal;
+        const std::vector<SectionPressure> sections =
+            PressureBySection(SlotsOf(survey, parameters), survey.SectiesList, parameters);
+        ReportDocument report(1, ReportSettings{});
+        const auto& totals = ReportTotals(survey, parameters, report);
+        ASSERT_EQ(sections.size(), 1u);
+        EXPECT_EQ(std::to_string(sections[0].capacity), totals[5]);
+        EXPECT_EQ(std::to_string(sections[0].occupied), totals[19]);
+        EXPECT_EQ(std::to_string(sections[0].occupancy), totals[21]);
+    }
+}
+
+TEST(ChartData, DurationsAreTheReportTotals) {
+    Survey survey = MixedSurvey();
+    AnalysisParameters parameters = AllSelected(survey, ReportKind::PerPlace);
+    for (const auto& classes :
+         {parameters.classes, std::array<DurationClass, kDurationClassCount>{
+                                  {{0, 15}, {15, 30}, {0, 60}, {30, 31}, {60, 0}}}}) {
+        parameters.classes = classes;
+        parameters.countIllegalInPpl = false;
+        const DurationDistribution durations =
+            DurationsOf(SlotsOf(survey, parameters), survey.RoutesList, parameters);
+        ReportDocument report(1, ReportSettings{});
+        const auto& totals = ReportTotals(survey, parameters, report);
+        for (std::size_t k = 0; k < durations.size(); ++k) {
+            EXPECT_EQ(durations[k].range.from, classes[k].from);
+            EXPECT_EQ(std::to_string(durations[k].vehicles), totals[7 + 2 * k]) << k;
+            EXPECT_EQ(std::to_string(durations[k].percent), totals[8 + 2 * k]) << k;
+        }
+    }
+}
+
+TEST(ChartData, ComputesEveryChartOfTheSelection) {
+    const Survey survey = MixedSurvey();
+    const AnalysisParameters parameters = AllSelected(survey, ReportKind::PerPlace);
+    Progress progress;
+    const std::optional<ChartData> data = ComputeChartData(survey, parameters, 80, progress);
+    ASSERT_TRUE(data);
+    EXPECT_EQ(data->threshold, 80);
+    EXPECT_EQ(data->windowStart, "0800");
+    EXPECT_EQ(data->occupancy.size(), 6u);
+    EXPECT_EQ(data->sections.size(), 2u);
+    // 30 (AA11BB), 15 (EE33FF), 15 (CC22DD), 30 (GG44HH): classes 0-30 and 30-60.
+    EXPECT_EQ(data->durations[0].vehicles, 2);
+    EXPECT_EQ(data->durations[1].vehicles, 2);
+    EXPECT_EQ(data->durations[1].percent, 50);
+
+    struct CancellingProgress : Progress {
+        bool Cancelled() override { return true; }
+    } cancelling;
+    EXPECT_FALSE(ComputeChartData(survey, parameters, 80, cancelling));
+}
+
+TEST(ChartData, PressureClassesFollowTheThreshold) {
+    EXPECT_EQ(ClassifyPressure(69, 85), PressureClass::Low);
+    EXPECT_EQ(ClassifyPressure(70, 85), PressureClass::Moderate);
+    EXPECT_EQ(ClassifyPressure(85, 85), PressureClass::Moderate);
+    EXPECT_EQ(ClassifyPressure(86, 85), PressureClass::High);
+    EXPECT_EQ(ClassifyPressure(140, 100), PressureClass::High);
+    // A threshold below 70: above it is pressure, whatever the middle class says.
+    EXPECT_EQ(ClassifyPressure(65, 60), PressureClass::High);
+    EXPECT_EQ(ClassifyPressure(60, 60), PressureClass::Low);
+}
+
+TEST(ChartTexts, SectionLabelsAreUnique) {
+    std::vector<SectionPressure> sections(4);
+    const char* keys[][3] = {{"0001", "0001", "Markt"},
+                             {"0001", "0002", "Kerkstraat"},
+                             {"0002", "0001", "Kerkstraat"},
+                             {"0002", "0002", ""}};
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        sections[i].route = keys[i][0];
+        sections[i].section = keys[i][1];
+        sections[i].description = keys[i][2];
+    }
+    EXPECT_EQ(SectionLabels(sections),
+              (std::vector<std::string>{"Markt", "0001-0002 Kerkstraat", "0002-0001 Kerkstraat",
+                                        "0002-0002"}));
+}
+
+TEST(ChartTexts, PeriodSpansAndPeak) {
+    ASSERT_TRUE(PeriodSpanOf("0815-0830"));
+    EXPECT_EQ(PeriodSpanOf("0815-0830")->start, 495);
+    EXPECT_EQ(PeriodSpanOf("0815-0830")->end, 510);
+    // A period over midnight ends on the next day.
+    EXPECT_EQ(PeriodSpanOf("2345-0015")->end, 24 * 60 + 15);
+    for (const char* bad : {"", "0815", "0815-083", "08150830", "0875-0900", "ab15-0830"}) {
+        EXPECT_FALSE(PeriodSpanOf(bad)) << bad;
+    }
+
+    EXPECT_FALSE(PeakPeriod({}));
+    // The first of equal highest periods.
+    EXPECT_EQ(
+        PeakPeriod({{"0800-0815", 2, 1, 50}, {"0815-0830", 2, 2, 100}, {"0830-0845", 1, 1, 100}}),
+        1u);
+}
+
+}  // namespace tavoric
