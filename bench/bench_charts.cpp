@@ -36,7 +36,8 @@ void BM_AllChartData(benchmark::State& state) {
     const AnalysisParameters parameters = Everything();
     for (auto _ : state) {
         Progress progress;
-        const auto data = ComputeChartData(Large(), parameters, kDefaultPressureThreshold, progress);
+        const auto data =
+            ComputeChartData(Large(), parameters, kDefaultPressureThreshold, progress);
         benchmark::DoNotOptimize(data->sections.data());
     }
     state.counters["slots"] = static_cast<double>(Large().KentekensList.size());

@@ -362,6 +362,7 @@ constexpr Entry kDefaults[] = {
     {"AA00475", "Geef met --kind de grafiek: occupancy, sections of durations."},
     {"AA00480", "PNG-afbeeldingen (*.png)"},
     {"AA00481", "SVG-tekeningen (*.svg)"},
+    {"AA00482", "Er is geen printer ge\xef""nstalleerd: de grafiek kan niet worden afgedrukt. Exporteer hem als PDF en druk die elders af."},
 };
 
 struct Table {

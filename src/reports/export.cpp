@@ -129,20 +129,21 @@ std::optional<std::string> AskExportFileName(const std::string& title, ExportFor
         return std::nullopt;
     }
     const std::string fileName = ExportFileName(*chosen, format);
+    return MayReplaceFile(fileName, prompter) ? std::optional(fileName) : std::nullopt;
+}
+
+bool MayReplaceFile(const std::string& fileName, Prompter& prompter) {
     std::error_code error;
-    if (std::filesystem::exists(fileName, error)) {
-        ButtonCaptions captions;
-        captions.yes = MessageText("ZB00016");
-        captions.no = MessageText("ZB00017");
-        captions.cancel = MessageText("ZB00013");
-        const int answer = Question(prompter, MessageText("AA00195"),
-                                    FormatText(MessageText("AA00032"), {Utf8ToCp1252(fileName)}),
-                                    captions, kDefaultNo);
-        if (answer != kYes) {
-            return std::nullopt;
-        }
+    if (!std::filesystem::exists(fileName, error)) {
+        return true;
     }
-    return fileName;
+    ButtonCaptions captions;
+    captions.yes = MessageText("ZB00016");
+    captions.no = MessageText("ZB00017");
+    captions.cancel = MessageText("ZB00013");
+    return Question(prompter, MessageText("AA00195"),
+                    FormatText(MessageText("AA00032"), {Utf8ToCp1252(fileName)}), captions,
+                    kDefaultNo) == kYes;
 }
 
 bool ExportWithSaveDialog(const ReportDocument& report, ExportFormat format, Prompter& prompter) {

@@ -47,6 +47,9 @@ ExportFormat OfferedExportFormat(ExportFormat lastChoice, const ReportDocument& 
 std::optional<std::string> AskExportFileName(const std::string& title, ExportFormat format,
                                              Prompter& prompter);
 
+// True when fileName does not exist yet or the user agrees to replace it.
+bool MayReplaceFile(const std::string& fileName, Prompter& prompter);
+
 // AskExportFileName, then ExportReport (Text or Csv). Returns whether a file was written.
 bool ExportWithSaveDialog(const ReportDocument& report, ExportFormat format, Prompter& prompter);
 

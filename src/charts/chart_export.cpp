@@ -1,0 +1,45 @@
+#include "charts/chart_export.h"
+
+#include "core/message_texts.h"
+#include "core/text.h"
+#include "reports/export.h"
+
+namespace tavoric {
+
+namespace {
+
+struct FormatExtension {
+    ChartImageFormat format;
+    std::string_view extension;
+};
+constexpr FormatExtension kExtensions[] = {{ChartImageFormat::Png, ".png"},
+                                           {ChartImageFormat::Svg, ".svg"},
+                                           {ChartImageFormat::Pdf, ".pdf"}};
+
+}  // namespace
+
+ChartFile ChartFileOfName(std::string_view chosenName) {
+    for (const FormatExtension& known : kExtensions) {
+        if (chosenName.size() > known.extension.size() &&
+            EqualNoCase(chosenName.substr(chosenName.size() - known.extension.size()),
+                        known.extension)) {
+            return {std::string(chosenName), known.format};
+        }
+    }
+    return {std::string(chosenName) + ".png", ChartImageFormat::Png};
+}
+
+std::optional<ChartFile> AskChartFile(ChartKind kind, Prompter& prompter) {
+    FileDialogRequest request;
+    request.filter = MessageText("AA00480") + "|*.png|" + MessageText("AA00481") + "|*.svg|" +
+                     MessageText("AA00250") + "|*.pdf";
+    request.presetName = ChartTitle(kind) + ".png";
+    const std::optional<std::string> chosen = prompter.SaveFileName(request);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    ChartFile file = ChartFileOfName(*chosen);
+    return MayReplaceFile(file.fileName, prompter) ? std::optional(file) : std::nullopt;
+}
+
+}  // namespace tavoric

@@ -1,0 +1,26 @@
+// Saving a chart from the chart window: the file's name decides the format.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "charts/chart_images.h"
+#include "core/prompter.h"
+
+namespace tavoric {
+
+struct ChartFile {
+    std::string fileName;
+    ChartImageFormat format = ChartImageFormat::Png;
+};
+
+// ".png", ".svg" or ".pdf" at the end of the name (in either letter case) chooses the format; any
+// other name is a PNG and gains ".png".
+ChartFile ChartFileOfName(std::string_view chosenName);
+
+// Asks for the file (PNG, SVG or PDF; the chart's title proposed) and, for an existing file,
+// whether to replace it. Nothing when the user stops.
+std::optional<ChartFile> AskChartFile(ChartKind kind, Prompter& prompter);
+
+}  // namespace tavoric

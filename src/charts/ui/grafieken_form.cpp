@@ -1,0 +1,152 @@
+#include "charts/ui/grafieken_form.h"
+
+#include <QApplication>
+#include <QChartView>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "charts/chart_export.h"
+#include "charts/drawing/chart_builder.h"
+#include "core/codec.h"
+#include "core/message_texts.h"
+#include "reports/export.h"
+
+namespace tavoric {
+
+namespace {
+
+constexpr QSize kInitialSize(1000, 700);
+constexpr ChartImageSize kExportSize{1200, 800};
+
+QString Text(std::string_view cp1252) {
+    return QString::fromStdString(Cp1252ToUtf8(cp1252));
+}
+
+QPushButton* AddButton(QDialogButtonBox* box, const char* name, const char* caption,
+                       QDialogButtonBox::ButtonRole role) {
+    QPushButton* button = box->addButton(QString::fromUtf8(caption), role);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+TGrafiekenForm::TGrafiekenForm(Prompter& prompter, QWidget* parent)
+    : QDialog(parent), prompter_(prompter) {
+    setObjectName(QStringLiteral("GrafiekenForm"));
+    setWindowTitle(QStringLiteral("Grafieken"));
+    setSizeGripEnabled(true);
+    resize(kInitialSize);
+    pageControl_ = new QTabWidget(this);
+    pageControl_->setObjectName(QStringLiteral("GrafiekenPageControl"));
+    for (ChartKind kind : AllChartKinds()) {
+        auto* view = new QChartView(pageControl_);
+        view->setObjectName(
+            QStringLiteral("ChartView_%1")
+                .arg(QString::fromLatin1(ChartKindName(kind).data(), ChartKindName(kind).size())));
+        view->setRenderHint(QPainter::Antialiasing);
+        pageControl_->addTab(view, Text(ChartTitle(kind)));
+        views_.push_back(view);
+    }
+    auto* buttons = new QDialogButtonBox(this);
+    printButton_ =
+        AddButton(buttons, "AfdrukkenButton", "Af&drukken...", QDialogButtonBox::ActionRole);
+    exportButton_ =
+        AddButton(buttons, "ExporterenButton", "&Exporteren...", QDialogButtonBox::ActionRole);
+    copyButton_ =
+        AddButton(buttons, "KopierenButton", "&Kopi\u00EBren", QDialogButtonBox::ActionRole);
+    QPushButton* closeButton =
+        AddButton(buttons, "SluitenButton", "&Sluiten", QDialogButtonBox::RejectRole);
+    connect(printButton_, &QPushButton::clicked, this, &TGrafiekenForm::PrintCurrent);
+    connect(exportButton_, &QPushButton::clicked, this, &TGrafiekenForm::ExportCurrent);
+    connect(copyButton_, &QPushButton::clicked, this, &TGrafiekenForm::CopyCurrent);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pageControl_, 1);
+    layout->addWidget(buttons);
+}
+
+void TGrafiekenForm::ShowCharts(ChartData figures) {
+    data_ = std::move(figures);
+    const std::vector<ChartKind>& kinds = AllChartKinds();
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        QChart* previous = views_[i]->chart();
+        views_[i]->setChart(BuildChart(kinds[i], data_));
+        delete previous;
+        pageControl_->setTabText(static_cast<int>(i), Text(ChartTitle(kinds[i])));
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+ChartKind TGrafiekenForm::CurrentKind() const {
+    return AllChartKinds().at(static_cast<std::size_t>(std::max(0, pageControl_->currentIndex())));
+}
+
+QChartView* TGrafiekenForm::ViewOf(ChartKind kind) const {
+    const std::vector<ChartKind>& kinds = AllChartKinds();
+    const auto found = std::find(kinds.begin(), kinds.end(), kind);
+    return views_.at(static_cast<std::size_t>(found - kinds.begin()));
+}
+
+QImage TGrafiekenForm::CurrentImage() const {
+    QImage image(QSize(kExportSize.width, kExportSize.height), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    DrawChart(CurrentKind(), data_, image.size(), painter, image.rect());
+    return image;
+}
+
+void TGrafiekenForm::ExportCurrent() {
+    const std::optional<ChartFile> file = AskChartFile(CurrentKind(), prompter_);
+    if (!file) {
+        return;
+    }
+    const ChartDrawing drawing;
+    const std::optional<std::string> bytes =
+        drawing.Image(CurrentKind(), data_, file->format, kExportSize);
+    if (!bytes) {
+        ErrorNotice(prompter_, MessageText("AA00473"));
+        return;
+    }
+    WriteExportFile(file->fileName, *bytes, prompter_);
+}
+
+void TGrafiekenForm::PrintCurrent() {
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        ErrorNotice(prompter_, MessageText("AA00482"));
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(Text(ChartTitle(CurrentKind())));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        ErrorNotice(prompter_, MessageText("AA00473"));
+        return;
+    }
+    // The painter starts at the corner of the printable area.
+    const QSizeF printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    DrawChart(CurrentKind(), data_, QSizeF(kExportSize.width, kExportSize.height), painter,
+              QRectF(QPointF(0, 0), printable));
+}
+
+void TGrafiekenForm::CopyCurrent() {
+    QApplication::clipboard()->setImage(CurrentImage());
+}
+
+}  // namespace tavoric

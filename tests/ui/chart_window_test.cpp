@@ -1,0 +1,187 @@
+// The chart window on the demo survey as a user drives it: every tab drawn, each chart saved as
+// PNG, SVG and PDF through the export button, the save dialog cancelled, an existing file kept
+// when the user says no, printing without a printer, and the chart copied as a picture.
+#include <QApplication>
+#include <QChartView>
+#include <QClipboard>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QSet>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+#include <fstream>
+#include <sstream>
+
+#include "analysis/analysis_selection.h"
+#include "charts/chart_data.h"
+#include "charts/ui/grafieken_form.h"
+#include "core/message_texts.h"
+#include "core/project_file.h"
+#include "core/scripted_prompter.h"
+
+namespace tavoric {
+
+namespace {
+
+std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The figures of the demo survey with everything selected.
+ChartData DemoCharts() {
+    Survey survey;
+    ScriptedPrompter prompter;
+    if (!ReadProjectFile(survey, std::string(TAVORIC_DEMO_DATA) + "/Demodorp.par", prompter)) {
+        return {};
+    }
+    AnalysisSelection selection;
+    selection.Open(survey);
+    Progress progress;
+    return *ComputeChartData(survey, selection.Parameters(survey, ReportKind::PerPlace),
+                             kDefaultPressureThreshold, progress);
+}
+
+int DistinctColours(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 4) {
+        for (int x = 0; x < image.width(); x += 4) {
+            colours.insert(image.pixel(x, y));
+        }
+    }
+    return static_cast<int>(colours.size());
+}
+
+// The texts of an SVG file; empty when it does not parse.
+QStringList SvgTexts(const QByteArray& svg) {
+    QXmlStreamReader reader(svg);
+    QStringList texts;
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement &&
+            reader.name() == QLatin1String("text")) {
+            texts << reader.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+        }
+    }
+    return reader.hasError() ? QStringList() : texts;
+}
+
+}  // namespace
+
+class ChartWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QPushButton* Button(const char* name) {
+        return form_->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    QTabWidget* Tabs() { return form_->findChild<QTabWidget*>("GrafiekenPageControl"); }
+
+    // Presses "Exporteren..." on the tab of kind and answers the save dialog with name.
+    std::string Export(int tab, const QString& name) {
+        Tabs()->setCurrentIndex(tab);
+        const std::string path = dir_.filePath(name).toStdString();
+        prompter_.QueueFileName(path);
+        QTest::mouseClick(Button("ExporterenButton"), Qt::LeftButton);
+        return path;
+    }
+
+    ScriptedPrompter prompter_;
+    TGrafiekenForm* form_ = nullptr;
+    QTemporaryDir dir_;
+
+private slots:
+    void initTestCase() {
+        form_ = new TGrafiekenForm(prompter_, nullptr);
+        form_->ShowCharts(DemoCharts());
+        QVERIFY(form_->isVisible());
+        QVERIFY(!form_->Data().occupancy.empty());
+    }
+    void cleanupTestCase() { delete form_; }
+
+    void EveryTabHoldsItsChart() {
+        QCOMPARE(Tabs()->count(), static_cast<int>(AllChartKinds().size()));
+        QCOMPARE(Tabs()->tabText(1), QStringLiteral("Parkeerdruk per sectie"));
+        for (ChartKind kind : AllChartKinds()) {
+            QChartView* view = form_->ViewOf(kind);
+            QVERIFY(view->chart() != nullptr);
+            QVERIFY(!view->chart()->series().isEmpty());
+        }
+        // Showing again keeps the tab in front and draws fresh charts.
+        Tabs()->setCurrentIndex(2);
+        QChart* old = form_->ViewOf(ChartKind::Durations)->chart();
+        form_->ShowCharts(form_->Data());
+        QCOMPARE(Tabs()->currentIndex(), 2);
+        QVERIFY(form_->ViewOf(ChartKind::Durations)->chart() != old);
+    }
+
+    void ExportsPngSvgAndPdf() {
+        for (int tab = 0; tab < Tabs()->count(); ++tab) {
+            const std::string png = Export(tab, QStringLiteral("chart%1").arg(tab));
+            QImage image;
+            QVERIFY(image.load(QString::fromStdString(png + ".png"), "PNG"));
+            QCOMPARE(image.size(), QSize(1200, 800));
+            QVERIFY2(DistinctColours(image) > 8, png.c_str());
+
+            const std::string svg = Export(tab, QStringLiteral("chart%1.SVG").arg(tab));
+            const QStringList texts = SvgTexts(QByteArray::fromStdString(Contents(svg)));
+            QVERIFY2(!texts.isEmpty(), svg.c_str());
+            QVERIFY(texts.join(' ').contains(tab == 2 ? QStringLiteral("Aandeel voertuigen (%)")
+                                                      : QStringLiteral("Bezetting (%)")));
+
+            const std::string pdf = Export(tab, QStringLiteral("chart%1.pdf").arg(tab));
+            QVERIFY(Contents(pdf).starts_with("%PDF-"));
+        }
+        QVERIFY(prompter_.asked().empty());
+        // The save dialog proposes the chart's title and offers the three formats.
+        QCOMPARE(QString::fromStdString(prompter_.fileRequests().back().presetName),
+                 QStringLiteral("Parkeerduurverdeling.png"));
+        QVERIFY(prompter_.fileRequests().back().filter.find("*.svg") != std::string::npos);
+    }
+
+    void CancelledOrRefusedExportWritesNothing() {
+        prompter_.Clear();
+        prompter_.QueueCancelledFileDialog();
+        QTest::mouseClick(Button("ExporterenButton"), Qt::LeftButton);
+        QVERIFY(prompter_.asked().empty());
+
+        const std::string kept = dir_.filePath("bestaand.png").toStdString();
+        std::ofstream(kept) << "oud";
+        prompter_.QueueFileName(kept);
+        prompter_.QueueAnswer(kNo);
+        QTest::mouseClick(Button("ExporterenButton"), Qt::LeftButton);
+        QCOMPARE(prompter_.asked().size(), std::size_t{1});
+        QCOMPARE(Contents(kept), std::string("oud"));
+    }
+
+    void PrintingWithoutPrinterSaysSo() {
+        if (!QPrinterInfo::availablePrinters().isEmpty()) {
+            QSKIP("a printer is installed here");
+        }
+        prompter_.Clear();
+        QTest::mouseClick(Button("AfdrukkenButton"), Qt::LeftButton);
+        QCOMPARE(prompter_.asked().size(), std::size_t{1});
+        QCOMPARE(prompter_.asked().front().text, MessageText("AA00482"));
+    }
+
+    void CopiesTheChartInFront() {
+        Tabs()->setCurrentIndex(1);
+        QTest::mouseClick(Button("KopierenButton"), Qt::LeftButton);
+        const QImage copied = QApplication::clipboard()->image();
+        QCOMPARE(copied.size(), QSize(1200, 800));
+        QVERIFY(DistinctColours(copied) > 8);
+    }
+
+    void CloseHidesTheWindow() {
+        QTest::mouseClick(Button("SluitenButton"), Qt::LeftButton);
+        QVERIFY(!form_->isVisible());
+    }
+};
+
+}  // namespace tavoric
+
+QTEST_MAIN(tavoric::ChartWindowTest)
+#include "chart_window_test.moc"
