@@ -15,11 +15,13 @@
 #include <sstream>
 
 #include "analysis/analysis_selection.h"
+#include "analysis/ui/parkeerduurmeting_form.h"
 #include "charts/chart_data.h"
 #include "charts/ui/grafieken_form.h"
 #include "core/message_texts.h"
 #include "core/project_file.h"
 #include "core/scripted_prompter.h"
+#include "desktop_test_support.h"
 
 namespace tavoric {
 
@@ -32,13 +34,16 @@ std::string Contents(const std::string& path) {
     return text.str();
 }
 
-// The figures of the demo survey with everything selected.
-ChartData DemoCharts() {
+Survey DemoSurvey() {
     Survey survey;
     ScriptedPrompter prompter;
-    if (!ReadProjectFile(survey, std::string(TAVORIC_DEMO_DATA) + "/Demodorp.par", prompter)) {
-        return {};
-    }
+    ReadProjectFile(survey, std::string(TAVORIC_DEMO_DATA) + "/Demodorp.par", prompter);
+    return survey;
+}
+
+// The figures of the demo survey with everything selected.
+ChartData DemoCharts() {
+    const Survey survey = DemoSurvey();
     AnalysisSelection selection;
     selection.Open(survey);
     Progress progress;
@@ -173,6 +178,45 @@ private slots:
         const QImage copied = QApplication::clipboard()->image();
         QCOMPARE(copied.size(), QSize(1200, 800));
         QVERIFY(DistinctColours(copied) > 8);
+    }
+
+    // The menu command opens the analysis dialog until a selection was made there, then shows
+    // the charts straight away; the dialog's own commands still make reports.
+    void MenuCommandOpensTheDialogOnceThenTheCharts() {
+        DesktopFixture desktop;
+        desktop.Start();
+        QVERIFY(!desktop.Form().Command("Grafieken1")->isEnabled());
+        desktop.UseSurvey(DemoSurvey());
+        QVERIFY(desktop.Form().Command("Grafieken1")->isEnabled());
+        auto* dialog = desktop.Form().findChild<TParkeerduurmetingForm*>();
+        auto* charts = desktop.Form().findChild<TGrafiekenForm*>();
+        auto* rapport = dialog->findChild<QPushButton*>("Button1");
+
+        desktop.Trigger("Grafieken1");
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!charts->isVisible());
+        dialog->findChild<QPushButton*>("Button2")->click();  // "&Annuleren"
+        QVERIFY(!charts->isVisible());
+
+        // A change of the survey structure asks for the selection again.
+        desktop.Form().ResetAnalysisSelection();
+        desktop.Trigger("Grafieken1");
+        QVERIFY(dialog->isVisible());
+        QTest::mouseClick(rapport, Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(charts->isVisible());
+        QCOMPARE(charts->Data().sections.size(), DemoCharts().sections.size());
+        QVERIFY(desktop.Form().findChildren<TKindForm*>().isEmpty());
+
+        charts->close();
+        desktop.Trigger("Grafieken1");
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(charts->isVisible());
+
+        desktop.Trigger("Parkeerduurmeting1");
+        QTest::mouseClick(rapport, Qt::LeftButton);
+        QCOMPARE(desktop.Form().findChildren<TKindForm*>().size(), 1);
+        desktop.Stop();
     }
 
     void CloseHidesTheWindow() {

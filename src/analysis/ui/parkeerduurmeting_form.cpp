@@ -311,6 +311,7 @@ QWidget* TParkeerduurmetingForm::MakeMotivePage() {
 }
 
 void TParkeerduurmetingForm::Execute(ReportKind kind) {
+    run_ = runReport_;
     QRadioButton* chosen = kind == ReportKind::PerPlace      ? radioButton1_
                            : kind == ReportKind::PerInterval ? radioButton2_
                                                              : radioButton5_;
@@ -321,6 +322,16 @@ void TParkeerduurmetingForm::Execute(ReportKind kind) {
     if (button1_->isEnabled()) {
         button1_->setFocus();
     }
+}
+
+void TParkeerduurmetingForm::ExecuteForCharts(
+    std::function<void(const AnalysisParameters&)> showCharts) {
+    if (!selection_.List(NarrowingLevel::Routes).Empty()) {
+        showCharts(RunParameters());
+        return;
+    }
+    Execute(ReportKind::PerPlace);
+    run_ = std::move(showCharts);
 }
 
 void TParkeerduurmetingForm::ResetAnalysisSelection() {
@@ -454,7 +465,7 @@ void TParkeerduurmetingForm::Button1Click() {
         if (ChosenKind() == ReportKind::Motive) {
             context_.shell.Settings().motiveBounds = BoundsShown();
         }
-        runReport_(RunParameters());
+        run_(RunParameters());
         running_ = false;
     }
     if (context_.progress.Cancelled()) {

@@ -37,6 +37,11 @@ public:
 
     // Chooses the report kind, refills the dialog and shows it.
     void Execute(ReportKind kind);
+    // The charts of the selection: straight away with the selection and options as they stand,
+    // or, when the dialog has not been opened since the survey structure changed, after the user
+    // made the selection in the dialog ("Per parkeerplaats"), whose "&Rapport" then gives the
+    // parameters to showCharts instead of making a report.
+    void ExecuteForCharts(std::function<void(const AnalysisParameters&)> showCharts);
     // The next opening refills the lists, selects everything and takes the survey period.
     void ResetAnalysisSelection();
 
@@ -67,6 +72,7 @@ private:
 
     EntryContext context_;
     std::function<void(const AnalysisParameters&)> runReport_;
+    std::function<void(const AnalysisParameters&)> run_;  // what "&Rapport" does at this opening
     AnalysisSelection selection_;
 
     QRadioButton* radioButton1_ = nullptr;

@@ -48,6 +48,7 @@ constexpr CommandEntry kCommands[] = {
     {kAnalyse, "Parkeerduurmetingnaarinterval1", "Parkeerduurmeting naar &interval...", "F10",
      "ToolButton24", "Parkeerduurmeting naar interval... (F10)", false},
     {kAnalyse, "Parkeermotief1", "Parkeer&motief...", "F11", nullptr, "", false},
+    {kAnalyse, "Grafieken1", "&Grafieken...", "", nullptr, "", false},
 
     {kVenster, "Trapsgewijs1", "Trap&sgewijs", "", nullptr, "", false},
     {kVenster, "Onderelkaar1", "&Onder elkaar", "", nullptr, "", true},

@@ -23,6 +23,8 @@
 #include "app/ui/command_table.h"
 #include "app/ui/recovery_timer.h"
 #include "app/ui/settings_form.h"
+#include "charts/chart_data.h"
+#include "charts/ui/grafieken_form.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "core/version.h"
@@ -246,6 +248,11 @@ void THoofdForm::RegisterOwnCommands() {
         {"Parkeerduurmetingnaarinterval1",
          [this] { analysisForm_->Execute(ReportKind::PerInterval); }},
         {"Parkeermotief1", [this] { analysisForm_->Execute(ReportKind::Motive); }},
+        {"Grafieken1",
+         [this] {
+             analysisForm_->ExecuteForCharts(
+                 [this](const AnalysisParameters& parameters) { ShowCharts(parameters); });
+         }},
         {"Exporteren1",
          [this] {
              if (TKindForm* report = CurrentReportWindow()) {
@@ -501,6 +508,7 @@ void THoofdForm::CreateReportDialogs() {
     analysisForm_ = new TParkeerduurmetingForm(
         {survey_, *this, *progress_},
         [this](const AnalysisParameters& parameters) { RunAnalysis(parameters); }, this);
+    chartsForm_ = new TGrafiekenForm(*forwardingPrompter_, this);
     inputReportForm_ = new TInvoergegRapportForm(this);
     connect(inputReportForm_, &QDialog::accepted, this, [this] {
         InputReportOptions options = inputReportForm_->Options();
@@ -540,6 +548,18 @@ void THoofdForm::RunAnalysis(const AnalysisParameters& parameters) {
     ProduceReport([this, &shown](ReportDocument& report, Progress& progress) {
         RunParkingDurationAnalysis(survey_, shown, report, progress);
     });
+}
+
+void THoofdForm::ShowCharts(const AnalysisParameters& parameters) {
+    std::optional<ChartData> figures;
+    {
+        BusyCursor busy;
+        progress_->LetUserInputThrough();
+        figures = ComputeChartData(survey_, parameters, settings_.pressureThreshold, *progress_);
+    }
+    if (figures) {
+        chartsForm_->ShowCharts(std::move(*figures));
+    }
 }
 
 // The type legends of the reports follow the captions of the parking places window, which a

@@ -34,6 +34,7 @@ class TAfdrukkenForm1;
 class TKindForm;
 class TAantekeningenForm;
 class TExportForm;
+class TGrafiekenForm;
 class TInvoergegRapportForm;
 class TParkeerduurmetingForm;
 class TPseudonimiseerForm;
@@ -115,6 +116,7 @@ private:
     void Opmaak1Click();
     void CreateReportDialogs();
     void RunAnalysis(const AnalysisParameters& parameters);
+    void ShowCharts(const AnalysisParameters& parameters);
     void ExportCurrentReport();
     void MakeNotesReport();
     PlaceTypeCaptions PlaceTypeCaptionsShown() const;
@@ -138,6 +140,7 @@ private:
     TAfdrukkenForm1* printForm_ = nullptr;
     TInstellingenForm* settingsForm_ = nullptr;
     TParkeerduurmetingForm* analysisForm_ = nullptr;
+    TGrafiekenForm* chartsForm_ = nullptr;
     TInvoergegRapportForm* inputReportForm_ = nullptr;
     TWaarnemingsformulierForm* observationForm_ = nullptr;
     TExportForm* exportForm_ = nullptr;

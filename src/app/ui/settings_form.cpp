@@ -61,6 +61,9 @@ QWidget* TInstellingenForm::MakeReportPage() {
     edit4_ = CharacterEdit("Edit4");
     edit1_ = CharacterEdit("Edit1");
     organisatieEdit_ = Named<QLineEdit>("OrganisatieEdit");
+    parkeerdruknormSpinEdit_ = Named<QSpinBox>("ParkeerdruknormSpinEdit");
+    parkeerdruknormSpinEdit_->setRange(kMinPressureThreshold, kMaxPressureThreshold);
+    parkeerdruknormSpinEdit_->setSuffix(QStringLiteral(" %"));
 
     auto* fontSize = new QHBoxLayout;
     fontSize->addWidget(spinEdit1_);
@@ -74,6 +77,9 @@ QWidget* TInstellingenForm::MakeReportPage() {
     form->addRow(LabelFor("Label4", QStringLiteral("Karakter tabel&balk:"), edit1_), edit1_);
     form->addRow(LabelFor("Label5", QStringLiteral("Or&ganisatie:"), organisatieEdit_),
                  organisatieEdit_);
+    form->addRow(LabelFor("ParkeerdruknormLabel", QStringLiteral("Parkeer&druknorm:"),
+                          parkeerdruknormSpinEdit_),
+                 parkeerdruknormSpinEdit_);
     organisatieEdit_->setMinimumWidth(organisatieEdit_->fontMetrics().averageCharWidth() * 40);
     return page;
 }
@@ -152,6 +158,7 @@ void TInstellingenForm::Fill(const ProgramSettings& settings) {
     edit4_->setText(ToQString(report.lineCharacter));
     edit1_->setText(ToQString(report.barCharacter));
     organisatieEdit_->setText(ToQString(report.ownerName));
+    parkeerdruknormSpinEdit_->setValue(settings.pressureThreshold);
     edit7_->setText(PathToQString(settings.backupFolder));
     checkBox3_->setChecked(settings.makeBackups);
     recoveryInterval_->setValue(settings.recoveryInterval);
@@ -164,6 +171,7 @@ void TInstellingenForm::CopyInto(ProgramSettings& settings) const {
     report.lineCharacter = FromQString(edit4_->text());
     report.barCharacter = FromQString(edit1_->text());
     report.ownerName = FromQString(organisatieEdit_->text());
+    settings.pressureThreshold = parkeerdruknormSpinEdit_->value();
     settings.backupFolder = PathFromQString(edit7_->text());
     settings.makeBackups = checkBox3_->isChecked();
     settings.recoveryInterval = recoveryInterval_->value();

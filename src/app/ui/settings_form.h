@@ -34,14 +34,15 @@ private:
     void Button3Click();
 
     Prompter& prompter_;
-    QCheckBox* checkBox1_ = nullptr;        // reportmaximize
-    QSpinBox* spinEdit1_ = nullptr;         // reporttablefontsize
-    QLineEdit* edit4_ = nullptr;            // reportlinecharacter
-    QLineEdit* edit1_ = nullptr;            // reportbarcharacter
-    QLineEdit* organisatieEdit_ = nullptr;  // OwnerName
-    QLineEdit* edit7_ = nullptr;            // backupfolder
-    QCheckBox* checkBox3_ = nullptr;        // makebackups
-    QSpinBox* recoveryInterval_ = nullptr;  // recoveryinterval
+    QCheckBox* checkBox1_ = nullptr;               // reportmaximize
+    QSpinBox* spinEdit1_ = nullptr;                // reporttablefontsize
+    QLineEdit* edit4_ = nullptr;                   // reportlinecharacter
+    QLineEdit* edit1_ = nullptr;                   // reportbarcharacter
+    QLineEdit* organisatieEdit_ = nullptr;         // OwnerName
+    QSpinBox* parkeerdruknormSpinEdit_ = nullptr;  // parkeerdruknorm
+    QLineEdit* edit7_ = nullptr;                   // backupfolder
+    QCheckBox* checkBox3_ = nullptr;               // makebackups
+    QSpinBox* recoveryInterval_ = nullptr;         // recoveryinterval
     QPushButton* okButton_ = nullptr;
 };
 
