@@ -1,7 +1,7 @@
 // The analysis dialog on a survey of about a million slots: opening it (the four lists filled and
-// selected), a click in the routes list (everything below rebuilt), and "&Rapport" per parking
-// place up to the painted report window, at most 2 s. Runs on the offscreen platform unless a
-// display is chosen.
+// selected), a click in the routes list (everything below rebuilt), "&Rapport" per parking place
+// up to the painted report window, and "Grafieken" up to the painted chart window, at most 2 s.
+// Runs on the offscreen platform unless a display is chosen.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,6 +10,7 @@
 
 #include "analysis/ui/parkeerduurmeting_form.h"
 #include "app/ui/main_form.h"
+#include "charts/ui/grafieken_form.h"
 #include "core/demo_survey.h"
 #include "core/scripted_prompter.h"
 #include "desktop/report_view.h"
@@ -95,6 +96,25 @@ void BM_AnalysisDialogReportPerPlace(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AnalysisDialogReportPerPlace)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// With the selection made, from the command to the painted chart window with every chart.
+void BM_ChartWindowOpen(benchmark::State& state) {
+    StartedMainWindow& main = MainWindow();
+    main.OpenFresh();
+    main.dialog->reject();
+    auto* charts = main.form.findChild<TGrafiekenForm*>();
+    for (auto _ : state) {
+        main.form.Command("Grafieken1")->trigger();
+        charts->repaint();
+        QApplication::processEvents();
+        state.PauseTiming();
+        charts->hide();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["sections"] = static_cast<double>(charts->Data().sections.size());
+}
+BENCHMARK(BM_ChartWindowOpen)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 }  // namespace tavoric

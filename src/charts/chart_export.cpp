@@ -1,5 +1,7 @@
 #include "charts/chart_export.h"
 
+#include <algorithm>
+
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "reports/export.h"
@@ -16,7 +18,20 @@ constexpr FormatExtension kExtensions[] = {{ChartImageFormat::Png, ".png"},
                                            {ChartImageFormat::Svg, ".svg"},
                                            {ChartImageFormat::Pdf, ".pdf"}};
 
+constexpr int kSectionBarHeight = 24;
+constexpr int kSpaceBesideBars = 220;
+
 }  // namespace
+
+ChartImageSize DefaultChartSize(ChartKind kind, const ChartData& data) {
+    ChartImageSize size;
+    if (kind == ChartKind::Sections) {
+        const auto bars = static_cast<long long>(data.sections.size());
+        size.height = static_cast<int>(std::clamp<long long>(
+            kSpaceBesideBars + kSectionBarHeight * bars, size.height, kMaxChartSide));
+    }
+    return size;
+}
 
 ChartFile ChartFileOfName(std::string_view chosenName) {
     for (const FormatExtension& known : kExtensions) {

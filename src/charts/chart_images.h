@@ -19,6 +19,10 @@ struct ChartImageSize {
 constexpr int kMinChartSide = 100;
 constexpr int kMaxChartSide = 10000;
 
+// The size a chart is drawn at unless the user gives one: the standard size, made taller for
+// the pressure of many sections so that every street keeps a readable bar.
+ChartImageSize DefaultChartSize(ChartKind kind, const ChartData& data);
+
 // Draws charts for a program without windows of its own: while one exists, an offscreen
 // application is running when none was.
 class ChartDrawing {

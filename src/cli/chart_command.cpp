@@ -84,16 +84,13 @@ std::optional<int> Side(std::string_view text) {
 }
 
 // "1200x800"
-std::optional<ChartImageSize> ParseSize(const std::optional<std::string>& text) {
-    if (!text) {
-        return ChartImageSize{};
-    }
-    const std::size_t x = text->find('x');
-    const std::optional<int> width = Side(std::string_view(*text).substr(0, x));
+std::optional<ChartImageSize> ParseSize(const std::string& text) {
+    const std::size_t x = text.find('x');
+    const std::optional<int> width = Side(std::string_view(text).substr(0, x));
     const std::optional<int> height =
-        x == std::string::npos ? std::nullopt : Side(std::string_view(*text).substr(x + 1));
+        x == std::string::npos ? std::nullopt : Side(std::string_view(text).substr(x + 1));
     if (!width || !height) {
-        PrintError(FormatText(MessageText("AA00472"), {Utf8ToCp1252(*text)}));
+        PrintError(FormatText(MessageText("AA00472"), {Utf8ToCp1252(text)}));
         return std::nullopt;
     }
     return ChartImageSize{*width, *height};
@@ -180,9 +177,13 @@ int Chart(const std::vector<std::string>& args) {
         return kExitUsage;
     }
     const std::optional<ChartKind> kind = Kind(options->kind);
-    const std::optional<ChartImageSize> size = kind ? ParseSize(options->size) : std::nullopt;
+    if (!kind) {
+        return kExitUsage;
+    }
+    std::optional<ChartImageSize> size;
     const std::vector<std::string> outputPaths = OutputPaths(*options);
-    if (!kind || !size || !OutputsUsable(*options, outputPaths)) {
+    if ((options->size && !(size = ParseSize(*options->size))) ||
+        !OutputsUsable(*options, outputPaths)) {
         return kExitUsage;
     }
     Survey survey;
@@ -195,7 +196,10 @@ int Chart(const std::vector<std::string>& args) {
     TerminalProgress progress;
     const std::optional<ChartData> data =
         ComputeChartData(survey, parameters, LoadUserSettings().pressureThreshold, progress);
-    return data ? WriteOutputs(*kind, *data, *options, *size) : kExitFileError;
+    if (!data) {
+        return kExitFileError;
+    }
+    return WriteOutputs(*kind, *data, *options, size ? *size : DefaultChartSize(*kind, *data));
 }
 
 }  // namespace
@@ -206,7 +210,8 @@ CliCommand ChartCommand() {
             "--exclude-illegal-ppl en --exclude-illegal-ppe. --kind occupancy: bezetting per "
             "periode; sections: parkeerdruk per sectie; durations: parkeerduurverdeling. --csv "
             "schrijft de cijfers (UTF-8), --png, --svg en --pdf de tekening (zonder beeldscherm); "
-            "--size BxH in beeldpunten (standaard 1200x800). Minstens een uitvoer. De "
+            "--size BxH in beeldpunten (standaard 1200x800, hoger bij veel secties). Minstens een "
+            "uitvoer. De "
             "parkeerdruknorm komt uit de programma-instellingen.",
             "chart PROJECT.par --kind occupancy|sections|durations [OPTIES] [--csv UIT.csv] "
             "[--png UIT.png] [--svg UIT.svg] [--pdf UIT.pdf] [--size BxH]",

@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -23,7 +24,6 @@ namespace tavoric {
 namespace {
 
 constexpr QSize kInitialSize(1000, 700);
-constexpr ChartImageSize kExportSize{1200, 800};
 
 QString Text(std::string_view cp1252) {
     return QString::fromStdString(Cp1252ToUtf8(cp1252));
@@ -53,7 +53,12 @@ TGrafiekenForm::TGrafiekenForm(Prompter& prompter, QWidget* parent)
             QStringLiteral("ChartView_%1")
                 .arg(QString::fromLatin1(ChartKindName(kind).data(), ChartKindName(kind).size())));
         view->setRenderHint(QPainter::Antialiasing);
-        pageControl_->addTab(view, Text(ChartTitle(kind)));
+        // A chart taller than the window, as the pressure of many sections, scrolls.
+        auto* scroller = new QScrollArea(pageControl_);
+        scroller->setWidgetResizable(true);
+        scroller->setFrameShape(QFrame::NoFrame);
+        scroller->setWidget(view);
+        pageControl_->addTab(scroller, Text(ChartTitle(kind)));
         views_.push_back(view);
     }
     auto* buttons = new QDialogButtonBox(this);
@@ -82,6 +87,8 @@ void TGrafiekenForm::ShowCharts(ChartData figures) {
         QChart* previous = views_[i]->chart();
         views_[i]->setChart(BuildChart(kinds[i], data_));
         delete previous;
+        const int height = DefaultChartSize(kinds[i], data_).height;
+        views_[i]->setMinimumHeight(height > ChartImageSize{}.height ? height : 0);
         pageControl_->setTabText(static_cast<int>(i), Text(ChartTitle(kinds[i])));
     }
     show();
@@ -100,7 +107,8 @@ QChartView* TGrafiekenForm::ViewOf(ChartKind kind) const {
 }
 
 QImage TGrafiekenForm::CurrentImage() const {
-    QImage image(QSize(kExportSize.width, kExportSize.height), QImage::Format_ARGB32);
+    const ChartImageSize size = DefaultChartSize(CurrentKind(), data_);
+    QImage image(QSize(size.width, size.height), QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     DrawChart(CurrentKind(), data_, image.size(), painter, image.rect());
@@ -114,7 +122,7 @@ void TGrafiekenForm::ExportCurrent() {
     }
     const ChartDrawing drawing;
     const std::optional<std::string> bytes =
-        drawing.Image(CurrentKind(), data_, file->format, kExportSize);
+        drawing.Image(CurrentKind(), data_, file->format, DefaultChartSize(CurrentKind(), data_));
     if (!bytes) {
         ErrorNotice(prompter_, MessageText("AA00473"));
         return;
@@ -141,7 +149,8 @@ void TGrafiekenForm::PrintCurrent() {
     }
     // The painter starts at the corner of the printable area.
     const QSizeF printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    DrawChart(CurrentKind(), data_, QSizeF(kExportSize.width, kExportSize.height), painter,
+    const ChartImageSize size = DefaultChartSize(CurrentKind(), data_);
+    DrawChart(CurrentKind(), data_, QSizeF(size.width, size.height), painter,
               QRectF(QPointF(0, 0), printable));
 }
 
