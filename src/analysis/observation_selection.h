@@ -49,19 +49,25 @@ private:
     std::map<std::string, int, std::less<>> known_;
 };
 
-// Calls visit(first, last) for each run of consecutive slots with the same place key, as
+// Calls visit(first, last) for each run of consecutive slots with the same key(slot), as
 // half-open index ranges.
-template <typename Visit>
-void ForEachPlace(const LineList& slots, Visit visit) {
+template <typename Key, typename Visit>
+void ForEachRun(const LineList& slots, Key key, Visit visit) {
     std::size_t first = 0;
     while (first < slots.size()) {
         std::size_t last = first + 1;
-        while (last < slots.size() && SlotPlaceKey(slots[last]) == SlotPlaceKey(slots[first])) {
+        while (last < slots.size() && key(slots[last]) == key(slots[first])) {
             ++last;
         }
         visit(first, last);
         first = last;
     }
+}
+
+// The runs of slots of one place.
+template <typename Visit>
+void ForEachPlace(const LineList& slots, Visit visit) {
+    ForEachRun(slots, SlotPlaceKey, visit);
 }
 
 }  // namespace tavoric

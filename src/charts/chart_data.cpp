@@ -70,20 +70,6 @@ std::unordered_map<std::string_view, std::string_view> SectionDescriptions(
     return descriptions;
 }
 
-// Calls visit(first, last) for each run of consecutive slots of one section.
-template <typename Visit>
-void ForEachSection(const LineList& slots, Visit visit) {
-    std::size_t first = 0;
-    while (first < slots.size()) {
-        std::size_t last = first + 1;
-        while (last < slots.size() && SectionKey(slots[last]) == SectionKey(slots[first])) {
-            ++last;
-        }
-        visit(first, last);
-        first = last;
-    }
-}
-
 int PlacesIn(const LineList& slots, std::size_t first, std::size_t last) {
     int places = 0;
     for (std::size_t i = first; i < last; ++i) {
@@ -121,7 +107,7 @@ std::vector<SectionPressure> PressureBySection(const LineList& slots, const Line
     const auto descriptions = SectionDescriptions(sectionLines);
     std::vector<SectionPressure> sections;
     std::vector<SlotTally> byPeriod(index.Periods().size());
-    ForEachSection(slots, [&](std::size_t first, std::size_t last) {
+    ForEachRun(slots, SectionKey, [&](std::size_t first, std::size_t last) {
         std::fill(byPeriod.begin(), byPeriod.end(), SlotTally{});
         for (std::size_t i = first; i < last; ++i) {
             byPeriod[index.Of(i)].Add(slots[i], parameters);
