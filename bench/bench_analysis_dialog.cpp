@@ -118,4 +118,3 @@ BENCHMARK(BM_ChartWindowOpen)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 }  // namespace tavoric
-

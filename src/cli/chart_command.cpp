@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "core/settings.h"
 #include "charts/chart_csv.h"
 #include "charts/chart_images.h"
 #include "cli/analysis_options.h"
@@ -14,6 +13,7 @@
 #include "cli/terminal_progress.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
+#include "core/settings.h"
 #include "core/text.h"
 #include "reports/export.h"
 
