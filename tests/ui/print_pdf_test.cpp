@@ -13,6 +13,7 @@
 #include "core/message_texts.h"
 #include "core/scripted_prompter.h"
 #include "desktop/qt_text.h"
+#include "pdf_text.h"
 #include "reports/ui/print_job.h"
 #include "reports/ui/report_window.h"
 
@@ -38,23 +39,6 @@ private:
         }
         report->EndWriting();
         return report;
-    }
-
-    // The text of each page, laid out as on paper.
-    QStringList PdfPages(const QString& fileName) {
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"),
-                        {QStringLiteral("-layout"), fileName, QStringLiteral("-")});
-        if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
-            qWarning() << "pdftotext failed" << pdftotext.readAllStandardError();
-            return {};
-        }
-        QStringList pages =
-            QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\f'));
-        if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) {
-            pages.removeLast();
-        }
-        return pages;
     }
 
     QString WritePdf(const PrintJob& job, const QString& name) {
@@ -154,7 +138,7 @@ private slots:
     void aShortReportIsOnePageWithHeaderAndFooter() {
         const auto report = Report(5);
         const QString pdf = WritePdf(PrintJobOf(*report, {}), QStringLiteral("kort.pdf"));
-        const QStringList pages = PdfPages(pdf);
+        const QStringList pages = PdfPageTexts(pdf);
         QCOMPARE(pages.size(), 1);
         const QStringList lines = NonEmptyLines(pages[0]);
         QVERIFY(lines.size() >= 4);
@@ -173,7 +157,7 @@ private slots:
     void everyPageOfALongReportShowsItsNumberAndTheCount() {
         const auto report = Report(400);
         const PrintJob job = PrintJobOf(*report, {});
-        const QStringList pages = PdfPages(WritePdf(job, QStringLiteral("lang.pdf")));
+        const QStringList pages = PdfPageTexts(WritePdf(job, QStringLiteral("lang.pdf")));
         const PrintJobPages layout(job, QSizeF(210, 297), 1200);
         QVERIFY(layout.PageCount() > 3);
         QCOMPARE(pages.size(), layout.PageCount());
@@ -193,7 +177,7 @@ private slots:
         report->Document().AddReportLine(wide + "einde");
         const PrintJob job = PrintJobOf(*report, {PrintOrientation::Portrait, false});
         const QStringList lines =
-            NonEmptyLines(PdfPages(WritePdf(job, QStringLiteral("breed.pdf"))).value(0));
+            NonEmptyLines(PdfPageTexts(WritePdf(job, QStringLiteral("breed.pdf"))).value(0));
 
         const PrintJobPages layout(job, QSizeF(210, 297), 1200);
         const std::vector<std::string_view> pieces =
@@ -219,7 +203,7 @@ private slots:
         const int smallPages = PrintJobPages(small, QSizeF(210, 297), 600).PageCount();
         const int largePages = PrintJobPages(large, QSizeF(210, 297), 600).PageCount();
         QVERIFY(largePages > smallPages);
-        QCOMPARE(PdfPages(WritePdf(large, QStringLiteral("groot.pdf"))).size(), largePages);
+        QCOMPARE(PdfPageTexts(WritePdf(large, QStringLiteral("groot.pdf"))).size(), largePages);
     }
 
     void thePrinterGetsTheSamePagesUnderTheReportsTitle() {
@@ -232,8 +216,8 @@ private slots:
         Progress progress;
         QVERIFY(PrintJobOnPrinter(job, printer, progress));
         QCOMPARE(printer.docName(), QStringLiteral("Rapport 3"));
-        const QStringList printed = PdfPages(printer.outputFileName());
-        const QStringList exported = PdfPages(WritePdf(job, QStringLiteral("export.pdf")));
+        const QStringList printed = PdfPageTexts(printer.outputFileName());
+        const QStringList exported = PdfPageTexts(WritePdf(job, QStringLiteral("export.pdf")));
         QCOMPARE(printed.size(), exported.size());
         QCOMPARE(NonEmptyLines(printed.last()), NonEmptyLines(exported.last()));
 
@@ -248,7 +232,7 @@ private slots:
         const PrintJobPages layout(job, QSizeF(210, 297), 1200);
         QVERIFY(layout.Setup().landscape);
         QCOMPARE(layout.Setup().pointSize, 8.0);  // 144 characters fit landscape unchanged
-        const QStringList pages = PdfPages(WritePdf(job, QStringLiteral("per-plaats.pdf")));
+        const QStringList pages = PdfPageTexts(WritePdf(job, QStringLiteral("per-plaats.pdf")));
         QCOMPARE(pages.size(), layout.PageCount());
         QCOMPARE(pages.size(), 5);
         VerifyHeaderAndFooterOnEveryPage(pages);
@@ -261,7 +245,7 @@ private slots:
         const PrintJobPages layout(job, QSizeF(210, 297), 1200);
         QVERIFY(layout.Setup().landscape);
         QCOMPARE(layout.Setup().pointSize, kMinimumFitPointSize);
-        const QStringList pages = PdfPages(WritePdf(job, QStringLiteral("interval.pdf")));
+        const QStringList pages = PdfPageTexts(WritePdf(job, QStringLiteral("interval.pdf")));
         QCOMPARE(pages.size(), layout.PageCount());
         VerifyHeaderAndFooterOnEveryPage(pages);
         // Strips of whole six-character columns after the 18 label characters.
@@ -304,7 +288,7 @@ private slots:
     void withoutAnOwnerThePagesShowNoDanglingHyphen() {
         const auto report = DemoAnalysis(ReportKind::PerPlace, ReportSettings{});
         const QStringList pages =
-            PdfPages(WritePdf(PrintJobOf(*report, {}), QStringLiteral("geen-eigenaar.pdf")));
+            PdfPageTexts(WritePdf(PrintJobOf(*report, {}), QStringLiteral("geen-eigenaar.pdf")));
         const QStringList lines = NonEmptyLines(pages.value(0));
         QCOMPARE(lines.value(0).trimmed(), QStringLiteral("Tavoric 3.1"));
         QCOMPARE(lines.value(2).trimmed(), QStringLiteral("Tavoric 3.1"));
@@ -317,7 +301,7 @@ private slots:
         prompter.QueueFileName(folder_.filePath(QStringLiteral("Verslag")).toStdString());
         QVERIFY(ExportPdfWithSaveDialog(PrintJobOf(*report, {}), prompter, progress));
         QCOMPARE(prompter.fileRequests().at(0).presetName, std::string("Rapport 3.pdf"));
-        QCOMPARE(PdfPages(folder_.filePath(QStringLiteral("Verslag.pdf"))).size(), 1);
+        QCOMPARE(PdfPageTexts(folder_.filePath(QStringLiteral("Verslag.pdf"))).size(), 1);
 
         const QString missing = folder_.filePath(QStringLiteral("geen map/Verslag.pdf"));
         prompter.QueueFileName(missing.toStdString());

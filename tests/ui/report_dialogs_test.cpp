@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <fstream>
 #include <sstream>
 
@@ -16,6 +17,7 @@
 #include "core/project_file.h"
 #include "core/text.h"
 #include "desktop_test_support.h"
+#include "pdf_text.h"
 #include "reports/ui/aantekeningen_form.h"
 #include "reports/ui/export_form.h"
 #include "reports/ui/report_option_forms.h"
@@ -144,6 +146,60 @@ private slots:
         QCOMPARE(desktop_.prompter.fileRequests().back().presetName, std::string("Rapport 1.pdf"));
         QVERIFY(Contents(desktop_.PathOf("invoer.pdf")).starts_with("%PDF"));
         QVERIFY(ExportDialog()->ChosenFormat() == ExportFormat::Pdf);  // kept for the next export
+    }
+
+    // The charts follow an analysis report in its PDF, each on a page of its own numbered with
+    // the report's pages; other reports and other formats offer no charts.
+    void anAnalysisPdfCanCarryTheChartsOfItsSelection() {
+        UseDemo();
+        PerPlaceReport();
+        TExportForm* dialog = ExportDialog();
+        auto* charts = In<QCheckBox>(dialog, "GrafiekenCheckBox");
+        QCOMPARE(charts->text(), QStringLiteral("&Grafieken toevoegen"));
+        QVERIFY(!charts->isEnabled());
+        In<QRadioButton>(dialog, "RadioButton3")->click();
+        QVERIFY(charts->isEnabled());
+        QVERIFY(!charts->isChecked());
+        dialog->reject();
+        Export("RadioButton3", desktop_.PathOf("zonder"));
+        QStringList reportPages =
+            PdfPageTexts(QString::fromStdString(desktop_.PathOf("zonder.pdf")));
+        QVERIFY(!reportPages.isEmpty());
+
+        dialog = ExportDialog();
+        In<QCheckBox>(dialog, "GrafiekenCheckBox")->click();
+        QVERIFY(dialog->AddCharts());
+        Export("RadioButton3", desktop_.PathOf("met"));
+        const QStringList pages = PdfPageTexts(QString::fromStdString(desktop_.PathOf("met.pdf")));
+        const auto count = reportPages.size();
+        QCOMPARE(pages.size(), count + 3);
+        reportPages.replaceInStrings(
+            QRegularExpression(QStringLiteral("(Pagina \\d+ van )%1\\b").arg(count)),
+            QStringLiteral("\\1%1").arg(count + 3));
+        QCOMPARE(pages.mid(0, count), reportPages);
+        const QStringList titles = {QStringLiteral("Bezetting per periode"),
+                                    QStringLiteral("Parkeerdruk per sectie"),
+                                    QStringLiteral("Parkeerduurverdeling")};
+        for (qsizetype chart = 0; chart < 3; ++chart) {
+            const QString& page = pages[count + chart];
+            QVERIFY2(page.contains(titles[chart]), qPrintable(page));
+            QVERIFY(page.contains(
+                QStringLiteral("Pagina %1 van %2").arg(count + chart + 1).arg(count + 3)));
+        }
+
+        // The choice stays for the next analysis report; a report of another kind offers none.
+        In<QPushButton>(Shown<TInvoergegRapportForm>("Invoergegevens1"), "Button1")->click();
+        dialog = ExportDialog();
+        QVERIFY(dialog->ChosenFormat() == ExportFormat::Pdf);
+        QVERIFY(!In<QCheckBox>(dialog, "GrafiekenCheckBox")->isEnabled());
+        QVERIFY(!dialog->AddCharts());
+        dialog->reject();
+        PerPlaceReport();
+        dialog = ExportDialog();
+        QVERIFY(dialog->AddCharts());
+        In<QRadioButton>(dialog, "RadioButton1")->click();
+        QVERIFY(!dialog->AddCharts());
+        dialog->reject();
     }
 
     void aFileThatCannotBeWrittenIsReportedWithItsName() {

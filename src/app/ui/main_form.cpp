@@ -24,6 +24,7 @@
 #include "app/ui/recovery_timer.h"
 #include "app/ui/settings_form.h"
 #include "charts/chart_data.h"
+#include "charts/drawing/chart_builder.h"
 #include "charts/ui/grafieken_form.h"
 #include "core/message_texts.h"
 #include "core/text.h"
@@ -256,7 +257,8 @@ void THoofdForm::RegisterOwnCommands() {
         {"Exporteren1",
          [this] {
              if (TKindForm* report = CurrentReportWindow()) {
-                 exportForm_->Execute(report->Document());
+                 exportForm_->Execute(report->Document(),
+                                      report->SelectionOfAnalysis().has_value());
              }
          }},
         {"Aantekeningen1", [this] { notesForm_->Execute(); }},
@@ -540,24 +542,31 @@ void THoofdForm::CreateReportDialogs() {
     });
 }
 
-// The analysis dialog stays open during the run, so that its "&Annuleren" can stop it.
+// The analysis dialog stays open during the run, so that its "&Annuleren" can stop it. A
+// complete report keeps its selection for the charts of its PDF.
 void THoofdForm::RunAnalysis(const AnalysisParameters& parameters) {
     AnalysisParameters shown = parameters;
     shown.typeCaptions = PlaceTypeCaptionsShown();
     progress_->LetUserInputThrough();
-    ProduceReport([this, &shown](ReportDocument& report, Progress& progress) {
-        RunParkingDurationAnalysis(survey_, shown, report, progress);
-    });
+    bool cancelled = false;
+    TKindForm* report =
+        ProduceReport([this, &shown, &cancelled](ReportDocument& document, Progress& progress) {
+            RunParkingDurationAnalysis(survey_, shown, document, progress);
+            cancelled = progress.Cancelled();
+        });
+    if (!cancelled) {
+        report->SetSelectionOfAnalysis(std::move(shown));
+    }
+}
+
+std::optional<ChartData> THoofdForm::ChartFigures(const AnalysisParameters& parameters) {
+    BusyCursor busy;
+    return ComputeChartData(survey_, parameters, settings_.pressureThreshold, *progress_);
 }
 
 void THoofdForm::ShowCharts(const AnalysisParameters& parameters) {
-    std::optional<ChartData> figures;
-    {
-        BusyCursor busy;
-        progress_->LetUserInputThrough();
-        figures = ComputeChartData(survey_, parameters, settings_.pressureThreshold, *progress_);
-    }
-    if (figures) {
+    progress_->LetUserInputThrough();
+    if (std::optional<ChartData> figures = ChartFigures(parameters)) {
         chartsForm_->ShowCharts(std::move(*figures));
     }
 }
@@ -576,8 +585,7 @@ void THoofdForm::ExportCurrentReport() {
     }
     const ExportFormat format = exportForm_->ChosenFormat();
     if (format == ExportFormat::Pdf) {
-        ExportPdfWithSaveDialog(PrintJobOf(*report, settings_.print), CurrentPrompter(),
-                                *progress_);
+        ExportReportPdf(*report);
         return;
     }
     const std::optional<std::string> fileName =
@@ -586,6 +594,32 @@ void THoofdForm::ExportCurrentReport() {
         BusyCursor busy;
         ExportReport(report->Document(), format, *fileName, CurrentPrompter());
     }
+}
+
+// The printed pages, for an analysis report with the charts of its selection on pages of their
+// own when the export dialog asks for them. The figures are computed once the file is named.
+void THoofdForm::ExportReportPdf(const TKindForm& report) {
+    const PrintJob job = PrintJobOf(report, settings_.print);
+    const std::optional<std::string> fileName =
+        AskExportFileName(job.title, ExportFormat::Pdf, CurrentPrompter());
+    if (!fileName) {
+        return;
+    }
+    std::vector<PageDrawer> chartPages;
+    if (exportForm_->AddCharts() && report.SelectionOfAnalysis()) {
+        std::optional<ChartData> figures = ChartFigures(*report.SelectionOfAnalysis());
+        if (!figures) {
+            return;
+        }
+        auto shared = std::make_shared<const ChartData>(std::move(*figures));
+        for (ChartKind kind : AllChartKinds()) {
+            chartPages.push_back([shared, kind](QPainter& painter, const QRectF& body) {
+                DrawChartOnPage(kind, *shared, painter, body);
+            });
+        }
+    }
+    BusyCursor busy;
+    ExportPdf(job, *fileName, CurrentPrompter(), *progress_, chartPages);
 }
 
 // No progress bar: the notes are short.

@@ -7,11 +7,13 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "analysis/analysis_parameters.h"
 #include "app/project_lifecycle.h"
+#include "charts/chart_data.h"
 #include "core/settings.h"
 #include "core/survey.h"
 #include "desktop/desktop_progress.h"
@@ -116,8 +118,10 @@ private:
     void Opmaak1Click();
     void CreateReportDialogs();
     void RunAnalysis(const AnalysisParameters& parameters);
+    std::optional<ChartData> ChartFigures(const AnalysisParameters& parameters);
     void ShowCharts(const AnalysisParameters& parameters);
     void ExportCurrentReport();
+    void ExportReportPdf(const TKindForm& report);
     void MakeNotesReport();
     PlaceTypeCaptions PlaceTypeCaptionsShown() const;
 

@@ -16,6 +16,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "charts/chart_images.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
 #include "core/text.h"
@@ -265,6 +266,13 @@ void DrawChart(ChartKind kind, const ChartData& data, QSizeF size, QPainter& pai
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     scene.render(&painter, target, QRectF(QPointF(0, 0), size), Qt::KeepAspectRatio);
+}
+
+void DrawChartOnPage(ChartKind kind, const ChartData& data, QPainter& painter, const QRectF& body) {
+    const ChartImageSize pixels = DefaultChartSize(kind, data);
+    const QSizeF size(pixels.width, pixels.height);
+    const QSizeF fitted = size.scaled(body.size(), Qt::KeepAspectRatio);
+    DrawChart(kind, data, size, painter, QRectF(body.topLeft(), fitted));
 }
 
 }  // namespace tavoric

@@ -19,4 +19,7 @@ QChart* BuildChart(ChartKind kind, const ChartData& data);
 void DrawChart(ChartKind kind, const ChartData& data, QSizeF size, QPainter& painter,
                const QRectF& target);
 
+// Draws the chart at its standard size on a printed page: as wide as the body allows, at the top.
+void DrawChartOnPage(ChartKind kind, const ChartData& data, QPainter& painter, const QRectF& body);
+
 }  // namespace tavoric

@@ -1,5 +1,6 @@
 #include "reports/ui/export_form.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,7 +27,12 @@ TExportForm::TExportForm(PrintOptions& printOptions, QWidget* parent) : QDialog(
     radioButton1_->setChecked(true);
     printOptions_ = new PrintOptionsBox(printOptions, this);
     printOptions_->setEnabled(false);
-    connect(radioButton3_, &QRadioButton::toggled, printOptions_, &QWidget::setEnabled);
+    chartsCheckBox_ = Named<QCheckBox>("GrafiekenCheckBox", QStringLiteral("&Grafieken toevoegen"));
+    chartsCheckBox_->setEnabled(false);
+    connect(radioButton3_, &QRadioButton::toggled, this, [this](bool pdf) {
+        printOptions_->setEnabled(pdf);
+        chartsCheckBox_->setEnabled(pdf && chartsPossible_);
+    });
 
     QPushButton* tip =
         Named<QPushButton>("SpeedButton1", QStringLiteral("T&ip: exporteren naar spreadsheet  "));
@@ -45,6 +51,7 @@ TExportForm::TExportForm(PrintOptions& printOptions, QWidget* parent) : QDialog(
         layout->addWidget(radio);
     }
     layout->addWidget(printOptions_);
+    layout->addWidget(chartsCheckBox_);
     layout->addWidget(tip, 0, Qt::AlignLeft);
     layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -62,10 +69,12 @@ QRadioButton* TExportForm::RadioOf(ExportFormat format) const {
     return radioButton1_;
 }
 
-void TExportForm::Execute(const ReportDocument& report) {
+void TExportForm::Execute(const ReportDocument& report, bool chartsPossible) {
     label1_->setText(ToQString(report.Title()));
     radioButton2_->setEnabled(report.HasTableData());
     RadioOf(OfferedExportFormat(ChosenFormat(), report))->setChecked(true);
+    chartsPossible_ = chartsPossible;
+    chartsCheckBox_->setEnabled(chartsPossible && radioButton3_->isChecked());
     printOptions_->Refresh();
     ShowModal(this);
     button1_->setFocus();
@@ -75,6 +84,10 @@ ExportFormat TExportForm::ChosenFormat() const {
     return radioButton2_->isChecked()   ? ExportFormat::Csv
            : radioButton3_->isChecked() ? ExportFormat::Pdf
                                         : ExportFormat::Text;
+}
+
+bool TExportForm::AddCharts() const {
+    return chartsCheckBox_->isEnabled() && chartsCheckBox_->isChecked();
 }
 
 }  // namespace tavoric

@@ -1,6 +1,7 @@
 // "Exporteren": the export command's dialog. It names the report and offers plain text, the
-// comma-separated table (only for reports with table data) and the printed pages as PDF. The
-// choice made last stays selected while the report allows it.
+// comma-separated table (only for reports with table data) and the printed pages as PDF, for an
+// analysis report with its charts on pages of their own. The choices made last stay while the
+// report allows them.
 #pragma once
 
 #include <QDialog>
@@ -8,6 +9,7 @@
 #include "reports/export.h"
 #include "reports/print_layout.h"
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -24,9 +26,12 @@ public:
     // printOptions: the page choices of the PDF, shared with the print dialog.
     TExportForm(PrintOptions& printOptions, QWidget* parent);
 
-    // Shows the report's title and the formats it allows, and shows the dialog.
-    void Execute(const ReportDocument& report);
+    // Shows the report's title and the formats it allows, and shows the dialog. chartsPossible:
+    // the report is an analysis, whose PDF may carry the charts.
+    void Execute(const ReportDocument& report, bool chartsPossible);
     ExportFormat ChosenFormat() const;
+    // A PDF with the charts after the report.
+    bool AddCharts() const;
 
 private:
     QRadioButton* RadioOf(ExportFormat format) const;
@@ -36,6 +41,8 @@ private:
     QRadioButton* radioButton2_ = nullptr;
     QRadioButton* radioButton3_ = nullptr;
     PrintOptionsBox* printOptions_ = nullptr;
+    QCheckBox* chartsCheckBox_ = nullptr;
+    bool chartsPossible_ = false;
     QPushButton* button1_ = nullptr;
 };
 

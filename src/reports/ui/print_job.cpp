@@ -50,7 +50,8 @@ PrintJob PrintJobOf(const TKindForm& report, const PrintOptions& options) {
     return job;
 }
 
-PrintJobPages::PrintJobPages(const PrintJob& job, QSizeF paperMm, int resolution)
+PrintJobPages::PrintJobPages(const PrintJob& job, QSizeF paperMm, int resolution,
+                             std::vector<PageDrawer> followingPages)
     : job_(job),
       resolution_(std::max(1, resolution)),
       unitsPerMm_(resolution_ / kMmPerInch),
@@ -60,7 +61,8 @@ PrintJobPages::PrintJobPages(const PrintJob& job, QSizeF paperMm, int resolution
       bodyFont_(FontOfPoints(job.bodyFont, setup_.pointSize, QFont::TypeWriter)),
       headerFont_(FontOfPoints(job.headerFont, job.headerPointSize, QFont::SansSerif)),
       lineHeight_(std::max(1.0, QFontMetricsF(bodyFont_).lineSpacing())),
-      pagination_(Paginate()) {}
+      pagination_(Paginate()),
+      followingPages_(std::move(followingPages)) {}
 
 QPageLayout::Orientation PrintJobPages::Orientation() const {
     return setup_.landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
@@ -102,8 +104,19 @@ void PrintJobPages::DrawPage(QPainter& painter, int pageIndex) const {
     painter.save();
     painter.setPen(Qt::black);
     DrawHeaderAndFooter(painter, pageIndex);
-    DrawText(painter, pageIndex);
+    const int textPages = pagination_.PageCount();
+    if (pageIndex < textPages) {
+        DrawText(painter, pageIndex);
+    } else {
+        followingPages_[static_cast<std::size_t>(pageIndex - textPages)](painter, Body());
+    }
     painter.restore();
+}
+
+QRectF PrintJobPages::Body() const {
+    return QRectF(Units(kPrintMarginMm), Units(kPrintMarginMm),
+                  Units(paperMm_.width() - 2 * kPrintMarginMm),
+                  Units(paperMm_.height() - 2 * kPrintMarginMm));
 }
 
 void PrintJobPages::DrawText(QPainter& painter, int pageIndex) const {
@@ -147,9 +160,10 @@ void PrintJobPages::DrawHeaderAndFooter(QPainter& painter, int pageIndex) const 
     }
 }
 
-bool DrawAllPages(const PrintJob& job, QPagedPaintDevice& device, Progress& progress) {
+bool DrawAllPages(const PrintJob& job, QPagedPaintDevice& device, Progress& progress,
+                  const std::vector<PageDrawer>& followingPages) {
     const QSizeF paperMm = device.pageLayout().fullRect(QPageLayout::Millimeter).size();
-    const PrintJobPages pages(job, paperMm, device.logicalDpiY());
+    const PrintJobPages pages(job, paperMm, device.logicalDpiY(), followingPages);
     device.setPageOrientation(pages.Orientation());
     QPainter painter;
     if (!painter.begin(&device)) {
@@ -174,7 +188,8 @@ bool PrintJobOnPrinter(const PrintJob& job, QPrinter& printer, Progress& progres
     return DrawAllPages(job, printer, progress);
 }
 
-std::optional<QByteArray> PdfOfJob(const PrintJob& job, Progress& progress) {
+std::optional<QByteArray> PdfOfJob(const PrintJob& job, Progress& progress,
+                                   const std::vector<PageDrawer>& followingPages) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -184,7 +199,7 @@ std::optional<QByteArray> PdfOfJob(const PrintJob& job, Progress& progress) {
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setTitle(ToQString(job.title));
         writer.setCreator(ToQString(PrintVersionText()));
-        if (!DrawAllPages(job, writer, progress)) {
+        if (!DrawAllPages(job, writer, progress, followingPages)) {
             return std::nullopt;
         }
     }
@@ -192,8 +207,8 @@ std::optional<QByteArray> PdfOfJob(const PrintJob& job, Progress& progress) {
 }
 
 bool ExportPdf(const PrintJob& job, const std::string& fileName, Prompter& prompter,
-               Progress& progress) {
-    const std::optional<QByteArray> pdf = PdfOfJob(job, progress);
+               Progress& progress, const std::vector<PageDrawer>& followingPages) {
+    const std::optional<QByteArray> pdf = PdfOfJob(job, progress, followingPages);
     if (!pdf) {
         ErrorNotice(prompter, FormatText(MessageText("AA00252"), {Utf8ToCp1252(fileName)}));
         return false;

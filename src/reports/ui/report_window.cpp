@@ -58,6 +58,10 @@ void TKindForm::EndWriting() {
     view_->setUpdatesEnabled(true);
 }
 
+void TKindForm::SetSelectionOfAnalysis(AnalysisParameters parameters) {
+    analysis_ = std::move(parameters);
+}
+
 void TKindForm::SelectAll() {
     view_->SelectAll();
 }

@@ -4,7 +4,9 @@
 
 #include <QMdiSubWindow>
 #include <functional>
+#include <optional>
 
+#include "analysis/analysis_parameters.h"
 #include "reports/report_document.h"
 
 class QAction;
@@ -36,6 +38,11 @@ public:
     void BeginWriting();
     void EndWriting();
 
+    // The selection an analysis report was made of, so that its PDF can carry the charts of
+    // the same selection; nothing for other reports.
+    void SetSelectionOfAnalysis(AnalysisParameters parameters);
+    const std::optional<AnalysisParameters>& SelectionOfAnalysis() const { return analysis_; }
+
     void SelectAll();
     void CopySelection();
     int FontSize() const;
@@ -49,6 +56,7 @@ private:
     QAction* ContextItem(const char* name, QAction* mainItem);
 
     ReportDocument document_;
+    std::optional<AnalysisParameters> analysis_;
     ReportView* view_;
     QMenu* popupMenu_;
     std::function<void()> closing_;
