@@ -128,12 +128,11 @@ bool OutputsUsable(const ChartOptions& options, const std::vector<std::string>& 
         PrintError(MessageText("AA00474"));
         return false;
     }
-    for (std::size_t a = 0; a < paths.size(); ++a) {
-        for (std::size_t b = a + 1; b < paths.size(); ++b) {
-            if (RefusedOverInput(paths[b], paths[a])) {
-                return false;
-            }
-        }
+    if (NamesOneFileTwice({{"--csv", options.csv},
+                           {"--png", options.png},
+                           {"--svg", options.svg},
+                           {"--pdf", options.pdf}})) {
+        return false;
     }
     const bool wantsImage = paths.size() > (options.csv ? 1u : 0u);
     if (wantsImage && !ChartDrawing::Available()) {
