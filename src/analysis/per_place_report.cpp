@@ -181,7 +181,6 @@ void WriteAbbreviations(ReportDocument& report) {
     report.AddReportLine();
 }
 
-
 }  // namespace
 
 bool IsIllegalType(std::string_view type) {
