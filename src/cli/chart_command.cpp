@@ -204,17 +204,7 @@ int Chart(const std::vector<std::string>& args) {
 }  // namespace
 
 CliCommand ChartCommand() {
-    return {"chart",
-            "Grafiek van de selectie van per-place, met dezelfde selectie-opties en --classes, "
-            "--exclude-illegal-ppl en --exclude-illegal-ppe. --kind occupancy: bezetting per "
-            "periode; sections: parkeerdruk per sectie; durations: parkeerduurverdeling. --csv "
-            "schrijft de cijfers (UTF-8), --png, --svg en --pdf de tekening (zonder beeldscherm); "
-            "--size BxH in beeldpunten (standaard 1200x800, hoger bij veel secties). Minstens een "
-            "uitvoer. De "
-            "parkeerdruknorm komt uit de programma-instellingen.",
-            "chart PROJECT.par --kind occupancy|sections|durations [OPTIES] [--csv UIT.csv] "
-            "[--png UIT.png] [--svg UIT.svg] [--pdf UIT.pdf] [--size BxH]",
-            Chart};
+    return {"chart", "AA00483", "AA00484", Chart};
 }
 
 }  // namespace tavoric

@@ -363,6 +363,8 @@ constexpr Entry kDefaults[] = {
     {"AA00480", "PNG-afbeeldingen (*.png)"},
     {"AA00481", "SVG-tekeningen (*.svg)"},
     {"AA00482", "Er is geen printer ge\xef""nstalleerd: de grafiek kan niet worden afgedrukt. Exporteer hem als PDF en druk die elders af."},
+    {"AA00483", "Grafiek van de selectie van per-place, met dezelfde selectie-opties en --classes, --exclude-illegal-ppl en --exclude-illegal-ppe. --kind occupancy: bezetting per periode; sections: parkeerdruk per sectie; durations: parkeerduurverdeling. --csv schrijft de cijfers (UTF-8), --png, --svg en --pdf de tekening (zonder beeldscherm); --size BxH in beeldpunten (standaard 1200x800, hoger bij veel secties). Minstens een uitvoer. De parkeerdruknorm komt uit de programma-instellingen."},
+    {"AA00484", "chart PROJECT.par --kind occupancy|sections|durations [OPTIES] [--csv UIT.csv] [--png UIT.png] [--svg UIT.svg] [--pdf UIT.pdf] [--size BxH]"},
 };
 
 struct Table {
