@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "analysis/motive_report.h"
 #include "core/codec.h"
 
 namespace tavoric {
@@ -85,6 +86,8 @@ std::string ChartCsv(ChartKind kind, const ChartData& data) {
             return SectionsCsv(data);
         case ChartKind::Durations:
             return DurationsCsv(data);
+        case ChartKind::Motive:
+            return MotivePeriodCsv(data.motives);
     }
     return {};
 }

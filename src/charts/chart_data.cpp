@@ -177,6 +177,7 @@ std::optional<ChartData> ComputeChartData(const Survey& survey,
     data.occupancy = OccupancyByPeriod(*slots, parameters);
     data.sections = PressureBySection(*slots, survey.SectiesList, parameters);
     data.durations = DurationsOf(*slots, survey.RoutesList, parameters);
+    data.motives = ComputeMotives(*slots, survey.RoutesList, parameters.motiveBounds);
     progress.Set(100, 100);
     return data;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analysis/analysis_parameters.h"
+#include "analysis/parking_motive.h"
 #include "core/progress.h"
 #include "core/settings.h"
 #include "core/survey.h"
@@ -73,6 +74,7 @@ struct ChartData {
     std::vector<PeriodOccupancy> occupancy;
     std::vector<SectionPressure> sections;
     DurationDistribution durations{};
+    MotiveFigures motives;  // with the motive bounds of the selection
 };
 
 // Selects the slots as the per-place analysis does and computes every chart's figures. Nothing

@@ -11,8 +11,8 @@ namespace tavoric {
 
 namespace {
 
-constexpr std::string_view kKindNames[] = {"occupancy", "sections", "durations"};
-constexpr const char* kTitleKeys[] = {"AA00450", "AA00451", "AA00452"};
+constexpr std::string_view kKindNames[] = {"occupancy", "sections", "durations", "motive"};
+constexpr const char* kTitleKeys[] = {"AA00450", "AA00451", "AA00452", "AA00670"};
 constexpr int kMinutesPerDay = 24 * 60;
 
 std::size_t IndexOf(ChartKind kind) {
@@ -31,7 +31,7 @@ std::optional<int> ClockMinutes(std::string_view hhmm) {
 
 const std::vector<ChartKind>& AllChartKinds() {
     static const std::vector<ChartKind> kinds = {ChartKind::Occupancy, ChartKind::Sections,
-                                                 ChartKind::Durations};
+                                                 ChartKind::Durations, ChartKind::Motive};
     return kinds;
 }
 

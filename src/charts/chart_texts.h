@@ -11,11 +11,11 @@
 
 namespace tavoric {
 
-enum class ChartKind { Occupancy, Sections, Durations };
+enum class ChartKind { Occupancy, Sections, Durations, Motive };
 
 // Every chart in the order the chart window shows them.
 const std::vector<ChartKind>& AllChartKinds();
-// "occupancy", "sections", "durations"
+// "occupancy", "sections", "durations", "motive"
 std::string_view ChartKindName(ChartKind kind);
 std::optional<ChartKind> ChartKindNamed(std::string_view name);
 

@@ -186,7 +186,9 @@ int Chart(const std::vector<std::string>& args) {
         return kExitUsage;
     }
     Survey survey;
+    const ProgramSettings settings = LoadUserSettings();
     AnalysisParameters parameters;
+    parameters.motiveBounds = settings.motiveBounds;
     if (const int status =
             PrepareAnalysis("chart", ReportKind::PerPlace, rest, outputPaths, survey, parameters);
         status != kExitOk) {
@@ -194,7 +196,7 @@ int Chart(const std::vector<std::string>& args) {
     }
     TerminalProgress progress;
     const std::optional<ChartData> data =
-        ComputeChartData(survey, parameters, LoadUserSettings().pressureThreshold, progress);
+        ComputeChartData(survey, parameters, settings.pressureThreshold, progress);
     if (!data) {
         return kExitFileError;
     }

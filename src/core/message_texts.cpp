@@ -293,6 +293,7 @@ constexpr Entry kDefaults[] = {
     {"AA00667", "%s en %s noemen hetzelfde bestand \"%s\": het ene zou het andere overschrijven."},
     {"AA00668", "de ochtendgrens"},
     {"AA00669", "de avondgrens"},
+    {"AA00670", "Parkeermotief over de dag"},
     {"AA00401", "Openen"},
     {"AA00402", "Opslaan als"},
     {"AA00403", "Exporteren"},
@@ -355,16 +356,16 @@ constexpr Entry kDefaults[] = {
     {"AA00467", "%s: %s % (piek %s %)"},
     {"AA00468", "%s vtg"},
     {"AA00470", "Deze uitvoering van tavoric-cli tekent geen grafieken; alleen --csv is mogelijk."},
-    {"AA00471", "Onbekende grafiek \"%s\": kies occupancy, sections of durations."},
+    {"AA00471", "Onbekende grafiek \"%s\": kies occupancy, sections, durations of motive."},
     {"AA00472", "Ongeldige afmeting \"%s\": geef breedte x hoogte in beeldpunten (100 tot 10000), bijvoorbeeld 1200x800."},
     {"AA00473", "Kan de grafiek niet tekenen."},
     {"AA00474", "Geef minstens \xe9\xe9""n uitvoer: --csv, --png, --svg of --pdf."},
-    {"AA00475", "Geef met --kind de grafiek: occupancy, sections of durations."},
+    {"AA00475", "Geef met --kind de grafiek: occupancy, sections, durations of motive."},
     {"AA00480", "PNG-afbeeldingen (*.png)"},
     {"AA00481", "SVG-tekeningen (*.svg)"},
     {"AA00482", "Er is geen printer ge\xef""nstalleerd: de grafiek kan niet worden afgedrukt. Exporteer hem als PDF en druk die elders af."},
-    {"AA00483", "Grafiek van de selectie van per-place, met dezelfde selectie-opties en --classes, --exclude-illegal-ppl en --exclude-illegal-ppe. --kind occupancy: bezetting per periode; sections: parkeerdruk per sectie; durations: parkeerduurverdeling. --csv schrijft de cijfers (UTF-8), --png, --svg en --pdf de tekening (zonder beeldscherm); --size BxH in beeldpunten (standaard 1200x800, hoger bij veel secties). Minstens een uitvoer. De parkeerdruknorm komt uit de programma-instellingen."},
-    {"AA00484", "chart PROJECT.par --kind occupancy|sections|durations [OPTIES] [--csv UIT.csv] [--png UIT.png] [--svg UIT.svg] [--pdf UIT.pdf] [--size BxH]"},
+    {"AA00483", "Grafiek van de selectie van per-place, met dezelfde selectie-opties en --classes, --exclude-illegal-ppl en --exclude-illegal-ppe. --kind occupancy: bezetting per periode; sections: parkeerdruk per sectie; durations: parkeerduurverdeling; motive: parkeermotief per periode, met de grenzen uit de programma-instellingen. --csv schrijft de cijfers (UTF-8), --png, --svg en --pdf de tekening (zonder beeldscherm); --size BxH in beeldpunten (standaard 1200x800, hoger bij veel secties). Minstens een uitvoer. De parkeerdruknorm komt uit de programma-instellingen."},
+    {"AA00484", "chart PROJECT.par --kind occupancy|sections|durations|motive [OPTIES] [--csv UIT.csv] [--png UIT.png] [--svg UIT.svg] [--pdf UIT.pdf] [--size BxH]"},
 };
 
 struct Table {

@@ -34,6 +34,10 @@ TEST(ChartCsv, OneHeaderLineAndPlainIntegers) {
               "5,120,150,4,40\r\n");
     EXPECT_EQ(ChartCsv(ChartKind::Occupancy, ChartData{}),
               "periode,capaciteit,voertuigen,bezetting\r\n");
+    ChartData motives;
+    motives.motives.periods = {{"0800-0815", {4, 0, 12}}};
+    EXPECT_EQ(ChartCsv(ChartKind::Motive, motives),
+              "periode,bewoners,werknemers,bezoekers\r\n0800-0815,4,0,12\r\n");
 }
 
 TEST(ChartCsv, TextIsUtf8AndQuotedOnlyWhenNeeded) {

@@ -49,6 +49,21 @@ TEST_F(ChartCommandTest, CsvHoldsTheFiguresOfTheSelection) {
     EXPECT_NE(FileContent(csv).find("\r\n0002,"), std::string::npos);
 }
 
+// The motive chart counts what the motive report counts, period by period.
+TEST_F(ChartCommandTest, MotiveChartGivesTheFiguresOfTheMotiveReport) {
+    const std::string chart = PathOf("grafiek.csv");
+    const std::string report = PathOf("motief.csv");
+    ASSERT_EQ(
+        RunTool({"chart", kDemo, "--kind", "motive", "--routes", "0001", "--csv", chart}).status,
+        kExitOk);
+    ASSERT_EQ(
+        RunTool({"motive", kDemo, "--routes", "0001", "--csv", report, "--txt", PathOf("m.txt")})
+            .status,
+        kExitOk);
+    EXPECT_EQ(FileContent(chart), FileContent(report));
+    EXPECT_EQ(FileContent(chart).rfind("periode,bewoners,werknemers,bezoekers\r\n0600-", 0), 0u);
+}
+
 TEST_F(ChartCommandTest, WrongUseWritesNothing) {
     const std::string csv = PathOf("uit.csv");
     const std::vector<std::vector<std::string>> wrongs = {

@@ -134,8 +134,10 @@ private slots:
             const std::string svg = Export(tab, QStringLiteral("chart%1.SVG").arg(tab));
             const QStringList texts = SvgTexts(QByteArray::fromStdString(Contents(svg)));
             QVERIFY2(!texts.isEmpty(), svg.c_str());
-            QVERIFY(texts.join(' ').contains(tab == 2 ? QStringLiteral("Aandeel voertuigen (%)")
-                                                      : QStringLiteral("Bezetting (%)")));
+            const QString axisTitles[] = {
+                QStringLiteral("Bezetting (%)"), QStringLiteral("Bezetting (%)"),
+                QStringLiteral("Aandeel voertuigen (%)"), QStringLiteral("Voertuigen")};
+            QVERIFY(texts.join(' ').contains(axisTitles[tab]));
 
             const std::string pdf = Export(tab, QStringLiteral("chart%1.pdf").arg(tab));
             QVERIFY(Contents(pdf).starts_with("%PDF-"));
@@ -143,7 +145,7 @@ private slots:
         QVERIFY(prompter_.asked().empty());
         // The save dialog proposes the chart's title and offers the three formats.
         QCOMPARE(QString::fromStdString(prompter_.fileRequests().back().presetName),
-                 QStringLiteral("Parkeerduurverdeling.png"));
+                 QStringLiteral("Parkeermotief over de dag.png"));
         QVERIFY(prompter_.fileRequests().back().filter.find("*.svg") != std::string::npos);
     }
 

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "analysis/ui/parkeerduurmeting_form.h"
+#include "charts/chart_texts.h"
 #include "cli/commands.h"
 #include "core/message_texts.h"
 #include "core/project_file.h"
@@ -172,19 +173,20 @@ private slots:
         Export("RadioButton3", desktop_.PathOf("met"));
         const QStringList pages = PdfPageTexts(QString::fromStdString(desktop_.PathOf("met.pdf")));
         const auto count = reportPages.size();
-        QCOMPARE(pages.size(), count + 3);
+        const auto chartPages = static_cast<qsizetype>(AllChartKinds().size());
+        QCOMPARE(pages.size(), count + chartPages);
         reportPages.replaceInStrings(
             QRegularExpression(QStringLiteral("(Pagina \\d+ van )%1\\b").arg(count)),
-            QStringLiteral("\\1%1").arg(count + 3));
+            QStringLiteral("\\1%1").arg(count + chartPages));
         QCOMPARE(pages.mid(0, count), reportPages);
-        const QStringList titles = {QStringLiteral("Bezetting per periode"),
-                                    QStringLiteral("Parkeerdruk per sectie"),
-                                    QStringLiteral("Parkeerduurverdeling")};
-        for (qsizetype chart = 0; chart < 3; ++chart) {
+        const QStringList titles = {
+            QStringLiteral("Bezetting per periode"), QStringLiteral("Parkeerdruk per sectie"),
+            QStringLiteral("Parkeerduurverdeling"), QStringLiteral("Parkeermotief over de dag")};
+        for (qsizetype chart = 0; chart < chartPages; ++chart) {
             const QString& page = pages[count + chart];
             QVERIFY2(page.contains(titles[chart]), qPrintable(page));
             QVERIFY(page.contains(
-                QStringLiteral("Pagina %1 van %2").arg(count + chart + 1).arg(count + 3)));
+                QStringLiteral("Pagina %1 van %2").arg(count + chart + 1).arg(count + chartPages)));
         }
 
         // The choice stays for the next analysis report; a report of another kind offers none.

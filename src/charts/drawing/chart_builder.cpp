@@ -3,6 +3,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -13,6 +14,7 @@
 #include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
+#include <QStackedBarSeries>
 #include <QValueAxis>
 #include <algorithm>
 
@@ -241,6 +243,58 @@ QChart* DurationsChart(const ChartData& data) {
     return chart;
 }
 
+// Columns at 0, 1, ... labelled with the period text of every so many columns, so that many
+// periods keep readable labels.
+QCategoryAxis* PeriodAxis(const std::vector<MotiveRow>& periods) {
+    constexpr std::size_t kMostLabels = 12;
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const std::size_t step =
+        std::max<std::size_t>(1, (periods.size() + kMostLabels - 1) / kMostLabels);
+    for (std::size_t i = 0; i < periods.size(); i += step) {
+        axis->append(ToQString(periods[i].key), static_cast<double>(i));
+    }
+    axis->setRange(-0.5, static_cast<double>(periods.size()) - 0.5);
+    axis->setGridLineVisible(false);
+    axis->setTitleText(Message("AA00666"));
+    return axis;
+}
+
+// The vehicles present per period as stacked columns, one colour per motive.
+QChart* MotiveChart(const ChartData& data) {
+    QChart* chart = NewChart(ChartKind::Motive, data);
+    const char* nameKeys[kMotiveCount] = {"AA00655", "AA00656", "AA00657"};
+    const QColor colours[kMotiveCount] = {kLineColor, kModerateColor, kLowColor};
+    auto* series = new QStackedBarSeries;
+    for (std::size_t m = 0; m < kMotiveCount; ++m) {
+        auto* set = new QBarSet(Message(nameKeys[m]));
+        set->setColor(colours[m]);
+        set->setBorderColor(colours[m].darker(120));
+        series->append(set);
+    }
+    double highest = 0;
+    for (const MotiveRow& period : data.motives.periods) {
+        for (std::size_t m = 0; m < kMotiveCount; ++m) {
+            *series->barSets()[static_cast<qsizetype>(m)]
+                << static_cast<double>(period.vehicles[m]);
+        }
+        highest = std::max(highest, static_cast<double>(TotalVehicles(period.vehicles)));
+    }
+    series->setBarWidth(0.8);
+    chart->addSeries(series);
+    QCategoryAxis* axisX = PeriodAxis(data.motives.periods);
+    auto* axisY = new QValueAxis;
+    axisY->setRange(0, std::max(1.0, highest));
+    axisY->setLabelFormat(QStringLiteral("%d"));
+    axisY->applyNiceNumbers();
+    axisY->setTitleText(Message("AA00466"));
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    series->attachAxis(axisX);
+    series->attachAxis(axisY);
+    return chart;
+}
+
 }  // namespace
 
 QChart* BuildChart(ChartKind kind, const ChartData& data) {
@@ -251,6 +305,8 @@ QChart* BuildChart(ChartKind kind, const ChartData& data) {
             return SectionsChart(data);
         case ChartKind::Durations:
             return DurationsChart(data);
+        case ChartKind::Motive:
+            return MotiveChart(data);
     }
     return nullptr;
 }
