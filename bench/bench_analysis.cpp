@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analyses on a survey of about a million slots: per parking place <= 1 s, per interval
 // <= 1.5 s, the motive report at most 1.5 times the per-place analysis, and at most twice the
 // survey's memory on top of it while a report is made. Heap use is counted by replacing the global

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis dialog on a survey of about a million slots: opening it (the four lists filled and
 // selected), a click in the routes list (everything below rebuilt), "&Rapport" per parking place
 // up to the painted report window, and "Grafieken" up to the painted chart window, at most 2 s.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figures of all three charts on a survey of about a million slots, beside the analysis per
 // parking place on the same survey and selection: the charts may take at most 1.5 times as long.
 #include <benchmark/benchmark.h>

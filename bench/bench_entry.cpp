@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry windows on a survey of about a million slots (20,000 places, 50 rounds): deleting a
 // route with its cascade <= 0.5 s; generating the slots of every place and applying them <= 2 s;
 // opening the plate entry with its sort <= 1 s; choosing a place and confirming it <= 20 ms.

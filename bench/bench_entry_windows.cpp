@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry windows on a survey of about a million slots, from the command to the window shown:
 // the plate window's opening with its sort, a place chosen, typed and confirmed with F10, the
 // slot window's generation and apply for all places, and a route deleted with its cascade.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Switching the language: every window of the program translated from the English file, the
 // template written, and the configuration list filled (without its half-second clock count).
 // Runs on the offscreen platform unless a display is chosen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Field observations on a survey of a million slots: importing a million CSV rows (planning and
 // applying) <= 2 s; exporting them <= 1 s.
 #include <benchmark/benchmark.h>

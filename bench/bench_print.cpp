@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing a report of a million-slot survey: the job and its page count (what the print
 // command and the preview do before the first page shows), one preview page, PDF pages, and
 // the PDF of the per-place analysis as the export writes it.

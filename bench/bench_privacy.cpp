@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing the plates of a survey of a million PPE lines by codes: in memory, and as the
 // command does it, from reading the file to the written copy.
 #include <benchmark/benchmark.h>

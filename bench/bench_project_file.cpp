@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and saving a survey of a million PPE lines, and the memory the loaded survey takes.
 #include <benchmark/benchmark.h>
 #include <malloc.h>

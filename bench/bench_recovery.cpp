@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A recovery copy of a survey of a million PPE lines: the time the user-interface thread spends
 // (taking the content), and the whole write on the keeper's thread.
 #include <benchmark/benchmark.h>

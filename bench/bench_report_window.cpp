@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A report window of 1,000,000 lines: opening it and scrolling it, the window's own view against
 // QPlainTextEdit. Runs on the offscreen platform unless a display is chosen.
 #include <benchmark/benchmark.h>

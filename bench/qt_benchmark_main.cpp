@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of every benchmark of desktop windows: a QApplication on the offscreen platform.
 #include <benchmark/benchmark.h>
 

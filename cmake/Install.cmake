@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed layout. The desktop program lives in <prefix>/lib/tavoric with its Lng/ and Hlp/
 # folders and the read-me files beside it, as it expects; <prefix>/bin holds a launcher for it
 # and the command-line tool; <prefix>/share holds the desktop entry, the icon and the ".par"

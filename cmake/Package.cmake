@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cmake --build build --target package` writes tavoric_<version>_<arch>.deb,
 # installing to /usr. The manual page of tavoric-cli is made from its own help text, so that the
 # two never differ; data/man/tavoric-cli.h2m adds the description, exit codes and examples.

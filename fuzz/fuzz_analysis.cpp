@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both analyses on any project file, with the selection of the dialog's first opening and the
 // options taken from the first byte: no crash, no overflow, and a report table the export can
 // write (every row as wide as the table).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock helpers on any number and any text a file or a time field can hold: no overflow
 // (UndefinedBehaviorSanitizer stops on one), and the rules that the rest of the program relies
 // on hold.

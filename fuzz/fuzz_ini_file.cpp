@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes parse as an INI file and load as message texts; the defaults come back afterwards.
 #include <cstdint>
 #include <string_view>

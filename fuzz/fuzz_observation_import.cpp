@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes read as an observation file: the import plans and applies without fault, and every
 // slot it writes stays one line of the plate entry's form.
 #include <cstdint>

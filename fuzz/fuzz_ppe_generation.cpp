@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PPE generation on any project file: the start and end times, the route intervals and the
 // places a hand-made file holds. Every generated line belongs to a selected place, no place gets
 // more periods than the limit, and applying keeps the plate list sorted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes load as a project, and what the writer makes of that project reads back the same:
 // the reader takes the first of each section header and the writer puts the notes last, so the
 // notes' own "[" lines never shadow a section.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and checks it as a distribution would: its contents, lintian, the
 # AppStream and desktop files, and a tavoric-cli that runs from an unpacked copy.
 set -euo pipefail

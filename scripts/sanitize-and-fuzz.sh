@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The engine tests once more under AddressSanitizer and UndefinedBehaviorSanitizer, then each
 # libFuzzer target for a bounded time. Needs what scripts/setup.sh installs.
 set -euo pipefail

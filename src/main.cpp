@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program: settings and message texts first, then the main window, which opens the
 // project named on the command line at its first activation.
 #include <QFileInfo>

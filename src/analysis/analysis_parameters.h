@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one parking duration analysis run works on, as the analysis dialog hands it over.
 #pragma once
 

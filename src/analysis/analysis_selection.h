@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The narrowing of a survey for the analysis: four lists (routes, sections, places, types), each
 // filled from what is selected in the list above it, and the time window. The analysis dialog and
 // the command line drive the same object; it is kept between openings until the survey structure

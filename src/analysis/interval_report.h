@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report per interval: how many vehicles stood in the selection period by period, and every
 // distinct presence pattern (the periods in which a plate stood at its place) as a bar diagram
 // row with the number of vehicles that had it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report "Parkeermotief": the bounds used, the vehicles of each motive with their share, and
 // per section and per period the vehicles of each motive seen there; and its data as CSV.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the analysis rounds and writes its figures: halves go to the even neighbour, decimals take
 // a decimal comma whatever the locale.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The observation slots that take part in an analysis run. Each slot is one text line: the
 // place's 16 characters (key, blank, type), a blank and the PPE line from its period on:
 //

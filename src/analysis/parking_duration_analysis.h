@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One analysis run: selects the places and slots, writes the report heading and then the
 // report per parking place, per interval or by parking motive into a report the caller made.
 #pragma once

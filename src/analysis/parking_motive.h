@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Who parks in the selection: residents, who stand there early in the morning or late in the
 // evening; commuters, who take a space for most of the day; and visitors, who come and go. A
 // vehicle is a plate over the whole selection, at whatever place it was seen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report per parking place: per place its capacity, the stays by duration class, parking
 // pressure, wrongly parked vehicles, mean occupancy, mean duration and turnover, and the totals.
 #pragma once

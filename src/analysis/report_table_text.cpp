@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/report_table_text.h"
 
 #include "core/text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis tables as report lines: every cell right-aligned in 6 characters.
 #pragma once
 

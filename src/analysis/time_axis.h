@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The periods of an analysis selection on one axis: its distinct period texts "HHMM-HHMM" in
 // ascending order, so that places with different slots still line up period by period.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which commands of the main window are enabled follows from the survey and the open report
 // windows: sections need routes, places need sections, and so on.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one open project: new, open, save, save as, and the question that protects unsaved
 // changes whenever the project would be closed. Paths are the file system's own bytes (UTF-8);
 // questions show them in the program's code page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the recovery copy of the open project while it has unsaved changes. The content is taken
 // on the caller's thread (the desktop's user-interface thread, a few tens of milliseconds for a
 // million slots) and written on the keeper's own thread, so typing never waits for the disk.

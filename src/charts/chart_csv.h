@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figures of a chart as a CSV file, for checking and for spreadsheets: UTF-8, comma-
 // separated, CR LF line ends, one header line; a field is quoted only when it holds a comma, a
 // double quote or a line break.

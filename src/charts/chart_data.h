@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figures behind the charts of an analysis selection: occupancy per period, parking pressure
 // per section and the duration classes. All are computed from the slots the per-place analysis
 // selects, so that they agree with its report.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a chart from the chart window: the file's name decides the format.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Charts as image files: PNG, SVG or a one-page PDF. The drawing needs Qt; a build without the
 // desktop libraries has no drawing, and then every image is refused.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart images of a build without Qt: there are none.
 #include "charts/chart_images.h"
 

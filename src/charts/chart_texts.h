@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The charts by kind, with their names on the command line and the texts they are drawn with, in
 // the program's language (code page 1252 like every message text).
 #pragma once

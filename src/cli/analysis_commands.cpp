@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavoric-cli per-place, interval and motive: the analyses of a project file, with the selection
 // made by options instead of the analysis dialog. Without options everything is selected, as at
 // the dialog's first opening.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selection and class options that every analysis command of tavoric-cli takes: the project,
 // --from/--to, --routes, --sections, --places, --types, --classes and the illegal-place options
 // (and for the report per interval --detail and --sort-by-vehicles).

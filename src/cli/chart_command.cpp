@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavoric-cli chart: one chart of the per-place selection, as CSV figures and as PNG, SVG or PDF
 // drawings. Images need a build with the desktop libraries; no display is needed.
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavoric-cli speaks the language the user chose in the desktop program: its messages and
 // report headings come from the same language file.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Prompter of tavoric-cli: notices go to standard error, questions take their default
 // answer, file and folder dialogs are cancelled (commands take their files as arguments).
 #pragma once

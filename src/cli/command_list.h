@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of tavoric-cli, one line each, in the order --help shows them. Each names a
 // function `CliCommand Name()` defined in the command's own file.
 TAVORIC_CLI_COMMAND(InfoCommand)

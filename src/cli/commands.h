@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command table of tavoric-cli and what every command shares: opening a project, usage
 // errors, output in UTF-8. A command lives in its own file and is listed in command_list.h.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavoric-cli: the survey engine on the command line.
 #include "cli/cli_language.h"
 #include "cli/commands.h"

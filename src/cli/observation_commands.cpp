@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavoric-cli import-observations and export-observations: plates from field apps, camera cars
 // and spreadsheets into a project, and a project's plates (or a blank field list) out as CSV.
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavoric-cli pseudonymise: a copy of a project in which every plate is a code.
 #include <optional>
 #include <string>

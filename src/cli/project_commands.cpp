@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project commands of tavoric-cli: info, save and demo.
 #include <charconv>
 #include <cstdint>

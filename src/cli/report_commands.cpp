@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavoric-cli input, form and notes: the input data report, the observation form and the notes
 // report of a project file, written as the desktop program writes them.
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the report commands of tavoric-cli send their report: to standard output in UTF-8 with
 // LF line ends, or with --txt FILE to a text file, and with --csv FILE its table to a CSV file,
 // both exactly as the program's export writes them. FILE "-" sends those very bytes to standard

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Progress of a long command as a bar on standard error, drawn only when standard error is a
 // terminal, so that redirected output and scripts stay clean.
 #pragma once

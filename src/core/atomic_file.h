@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-file reading and crash-safe writing for every file the program saves: the project,
 // exports and the settings. A save either replaces the file completely or leaves it as it was.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rolling backup copies made before a project is saved: up to five generations in one folder,
 // TavoricBackUp1.par (the newest) to TavoricBackUp5.par, shared by every project of the user.
 #pragma once

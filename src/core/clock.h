@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clock times are four-digit texts HHMM, read in computations as the number HH * 100 + MM.
 #pragma once
 

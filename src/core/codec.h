@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one place where program text (code page 1252 bytes) meets Unicode (UTF-8): the desktop's
 // widgets and the command line's terminal output.
 #pragma once

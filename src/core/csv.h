@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comma-separated values as spreadsheets and field apps write them (RFC 4180): records end at
 // CR LF or LF, fields are separated by a comma or a semicolon, and a field in double quotes may
 // hold separators, line breaks and quotes written twice.

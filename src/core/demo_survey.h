@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A realistic synthetic survey for demonstrations, tests and benchmarks: routes with different
 // intervals, sections named after Dutch streets, every parking place type, and plates that stay
 // for some rounds, leave and come back, with wrongly parked vehicles and blocked places.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notices about files that cannot be read or written: the message with the file name as the
 // user typed it, and the reason on a second line in the program's language.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of replaceable run-time texts: every message, question, button caption and report
 // heading has a key (two letters, five digits) and a Dutch default; a language file may replace
 // any entry. Texts are code page 1252 bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bounds that tell residents, commuters and visitors apart in the motive analysis, kept with
 // the program settings.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten parking place types: their one-character codes in the order of the type selector and
 // the captions the type legends show after the code.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/private_state_folder.h"
 
 #include <sys/stat.h>

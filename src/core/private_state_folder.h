@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's private state folder of the program: files that belong to this user alone and must
 // outlive a crash (recovery copies, backups), never shared with other users of the machine.
 #pragma once

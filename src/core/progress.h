@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long work (slot generation, cascades, reports, the analysis) reports through a Progress.
 #pragma once
 

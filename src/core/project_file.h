@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ".par" project file: named sections, the general values as numbered key lines, the four
 // record lists and the notes verbatim. Code page 1252, CR LF line ends.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every question, notice and file dialog reaches the user through one Prompter. The desktop
 // implements it with dialogs, the tests with a script of answers. Texts are code page 1252.
 #pragma once

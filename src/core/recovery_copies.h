@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recovery copies: the whole content of a project with unsaved changes, kept in the user's
 // private state folder so that a crash, a power cut or a killed program loses at most the last
 // minute of typing. Each project has one copy, named after its path; a side file records the

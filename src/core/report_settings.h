@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The look of reports, kept in the program settings and given to every report document.
 #pragma once
 

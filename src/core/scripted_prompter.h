@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Prompter that answers from a script and records what was asked; for tests and batch runs.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user program settings: report look, backups, language, motive bounds and window
 // positions, kept in "Tavoric/Tavoric.ini" under the user's configuration folder. Read once at
 // start-up (a missing or unreadable file gives the defaults), written once at exit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The survey of the open project: general values, the four record lists, the notes and the
 // project state. Every route, section, place and slot is one fixed-column text line.
 //

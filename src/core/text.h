@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small text and file helpers shared by every part of the program.
 // Text is 8-bit code page 1252 held in std::string; positions are 1-based.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The last position and size of every window, kept in the settings file as one entry per window:
 // "HoofdForm=M:0;L:120;T:80;W:800;H:600" (maximised, left, top, width, height in screen pixels).
 // An entry is applied at a window's first showing in a run and recorded again at exit. The rules

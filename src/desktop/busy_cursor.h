@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hourglass while a command works on the lists; the normal cursor returns when the scope
 // ends, however it ends.
 #pragma once

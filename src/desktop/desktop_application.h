@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program's application object: a command that runs out of memory ends with a
 // notice instead of ending the program, so that the open project and unsaved typing survive.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's progress bar as the Progress of long work. The bar moves and pending events
 // are let through at most every kRepaintIntervalMs, so a loop over a million lines costs no
 // system call per line. Clicks and keys wait until the work is done, so that nothing can close

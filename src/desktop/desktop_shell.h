@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a window reaches of the main window, which owns the survey, the questions, the progress
 // bar, the settings and the report windows. Windows of different features meet only here, so
 // that no window includes the main window or another feature's windows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Prompter on Qt dialogs: the message dialog with its captions, button order and default
 // button, and the file and folder dialogs.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program text is code page 1252 bytes; widgets take QString. Paths are the file system's own
 // bytes. These are the only conversions between them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read-only text of a report window: fixed pitch, never wrapped, and fast for a million
 // lines because it paints only the lines in view, straight from the report's own lines.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A clock time field: four digits HHMM in an edit with its spin button. A value past 2399
 // becomes 0000 at once, leaving the field gives it four digits ("630" becomes "0630"), and the
 // spin button steps five minutes.

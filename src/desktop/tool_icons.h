@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool bar's icons, drawn in one flat style: dark outline, one accent colour, on a 24-unit
 // grid.
 #pragma once

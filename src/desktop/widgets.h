@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pieces every window is built from: named widgets, the fixed-pitch font, edits that
 // tell when they are left, spin buttons, lists with column headings, and the help and OK/cancel
 // buttons.

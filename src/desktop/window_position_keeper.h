@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Puts every window back where the user left it. One filter on the application watches all
 // windows: a window's saved place is applied when it is first shown in a run, before it
 // appears, and the places of all windows shown are recorded at exit. No window needs code of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the survey's hierarchy whole after deletions: a line whose parent is gone goes too.
 #pragma once
 

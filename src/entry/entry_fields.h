@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input rules shared by the entry dialogs: four-digit number fields with their spin buttons,
 // the interval field and single-line free text. Text is code page 1252.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The general data dialog: the survey period, the six texts that describe the survey and head
 // its reports, and how much data the project holds.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working copy behind the route and section windows: a sorted list whose entries begin with
 // a four-digit number that is unique in the list, a single selection, the changed and deleted
 // flags, and the fields of the new/change dialog, which keep their values between openings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Observations from the field as CSV: field apps, camera cars and spreadsheets deliver the plates
 // seen per place and round; the import puts them into the survey's slots, the export writes them
 // (or, with every slot, a blank field list for an app) in the same format.

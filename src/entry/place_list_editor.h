@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parking places window and its new-places dialog: the places of one chosen route and
 // section beside the working copy of ParkeerplaatsenList, which reaches the survey only on "&OK".
 // Places are added in numbered runs of one type and deleted; they are never changed.

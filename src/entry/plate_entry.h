@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plate entry window: one parking place at a time is chosen through the route, section and
 // place selectors, and the plate and remark of each of its observation rounds are keyed into a
 // grid. A place being edited is locked until it is confirmed (F10), so that typed plates are

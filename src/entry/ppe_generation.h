@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generating the parking place units (PPE): one KentekensList line per selected place and
 // observation period, previewed first and applied on "&OK", replacing the place's lines.
 #pragma once

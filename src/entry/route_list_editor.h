@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The routes window and its new/change dialog: a working copy of RoutesList that reaches the
 // survey only on "&OK".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sections window and its new/change dialog: the sections of one chosen route beside the
 // working copy of SectiesList, which reaches the survey only on "&OK".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entries of the route, section and place selectors, cut from the record lines. The first
 // four characters of an entry are its number.
 #pragma once

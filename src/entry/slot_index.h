@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The routes, sections, places and slots of a survey, found by number in constant time: the
 // import of field observations looks up a million rows this way.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration info that users paste into a support question: the program's identity and
 // the machine it runs on, as key/value rows in English. Every machine query goes through
 // SystemQueries, so a query that fails gives its "n.a." row and the list goes on.

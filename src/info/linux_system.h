@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration info's machine queries answered by Linux: /proc, /sys, /etc/os-release,
 // uname, sysinfo, statvfs, the processor's identification and its time-stamp counter.
 #pragma once

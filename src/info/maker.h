@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maker of the program, as the start-up window, the links window and the help menu name it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An INI-type text file held in memory: "[Section]" lines and "key=value" lines, code page 1252.
 // Sections and keys are found without regard to case; a value is everything after the first "=".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language files ("Lng/<name>.lng") and help files ("Hlp/<name>.html") beside the program,
 // the user's choice of both, and the template that translators start from.
 #pragma once

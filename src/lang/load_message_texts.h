@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message texts from the [Dynamic] section of a language file.
 #pragma once
 

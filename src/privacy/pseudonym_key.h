@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The secret key from which plate codes are derived: 32 random bytes in a file only its owner can
 // read. The same key gives the same codes in every survey, so that a vehicle can be followed from
 // one survey to the next; without the key the codes cannot be turned back into plates.

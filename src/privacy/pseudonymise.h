@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pseudonymised surveys: every licence plate replaced by a code derived from a secret key, such
 // that every analysis gives exactly the same figures. The same plate text always gets the same
 // code, different texts get different codes, and with the same key the codes are the same in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a report to a file: its lines as plain text, or its table as comma-separated values for
 // a spreadsheet. Both files are code page 1252 with CR LF line ends.
 #pragma once

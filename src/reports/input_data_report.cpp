@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/input_data_report.h"
 
 #include "core/message_texts.h"

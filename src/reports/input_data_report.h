@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input data report: the general data and, as the user chooses, the routes, sections,
 // parking places and plate observations as they are stored, for checking the input.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project notes as a report, for printing or export.
 #pragma once
 

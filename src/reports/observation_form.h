@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The observation form: every slot of every parking place with room for the plate and remark the
 // observer writes in by hand.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zoom of the print preview: whole page, page width, or a percentage of the page's real size
 // on screen, and what mouse clicks on the page do to it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print job of a report and how its lines fall onto pages: the break rules for lines wider
 // than the paper, and the pagination, given how many characters fit on a printed line and how
 // many lines fit on a page. Drawing is the desktop's part; it measures those two numbers in the

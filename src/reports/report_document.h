@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A report: numbered title, fixed-pitch lines (code page 1252) and, for the analyses, a table of
 // text cells that the CSV export writes. Report windows show a document; they never read the
 // survey again.

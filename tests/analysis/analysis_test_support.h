@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small surveys built in code for the analysis tests.
 #pragma once
 

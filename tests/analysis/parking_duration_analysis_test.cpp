@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/parking_duration_analysis.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window position keeper and the settings dialog, driven as a user would.
 #include <QCheckBox>
 #include <QDialog>

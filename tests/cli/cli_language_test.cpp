@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavoric-cli takes the desktop program's language: its language folder in the layouts it is
 // run from, and the messages of the language the settings name.
 #include "cli/cli_language.h"

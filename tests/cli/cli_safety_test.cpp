@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line never writes over its input, pipes reports, refuses doubled options and
 // tells when standard output or memory fails.
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running tavoric-cli's commands in the test process and catching what they print.
 #pragma once
 

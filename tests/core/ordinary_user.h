@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a check as an ordinary user: permissions do not bind root, so when the tests run as root
 // the check runs in a child process that has given up root for "nobody".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh, empty folder for one test's files, removed with everything in it afterwards.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small surveys and helpers for the entry tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration list: its rows in order, the "n.a." rows of failing queries, the copied
 // text, and the Linux answers that are read from files.
 #include "info/configuration_info.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Language and help files beside the program: the lists the language dialog offers, choosing a
 // language, writing the template over an existing file, and the shipped English file.
 #include "lang/language_files.h"

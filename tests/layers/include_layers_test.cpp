@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folders of src/ depend on each other one way only: the engine at the bottom, the desktop
 // foundation above it, the windows of each feature above that, and the shell on top. This test
 // reads every include of src/ and names the file and line of each one that runs the wrong way.

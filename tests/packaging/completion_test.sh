@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The bash completion of tavoric-cli offers its commands, each command's options (with the
 # selection options of per-place where its help refers to them) and project files.
 #   completion_test.sh COMPLETION-SCRIPT CLI-FOLDER

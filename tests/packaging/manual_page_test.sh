@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The manual page of tavoric-cli names every command and option its help names, and its
 # examples use only commands and options that exist.
 #   manual_page_test.sh TAVORIC-CLI MANUAL-PAGE.1.gz EXAMPLES.h2m

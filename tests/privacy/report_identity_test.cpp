@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every report that shows figures or the survey's structure must read exactly the same after the
 // plates have been replaced by codes.
 #include <gtest/gtest.h>

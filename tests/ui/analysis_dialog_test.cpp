@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis dialog as a user drives it: the narrowing lists and their rebuilds, the interval
 // check, the duration classes that belong to the project, the motive bounds that belong to the
 // settings, the time fields, and "&Rapport" and "&Annuleren" around a run.

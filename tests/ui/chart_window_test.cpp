@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart window on the demo survey as a user drives it: every tab drawn, each chart saved as
 // PNG, SVG and PDF through the export button, the save dialog cancelled, an existing file kept
 // when the user says no, printing without a printer, and the chart copied as a picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window's command that runs out of memory: a notice, and the program goes on.
 #include <QEvent>
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A started main window for GUI tests: the scripted prompter answers its questions, a temporary
 // folder holds the files, and the windows it shows are found by object name.
 #pragma once

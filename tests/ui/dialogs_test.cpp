@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message dialog's buttons, default and answers; file filters and dialog titles; the
 // progress bar.
 #include <QFileDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every button of every list window in every selection state a user can reach: nothing
 // selected, one or several rows, a row just added, the last row removed, a dialog cancelled.
 // A button is enabled exactly when it has something to act on, and pressing it never crashes.

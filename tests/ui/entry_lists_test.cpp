@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The general data, route, section, place and slot windows as a user drives them: what "&OK"
 // stores, what "&Annuleren" keeps, the cascade after a deletion, and the typed-number rules.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plate window at the keyboard: a place keyed in with Enter and carry-forward, F10, F3 and
 // F4, the lock while a place is edited, Del, and closing.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole survey built from "&Nieuw..." with the entry windows only: general data, two routes
 // with different intervals, sections, places of several types, the slots, plates keyed in with
 // carry-forward; saved, opened again and found as typed.

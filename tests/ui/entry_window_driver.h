@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the entry windows of a real main window as a user at the keyboard does: the commands
 // open the windows, keys go to whatever has the focus, and a scripted prompter answers.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The information windows: the configuration list and its copy, the start-up window's timing,
 // the help window at its topics from the commands and every help button, and the read-me file.
 #include <QAbstractButton>

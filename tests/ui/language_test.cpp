@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows in another language: a window translated from a small language file, the template
 // read back out, the first-run language dialog, and a shipped English file that translates
 // every text of every translated window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a user drives it: start-up, the command line, the project commands with
 // their questions, and the command states that follow the data and the report windows.
 #include <QAction>

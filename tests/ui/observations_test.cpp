@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Field observations through the "&Bestand" menu: the import with its summary, the replace
 // choice, "&Toepassen" and "&Annuleren", files that cannot be used, and the export with and
 // without every slot.

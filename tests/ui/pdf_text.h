@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A PDF file's text read back with pdftotext, page by page, laid out as on paper.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reports written as PDF and read back with pdftotext: header, footer, page numbers, lines
 // that continue on the next printed line, and the analyses of the demo survey fitted to the
 // page with every table row on one line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print dialog and the preview: the job they show, the page choices, paging with keys, the
 // zoom by menu and by mouse clicks, and the print command without a printer.
 #include <QAction>

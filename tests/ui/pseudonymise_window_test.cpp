@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Bestand > Kentekens pseudonimiseren..." as a user drives it: the dialog and its choices, the
 // file dialog, the save question for the open project and the copy that is opened afterwards.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program killed while plates are being typed: the next start offers the typing
 // back. The first run is a child process of this test, running the real main window, typing into
 // the plate window and killed with SIGKILL once its recovery copy is on disk; the second run

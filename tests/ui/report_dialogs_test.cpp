@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report dialogs as a user drives them: the input data report and observation form options,
 // the export dialog with its formats, names and overwrite question, the notes window, and the
 // files the desktop writes compared with tavoric-cli's for the demo survey.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Report windows: the text view that paints only what is in view, its selection and copy, the
 // text size dialog and the window settings.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Parkeerduurmeting": the analysis dialog. The user narrows the survey down to routes, sections,
 // places, types and a time window, chooses the report (per parking place, by interval or by
 // parking motive), sets its options, and starts the run with "&Rapport". The selections live in an

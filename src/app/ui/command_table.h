@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands: menus, items, short-cuts, tool buttons and their hints, in the
 // order in which they appear.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // THoofdForm: the program's one main window. A frame for the report windows with the menu bar,
 // the tool bar and the bottom strip with the survey area and the progress bar. It owns the
 // survey, runs the project commands and offers the services the other windows use.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When the main window's project gets its recovery copy: at most every interval seconds after a
 // change, and at once when a window that changed the survey is confirmed or closed. A write that
 // fails is tried again at the next interval and told once in the status bar, never in a dialog.

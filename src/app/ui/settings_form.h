@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Programma-instellingen": the report look, the backup policy and the recovery copies, edited
 // in memory. The file is written at exit.
 #pragma once

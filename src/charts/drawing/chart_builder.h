@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The charts drawn with Qt Charts, for the chart window, the PDF pages and the image files alike.
 #pragma once
 

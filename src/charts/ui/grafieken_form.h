@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Grafieken": the charts of the analysis selection, one tab per chart, drawn with Qt Charts.
 // The chart in front can be printed, saved as PNG, SVG or PDF and copied as a picture.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/ui/entry_window_parts.h"
 
 namespace tavoric {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the entry windows share beyond the desktop's pieces: the program they work on, the
 // headings of a place line, and what follows when a list window stored its copy.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/ui/entry_windows.h"
 
 #include "entry/ui/periode_form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The survey data entry windows of the main window: made once, refilled at every opening, and
 // opened by the commands "&Algemeen" (F2), "&Routes", "&Secties", "&Parkeerplaatsen",
 // "PP&E genereren..." and "&Kentekens" (F4) and their tool buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The new/change dialog of a numbered entry (a route or a section): its number with a spin
 // button, its description, and "T&oevoegen" or "&Wijzigen". The fields live in the editor and
 // keep their values between openings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/ui/numbered_list_form.h"
 
 #include <QPushButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list window of numbered entries (routes, sections): the entry list with "&Nieuw...",
 // "&Wijzigen..." (also a double-click) and "&Verwijderen...", and "&OK" / "&Annuleren". It works
 // on the editor's copy; only "&OK" hands the copy to the survey.

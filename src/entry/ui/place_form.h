@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Parkeerplaatsen": the places of one chosen route and section beside all places of the
 // survey, and "Nieuwe parkeerplaats(en)", which adds a numbered run of places of one type.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Kentekens": the observers' field notes keyed in place by place. Three selectors choose the
 // place; its rounds stand in a grid of period, plate and remark. The window is made for the
 // keyboard: the grid's editor opens on the first typed key, Enter walks the grid and carries the

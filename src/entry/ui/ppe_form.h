@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Parkeerplaatseenheden (PPE) genereren": makes the observation slots of the selected places
 // from the survey period and their route's interval, shows them, and on "&OK" replaces the
 // places' slots with them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Routes": the routes of the survey with their observation intervals, and the dialog that adds
 // or changes one.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Secties": the sections of one chosen route beside all sections of the survey, and the dialog
 // that adds or changes one.
 #pragma once

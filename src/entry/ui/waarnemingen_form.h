@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Field observations in and out of the survey from the "&Bestand" menu. "Importeren
 // waarnemingen..." asks for a CSV file, shows what the import would do (the counts, every
 // reported row with its line and reason, and the choice to replace slots holding another plate)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "info/ui/config_gegevens_form.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Configuration info": the program's identity and the machine's configuration for a support
 // question, in English whatever the user's language, with a button that copies the list.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: the current help file shown at a topic, with back, forward and print. Every
 // help button and command opens it through ShowHelpTopic.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "info/ui/info_windows.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The information windows of the main window: the start-up and "&Info" window, the help window,
 // the read-me file, the links window and the configuration info, with their commands.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "info/ui/op_internet_form.h"
 
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The links window: where the newest version of the program is announced.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "info/ui/opstart_info_form.h"
 
 #include <QDesktopServices>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up window: product, version and the organisation the program is set up for. It
 // shows by itself for a moment while the program starts, and modally again as "&Info".
 #pragma once

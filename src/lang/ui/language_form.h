@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Language": the program's language and the help file, chosen from the files beside the
 // program. Shown by "E&xtra" > "&Language" and once at the first start.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows in the chosen language: the order in which they are translated, the
 // run-time texts every language gets, and the template writer for translators.
 #pragma once

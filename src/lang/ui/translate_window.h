@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window texts from a language file: every named object of a window is found by its object
 // name, as in "HoofdForm.Bestand1.Caption". Captions, hints, the lines of multi-line texts and
 // the items of lists are translated; the template writer reads the same texts back out.

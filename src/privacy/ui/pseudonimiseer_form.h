@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Kentekens pseudonimiseren": explains what the command does and offers to clear the observers'
 // names and the notes as well. It keeps its choices for the program run; the main window asks
 // for the new file's name and writes the copy when the dialog is accepted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/ui/aantekeningen_form.h"
 
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Aantekeningen": the project's free-text notes and whether they show when the project is
 // opened. Closing the window in any way hands the text and the flag back to the project;
 // "&Rapport" closes it with kReportResult, after which the main window makes the notes report.

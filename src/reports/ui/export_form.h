@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Exporteren": the export command's dialog. It names the report and offers plain text, the
 // comma-separated table (only for reports with table data) and the printed pages as PDF, for an
 // analysis report with its charts on pages of their own. The choices made last stay while the

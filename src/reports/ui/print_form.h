@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Afdrukken": the print command's dialog. It shows the report and the printer, opens the
 // printer set-up, the text size and the preview, and prints the job of the current report.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages of a print job drawn with Qt: on the printer, into a PDF file and in the preview.
 // All three use the same layout, so the preview and the PDF show the pages the printer gives.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Afdrukvoorbeeld": the pages of the print job as the printer will give them, page by page, at
 // the whole page, the page width or a percentage of the real size.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Opmaak rapport": the text size of the current report window.
 #pragma once
 

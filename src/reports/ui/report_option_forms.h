@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The option dialogs of two reports: "Rapport invoergegevens" chooses the lists the input data
 // report shows, "Waarnemingsformulier" whether the observation form separates the slots of one
 // place. Both keep their choices for the program run; the main window makes the report when a

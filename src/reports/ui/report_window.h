@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A report window: a child window of the main window showing one report document. It never
 // reads the survey; it shows what its producer wrote.
 #pragma once
