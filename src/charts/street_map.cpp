@@ -1,0 +1,305 @@
+#include "charts/street_map.h"
+
+#include <cmath>
+#include <numbers>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "core/atomic_file.h"
+#include "core/file_messages.h"
+#include "core/message_texts.h"
+#include "core/text.h"
+
+namespace tavoric {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// A coordinate array that is not what its geometry type needs.
+struct BadCoordinates {};
+
+MapPoint PointOf(const Json& position) {
+    if (!position.is_array() || position.size() < 2 || !position[0].is_number() ||
+        !position[1].is_number()) {
+        throw BadCoordinates{};
+    }
+    return {position[0].get<double>(), position[1].get<double>()};
+}
+
+MapPath PathOf(const Json& positions) {
+    if (!positions.is_array()) {
+        throw BadCoordinates{};
+    }
+    MapPath path;
+    path.reserve(positions.size());
+    for (const Json& position : positions) {
+        path.push_back(PointOf(position));
+    }
+    return path;
+}
+
+std::vector<MapPath> PathsOf(const Json& arrays) {
+    if (!arrays.is_array()) {
+        throw BadCoordinates{};
+    }
+    std::vector<MapPath> paths;
+    for (const Json& positions : arrays) {
+        paths.push_back(PathOf(positions));
+    }
+    return paths;
+}
+
+// Line and polygon shapes; other geometry types (points) and a null geometry draw nothing.
+void ReadShape(const Json& geometry, StreetFeature& feature) {
+    if (!geometry.is_object() || !geometry.contains("type") || !geometry["type"].is_string()) {
+        return;
+    }
+    const std::string& type = geometry["type"].get_ref<const std::string&>();
+    const Json& coordinates = geometry.contains("coordinates") ? geometry["coordinates"] : Json();
+    if (type == "LineString") {
+        feature.lines.push_back(PathOf(coordinates));
+    } else if (type == "MultiLineString") {
+        feature.lines = PathsOf(coordinates);
+    } else if (type == "Polygon") {
+        feature.polygons.push_back(PathsOf(coordinates));
+    } else if (type == "MultiPolygon") {
+        if (!coordinates.is_array()) {
+            throw BadCoordinates{};
+        }
+        for (const Json& polygon : coordinates) {
+            feature.polygons.push_back(PathsOf(polygon));
+        }
+    } else if (type == "GeometryCollection" && geometry.contains("geometries") &&
+               geometry["geometries"].is_array()) {
+        for (const Json& part : geometry["geometries"]) {
+            ReadShape(part, feature);
+        }
+    }
+}
+
+std::string SectionKeyOf(const Json& feature) {
+    if (!feature.contains("properties") || !feature["properties"].is_object()) {
+        return {};
+    }
+    const Json& properties = feature["properties"];
+    if (!properties.contains("route") || !properties.contains("sectie")) {
+        return {};
+    }
+    const std::optional<std::string> route = FourDigitNumber(properties["route"]);
+    const std::optional<std::string> section = FourDigitNumber(properties["sectie"]);
+    return route && section ? *route + ' ' + *section : std::string();
+}
+
+// RFC 7946 files hold longitude and latitude; the legacy crs member may name a projected grid
+// such as EPSG:28992, whose coordinates are metres already.
+bool NamesLongitudeLatitude(const Json& document) {
+    if (!document.contains("crs")) {
+        return true;
+    }
+    const Json& crs = document["crs"];
+    if (!crs.is_object() || !crs.contains("properties") || !crs["properties"].is_object() ||
+        !crs["properties"].contains("name") || !crs["properties"]["name"].is_string()) {
+        return true;
+    }
+    const std::string& name = crs["properties"]["name"].get_ref<const std::string&>();
+    return name.find("4326") != std::string::npos || name.find("CRS84") != std::string::npos;
+}
+
+template <typename Visit>
+void ForEachPoint(std::vector<StreetFeature>& features, Visit visit) {
+    for (StreetFeature& feature : features) {
+        for (MapPath& line : feature.lines) {
+            for (MapPoint& point : line) {
+                visit(point);
+            }
+        }
+        for (std::vector<MapPath>& polygon : feature.polygons) {
+            for (MapPath& ring : polygon) {
+                for (MapPoint& point : ring) {
+                    visit(point);
+                }
+            }
+        }
+    }
+}
+
+// Degrees of longitude shortened by the cosine of the mean latitude, so that the streets keep
+// their shape on a flat map of a town.
+void ScaleLongitudes(std::vector<StreetFeature>& features) {
+    double latitudes = 0;
+    std::size_t count = 0;
+    ForEachPoint(features, [&](const MapPoint& point) {
+        latitudes += point.y;
+        ++count;
+    });
+    if (count == 0) {
+        return;
+    }
+    const double scale = std::cos(latitudes / static_cast<double>(count) * std::numbers::pi / 180);
+    ForEachPoint(features, [scale](MapPoint& point) { point.x *= scale; });
+}
+
+StreetGeometryRead Refused(std::string reason) {
+    return {std::nullopt, std::move(reason)};
+}
+
+}  // namespace
+
+std::optional<std::string> FourDigitNumber(const nlohmann::ordered_json& value) {
+    std::optional<std::int64_t> number;
+    if (value.is_number_integer()) {
+        number = value.get<std::int64_t>();
+    } else if (value.is_number_float() && std::floor(value.get<double>()) == value.get<double>()) {
+        number = static_cast<std::int64_t>(value.get<double>());
+    } else if (value.is_string()) {
+        const std::string_view text = TrimBlanks(value.get_ref<const std::string&>());
+        const bool digits = !text.empty() && text.size() <= 4 &&
+                            text.find_first_not_of("0123456789") == std::string_view::npos;
+        number = digits ? std::optional(std::stoll(std::string(text))) : std::nullopt;
+    }
+    if (!number || *number < 0 || *number > 9999) {
+        return std::nullopt;
+    }
+    const std::string digits = std::to_string(*number);
+    return std::string(4 - digits.size(), '0') + digits;
+}
+
+StreetGeometryRead ParseStreetGeometry(std::string_view content) {
+    StreetGeometry geometry;
+    try {
+        geometry.document = Json::parse(content);
+    } catch (const Json::parse_error& error) {
+        return Refused(FormatText(MessageText("AA00700"), {std::to_string(error.byte)}));
+    }
+    const Json& document = geometry.document;
+    if (!document.is_object() || !document.contains("type") ||
+        document["type"] != "FeatureCollection" || !document.contains("features") ||
+        !document["features"].is_array()) {
+        return Refused(MessageText("AA00701"));
+    }
+    for (const Json& feature : document["features"]) {
+        const std::size_t number = geometry.features.size() + 1;
+        if (!feature.is_object() || !feature.contains("type") || feature["type"] != "Feature") {
+            return Refused(FormatText(MessageText("AA00702"), {std::to_string(number)}));
+        }
+        StreetFeature shape;
+        shape.sectionKey = SectionKeyOf(feature);
+        try {
+            ReadShape(feature.contains("geometry") ? feature["geometry"] : Json(), shape);
+        } catch (const BadCoordinates&) {
+            return Refused(FormatText(MessageText("AA00703"), {std::to_string(number)}));
+        }
+        geometry.features.push_back(std::move(shape));
+    }
+    geometry.longitudeLatitude = NamesLongitudeLatitude(document);
+    if (geometry.longitudeLatitude) {
+        ScaleLongitudes(geometry.features);
+    }
+    return {std::move(geometry), {}};
+}
+
+StreetGeometryRead ReadStreetGeometry(const std::string& path) {
+    std::string content;
+    FileError error;
+    if (!ReadWholeFile(path, content, error)) {
+        return Refused(OpenFailureText(path, error));
+    }
+    StreetGeometryRead read = ParseStreetGeometry(content);
+    if (!read.geometry) {
+        read.error = FormatText(MessageText("AA00704"), {path}) + "\n" + read.error;
+    }
+    return read;
+}
+
+std::optional<MapMeasure> MapMeasureNamed(std::string_view name) {
+    if (name == "bezetting") {
+        return MapMeasure::Occupancy;
+    }
+    if (name == "piek") {
+        return MapMeasure::Peak;
+    }
+    return std::nullopt;
+}
+
+std::int64_t MeasureOf(const SectionPressure& section, MapMeasure measure) {
+    return measure == MapMeasure::Peak ? section.peak : section.occupancy;
+}
+
+StreetMap JoinStreetMap(StreetGeometry geometry, const std::vector<SectionPressure>& pressure,
+                        const LineList& sectionLines) {
+    std::unordered_map<std::string, const SectionPressure*> figures;
+    for (const SectionPressure& section : pressure) {
+        figures.emplace(section.route + ' ' + section.section, &section);
+    }
+    std::unordered_map<std::string_view, std::string_view> surveySections;
+    for (const std::string& line : sectionLines) {
+        surveySections.try_emplace(SectionKey(line), TrimTrailingBlanks(SectionDescription(line)));
+    }
+    StreetMap map;
+    for (std::size_t i = 0; i < geometry.features.size(); ++i) {
+        const std::string& key = geometry.features[i].sectionKey;
+        const std::string number = std::to_string(i + 1);
+        std::optional<SectionPressure> joined;
+        if (const auto found = figures.find(key); found != figures.end()) {
+            joined = *found->second;
+        } else if (const auto listed = surveySections.find(key); listed != surveySections.end()) {
+            joined = SectionPressure{key.substr(0, 4), key.substr(5), std::string(listed->second)};
+        } else if (key.empty()) {
+            ++map.withoutSection;
+            if (map.examples.size() < kMapExampleCount) {
+                map.examples.push_back(FormatText(MessageText("AA00707"), {number}));
+            }
+        } else {
+            ++map.unknownSection;
+            if (map.examples.size() < kMapExampleCount) {
+                map.examples.push_back(
+                    FormatText(MessageText("AA00708"), {number, key.substr(0, 4), key.substr(5)}));
+            }
+        }
+        map.figures.push_back(std::move(joined));
+    }
+    map.geometry = std::move(geometry);
+    return map;
+}
+
+std::string UnmatchedFeaturesText(const StreetMap& map) {
+    if (map.withoutSection + map.unknownSection == 0) {
+        return {};
+    }
+    std::string text =
+        FormatText(MessageText("AA00705"),
+                   {std::to_string(map.withoutSection + map.unknownSection),
+                    std::to_string(map.figures.size()), std::to_string(map.withoutSection),
+                    std::to_string(map.unknownSection)});
+    std::string examples;
+    for (const std::string& example : map.examples) {
+        examples += (examples.empty() ? "" : "; ") + example;
+    }
+    return text + "\n" + FormatText(MessageText("AA00706"), {examples});
+}
+
+std::string StreetMapGeoJson(const StreetMap& map) {
+    Json document = map.geometry.document;
+    Json& features = document["features"];
+    for (std::size_t i = 0; i < map.figures.size(); ++i) {
+        if (!map.figures[i]) {
+            continue;
+        }
+        const SectionPressure& section = *map.figures[i];
+        Json& properties = features[i]["properties"];
+        if (!properties.is_object()) {
+            properties = Json::object();
+        }
+        properties["route"] = section.route;
+        properties["sectie"] = section.section;
+        properties["plaatsen"] = section.places;
+        properties["capaciteit"] = section.capacity;
+        properties["bezet"] = section.occupied;
+        properties["bezetting"] = section.occupancy;
+        properties["piek"] = section.peak;
+    }
+    return document.dump() + "\n";
+}
+
+}  // namespace tavoric

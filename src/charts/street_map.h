@@ -1,0 +1,80 @@
+// The parking pressure map: street geometry from a GeoJSON file (as municipalities keep it in
+// GIS) joined to the pressure per section of an analysis selection, and written back as GeoJSON
+// with the figures on every street.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "charts/chart_data.h"
+
+namespace tavoric {
+
+struct MapPoint {
+    double x = 0;  // east
+    double y = 0;  // north
+};
+using MapPath = std::vector<MapPoint>;
+
+// One feature of the file: its section and its shape in planar coordinates.
+struct StreetFeature {
+    std::string sectionKey;      // "RRRR SSSS"; empty when the properties do not name one
+    std::vector<MapPath> lines;  // open lines
+    std::vector<std::vector<MapPath>> polygons;  // each an outer ring and its holes
+};
+
+// A GeoJSON FeatureCollection as read. The document is kept whole so that the output changes
+// nothing but the figures it adds.
+struct StreetGeometry {
+    nlohmann::ordered_json document;
+    std::vector<StreetFeature> features;
+    bool longitudeLatitude = true;  // RFC 7946 coordinates; false for a projected crs
+};
+
+// The geometry, or the reason (a message text) why the content is not usable GeoJSON.
+struct StreetGeometryRead {
+    std::optional<StreetGeometry> geometry;
+    std::string error;
+};
+StreetGeometryRead ParseStreetGeometry(std::string_view content);
+// Reads the file; the reason then starts with a line naming it.
+StreetGeometryRead ReadStreetGeometry(const std::string& path);
+
+// "7", " 7", 7 and "0007" all name number 0007; nothing for anything else.
+std::optional<std::string> FourDigitNumber(const nlohmann::ordered_json& value);
+
+// What the map colours a street by.
+enum class MapMeasure { Occupancy, Peak };
+std::optional<MapMeasure> MapMeasureNamed(std::string_view name);  // "bezetting", "piek"
+std::int64_t MeasureOf(const SectionPressure& section, MapMeasure measure);
+
+// The features joined to the figures of the selection.
+struct StreetMap {
+    StreetGeometry geometry;
+    // Per feature: the figures of its section (all zero with no places when the section has no
+    // slots in the selection), or nothing when the feature names no section of the survey.
+    std::vector<std::optional<SectionPressure>> figures;
+    int withoutSection = 0;             // features lacking a readable route or section
+    int unknownSection = 0;             // features naming a section the survey lacks
+    std::vector<std::string> examples;  // the first few of either, for the notice
+};
+constexpr std::size_t kMapExampleCount = 3;
+
+// The survey's sections are those of the sections list and those holding slots.
+StreetMap JoinStreetMap(StreetGeometry geometry, const std::vector<SectionPressure>& pressure,
+                        const LineList& sectionLines);
+
+// The notice about features drawn grey, in the program's language; empty when every feature
+// found its section.
+std::string UnmatchedFeaturesText(const StreetMap& map);
+
+// The input features in their order, each with route and section as four-digit texts and the
+// five figures as whole numbers; a feature without a section keeps its properties unchanged.
+std::string StreetMapGeoJson(const StreetMap& map);
+
+}  // namespace tavoric

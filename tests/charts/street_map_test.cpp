@@ -1,0 +1,173 @@
+#include "charts/street_map.h"
+
+#include <gtest/gtest.h>
+
+#include "core/message_texts.h"
+#include "core/text.h"
+
+#include <cmath>
+
+namespace tavoric {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string Collection(const std::string& features, const std::string& extra = "") {
+    return R"({"type":"FeatureCollection",)" + extra + R"("features":[)" + features + "]}";
+}
+
+std::string Line(const std::string& properties) {
+    return R"({"type":"Feature","properties":)" + properties +
+           R"(,"geometry":{"type":"LineString","coordinates":[[155000.5,463000],[155100,463050]]}})";
+}
+
+StreetGeometry Parsed(const std::string& content) {
+    StreetGeometryRead read = ParseStreetGeometry(content);
+    EXPECT_TRUE(read.geometry) << read.error;
+    return read.geometry ? std::move(*read.geometry) : StreetGeometry{};
+}
+
+// Section 0001 0002 holds slots; 0001 0003 is listed but has none in the selection.
+std::vector<SectionPressure> Pressure() {
+    return {{"0001", "0002", "Markt", 3, 10, 8, 80, 95}};
+}
+const LineList kSectionLines = {"0001 0002 Markt", "0001 0003 Molenweg"};
+
+}  // namespace
+
+TEST(StreetMap, SectionNumbersAsNumbersOrTexts) {
+    EXPECT_EQ(FourDigitNumber(Json(7)), "0007");
+    EXPECT_EQ(FourDigitNumber(Json("7")), "0007");
+    EXPECT_EQ(FourDigitNumber(Json(" 0007 ")), "0007");
+    EXPECT_EQ(FourDigitNumber(Json(12.0)), "0012");
+    EXPECT_EQ(FourDigitNumber(Json(9999)), "9999");
+    for (const Json& bad : {Json(10000), Json(-1), Json(1.5), Json("7a"), Json(""), Json("00007"),
+                            Json(nullptr), Json(true)}) {
+        EXPECT_FALSE(FourDigitNumber(bad)) << bad.dump();
+    }
+}
+
+TEST(StreetMap, ReadsEveryLineAndPolygonType) {
+    const StreetGeometry geometry = Parsed(Collection(
+        R"({"type":"Feature","properties":{},"geometry":{"type":"MultiLineString","coordinates":[[[0,0],[1,1]],[[2,2],[3,3],[4,4]]]}},)"
+        R"({"type":"Feature","properties":{},"geometry":{"type":"Polygon","coordinates":[[[0,0],[1,0],[1,1],[0,0]],[[0.2,0.2],[0.3,0.2],[0.2,0.2]]]}},)"
+        R"({"type":"Feature","properties":{},"geometry":{"type":"MultiPolygon","coordinates":[[[[0,0],[1,0],[0,0]]],[[[5,5],[6,5],[5,5]]]]}},)"
+        R"({"type":"Feature","properties":{},"geometry":null},)"
+        R"({"type":"Feature","properties":{},"geometry":{"type":"Point","coordinates":[1,2]}})",
+        R"("crs":{"type":"name","properties":{"name":"urn:ogc:def:crs:EPSG::28992"}},)"));
+    ASSERT_EQ(geometry.features.size(), 5u);
+    EXPECT_FALSE(geometry.longitudeLatitude);
+    EXPECT_EQ(geometry.features[0].lines.size(), 2u);
+    EXPECT_EQ(geometry.features[0].lines[1].size(), 3u);
+    ASSERT_EQ(geometry.features[1].polygons.size(), 1u);
+    EXPECT_EQ(geometry.features[1].polygons[0].size(), 2u);  // outer ring and a hole
+    EXPECT_EQ(geometry.features[2].polygons.size(), 2u);
+    EXPECT_DOUBLE_EQ(geometry.features[2].polygons[1][0][0].x, 5);  // planar: kept as given
+    EXPECT_TRUE(geometry.features[3].lines.empty() && geometry.features[3].polygons.empty());
+    EXPECT_TRUE(geometry.features[4].lines.empty() && geometry.features[4].polygons.empty());
+}
+
+TEST(StreetMap, LongitudeShortenedByTheCosineOfTheMeanLatitude) {
+    const StreetGeometry geometry = Parsed(Collection(
+        R"({"type":"Feature","properties":null,"geometry":{"type":"LineString","coordinates":[[5,59],[6,61]]}})"));
+    ASSERT_TRUE(geometry.longitudeLatitude);
+    const MapPath& line = geometry.features[0].lines[0];
+    EXPECT_NEAR(line[0].x, 2.5, 1e-9);  // cos 60 degrees = 0.5
+    EXPECT_NEAR(line[1].x, 3.0, 1e-9);
+    EXPECT_DOUBLE_EQ(line[1].y, 61);
+}
+
+TEST(StreetMap, FilesThatAreNotGeoJsonAreRefusedWithTheReason) {
+    const std::string notJson = MessageText("AA00700").substr(0, 20);
+    const std::pair<std::string, std::string> cases[] = {
+        {"", notJson},
+        {"{\"type\":\"FeatureCollection\",", notJson},
+        {"0001 0001 Kerkstraat", notJson},
+        {"[1,2]", MessageText("AA00701")},
+        {R"({"type":"Feature","geometry":null})", MessageText("AA00701")},
+        {R"({"type":"FeatureCollection","features":{}})", MessageText("AA00701")},
+        {Collection(R"({"type":"Feature"},[1])"), FormatText(MessageText("AA00702"), {"2"})},
+        {Collection(
+             R"({"type":"Feature","geometry":{"type":"LineString","coordinates":[[1,"a"]]}})"),
+         FormatText(MessageText("AA00703"), {"1"})},
+        {Collection(R"({"type":"Feature","geometry":{"type":"Polygon","coordinates":[[1,2]]}})"),
+         FormatText(MessageText("AA00703"), {"1"})},
+    };
+    for (const auto& [content, expected] : cases) {
+        const StreetGeometryRead read = ParseStreetGeometry(content);
+        EXPECT_FALSE(read.geometry) << content;
+        EXPECT_EQ(read.error.substr(0, expected.size()), expected) << content;
+    }
+    const StreetGeometryRead missing = ReadStreetGeometry("/nonexistent/streets.geojson");
+    EXPECT_FALSE(missing.geometry);
+    EXPECT_NE(missing.error.find("streets.geojson"), std::string::npos);
+}
+
+TEST(StreetMap, JoinsSeveralFeaturesPerSectionAndCountsTheUnmatched) {
+    StreetMap map = JoinStreetMap(
+        Parsed(Collection(Line(R"({"route":1,"sectie":"2","kant":"noord"})") + "," +
+                          Line(R"({"route":"0001","sectie":2,"kant":"zuid"})") + "," +
+                          Line(R"({"route":1,"sectie":3})") + "," +
+                          Line(R"({"route":9,"sectie":1})") + "," + Line(R"({"straat":"Markt"})") +
+                          "," + Line("null") + "," + Line(R"({"route":1,"sectie":"x"})"))),
+        Pressure(), kSectionLines);
+    ASSERT_EQ(map.figures.size(), 7u);
+    ASSERT_TRUE(map.figures[0] && map.figures[1]);
+    EXPECT_EQ(map.figures[0]->occupancy, 80);
+    EXPECT_EQ(map.figures[1]->peak, 95);
+    ASSERT_TRUE(map.figures[2]);  // listed section without slots: no places, all zero
+    EXPECT_EQ(map.figures[2]->places, 0);
+    EXPECT_EQ(map.figures[2]->occupancy, 0);
+    EXPECT_EQ(map.figures[2]->description, "Molenweg");
+    EXPECT_FALSE(map.figures[3] || map.figures[4] || map.figures[5] || map.figures[6]);
+    EXPECT_EQ(map.unknownSection, 1);
+    EXPECT_EQ(map.withoutSection, 3);
+    EXPECT_EQ(map.examples, (std::vector<std::string>{"object 4 (route 0009, sectie 0001)",
+                                                      "object 5", "object 6"}));
+    const std::string notice = UnmatchedFeaturesText(map);
+    EXPECT_NE(notice.find("4 van de 7"), std::string::npos) << notice;
+    EXPECT_NE(notice.find("object 4 (route 0009, sectie 0001); object 5; object 6"),
+              std::string::npos);
+    map.figures.resize(3);
+    map.withoutSection = map.unknownSection = 0;
+    EXPECT_EQ(UnmatchedFeaturesText(map), "");
+}
+
+TEST(StreetMap, GeoJsonOutputCarriesTheFiguresAndKeepsEverythingElse) {
+    const std::string input =
+        Collection(Line(R"({"naam":"Markt noord","route":1,"sectie":"2"})") + "," +
+                       Line(R"({"route":1,"sectie":3})") + "," + Line(R"({"route":9,"sectie":1})") +
+                       "," + Line("null"),
+                   R"("crs":{"type":"name","properties":{"name":"urn:ogc:def:crs:EPSG::28992"}},)");
+    const std::string output =
+        StreetMapGeoJson(JoinStreetMap(Parsed(input), Pressure(), kSectionLines));
+    const Json written = Json::parse(output);
+    const Json original = Json::parse(input);
+    EXPECT_EQ(written["crs"], original["crs"]);
+    ASSERT_EQ(written["features"].size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(written["features"][i]["geometry"], original["features"][i]["geometry"]);
+    }
+    EXPECT_EQ(written["features"][0]["properties"].dump(),
+              R"({"naam":"Markt noord","route":"0001","sectie":"0002","plaatsen":3,)"
+              R"("capaciteit":10,"bezet":8,"bezetting":80,"piek":95})");
+    EXPECT_EQ(written["features"][1]["properties"].dump(),
+              R"({"route":"0001","sectie":"0003","plaatsen":0,"capaciteit":0,"bezet":0,)"
+              R"("bezetting":0,"piek":0})");
+    EXPECT_EQ(written["features"][2]["properties"], original["features"][2]["properties"]);
+    EXPECT_TRUE(written["features"][3]["properties"].is_null());
+    // Coordinates keep their value to the last digit.
+    EXPECT_NE(output.find("155000.5"), std::string::npos);
+}
+
+TEST(StreetMap, MeasureNames) {
+    EXPECT_EQ(MapMeasureNamed("bezetting"), MapMeasure::Occupancy);
+    EXPECT_EQ(MapMeasureNamed("piek"), MapMeasure::Peak);
+    EXPECT_FALSE(MapMeasureNamed("Piek"));
+    const SectionPressure section = Pressure().front();
+    EXPECT_EQ(MeasureOf(section, MapMeasure::Occupancy), 80);
+    EXPECT_EQ(MeasureOf(section, MapMeasure::Peak), 95);
+}
+
+}  // namespace tavoric
