@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Charts as image files: PNG, SVG or a one-page PDF. The drawing needs Qt; a build without the
-// desktop libraries has no drawing, and then every image is refused.
+// Charts and the pressure map as image files: PNG, SVG or a one-page PDF. The drawing needs Qt; a
+// build without the desktop libraries has no drawing, and then every image is refused.
 #pragma once
 
 #include <memory>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "charts/chart_texts.h"
+#include "charts/street_map.h"
 
 namespace tavoric {
 
@@ -39,6 +40,10 @@ public:
     // The bytes of the image file; nothing when the chart cannot be drawn.
     std::optional<std::string> Image(ChartKind kind, const ChartData& data, ChartImageFormat format,
                                      ChartImageSize size) const;
+    // The parking pressure map of the selection, with its title and legend.
+    std::optional<std::string> MapImage(const StreetMap& map, const ChartData& data,
+                                        MapMeasure measure, ChartImageFormat format,
+                                        ChartImageSize size) const;
 
 private:
     struct Application;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The chart images of a build without Qt: there are none.
+// The chart and map images of a build without Qt: there are none.
 #include "charts/chart_images.h"
 
 namespace tavoric {
@@ -15,6 +15,11 @@ bool ChartDrawing::Available() {
 
 std::optional<std::string> ChartDrawing::Image(ChartKind, const ChartData&, ChartImageFormat,
                                                ChartImageSize) const {
+    return std::nullopt;
+}
+
+std::optional<std::string> ChartDrawing::MapImage(const StreetMap&, const ChartData&, MapMeasure,
+                                                  ChartImageFormat, ChartImageSize) const {
     return std::nullopt;
 }
 

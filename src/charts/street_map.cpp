@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "core/atomic_file.h"
+#include "core/codec.h"
 #include "core/file_messages.h"
 #include "core/message_texts.h"
 #include "core/text.h"
@@ -207,7 +208,7 @@ StreetGeometryRead ReadStreetGeometry(const std::string& path) {
     }
     StreetGeometryRead read = ParseStreetGeometry(content);
     if (!read.geometry) {
-        read.error = FormatText(MessageText("AA00704"), {path}) + "\n" + read.error;
+        read.error = FormatText(MessageText("AA00704"), {Utf8ForMessage(path)}) + "\r" + read.error;
     }
     return read;
 }
@@ -224,6 +225,32 @@ std::optional<MapMeasure> MapMeasureNamed(std::string_view name) {
 
 std::int64_t MeasureOf(const SectionPressure& section, MapMeasure measure) {
     return measure == MapMeasure::Peak ? section.peak : section.occupancy;
+}
+
+std::string MapMeasureLabel(MapMeasure measure) {
+    return MessageText(measure == MapMeasure::Peak ? "AA00718" : "AA00717");
+}
+
+std::string MapTitle(MapMeasure measure) {
+    return FormatText(MessageText("AA00723"), {MapMeasureLabel(measure)});
+}
+
+std::optional<PressureClass> FeatureClass(const std::optional<SectionPressure>& figures,
+                                          MapMeasure measure, int threshold) {
+    if (!figures || figures->places == 0) {
+        return std::nullopt;
+    }
+    return ClassifyPressure(MeasureOf(*figures, measure), threshold);
+}
+
+std::string FeatureLabel(const std::optional<SectionPressure>& figures) {
+    if (!figures) {
+        return MessageText("AA00715");
+    }
+    return FormatText(
+        MessageText("AA00714"),
+        {figures->route, figures->section, figures->description, std::to_string(figures->occupancy),
+         std::to_string(figures->peak), std::to_string(figures->places)});
 }
 
 StreetMap JoinStreetMap(StreetGeometry geometry, const std::vector<SectionPressure>& pressure,
@@ -276,7 +303,7 @@ std::string UnmatchedFeaturesText(const StreetMap& map) {
     for (const std::string& example : map.examples) {
         examples += (examples.empty() ? "" : "; ") + example;
     }
-    return text + "\n" + FormatText(MessageText("AA00706"), {examples});
+    return text + "\r" + FormatText(MessageText("AA00706"), {examples});
 }
 
 std::string StreetMapGeoJson(const StreetMap& map) {

@@ -53,6 +53,11 @@ enum class MapMeasure { Occupancy, Peak };
 std::optional<MapMeasure> MapMeasureNamed(std::string_view name);  // "bezetting", "piek"
 std::int64_t MeasureOf(const SectionPressure& section, MapMeasure measure);
 
+// "Parkeerdrukkaart: Bezetting"
+std::string MapTitle(MapMeasure measure);
+// "Bezetting" or "Piekbezetting"
+std::string MapMeasureLabel(MapMeasure measure);
+
 // The features joined to the figures of the selection.
 struct StreetMap {
     StreetGeometry geometry;
@@ -68,6 +73,13 @@ constexpr std::size_t kMapExampleCount = 3;
 // The survey's sections are those of the sections list and those holding slots.
 StreetMap JoinStreetMap(StreetGeometry geometry, const std::vector<SectionPressure>& pressure,
                         const LineList& sectionLines);
+
+// The class a feature is coloured by; nothing (grey) for a feature without a section of the
+// survey or whose section has no places in the selection.
+std::optional<PressureClass> FeatureClass(const std::optional<SectionPressure>& figures,
+                                          MapMeasure measure, int threshold);
+// The text shown when the pointer rests on a feature.
+std::string FeatureLabel(const std::optional<SectionPressure>& figures);
 
 // The notice about features drawn grey, in the program's language; empty when every feature
 // found its section.

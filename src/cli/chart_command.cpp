@@ -11,6 +11,7 @@
 #include "cli/analysis_options.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
+#include "cli/file_options.h"
 #include "cli/terminal_progress.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
@@ -31,11 +32,7 @@ struct ChartOptions {
     std::optional<std::string> size;
 };
 
-struct ChartOptionName {
-    const char* name;
-    std::optional<std::string> ChartOptions::*value;
-};
-constexpr ChartOptionName kChartOptions[] = {
+constexpr ValueOption<ChartOptions> kChartOptions[] = {
     {"--kind", &ChartOptions::kind}, {"--csv", &ChartOptions::csv}, {"--png", &ChartOptions::png},
     {"--svg", &ChartOptions::svg},   {"--pdf", &ChartOptions::pdf}, {"--size", &ChartOptions::size},
 };
@@ -50,31 +47,6 @@ constexpr ImageOutput kImageOutputs[] = {
     {"--svg", &ChartOptions::svg, ChartImageFormat::Svg},
     {"--pdf", &ChartOptions::pdf, ChartImageFormat::Pdf},
 };
-
-// Removes the chart's own options from args, leaving the selection options in order.
-std::optional<ChartOptions> TakeChartOptions(std::vector<std::string>& args) {
-    ChartOptions options;
-    std::vector<std::string> others;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::optional<std::string>* value = nullptr;
-        for (const ChartOptionName& option : kChartOptions) {
-            value = args[i] == option.name ? &(options.*option.value) : value;
-        }
-        if (value == nullptr) {
-            others.push_back(std::move(args[i]));
-        } else if (i + 1 == args.size()) {
-            PrintError(FormatText(MessageText("AA00221"), {args[i]}));
-            return std::nullopt;
-        } else if (value->has_value()) {
-            PrintError(FormatText(MessageText("AA00222"), {args[i]}));
-            return std::nullopt;
-        } else {
-            *value = args[++i];
-        }
-    }
-    args = std::move(others);
-    return options;
-}
 
 std::optional<int> Side(std::string_view text) {
     int value = 0;
@@ -172,7 +144,7 @@ int WriteOutputs(ChartKind kind, const ChartData& data, const ChartOptions& opti
 
 int Chart(const std::vector<std::string>& args) {
     std::vector<std::string> rest = args;
-    const std::optional<ChartOptions> options = TakeChartOptions(rest);
+    const std::optional<ChartOptions> options = TakeValueOptions<ChartOptions>(rest, kChartOptions);
     if (!options) {
         return kExitUsage;
     }

@@ -29,9 +29,6 @@ namespace tavoric {
 namespace {
 
 constexpr double kPercentAxisStep = 10;
-const QColor kLowColor(0x4c, 0xaf, 0x50);
-const QColor kModerateColor(0xff, 0x98, 0x00);
-const QColor kHighColor(0xe5, 0x39, 0x35);
 const QColor kLineColor(0x1e, 0x62, 0xb0);
 
 QString ToQString(std::string_view cp1252) {
@@ -140,7 +137,7 @@ QChart* OccupancyChart(const ChartData& data) {
 
     auto* norm = new QLineSeries;
     norm->setName(Format("AA00456", {std::to_string(data.threshold)}));
-    norm->setPen(QPen(kHighColor, 1.5, Qt::DashLine));
+    norm->setPen(QPen(PressureColour(PressureClass::High), 1.5, Qt::DashLine));
     norm->append(axisX->min().toMSecsSinceEpoch(), data.threshold);
     norm->append(axisX->max().toMSecsSinceEpoch(), data.threshold);
 
@@ -154,7 +151,7 @@ QChart* OccupancyChart(const ChartData& data) {
         const PeriodOccupancy& busiest = data.occupancy[*peakIndex];
         auto* marker = new QScatterSeries;
         marker->append(*peak);
-        marker->setColor(kHighColor);
+        marker->setColor(PressureColour(PressureClass::High));
         marker->setMarkerSize(11);
         marker->setPointLabelsFormat(
             Format("AA00457", {busiest.period, std::to_string(busiest.occupancy)}));
@@ -176,7 +173,9 @@ QChart* SectionsChart(const ChartData& data) {
         new QBarSet(ToQString(PressureClassLabel(PressureClass::Low, data.threshold))),
         new QBarSet(ToQString(PressureClassLabel(PressureClass::Moderate, data.threshold))),
         new QBarSet(ToQString(PressureClassLabel(PressureClass::High, data.threshold)))};
-    const QColor colours[] = {kLowColor, kModerateColor, kHighColor};
+    const QColor colours[] = {PressureColour(PressureClass::Low),
+                              PressureColour(PressureClass::Moderate),
+                              PressureColour(PressureClass::High)};
     QStringList categories;
     double highest = 0;
     for (std::size_t i = data.sections.size(); i-- > 0;) {
@@ -297,6 +296,18 @@ QChart* MotiveChart(const ChartData& data) {
 }
 
 }  // namespace
+
+QColor PressureColour(PressureClass pressureClass) {
+    switch (pressureClass) {
+        case PressureClass::Low:
+            return {0x4c, 0xaf, 0x50};
+        case PressureClass::Moderate:
+            return {0xff, 0x98, 0x00};
+        case PressureClass::High:
+            return {0xe5, 0x39, 0x35};
+    }
+    return Qt::gray;
+}
 
 QChart* BuildChart(ChartKind kind, const ChartData& data) {
     switch (kind) {

@@ -2,6 +2,7 @@
 // The charts drawn with Qt Charts, for the chart window, the PDF pages and the image files alike.
 #pragma once
 
+#include <QColor>
 #include <QRectF>
 #include <QSizeF>
 
@@ -11,6 +12,9 @@ class QChart;
 class QPainter;
 
 namespace tavoric {
+
+// The colour of a pressure class, in the charts and on the map alike.
+QColor PressureColour(PressureClass pressureClass);
 
 // A new chart of the figures, titled with the survey and time window, without animation. The
 // caller owns it.

@@ -7,9 +7,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <functional>
 
 #include "charts/chart_images.h"
 #include "charts/drawing/chart_builder.h"
+#include "charts/drawing/street_map_drawing.h"
 #include "core/codec.h"
 
 namespace tavoric {
@@ -22,12 +24,15 @@ std::string Bytes(const QByteArray& bytes) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-std::optional<std::string> Png(ChartKind kind, const ChartData& data, QSize size) {
+// Draws a picture into the rectangle it is given.
+using Drawing = std::function<void(QPainter&, const QRectF&)>;
+
+std::optional<std::string> Png(const Drawing& draw, QSize size) {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        DrawChart(kind, data, size, painter, QRectF(QPointF(0, 0), size));
+        draw(painter, QRectF(QPointF(0, 0), size));
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -38,7 +43,7 @@ std::optional<std::string> Png(ChartKind kind, const ChartData& data, QSize size
     return Bytes(bytes);
 }
 
-std::optional<std::string> Svg(ChartKind kind, const ChartData& data, QSize size) {
+std::optional<std::string> Svg(const Drawing& draw, const std::string& title, QSize size) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -46,23 +51,23 @@ std::optional<std::string> Svg(ChartKind kind, const ChartData& data, QSize size
     svg.setOutputDevice(&buffer);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(QString::fromStdString(Cp1252ToUtf8(ChartTitle(kind))));
+    svg.setTitle(QString::fromStdString(Cp1252ToUtf8(title)));
     QPainter painter;
     if (!painter.begin(&svg)) {
         return std::nullopt;
     }
-    DrawChart(kind, data, size, painter, QRectF(QPointF(0, 0), size));
+    draw(painter, QRectF(QPointF(0, 0), size));
     painter.end();
     return Bytes(bytes);
 }
 
-// One A4 page, turned to the chart's shape, the chart as large as the margins allow.
-std::optional<std::string> Pdf(ChartKind kind, const ChartData& data, QSize size) {
+// One A4 page, turned to the picture's shape, the picture as large as the margins allow.
+std::optional<std::string> Pdf(const Drawing& draw, const std::string& title, QSize size) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
-    pdf.setTitle(QString::fromStdString(Cp1252ToUtf8(ChartTitle(kind))));
+    pdf.setTitle(QString::fromStdString(Cp1252ToUtf8(title)));
     pdf.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4),
                     size.width() >= size.height() ? QPageLayout::Landscape : QPageLayout::Portrait,
@@ -72,9 +77,23 @@ std::optional<std::string> Pdf(ChartKind kind, const ChartData& data, QSize size
     if (!painter.begin(&pdf)) {
         return std::nullopt;
     }
-    DrawChart(kind, data, size, painter, QRectF(QPointF(0, 0), QSizeF(pdf.width(), pdf.height())));
+    draw(painter, QRectF(QPointF(0, 0), QSizeF(pdf.width(), pdf.height())));
     painter.end();
     return Bytes(bytes);
+}
+
+std::optional<std::string> Picture(const Drawing& draw, const std::string& title,
+                                   ChartImageFormat format, ChartImageSize size) {
+    const QSize pixels(size.width, size.height);
+    switch (format) {
+        case ChartImageFormat::Png:
+            return Png(draw, pixels);
+        case ChartImageFormat::Svg:
+            return Svg(draw, title, pixels);
+        case ChartImageFormat::Pdf:
+            return Pdf(draw, title, pixels);
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -106,16 +125,20 @@ bool ChartDrawing::Available() {
 
 std::optional<std::string> ChartDrawing::Image(ChartKind kind, const ChartData& data,
                                                ChartImageFormat format, ChartImageSize size) const {
-    const QSize pixels(size.width, size.height);
-    switch (format) {
-        case ChartImageFormat::Png:
-            return Png(kind, data, pixels);
-        case ChartImageFormat::Svg:
-            return Svg(kind, data, pixels);
-        case ChartImageFormat::Pdf:
-            return Pdf(kind, data, pixels);
-    }
-    return std::nullopt;
+    const QSizeF layout(size.width, size.height);
+    return Picture([&](QPainter& painter,
+                       const QRectF& target) { DrawChart(kind, data, layout, painter, target); },
+                   ChartTitle(kind), format, size);
+}
+
+std::optional<std::string> ChartDrawing::MapImage(const StreetMap& map, const ChartData& data,
+                                                  MapMeasure measure, ChartImageFormat format,
+                                                  ChartImageSize size) const {
+    return Picture(
+        [&](QPainter& painter, const QRectF& target) {
+            DrawStreetMap(map, data, measure, painter, target);
+        },
+        MapTitle(measure), format, size);
 }
 
 }  // namespace tavoric

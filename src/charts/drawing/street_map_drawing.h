@@ -1,0 +1,26 @@
+// The parking pressure map drawn with Qt: a scene of the streets for the map window, and the
+// whole map with title and legend for image files, PDF and the printer.
+#pragma once
+
+#include <QRectF>
+#include <QString>
+
+#include "charts/street_map.h"
+
+class QGraphicsScene;
+class QPainter;
+
+namespace tavoric {
+
+// One item per feature, coloured by its class of the measure, labelled for the pointer; north is
+// up. Replaces what the scene held.
+void FillMapScene(QGraphicsScene& scene, const StreetMap& map, MapMeasure measure, int threshold);
+
+// The three pressure classes and grey, one below the other, from the top left of area.
+void DrawMapLegend(QPainter& painter, const QRectF& area, int threshold);
+
+// Title, subtitle, the streets as large as target allows, and the legend.
+void DrawStreetMap(const StreetMap& map, const ChartData& data, MapMeasure measure,
+                   QPainter& painter, const QRectF& target);
+
+}  // namespace tavoric
