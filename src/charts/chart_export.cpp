@@ -46,10 +46,14 @@ ChartFile ChartFileOfName(std::string_view chosenName) {
 }
 
 std::optional<ChartFile> AskChartFile(ChartKind kind, Prompter& prompter) {
+    return AskPictureFile(ChartTitle(kind), prompter);
+}
+
+std::optional<ChartFile> AskPictureFile(const std::string& title, Prompter& prompter) {
     FileDialogRequest request;
     request.filter = MessageText("AA00480") + "|*.png|" + MessageText("AA00481") + "|*.svg|" +
                      MessageText("AA00250") + "|*.pdf";
-    request.presetName = ChartTitle(kind) + ".png";
+    request.presetName = title + ".png";
     const std::optional<std::string> chosen = prompter.SaveFileName(request);
     if (!chosen) {
         return std::nullopt;

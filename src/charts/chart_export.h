@@ -23,5 +23,7 @@ ChartFile ChartFileOfName(std::string_view chosenName);
 // Asks for the file (PNG, SVG or PDF; the chart's title proposed) and, for an existing file,
 // whether to replace it. Nothing when the user stops.
 std::optional<ChartFile> AskChartFile(ChartKind kind, Prompter& prompter);
+// The same for any picture, the title proposed as its name.
+std::optional<ChartFile> AskPictureFile(const std::string& title, Prompter& prompter);
 
 }  // namespace tavoric

@@ -1,6 +1,7 @@
 #include "charts/street_map.h"
 
 #include <cmath>
+#include <filesystem>
 #include <numbers>
 #include <unordered_map>
 #include <unordered_set>
@@ -211,6 +212,51 @@ StreetGeometryRead ReadStreetGeometry(const std::string& path) {
         read.error = FormatText(MessageText("AA00704"), {Utf8ForMessage(path)}) + "\r" + read.error;
     }
     return read;
+}
+
+std::string StoredStreetGeometryPath(const std::string& projectPath, const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path folder = fs::absolute(fs::path(projectPath), error).parent_path();
+    const fs::path relative = fs::absolute(fs::path(path), error).lexically_relative(folder);
+    return relative.empty() ? path : relative.generic_string();
+}
+
+std::string StreetGeometryPathOf(const std::string& projectPath, const std::string& stored) {
+    namespace fs = std::filesystem;
+    if (stored.empty()) {
+        return {};
+    }
+    return (fs::path(projectPath).parent_path() / fs::path(stored)).lexically_normal().string();
+}
+
+std::optional<StreetGeometry> OpenStreetGeometry(Survey& survey, Prompter& prompter,
+                                                 bool chooseAnother) {
+    std::string& remembered = survey.AlgemeneGegevens.streetGeometry;
+    const std::string path = StreetGeometryPathOf(survey.ProjectPath, remembered);
+    if (!chooseAnother && !path.empty()) {
+        StreetGeometryRead read = ReadStreetGeometry(path);
+        if (read.geometry) {
+            return std::move(read.geometry);
+        }
+        ErrorNotice(prompter, read.error);
+    }
+    FileDialogRequest request;
+    request.filter = MessageText("AA00719") + "|*.geojson;*.json";
+    request.title = MessageText("AA00720");
+    request.folder =
+        std::filesystem::path(path.empty() ? survey.ProjectPath : path).parent_path().string();
+    while (const std::optional<std::string> chosen = prompter.OpenFileName(request)) {
+        StreetGeometryRead read = ReadStreetGeometry(*chosen);
+        if (read.geometry) {
+            const std::string stored = StoredStreetGeometryPath(survey.ProjectPath, *chosen);
+            survey.ProjectChanged = survey.ProjectChanged || stored != remembered;
+            remembered = stored;
+            return std::move(read.geometry);
+        }
+        ErrorNotice(prompter, read.error);
+    }
+    return std::nullopt;
 }
 
 std::optional<MapMeasure> MapMeasureNamed(std::string_view name) {

@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 
 #include "charts/chart_data.h"
+#include "core/prompter.h"
 
 namespace tavoric {
 
@@ -44,6 +45,18 @@ struct StreetGeometryRead {
 StreetGeometryRead ParseStreetGeometry(std::string_view content);
 // Reads the file; the reason then starts with a line naming it.
 StreetGeometryRead ReadStreetGeometry(const std::string& path);
+
+// The streets' file as the project remembers it: relative to the project file's folder, or as
+// given when no relative path reaches it.
+std::string StoredStreetGeometryPath(const std::string& projectPath, const std::string& path);
+// The file a remembered path names; empty when none is remembered.
+std::string StreetGeometryPathOf(const std::string& projectPath, const std::string& stored);
+
+// The streets for the map window: those the project remembers, unless chooseAnother or they
+// cannot be read (the reason shown); then those the user picks, which the project remembers
+// from then on (marking it changed). Nothing when the user stops.
+std::optional<StreetGeometry> OpenStreetGeometry(Survey& survey, Prompter& prompter,
+                                                 bool chooseAnother);
 
 // "7", " 7", 7 and "0007" all name number 0007; nothing for anything else.
 std::optional<std::string> FourDigitNumber(const nlohmann::ordered_json& value);

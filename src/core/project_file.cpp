@@ -29,7 +29,8 @@ constexpr std::string_view kSectionHeaders[] = {kGeneralHeader, kRoutesHeader, k
                                                 kPlacesHeader,  kPlatesHeader, kNotesHeader};
 constexpr FileError kOutOfMemory{FileError::Kind::System, ENOMEM};
 constexpr int kFirstKey = 1;
-constexpr int kLastKey = 19;
+constexpr int kLastKey = 19;  // the keys every project file holds
+constexpr int kStreetGeometryKey = 20;
 
 using LineViews = std::vector<std::string_view>;
 
@@ -79,14 +80,14 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// "001=" to "019=": the key number, or 0 for any other line.
+// "001=" to "020=": the key number, or 0 for any other line.
 int KeyOfLine(std::string_view line) {
     if (line.size() < 4 || line[3] != '=' ||
         !std::all_of(line.begin(), line.begin() + 3, IsDigit)) {
         return 0;
     }
     const int key = (line[0] - '0') * 100 + (line[1] - '0') * 10 + (line[2] - '0');
-    return key >= kFirstKey && key <= kLastKey ? key : 0;
+    return key >= kFirstKey && key <= kStreetGeometryKey ? key : 0;
 }
 
 // The text held under a key, or nullptr for the number and flag keys.
@@ -109,6 +110,8 @@ auto* TextValueOfKey(Values& values, int key) {
             return &values.reportText1;
         case 19:
             return &values.reportText2;
+        case kStreetGeometryKey:
+            return &values.streetGeometry;
         default:
             return static_cast<decltype(&values.surveyArea)>(nullptr);
     }
@@ -202,9 +205,9 @@ std::string ProjectFileContent(const Survey& survey) {
 }
 
 std::size_t ProjectFileContentCapacity(const Survey& survey) {
-    return 2048 + ListBytes(survey.RoutesList) + ListBytes(survey.SectiesList) +
-           ListBytes(survey.ParkeerplaatsenList) + ListBytes(survey.KentekensList) +
-           ListBytes(survey.AantekeningenList);
+    return 2048 + survey.AlgemeneGegevens.streetGeometry.size() + ListBytes(survey.RoutesList) +
+           ListBytes(survey.SectiesList) + ListBytes(survey.ParkeerplaatsenList) +
+           ListBytes(survey.KentekensList) + ListBytes(survey.AantekeningenList);
 }
 
 void ProjectFileContentInto(const Survey& survey, std::string& out) {
@@ -217,6 +220,9 @@ void ProjectFileContentInto(const Survey& survey, std::string& out) {
     for (int key = kFirstKey; key <= kLastKey; ++key) {
         AppendLine(out, PadField("R", std::to_string(key), "0", 3) + "=" +
                             GeneralValueText(survey.AlgemeneGegevens, key));
+    }
+    if (!survey.AlgemeneGegevens.streetGeometry.empty()) {
+        AppendLine(out, "020=" + survey.AlgemeneGegevens.streetGeometry);
     }
     AppendLine(out, "");
     AppendSection(out, kRoutesHeader, survey.RoutesList);

@@ -23,18 +23,21 @@ struct DurationClass {
 };
 constexpr int kDurationClassCount = 5;
 
-// The general values, stored under the keys 000-019 of the project file.
+// The general values, stored under the keys 000-020 of the project file.
 struct GeneralValues {
-    std::string surveyArea;   // 001
-    std::string dayAndDate;   // 002
-    std::string weather;      // 003
-    std::string observers;    // 004
-    std::string startTime;    // 005, HHMM
-    std::string endTime;      // 006, HHMM
+    std::string surveyArea;                                            // 001
+    std::string dayAndDate;                                            // 002
+    std::string weather;                                               // 003
+    std::string observers;                                             // 004
+    std::string startTime;                                             // 005, HHMM
+    std::string endTime;                                               // 006, HHMM
     std::array<DurationClass, kDurationClassCount> durationClasses{};  // 007-016
-    bool showNotesOnOpen = false;  // 017
-    std::string reportText1;  // 018
-    std::string reportText2;  // 019
+    bool showNotesOnOpen = false;                                      // 017
+    std::string reportText1;                                           // 018
+    std::string reportText2;                                           // 019
+    // 020: the GeoJSON file of the streets for the pressure map, relative to the project file's
+    // folder. Written only when set, so that a project without a map reads as before.
+    std::string streetGeometry;
 };
 
 // The values a new project starts with; the texts come from the current message texts.
@@ -71,17 +74,17 @@ std::string_view PlaceKey(std::string_view line);    // 1-14
 std::string_view PpeKey(std::string_view line);      // 1-24
 
 // Fields of the record lines.
-std::string_view RouteDescription(std::string_view routeLine);  // 6-38, trailing blanks removed
-std::string_view RouteIntervalText(std::string_view routeLine);  // 41-end, blanks removed
-std::string_view SectionNumber(std::string_view line);           // 6-9
+std::string_view RouteDescription(std::string_view routeLine);      // 6-38, trailing blanks removed
+std::string_view RouteIntervalText(std::string_view routeLine);     // 41-end, blanks removed
+std::string_view SectionNumber(std::string_view line);              // 6-9
 std::string_view SectionDescription(std::string_view sectionLine);  // 11-end
-std::string_view PlaceNumber(std::string_view line);             // 11-14
-std::string_view PlaceType(std::string_view placeLine);          // 16
-std::string_view PpePeriod(std::string_view ppeLine);            // 16-24
-std::string_view PpePeriodStart(std::string_view ppeLine);       // 16-19
-std::string_view PpePeriodEnd(std::string_view ppeLine);         // 21-24
-std::string_view PpePlate(std::string_view ppeLine);             // 26-31
-std::string_view PpeRemark(std::string_view ppeLine);            // 33
+std::string_view PlaceNumber(std::string_view line);                // 11-14
+std::string_view PlaceType(std::string_view placeLine);             // 16
+std::string_view PpePeriod(std::string_view ppeLine);               // 16-24
+std::string_view PpePeriodStart(std::string_view ppeLine);          // 16-19
+std::string_view PpePeriodEnd(std::string_view ppeLine);            // 21-24
+std::string_view PpePlate(std::string_view ppeLine);                // 26-31
+std::string_view PpeRemark(std::string_view ppeLine);               // 33
 
 // The observation interval of a route in minutes; the last valid line of that number wins,
 // 0 when there is none.

@@ -173,6 +173,19 @@ TEST(StreetMap, GreyWithoutSectionOrPlacesElseTheClassOfTheChosenMeasure) {
               "Route 0001 sectie 0002 Markt\nBezetting 80 %, piek 95 %, 3 plaatsen");
 }
 
+TEST(StreetMap, TheProjectRemembersTheStreetsBesideIt) {
+    EXPECT_EQ(StoredStreetGeometryPath("/data/onderzoek/centrum.par",
+                                       "/data/onderzoek/gis/straten.geojson"),
+              "gis/straten.geojson");
+    EXPECT_EQ(StoredStreetGeometryPath("/data/onderzoek/centrum.par", "/data/gis/straten.geojson"),
+              "../gis/straten.geojson");
+    EXPECT_EQ(StreetGeometryPathOf("/data/onderzoek/centrum.par", "../gis/straten.geojson"),
+              "/data/gis/straten.geojson");
+    EXPECT_EQ(StreetGeometryPathOf("/data/onderzoek/centrum.par", "/elders/straten.geojson"),
+              "/elders/straten.geojson");
+    EXPECT_EQ(StreetGeometryPathOf("/data/onderzoek/centrum.par", ""), "");
+}
+
 TEST(StreetMap, MeasureNames) {
     EXPECT_EQ(MapMeasureNamed("bezetting"), MapMeasure::Occupancy);
     EXPECT_EQ(MapMeasureNamed("piek"), MapMeasure::Peak);

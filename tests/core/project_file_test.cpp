@@ -71,6 +71,17 @@ TEST(ProjectFileRoundTrip, GivesIdenticalListsNotesAndValues) {
     EXPECT_TRUE(Read(ProjectFileContent(Survey())).AantekeningenList.empty());
 }
 
+TEST(ProjectFileRoundTrip, StreetGeometryOnlyWhenSetAfterTheOtherValues) {
+    Survey survey;
+    EXPECT_EQ(ProjectFileContent(survey).find("020="), std::string::npos);
+    survey.AlgemeneGegevens.streetGeometry = "gis/straten centrum.geojson";
+    const std::string content = ProjectFileContent(survey);
+    EXPECT_NE(content.find("019=\r\n020=gis/straten centrum.geojson\r\n\r\n[Routes]"),
+              std::string::npos);
+    EXPECT_EQ(Read(content).AlgemeneGegevens.streetGeometry, "gis/straten centrum.geojson");
+    EXPECT_EQ(Read(ProjectFileContent(Survey())).AlgemeneGegevens.streetGeometry, "");
+}
+
 TEST(ProjectFileReader, FindsSectionsInAnyOrderAndLeavesMissingOnesEmpty) {
     const Survey survey = Read(
         "[Kentekens]\nK1\n\n[Routes]\nR1\n\nR2\n\n[Algemene gegevens]\n001=Wijk\n"
@@ -105,7 +116,8 @@ TEST(ProjectFileReader, ReadsGeneralKeysAsTheFileHoldsThem) {
     EXPECT_EQ(read("001=a=b ").surveyArea, "a=b ") << "the value is the rest of the line";
     EXPECT_EQ(read("001=Eerst\n001=Later").surveyArea, "Later");
     EXPECT_EQ(read("002=x").reportText1, defaults.reportText1) << "absent keys keep defaults";
-    EXPECT_EQ(read("000=999\n020=x\n 01=x\n1=x").surveyArea, defaults.surveyArea);
+    EXPECT_EQ(read("000=999\n021=x\n 01=x\n1=x").surveyArea, defaults.surveyArea);
+    EXPECT_EQ(read("020=x").surveyArea, defaults.surveyArea);
     EXPECT_EQ(read("007=abc\n008=45").durationClasses[0].from, 0);
     EXPECT_EQ(read("007=abc\n008=45").durationClasses[0].to, 45);
     EXPECT_EQ(read("016=99999999999").durationClasses[4].to, 1440);

@@ -50,6 +50,7 @@ constexpr CommandEntry kCommands[] = {
      "ToolButton24", "Parkeerduurmeting naar interval... (F10)", false},
     {kAnalyse, "Parkeermotief1", "Parkeer&motief...", "F11", nullptr, "", false},
     {kAnalyse, "Grafieken1", "&Grafieken...", "", nullptr, "", false},
+    {kAnalyse, "Parkeerdrukkaart1", "Parkeerdruk&kaart...", "", nullptr, "", false},
 
     {kVenster, "Trapsgewijs1", "Trap&sgewijs", "", nullptr, "", false},
     {kVenster, "Onderelkaar1", "&Onder elkaar", "", nullptr, "", true},

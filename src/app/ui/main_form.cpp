@@ -27,6 +27,7 @@
 #include "charts/chart_data.h"
 #include "charts/drawing/chart_builder.h"
 #include "charts/ui/grafieken_form.h"
+#include "charts/ui/parkeerdrukkaart_form.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "core/version.h"
@@ -254,6 +255,11 @@ void THoofdForm::RegisterOwnCommands() {
          [this] {
              analysisForm_->ExecuteForCharts(
                  [this](const AnalysisParameters& parameters) { ShowCharts(parameters); });
+         }},
+        {"Parkeerdrukkaart1",
+         [this] {
+             analysisForm_->ExecuteForCharts(
+                 [this](const AnalysisParameters& parameters) { ShowPressureMap(parameters); });
          }},
         {"Exporteren1",
          [this] {
@@ -512,6 +518,9 @@ void THoofdForm::CreateReportDialogs() {
         {survey_, *this, *progress_},
         [this](const AnalysisParameters& parameters) { RunAnalysis(parameters); }, this);
     chartsForm_ = new TGrafiekenForm(*forwardingPrompter_, this);
+    mapForm_ = new TParkeerdrukkaartForm(
+        *forwardingPrompter_,
+        [this] { return OpenStreetGeometry(survey_, *forwardingPrompter_, true); }, this);
     inputReportForm_ = new TInvoergegRapportForm(this);
     connect(inputReportForm_, &QDialog::accepted, this, [this] {
         InputReportOptions options = inputReportForm_->Options();
@@ -569,6 +578,18 @@ void THoofdForm::ShowCharts(const AnalysisParameters& parameters) {
     progress_->LetUserInputThrough();
     if (std::optional<ChartData> figures = ChartFigures(parameters)) {
         chartsForm_->ShowCharts(std::move(*figures));
+    }
+}
+
+void THoofdForm::ShowPressureMap(const AnalysisParameters& parameters) {
+    progress_->LetUserInputThrough();
+    std::optional<StreetGeometry> streets =
+        OpenStreetGeometry(survey_, *forwardingPrompter_, false);
+    if (!streets) {
+        return;
+    }
+    if (std::optional<ChartData> figures = ChartFigures(parameters)) {
+        mapForm_->ShowMap(std::move(*streets), std::move(*figures), survey_.SectiesList);
     }
 }
 

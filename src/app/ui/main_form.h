@@ -38,6 +38,7 @@ class TKindForm;
 class TAantekeningenForm;
 class TExportForm;
 class TGrafiekenForm;
+class TParkeerdrukkaartForm;
 class TInvoergegRapportForm;
 class TParkeerduurmetingForm;
 class TPseudonimiseerForm;
@@ -121,6 +122,7 @@ private:
     void RunAnalysis(const AnalysisParameters& parameters);
     std::optional<ChartData> ChartFigures(const AnalysisParameters& parameters);
     void ShowCharts(const AnalysisParameters& parameters);
+    void ShowPressureMap(const AnalysisParameters& parameters);
     void ExportCurrentReport();
     void ExportReportPdf(const TKindForm& report);
     void MakeNotesReport();
@@ -146,6 +148,7 @@ private:
     TInstellingenForm* settingsForm_ = nullptr;
     TParkeerduurmetingForm* analysisForm_ = nullptr;
     TGrafiekenForm* chartsForm_ = nullptr;
+    TParkeerdrukkaartForm* mapForm_ = nullptr;
     TInvoergegRapportForm* inputReportForm_ = nullptr;
     TWaarnemingsformulierForm* observationForm_ = nullptr;
     TExportForm* exportForm_ = nullptr;

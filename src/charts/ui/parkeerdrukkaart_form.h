@@ -1,0 +1,53 @@
+// "Parkeerdrukkaart": the streets of the survey area coloured by the pressure of their section,
+// with a legend, the section's figures under the pointer, zoom with the wheel and pan by dragging.
+// The map can be printed and saved as PNG, SVG or PDF.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "charts/street_map.h"
+#include "core/prompter.h"
+
+class QComboBox;
+class QGraphicsScene;
+class QGraphicsView;
+class QPushButton;
+
+namespace tavoric {
+
+class TParkeerdrukkaartForm : public QDialog {
+    Q_OBJECT
+public:
+    // chooseStreets is asked for other streets when the user wants them; nothing keeps the map.
+    TParkeerdrukkaartForm(Prompter& prompter,
+                          std::function<std::optional<StreetGeometry>()> chooseStreets,
+                          QWidget* parent);
+
+    // Joins the streets to the figures and the survey's sections, says which streets stay grey,
+    // and shows the window.
+    void ShowMap(StreetGeometry streets, ChartData figures, LineList sectionLines);
+
+    const StreetMap& Map() const { return map_; }
+    MapMeasure Measure() const;
+    QGraphicsView* View() const { return view_; }
+    QGraphicsScene* Scene() const { return scene_; }
+
+private:
+    void Redraw();
+    void ChooseOtherStreets();
+    void Export();
+    void Print();
+
+    Prompter& prompter_;
+    std::function<std::optional<StreetGeometry>()> chooseStreets_;
+    StreetMap map_;
+    ChartData data_;
+    LineList sectionLines_;
+    QComboBox* measureBox_ = nullptr;
+    QGraphicsScene* scene_ = nullptr;
+    QGraphicsView* view_ = nullptr;
+    QWidget* legend_ = nullptr;
+};
+
+}  // namespace tavoric
