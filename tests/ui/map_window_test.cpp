@@ -1,0 +1,127 @@
+// The pressure map window on the demo survey: the streets chosen once and remembered by the
+// project, every street drawn with its section under the pointer, the measure switched, zoom by
+// the wheel, and the map saved as PNG and SVG through the export button.
+#include <QComboBox>
+#include <QGraphicsPathItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fstream>
+#include <sstream>
+
+#include "analysis/analysis_selection.h"
+#include "charts/ui/parkeerdrukkaart_form.h"
+#include "core/project_file.h"
+#include "core/scripted_prompter.h"
+#include "desktop_test_support.h"
+
+namespace tavoric {
+
+namespace {
+
+const std::string kDemoFolder = TAVORIC_DEMO_DATA;
+
+std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+class MapWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QPushButton* Button(const char* name) {
+        return form_->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+
+    std::vector<QColor> StreetColours() {
+        std::vector<QColor> colours;
+        for (QGraphicsItem* item : form_->Scene()->items(Qt::AscendingOrder)) {
+            colours.push_back(static_cast<QGraphicsPathItem*>(item)->pen().color());
+        }
+        return colours;
+    }
+
+    ScriptedPrompter prompter_;
+    Survey survey_;
+    TParkeerdrukkaartForm* form_ = nullptr;
+    QTemporaryDir dir_;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(ReadProjectFile(survey_, kDemoFolder + "/Demodorp.par", prompter_));
+        // The project remembers no streets yet: the user picks them, and the project keeps
+        // them beside itself.
+        prompter_.QueueFileName(kDemoFolder + "/Demodorp.geojson");
+        std::optional<StreetGeometry> streets = OpenStreetGeometry(survey_, prompter_, false);
+        QVERIFY(streets);
+        QCOMPARE(survey_.AlgemeneGegevens.streetGeometry, std::string("Demodorp.geojson"));
+        QVERIFY(survey_.ProjectChanged);
+        // Next time they open without a question.
+        QVERIFY(OpenStreetGeometry(survey_, prompter_, false));
+
+        AnalysisSelection selection;
+        selection.Open(survey_);
+        Progress progress;
+        std::optional<ChartData> figures = ComputeChartData(
+            survey_, selection.Parameters(survey_, ReportKind::PerPlace), 85, progress);
+        QVERIFY(figures);
+        form_ = new TParkeerdrukkaartForm(
+            prompter_, [] { return std::nullopt; }, nullptr);
+        form_->ShowMap(std::move(*streets), std::move(*figures), survey_.SectiesList);
+        QVERIFY(form_->isVisible());
+    }
+    void cleanupTestCase() { delete form_; }
+
+    void EveryStreetIsDrawnWithItsSection() {
+        const std::size_t features = form_->Map().figures.size();
+        QCOMPARE(static_cast<std::size_t>(form_->Scene()->items().size()), features);
+        QCOMPARE(form_->Map().withoutSection + form_->Map().unknownSection, 0);
+        QStringList tips;
+        for (QGraphicsItem* item : form_->Scene()->items()) {
+            tips << item->toolTip();
+        }
+        QVERIFY(tips.join('|').contains(QStringLiteral("Route 0001 sectie 0001 Kerkstraat")));
+        QVERIFY(tips.join('|').contains(QStringLiteral("Route 0003 sectie 0002 Beukenlaan")));
+    }
+
+    void MeasureRecoloursAndWheelZooms() {
+        const std::vector<QColor> byOccupancy = StreetColours();
+        form_->findChild<QComboBox*>("MaatComboBox")->setCurrentIndex(1);
+        QCOMPARE(form_->Measure(), MapMeasure::Peak);
+        QVERIFY(StreetColours() != byOccupancy);
+
+        const double before = form_->View()->transform().m11();
+        QWheelEvent wheel(QPointF(100, 100), form_->View()->mapToGlobal(QPoint(100, 100)), QPoint(),
+                          QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(form_->View()->viewport(), &wheel);
+        QVERIFY(form_->View()->transform().m11() > before);
+    }
+
+    void ExportsPngAndSvg() {
+        const std::string png = dir_.filePath("kaart").toStdString();
+        prompter_.QueueFileName(png);
+        QTest::mouseClick(Button("ExporterenButton"), Qt::LeftButton);
+        QImage image;
+        QVERIFY(image.load(QString::fromStdString(png + ".png"), "PNG"));
+        QCOMPARE(image.size(), QSize(1200, 800));
+
+        const std::string svg = dir_.filePath("kaart.svg").toStdString();
+        prompter_.QueueFileName(svg);
+        QTest::mouseClick(Button("ExporterenButton"), Qt::LeftButton);
+        const std::string drawing = Contents(svg);
+        QVERIFY(drawing.find("<svg") != std::string::npos);
+        QVERIFY(drawing.find("Parkeerdrukkaart: Piekbezetting") != std::string::npos);
+    }
+};
+
+}  // namespace tavoric
+
+QTEST_MAIN(tavoric::MapWindowTest)
+#include "map_window_test.moc"
