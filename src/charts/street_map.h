@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parking pressure map: street geometry from a GeoJSON file (as municipalities keep it in
 // GIS) joined to the pressure per section of an analysis selection, and written back as GeoJSON
 // with the figures on every street.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Options of tavoric-cli that each take one value, such as "--png OUT.png": taken from the
 // arguments so that the selection options remain in order for the analysis.
 #pragma once

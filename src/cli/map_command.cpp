@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavoric-cli map: the parking pressure map of the per-place selection, as GeoJSON with the
 // figures for GIS and as PNG, SVG or PDF drawings. Drawings need a build with the desktop
 // libraries; no display is needed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pressure map window on the demo survey: the streets chosen once and remembered by the
 // project, every street drawn with its section under the pointer, the measure switched, zoom by
 // the wheel, and the map saved as PNG and SVG through the export button.

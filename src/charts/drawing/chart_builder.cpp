@@ -264,7 +264,8 @@ QCategoryAxis* PeriodAxis(const std::vector<MotiveRow>& periods) {
 QChart* MotiveChart(const ChartData& data) {
     QChart* chart = NewChart(ChartKind::Motive, data);
     const char* nameKeys[kMotiveCount] = {"AA00655", "AA00656", "AA00657"};
-    const QColor colours[kMotiveCount] = {kLineColor, kModerateColor, kLowColor};
+    const QColor colours[kMotiveCount] = {kLineColor, PressureColour(PressureClass::Moderate),
+                                          PressureColour(PressureClass::Low)};
     auto* series = new QStackedBarSeries;
     for (std::size_t m = 0; m < kMotiveCount; ++m) {
         auto* set = new QBarSet(Message(nameKeys[m]));

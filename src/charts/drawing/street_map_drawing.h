@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parking pressure map drawn with Qt: a scene of the streets for the map window, and the
 // whole map with title and legend for image files, PDF and the printer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Parkeerdrukkaart": the streets of the survey area coloured by the pressure of their section,
 // with a legend, the section's figures under the pointer, zoom with the wheel and pan by dragging.
 // The map can be printed and saved as PNG, SVG or PDF.
