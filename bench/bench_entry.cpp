@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <numeric>
 #include <random>
 
 #include "core/demo_survey.h"
@@ -25,7 +26,10 @@ const Survey& LargeSurvey() {
 const Survey& ShuffledSurvey() {
     static const Survey survey = [] {
         Survey shuffled = LargeSurvey();
-        std::shuffle(shuffled.KentekensList.begin(), shuffled.KentekensList.end(), std::mt19937(7));
+        std::vector<std::size_t> order(shuffled.KentekensList.size());
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::shuffle(order.begin(), order.end(), std::mt19937(7));
+        shuffled.KentekensList.Reorder(0, order);
         return shuffled;
     }();
     return survey;
@@ -39,7 +43,7 @@ void OnFreshCopies(benchmark::State& state, const Survey& original, Work work) {
         Survey survey = original;
         state.ResumeTiming();
         work(survey);
-        benchmark::DoNotOptimize(survey.KentekensList.data());
+        benchmark::DoNotOptimize(survey.KentekensList);
         state.PauseTiming();
         survey = Survey{};  // freeing the copy is not part of the work
         state.ResumeTiming();
@@ -102,7 +106,7 @@ void ChooseAndConfirmPlace(benchmark::State& state) {
         entry.PressEnter();
         entry.Confirm();
     }
-    benchmark::DoNotOptimize(survey.KentekensList.data());
+    benchmark::DoNotOptimize(survey.KentekensList);
 }
 BENCHMARK(ChooseAndConfirmPlace)->Unit(benchmark::kMicrosecond);
 

@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QtTest>
 #include <algorithm>
+#include <numeric>
 
 #include "app/ui/main_form.h"
 #include "core/demo_survey.h"
@@ -71,9 +72,12 @@ void BM_PlateWindowOpenWithSort(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         main.Reset();
-        LineList& ppe = main.form.CurrentSurvey().KentekensList;
-        std::rotate(ppe.begin(), ppe.begin() + static_cast<std::ptrdiff_t>(ppe.size() / 2),
-                    ppe.end());
+        LineBuffer& ppe = main.form.CurrentSurvey().KentekensList;
+        std::vector<std::size_t> order(ppe.size());
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::rotate(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(order.size() / 2),
+                    order.end());
+        ppe.Reorder(0, order);
         state.ResumeTiming();
         auto* window = main.Open<TKentekensForm>("Kentekens1");
         state.PauseTiming();
@@ -140,4 +144,3 @@ BENCHMARK(BM_RouteDeletedWithCascade)->Unit(benchmark::kMillisecond)->Iterations
 
 }  // namespace
 }  // namespace tavoric
-

@@ -16,11 +16,13 @@ constexpr std::size_t kSlots = 1000000;
 const Survey& ObservedSurvey() {
     static const Survey survey = [] {
         Survey s = MakeDemoSurvey({20500, 1});
-        s.KentekensList.resize(kSlots);
+        LineBuffer& slots = s.KentekensList;
+        slots.Erase(kSlots, slots.size());
         std::size_t n = 0;
-        for (std::string& line : s.KentekensList) {
-            if (TrimTrailingBlanks(PpePlate(line)).empty()) {
-                line = PpeLineWithPlate(PpeKey(line), "X" + std::to_string(n++ % 100000), "");
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            if (TrimTrailingBlanks(PpePlate(slots[i])).empty()) {
+                slots.Set(
+                    i, PpeLineWithPlate(PpeKey(slots[i]), "X" + std::to_string(n++ % 100000), ""));
             }
         }
         return s;
@@ -32,8 +34,8 @@ const Survey& ObservedSurvey() {
 const Survey& EmptySurvey() {
     static const Survey survey = [] {
         Survey s = ObservedSurvey();
-        for (std::string& line : s.KentekensList) {
-            line.resize(24);
+        for (std::size_t i = 0; i < s.KentekensList.size(); ++i) {
+            s.KentekensList.Set(i, s.KentekensList[i].substr(0, 24));
         }
         return s;
     }();
@@ -45,7 +47,7 @@ const std::string& ObservationRows(bool byTime) {
     static const std::string byPeriod = ObservationCsvContent(ObservedSurvey(), false);
     static const std::string withTimes = [] {
         std::string csv = "route,sectie,plaats,tijd,kenteken\r\n";
-        for (const std::string& line : ObservedSurvey().KentekensList) {
+        for (const std::string_view line : ObservedSurvey().KentekensList) {
             csv += std::string(RouteKey(line)) + "," + std::string(SectionNumber(line)) + "," +
                    std::string(PlaceNumber(line)) + "," + std::string(PpePeriodStart(line)) + "," +
                    std::string(TrimTrailingBlanks(PpePlate(line))) + "\r\n";
@@ -63,7 +65,7 @@ void ImportMillionRows(benchmark::State& state) {
         state.ResumeTiming();
         const ObservationImportPlan plan = PlanObservationImport(survey, csv);
         ApplyObservationImport(survey, plan, false);
-        benchmark::DoNotOptimize(survey.KentekensList.data());
+        benchmark::DoNotOptimize(survey.KentekensList);
         state.PauseTiming();
         if (plan.counts.toFill != kSlots) {
             state.SkipWithError("not every row filled its slot");

@@ -58,7 +58,7 @@ bool PatternBefore(const Pattern& a, const Pattern& b) {
 }
 
 // Every distinct plate of the place, in the order of first appearance, with its pattern.
-void AddVehiclesOfPlace(const LineList& slots, std::size_t first, std::size_t last,
+void AddVehiclesOfPlace(const ObservationSlots& slots, std::size_t first, std::size_t last,
                         const TimeAxis& axis, std::vector<Vehicle>& vehicles) {
     std::unordered_map<std::string_view, std::size_t> byPlate;
     ForEachPlate(slots, first, last, axis,
@@ -172,7 +172,7 @@ void WriteDetailList(ReportDocument& report, std::size_t periods,
 
 }  // namespace
 
-void WriteIntervalSection(ReportDocument& report, const LineList& slots,
+void WriteIntervalSection(ReportDocument& report, const ObservationSlots& slots,
                           const AnalysisParameters& parameters) {
     if (slots.empty()) {
         return;

@@ -11,6 +11,9 @@
 
 namespace tavoric {
 
+class ObservationSlots;
+struct Slot;
+
 // The largest report the section makes: a day at a one-minute interval, and a table (or detail
 // list) of about 4 million cells, some hundreds of megabytes. A hand-made file with thousands of
 // distinct periods would otherwise need gigabytes and minutes.
@@ -20,7 +23,7 @@ constexpr std::size_t kMaxIntervalCells = 4'000'000;
 // Places whose slots cover different periods are aligned on one time axis: the sorted distinct
 // periods of the selection; a place without a slot in a period shows "0" there. A selection
 // beyond the limits gets message AA00316 instead of the table.
-void WriteIntervalSection(ReportDocument& report, const LineList& slots,
+void WriteIntervalSection(ReportDocument& report, const ObservationSlots& slots,
                           const AnalysisParameters& parameters);
 
 // Whether a table of this many periods and distinct patterns, and a detail list of this many

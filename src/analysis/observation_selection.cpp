@@ -2,6 +2,9 @@
 #include "analysis/observation_selection.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <stdexcept>
 #include <unordered_map>
 
 #include "analysis/number_format.h"
@@ -11,32 +14,29 @@ namespace tavoric {
 
 namespace {
 
-constexpr std::size_t kPlaceLineLength = 16;
-constexpr std::size_t kSlotTailLength = 100;
-
-// The first selected place line of each place key.
+// The index of the first selected place line of each place key.
 class PlaceLookup {
 public:
     explicit PlaceLookup(const LineList& places) {
         byKey_.reserve(places.size());
-        for (const std::string& place : places) {
-            byKey_.emplace(PlaceKey(place), &place);
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            byKey_.emplace(PlaceKey(places[i]), i);
         }
     }
     // Slots of one place follow each other, so the previous answer is usually the next one.
-    const std::string* Find(std::string_view placeKey) {
+    std::optional<std::size_t> Find(std::string_view placeKey) {
         if (placeKey != lastKey_) {
             const auto found = byKey_.find(placeKey);
             lastKey_ = placeKey;
-            lastPlace_ = found == byKey_.end() ? nullptr : found->second;
+            lastPlace_ = found == byKey_.end() ? std::nullopt : std::optional(found->second);
         }
         return lastPlace_;
     }
 
 private:
-    std::unordered_map<std::string_view, const std::string*> byKey_;
+    std::unordered_map<std::string_view, std::size_t> byKey_;
     std::string lastKey_;
-    const std::string* lastPlace_ = nullptr;
+    std::optional<std::size_t> lastPlace_;
 };
 
 bool PeriodInWindow(std::string_view ppeLine, int windowStart, int windowEnd) {
@@ -45,25 +45,16 @@ bool PeriodInWindow(std::string_view ppeLine, int windowStart, int windowEnd) {
     return start && end && *start >= windowStart && *end <= windowEnd;
 }
 
-std::string SlotLine(std::string_view place, std::string_view ppeLine) {
-    const std::string_view tail = CharsFrom(ppeLine, 16).substr(0, kSlotTailLength);
-    std::string slot;
-    slot.reserve(kPlaceLineLength + 1 + tail.size());
-    slot.append(Chars(place, 1, kPlaceLineLength));
-    slot.append(kPlaceLineLength - slot.size(), ' ');
-    slot += ' ';
-    slot.append(tail);
-    return slot;
+// What follows the place in a slot's sort key: the PPE line from its period on, as far as the
+// analyses ever read.
+std::string_view SlotTail(const Slot& slot) {
+    constexpr std::size_t kTailLength = 100;
+    return CharsFrom(slot.ppe, 16).substr(0, kTailLength);
 }
 
-void SortSlots(LineList& slots) {
-    const auto less = [](const std::string& a, const std::string& b) {
-        return CompareNoCase(a, b) < 0;
-    };
-    // The plate list is normally kept sorted, and then so is the selection.
-    if (!std::is_sorted(slots.begin(), slots.end(), less)) {
-        std::stable_sort(slots.begin(), slots.end(), less);
-    }
+int CompareSlots(const Slot& a, const Slot& b) {
+    const int place = CompareNoCase(SlotPlace(a), SlotPlace(b));
+    return place != 0 ? place : CompareNoCase(SlotTail(a), SlotTail(b));
 }
 
 }  // namespace
@@ -82,21 +73,40 @@ LineList SelectPlaces(const AnalysisParameters& parameters) {
     return places;
 }
 
-std::optional<LineList> SelectObservations(const LineList& slotLines,
-                                           const LineList& selectedPlaces,
-                                           const AnalysisParameters& parameters,
-                                           Progress& progress) {
+void ObservationSlots::Add(std::size_t ppeLine, std::size_t place) {
+    if (ppeLine > UINT32_MAX || place > UINT32_MAX) {
+        throw std::length_error("more slots than an analysis can hold");
+    }
+    entries_.push_back({static_cast<std::uint32_t>(ppeLine), static_cast<std::uint32_t>(place)});
+}
+
+void ObservationSlots::Sort() {
+    const auto less = [this](const Entry& a, const Entry& b) {
+        const Slot slotA{places_[a.place], (*ppeLines_)[a.line]};
+        const Slot slotB{places_[b.place], (*ppeLines_)[b.line]};
+        return CompareSlots(slotA, slotB) < 0;
+    };
+    // The plate list is normally kept sorted, and then so is the selection.
+    if (!std::is_sorted(entries_.begin(), entries_.end(), less)) {
+        std::stable_sort(entries_.begin(), entries_.end(), less);
+    }
+}
+
+std::optional<ObservationSlots> SelectObservations(const LineBuffer& slotLines,
+                                                   LineList selectedPlaces,
+                                                   const AnalysisParameters& parameters,
+                                                   Progress& progress) {
     const int windowStart = IntegerOrZero(parameters.windowStart);
     const int windowEnd = IntegerOrZero(parameters.windowEnd);
     PlaceLookup lookup(selectedPlaces);
-    LineList slots;
+    ObservationSlots slots(slotLines, std::move(selectedPlaces));
     const std::size_t n = slotLines.size();
     std::int64_t shownPercent = -1;
     for (std::size_t j = 0; j < n; ++j) {
-        const std::string& line = slotLines[j];
-        const std::string* place = lookup.Find(PlaceKey(line));
-        if (place != nullptr && PeriodInWindow(line, windowStart, windowEnd)) {
-            slots.push_back(SlotLine(*place, line));
+        const std::string_view line = slotLines[j];
+        const std::optional<std::size_t> place = lookup.Find(PlaceKey(line));
+        if (place && PeriodInWindow(line, windowStart, windowEnd)) {
+            slots.Add(j, *place);
         }
         const std::int64_t percent =
             RoundHalfEven(static_cast<double>(j) / static_cast<double>(n) * 80);
@@ -108,7 +118,7 @@ std::optional<LineList> SelectObservations(const LineList& slotLines,
             return std::nullopt;
         }
     }
-    SortSlots(slots);
+    slots.Sort();
     return slots;
 }
 
@@ -122,22 +132,22 @@ int RouteIntervals::Of(std::string_view routeNumber) {
     return interval;
 }
 
-std::string_view SlotPlace(std::string_view slot) {
-    return Chars(slot, 1, 16);
+std::string_view SlotPlace(const Slot& slot) {
+    return Chars(slot.place, 1, 16);
 }
-std::string_view SlotType(std::string_view slot) {
-    return Chars(slot, 16, 16);
+std::string_view SlotType(const Slot& slot) {
+    return PlaceType(slot.place);
 }
-std::string_view SlotPeriod(std::string_view slot) {
-    return Chars(slot, 18, 26);
+std::string_view SlotPeriod(const Slot& slot) {
+    return PpePeriod(slot.ppe);
 }
-std::string_view SlotPlate(std::string_view slot) {
-    return Chars(slot, 28, 33);
+std::string_view SlotPlate(const Slot& slot) {
+    return PpePlate(slot.ppe);
 }
-std::string_view SlotRemark(std::string_view slot) {
-    return Chars(slot, 35, 35);
+std::string_view SlotRemark(const Slot& slot) {
+    return PpeRemark(slot.ppe);
 }
-bool SlotHoldsVehicle(std::string_view slot) {
+bool SlotHoldsVehicle(const Slot& slot) {
     const std::string_view plate = SlotPlate(slot);
     return !plate.empty() && plate.front() != ' ';
 }

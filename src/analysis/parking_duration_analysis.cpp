@@ -22,24 +22,19 @@ void WriteAnalysisHeading(ReportDocument& report, const GeneralValues& general,
     report.AddReportLine();
 }
 
-struct SelectedRun {
-    LineList places;
-    LineList slots;
-};
-
 // Selects the places and slots and writes the heading; nothing more when cancelled.
-std::optional<SelectedRun> StartRun(const Survey& survey, const AnalysisParameters& parameters,
-                                    ReportDocument& report, Progress& progress) {
+std::optional<ObservationSlots> StartRun(const Survey& survey, const AnalysisParameters& parameters,
+                                         ReportDocument& report, Progress& progress) {
     progress.Set(0, 100);
     LineList places = SelectPlaces(parameters);
-    std::optional<LineList> slots =
-        SelectObservations(survey.KentekensList, places, parameters, progress);
-    WriteAnalysisHeading(report, survey.AlgemeneGegevens, parameters, places.size());
+    const std::size_t placeCount = places.size();
+    std::optional<ObservationSlots> slots =
+        SelectObservations(survey.KentekensList, std::move(places), parameters, progress);
+    WriteAnalysisHeading(report, survey.AlgemeneGegevens, parameters, placeCount);
     if (!slots) {
         report.AddReportLine(MessageText("AA00350"));
-        return std::nullopt;
     }
-    return SelectedRun{std::move(places), std::move(*slots)};
+    return slots;
 }
 
 }  // namespace
@@ -51,15 +46,14 @@ void RunParkingDurationAnalysis(const Survey& survey, const AnalysisParameters& 
         return;
     }
     ProgressScope shown(progress);
-    const std::optional<SelectedRun> run = StartRun(survey, parameters, report, progress);
-    if (!run) {
+    const std::optional<ObservationSlots> slots = StartRun(survey, parameters, report, progress);
+    if (!slots) {
         return;
     }
     if (parameters.reportKind == ReportKind::PerPlace) {
-        WritePerPlaceSection(report, run->slots, run->places, survey.RoutesList, parameters,
-                             progress);
+        WritePerPlaceSection(report, *slots, survey.RoutesList, parameters, progress);
     } else {
-        WriteIntervalSection(report, run->slots, parameters);
+        WriteIntervalSection(report, *slots, parameters);
     }
 }
 
@@ -67,11 +61,11 @@ std::optional<MotiveFigures> RunMotiveAnalysis(const Survey& survey,
                                                const AnalysisParameters& parameters,
                                                ReportDocument& report, Progress& progress) {
     ProgressScope shown(progress);
-    const std::optional<SelectedRun> run = StartRun(survey, parameters, report, progress);
-    if (!run) {
+    const std::optional<ObservationSlots> slots = StartRun(survey, parameters, report, progress);
+    if (!slots) {
         return std::nullopt;
     }
-    MotiveFigures figures = ComputeMotives(run->slots, survey.RoutesList, parameters.motiveBounds);
+    MotiveFigures figures = ComputeMotives(*slots, survey.RoutesList, parameters.motiveBounds);
     WriteMotiveSection(report, figures, parameters.motiveBounds, survey.SectiesList);
     progress.Set(100, 100);
     return figures;

@@ -111,15 +111,15 @@ struct Collected {
 
 // Every slot with a plate as a sighting of its vehicle, place by place; the vehicles gather
 // their minutes and whether a period made them residents.
-Collected Collect(const LineList& slots, const LineList& routes, const TimeAxis& axis,
+Collected Collect(const ObservationSlots& slots, const LineList& routes, const TimeAxis& axis,
                   const std::vector<bool>& residentPeriod) {
     Collected seen;
     KeyIds plates(slots.size() / 4);
     seen.sightings.reserve(slots.size());
     RouteIntervals intervals(routes);
     ForEachPlace(slots, [&](std::size_t first, std::size_t last) {
-        const std::uint32_t section = seen.sections.IdOf(SectionKey(slots[first]));
-        const int interval = intervals.Of(RouteKey(slots[first]));
+        const std::uint32_t section = seen.sections.IdOf(SlotSectionKey(slots[first]));
+        const int interval = intervals.Of(SlotRouteKey(slots[first]));
         std::size_t previousSlot = last;  // the place's slot seen last, and its plate
         std::string_view previousPlate;
         ForEachPlate(
@@ -150,7 +150,7 @@ std::int64_t TotalVehicles(const MotiveCounts& counts) {
     return std::accumulate(counts.begin(), counts.end(), std::int64_t{0});
 }
 
-MotiveFigures ComputeMotives(const LineList& slots, const LineList& routes,
+MotiveFigures ComputeMotives(const ObservationSlots& slots, const LineList& routes,
                              const MotiveBounds& bounds) {
     const TimeAxis axis(slots);
     const Collected seen = Collect(slots, routes, axis, ResidentPeriods(axis, bounds));

@@ -35,9 +35,11 @@ struct MotiveFigures {
     std::vector<MotiveRow> periods;   // every period of the selection, ascending
 };
 
+class ObservationSlots;
+
 // The figures of the observation slots (observation_selection.h). A vehicle's minutes are the
 // observation intervals of the routes of its slots, summed; periods compare as whole numbers.
-MotiveFigures ComputeMotives(const LineList& slots, const LineList& routes,
+MotiveFigures ComputeMotives(const ObservationSlots& slots, const LineList& routes,
                              const MotiveBounds& bounds);
 
 }  // namespace tavoric

@@ -139,8 +139,7 @@ void SetFigureCells(ReportTable& table, int row, const PlaceFigures& figures) {
     table.SetCell(column, row, figures.turnover);
 }
 
-void SetPlaceCells(ReportTable& table, int row, std::string_view slot,
-                   const PlaceFigures& figures) {
+void SetPlaceCells(ReportTable& table, int row, const Slot& slot, const PlaceFigures& figures) {
     const std::string_view key = SlotPlaceKey(slot);
     table.SetCell(0, row, std::string(Chars(key, 1, 4)) + "  ");
     table.SetCell(1, row, std::string(Chars(key, 6, 9)) + "  ");
@@ -219,7 +218,7 @@ PlaceFigures FigureTotals::Figures() const {
     return totals;
 }
 
-PlaceFigures ComputePlaceFigures(const LineList& slots, std::size_t first, std::size_t last,
+PlaceFigures ComputePlaceFigures(const ObservationSlots& slots, std::size_t first, std::size_t last,
                                  int interval, const AnalysisParameters& parameters) {
     PlaceFigures figures;
     StayCounter stays(figures, interval, parameters);
@@ -250,19 +249,19 @@ PlaceFigures ComputePlaceFigures(const LineList& slots, std::size_t first, std::
     return figures;
 }
 
-void ForEachPlaceFigures(const LineList& slots, const LineList& routes,
+void ForEachPlaceFigures(const ObservationSlots& slots, const LineList& routes,
                          const AnalysisParameters& parameters, const PlaceFiguresVisit& visit) {
     RouteIntervals intervals(routes);
     ForEachPlace(slots, [&](std::size_t first, std::size_t last) {
         visit(first, last,
-              ComputePlaceFigures(slots, first, last, intervals.Of(RouteKey(slots[first])),
+              ComputePlaceFigures(slots, first, last, intervals.Of(SlotRouteKey(slots[first])),
                                   parameters));
     });
 }
 
-void WritePerPlaceSection(ReportDocument& report, const LineList& slots,
-                          const LineList& selectedPlaces, const LineList& routes,
-                          const AnalysisParameters& parameters, Progress& progress) {
+void WritePerPlaceSection(ReportDocument& report, const ObservationSlots& slots,
+                          const LineList& routes, const AnalysisParameters& parameters,
+                          Progress& progress) {
     report.AddReportLine(MessageText("AA00026"));
     report.AddReportLine();
 
@@ -270,7 +269,7 @@ void WritePerPlaceSection(ReportDocument& report, const LineList& slots,
     ForEachPlace(slots, [&placeCount](std::size_t, std::size_t) { ++placeCount; });
     // Place keys that differ only in letter case can make more runs than selected places.
     const int rows =
-        static_cast<int>(std::max(placeCount, selectedPlaces.size())) + kRowsBesidePlaces;
+        static_cast<int>(std::max(placeCount, slots.Places().size())) + kRowsBesidePlaces;
     ReportTable& table = report.Table();
     table.SetSize(kColumns, rows);
     report.SetHasTableData(true);
@@ -281,7 +280,7 @@ void WritePerPlaceSection(ReportDocument& report, const LineList& slots,
     ForEachPlaceFigures(
         slots, routes, parameters,
         [&](std::size_t first, std::size_t last, const PlaceFigures& figures) {
-            const std::string& slot = slots[first];
+            const Slot slot = slots[first];
             SetPlaceCells(table, row++, slot, figures);
             totals.Add(figures, IsIllegalType(SlotType(slot)), parameters);
             progress.Set(

@@ -15,6 +15,9 @@
 
 namespace tavoric {
 
+class ObservationSlots;
+struct Slot;
+
 struct PlaceFigures {
     int capacityPpl = 1;
     int capacityPpe = 0;  // slots not marked blocked
@@ -30,14 +33,14 @@ struct PlaceFigures {
 };
 
 // The figures of the slots [first, last) of one place, all on a route with this interval.
-PlaceFigures ComputePlaceFigures(const LineList& slots, std::size_t first, std::size_t last,
+PlaceFigures ComputePlaceFigures(const ObservationSlots& slots, std::size_t first, std::size_t last,
                                  int interval, const AnalysisParameters& parameters);
 
 using PlaceFiguresVisit =
     std::function<void(std::size_t first, std::size_t last, const PlaceFigures& figures)>;
 // Computes the figures of each place of the slots in turn, its route's interval looked up once
 // per route, and hands them to visit with the place's slots [first, last).
-void ForEachPlaceFigures(const LineList& slots, const LineList& routes,
+void ForEachPlaceFigures(const ObservationSlots& slots, const LineList& routes,
                          const AnalysisParameters& parameters, const PlaceFiguresVisit& visit);
 
 // Type code "I" in either letter case.
@@ -58,8 +61,8 @@ private:
 
 // Writes the section title, the table with its notes, the type legend and the abbreviations,
 // and fills the report's table. Moves the progress from 80 to 100 %.
-void WritePerPlaceSection(ReportDocument& report, const LineList& slots,
-                          const LineList& selectedPlaces, const LineList& routes,
-                          const AnalysisParameters& parameters, Progress& progress);
+void WritePerPlaceSection(ReportDocument& report, const ObservationSlots& slots,
+                          const LineList& routes, const AnalysisParameters& parameters,
+                          Progress& progress);
 
 }  // namespace tavoric

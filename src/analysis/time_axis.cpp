@@ -8,9 +8,9 @@
 
 namespace tavoric {
 
-TimeAxis::TimeAxis(const LineList& slots) {
+TimeAxis::TimeAxis(const ObservationSlots& slots) {
     std::unordered_set<std::string_view> distinct;
-    for (const std::string& slot : slots) {
+    for (const Slot slot : slots) {
         distinct.insert(SlotPeriod(slot));
     }
     periods_.assign(distinct.begin(), distinct.end());

@@ -16,7 +16,7 @@ namespace tavoric {
 class TimeAxis {
 public:
     // The periods of the slots (observation_selection.h); the slots must outlive the axis.
-    explicit TimeAxis(const LineList& slots);
+    explicit TimeAxis(const ObservationSlots& slots);
 
     std::size_t Size() const { return periods_.size(); }
     std::string_view Period(std::size_t position) const { return periods_[position]; }
@@ -39,7 +39,7 @@ private:
 // plate: its index, its period's position on the axis and the plate with the blanks around it
 // removed.
 template <typename Visit>
-void ForEachPlate(const LineList& slots, std::size_t first, std::size_t last, const TimeAxis& axis,
+void ForEachPlate(const ObservationSlots& slots, std::size_t first, std::size_t last, const TimeAxis& axis,
                   Visit visit) {
     std::size_t position = axis.Size();
     for (std::size_t i = first; i < last; ++i) {

@@ -18,7 +18,7 @@ struct SlotTally {
     int capacity = 0;
     int vehicles = 0;
 
-    void Add(std::string_view slot, const AnalysisParameters& parameters) {
+    void Add(const Slot& slot, const AnalysisParameters& parameters) {
         capacity += SlotCountsAsCapacity(slot, parameters) ? 1 : 0;
         vehicles += SlotHoldsVehicle(slot) ? 1 : 0;
     }
@@ -28,11 +28,11 @@ struct SlotTally {
 // The distinct period texts of the slots in ascending order, and each slot's place in it.
 class PeriodIndex {
 public:
-    explicit PeriodIndex(const LineList& slots) {
+    explicit PeriodIndex(const ObservationSlots& slots) {
         std::unordered_map<std::string_view, std::size_t> firstSeen;
         std::vector<std::string_view> texts;
         slotPeriod_.reserve(slots.size());
-        for (const std::string& slot : slots) {
+        for (const Slot slot : slots) {
             const auto [entry, added] = firstSeen.try_emplace(SlotPeriod(slot), texts.size());
             if (added) {
                 texts.push_back(entry->first);
@@ -71,7 +71,7 @@ std::unordered_map<std::string_view, std::string_view> SectionDescriptions(
     return descriptions;
 }
 
-int PlacesIn(const LineList& slots, std::size_t first, std::size_t last) {
+int PlacesIn(const ObservationSlots& slots, std::size_t first, std::size_t last) {
     int places = 0;
     for (std::size_t i = first; i < last; ++i) {
         places += i == first || SlotPlaceKey(slots[i]) != SlotPlaceKey(slots[i - 1]) ? 1 : 0;
@@ -81,12 +81,12 @@ int PlacesIn(const LineList& slots, std::size_t first, std::size_t last) {
 
 }  // namespace
 
-bool SlotCountsAsCapacity(std::string_view slot, const AnalysisParameters& parameters) {
+bool SlotCountsAsCapacity(const Slot& slot, const AnalysisParameters& parameters) {
     return !EqualNoCase(SlotRemark(slot), "b") &&
            (parameters.countIllegalInPpe || !IsIllegalType(SlotType(slot)));
 }
 
-std::vector<PeriodOccupancy> OccupancyByPeriod(const LineList& slots,
+std::vector<PeriodOccupancy> OccupancyByPeriod(const ObservationSlots& slots,
                                                const AnalysisParameters& parameters) {
     const PeriodIndex index(slots);
     std::vector<SlotTally> tallies(index.Periods().size());
@@ -102,13 +102,14 @@ std::vector<PeriodOccupancy> OccupancyByPeriod(const LineList& slots,
     return occupancy;
 }
 
-std::vector<SectionPressure> PressureBySection(const LineList& slots, const LineList& sectionLines,
+std::vector<SectionPressure> PressureBySection(const ObservationSlots& slots,
+                                               const LineList& sectionLines,
                                                const AnalysisParameters& parameters) {
     const PeriodIndex index(slots);
     const auto descriptions = SectionDescriptions(sectionLines);
     std::vector<SectionPressure> sections;
     std::vector<SlotTally> byPeriod(index.Periods().size());
-    ForEachRun(slots, SectionKey, [&](std::size_t first, std::size_t last) {
+    ForEachRun(slots, SlotSectionKey, [&](std::size_t first, std::size_t last) {
         std::fill(byPeriod.begin(), byPeriod.end(), SlotTally{});
         for (std::size_t i = first; i < last; ++i) {
             byPeriod[index.Of(i)].Add(slots[i], parameters);
@@ -121,7 +122,7 @@ std::vector<SectionPressure> PressureBySection(const LineList& slots, const Line
             peak = std::max(peak, period.Occupancy());
         }
         SectionPressure section;
-        const std::string_view key = SectionKey(slots[first]);
+        const std::string_view key = SlotSectionKey(slots[first]);
         section.route = Chars(key, 1, 4);
         section.section = Chars(key, 6, 9);
         const auto description = descriptions.find(key);
@@ -138,7 +139,7 @@ std::vector<SectionPressure> PressureBySection(const LineList& slots, const Line
     return sections;
 }
 
-DurationDistribution DurationsOf(const LineList& slots, const LineList& routes,
+DurationDistribution DurationsOf(const ObservationSlots& slots, const LineList& routes,
                                  const AnalysisParameters& parameters) {
     FigureTotals totals;
     ForEachPlaceFigures(slots, routes, parameters,
@@ -164,7 +165,7 @@ std::optional<ChartData> ComputeChartData(const Survey& survey,
                                           const AnalysisParameters& parameters, int threshold,
                                           Progress& progress) {
     ProgressScope shown(progress);
-    const std::optional<LineList> slots =
+    const std::optional<ObservationSlots> slots =
         SelectObservations(survey.KentekensList, SelectPlaces(parameters), parameters, progress);
     if (!slots) {
         return std::nullopt;

@@ -18,6 +18,9 @@
 
 namespace tavoric {
 
+class ObservationSlots;
+struct Slot;
+
 // Occupancy of one period text ("HHMM-HHMM") over all selected places observed in it.
 struct PeriodOccupancy {
     std::string period;
@@ -48,15 +51,16 @@ using DurationDistribution = std::array<DurationShare, kDurationClassCount>;
 
 // A slot counts as capacity unless its place is blocked ("b") or, with illegal places left out
 // of the capacity in slots, its place is illegal.
-bool SlotCountsAsCapacity(std::string_view slot, const AnalysisParameters& parameters);
+bool SlotCountsAsCapacity(const Slot& slot, const AnalysisParameters& parameters);
 
 // One entry per distinct period text of the slots, in ascending order of the text.
-std::vector<PeriodOccupancy> OccupancyByPeriod(const LineList& slots,
+std::vector<PeriodOccupancy> OccupancyByPeriod(const ObservationSlots& slots,
                                                const AnalysisParameters& parameters);
 // One entry per section with slots, in the order of the slots (ascending place key).
-std::vector<SectionPressure> PressureBySection(const LineList& slots, const LineList& sectionLines,
+std::vector<SectionPressure> PressureBySection(const ObservationSlots& slots,
+                                               const LineList& sectionLines,
                                                const AnalysisParameters& parameters);
-DurationDistribution DurationsOf(const LineList& slots, const LineList& routes,
+DurationDistribution DurationsOf(const ObservationSlots& slots, const LineList& routes,
                                  const AnalysisParameters& parameters);
 
 // The colour of a section's pressure: below 70 %, from 70 % up to and including the threshold,

@@ -221,7 +221,38 @@ bool WriteFileAtomically(const std::string& requestedPath, std::string_view cont
     return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& content, FileError& error) {
+namespace {
+
+// Reads fd to its end into content, straight into its memory as far as the size known at opening
+// goes; a file that grew meanwhile is read whole too.
+template <typename Bytes>
+bool ReadToEnd(int fd, std::size_t expectedSize, Bytes& content, FileError& error) {
+    content.resize(expectedSize);
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == content.size()) {
+            content.resize(filled + (std::size_t{1} << 16));
+        }
+        const ssize_t got = ::read(fd, content.data() + filled, content.size() - filled);
+        if (got == 0) {
+            break;
+        }
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            error = SystemError(errno);
+            content.clear();
+            return false;
+        }
+        filled += static_cast<std::size_t>(got);
+    }
+    content.resize(filled);
+    return true;
+}
+
+template <typename Bytes>
+bool ReadWholeFileInto(const std::string& path, Bytes& content, FileError& error) {
     // Checked before opening: opening a FIFO would wait for a writer, a device may have effects.
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
@@ -246,29 +277,19 @@ bool ReadWholeFile(const std::string& path, std::string& content, FileError& err
         ::close(fd);
         return false;
     }
-    content.clear();
-    if (info.st_size > 0) {
-        content.reserve(static_cast<std::size_t>(info.st_size));
-    }
-    char buffer[1 << 16];
-    bool ok = true;
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got == 0) {
-            break;
-        }
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            error = SystemError(errno);
-            ok = false;
-            break;
-        }
-        content.append(buffer, static_cast<std::size_t>(got));
-    }
+    const bool read = ReadToEnd(fd, static_cast<std::size_t>(info.st_size), content, error);
     ::close(fd);
-    return ok;
+    return read;
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& content, FileError& error) {
+    return ReadWholeFileInto(path, content, error);
+}
+
+bool ReadWholeFile(const std::string& path, ByteBlock& content, FileError& error) {
+    return ReadWholeFileInto(path, content, error);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& content) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/large_block.h"
+
 namespace tavoric {
 
 // Why a file could not be read or written.
@@ -31,6 +33,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view content, File
 // Reads the whole file into content; false when it cannot be opened or read, or when it is not a
 // regular file (a FIFO or device would block or never end).
 bool ReadWholeFile(const std::string& path, std::string& content, FileError& error);
+bool ReadWholeFile(const std::string& path, ByteBlock& content, FileError& error);
 bool ReadWholeFile(const std::string& path, std::string& content);
 
 // Lets SIGINT, SIGTERM and SIGHUP remove the temporary file of a write in progress before the

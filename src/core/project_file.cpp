@@ -2,6 +2,7 @@
 #include "core/project_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <new>
@@ -32,48 +33,71 @@ constexpr int kFirstKey = 1;
 constexpr int kLastKey = 19;  // the keys every project file holds
 constexpr int kStreetGeometryKey = 20;
 
-using LineViews = std::vector<std::string_view>;
+// Where a section's lines stand in the content, as byte offsets: from the line after its header
+// (the first line equal to it) up to the next line that starts with "[".
+struct SectionBytes {
+    static constexpr std::size_t kAbsent = std::string_view::npos;
+    std::size_t first = kAbsent;
+    std::size_t last = kAbsent;
+    bool Found() const { return first != kAbsent; }
+};
+using SectionPlaces = std::array<SectionBytes, std::size(kSectionHeaders)>;
 
-// Every CR LF, LF or lone CR ends a line; text after the last line end is a line of its own.
-// A file from an editor that ends lines with CR alone therefore loads like any other.
-LineViews SplitLines(std::string_view content) {
-    LineViews lines;
-    lines.reserve(static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
-    const char* const data = content.data();
-    const std::size_t size = content.size();
-    std::size_t start = 0;
-    while (start < size) {
-        const void* lf = std::memchr(data + start, '\n', size - start);
-        const std::size_t lfAt =
-            lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : size;
-        const void* cr = std::memchr(data + start, '\r', lfAt - start);
-        const std::size_t end =
-            cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - data) : lfAt;
-        lines.push_back(content.substr(start, end - start));
-        start = (end + 1 == lfAt) ? lfAt + 1 : end + 1;
+// The offset just after line and its line end (CR LF, LF or CR).
+std::size_t NextLineStart(std::string_view content, std::string_view line) {
+    const std::size_t end = static_cast<std::size_t>(line.data() - content.data()) + line.size();
+    const std::string_view rest = content.substr(end);
+    return end + (rest.starts_with("\r\n") ? 2 : rest.empty() ? 0 : 1);
+}
+
+// Calls visit(line) for each line that starts with "[", in order. Such lines are rare, so the
+// search jumps from "[" to "[" instead of splitting every line.
+template <typename Visit>
+void ForEachSectionStart(std::string_view content, Visit visit) {
+    for (std::size_t at = content.find('['); at != std::string_view::npos;
+         at = content.find('[', at + 1)) {
+        if (at == 0 || content[at - 1] == '\r' || content[at - 1] == '\n') {
+            const std::size_t end = std::min(content.find_first_of("\r\n", at), content.size());
+            visit(content.substr(at, end - at));
+        }
     }
-    return lines;
 }
 
-bool StartsSection(std::string_view line) {
-    return !line.empty() && line.front() == '[';
-}
-
-// Index of the first line equal to header, or lines.size() when there is none.
-std::size_t FindHeader(const LineViews& lines, std::string_view header) {
-    const auto found = std::find(lines.begin(), lines.end(), header);
-    return static_cast<std::size_t>(found - lines.begin());
-}
-
-// The lines of a section: from after its header up to the next line starting with "[".
-std::pair<std::size_t, std::size_t> SectionBody(const LineViews& lines, std::string_view header) {
-    const std::size_t headerAt = FindHeader(lines, header);
-    if (headerAt == lines.size()) {
-        return {lines.size(), lines.size()};
+// Finds every section in one pass over the content.
+SectionPlaces FindSections(std::string_view content) {
+    SectionPlaces places;
+    ForEachSectionStart(content, [&](std::string_view line) {
+        const auto lineStart = static_cast<std::size_t>(line.data() - content.data());
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            SectionBytes& section = places[i];
+            if (section.Found() && section.last == SectionBytes::kAbsent) {
+                section.last = lineStart;
+            }
+            if (!section.Found() && line == kSectionHeaders[i]) {
+                section.first = NextLineStart(content, line);
+            }
+        }
+    });
+    for (SectionBytes& section : places) {
+        if (section.Found() && section.last == SectionBytes::kAbsent) {
+            section.last = content.size();
+        }
     }
-    const auto bodyEnd = std::find_if(lines.begin() + static_cast<std::ptrdiff_t>(headerAt) + 1,
-                                      lines.end(), StartsSection);
-    return {headerAt + 1, static_cast<std::size_t>(bodyEnd - lines.begin())};
+    return places;
+}
+
+bool AnyFound(const SectionPlaces& places) {
+    return std::any_of(places.begin(), places.end(),
+                       [](const SectionBytes& section) { return section.Found(); });
+}
+
+bool IsBlank(std::string_view content) {
+    return content.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+std::string_view BodyOf(std::string_view content, const SectionBytes& section) {
+    return section.Found() ? content.substr(section.first, section.last - section.first)
+                           : std::string_view();
 }
 
 bool IsDigit(char c) {
@@ -128,41 +152,37 @@ void ApplyGeneralValue(GeneralValues& values, int key, std::string_view value) {
     // A bound that is not a whole number keeps the value it had.
 }
 
-void ReadGeneralValues(GeneralValues& values, const LineViews& lines) {
-    const auto [first, last] = SectionBody(lines, kGeneralHeader);
-    for (std::size_t i = first; i < last; ++i) {
-        if (const int key = KeyOfLine(lines[i])) {
-            ApplyGeneralValue(values, key, lines[i].substr(4));
+enum SectionNumber { kGeneral, kRoutes, kSections, kPlaces, kPlates, kNotes };
+
+void ReadGeneralValues(GeneralValues& values, std::string_view body) {
+    ForEachLineOf(body, [&values](std::string_view line) {
+        if (const int key = KeyOfLine(line)) {
+            ApplyGeneralValue(values, key, line.substr(4));
         }
-    }
+    });
 }
 
-void ReadListSection(LineList& list, const LineViews& lines, std::string_view header) {
-    const auto [first, last] = SectionBody(lines, header);
-    const auto begin = lines.begin() + static_cast<std::ptrdiff_t>(first);
-    const auto end = lines.begin() + static_cast<std::ptrdiff_t>(last);
-    const auto filled = std::count_if(begin, end, [](std::string_view l) { return !l.empty(); });
-    list.reserve(list.size() + static_cast<std::size_t>(filled));
-    for (auto line = begin; line != end; ++line) {
-        if (!line->empty()) {
-            list.emplace_back(*line);
+template <typename List>
+void ReadListSection(List& list, std::string_view body) {
+    ForEachLineOf(body, [&list](std::string_view line) {
+        if (!line.empty()) {
+            list.push_back(typename List::value_type(line));
         }
-    }
+    });
 }
 
 // The notes run to the end of the file, blank lines and lines starting with "[" included; only
 // the writer's closing blank line is left out.
-void ReadNotes(LineList& notes, const LineViews& lines) {
-    std::size_t first = FindHeader(lines, kNotesHeader) + 1;
-    std::size_t last = lines.size();
-    if (first > last) {
+void ReadNotes(LineList& notes, std::string_view content, const SectionBytes& section) {
+    if (!section.Found()) {
         return;
     }
-    if (first < last && lines.back().empty()) {
-        --last;
+    const std::size_t kept = notes.size();
+    ForEachLineOf(content.substr(section.first),
+                  [&notes](std::string_view line) { notes.emplace_back(line); });
+    if (notes.size() > kept && notes.back().empty()) {
+        notes.pop_back();
     }
-    notes.insert(notes.end(), lines.begin() + static_cast<std::ptrdiff_t>(first),
-                 lines.begin() + static_cast<std::ptrdiff_t>(last));
 }
 
 std::string GeneralValueText(const GeneralValues& values, int key) {
@@ -175,42 +195,32 @@ std::string GeneralValueText(const GeneralValues& values, int key) {
     return std::to_string(DurationBoundByKey(values, key));
 }
 
-std::size_t ListBytes(const LineList& list) {
+template <typename List>
+std::size_t ListBytes(const List& list) {
     std::size_t bytes = 0;
-    for (const std::string& line : list) {
+    for (std::string_view line : list) {
         bytes += line.size() + kLineEnd.size();
     }
     return bytes;
 }
 
-void AppendLine(std::string& out, std::string_view line) {
+template <typename Bytes>
+void AppendLine(Bytes& out, std::string_view line) {
     out += line;
     out += kLineEnd;
 }
 
-void AppendSection(std::string& out, std::string_view header, const LineList& list) {
+template <typename Bytes, typename List>
+void AppendSection(Bytes& out, std::string_view header, const List& list) {
     AppendLine(out, header);
-    for (const std::string& line : list) {
+    for (std::string_view line : list) {
         AppendLine(out, line);
     }
     AppendLine(out, "");
 }
 
-}  // namespace
-
-std::string ProjectFileContent(const Survey& survey) {
-    std::string out;
-    ProjectFileContentInto(survey, out);
-    return out;
-}
-
-std::size_t ProjectFileContentCapacity(const Survey& survey) {
-    return 2048 + survey.AlgemeneGegevens.streetGeometry.size() + ListBytes(survey.RoutesList) +
-           ListBytes(survey.SectiesList) + ListBytes(survey.ParkeerplaatsenList) +
-           ListBytes(survey.KentekensList) + ListBytes(survey.AantekeningenList);
-}
-
-void ProjectFileContentInto(const Survey& survey, std::string& out) {
+template <typename Bytes>
+void WriteContent(const Survey& survey, Bytes& out) {
     out.clear();
     out.reserve(ProjectFileContentCapacity(survey));
     AppendLine(out, "[Databestand voor " + std::string(kProductName) + "]");
@@ -232,11 +242,32 @@ void ProjectFileContentInto(const Survey& survey, std::string& out) {
     AppendSection(out, kNotesHeader, survey.AantekeningenList);
 }
 
+}  // namespace
+
+std::string ProjectFileContent(const Survey& survey) {
+    std::string out;
+    ProjectFileContentInto(survey, out);
+    return out;
+}
+
+std::size_t ProjectFileContentCapacity(const Survey& survey) {
+    return 2048 + survey.AlgemeneGegevens.streetGeometry.size() + ListBytes(survey.RoutesList) +
+           ListBytes(survey.SectiesList) + ListBytes(survey.ParkeerplaatsenList) +
+           survey.KentekensList.TextSize() + survey.KentekensList.size() * kLineEnd.size() +
+           ListBytes(survey.AantekeningenList);
+}
+
+void ProjectFileContentInto(const Survey& survey, std::string& out) {
+    WriteContent(survey, out);
+}
+
 bool WriteProjectFile(Survey& survey, const std::string& path, Prompter& prompter) {
     FileError error;
     bool written = false;
     try {
-        written = WriteFileAtomically(path, ProjectFileContent(survey), error);
+        ByteBlock content;
+        WriteContent(survey, content);
+        written = WriteFileAtomically(path, content, error);
     } catch (const std::bad_alloc&) {
         error = kOutOfMemory;
     }
@@ -252,7 +283,7 @@ namespace {
 
 // ReadProjectFile without its guard against a file too big for the memory.
 bool ReadProjectFileInMemory(Survey& survey, const std::string& path, Prompter& prompter) {
-    std::string content;
+    ByteBlock content;
     FileError error;
     if (!ReadWholeFile(path, content, error)) {
         ErrorNotice(prompter, OpenFailureText(path, error));
@@ -264,7 +295,7 @@ bool ReadProjectFileInMemory(Survey& survey, const std::string& path, Prompter& 
     }
     // Loaded aside, so that running out of memory halfway leaves the survey as it was.
     Survey loaded = survey;
-    ReadProjectContent(loaded, content);
+    ReadProjectBlock(loaded, std::move(content));
     survey = std::move(loaded);
     survey.ProjectPath = path;
     survey.ProjectChanged = false;
@@ -284,23 +315,30 @@ bool ReadProjectFile(Survey& survey, const std::string& path, Prompter& prompter
 
 bool HoldsProjectSections(std::string_view content) {
     content = WithoutByteOrderMark(content);
-    if (content.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-        return true;
-    }
-    const LineViews lines = SplitLines(content);
-    return std::any_of(
-        std::begin(kSectionHeaders), std::end(kSectionHeaders),
-        [&lines](std::string_view header) { return FindHeader(lines, header) != lines.size(); });
+    return IsBlank(content) || AnyFound(FindSections(content));
 }
 
 void ReadProjectContent(Survey& survey, std::string_view content) {
-    const LineViews lines = SplitLines(WithoutByteOrderMark(content));
-    ReadGeneralValues(survey.AlgemeneGegevens, lines);
-    ReadListSection(survey.RoutesList, lines, kRoutesHeader);
-    ReadListSection(survey.SectiesList, lines, kSectionsHeader);
-    ReadListSection(survey.ParkeerplaatsenList, lines, kPlacesHeader);
-    ReadListSection(survey.KentekensList, lines, kPlatesHeader);
-    ReadNotes(survey.AantekeningenList, lines);
+    ReadProjectBlock(survey, ByteBlock(content));
+}
+
+void ReadProjectBlock(Survey& survey, ByteBlock content) {
+    const std::size_t bomSize = content.size() - WithoutByteOrderMark(content).size();
+    const std::string_view text = std::string_view(content).substr(bomSize);
+    const SectionPlaces places = FindSections(text);
+    ReadGeneralValues(survey.AlgemeneGegevens, BodyOf(text, places[kGeneral]));
+    ReadListSection(survey.RoutesList, BodyOf(text, places[kRoutes]));
+    ReadListSection(survey.SectiesList, BodyOf(text, places[kSections]));
+    ReadListSection(survey.ParkeerplaatsenList, BodyOf(text, places[kPlaces]));
+    ReadNotes(survey.AantekeningenList, text, places[kNotes]);
+    // The slots keep the file's bytes as their own: by far the most lines are theirs.
+    const SectionBytes& plates = places[kPlates];
+    if (survey.KentekensList.empty() && plates.Found()) {
+        survey.KentekensList = LineBuffer::FromBlock(std::move(content), bomSize + plates.first,
+                                                     bomSize + plates.last);
+    } else {
+        ReadListSection(survey.KentekensList, BodyOf(text, plates));
+    }
 }
 
 }  // namespace tavoric

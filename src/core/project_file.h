@@ -42,5 +42,7 @@ bool HoldsProjectSections(std::string_view content);
 
 // The reader on content already in memory (the fuzzer and tests use it); accepts any bytes.
 void ReadProjectContent(Survey& survey, std::string_view content);
+// The same on a block that the survey may keep: its slots stay in it, uncopied.
+void ReadProjectBlock(Survey& survey, ByteBlock content);
 
 }  // namespace tavoric

@@ -2,10 +2,11 @@
 #include "core/survey.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "core/clock.h"
-#include "core/text.h"
 #include "core/message_texts.h"
+#include "core/text.h"
 
 namespace tavoric {
 
@@ -38,14 +39,16 @@ void Survey::ResetToNew(std::string newProjectPath) {
     ProjectPath = std::move(newProjectPath);
     ProjectChanged = false;
     AlgemeneGegevens = NewProjectValues();
-    for (LineList* list :
-         {&RoutesList, &SectiesList, &ParkeerplaatsenList, &KentekensList, &AantekeningenList}) {
+    for (LineList* list : {&RoutesList, &SectiesList, &ParkeerplaatsenList, &AantekeningenList}) {
         list->clear();
         list->shrink_to_fit();
     }
+    KentekensList.clear();
 }
 
-std::string NewProjectFileName() { return FixedTexts().newProjectBaseName + ".par"; }
+std::string NewProjectFileName() {
+    return FixedTexts().newProjectBaseName + ".par";
+}
 
 void SortLines(LineList& lines) {
     std::stable_sort(lines.begin(), lines.end(), [](const std::string& a, const std::string& b) {
@@ -53,10 +56,27 @@ void SortLines(LineList& lines) {
     });
 }
 
-std::string_view RouteKey(std::string_view line) { return Chars(line, 1, 4); }
-std::string_view SectionKey(std::string_view line) { return Chars(line, 1, 9); }
-std::string_view PlaceKey(std::string_view line) { return Chars(line, 1, 14); }
-std::string_view PpeKey(std::string_view line) { return Chars(line, 1, 24); }
+void SortLines(LineBuffer& lines) {
+    std::vector<std::size_t> order(lines.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&lines](std::size_t a, std::size_t b) {
+        return CompareNoCase(lines[a], lines[b]) < 0;
+    });
+    lines.Reorder(0, order);
+}
+
+std::string_view RouteKey(std::string_view line) {
+    return Chars(line, 1, 4);
+}
+std::string_view SectionKey(std::string_view line) {
+    return Chars(line, 1, 9);
+}
+std::string_view PlaceKey(std::string_view line) {
+    return Chars(line, 1, 14);
+}
+std::string_view PpeKey(std::string_view line) {
+    return Chars(line, 1, 24);
+}
 
 std::string_view RouteDescription(std::string_view routeLine) {
     return TrimTrailingBlanks(Chars(routeLine, 6, 38));
@@ -64,17 +84,33 @@ std::string_view RouteDescription(std::string_view routeLine) {
 std::string_view RouteIntervalText(std::string_view routeLine) {
     return TrimBlanks(CharsFrom(routeLine, 41));
 }
-std::string_view SectionNumber(std::string_view line) { return Chars(line, 6, 9); }
+std::string_view SectionNumber(std::string_view line) {
+    return Chars(line, 6, 9);
+}
 std::string_view SectionDescription(std::string_view sectionLine) {
     return CharsFrom(sectionLine, 11);
 }
-std::string_view PlaceNumber(std::string_view line) { return Chars(line, 11, 14); }
-std::string_view PlaceType(std::string_view placeLine) { return Chars(placeLine, 16, 16); }
-std::string_view PpePeriod(std::string_view ppeLine) { return Chars(ppeLine, 16, 24); }
-std::string_view PpePeriodStart(std::string_view ppeLine) { return Chars(ppeLine, 16, 19); }
-std::string_view PpePeriodEnd(std::string_view ppeLine) { return Chars(ppeLine, 21, 24); }
-std::string_view PpePlate(std::string_view ppeLine) { return Chars(ppeLine, 26, 31); }
-std::string_view PpeRemark(std::string_view ppeLine) { return Chars(ppeLine, 33, 33); }
+std::string_view PlaceNumber(std::string_view line) {
+    return Chars(line, 11, 14);
+}
+std::string_view PlaceType(std::string_view placeLine) {
+    return Chars(placeLine, 16, 16);
+}
+std::string_view PpePeriod(std::string_view ppeLine) {
+    return Chars(ppeLine, 16, 24);
+}
+std::string_view PpePeriodStart(std::string_view ppeLine) {
+    return Chars(ppeLine, 16, 19);
+}
+std::string_view PpePeriodEnd(std::string_view ppeLine) {
+    return Chars(ppeLine, 21, 24);
+}
+std::string_view PpePlate(std::string_view ppeLine) {
+    return Chars(ppeLine, 26, 31);
+}
+std::string_view PpeRemark(std::string_view ppeLine) {
+    return Chars(ppeLine, 33, 33);
+}
 
 int RouteInterval(const LineList& routes, std::string_view routeNumber) {
     int interval = 0;

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/line_buffer.h"
+
 namespace tavoric {
 
 using LineList = std::vector<std::string>;
@@ -52,7 +54,7 @@ struct Survey {
     LineList RoutesList;
     LineList SectiesList;
     LineList ParkeerplaatsenList;
-    LineList KentekensList;
+    LineBuffer KentekensList;  // the slots: a million lines in a large survey
     LineList AantekeningenList;
     std::string ProjectPath;
     bool ProjectChanged = false;
@@ -66,6 +68,7 @@ std::string NewProjectFileName();
 
 // Ascending by the whole line, letter case ignored; equal lines keep their order.
 void SortLines(LineList& lines);
+void SortLines(LineBuffer& lines);
 
 // Keys that relate lines of different lists.
 std::string_view RouteKey(std::string_view line);    // characters 1-4

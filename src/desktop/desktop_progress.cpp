@@ -22,7 +22,10 @@ int ProgressPercent(std::size_t done, std::size_t total) {
 }
 
 void DesktopProgress::Show() {
-    cancelRequested_ = false;
+    // A nested piece of work keeps a cancel asked for while the outer one was starting.
+    if (!panel_->isVisible()) {
+        cancelRequested_ = false;
+    }
     bar_->setValue(0);
     panel_->show();
     LetEventsThrough();

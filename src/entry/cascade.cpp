@@ -21,10 +21,11 @@ std::unordered_set<std::string_view> KeysOf(const LineList& parents, LineKey key
 
 // Removes the lines whose parent key is not among the parents' keys; the lines of one vanished
 // parent usually stand together, so the last missing key is remembered.
-void RemoveOrphans(LineList& lines, const LineList& parents, LineKey key, Progress& progress) {
+template <typename Lines>
+void RemoveOrphans(Lines& lines, const LineList& parents, LineKey key, Progress& progress) {
     const std::unordered_set<std::string_view> parentKeys = KeysOf(parents, key);
     std::optional<std::string> missingKey;
-    auto isOrphan = [&](const std::string& line) {
+    auto isOrphan = [&](std::string_view line) {
         const std::string_view lineKey = key(line);
         if (missingKey && lineKey == *missingKey) {
             return true;

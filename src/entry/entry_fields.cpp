@@ -16,14 +16,16 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool LessNoCase(const std::string& a, const std::string& b) {
+bool LessNoCase(std::string_view a, std::string_view b) {
     return CompareNoCase(a, b) < 0;
 }
 
-// Sorts like std::stable_sort with LessNoCase, faster on long lists: the first 24 characters of
-// each line (a PPE key), lower-cased, are compared as three numbers, and only lines that share
-// them are compared in full; the original position breaks ties.
-void StableSortNoCase(LineList::iterator first, LineList::iterator last) {
+// The order that sorts lines [first, last) like std::stable_sort with LessNoCase: the k-th line
+// of the result is line first + order[k]. Faster on long lists: the first 24 characters of each
+// line (a PPE key), lower-cased, are compared as three numbers, and only lines that share them
+// are compared in full; the original position breaks ties.
+template <typename Lines>
+std::vector<std::size_t> NoCaseOrder(const Lines& lines, std::size_t first, std::size_t last) {
     struct Key {
         std::array<std::uint64_t, 3> prefix;
         std::size_t index;
@@ -37,25 +39,59 @@ void StableSortNoCase(LineList::iterator first, LineList::iterator last) {
         return w;
     };
     std::vector<Key> keys;
-    keys.reserve(static_cast<std::size_t>(last - first));
-    for (auto line = first; line != last; ++line) {
-        keys.push_back({{word(*line, 0), word(*line, 8), word(*line, 16)},
-                        static_cast<std::size_t>(line - first)});
+    keys.reserve(last - first);
+    for (std::size_t i = first; i < last; ++i) {
+        const std::string_view line = lines[i];
+        keys.push_back({{word(line, 0), word(line, 8), word(line, 16)}, i - first});
     }
-    std::sort(keys.begin(), keys.end(), [first](const Key& a, const Key& b) {
+    std::sort(keys.begin(), keys.end(), [&lines, first](const Key& a, const Key& b) {
         if (a.prefix != b.prefix) {
             return a.prefix < b.prefix;
         }
-        const int order = CompareNoCase(first[static_cast<std::ptrdiff_t>(a.index)],
-                                        first[static_cast<std::ptrdiff_t>(b.index)]);
+        const int order = CompareNoCase(lines[first + a.index], lines[first + b.index]);
         return order != 0 ? order < 0 : a.index < b.index;
     });
-    LineList sorted;
-    sorted.reserve(keys.size());
+    std::vector<std::size_t> order;
+    order.reserve(keys.size());
     for (const Key& key : keys) {
-        sorted.push_back(std::move(first[static_cast<std::ptrdiff_t>(key.index)]));
+        order.push_back(key.index);
     }
-    std::move(sorted.begin(), sorted.end(), first);
+    return order;
+}
+
+void Reorder(LineList& lines, std::size_t first, const std::vector<std::size_t>& order) {
+    LineList sorted;
+    sorted.reserve(order.size());
+    for (const std::size_t from : order) {
+        sorted.push_back(std::move(lines[first + from]));
+    }
+    std::move(sorted.begin(), sorted.end(), lines.begin() + static_cast<std::ptrdiff_t>(first));
+}
+void Reorder(LineBuffer& lines, std::size_t first, const std::vector<std::size_t>& order) {
+    lines.Reorder(first, order);
+}
+
+void MergeRuns(LineList& lines, std::size_t middle) {
+    std::inplace_merge(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(middle),
+                       lines.end(), LessNoCase);
+}
+void MergeRuns(LineBuffer& lines, std::size_t middle) {
+    lines.MergeRuns(middle, LessNoCase);
+}
+
+template <typename Lines>
+void SortRunsAndMerge(Lines& lines, std::size_t appendedFrom) {
+    const std::size_t middle = std::min(appendedFrom, lines.size());
+    for (auto [first, last] :
+         {std::pair{std::size_t{0}, middle}, std::pair{middle, lines.size()}}) {
+        const auto begin = lines.begin();
+        if (!std::is_sorted(begin + static_cast<std::ptrdiff_t>(first),
+                            begin + static_cast<std::ptrdiff_t>(last), LessNoCase)) {
+            Reorder(lines, first, NoCaseOrder(lines, first, last));
+        }
+    }
+    // Equal lines keep the front part first: the same order as sorting the whole list.
+    MergeRuns(lines, middle);
 }
 
 int StepWithin(std::string_view text, StepDirection direction, int step) {
@@ -108,7 +144,7 @@ std::size_t InsertSorted(LineList& lines, std::string line) {
 
 void ReplaceGroup(LineList& lines, LineKey key, std::string_view groupKey,
                   const LineList& entries) {
-    std::erase_if(lines, [&](const std::string& line) { return key(line) == groupKey; });
+    std::erase_if(lines, [&](std::string_view line) { return key(line) == groupKey; });
     const std::size_t kept = lines.size();
     for (const std::string& entry : entries) {
         lines.push_back(std::string(groupKey) + " " + entry);
@@ -117,15 +153,11 @@ void ReplaceGroup(LineList& lines, LineKey key, std::string_view groupKey,
 }
 
 void SortIfNeeded(LineList& lines, std::size_t appendedFrom) {
-    const auto middle =
-        lines.begin() + static_cast<std::ptrdiff_t>(std::min(appendedFrom, lines.size()));
-    for (auto [first, last] : {std::pair{lines.begin(), middle}, std::pair{middle, lines.end()}}) {
-        if (!std::is_sorted(first, last, LessNoCase)) {
-            StableSortNoCase(first, last);
-        }
-    }
-    // Equal lines keep the front part first: the same order as sorting the whole list.
-    std::inplace_merge(lines.begin(), middle, lines.end(), LessNoCase);
+    SortRunsAndMerge(lines, appendedFrom);
+}
+
+void SortIfNeeded(LineBuffer& lines, std::size_t appendedFrom) {
+    SortRunsAndMerge(lines, appendedFrom);
 }
 
 bool ConfirmDeletion(Prompter& prompter, const char* questionKey) {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 
 #include "core/clock.h"
@@ -47,6 +48,7 @@ void ReplaceGroup(LineList& lines, LineKey key, std::string_view groupKey, const
 // Sorts the list as SortLines does. The lines from appendedFrom on are sorted on their own and
 // merged after the front part, so a sorted list with a sorted block appended costs one pass.
 void SortIfNeeded(LineList& lines, std::size_t appendedFrom = 0);
+void SortIfNeeded(LineBuffer& lines, std::size_t appendedFrom = 0);
 
 // Long loops tell their progress every this many lines: often enough for a smooth bar, rarely
 // enough to cost nothing on a million lines.
@@ -54,22 +56,21 @@ constexpr std::size_t kProgressStep = 4096;
 
 // Removes the lines for which remove(line) holds, keeping the order of the others, and reports
 // (lines examined, line count before) as it goes.
-template <typename Predicate>
-void RemoveLinesWhere(LineList& lines, Predicate remove, Progress& progress) {
-    std::size_t kept = 0;
+template <typename Lines, typename Predicate>
+void RemoveLinesWhere(Lines& lines, Predicate remove, Progress& progress) {
     const std::size_t total = lines.size();
-    for (std::size_t i = 0; i < total; ++i) {
-        if (!remove(lines[i])) {
-            if (kept != i) {
-                lines[kept] = std::move(lines[i]);
-            }
-            ++kept;
+    std::size_t examined = 0;
+    auto removeAndReport = [&](std::string_view line) {
+        if (++examined % kProgressStep == 0) {
+            progress.Set(examined, total);
         }
-        if ((i + 1) % kProgressStep == 0) {
-            progress.Set(i + 1, total);
-        }
+        return remove(line);
+    };
+    if constexpr (std::is_same_v<Lines, LineBuffer>) {
+        lines.EraseIf(removeAndReport);
+    } else {
+        std::erase_if(lines, removeAndReport);
     }
-    lines.resize(kept);
     progress.Set(total, total);
 }
 

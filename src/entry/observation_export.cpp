@@ -11,7 +11,7 @@ std::string ObservationCsvContent(const Survey& survey, bool allSlots) {
     std::string content;
     content.reserve((survey.KentekensList.size() + 1) * kRowSize);
     AppendCsvRecord(content, {"route", "sectie", "plaats", "periode", "kenteken", "opmerking"});
-    for (const std::string& line : survey.KentekensList) {
+    for (const std::string_view line : survey.KentekensList) {
         const std::string_view plate = TrimTrailingBlanks(PpePlate(line));
         const std::string_view remark = TrimTrailingBlanks(PpeRemark(line));
         if (allSlots || !plate.empty() || !remark.empty()) {

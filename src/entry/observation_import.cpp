@@ -323,7 +323,7 @@ private:
     };
 
     void Decide(std::size_t slot, std::size_t line, Observation observation) {
-        const std::string& slotLine = slots_[slot];
+        const std::string_view slotLine = slots_[slot];
         const std::string_view slotPlate = TrimTrailingBlanks(PpePlate(slotLine));
         const std::string_view slotRemark = TrimTrailingBlanks(PpeRemark(slotLine));
         FirstRow& first = firstRow_[slot];
@@ -368,7 +368,7 @@ private:
         plan_.reportedRows.push_back({line, kind, std::move(reason)});
     }
 
-    const LineList& slots_;
+    const LineBuffer& slots_;
     SlotIndex index_;
     std::vector<FirstRow> firstRow_;
     ObservationImportPlan& plan_;
@@ -398,11 +398,11 @@ ObservationImportPlan PlanObservationImport(const Survey& survey, std::string_vi
 std::size_t ApplyObservationImport(Survey& survey, const ObservationImportPlan& plan,
                                    bool replace) {
     std::size_t written = 0;
-    LineList& slots = survey.KentekensList;
+    LineBuffer& slots = survey.KentekensList;
     for (const ObservationImportPlan::SlotWrite& write : plan.writes) {
         if ((replace || !write.replacesOther) && write.line < slots.size()) {
-            std::string& line = slots[write.line];
-            line = PpeLineWithPlate(PpeKey(line), write.plate, write.remark);
+            slots.Set(write.line,
+                      PpeLineWithPlate(PpeKey(slots[write.line]), write.plate, write.remark));
             ++written;
         }
     }

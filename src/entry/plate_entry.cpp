@@ -37,13 +37,13 @@ std::optional<std::size_t> Within(const LineList& selector, std::optional<std::s
 
 }  // namespace
 
-std::pair<std::size_t, std::size_t> FindPlaceLines(const LineList& sortedLines,
+std::pair<std::size_t, std::size_t> FindPlaceLines(const LineBuffer& sortedLines,
                                                    std::string_view placeKey) {
     const std::size_t n = placeKey.size();
-    auto prefix = [n](const std::string& line) { return Chars(line, 1, n); };
+    auto prefix = [n](std::string_view line) { return Chars(line, 1, n); };
     // Lines equal to the key but for letter case sort among its lines; skip to the first exact one.
     auto at = std::lower_bound(sortedLines.begin(), sortedLines.end(), placeKey,
-                               [&](const std::string& line, std::string_view key) {
+                               [&](std::string_view line, std::string_view key) {
                                    return CompareNoCase(prefix(line), key) < 0;
                                });
     while (at != sortedLines.end() && prefix(*at) != placeKey &&
@@ -111,11 +111,11 @@ bool PlateEntry::ChoosePlace(std::optional<std::size_t> index) {
 }
 
 void PlateEntry::LoadPlace() {
-    const LineList& lines = survey_->KentekensList;
+    const LineBuffer& lines = survey_->KentekensList;
     std::tie(firstLine_, lineCount_) = FindPlaceLines(lines, placeKey_);
     rows_.clear();
     for (std::size_t i = firstLine_; i < firstLine_ + lineCount_; ++i) {
-        const std::string& line = lines[i];
+        const std::string_view line = lines[i];
         rows_.push_back({std::string(TrimTrailingBlanks(PpePeriod(line))),
                          std::string(TrimTrailingBlanks(PpePlate(line))),
                          std::string(TrimTrailingBlanks(PpeRemark(line)))});
@@ -225,12 +225,13 @@ bool PlateEntry::StoreTypedRows() {
 }
 
 void PlateEntry::StoreRows() {
-    LineList& lines = survey_->KentekensList;
+    LineBuffer& lines = survey_->KentekensList;
     const std::size_t count = std::min(lineCount_, rows_.size());
     for (std::size_t i = 0; i < count; ++i) {
         const PlateRow& row = rows_[i];
-        lines[firstLine_ + i] = PpeLineWithPlate(
-            placeKey_ + " " + PadField("L", row.period, " ", 9), row.plate, row.remark);
+        lines.Set(firstLine_ + i,
+                  PpeLineWithPlate(placeKey_ + " " + PadField("L", row.period, " ", 9), row.plate,
+                                   row.remark));
     }
 }
 

@@ -116,7 +116,7 @@ private:
 
 // The run of lines whose place key is placeKey, in a list sorted by SortLines: (first, count),
 // found by binary search.
-std::pair<std::size_t, std::size_t> FindPlaceLines(const LineList& sortedLines,
+std::pair<std::size_t, std::size_t> FindPlaceLines(const LineBuffer& sortedLines,
                                                    std::string_view placeKey);
 
 }  // namespace tavoric

@@ -129,13 +129,14 @@ bool PpeGenerator::Apply(Survey& survey, Progress& progress, Prompter& prompter)
             replaced.insert(PlaceKey(places_[i]));
         }
     }
-    LineList& lines = survey.KentekensList;
+    LineBuffer& lines = survey.KentekensList;
     RemoveLinesWhere(
-        lines, [&](const std::string& line) { return replaced.contains(PlaceKey(line)); },
-        progress);
+        lines, [&](std::string_view line) { return replaced.contains(PlaceKey(line)); }, progress);
     const std::size_t kept = lines.size();
-    lines.insert(lines.end(), std::make_move_iterator(preview_.begin()),
-                 std::make_move_iterator(preview_.end()));
+    lines.reserve(preview_.size());
+    for (const std::string& line : preview_) {
+        lines.push_back(line);
+    }
     preview_.clear();
     SortIfNeeded(lines, kept);
     state_ = State::Applied;

@@ -62,7 +62,7 @@ private:
         std::size_t line;
     };
 
-    const LineList& slots_;
+    const LineBuffer& slots_;
     std::unordered_set<std::uint64_t> routes_;
     std::unordered_set<std::uint64_t> sections_;
     std::unordered_set<std::uint64_t> places_;

@@ -136,7 +136,7 @@ struct PlateInventory {
     std::vector<std::size_t> textOfLine;
 };
 
-PlateInventory TakeInventory(const LineList& ppeLines) {
+PlateInventory TakeInventory(const LineBuffer& ppeLines) {
     PlateInventory inventory;
     inventory.textOfLine.assign(ppeLines.size(), std::string::npos);
     std::unordered_map<std::string, std::size_t, TextHash, std::equal_to<>> indexOf;
@@ -234,7 +234,7 @@ int CompareSlots(std::string_view a, std::string_view b) {
 }
 
 // Slots in groups of the same place and period that hold more than one plate text.
-std::size_t CountSharedSlots(const LineList& ppeLines) {
+std::size_t CountSharedSlots(const LineBuffer& ppeLines) {
     std::vector<std::size_t> order(ppeLines.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     const auto less = [&](std::size_t a, std::size_t b) {
@@ -267,12 +267,13 @@ std::size_t CountSharedSlots(const LineList& ppeLines) {
     return shared;
 }
 
-void WriteCode(std::string& ppeLine, const PlateText& plate) {
+// The PPE line with its plate field replaced by the code of plate.
+std::string WithCode(std::string_view ppeLine, const PlateText& plate) {
     const PlateField field = ReadPlateField(ppeLine);
     std::string replacement(field.leading, ' ');
     replacement += plate.code;
     replacement.resize(field.width, ' ');
-    ppeLine.replace(kPlateOffset, field.width, replacement);
+    return std::string(ppeLine).replace(kPlateOffset, field.width, replacement);
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -297,7 +298,8 @@ PseudonymiseResult PseudonymiseSurvey(Survey& survey, const PseudonymKey& key,
     summary.sharedSlots = CountSharedSlots(survey.KentekensList);
     for (std::size_t i = 0; i < survey.KentekensList.size(); ++i) {
         if (inventory.textOfLine[i] != std::string::npos) {
-            WriteCode(survey.KentekensList[i], inventory.texts[inventory.textOfLine[i]]);
+            survey.KentekensList.Set(
+                i, WithCode(survey.KentekensList[i], inventory.texts[inventory.textOfLine[i]]));
             ++summary.replacedPlates;
         }
     }

@@ -29,8 +29,9 @@ void WriteGeneralData(ReportDocument& report, const GeneralValues& general) {
 
 // Heading, rule, column heading, rule, the lines, closing rule. Only a block that is given a
 // progress moves it.
+template <typename Lines>
 void WriteListBlock(ReportDocument& report, std::string_view headingKey,
-                    std::string_view columnsKey, int width, const LineList& lines,
+                    std::string_view columnsKey, int width, const Lines& lines,
                     Progress* progress) {
     const std::string rule = report.RuleLine(width);
     report.AddReportLine(MessageText(headingKey));

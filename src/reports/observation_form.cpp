@@ -32,7 +32,7 @@ void WriteFormHead(ReportDocument& report, const std::string& rule) {
 void WriteObservationForm(ReportDocument& report, const Survey& survey,
                           const ObservationFormOptions& options, Progress& progress) {
     ProgressScope shown(progress);
-    const LineList& slots = survey.KentekensList;
+    const LineBuffer& slots = survey.KentekensList;
     report.WriteReportHeader(survey.AlgemeneGegevens);
     report.ReserveLines(report.Lines().size() + kFormHeadLines + 2 * slots.size() + 2);
     const std::string rule = report.RuleLine(kFormWidth);

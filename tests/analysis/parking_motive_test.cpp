@@ -15,7 +15,7 @@ namespace {
 MotiveFigures Motives(const Survey& survey, const MotiveBounds& bounds = {}) {
     AnalysisParameters parameters = AllSelected(survey, ReportKind::Motive);
     Progress progress;
-    const std::optional<LineList> slots =
+    const std::optional<ObservationSlots> slots =
         SelectObservations(survey.KentekensList, SelectPlaces(parameters), parameters, progress);
     return ComputeMotives(*slots, survey.RoutesList, bounds);
 }

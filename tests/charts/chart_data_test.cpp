@@ -31,7 +31,7 @@ Survey MixedSurvey() {
     return survey;
 }
 
-LineList SlotsOf(const Survey& survey, const AnalysisParameters& parameters) {
+ObservationSlots SlotsOf(const Survey& survey, const AnalysisParameters& parameters) {
     Progress progress;
     return *SelectObservations(survey.KentekensList, SelectPlaces(parameters), parameters,
                                progress);

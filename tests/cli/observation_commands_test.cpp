@@ -24,8 +24,8 @@ protected:
         ToolFolderTest::SetUp();
         observed_ = MakeDemoSurvey({30, 2});
         Survey empty = observed_;
-        for (std::string& line : empty.KentekensList) {
-            line.resize(24);
+        for (std::size_t i = 0; i < empty.KentekensList.size(); ++i) {
+            empty.KentekensList.Set(i, empty.KentekensList[i].substr(0, 24));
         }
         WriteFile("leeg.par", ProjectFileContent(empty));
         WriteFile("waarnemingen.csv", ObservationCsvContent(observed_, false));
@@ -44,7 +44,7 @@ protected:
     LineList SlotsOf(const std::string& name) {
         Survey survey;
         ReadProjectContent(survey, FileContent(PathOf(name)));
-        return survey.KentekensList;
+        return LineList(survey.KentekensList.begin(), survey.KentekensList.end());
     }
 
     Survey observed_;
@@ -60,7 +60,7 @@ TEST_F(ObservationCommandsTest, ImportWritesTheProjectBackAfterABackup) {
     const LineList slots = SlotsOf("leeg.par");
     ASSERT_EQ(slots.size(), observed_.KentekensList.size());
     for (std::size_t i = 0; i < slots.size(); ++i) {
-        const std::string& observed = observed_.KentekensList[i];
+        const std::string_view observed = observed_.KentekensList[i];
         EXPECT_EQ(slots[i],
                   TrimBlanks(CharsFrom(observed, 25)).empty() ? PpeKey(observed) : observed);
     }

@@ -45,7 +45,7 @@ TEST_F(PseudonymiseCommandTest, PrintsHowManyPlatesWereReplaced) {
     ASSERT_TRUE(OpenSurvey(kDemo, demo));
     std::set<std::string_view> distinct;
     std::size_t plates = 0;
-    for (const std::string& line : demo.KentekensList) {
+    for (const std::string_view line : demo.KentekensList) {
         if (!TrimBlanks(PpePlate(line)).empty()) {
             distinct.insert(TrimBlanks(PpePlate(line)));
             ++plates;

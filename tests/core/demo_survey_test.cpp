@@ -39,12 +39,15 @@ TEST(DemoSurvey, HoldsAConsistentSortedSurvey) {
     EXPECT_EQ(types.size(), 10u) << "every place type occurs";
     EXPECT_EQ(survey.KentekensList.size(), expectedSlots);
 
-    for (const LineList* list : {&survey.RoutesList, &survey.SectiesList,
-                                 &survey.ParkeerplaatsenList, &survey.KentekensList}) {
+    for (const LineList* list :
+         {&survey.RoutesList, &survey.SectiesList, &survey.ParkeerplaatsenList}) {
         LineList sorted = *list;
         SortLines(sorted);
         EXPECT_EQ(sorted, *list);
     }
+    LineList slots(survey.KentekensList.begin(), survey.KentekensList.end());
+    SortLines(slots);
+    EXPECT_TRUE(survey.KentekensList == slots);
 }
 
 TEST(DemoSurvey, ObservationsLookLikeFieldWork) {
@@ -52,7 +55,7 @@ TEST(DemoSurvey, ObservationsLookLikeFieldWork) {
     std::size_t withPlate = 0, wronglyParked = 0, blocked = 0, empty = 0, notKeyedIn = 0;
     std::size_t longestStay = 0, run = 0;
     std::string previous;
-    for (const std::string& line : survey.KentekensList) {
+    for (const std::string_view line : survey.KentekensList) {
         if (line.size() == 24) {
             ++notKeyedIn;
             continue;

@@ -18,21 +18,20 @@ using entry_test::SmallSurvey;
 constexpr std::string_view kHeader = "route,sectie,plaats,periode,kenteken,opmerking\r\n";
 
 // The slot line of a place key and period, or "" when the survey has none.
-const std::string& SlotLine(const Survey& survey, std::string_view ppeKey) {
-    static const std::string kNone;
-    for (const std::string& line : survey.KentekensList) {
+std::string_view SlotLine(const Survey& survey, std::string_view ppeKey) {
+    for (const std::string_view line : survey.KentekensList) {
         if (PpeKey(line) == ppeKey) {
             return line;
         }
     }
-    return kNone;
+    return "";
 }
 
 void SetSlot(Survey& survey, std::string_view ppeKey, std::string_view plate,
              std::string_view remark = "") {
-    for (std::string& line : survey.KentekensList) {
-        if (PpeKey(line) == ppeKey) {
-            line = PpeLineWithPlate(ppeKey, plate, remark);
+    for (std::size_t i = 0; i < survey.KentekensList.size(); ++i) {
+        if (PpeKey(survey.KentekensList[i]) == ppeKey) {
+            survey.KentekensList.Set(i, PpeLineWithPlate(ppeKey, plate, remark));
         }
     }
 }
@@ -270,20 +269,20 @@ TEST(ObservationExport, RoundTripGivesBackThePlatesOfGeneratedSurveys) {
         // Plates with the characters CSV and the code page make special.
         const std::vector<std::string> odd = {"A\"B,C", "x;y", "\xE9\x80Z", "'0'"};
         for (std::size_t i = 0; i < odd.size(); ++i) {
-            std::string& line = original.KentekensList[i * 3];
-            line = PpeLineWithPlate(PpeKey(line), odd[i], i % 2 ? "f" : "");
+            LineBuffer& slots = original.KentekensList;
+            slots.Set(i * 3, PpeLineWithPlate(PpeKey(slots[i * 3]), odd[i], i % 2 ? "f" : ""));
         }
         const std::string csv = ObservationCsvContent(original, false);
         Survey cleared = original;
-        for (std::string& line : cleared.KentekensList) {
-            line.resize(24);
+        for (std::size_t i = 0; i < cleared.KentekensList.size(); ++i) {
+            cleared.KentekensList.Set(i, cleared.KentekensList[i].substr(0, 24));
         }
         const ObservationImportPlan plan = PlanObservationImport(cleared, csv);
         EXPECT_TRUE(plan.reportedRows.empty());
         ApplyObservationImport(cleared, plan, false);
         std::size_t observed = 0;
         for (std::size_t i = 0; i < original.KentekensList.size(); ++i) {
-            const std::string& line = original.KentekensList[i];
+            const std::string_view line = original.KentekensList[i];
             if (!TrimTrailingBlanks(PpePlate(line)).empty() ||
                 !TrimTrailingBlanks(PpeRemark(line)).empty()) {
                 ++observed;

@@ -124,7 +124,7 @@ TEST(PlaceListEditor, OkStoresRemovesSlotsOfDeletedPlacesAndReminds) {
     EXPECT_EQ(w.survey.ParkeerplaatsenList[2], "0001 0002 0002 V");
     EXPECT_EQ(w.survey.ParkeerplaatsenList[3], "0001 0002 0003 M");
     EXPECT_EQ(w.survey.KentekensList.size(), 20u);
-    for (const std::string& line : w.survey.KentekensList) {
+    for (const std::string_view line : w.survey.KentekensList) {
         EXPECT_NE(PlaceKey(line), "0001 0002 0001");
     }
     EXPECT_EQ(w.prompter.asked().back().kind, DialogKind::Information);

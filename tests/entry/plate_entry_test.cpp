@@ -34,8 +34,8 @@ struct PlateWindow {
 
 TEST(PlateEntry, OpeningSortsTheSlotsAndFillsTheSelectors) {
     Survey survey = SmallSurvey();
-    const LineList sorted = survey.KentekensList;
-    std::reverse(survey.KentekensList.begin(), survey.KentekensList.end());
+    const LineBuffer sorted = survey.KentekensList;
+    entry_test::ReverseSlots(survey);
     PlateEntry entry;
     entry.Open(survey);
     EXPECT_EQ(survey.KentekensList, sorted);
@@ -147,12 +147,12 @@ TEST(PlateEntry, DelEmptiesTheWholeCellAndLocks) {
 
 TEST(PlateEntry, ConfirmRewritesExactlyThePlacesLinesInFull) {
     PlateWindow w;
-    const LineList before = w.survey.KentekensList;
+    const LineBuffer before = w.survey.KentekensList;
     w.Type("AB1");
     w.entry.PressEnter();
     w.entry.PressEnter();
     ASSERT_TRUE(w.entry.Confirm());
-    const LineList& after = w.survey.KentekensList;
+    const LineBuffer& after = w.survey.KentekensList;
     ASSERT_EQ(after.size(), before.size());
     for (std::size_t i = 0; i < after.size(); ++i) {
         if (PlaceKey(before[i]) != "0001 0002 0001") {
@@ -185,7 +185,7 @@ TEST(PlateEntry, StoringTypedRowsKeepsThePlaceLocked) {
 
 TEST(PlateEntry, ConfirmWithoutEditsAndClosingWithoutTypingChangeNothing) {
     PlateWindow w;
-    const LineList before = w.survey.KentekensList;
+    const LineBuffer before = w.survey.KentekensList;
     EXPECT_TRUE(w.entry.NextPlace());
     EXPECT_FALSE(w.entry.NextPlace());  // the last place
     EXPECT_TRUE(w.entry.PreviousPlace());
@@ -207,7 +207,7 @@ TEST(PlateEntry, ClosingAfterTypingMarksTheProjectChanged) {
 TEST(PlateEntry, APlaceWithoutSlotsShowsOneRowThatStoresNothing) {
     PlateWindow w;
     w.survey.ParkeerplaatsenList.push_back("0001 0002 0003 G");
-    const LineList before = w.survey.KentekensList;
+    const LineBuffer before = w.survey.KentekensList;
     w.entry.ChooseSection(1);
     ASSERT_TRUE(w.entry.ChoosePlace(2));
     ASSERT_EQ(w.entry.Rows().size(), 1u);
@@ -220,8 +220,8 @@ TEST(PlateEntry, APlaceWithoutSlotsShowsOneRowThatStoresNothing) {
 }
 
 TEST(FindPlaceLines, FindsTheExactKeyAmongCaseVariants) {
-    LineList lines{"0001 0001 000a 0600", "0001 0001 000A 0630", "0001 0001 000a 0700",
-                   "0001 0001 000b 0600"};
+    LineBuffer lines{"0001 0001 000a 0600", "0001 0001 000A 0630", "0001 0001 000a 0700",
+                     "0001 0001 000b 0600"};
     SortLines(lines);
     const auto [first, count] = FindPlaceLines(lines, "0001 0001 000a");
     EXPECT_EQ(lines[first], "0001 0001 000a 0600");

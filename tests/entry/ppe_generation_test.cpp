@@ -86,8 +86,8 @@ TEST_F(GenerationDialog, PlacesWithoutAUsableIntervalAreSkippedWithOneWarning) {
 }
 
 TEST_F(GenerationDialog, RegeneratingReplacesOnlyTheSelectedPlaces) {
-    for (std::string& line : survey.KentekensList) {
-        line = PpeLineWithPlate(line, "AB12CD", "");
+    for (std::size_t i = 0; i < survey.KentekensList.size(); ++i) {
+        survey.KentekensList.Set(i, PpeLineWithPlate(survey.KentekensList[i], "AB12CD", ""));
     }
     const Survey before = survey;
     Open();
@@ -105,7 +105,7 @@ TEST_F(GenerationDialog, RegeneratingReplacesOnlyTheSelectedPlaces) {
     EXPECT_TRUE(generator.Apply(survey, progress, prompter));
     ASSERT_EQ(survey.KentekensList.size(), before.KentekensList.size());
     for (std::size_t i = 0; i < survey.KentekensList.size(); ++i) {
-        const std::string& line = survey.KentekensList[i];
+        const std::string_view line = survey.KentekensList[i];
         const bool regenerated = PlaceKey(line) == "0001 0001 0001";
         EXPECT_EQ(line.size(), regenerated ? 24u : 33u);
         if (!regenerated) {
@@ -115,9 +115,9 @@ TEST_F(GenerationDialog, RegeneratingReplacesOnlyTheSelectedPlaces) {
 }
 
 TEST_F(GenerationDialog, AppliedLinesAreSortedAmongTheOthers) {
-    std::reverse(survey.KentekensList.begin(), survey.KentekensList.end());
-    std::erase_if(survey.KentekensList,
-                  [](const std::string& line) { return SectionKey(line) == "0001 0002"; });
+    entry_test::ReverseSlots(survey);
+    survey.KentekensList.EraseIf(
+        [](std::string_view line) { return SectionKey(line) == "0001 0002"; });
     Open();
     SelectOnly([](const std::string& place) { return SectionKey(place) == "0001 0002"; });
     EXPECT_TRUE(GenerateAndApply());
@@ -135,7 +135,7 @@ TEST_F(GenerationDialog, NoPlaceSelectedChangesNoSlots) {
 TEST_F(GenerationDialog, RegeneratingAWholeSurveyGivesItsSlotsAgainWithoutPlates) {
     survey = MakeDemoSurvey({300, 3});
     LineList slots;
-    for (const std::string& line : survey.KentekensList) {
+    for (const std::string_view line : survey.KentekensList) {
         slots.emplace_back(PpeKey(line));
     }
     SortLines(slots);

@@ -84,7 +84,7 @@ TEST_F(SectionWindow, DeletingASectionTakesItsPlacesAndSlotsOnly) {
     editor.Apply(survey, progress);
     EXPECT_EQ(survey.ParkeerplaatsenList.size(), 6u);
     EXPECT_EQ(survey.KentekensList.size(), 16u);
-    for (const std::string& line : survey.KentekensList) {
+    for (const std::string_view line : survey.KentekensList) {
         EXPECT_NE(SectionKey(line), "0001 0002");
     }
 }

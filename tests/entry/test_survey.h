@@ -2,6 +2,7 @@
 // Small surveys and helpers for the entry tests.
 #pragma once
 
+#include <numeric>
 #include <string>
 
 #include "core/progress.h"
@@ -63,5 +64,12 @@ public:
 private:
     std::size_t cancelAfter_;
 };
+
+// The slots in reverse order: a list the entry must sort before use.
+inline void ReverseSlots(Survey& survey) {
+    std::vector<std::size_t> order(survey.KentekensList.size());
+    std::iota(order.rbegin(), order.rend(), std::size_t{0});
+    survey.KentekensList.Reorder(0, order);
+}
 
 }  // namespace tavoric::entry_test

@@ -19,9 +19,9 @@ inline PseudonymKey TestKey(unsigned char first = 0) {
 }
 
 // The plate fields (characters 26-31) of the PPE lines.
-inline std::vector<std::string> PlateFields(const std::vector<std::string>& ppeLines) {
+inline std::vector<std::string> PlateFields(const LineBuffer& ppeLines) {
     std::vector<std::string> fields;
-    for (const std::string& line : ppeLines) {
+    for (const std::string_view line : ppeLines) {
         fields.emplace_back(line.size() > 25 ? line.substr(25, 6) : "");
     }
     return fields;

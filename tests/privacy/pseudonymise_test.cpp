@@ -77,7 +77,7 @@ TEST(Pseudonymise, OneToOneOnAHundredThousandPlates) {
     EXPECT_EQ(result.summary->replacedPlates, 2 * kPlates);
     std::set<std::string> codes;
     for (std::size_t i = 0; i < kPlates; ++i) {
-        const std::string code = survey.KentekensList[2 * i].substr(25, 6);
+        const std::string code(survey.KentekensList[2 * i].substr(25, 6));
         EXPECT_EQ(code, survey.KentekensList[2 * i + 1].substr(25, 6));
         codes.insert(code);
     }
@@ -118,8 +118,11 @@ TEST(Pseudonymise, MoreTextsThanCodesIsRefusedAndChangesNothing) {
 // the code fills the field after the blanks and the line keeps its length and remark.
 TEST(Pseudonymise, LeadingBlanksAndShortLinesKeepTheirShape) {
     Survey survey = SurveyWithPlates({" B12CD", "B12CD", "  XY", "XY", "     Q", "Q"});
-    survey.KentekensList[3] = survey.KentekensList[3].substr(0, 24) + " XY";  // ends early
-    survey.KentekensList[1].back() = 'F';
+    LineBuffer& slots = survey.KentekensList;
+    slots.Set(3, std::string(slots[3].substr(0, 24)) + " XY");  // ends early
+    std::string withRemark(slots[1]);
+    withRemark.back() = 'F';
+    slots.Set(1, withRemark);
     const Survey original = survey;
     const PseudonymiseResult result = PseudonymiseSurvey(survey, TestKey(), {});
     ASSERT_TRUE(result.summary);

@@ -147,8 +147,9 @@ TEST(ReportIdentity, HandMadePlateFields) {
                         .Place("0001 0001 0004", "V", {"B12CD", "", "B12CD", "  B12C"})
                         .Build();
     // Lines of the last place that end inside the plate field.
-    survey.KentekensList[13] = survey.KentekensList[13].substr(0, 24) + " XY";
-    survey.KentekensList[15] = survey.KentekensList[15].substr(0, 24) + " B12C";
+    LineBuffer& slots = survey.KentekensList;
+    slots.Set(13, std::string(slots[13].substr(0, 24)) + " XY");
+    slots.Set(15, std::string(slots[15].substr(0, 24)) + " B12C");
     ExpectSameReports(survey);
 }
 

@@ -13,7 +13,7 @@ const std::string kDots(50, '.');
 
 Survey SurveyWithSlots(LineList slots) {
     Survey survey;
-    survey.KentekensList = std::move(slots);
+    survey.KentekensList = LineBuffer(slots);
     return survey;
 }
 

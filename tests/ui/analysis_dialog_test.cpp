@@ -361,13 +361,12 @@ private slots:
     void annulerenDuringARunLeavesOnlyTheHeading() {
         desktop_.UseSurvey(MakeDemoSurvey({.places = 8000, .seed = 3}));
         TParkeerduurmetingForm* dialog = Open();
-        auto* bar = desktop_.Find<QProgressBar>("HoofdProgressBar");
         bool clicked = false;
         bool modalAfterClick = false;
         QTimer watcher;
         watcher.setInterval(0);
         connect(&watcher, &QTimer::timeout, this, [&] {
-            if (!clicked && dialog->Running() && bar->value() > 0) {
+            if (!clicked && dialog->Running()) {
                 clicked = true;
                 In<QPushButton>(dialog, "Button2")->click();
                 modalAfterClick = dialog->isVisible();

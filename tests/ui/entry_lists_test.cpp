@@ -18,10 +18,11 @@ namespace tavoric {
 
 namespace {
 
-std::size_t LinesStartingWith(const LineList& lines, const std::string& start) {
+template <typename Lines>
+std::size_t LinesStartingWith(const Lines& lines, const std::string& start) {
     return static_cast<std::size_t>(
         std::count_if(lines.begin(), lines.end(),
-                      [&](const std::string& line) { return line.starts_with(start); }));
+                      [&](std::string_view line) { return line.starts_with(start); }));
 }
 
 QStringList Items(QWidget* window, const char* listName) {
@@ -250,7 +251,7 @@ private slots:
     }
 
     void slotsGeneratedForTheSelectedPlacesReplaceTheirOldOnes() {
-        CurrentSurvey().KentekensList[0] = "0001 0001 0001 0600-0630 AB12CD  ";
+        CurrentSurvey().KentekensList.Set(0, "0001 0001 0001 0600-0630 AB12CD  ");
         CurrentSurvey().RoutesList[0] = entry_test::Route("0001", "60");
         auto* window = driver_->Open<TPPEgenererenForm>("PPEgenereren1");
         auto* places = EntryWindowDriver::Child<QListWidget>(window, "AlleParkeerplaatsenListBox");
@@ -266,7 +267,8 @@ private slots:
         EntryWindowDriver::Click(window, "Button1");
         QVERIFY(!window->isVisible());
         QCOMPARE(Asked().back().text, MessageText("AA00091"));
-        const LineList& ppe = CurrentSurvey().KentekensList;
+        const LineList ppe(CurrentSurvey().KentekensList.begin(),
+                           CurrentSurvey().KentekensList.end());
         QCOMPARE(ppe.size(), std::size_t{22});
         QCOMPARE(ppe[0], std::string("0001 0001 0001 0600-0700"));
         QCOMPARE(ppe[1], std::string("0001 0001 0001 0700-0800"));
@@ -275,7 +277,7 @@ private slots:
     }
 
     void annulerenAfterGeneratingKeepsTheSlots() {
-        const LineList before = CurrentSurvey().KentekensList;
+        const LineBuffer before = CurrentSurvey().KentekensList;
         auto* window = driver_->Open<TPPEgenererenForm>("PPEgenereren1");
         EntryWindowDriver::Click(window, "SpeedButton1");
         QVERIFY(EntryWindowDriver::Child<QWidget>(window, "Button1")->isEnabled());

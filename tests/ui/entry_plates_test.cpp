@@ -43,9 +43,9 @@ private:
     }
     LineList PlaceLines() const {
         LineList lines;
-        for (const std::string& line : driver_->CurrentSurvey().KentekensList) {
+        for (const std::string_view line : driver_->CurrentSurvey().KentekensList) {
             if (line.starts_with(kPlace)) {
-                lines.push_back(line);
+                lines.emplace_back(line);
             }
         }
         return lines;
@@ -158,7 +158,7 @@ private slots:
     }
 
     void delEmptiesTheWholeCellAndLocks() {
-        driver_->CurrentSurvey().KentekensList[1] = Stored("0630-0700", "ABC", "F");
+        driver_->CurrentSurvey().KentekensList.Set(1, Stored("0630-0700", "ABC", "F"));
         ChooseFirstPlace();
         EntryWindowDriver::Key(Qt::Key_Down);
         QCOMPARE(Cell(1, kPlateColumn), QStringLiteral("ABC"));

@@ -168,7 +168,7 @@ private slots:
                  LineList({"0001 0002 0001 V", "0001 0002 0002 V", "0001 0002 0003 M",
                            "0002 0001 0001 B", "0002 0001 0002 B"}));
         QCOMPARE(opened.KentekensList, typed.KentekensList);
-        const LineList& ppe = opened.KentekensList;
+        const LineList ppe(opened.KentekensList.begin(), opened.KentekensList.end());
         QCOMPARE(ppe[12], std::string("0002 0001 0001 0800-0820 12ABC3  "));
         QCOMPARE(ppe[13], std::string("0002 0001 0001 0820-0840 12ABC3  "));
         QCOMPARE(ppe[14], std::string("0002 0001 0001 0840-0900 12ABC3 F"));

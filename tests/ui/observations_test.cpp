@@ -63,8 +63,8 @@ private:
     // Opens the import of the field file on a survey whose second place holds OLD.
     void OpenImport() {
         Survey survey = entry_test::SmallSurvey();
-        std::string& held = survey.KentekensList[kSecondPlace];
-        held = PpeLineWithPlate(PpeKey(held), "OLD", "");
+        LineBuffer& slotLines = survey.KentekensList;
+        slotLines.Set(kSecondPlace, PpeLineWithPlate(PpeKey(slotLines[kSecondPlace]), "OLD", ""));
         desktop_.UseSurvey(survey);
         WriteContents(desktop_.PathOf("veld.csv"), kFieldFile);
         desktop_.prompter.QueueFileName(desktop_.PathOf("veld.csv"));
@@ -114,7 +114,7 @@ private slots:
 
     void cancelChangesNothing() {
         OpenImport();
-        const LineList before = desktop_.CurrentSurvey().KentekensList;
+        const LineBuffer before = desktop_.CurrentSurvey().KentekensList;
         QTest::mouseClick(InDialog<QPushButton>("Button2"), Qt::LeftButton);
         QVERIFY(!ImportDialog()->isVisible());
         QCOMPARE(desktop_.CurrentSurvey().KentekensList, before);
