@@ -223,17 +223,17 @@ bool WriteFileAtomically(const std::string& requestedPath, std::string_view cont
 
 namespace {
 
-// Reads fd to its end into content, straight into its memory as far as the size known at opening
-// goes; a file that grew meanwhile is read whole too.
+// Reads fd to its end into content: straight into its memory as far as the size known at
+// opening goes, then whatever a file that grew meanwhile holds more.
 template <typename Bytes>
 bool ReadToEnd(int fd, std::size_t expectedSize, Bytes& content, FileError& error) {
     content.resize(expectedSize);
     std::size_t filled = 0;
+    char more[1 << 16];
     for (;;) {
-        if (filled == content.size()) {
-            content.resize(filled + (std::size_t{1} << 16));
-        }
-        const ssize_t got = ::read(fd, content.data() + filled, content.size() - filled);
+        const bool intoContent = filled < expectedSize;
+        const ssize_t got = intoContent ? ::read(fd, content.data() + filled, expectedSize - filled)
+                                        : ::read(fd, more, sizeof more);
         if (got == 0) {
             break;
         }
@@ -245,7 +245,13 @@ bool ReadToEnd(int fd, std::size_t expectedSize, Bytes& content, FileError& erro
             content.clear();
             return false;
         }
-        filled += static_cast<std::size_t>(got);
+        if (intoContent) {
+            filled += static_cast<std::size_t>(got);
+        } else {
+            content.resize(filled);
+            content.append(more, static_cast<std::size_t>(got));
+            filled = expectedSize = content.size();
+        }
     }
     content.resize(filled);
     return true;
