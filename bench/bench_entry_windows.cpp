@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The entry windows on a survey of about a million slots, from the command to the window shown:
-// the plate window's opening with its sort, a place chosen, typed and confirmed with F10, the
-// slot window's generation and apply for all places, and a route deleted with its cascade.
-// Runs on the offscreen platform unless a display is chosen.
+// the plate window's opening with its sort and on the last place, a place chosen, typed and
+// confirmed with F10, the slot window's generation and apply for all places, and a route deleted
+// with its cascade. Runs on the offscreen platform unless a display is chosen.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -86,6 +86,27 @@ void BM_PlateWindowOpenWithSort(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PlateWindowOpenWithSort)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Opening the plate window and choosing the survey's last route, section and place, as an
+// observer who goes on where the previous round ended.
+void BM_PlateWindowOpenOnLastPlace(benchmark::State& state) {
+    MainWindow& main = Main();
+    for (auto _ : state) {
+        state.PauseTiming();
+        main.Reset();
+        state.ResumeTiming();
+        auto* window = main.Open<TKentekensForm>("Kentekens1");
+        for (const char* selector : {"ComboBox1", "ComboBox2", "ComboBox3"}) {
+            MainWindow::Choose(window, selector,
+                               MainWindow::Child<QComboBox>(window, selector)->count() - 1);
+        }
+        QApplication::processEvents();
+        state.PauseTiming();
+        MainWindow::Child<QPushButton>(window, "Button1")->click();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PlateWindowOpenOnLastPlace)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_PlaceChosenTypedAndConfirmed(benchmark::State& state) {
     MainWindow& main = Main();

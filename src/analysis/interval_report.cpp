@@ -42,7 +42,8 @@ std::string PatternText(const Pattern& pattern, std::size_t periods) {
 }
 
 // The pattern as hash key: its positions' bytes.
-std::string PatternKey(const Pattern& pattern) {
+// The pattern's bytes, as a key that compares and hashes like the pattern.
+std::string_view PatternKey(const Pattern& pattern) {
     return {reinterpret_cast<const char*>(pattern.data()), pattern.size() * sizeof pattern[0]};
 }
 
@@ -57,24 +58,28 @@ bool PatternBefore(const Pattern& a, const Pattern& b) {
     return *inA < *inB;
 }
 
-// Every distinct plate of the place, in the order of first appearance, with its pattern.
+// Every distinct plate of the place, in the order of first appearance, with its pattern. A place
+// holds few distinct plates, so they are looked up among its vehicles one by one.
 void AddVehiclesOfPlace(const ObservationSlots& slots, std::size_t first, std::size_t last,
                         const TimeAxis& axis, std::vector<Vehicle>& vehicles) {
-    std::unordered_map<std::string_view, std::size_t> byPlate;
-    ForEachPlate(slots, first, last, axis,
-                 [&](std::size_t, std::size_t position, std::string_view plate) {
-                     const auto [known, added] = byPlate.emplace(plate, vehicles.size());
-                     if (added) {
-                         vehicles.push_back({plate, SlotPlace(slots[first]), {}});
-                     }
-                     Pattern& pattern = vehicles[known->second].pattern;
-                     if (pattern.empty() || pattern.back() < position) {
-                         pattern.push_back(static_cast<std::uint32_t>(position));
-                     } else if (!std::binary_search(pattern.begin(), pattern.end(), position)) {
-                         pattern.insert(std::lower_bound(pattern.begin(), pattern.end(), position),
-                                        static_cast<std::uint32_t>(position));
-                     }
-                 });
+    const auto placeVehicles = static_cast<std::ptrdiff_t>(vehicles.size());
+    ForEachPlate(
+        slots, first, last, axis, [&](std::size_t, std::size_t position, std::string_view plate) {
+            auto known =
+                std::find_if(vehicles.begin() + placeVehicles, vehicles.end(),
+                             [plate](const Vehicle& vehicle) { return vehicle.plate == plate; });
+            if (known == vehicles.end()) {
+                vehicles.push_back({plate, SlotPlace(slots[first]), {}});
+                known = vehicles.end() - 1;
+            }
+            Pattern& pattern = known->pattern;
+            if (pattern.empty() || pattern.back() < position) {
+                pattern.push_back(static_cast<std::uint32_t>(position));
+            } else if (!std::binary_search(pattern.begin(), pattern.end(), position)) {
+                pattern.insert(std::lower_bound(pattern.begin(), pattern.end(), position),
+                               static_cast<std::uint32_t>(position));
+            }
+        });
 }
 
 // Descending pattern order; by vehicles: descending count, equal counts in pattern order.
@@ -191,7 +196,7 @@ void WriteIntervalSection(ReportDocument& report, const ObservationSlots& slots,
         return;
     }
 
-    std::unordered_map<std::string, std::size_t> indexByPattern;
+    std::unordered_map<std::string_view, std::size_t> indexByPattern;
     std::vector<PatternCount> patterns;
     for (const Vehicle& vehicle : vehicles) {
         const auto [known, added] =
