@@ -118,11 +118,13 @@ LineBuffer::Span LineBuffer::SpanOf(std::size_t start, std::size_t length) {
     if (start > kFurthestStart) {
         throw std::bad_alloc();
     }
+    Span span;
+    span.start = start;
+    span.length = length < kLongLine ? length : kLongLine;
     if (length >= kLongLine) {
         longLines_.emplace_back(start, length);
-        return {start, kLongLine};
     }
-    return {start, length};
+    return span;
 }
 
 LineBuffer::Span LineBuffer::AppendBytes(std::string_view line) {
