@@ -8,7 +8,7 @@ namespace tavoric {
 std::string TableRowText(const ReportTable& table, int row) {
     std::string text;
     text.reserve(static_cast<std::size_t>(table.ColumnCount() * kTableCellWidth));
-    for (const std::string& cell : table.Row(row)) {
+    for (const std::string_view cell : table.Row(row)) {
         text += PadField("R", cell, " ", kTableCellWidth);
     }
     return text;

@@ -49,7 +49,7 @@ std::string ReportTextContent(const ReportDocument& report) {
 std::string ReportCsvContent(const ReportTable& table) {
     std::size_t size = 0;
     for (int row = 0; row < table.RowCount(); ++row) {
-        for (const std::string& cell : table.Row(row)) {
+        for (const std::string_view cell : table.Row(row)) {
             size += cell.size() + 3;
         }
         size += kLineEnd.size();
@@ -58,7 +58,7 @@ std::string ReportCsvContent(const ReportTable& table) {
     content.reserve(size);
     for (int row = 0; row < table.RowCount(); ++row) {
         const char* separator = "";
-        for (const std::string& cell : table.Row(row)) {
+        for (const std::string_view cell : table.Row(row)) {
             content += separator;
             content += '"';
             content += cell;

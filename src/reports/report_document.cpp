@@ -2,6 +2,8 @@
 #include "reports/report_document.h"
 
 #include <algorithm>
+#include <climits>
+#include <stdexcept>
 
 #include "core/message_texts.h"
 #include "core/text.h"
@@ -11,18 +13,40 @@ namespace tavoric {
 
 void ReportTable::SetSize(int columns, int rows) {
     columns_ = std::max(columns, 1);
-    cells_.resize(static_cast<std::size_t>(std::max(rows, 1)));
-    for (auto& row : cells_) {
-        row.resize(static_cast<std::size_t>(columns_));
+    rows_ = std::max(rows, 1);
+    cells_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), {});
+    texts_.clear();
+}
+
+std::size_t ReportTable::IndexOf(int column, int row) const {
+    if (column < 0 || column >= columns_ || row < 0 || row >= rows_) {
+        throw std::out_of_range("no such cell in the report table");
     }
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
+           static_cast<std::size_t>(column);
 }
 
-const std::string& ReportTable::Cell(int column, int row) const {
-    return cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+std::string_view ReportTable::Cell(int column, int row) const {
+    const CellText cell = cells_[IndexOf(column, row)];
+    return std::string_view(texts_).substr(cell.start, cell.length);
 }
 
-void ReportTable::SetCell(int column, int row, std::string text) {
-    cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)) = std::move(text);
+void ReportTable::SetCell(int column, int row, std::string_view text) {
+    CellText& cell = cells_[IndexOf(column, row)];
+    if (texts_.size() + text.size() > UINT32_MAX) {
+        throw std::length_error("report table too large");
+    }
+    cell = {static_cast<std::uint32_t>(texts_.size()), static_cast<std::uint32_t>(text.size())};
+    texts_.append(text);
+}
+
+std::vector<std::string_view> ReportTable::Row(int row) const {
+    std::vector<std::string_view> cells;
+    cells.reserve(static_cast<std::size_t>(columns_));
+    for (int column = 0; column < columns_; ++column) {
+        cells.push_back(Cell(column, row));
+    }
+    return cells;
 }
 
 ReportDocument::ReportDocument(int number, ReportSettings settings)

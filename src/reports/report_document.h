@@ -4,6 +4,7 @@
 // survey again.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,23 +14,32 @@
 
 namespace tavoric {
 
-// The hidden table of a report: at least 1 x 1 cells, 4 x 4 when the report is made.
+// The hidden table of a report: at least 1 x 1 cells, 4 x 4 when the report is made. An interval
+// report's table can hold millions of cells, so their texts share one block.
 class ReportTable {
 public:
     ReportTable() { SetSize(4, 4); }
+    // Empties every cell.
     void SetSize(int columns, int rows);
     int ColumnCount() const { return columns_; }
-    int RowCount() const { return static_cast<int>(cells_.size()); }
-    // Column and row count from 0, as the grid's cells are addressed.
-    const std::string& Cell(int column, int row) const;
-    void SetCell(int column, int row, std::string text);
-    const std::vector<std::string>& Row(int row) const {
-        return cells_.at(static_cast<std::size_t>(row));
-    }
+    int RowCount() const { return rows_; }
+    // Column and row count from 0, as the grid's cells are addressed; std::out_of_range outside.
+    std::string_view Cell(int column, int row) const;
+    void SetCell(int column, int row, std::string_view text);
+    // The cells of one row, in column order.
+    std::vector<std::string_view> Row(int row) const;
 
 private:
+    struct CellText {
+        std::uint32_t start = 0;
+        std::uint32_t length = 0;
+    };
+    std::size_t IndexOf(int column, int row) const;
+
     int columns_ = 0;
-    std::vector<std::vector<std::string>> cells_;
+    int rows_ = 0;
+    std::vector<CellText> cells_;  // row by row
+    std::string texts_;            // a rewritten cell's old text stays until SetSize
 };
 
 // Report lines that form a table of fixed-width columns after its row labels. Printing keeps

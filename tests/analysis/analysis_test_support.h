@@ -76,7 +76,8 @@ inline ReportDocument RunAnalysis(const Survey& survey, const AnalysisParameters
 inline std::string Cells(const ReportTable& table, int row, int first, int last) {
     std::string text;
     for (int column = first; column <= last; ++column) {
-        text += (column > first ? "|" : "") + table.Cell(column, row);
+        text += column > first ? "|" : "";
+        text += table.Cell(column, row);
     }
     return text;
 }

@@ -57,9 +57,9 @@ std::string Text(const SectionPressure& s) {
 }
 
 // The totals row of the report per parking place.
-const std::vector<std::string>& ReportTotals(const Survey& survey,
-                                             const AnalysisParameters& parameters,
-                                             ReportDocument& report) {
+std::vector<std::string_view> ReportTotals(const Survey& survey,
+                                           const AnalysisParameters& parameters,
+                                           ReportDocument& report) {
     Progress progress;
     RunParkingDurationAnalysis(survey, parameters, report, progress);
     return report.Table().Row(report.Table().RowCount() - 2);
