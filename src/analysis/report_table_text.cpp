@@ -8,8 +8,8 @@ namespace tavoric {
 std::string TableRowText(const ReportTable& table, int row) {
     std::string text;
     text.reserve(static_cast<std::size_t>(table.ColumnCount() * kTableCellWidth));
-    for (const std::string_view cell : table.Row(row)) {
-        text += PadField("R", cell, " ", kTableCellWidth);
+    for (int column = 0; column < table.ColumnCount(); ++column) {
+        text += PadField("R", table.Cell(column, row), " ", kTableCellWidth);
     }
     return text;
 }

@@ -49,8 +49,8 @@ std::string ReportTextContent(const ReportDocument& report) {
 std::string ReportCsvContent(const ReportTable& table) {
     std::size_t size = 0;
     for (int row = 0; row < table.RowCount(); ++row) {
-        for (const std::string_view cell : table.Row(row)) {
-            size += cell.size() + 3;
+        for (int column = 0; column < table.ColumnCount(); ++column) {
+            size += table.Cell(column, row).size() + 3;
         }
         size += kLineEnd.size();
     }
@@ -58,10 +58,10 @@ std::string ReportCsvContent(const ReportTable& table) {
     content.reserve(size);
     for (int row = 0; row < table.RowCount(); ++row) {
         const char* separator = "";
-        for (const std::string_view cell : table.Row(row)) {
+        for (int column = 0; column < table.ColumnCount(); ++column) {
             content += separator;
             content += '"';
-            content += cell;
+            content += table.Cell(column, row);
             content += '"';
             separator = ",";
         }

@@ -18,19 +18,6 @@ void ReportTable::SetSize(int columns, int rows) {
     texts_.clear();
 }
 
-std::size_t ReportTable::IndexOf(int column, int row) const {
-    if (column < 0 || column >= columns_ || row < 0 || row >= rows_) {
-        throw std::out_of_range("no such cell in the report table");
-    }
-    return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
-           static_cast<std::size_t>(column);
-}
-
-std::string_view ReportTable::Cell(int column, int row) const {
-    const CellText cell = cells_[IndexOf(column, row)];
-    return std::string_view(texts_).substr(cell.start, cell.length);
-}
-
 void ReportTable::SetCell(int column, int row, std::string_view text) {
     CellText& cell = cells_[IndexOf(column, row)];
     if (texts_.size() + text.size() > UINT32_MAX) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,10 @@ public:
     int ColumnCount() const { return columns_; }
     int RowCount() const { return rows_; }
     // Column and row count from 0, as the grid's cells are addressed; std::out_of_range outside.
-    std::string_view Cell(int column, int row) const;
+    std::string_view Cell(int column, int row) const {
+        const CellText cell = cells_[IndexOf(column, row)];
+        return {texts_.data() + cell.start, cell.length};
+    }
     void SetCell(int column, int row, std::string_view text);
     // The cells of one row, in column order.
     std::vector<std::string_view> Row(int row) const;
@@ -34,7 +38,13 @@ private:
         std::uint32_t start = 0;
         std::uint32_t length = 0;
     };
-    std::size_t IndexOf(int column, int row) const;
+    std::size_t IndexOf(int column, int row) const {
+        if (column < 0 || column >= columns_ || row < 0 || row >= rows_) {
+            throw std::out_of_range("no such cell in the report table");
+        }
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
+               static_cast<std::size_t>(column);
+    }
 
     int columns_ = 0;
     int rows_ = 0;
