@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const tavoric::ObservationImportPlan plan =
         tavoric::PlanObservationImport(survey, {reinterpret_cast<const char*>(data), size});
     tavoric::ApplyObservationImport(survey, plan, true);
-    for (const std::string& line : survey.KentekensList) {
+    for (const std::string_view line : survey.KentekensList) {
         if (line.size() > 33 || line.find_first_of("\r\n") != std::string::npos) {
             std::abort();
         }

@@ -47,9 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     prompter.QueueAnswer(tavoric::kYes);
     if (generator.Apply(survey, progress, prompter)) {
-        const tavoric::LineList& lines = survey.KentekensList;
+        const tavoric::LineBuffer& lines = survey.KentekensList;
         Require(std::is_sorted(lines.begin(), lines.end(),
-                               [](const std::string& a, const std::string& b) {
+                               [](std::string_view a, std::string_view b) {
                                    return tavoric::CompareNoCase(a, b) < 0;
                                }),
                 "the plate list stays sorted");
