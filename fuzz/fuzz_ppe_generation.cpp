@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+#include <unordered_set>
 
 #include "core/progress.h"
 #include "core/project_file.h"
@@ -42,8 +43,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t places = generator.Places().size();
     Require(generator.Preview().size() <= places * tavoric::kMaxPeriodsPerPlace,
             "at most the period limit per place");
+    // A hand-made places list may hold lines shorter than a place key; their key is what they hold.
+    std::unordered_set<std::string_view> keys;
+    for (const std::string& place : generator.Places()) {
+        keys.insert(tavoric::PlaceKey(place));
+    }
+    constexpr std::size_t kBlankAndPeriod = 10;  // " HHMM-HHMM"
     for (const std::string& line : generator.Preview()) {
-        Require(line.size() >= 15, "a line starts with its place key");
+        Require(line.size() >= kBlankAndPeriod && line[line.size() - kBlankAndPeriod] == ' ' &&
+                    keys.contains(std::string_view(line).substr(0, line.size() - kBlankAndPeriod)),
+                "a line is a place key, a blank and a period");
     }
     prompter.QueueAnswer(tavoric::kYes);
     if (generator.Apply(survey, progress, prompter)) {
