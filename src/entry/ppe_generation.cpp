@@ -133,7 +133,11 @@ bool PpeGenerator::Apply(Survey& survey, Progress& progress, Prompter& prompter)
     RemoveLinesWhere(
         lines, [&](std::string_view line) { return replaced.contains(PlaceKey(line)); }, progress);
     const std::size_t kept = lines.size();
-    lines.reserve(preview_.size());
+    std::size_t previewBytes = 0;
+    for (const std::string& line : preview_) {
+        previewBytes += line.size();
+    }
+    lines.reserve(preview_.size(), previewBytes);
     for (const std::string& line : preview_) {
         lines.push_back(line);
     }
