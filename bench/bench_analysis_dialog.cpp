@@ -48,9 +48,10 @@ struct StartedMainWindow {
     }
 };
 
+// Never destroyed: its windows may not outlive the QApplication of main(), which ends first.
 StartedMainWindow& MainWindow() {
-    static StartedMainWindow started;
-    return started;
+    static auto* started = new StartedMainWindow;
+    return *started;
 }
 
 void BM_AnalysisDialogOpen(benchmark::State& state) {

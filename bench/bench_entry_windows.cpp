@@ -61,9 +61,10 @@ struct MainWindow {
     }
 };
 
+// Never destroyed: its windows may not outlive the QApplication of main(), which ends first.
 MainWindow& Main() {
-    static MainWindow main;
-    return main;
+    static auto* main = new MainWindow;
+    return *main;
 }
 
 // The slots as an older file may hold them: out of their order.
