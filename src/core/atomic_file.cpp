@@ -184,15 +184,11 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
-}  // namespace
-
-bool WriteFileAtomically(const std::string& requestedPath, std::string_view content,
-                         FileError& error) {
-    const std::optional<std::string> target = FinalTarget(requestedPath, error);
-    if (!target || !MayReplace(*target, error)) {
-        return false;
-    }
-    const std::string& path = *target;
+// Writes content to a temporary file beside path, gives it its attributes, flushes it to disk
+// and renames it over path (replacing what path names itself, a symbolic link too).
+template <typename SetAttributes>
+bool WriteViaTemporary(const std::string& path, std::string_view content,
+                       SetAttributes setAttributes, FileError& error) {
     const std::string folder = FolderOf(path);
     const std::string pattern = TemporaryPattern(folder, FileNameOf(path));
     std::vector<char> temporaryName(pattern.begin(), pattern.end());
@@ -205,7 +201,7 @@ bool WriteFileAtomically(const std::string& requestedPath, std::string_view cont
         return false;
     }
     SetPendingTemporary(temporaryName.data());
-    const bool written = TakeOverAttributes(fd, path) && WriteAll(fd, content) && ::fsync(fd) == 0;
+    const bool written = setAttributes(fd) && WriteAll(fd, content) && ::fsync(fd) == 0;
     const int writeErrno = errno;
     const bool closed = ::close(fd) == 0;
     const int closeErrno = errno;
@@ -219,6 +215,31 @@ bool WriteFileAtomically(const std::string& requestedPath, std::string_view cont
     SyncFolder(folder);
     RemoveLeftoverTemporaries(folder, FileNameOf(path));
     return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& requestedPath, std::string_view content,
+                         FileError& error) {
+    const std::optional<std::string> target = FinalTarget(requestedPath, error);
+    if (!target || !MayReplace(*target, error)) {
+        return false;
+    }
+    const std::string& path = *target;
+    return WriteViaTemporary(
+        path, content, [&path](int fd) { return TakeOverAttributes(fd, path); }, error);
+}
+
+bool ReplaceFileAtomically(const std::string& path, std::string_view content, unsigned mode,
+                           FileError& error) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        error = SystemError(EISDIR);
+        return false;
+    }
+    return WriteViaTemporary(
+        path, content, [mode](int fd) { return ::fchmod(fd, static_cast<mode_t>(mode)) == 0; },
+        error);
 }
 
 namespace {
@@ -258,10 +279,11 @@ bool ReadToEnd(int fd, std::size_t expectedSize, Bytes& content, FileError& erro
 }
 
 template <typename Bytes>
-bool ReadWholeFileInto(const std::string& path, Bytes& content, FileError& error) {
+bool ReadWholeFileInto(const std::string& path, Bytes& content, FileError& error,
+                       bool followLinks = true) {
     // Checked before opening: opening a FIFO would wait for a writer, a device may have effects.
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
+    if ((followLinks ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info)) != 0) {
         error = SystemError(errno);
         return false;
     }
@@ -273,9 +295,10 @@ bool ReadWholeFileInto(const std::string& path, Bytes& content, FileError& error
         error = {FileError::Kind::NotRegularFile, 0};
         return false;
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd =
+        ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLinks ? 0 : O_NOFOLLOW));
     if (fd < 0) {
-        error = SystemError(errno);
+        error = errno == ELOOP ? FileError{FileError::Kind::NotRegularFile, 0} : SystemError(errno);
         return false;
     }
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -296,6 +319,10 @@ bool ReadWholeFile(const std::string& path, std::string& content, FileError& err
 
 bool ReadWholeFile(const std::string& path, ByteBlock& content, FileError& error) {
     return ReadWholeFileInto(path, content, error);
+}
+
+bool ReadWholeFileNoFollow(const std::string& path, std::string& content, FileError& error) {
+    return ReadWholeFileInto(path, content, error, false);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& content) {

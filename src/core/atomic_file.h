@@ -30,11 +30,18 @@ struct FileError {
 // target is untouched, no temporary file remains, error says why and the result is false.
 bool WriteFileAtomically(const std::string& path, std::string_view content, FileError& error);
 
+// The same for the program's own files beside a project and in its private folders: a symbolic
+// link at path is replaced, never followed, and the new file gets mode (less nothing).
+bool ReplaceFileAtomically(const std::string& path, std::string_view content, unsigned mode,
+                           FileError& error);
+
 // Reads the whole file into content; false when it cannot be opened or read, or when it is not a
 // regular file (a FIFO or device would block or never end).
 bool ReadWholeFile(const std::string& path, std::string& content, FileError& error);
 bool ReadWholeFile(const std::string& path, ByteBlock& content, FileError& error);
 bool ReadWholeFile(const std::string& path, std::string& content);
+// The same, but a symbolic link is not followed: it is a file that is not regular.
+bool ReadWholeFileNoFollow(const std::string& path, std::string& content, FileError& error);
 
 // Lets SIGINT, SIGTERM and SIGHUP remove the temporary file of a write in progress before the
 // process ends as the signal asks. For the command-line program.

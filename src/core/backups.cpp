@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/backups.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -20,7 +18,8 @@ namespace {
 
 constexpr mode_t kPrivateFileMode = 0600;
 
-// Copies the file at from to the new file to, which only the user may read.
+// Copies the file at from to to, which only the user may read, through a temporary file that
+// is flushed to disk and then renamed: a killed program never leaves half a backup.
 bool CopyPrivately(const std::string& from, const std::string& to) {
     struct stat source {};
     std::string content;
@@ -28,19 +27,8 @@ bool CopyPrivately(const std::string& from, const std::string& to) {
         !ReadWholeFile(from, content)) {
         return false;
     }
-    const mode_t mode = source.st_mode & kPrivateFileMode;
-    const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, mode);
-    if (fd < 0) {
-        return false;
-    }
-    bool written = ::fchmod(fd, mode) == 0;
-    std::string_view rest = content;
-    while (written && !rest.empty()) {
-        const ssize_t count = ::write(fd, rest.data(), rest.size());
-        written = count > 0;
-        rest.remove_prefix(written ? static_cast<std::size_t>(count) : 0);
-    }
-    return ::close(fd) == 0 && written;
+    FileError ignored;
+    return ReplaceFileAtomically(to, content, source.st_mode & kPrivateFileMode, ignored);
 }
 
 }  // namespace

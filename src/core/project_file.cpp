@@ -33,8 +33,14 @@ constexpr int kFirstKey = 1;
 constexpr int kLastKey = 19;  // the keys every project file holds
 constexpr int kStreetGeometryKey = 20;
 
+// A header line as people and other programs write it: any letter case, blanks or tabs after it.
+bool IsHeaderLine(std::string_view line, std::string_view header) {
+    const std::size_t end = line.find_last_not_of(" \t");
+    return end != std::string_view::npos && EqualNoCase(line.substr(0, end + 1), header);
+}
+
 // Where a section's lines stand in the content, as byte offsets: from the line after its header
-// (the first line equal to it) up to the next line that starts with "[".
+// (the first header line of its name) up to the next line that starts with "[".
 struct SectionBytes {
     static constexpr std::size_t kAbsent = std::string_view::npos;
     std::size_t first = kAbsent;
@@ -73,7 +79,7 @@ SectionPlaces FindSections(std::string_view content) {
             if (section.Found() && section.last == SectionBytes::kAbsent) {
                 section.last = lineStart;
             }
-            if (!section.Found() && line == kSectionHeaders[i]) {
+            if (!section.Found() && IsHeaderLine(line, kSectionHeaders[i])) {
                 section.first = NextLineStart(content, line);
             }
         }
@@ -281,6 +287,35 @@ bool WriteProjectFile(Survey& survey, const std::string& path, Prompter& prompte
 
 namespace {
 
+constexpr std::size_t kSlotKeyLength = 24;  // route, section, place and period
+
+// The writer ends every file with the notes section: a file without it was cut off.
+bool NotesMissing(std::string_view content) {
+    content = WithoutByteOrderMark(content);
+    return !IsBlank(content) && !FindSections(content)[kNotes].Found();
+}
+
+// What makes a file just read look damaged (code page 1252), empty when nothing does. No slot
+// line the program writes is shorter than its key.
+std::string DamageText(bool notesMissing, const Survey& survey) {
+    std::string text;
+    if (notesMissing) {
+        text += MessageText("AA00629");
+    }
+    std::size_t cutShort = 0;
+    std::string_view first;
+    for (const std::string_view line : survey.KentekensList) {
+        if (line.size() < kSlotKeyLength) {
+            first = cutShort++ == 0 ? line : first;
+        }
+    }
+    if (cutShort > 0) {
+        text += (text.empty() ? "" : " ") +
+                FormatText(MessageText("AA00630"), {std::to_string(cutShort), first});
+    }
+    return text;
+}
+
 // ReadProjectFile without its guard against a file too big for the memory.
 bool ReadProjectFileInMemory(Survey& survey, const std::string& path, Prompter& prompter) {
     ByteBlock content;
@@ -295,10 +330,15 @@ bool ReadProjectFileInMemory(Survey& survey, const std::string& path, Prompter& 
     }
     // Loaded aside, so that running out of memory halfway leaves the survey as it was.
     Survey loaded = survey;
+    const bool notesMissing = NotesMissing(content);
     ReadProjectBlock(loaded, std::move(content));
     survey = std::move(loaded);
     survey.ProjectPath = path;
     survey.ProjectChanged = false;
+    if (const std::string damage = DamageText(notesMissing, survey); !damage.empty()) {
+        WarningNotice(prompter,
+                      FormatText(MessageText("AA00628"), {Utf8ForMessage(path), damage}));
+    }
     return true;
 }
 

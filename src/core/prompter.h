@@ -15,12 +15,14 @@ enum DialogResult : int { kYes = 6, kNo = 7, kOk = 1, kCancel = 2 };
 // Default button indexes of MessageDialog.
 enum DefaultButton : int { kDefaultYes = 0, kDefaultNo = 1, kDefaultOk = 2, kDefaultCancel = 3 };
 
-// Button captions; an empty caption falls back to "&Yes", "&No", "&OK" or "&Cancel".
+// Button captions; an empty caption falls back to "&Yes", "&No", "&OK" or "&Cancel". A
+// question without its cancel button answers No when it is closed.
 struct ButtonCaptions {
     std::string yes;
     std::string no;
     std::string ok;
     std::string cancel;
+    bool withCancel = true;
 };
 
 // A file or folder dialog; a folder dialog has no filter and no proposed name.

@@ -2,7 +2,6 @@
 #include "core/recovery_copies.h"
 
 #include <fcntl.h>
-#include <openssl/evp.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,6 +16,7 @@
 #include <set>
 
 #include "core/atomic_file.h"
+#include "core/file_fingerprint.h"
 #include "core/file_messages.h"
 #include "core/message_texts.h"
 #include "core/private_state_folder.h"
@@ -33,19 +33,11 @@ constexpr std::string_view kLockExtension = ".lock";
 constexpr std::string_view kContentSlots[] = {".1.par", ".2.par"};
 constexpr std::size_t kStemLength = 40;
 constexpr std::size_t kHashDigits = 32;
-
-std::string Sha256Hex(std::string_view data) {
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int length = 0;
-    EVP_Digest(data.data(), data.size(), digest, &length, EVP_sha256(), nullptr);
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string hex;
-    for (unsigned int i = 0; i < length; ++i) {
-        hex += kHex[digest[i] >> 4];
-        hex += kHex[digest[i] & 0x0f];
-    }
-    return hex;
-}
+constexpr std::size_t kRunDigits = 8;
+constexpr std::string_view kUnsavedPrefix = "nieuw-";
+// A copy's time may lie this far ahead of the clock (a clock set back a little); further ahead
+// it was not written by this program.
+constexpr std::int64_t kClockSlackMs = 60 * 1000;
 
 // Letters, digits, "-" and "_" stay; anything else, which a file name may hold, becomes "_".
 std::string SafeStem(std::string_view stem) {
@@ -100,16 +92,29 @@ std::optional<std::string> UnescapeValue(std::string_view value) {
     return plain;
 }
 
-// What a side file records.
-struct SideFile {
-    RecoveryCopy copy;
-    std::string contentFile;  // name in the folder
+// One content file as a side file records it.
+struct ContentRecord {
+    std::string file;  // name in the folder
     std::uint64_t size = 0;
     std::string sha256;
+    std::int64_t time = 0;
+};
+
+// What a side file records: the newest content, and the one before it while that is whole.
+struct SideFile {
+    RecoveryCopy copy;
+    ContentRecord content;
+    std::optional<ContentRecord> previous;
 };
 
 std::string SideHeader() {
     return "[" + std::string(kProductName) + " herstelbestand]";
+}
+
+std::string RecordText(std::string_view prefix, const ContentRecord& record) {
+    const std::string key(prefix);
+    return key + "Content=" + EscapeValue(record.file) + "\n" + key +
+           "Size=" + std::to_string(record.size) + "\n" + key + "SHA256=" + record.sha256 + "\n";
 }
 
 std::string SideText(const SideFile& side) {
@@ -117,9 +122,12 @@ std::string SideText(const SideFile& side) {
     text += "Path=" + EscapeValue(side.copy.originalPath) + "\n";
     text += "Time=" + std::to_string(side.copy.time) + "\n";
     text += "Version=" + EscapeValue(side.copy.version) + "\n";
-    text += "Content=" + EscapeValue(side.contentFile) + "\n";
-    text += "Size=" + std::to_string(side.size) + "\n";
-    text += "SHA256=" + side.sha256 + "\n";
+    text += "Area=" + EscapeValue(side.copy.surveyArea) + "\n";
+    text += RecordText("", side.content);
+    if (side.previous) {
+        text += "PreviousTime=" + std::to_string(side.previous->time) + "\n";
+        text += RecordText("Previous", *side.previous);
+    }
     return text;
 }
 
@@ -131,9 +139,26 @@ std::optional<std::int64_t> ToInt64(std::string_view text) {
     return std::stoll(std::string(text));
 }
 
-// Every key must be present and well formed, and the content must be one of the copy's slots.
+using SideValues = std::map<std::string, std::string, std::less<>>;
+
+// The content record under prefix; it must name one of the copy's own slots.
+std::optional<ContentRecord> ParseRecord(SideValues& values, const std::string& prefix,
+                                         const std::string& name) {
+    const auto file = UnescapeValue(values[prefix + "Content"]);
+    const auto size = ToInt64(values[prefix + "Size"]);
+    const std::string& sha256 = values[prefix + "SHA256"];
+    const bool ownSlot = file && (*file == name + std::string(kContentSlots[0]) ||
+                                  *file == name + std::string(kContentSlots[1]));
+    if (!ownSlot || !size || sha256.size() != 64) {
+        return std::nullopt;
+    }
+    return ContentRecord{*file, static_cast<std::uint64_t>(*size), sha256, 0};
+}
+
+// Every key must be present and well formed; the previous content and the survey area may be
+// missing (older side files have neither).
 std::optional<SideFile> ParseSide(std::string_view text, const std::string& name) {
-    std::map<std::string, std::string, std::less<>> values;
+    SideValues values;
     std::size_t pos = 0;
     bool first = true;
     while (pos < text.size()) {
@@ -156,50 +181,72 @@ std::optional<SideFile> ParseSide(std::string_view text, const std::string& name
         }
         values[std::string(line.substr(0, equals))] = std::string(line.substr(equals + 1));
     }
-    SideFile side;
     const auto path = UnescapeValue(values["Path"]);
     const auto version = UnescapeValue(values["Version"]);
-    const auto content = UnescapeValue(values["Content"]);
+    const auto area = UnescapeValue(values["Area"]);
     const auto time = ToInt64(values["Time"]);
-    const auto size = ToInt64(values["Size"]);
-    const bool ownSlot = content && (*content == name + std::string(kContentSlots[0]) ||
-                                     *content == name + std::string(kContentSlots[1]));
-    if (!path || !version || !ownSlot || !time || !size || values["SHA256"].size() != 64) {
+    const std::optional<ContentRecord> content = ParseRecord(values, "", name);
+    if (!path || !version || !area || !time || !content) {
         return std::nullopt;
     }
-    side.copy = {name, *path, *time, *version, false};
-    side.contentFile = *content;
-    side.size = static_cast<std::uint64_t>(*size);
-    side.sha256 = values["SHA256"];
+    SideFile side;
+    side.copy = {name, *path, *time, *version, false, *area};
+    side.content = *content;
+    side.content.time = *time;
+    if (const auto previousTime = ToInt64(values["PreviousTime"])) {
+        side.previous = ParseRecord(values, "Previous", name);
+        if (side.previous) {
+            side.previous->time = *previousTime;
+        }
+    }
     return side;
 }
 
+// A side file that reads well but names another project than the copy's name tells, or a time
+// ahead of the clock, was not written by this program: it is never trusted.
 std::optional<SideFile> ReadSide(const std::string& folder, const std::string& name) {
     std::string text;
-    if (!ReadWholeFile(folder + name + std::string(kSideExtension), text)) {
+    FileError ignored;
+    if (!ReadWholeFileNoFollow(folder + name + std::string(kSideExtension), text, ignored)) {
         return std::nullopt;
     }
-    return ParseSide(text, name);
+    std::optional<SideFile> side = ParseSide(text, name);
+    if (!side || !IsCopyNameOf(name, side->copy.originalPath) ||
+        side->copy.time > CurrentTimeMs() + kClockSlackMs) {
+        return std::nullopt;
+    }
+    return side;
 }
 
-// A file only this user may read: made 0600 before the atomic write, which keeps the mode.
+// A file only this user may read; a symbolic link of that name is replaced, never followed.
 bool WritePrivateFile(const std::string& path, std::string_view content, std::string& errorText) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
-    if (fd >= 0) {
-        ::fchmod(fd, 0600);
-        ::close(fd);
-    }
     FileError error;
-    if (WriteFileAtomically(path, content, error)) {
+    if (ReplaceFileAtomically(path, content, 0600, error)) {
         return true;
     }
     errorText = FileErrorReason(error);
     return false;
 }
 
+// The size of a regular file in the folder, not following a symbolic link.
+std::optional<std::uint64_t> OwnFileSize(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
+// The content of a record when it is whole.
+bool ReadRecord(const std::string& folder, const ContentRecord& record, std::string& content) {
+    FileError ignored;
+    return ReadWholeFileNoFollow(folder + record.file, content, ignored) &&
+           content.size() == record.size && Sha256Hex(content) == record.sha256;
+}
+
 bool IsHeld(const std::string& folder, const std::string& name) {
     const std::string lock = folder + name + std::string(kLockExtension);
-    const int fd = ::open(lock.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(lock.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0) {
         return false;
     }
@@ -239,16 +286,28 @@ RecoveryCopy DamagedCopy(const std::string& name) {
     return copy;
 }
 
-// A side file that reads well but whose content file is missing or of another size is damaged.
+bool SizeMatches(const std::string& folder, const ContentRecord& record) {
+    return OwnFileSize(folder + record.file) == record.size;
+}
+
+bool IsWhole(const std::string& folder, const ContentRecord& record) {
+    std::string content;
+    return ReadRecord(folder, record, content);
+}
+
+// A side file that reads well but whose newest content is missing, cut off or changed offers
+// the previous content when that is whole, else it is damaged.
 RecoveryCopy CopyFromSide(const std::string& folder, const std::string& name) {
     const std::optional<SideFile> side = ReadSide(folder, name);
     if (!side) {
         return DamagedCopy(name);
     }
     RecoveryCopy copy = side->copy;
-    std::error_code error;
-    const auto size = fs::file_size(folder + side->contentFile, error);
-    copy.damaged = error || size != side->size;
+    if (!IsWhole(folder, side->content)) {
+        copy.previousContent = side->previous && IsWhole(folder, *side->previous);
+        copy.damaged = !copy.previousContent;
+        copy.time = copy.previousContent ? side->previous->time : copy.time;
+    }
     return copy;
 }
 
@@ -262,8 +321,20 @@ std::string RecoveryCopyName(const std::string& projectPath) {
     return stem + "-" + Sha256Hex(projectPath).substr(0, kHashDigits);
 }
 
+std::string RecoveryCopyName(const std::string& projectPath, std::string_view runId) {
+    return RecoveryCopyName(projectPath) + "-" + Sha256Hex(runId).substr(0, kRunDigits);
+}
+
 std::string UnsavedRecoveryCopyName(std::string_view runId) {
-    return "nieuw-" + Sha256Hex(runId).substr(0, kHashDigits);
+    return std::string(kUnsavedPrefix) + Sha256Hex(runId).substr(0, kHashDigits);
+}
+
+bool IsCopyNameOf(std::string_view name, const std::string& projectPath) {
+    if (projectPath.empty()) {
+        return name.starts_with(kUnsavedPrefix);
+    }
+    const std::string base = RecoveryCopyName(projectPath);
+    return name == base || (name.starts_with(base) && name[base.size()] == '-');
 }
 
 std::int64_t CurrentTimeMs() {
@@ -281,14 +352,14 @@ std::string FormatCopyTime(std::int64_t timeMs) {
     return text;
 }
 
-bool IsNewerThanProject(const RecoveryCopy& copy) {
+std::optional<std::int64_t> ProjectWrittenAfter(const RecoveryCopy& copy) {
     struct stat info {};
     if (copy.originalPath.empty() || ::stat(copy.originalPath.c_str(), &info) != 0) {
-        return true;
+        return std::nullopt;
     }
     const std::int64_t written =
         static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000;
-    return copy.time > written;
+    return written > copy.time ? std::optional(written) : std::nullopt;
 }
 
 bool RecoveryFolder::Write(const RecoveryCopy& copy, std::string_view content,
@@ -298,13 +369,15 @@ bool RecoveryFolder::Write(const RecoveryCopy& copy, std::string_view content,
     }
     const std::optional<SideFile> previous = ReadSide(folder_, copy.name);
     const bool firstSlotInUse =
-        previous && previous->contentFile == copy.name + std::string(kContentSlots[0]);
+        previous && previous->content.file == copy.name + std::string(kContentSlots[0]);
     SideFile side;
     side.copy = copy;
-    side.contentFile = copy.name + std::string(kContentSlots[firstSlotInUse ? 1 : 0]);
-    side.size = content.size();
-    side.sha256 = Sha256Hex(content);
-    return WritePrivateFile(folder_ + side.contentFile, content, errorText) &&
+    side.content = {copy.name + std::string(kContentSlots[firstSlotInUse ? 1 : 0]),
+                    content.size(), Sha256Hex(content), copy.time};
+    if (previous && SizeMatches(folder_, previous->content)) {
+        side.previous = previous->content;
+    }
+    return WritePrivateFile(folder_ + side.content.file, content, errorText) &&
            WritePrivateFile(folder_ + copy.name + std::string(kSideExtension), SideText(side),
                             errorText);
 }
@@ -315,7 +388,7 @@ std::vector<RecoveryCopy> RecoveryFolder::List() const {
     std::error_code error;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder_, error)) {
         const std::string file = entry.path().filename().string();
-        if (entry.is_directory(error)) {
+        if (entry.symlink_status(error).type() == fs::file_type::directory) {
             continue;
         }
         if (const std::optional<std::string> name = LeftoverCopyName(file)) {
@@ -363,10 +436,23 @@ std::optional<RecoveryCopy> RecoveryFolder::Find(const std::string& name) const 
     return std::nullopt;
 }
 
+std::vector<RecoveryCopy> RecoveryFolder::CopiesOf(const std::string& projectPath) const {
+    std::vector<RecoveryCopy> copies = List();
+    std::erase_if(copies, [&projectPath](const RecoveryCopy& copy) {
+        return copy.damaged || copy.originalPath != projectPath;
+    });
+    return copies;
+}
+
 bool RecoveryFolder::Read(const RecoveryCopy& copy, std::string& content) const {
     const std::optional<SideFile> side = ReadSide(folder_, copy.name);
-    return side && ReadWholeFile(folder_ + side->contentFile, content) &&
-           content.size() == side->size && Sha256Hex(content) == side->sha256;
+    if (!side) {
+        return false;
+    }
+    if (!copy.previousContent) {
+        return ReadRecord(folder_, side->content, content);
+    }
+    return side->previous && ReadRecord(folder_, *side->previous, content);
 }
 
 void RecoveryFolder::Delete(const std::string& name) const {
@@ -388,7 +474,11 @@ RecoveryClaim::RecoveryClaim(const RecoveryFolder& folder, const std::string& na
         return;
     }
     const std::string lock = folder.Path() + name + std::string(kLockExtension);
-    fd_ = ::open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    fd_ = ::open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd_ < 0 && errno == ELOOP) {  // a link planted in place of the lock goes
+        ::unlink(lock.c_str());
+        fd_ = ::open(lock.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    }
     if (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd_);
         fd_ = -1;

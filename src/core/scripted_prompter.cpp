@@ -32,7 +32,8 @@ int ScriptedPrompter::MessageDialog(const std::string&, const std::string& headi
     }
     const int answer = answers_.front();
     answers_.pop_front();
-    return answer;
+    // Closing a question without a cancel button answers No.
+    return answer == kCancel && kind == DialogKind::Question && !captions.withCancel ? kNo : answer;
 }
 
 std::optional<std::string> ScriptedPrompter::NextFileName() {

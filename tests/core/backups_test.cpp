@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/backups.h"
 
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <random>
 
 #include "core/atomic_file.h"
 #include "core/text.h"
@@ -54,6 +58,29 @@ TEST_F(BackupsTest, SixSavesKeepTheFivePreviousVersionsNewestFirst) {
     EXPECT_EQ(Backup(5), "v2");
     EXPECT_EQ(
         std::distance(fs::directory_iterator(settings_.backupFolder), fs::directory_iterator()), 5);
+}
+
+// The program killed with -9 at any moment of a backup copy: every backup that exists is whole.
+TEST_F(BackupsTest, KillDuringTheCopyNeverLeavesHalfABackup) {
+    const std::string content(8 << 20, 'k');
+    Save(Project(), content);
+    std::mt19937 random(27);
+    for (int attempt = 0; attempt < 13; ++attempt) {
+        const pid_t saver = ::fork();
+        if (saver == 0) {
+            for (;;) {
+                RotateBackups(Project(), settings_);
+            }
+        }
+        ::usleep(20'000 + random() % 60'000);
+        ::kill(saver, SIGKILL);
+        ::waitpid(saver, nullptr, 0);
+        for (int generation = 1; generation <= kBackupGenerations; ++generation) {
+            const std::string backup = Backup(generation);
+            EXPECT_TRUE(backup == "<none>" || backup == content)
+                << "generation " << generation << " holds " << backup.size() << " bytes";
+        }
+    }
 }
 
 TEST_F(BackupsTest, AMissingProjectStillShiftsTheGenerations) {

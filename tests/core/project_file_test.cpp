@@ -230,7 +230,8 @@ TEST_F(ProjectFileOnDisk, FilesWithoutAnyProjectSectionAreRefused) {
 TEST_F(ProjectFileOnDisk, EmptyFilesOpenAndAByteOrderMarkIsSkipped) {
     FileError error;
     ASSERT_TRUE(WriteFileAtomically(PathOf("leeg.par"), "", error));
-    ASSERT_TRUE(WriteFileAtomically(PathOf("bom.par"), "\xEF\xBB\xBF[Routes]\r\n0001 Markt\r\n\r\n",
+    ASSERT_TRUE(WriteFileAtomically(PathOf("bom.par"),
+                                    "\xEF\xBB\xBF[Routes]\r\n0001 Markt\r\n\r\n[Aantekeningen]\r\n\r\n",
                                     error));
     Survey empty;
     EXPECT_TRUE(ReadProjectFile(empty, PathOf("leeg.par"), prompter_));
@@ -238,6 +239,49 @@ TEST_F(ProjectFileOnDisk, EmptyFilesOpenAndAByteOrderMarkIsSkipped) {
     Survey marked;
     EXPECT_TRUE(ReadProjectFile(marked, PathOf("bom.par"), prompter_));
     EXPECT_EQ(marked.RoutesList, LineList{"0001 Markt"});
+    EXPECT_TRUE(prompter_.asked().empty());
+}
+
+// Headers typed by hand or written by other programs: any letter case, blanks or tabs after.
+TEST(ProjectFileReader, MatchesHeadersIgnoringCaseAndTrailingBlanks) {
+    Survey survey;
+    ReadProjectContent(survey, "[routes]\r\nR1\r\n[Secties] \t\r\nS1\r\n[KENTEKENS]\t\r\n"
+                               "0001 0001 0001 0600-0630\r\n[ Routes]\r\nnot a route\r\n"
+                               "[aantekeningen]  \r\nnote\r\n\r\n");
+    EXPECT_EQ(survey.RoutesList, LineList{"R1"});
+    EXPECT_EQ(survey.SectiesList, LineList{"S1"});
+    EXPECT_EQ(survey.KentekensList.size(), 1u);
+    EXPECT_EQ(survey.AantekeningenList, LineList{"note"});
+    const std::string written = ProjectFileContent(survey);
+    EXPECT_NE(written.find("\r\n[Routes]\r\nR1\r\n"), std::string::npos);
+    EXPECT_EQ(written.find("[routes]"), std::string::npos);
+}
+
+// A file cut off by a full disk or a failed copy opens with a warning naming what looks
+// damaged, and everything it holds is loaded.
+TEST_F(ProjectFileOnDisk, CutOffFilesOpenWithAWarningAndLoseNothing) {
+    Survey full = FilledSurvey();
+    full.KentekensList = {"0001 0001 0001 0600-0630 AB12CD  ", "0001 0001 0001 0630-0700"};
+    const std::string content = ProjectFileContent(full);
+    const std::string cut = content.substr(0, content.find("0630-0700") + 2);
+    FileError error;
+    ASSERT_TRUE(WriteFileAtomically(PathOf("cut.par"), cut, error));
+
+    Survey opened;
+    ASSERT_TRUE(ReadProjectFile(opened, PathOf("cut.par"), prompter_));
+    ASSERT_EQ(prompter_.asked().size(), 1u);
+    EXPECT_EQ(prompter_.asked()[0].kind, DialogKind::Warning);
+    const std::string& text = prompter_.asked()[0].text;
+    EXPECT_NE(text.find(PathOf("cut.par")), std::string::npos);
+    EXPECT_NE(text.find("[Aantekeningen]"), std::string::npos);
+    EXPECT_NE(text.find("1 kentekenregels zijn afgebroken"), std::string::npos);
+    EXPECT_EQ(opened.KentekensList.size(), 2u);
+    EXPECT_EQ(opened.RoutesList, full.RoutesList);
+
+    prompter_.Clear();
+    ASSERT_TRUE(WriteFileAtomically(PathOf("whole.par"), content, error));
+    Survey whole;
+    ASSERT_TRUE(ReadProjectFile(whole, PathOf("whole.par"), prompter_));
     EXPECT_TRUE(prompter_.asked().empty());
 }
 

@@ -110,7 +110,7 @@ TEST_F(RecoveryFolderTest, CopyCutOffOrChangedIsDamagedAndNeverRead) {
     EXPECT_TRUE(recovery_.Find(copy.name)->damaged);
 
     std::ofstream(content, std::ios::binary | std::ios::trunc) << "0123456780";
-    EXPECT_FALSE(recovery_.Find(copy.name)->damaged);  // same size: only reading can tell
+    EXPECT_TRUE(recovery_.Find(copy.name)->damaged);  // same size: the checksum tells
     std::string read;
     EXPECT_FALSE(recovery_.Read(copy, read));
 }
@@ -174,15 +174,100 @@ TEST_F(RecoveryFolderTest, DeleteRemovesEveryFileOfTheCopy) {
     EXPECT_TRUE(fs::is_empty(RecoveryPath()));
 }
 
-TEST_F(RecoveryFolderTest, CopyIsOfferedOnlyWhenNewerThanItsProjectFile) {
+TEST_F(RecoveryFolderTest, ProjectFileWrittenAfterItsCopyIsTold) {
     const std::string project = PathOf("a.par");
-    EXPECT_TRUE(IsNewerThanProject(CopyOf("", 1)));       // never saved
-    EXPECT_TRUE(IsNewerThanProject(CopyOf(project, 1)));  // file gone
+    EXPECT_FALSE(ProjectWrittenAfter(CopyOf("", 1)));       // never saved
+    EXPECT_FALSE(ProjectWrittenAfter(CopyOf(project, 1)));  // file gone
     std::ofstream(project) << "saved";
     SetModifiedMs(project, 1'700'000'000'500);
-    EXPECT_FALSE(IsNewerThanProject(CopyOf(project, 1'700'000'000'000)));
-    EXPECT_FALSE(IsNewerThanProject(CopyOf(project, 1'700'000'000'500)));
-    EXPECT_TRUE(IsNewerThanProject(CopyOf(project, 1'700'000'000'501)));
+    EXPECT_EQ(ProjectWrittenAfter(CopyOf(project, 1'700'000'000'000)), 1'700'000'000'500);
+    EXPECT_FALSE(ProjectWrittenAfter(CopyOf(project, 1'700'000'000'500)));
+    EXPECT_FALSE(ProjectWrittenAfter(CopyOf(project, 1'700'000'000'501)));
+}
+
+// Two programs with one project open each keep their own copy; neither replaces the other's.
+TEST_F(RecoveryFolderTest, EveryRunKeepsItsOwnCopyOfAProject) {
+    const std::string project = PathOf("a.par");
+    const std::string first = RecoveryCopyName(project, "run 1");
+    const std::string second = RecoveryCopyName(project, "run 2");
+    ASSERT_NE(first, second);
+    EXPECT_TRUE(IsCopyNameOf(first, project));
+    EXPECT_TRUE(IsCopyNameOf(RecoveryCopyName(project), project));  // older programs' name
+    EXPECT_FALSE(IsCopyNameOf(first, PathOf("b.par")));
+    EXPECT_TRUE(IsCopyNameOf(UnsavedRecoveryCopyName("run 1"), ""));
+
+    Write({first, project, 1000, "3.1", false, "Centrum"}, "typed in run 1");
+    for (int copy = 0; copy < 3; ++copy) {
+        Write({second, project, 2000 + copy, "3.1", false, "Centrum"}, "typed in run 2");
+    }
+    const std::vector<RecoveryCopy> copies = recovery_.CopiesOf(project);
+    ASSERT_EQ(copies.size(), 2u);
+    EXPECT_EQ(Read(copies[0]), "typed in run 2");
+    EXPECT_EQ(Read(copies[1]), "typed in run 1");
+    EXPECT_EQ(copies[1].surveyArea, "Centrum");
+    EXPECT_TRUE(recovery_.CopiesOf(PathOf("b.par")).empty());
+}
+
+TEST_F(RecoveryFolderTest, DamagedNewestContentOffersThePreviousWholeOne) {
+    const RecoveryCopy copy = CopyOf(PathOf("a.par"), 1000);
+    Write(copy, "first typing");
+    RecoveryCopy newer = copy;
+    newer.time = 2000;
+    Write(newer, "second typing");
+    fs::resize_file(RecoveryPath() + copy.name + ".2.par", 3);  // the newest, cut off
+
+    const std::optional<RecoveryCopy> found = recovery_.Find(copy.name);
+    ASSERT_TRUE(found);
+    EXPECT_FALSE(found->damaged);
+    EXPECT_TRUE(found->previousContent);
+    EXPECT_EQ(found->time, 1000);
+    EXPECT_EQ(Read(*found), "first typing");
+}
+
+// The recovery folder is not trusted: links planted there are replaced or ignored, never
+// followed, and a side file naming another file than its copy's name is never restored.
+TEST_F(RecoveryFolderTest, PlantedLinksAndForgedSideFilesReachNothingOutside) {
+    const std::string victim = PathOf("victim.txt");
+    std::ofstream(victim) << "unrelated";
+    fs::permissions(victim, fs::perms::owner_read | fs::perms::owner_write |
+                                fs::perms::group_read | fs::perms::others_read);
+    const RecoveryCopy copy = CopyOf(PathOf("a.par"));
+    std::string error;
+    ASSERT_TRUE(MakePrivateFolder(RecoveryPath(), error));
+    for (const std::string ending : {".1.par", ".2.par", ".info", ".lock"}) {
+        fs::create_symlink(victim, RecoveryPath() + copy.name + ending);
+    }
+    EXPECT_FALSE(recovery_.Find(copy.name) && !recovery_.Find(copy.name)->damaged);
+    { RecoveryClaim claim(recovery_, copy.name); }
+    Write(copy, "project content");
+    Write(copy, "project content again");
+    std::string kept;
+    ASSERT_TRUE(ReadWholeFile(victim, kept));
+    EXPECT_EQ(kept, "unrelated");
+    EXPECT_EQ(ModeOf(victim), 0644u);
+    EXPECT_EQ(Read(*recovery_.Find(copy.name)), "project content again");
+
+    // This copy's side file, changed to name the text file as the project.
+    const RecoveryCopy forged = CopyOf(victim);
+    Write(forged, "over the text file");
+    std::string side;
+    ASSERT_TRUE(ReadWholeFile(RecoveryPath() + forged.name + ".info", side));
+    for (std::size_t at = side.find(forged.name); at != std::string::npos;
+         at = side.find(forged.name)) {
+        side.replace(at, forged.name.size(), copy.name);
+    }
+    recovery_.Delete(forged.name);
+    std::ofstream(RecoveryPath() + copy.name + ".info", std::ios::trunc) << side;
+    EXPECT_TRUE(recovery_.Find(copy.name)->damaged);
+    std::string content;
+    EXPECT_FALSE(recovery_.Read(*recovery_.Find(copy.name), content));
+    EXPECT_TRUE(recovery_.CopiesOf(victim).empty());
+}
+
+TEST_F(RecoveryFolderTest, CopyFromTheFutureIsDamaged) {
+    const RecoveryCopy copy = CopyOf(PathOf("a.par"), CurrentTimeMs() + 24 * 3600 * 1000);
+    Write(copy, "typed");
+    EXPECT_TRUE(recovery_.Find(copy.name)->damaged);
 }
 
 TEST_F(RecoveryFolderTest, WriteFailureLeavesAReason) {
