@@ -29,8 +29,21 @@ ButtonCaptions RecoveryQuestionCaptions() {
     return {MessageText("AA00603"), MessageText("ZB00018"), "", MessageText("AA00604")};
 }
 
+// Two buttons: "Later" keeps the copy, as closing the question does.
 ButtonCaptions DamagedCopyCaptions() {
-    return {MessageText("ZB00018"), MessageText("AA00604"), "", MessageText("ZB00013")};
+    return {MessageText("ZB00018"), MessageText("AA00604"), "", "", false};
+}
+
+ButtonCaptions DeletionCaptions() {
+    return {MessageText("ZB00018"), MessageText("ZB00019"), "", "", false};
+}
+
+ButtonCaptions LockQuestionCaptions() {
+    return {MessageText("AA00613"), MessageText("AA00614"), "", MessageText("ZB00013")};
+}
+
+ButtonCaptions ChangedOnDiskCaptions() {
+    return {MessageText("ZB00016"), MessageText("AA00619"), "", MessageText("ZB00013")};
 }
 
 bool FileExists(const std::string& path) {
@@ -41,6 +54,9 @@ bool FileExists(const std::string& path) {
 }  // namespace
 
 void ProjectLifecycle::ResetToNewProject() {
+    lock_.Release();
+    onDisk_.reset();
+    readOnly_ = false;
     survey_.ResetToNew(NewProjectFileName());
     shell_.CloseAllReportWindows();
     shell_.SetTitle(survey_.ProjectPath);
@@ -71,10 +87,43 @@ bool ProjectLifecycle::CloseProject() {
 }
 
 bool ProjectLifecycle::SaveProject() {
-    if (survey_.ProjectPath != NewProjectFileName()) {
-        return SaveTo(survey_.ProjectPath);
+    if (survey_.ProjectPath == NewProjectFileName()) {
+        return SaveProjectAs();
     }
-    return SaveProjectAs();
+    if (readOnly_) {
+        InformationNotice(shell_.CurrentPrompter(),
+                          FormatText(MessageText("AA00616"), {Utf8ToCp1252(survey_.ProjectPath)}));
+        return false;
+    }
+    switch (AskAboutChangedFile()) {
+        case SaveAnswer::Overwrite:
+            return SaveTo(survey_.ProjectPath);
+        case SaveAnswer::SaveAs:
+            return SaveProjectAs();
+        case SaveAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+ProjectLifecycle::SaveAnswer ProjectLifecycle::AskAboutChangedFile() {
+    if (!onDisk_ || !ChangedOnDisk(*onDisk_, survey_.ProjectPath)) {
+        return SaveAnswer::Overwrite;
+    }
+    const int answer =
+        Question(shell_.CurrentPrompter(), MessageText("AA00617"),
+                 FormatText(MessageText("AA00618"), {Utf8ToCp1252(survey_.ProjectPath)}),
+                 ChangedOnDiskCaptions(), kDefaultCancel);
+    return answer == kYes  ? SaveAnswer::Overwrite
+           : answer == kNo ? SaveAnswer::SaveAs
+                           : SaveAnswer::Cancel;
+}
+
+void ProjectLifecycle::TakeOwnership(const std::string& path) {
+    onDisk_ = TakeFingerprint(path);
+    if (locking_ && !readOnly_) {
+        lock_ = ProjectLock(path);
+    }
 }
 
 std::optional<std::string> ProjectLifecycle::AskNewProjectFileName(const std::string& presetName) {
@@ -102,6 +151,8 @@ bool ProjectLifecycle::SaveProjectAs() {
         return false;
     }
     survey_.ProjectPath = *name;
+    readOnly_ = false;
+    TakeOwnership(*name);
     shell_.SetTitle(*name);
     return true;
 }
@@ -137,6 +188,9 @@ bool ProjectLifecycle::SaveTo(const std::string& path) {
     if (written && recovery_) {
         recovery_->DiscardCopy();
     }
+    if (written && path == survey_.ProjectPath) {
+        onDisk_ = TakeFingerprint(path);
+    }
     shell_.UpdateCommandStates(false);
     return written;
 }
@@ -154,16 +208,19 @@ bool ProjectLifecycle::OpenProject() {
 }
 
 bool ProjectLifecycle::OpenProjectFile(const std::string& path) {
-    if (recovery_) {
-        const std::optional<RecoveryCopy> copy = recovery_->Folder().Find(RecoveryCopyName(path));
-        if (copy && Offered(*copy) && AskAboutCopy(*copy) == CopyAnswer::Restore &&
-            RestoreCopy(*copy)) {
-            return true;
-        }
-    }
-    if (!ReadProjectFile(survey_, path, shell_.CurrentPrompter())) {
+    const LockAnswer lock = AskAboutLock(path);
+    if (lock == LockAnswer::Cancel) {
         return false;
     }
+    readOnly_ = lock == LockAnswer::ReadOnly;
+    if (OfferCopiesOf(path)) {
+        return true;
+    }
+    if (!ReadProjectFile(survey_, path, shell_.CurrentPrompter())) {
+        readOnly_ = false;
+        return false;
+    }
+    TakeOwnership(path);
     shell_.SetTitle(survey_.ProjectPath);
     shell_.UpdateCommandStates(false);
     shell_.ResetAnalysisSelection();
@@ -171,45 +228,100 @@ bool ProjectLifecycle::OpenProjectFile(const std::string& path) {
     return true;
 }
 
+// A stale lock goes without a word; one of a live program names who and since when.
+ProjectLifecycle::LockAnswer ProjectLifecycle::AskAboutLock(const std::string& path) {
+    const bool lockable = locking_ && !path.empty();
+    const std::optional<LockOwner> owner = lockable ? OtherLiveLockOwner(path) : std::nullopt;
+    if (!owner) {
+        return LockAnswer::Open;
+    }
+    const int answer = Question(shell_.CurrentPrompter(), MessageText("AA00610"),
+                                LockedProjectText(path, *owner) + "\r\r" + MessageText("AA00612"),
+                                LockQuestionCaptions(), kDefaultYes);
+    return answer == kYes ? LockAnswer::ReadOnly
+           : answer == kNo ? LockAnswer::Open
+                           : LockAnswer::Cancel;
+}
+
+// True when one of the project's copies was restored.
+bool ProjectLifecycle::OfferCopiesOf(const std::string& path) {
+    if (!recovery_) {
+        return false;
+    }
+    for (const RecoveryCopy& copy : recovery_->Folder().CopiesOf(path)) {
+        if (AskAboutCopy(copy) == CopyAnswer::Restore && RestoreCopy(copy)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void ProjectLifecycle::OfferRecoveryCopies() {
     if (!recovery_) {
         return;
     }
     for (const RecoveryCopy& copy : recovery_->Folder().List()) {
-        // The open project's copy was offered when it was opened.
-        const bool openProject = copy.originalPath == survey_.ProjectPath;
-        if (openProject || !Offered(copy) || AskAboutCopy(copy) != CopyAnswer::Restore) {
+        // The open project's copies were offered when it was opened.
+        const bool openProject = copy.damaged ? IsCopyNameOf(copy.name, survey_.ProjectPath)
+                                              : copy.originalPath == survey_.ProjectPath;
+        if (openProject || AskAboutCopy(copy) != CopyAnswer::Restore) {
             continue;
         }
         if (!CloseProject()) {
             return;  // the open project stays; the other copies wait for the next start
         }
-        RestoreCopy(copy);
+        const LockAnswer lock = AskAboutLock(copy.originalPath);
+        readOnly_ = lock == LockAnswer::ReadOnly;
+        if (lock != LockAnswer::Cancel) {
+            RestoreCopy(copy);
+        }
     }
 }
 
-bool ProjectLifecycle::Offered(const RecoveryCopy& copy) const {
-    return copy.damaged || IsNewerThanProject(copy);
+std::string ProjectLifecycle::CopyQuestionText(const RecoveryCopy& copy) const {
+    const std::string time = FormatCopyTime(copy.time);
+    std::string text = copy.previousContent
+                           ? FormatText(MessageText("AA00609"), {time}) + "\r\r"
+                           : std::string();
+    text += copy.originalPath.empty()
+                ? FormatText(MessageText("AA00602"), {copy.surveyArea, time})
+                : FormatText(MessageText("AA00601"), {Utf8ToCp1252(copy.originalPath), time});
+    if (const std::optional<std::int64_t> written = ProjectWrittenAfter(copy)) {
+        text += "\r\r" + FormatText(MessageText("AA00608"), {Utf8ToCp1252(copy.originalPath),
+                                                               FormatCopyTime(*written), time});
+    }
+    return text;
 }
 
-// "&Herstellen", "&Verwijderen" or "&Later" (also closing the question); a damaged copy can
-// only be deleted.
+// "&Herstellen", "&Verwijderen" (after confirmation) or "&Later" (also closing the question);
+// a damaged copy can only be deleted. Restoring a copy of another project than the open one
+// closes that project: the question says so, and Later is its default.
 ProjectLifecycle::CopyAnswer ProjectLifecycle::AskAboutCopy(const RecoveryCopy& copy) {
     if (copy.damaged) {
         OfferDeletionOfDamaged(copy);
         return CopyAnswer::Keep;
     }
-    const std::string time = FormatCopyTime(copy.time);
-    const std::string text =
-        copy.originalPath.empty()
-            ? FormatText(MessageText("AA00602"), {time})
-            : FormatText(MessageText("AA00601"), {Utf8ToCp1252(copy.originalPath), time});
+    std::string text = CopyQuestionText(copy);
+    const bool closesOpenProject =
+        survey_.ProjectPath != NewProjectFileName() || survey_.ProjectChanged;
+    if (closesOpenProject) {
+        text += "\r\r" + FormatText(MessageText("AA00620"), {Utf8ToCp1252(survey_.ProjectPath)});
+    }
     const int answer = Question(shell_.CurrentPrompter(), MessageText("AA00600"), text,
-                                RecoveryQuestionCaptions(), kDefaultYes);
-    if (answer == kNo) {
+                                RecoveryQuestionCaptions(),
+                                closesOpenProject ? kDefaultCancel : kDefaultYes);
+    if (answer == kNo && ConfirmDeletion(copy)) {
         recovery_->Folder().Delete(copy.name);
     }
     return answer == kYes ? CopyAnswer::Restore : CopyAnswer::Keep;
+}
+
+bool ProjectLifecycle::ConfirmDeletion(const RecoveryCopy& copy) {
+    const std::string project =
+        copy.originalPath.empty() ? copy.surveyArea : Utf8ToCp1252(copy.originalPath);
+    return Question(shell_.CurrentPrompter(), MessageText("AA00621"),
+                    FormatText(MessageText("AA00622"), {project, FormatCopyTime(copy.time)}),
+                    DeletionCaptions(), kDefaultNo) == kYes;
 }
 
 void ProjectLifecycle::OfferDeletionOfDamaged(const RecoveryCopy& copy) {
@@ -236,6 +348,9 @@ bool ProjectLifecycle::RestoreCopy(const RecoveryCopy& copy) {
     survey_.ProjectPath = copy.originalPath.empty() ? NewProjectFileName() : copy.originalPath;
     survey_.ProjectChanged = true;
     recovery_->AdoptCopy(copy);
+    if (!copy.originalPath.empty()) {
+        TakeOwnership(copy.originalPath);
+    }
     shell_.SetTitle(survey_.ProjectPath);
     shell_.UpdateCommandStates(false);
     shell_.ResetAnalysisSelection();

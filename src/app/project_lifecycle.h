@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "core/backups.h"
+#include "core/file_fingerprint.h"
+#include "core/project_lock.h"
 #include "core/prompter.h"
 #include "core/recovery_copies.h"
 #include "core/survey.h"
@@ -59,17 +61,33 @@ public:
 
     // The keeper of the recovery copies, when the program keeps them (the desktop does).
     void SetRecoveryKeeper(RecoveryKeeper* keeper) { recovery_ = keeper; }
-    // Offers, one after another, every recovery copy that no running program holds and that is
-    // newer than its project or damaged, but not the open project's (it was offered when it was
-    // opened). "&Herstellen" closes the open project first.
+    // Offers, one after another, every recovery copy that no running program holds, but not
+    // the open project's (they were offered when it was opened). "&Herstellen" closes the open
+    // project first.
     void OfferRecoveryCopies();
+
+    // The desktop keeps a lock file beside the open project and asks before opening a project
+    // that another live program holds.
+    void SetLocking(bool locking) { locking_ = locking; }
+    // Opened with "Alleen lezen openen": Save is refused, Save as is allowed.
+    bool ReadOnly() const { return readOnly_; }
 
 private:
     enum class CopyAnswer { Restore, Keep };
+    enum class LockAnswer { Open, ReadOnly, Cancel };
+    enum class SaveAnswer { Overwrite, SaveAs, Cancel };
 
     bool SaveTo(const std::string& path);
-    bool Offered(const RecoveryCopy& copy) const;
+    // Before saving over the open project's file: when it changed on disk since it was read or
+    // saved, "Overschrijven", "Opslaan als..." or "Annuleren".
+    SaveAnswer AskAboutChangedFile();
+    // The project at path is now the open one on disk: its lock and what it looks like.
+    void TakeOwnership(const std::string& path);
+    LockAnswer AskAboutLock(const std::string& path);
+    bool OfferCopiesOf(const std::string& path);
     CopyAnswer AskAboutCopy(const RecoveryCopy& copy);
+    std::string CopyQuestionText(const RecoveryCopy& copy) const;
+    bool ConfirmDeletion(const RecoveryCopy& copy);
     void OfferDeletionOfDamaged(const RecoveryCopy& copy);
     bool RestoreCopy(const RecoveryCopy& copy);
     // The name the user chose in the save dialog, with the extension, after the question
@@ -79,6 +97,10 @@ private:
     Survey& survey_;
     ProjectShell& shell_;
     RecoveryKeeper* recovery_ = nullptr;
+    bool locking_ = false;
+    bool readOnly_ = false;
+    ProjectLock lock_;
+    std::optional<FileFingerprint> onDisk_;  // the open project's file as read or last saved
 };
 
 // The name Save as stores under: ".par" appended unless the name already ends in exactly that

@@ -10,7 +10,8 @@ namespace tavoric {
 
 RecoveryKeeper::RecoveryKeeper(std::string folder, std::string runId, int intervalSeconds)
     : folder_(std::move(folder)),
-      unsavedName_(UnsavedRecoveryCopyName(runId)),
+      runId_(std::move(runId)),
+      unsavedName_(UnsavedRecoveryCopyName(runId_)),
       intervalSeconds_(intervalSeconds),
       worker_([this] { Work(); }) {}
 
@@ -29,8 +30,12 @@ void RecoveryKeeper::SurveyChanged() {
     }
 }
 
+// This run's own copy of the project, so that it never replaces another program's copy.
 std::string RecoveryKeeper::CopyNameFor(const std::string& projectPath) const {
-    return projectPath == NewProjectFileName() ? unsavedName_ : RecoveryCopyName(projectPath);
+    if (projectPath == NewProjectFileName()) {
+        return unsavedName_;
+    }
+    return projectPath == adoptedPath_ ? adoptedName_ : RecoveryCopyName(projectPath, runId_);
 }
 
 void RecoveryKeeper::WriteCopy(const Survey& survey) {
@@ -41,7 +46,8 @@ void RecoveryKeeper::WriteCopy(const Survey& survey) {
     currentName_ = name;
     const bool saved = survey.ProjectPath != NewProjectFileName();
     Job job;
-    job.copy = {name, saved ? survey.ProjectPath : "", CurrentTimeMs(), kVersionMajorMinor, false};
+    job.copy = {name,  saved ? survey.ProjectPath : "",     CurrentTimeMs(), kVersionMajorMinor,
+                false, survey.AlgemeneGegevens.surveyArea};
     {
         std::lock_guard lock(mutex_);
         job.content = std::move(spareContent_);
@@ -53,6 +59,7 @@ void RecoveryKeeper::WriteCopy(const Survey& survey) {
 
 void RecoveryKeeper::DiscardCopy() {
     due_ = false;
+    adoptedPath_.clear();
     if (currentName_.empty()) {
         return;
     }
@@ -76,6 +83,9 @@ void RecoveryKeeper::PrepareFor(const Survey& survey) {
 void RecoveryKeeper::AdoptCopy(const RecoveryCopy& copy) {
     if (copy.originalPath.empty()) {
         unsavedName_ = copy.name;
+    } else {
+        adoptedPath_ = copy.originalPath;
+        adoptedName_ = copy.name;
     }
     currentName_ = copy.name;
     due_ = false;
@@ -85,9 +95,9 @@ void RecoveryKeeper::AdoptCopy(const RecoveryCopy& copy) {
     Enqueue(std::move(job));
 }
 
-void RecoveryKeeper::SetFailureHandler(std::function<void(const std::string&)> handler) {
+void RecoveryKeeper::SetStatusHandler(std::function<void(const Status&)> handler) {
     std::lock_guard lock(mutex_);
-    failureHandler_ = std::move(handler);
+    statusHandler_ = std::move(handler);
 }
 
 void RecoveryKeeper::Flush() {
@@ -147,7 +157,8 @@ void RecoveryKeeper::Run(Job& job) {
     }
     std::string errorText;
     const bool written = folder_.Write(job.copy, job.content, errorText);
-    std::function<void(const std::string&)> report;
+    std::function<void(const Status&)> report;
+    Status status;
     {
         std::lock_guard lock(mutex_);
         // A deletion asked for since then means the project no longer needs this copy.
@@ -156,19 +167,18 @@ void RecoveryKeeper::Run(Job& job) {
         });
         if (!written && stillWanted) {
             due_ = true;
-            if (!failureReported_) {
-                report = failureHandler_;
-            }
-            failureReported_ = true;
-        } else if (written) {
-            failureReported_ = false;
+            status = {++failuresInRow_, errorText};
+            report = statusHandler_;
+        } else if (written && failuresInRow_ > 0) {
+            failuresInRow_ = 0;
+            report = statusHandler_;
         }
         if (job.content.capacity() > spareContent_.capacity()) {
             spareContent_ = std::move(job.content);
         }
     }
     if (report) {
-        report(errorText);
+        report(status);
     }
 }
 

@@ -37,7 +37,8 @@ public:
     void SurveyChanged();
     bool CopyDue() const { return due_; }
     // Takes the survey's content now and has it written; the copy is no longer due. A write
-    // that fails makes it due again and reaches the failure handler, once until a write works.
+    // that fails makes it due again and reaches the status handler, and so does the first write
+    // that works after failures.
     void WriteCopy(const Survey& survey);
     // Readies memory for the copy of this survey on the keeper's thread, so that taking the
     // first content does not wait for fresh memory either.
@@ -45,11 +46,20 @@ public:
     // The project was saved or its changes were given up: its copy goes.
     void DiscardCopy();
     // A copy that was restored becomes the open project's copy, for a project that was never
-    // saved too.
+    // saved too: later copies of that project replace it.
     void AdoptCopy(const RecoveryCopy& copy);
 
-    // Called on the keeper's thread with the reason of a failed write.
-    void SetFailureHandler(std::function<void(const std::string&)> handler);
+    // How the copies fare: failuresInRow is 0 after a write that works, else the number of
+    // failed writes since the last one that worked, with the reason of the last.
+    struct Status {
+        int failuresInRow = 0;
+        std::string reason;
+    };
+    // After this many failed writes in a row the user is told that typing is not being kept.
+    static constexpr int kFailuresBeforeNotice = 2;
+    // Called on the keeper's thread after every failed write and after the first write that
+    // works again.
+    void SetStatusHandler(std::function<void(const Status&)> handler);
     // Waits until every write and deletion asked for is done.
     void Flush();
 
@@ -72,7 +82,10 @@ private:
     void Hold(const std::string& name);
 
     RecoveryFolder folder_;
+    std::string runId_;
     std::string unsavedName_;
+    std::string adoptedPath_;  // a saved project whose restored copy this run keeps
+    std::string adoptedName_;
     std::atomic<int> intervalSeconds_;
     std::atomic<bool> due_ = false;
     std::string currentName_;  // the copy written or adopted for the open project
@@ -85,9 +98,9 @@ private:
     std::deque<Job> jobs_;
     bool busy_ = false;
     bool stopping_ = false;
-    bool failureReported_ = false;
+    int failuresInRow_ = 0;
     std::string spareContent_;  // memory of a written content, for the next one
-    std::function<void(const std::string&)> failureHandler_;
+    std::function<void(const Status&)> statusHandler_;
     std::thread worker_;
 };
 

@@ -15,6 +15,7 @@
 #include "core/codec.h"
 #include "core/message_texts.h"
 #include "core/project_file.h"
+#include "core/project_lock.h"
 #include "core/text.h"
 #include "core/version.h"
 
@@ -216,6 +217,14 @@ bool OpenSurvey(const std::string& path, Survey& survey) {
     survey.ResetToNew(NewProjectFileName());
     CliPrompter prompter;
     return ReadProjectFile(survey, path, prompter);
+}
+
+bool ProjectInUse(const std::string& path) {
+    const std::optional<LockOwner> owner = OtherLiveLockOwner(path);
+    if (owner) {
+        PrintError(LockedProjectText(path, *owner) + " " + MessageText("AA00615"));
+    }
+    return owner.has_value();
 }
 
 bool FirstTime(std::string_view option, bool& given) {

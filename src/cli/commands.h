@@ -40,6 +40,9 @@ int RunCli(const std::vector<std::string>& args);
 
 // Reads a project into survey as a new project; on failure the message is on stderr.
 bool OpenSurvey(const std::string& path, Survey& survey);
+// True, with a message on stderr naming who has it open, when a live desktop program holds the
+// project: a command does not write it in place then.
+bool ProjectInUse(const std::string& path);
 // Whether two names on the command line name one file: the same device and inode when both
 // exist, else the same absolute path once "." and ".." are resolved ("a.txt" and "./a.txt").
 // "-" (standard output) is only the same as "-".

@@ -107,6 +107,9 @@ int ImportObservations(const std::vector<std::string>& args) {
                            {"--report", arguments->reportPath}})) {
         return kExitUsage;
     }
+    if (!arguments->outPath && ProjectInUse(arguments->projectPath)) {
+        return kExitFileError;
+    }
     Survey survey;
     if (!OpenSurvey(arguments->projectPath, survey)) {
         return kExitFileError;

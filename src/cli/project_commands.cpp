@@ -44,16 +44,21 @@ int WriteSurvey(Survey& survey, const std::string& path) {
     return WriteProjectFile(survey, path, prompter) ? kExitOk : kExitFileError;
 }
 
-// Saving a project over itself makes the backups first, as the desktop program does.
+// Saving a project over itself makes the backups first, as the desktop program does, and is
+// refused while a desktop program has it open.
 int Save(const std::vector<std::string>& args) {
     if (args.size() != 2) {
         return UsageError("save");
+    }
+    const bool inPlace = SameFile(args[0], args[1]);
+    if (inPlace && ProjectInUse(args[1])) {
+        return kExitFileError;
     }
     Survey survey;
     if (!OpenSurvey(args[0], survey)) {
         return kExitFileError;
     }
-    if (SameFile(args[0], args[1])) {
+    if (inPlace) {
         RotateBackups(args[1], LoadBackupSettings());
     }
     return WriteSurvey(survey, args[1]);

@@ -439,7 +439,8 @@ std::optional<RecoveryCopy> RecoveryFolder::Find(const std::string& name) const 
 std::vector<RecoveryCopy> RecoveryFolder::CopiesOf(const std::string& projectPath) const {
     std::vector<RecoveryCopy> copies = List();
     std::erase_if(copies, [&projectPath](const RecoveryCopy& copy) {
-        return copy.damaged || copy.originalPath != projectPath;
+        return copy.damaged ? !IsCopyNameOf(copy.name, projectPath)
+                            : copy.originalPath != projectPath;
     });
     return copies;
 }

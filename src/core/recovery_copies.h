@@ -66,7 +66,8 @@ public:
     // a write that was cut off are removed; files the folder should not hold count as damaged
     // copies under their own names.
     std::vector<RecoveryCopy> List() const;
-    // The whole copies of that project that no running program holds, newest first.
+    // The copies of that project that no running program holds, newest first; damaged ones
+    // (named after the project) last.
     std::vector<RecoveryCopy> CopiesOf(const std::string& projectPath) const;
     // The copy of that name when it exists and no running program holds it.
     std::optional<RecoveryCopy> Find(const std::string& name) const;

@@ -29,6 +29,8 @@ public:
     // Long work reports here; a cancel button calls RequestCancel on it.
     virtual DesktopProgress& MainProgress() = 0;
     virtual ProgramSettings& Settings() = 0;
+    // A choice in Settings() that must outlive a crash was made: the settings are written now.
+    virtual void SettingsChosen() = 0;
 
     // Where a window plugs in: the command with this menu item name runs the handler.
     virtual void SetCommandHandler(const std::string& name, std::function<void()> handler) = 0;

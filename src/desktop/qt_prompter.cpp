@@ -131,8 +131,8 @@ TMessageForm::TMessageForm(QWidget* parent, const QString& caption, const QStrin
     std::vector<QPushButton*> made;
     if (kind == DialogKind::Question) {
         made = {AddButton(captions.yes, "&Yes", kYes), AddButton(captions.no, "&No", kNo), nullptr,
-                AddButton(captions.cancel, "&Cancel", kCancel)};
-        closeResult_ = kCancel;
+                captions.withCancel ? AddButton(captions.cancel, "&Cancel", kCancel) : nullptr};
+        closeResult_ = captions.withCancel ? kCancel : kNo;
     } else {
         made = {nullptr, nullptr, AddButton(captions.ok, "&OK", kOk), nullptr};
         closeResult_ = kOk;

@@ -7,7 +7,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "../core/lock_holder.h"
 #include "app/command_states.h"
+#include "core/atomic_file.h"
 #include "core/message_texts.h"
 #include "core/project_file.h"
 #include "core/scripted_prompter.h"
@@ -216,6 +218,99 @@ TEST_F(ProjectLifecycleTest, SixSavesKeepTheFivePreviousVersionsNewestFirst) {
         EXPECT_EQ(Contents(backup), versions[versions.size() - 1 - generation])
             << "generation " << generation;
     }
+}
+
+// Two programs on one project: the second is asked, named who holds it and since when.
+class SharedProjectTest : public ProjectLifecycleTest {
+protected:
+    SharedProjectTest() {
+        lifecycle_.SetLocking(true);
+        Survey saved;
+        saved.ResetToNew(NewProjectFileName());
+        EXPECT_TRUE(WriteProjectFile(saved, Project(), shell_.prompter));
+    }
+    std::string Project() const { return PathOf("Wijk.par"); }
+    const ScriptedPrompter::Asked& LastAsked() const { return shell_.prompter.asked().back(); }
+};
+
+TEST_F(SharedProjectTest, ProjectOfALiveProgramOpensReadOnlyOnlyOnRequest) {
+    LockHoldingProcess other(Project());
+    shell_.prompter.QueueAnswer(kCancel);  // "&Annuleren"
+    EXPECT_FALSE(lifecycle_.OpenProjectFile(Project()));
+    ASSERT_EQ(shell_.prompter.asked().size(), 1u);
+    const ScriptedPrompter::Asked& question = LastAsked();
+    EXPECT_EQ(question.heading, "Project in gebruik");
+    EXPECT_NE(question.text.find(std::to_string(other.Owner().pid)), std::string::npos);
+    EXPECT_NE(question.text.find(other.Owner().host), std::string::npos);
+    EXPECT_EQ(question.captions.yes, "&Alleen lezen openen");
+    EXPECT_EQ(question.captions.no, "&Toch openen");
+    EXPECT_EQ(question.captions.cancel, "&Annuleren");
+    EXPECT_EQ(survey_.ProjectPath, NewProjectFileName());
+
+    shell_.prompter.QueueAnswer(kYes);  // "&Alleen lezen openen"
+    ASSERT_TRUE(lifecycle_.OpenProjectFile(Project()));
+    EXPECT_TRUE(lifecycle_.ReadOnly());
+    Change();
+    const std::string before = Contents(Project());
+    EXPECT_FALSE(lifecycle_.SaveProject());
+    EXPECT_NE(LastAsked().text.find("alleen lezen geopend"), std::string::npos);
+    EXPECT_EQ(Contents(Project()), before);
+    EXPECT_EQ(ParseLockFile(Contents(ProjectLockPath(Project()))), other.Owner());
+
+    shell_.prompter.QueueFileName(PathOf("Kopie"));  // "O&pslaan als..." is allowed
+    ASSERT_TRUE(lifecycle_.SaveProjectAs());
+    EXPECT_EQ(survey_.ProjectPath, PathOf("Kopie.par"));
+    EXPECT_FALSE(lifecycle_.ReadOnly());
+    EXPECT_TRUE(fs::exists(ProjectLockPath(PathOf("Kopie.par"))));
+}
+
+TEST_F(SharedProjectTest, OpeningAnywayTakesTheLockAndAStaleLockGoesWithoutAQuestion) {
+    LockHoldingProcess other(Project());
+    shell_.prompter.QueueAnswer(kNo);  // "&Toch openen"
+    ASSERT_TRUE(lifecycle_.OpenProjectFile(Project()));
+    EXPECT_FALSE(lifecycle_.ReadOnly());
+    EXPECT_EQ(ParseLockFile(Contents(ProjectLockPath(Project())))->pid, ::getpid());
+    lifecycle_.ResetToNewProject();
+    EXPECT_FALSE(fs::exists(ProjectLockPath(Project())));
+
+    LockHoldingProcess killed(Project());
+    killed.Kill();  // kill -9: its lock stays behind
+    shell_.prompter.Clear();
+    ASSERT_TRUE(lifecycle_.OpenProjectFile(Project()));
+    EXPECT_TRUE(shell_.prompter.asked().empty());
+    EXPECT_EQ(ParseLockFile(Contents(ProjectLockPath(Project())))->pid, ::getpid());
+}
+
+// Another program saved the file after it was opened here: saving over it asks first.
+TEST_F(SharedProjectTest, FileChangedOnDiskIsNotOverwrittenWithoutAQuestion) {
+    ASSERT_TRUE(lifecycle_.OpenProjectFile(Project()));
+    Change();
+    FileError error;
+    ASSERT_TRUE(WriteFileAtomically(Project(), "[Routes]\r\n0002 Elders\r\n", error));
+
+    shell_.prompter.QueueAnswer(kCancel);  // "&Annuleren"
+    EXPECT_FALSE(lifecycle_.SaveProject());
+    EXPECT_EQ(LastAsked().heading, "Bestand gewijzigd");
+    EXPECT_EQ(LastAsked().captions.yes, "&Overschrijven");
+    EXPECT_EQ(LastAsked().captions.no, "Opslaan &als...");
+    EXPECT_EQ(LastAsked().defaultButton, kDefaultCancel);
+    EXPECT_NE(Contents(Project()).find("0002 Elders"), std::string::npos);
+
+    shell_.prompter.QueueAnswer(kNo);  // "Opslaan als..."
+    shell_.prompter.QueueFileName(PathOf("Eigen"));
+    ASSERT_TRUE(lifecycle_.SaveProject());
+    EXPECT_NE(Contents(Project()).find("0002 Elders"), std::string::npos);
+    EXPECT_NE(Contents(PathOf("Eigen.par")).find("0001 Centrum"), std::string::npos);
+
+    Change();
+    ASSERT_TRUE(WriteFileAtomically(PathOf("Eigen.par"), "[Routes]\r\n", error));
+    shell_.prompter.QueueAnswer(kYes);  // "&Overschrijven"
+    ASSERT_TRUE(lifecycle_.SaveProject());
+    EXPECT_NE(Contents(PathOf("Eigen.par")).find("0001 Centrum"), std::string::npos);
+    Change();
+    shell_.prompter.Clear();
+    ASSERT_TRUE(lifecycle_.SaveProject());  // unchanged since this save: no question
+    EXPECT_TRUE(shell_.prompter.asked().empty());
 }
 
 class PseudonymiseProjectTest : public ProjectLifecycleTest {

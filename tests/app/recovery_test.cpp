@@ -140,23 +140,79 @@ TEST_F(RecoveryTest, DeleteAndLaterBothOpenTheFileAsSaved) {
 
     lifecycle_.ResetToNewProject();
     shell_.prompter.QueueAnswer(kNo);  // "&Verwijderen"
+    shell_.prompter.QueueAnswer(kNo);  // "&Niet verwijderen"
+    ASSERT_TRUE(lifecycle_.OpenProjectFile(project));
+    const auto& confirmation = shell_.prompter.asked().back();
+    EXPECT_EQ(confirmation.heading, "Herstelbestand verwijderen?");
+    EXPECT_FALSE(confirmation.captions.withCancel);
+    EXPECT_EQ(confirmation.defaultButton, kDefaultNo);
+    EXPECT_EQ(Copies().size(), 1u);
+
+    lifecycle_.ResetToNewProject();
+    shell_.prompter.QueueAnswer(kNo);   // "&Verwijderen"
+    shell_.prompter.QueueAnswer(kYes);  // "&Verwijderen" once more
     ASSERT_TRUE(lifecycle_.OpenProjectFile(project));
     EXPECT_TRUE(survey_.RoutesList.empty());
     EXPECT_TRUE(Copies().empty());
 }
 
-TEST_F(RecoveryTest, CopyOlderThanTheFileIsNotOffered) {
+// A sync tool, a backup put back or another program's save touched the file after the crash:
+// the copy is offered all the same, with both times.
+TEST_F(RecoveryTest, CopyOlderThanTheFileIsStillOfferedWithBothTimes) {
     const std::string project = ProjectOfAKilledRun();
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
     std::string content;
     ASSERT_TRUE(ReadWholeFile(project, content));
     FileError error;
     ASSERT_TRUE(WriteFileAtomically(project, content, error));  // saved by another program
 
+    shell_.prompter.QueueAnswer(kYes);  // "&Herstellen"
     ASSERT_TRUE(lifecycle_.OpenProjectFile(project));
-    EXPECT_TRUE(shell_.prompter.asked().empty());
-    lifecycle_.OfferRecoveryCopies();
-    EXPECT_TRUE(shell_.prompter.asked().empty());
+    ASSERT_EQ(shell_.prompter.asked().size(), 1u);
+    const std::string& text = shell_.prompter.asked()[0].text;
+    EXPECT_NE(text.find("is gewijzigd na dit herstelbestand"), std::string::npos);
+    EXPECT_EQ(survey_.RoutesList, LineList{kRoute});
+}
+
+// "Later" keeps the copy however many copies this run writes of the same project, and the
+// copy is offered again at the next start.
+TEST_F(RecoveryTest, LaterKeepsTheCopyWholeThroughLaterCopiesOfTheProject) {
+    const std::string project = ProjectOfAKilledRun();
+    shell_.prompter.QueueAnswer(kCancel);  // "&Later"
+    ASSERT_TRUE(lifecycle_.OpenProjectFile(project));
+    for (int copy = 0; copy < 4; ++copy) {
+        survey_.SectiesList.push_back("0001 000" + std::to_string(copy) + " Markt");
+        ChangeAndCopy();
+    }
+    StartKeeper("third run");
+    survey_ = Survey{};
+    lifecycle_.ResetToNewProject();
+    shell_.prompter.Clear();
+
+    shell_.prompter.QueueAnswer(kCancel);  // the second run's copy: "&Later"
+    shell_.prompter.QueueAnswer(kYes);     // the deferred copy: "&Herstellen"
+    ASSERT_TRUE(lifecycle_.OpenProjectFile(project));
+    ASSERT_EQ(shell_.prompter.asked().size(), 2u);
+    EXPECT_EQ(survey_.RoutesList, LineList{kRoute});
+    EXPECT_TRUE(survey_.SectiesList.empty());
+}
+
+// Two programs with the same project open: neither one's copy nor its "Niet opslaan" touches
+// the other's.
+TEST_F(RecoveryTest, TwoProgramsKeepTheirOwnCopiesOfOneProject) {
+    const std::string project = PathOf("a.par");
+    OpenChangeAndCopy(project);
+    RecoveryKeeper other(RecoveryFolderPath(), "other run", 60);
+    Survey elsewhere = survey_;
+    elsewhere.RoutesList.push_back("0002 Haven");
+    other.WriteCopy(elsewhere);
+    other.Flush();
+
+    shell_.prompter.QueueAnswer(kNo);  // "&Niet opslaan" here
+    ASSERT_TRUE(lifecycle_.CloseProject());
+    keeper_->Flush();
+    EXPECT_TRUE(Copies().empty());  // the other program's copy is held, not gone
+    other.DiscardCopy();
 }
 
 TEST_F(RecoveryTest, SaveAndNotSavingBothRemoveTheCopy) {
@@ -258,24 +314,60 @@ TEST_F(RecoveryTest, IntervalZeroWritesNoCopy) {
     EXPECT_FALSE(fs::exists(RecoveryFolderPath()));
 }
 
-TEST_F(RecoveryTest, FailedWriteIsReportedOnceAndStaysDue) {
+// Every failed write is counted until one works again; the copy stays due meanwhile.
+TEST_F(RecoveryTest, FailedWritesAreCountedInARowAndStayDue) {
     std::ofstream(PathOf("recovery")) << "a file where the folder should be";
-    std::vector<std::string> reports;
-    keeper_->SetFailureHandler(
-        [&reports](const std::string& reason) { reports.push_back(reason); });
+    std::vector<RecoveryKeeper::Status> reports;
+    keeper_->SetStatusHandler(
+        [&reports](const RecoveryKeeper::Status& status) { reports.push_back(status); });
     ChangeAndCopy();
     EXPECT_TRUE(keeper_->CopyDue());
     ChangeAndCopy();
-    ASSERT_EQ(reports.size(), 1u);
-    EXPECT_FALSE(reports[0].empty());
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_EQ(reports[0].failuresInRow, 1);
+    EXPECT_EQ(reports[1].failuresInRow, RecoveryKeeper::kFailuresBeforeNotice);
+    EXPECT_FALSE(reports[1].reason.empty());
 
     fs::remove(PathOf("recovery"));
     ChangeAndCopy();
     EXPECT_FALSE(keeper_->CopyDue());
+    ASSERT_EQ(reports.size(), 3u);
+    EXPECT_EQ(reports[2].failuresInRow, 0);
+    ChangeAndCopy();
+    EXPECT_EQ(reports.size(), 3u);  // nothing to tell while writes work
     fs::remove_all(PathOf("recovery"));
     std::ofstream(PathOf("recovery")) << "again";
     ChangeAndCopy();
-    EXPECT_EQ(reports.size(), 2u);
+    ASSERT_EQ(reports.size(), 4u);
+    EXPECT_EQ(reports[3].failuresInRow, 1);
+}
+
+// The questions say what they do: a damaged copy has two buttons, a copy of another project
+// than the open one says that project closes and defaults to Later, and never-saved copies
+// are told apart by their survey area.
+TEST_F(RecoveryTest, RecoveryQuestionsSayWhatTheirButtonsDo) {
+    survey_.AlgemeneGegevens.surveyArea = "Haven Noord";
+    ChangeAndCopy();
+    StartAgain();
+    const std::string open = PathOf("open.par");
+    Survey saved;
+    saved.ResetToNew(NewProjectFileName());
+    ASSERT_TRUE(WriteProjectFile(saved, open, shell_.prompter));
+    ASSERT_TRUE(lifecycle_.OpenProjectFile(open));
+    std::ofstream(RecoveryFolderPath() + "vreemd.info") << "not a side file";
+
+    lifecycle_.OfferRecoveryCopies();  // every question answered by its default
+    ASSERT_EQ(shell_.prompter.asked().size(), 2u);
+    const auto& offer = shell_.prompter.asked()[0];
+    EXPECT_NE(offer.text.find("Haven Noord"), std::string::npos);
+    EXPECT_NE(offer.text.find("Herstellen sluit het geopende project \"" + open), std::string::npos);
+    EXPECT_EQ(offer.defaultButton, kDefaultCancel);  // "&Later"
+    const auto& damaged = shell_.prompter.asked()[1];
+    EXPECT_EQ(damaged.heading, "Herstelbestand onleesbaar");
+    EXPECT_FALSE(damaged.captions.withCancel);
+    EXPECT_EQ(damaged.captions.no, "&Later");
+    EXPECT_EQ(survey_.ProjectPath, open);
+    EXPECT_EQ(Copies().size(), 2u);
 }
 
 }  // namespace

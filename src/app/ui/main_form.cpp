@@ -101,12 +101,15 @@ THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath,
     CreateMenusAndToolBar();
     CreateBottomStrip();
     RegisterOwnCommands();
+    lifecycle_.SetLocking(true);
     if (!recoveryFolder.empty()) {
         const std::string runId = std::to_string(QCoreApplication::applicationPid()) + " " +
                                   std::to_string(CurrentTimeMs());
         recovery_ =
             std::make_unique<RecoveryKeeper>(recoveryFolder, runId, settings_.recoveryInterval);
-        recoveryTimer_ = new RecoveryTimer(survey_, *recovery_, statusBar(), this);
+        recoveryTimer_ = new RecoveryTimer(
+            survey_, *recovery_, statusBar(),
+            [this](const std::string& text) { WarningNotice(CurrentPrompter(), text); }, this);
         lifecycle_.SetRecoveryKeeper(recovery_.get());
     }
     formatForm_ = new TRapportOpmaakForm(this);
@@ -331,15 +334,19 @@ void THoofdForm::FirstActivation() {
     startedUp_ = true;
 }
 
+void THoofdForm::SettingsChosen() {
+    if (!settingsPath_.empty()) {
+        WriteSettings(settings_, settingsPath_, CurrentPrompter());
+    }
+}
+
 void THoofdForm::closeEvent(QCloseEvent* event) {
     if (!lifecycle_.CloseProject()) {
         event->ignore();
         return;
     }
     positionKeeper_->RecordWindowPositions();
-    if (!settingsPath_.empty()) {
-        WriteSettings(settings_, settingsPath_, CurrentPrompter());
-    }
+    SettingsChosen();
     event->accept();
 }
 

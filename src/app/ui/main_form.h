@@ -60,6 +60,7 @@ public:
     Survey& CurrentSurvey() override { return survey_; }
     ProjectLifecycle& Lifecycle() { return lifecycle_; }
     ProgramSettings& Settings() override { return settings_; }
+    void SettingsChosen() override;
     DesktopProgress& MainProgress() override { return *progress_; }
 
     // Every question goes to this prompter; nullptr returns to the dialogs.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/recovery_timer.h"
 
+#include <QLabel>
 #include <QStatusBar>
 
 #include "core/codec.h"
@@ -10,20 +11,24 @@
 
 namespace tavoric {
 
-namespace {
-constexpr int kFailureShownMs = 30000;
-}
-
 RecoveryTimer::RecoveryTimer(const Survey& survey, RecoveryKeeper& keeper, QStatusBar* statusBar,
-                             QObject* parent)
-    : QObject(parent), survey_(survey), keeper_(keeper), statusBar_(statusBar) {
+                             std::function<void(const std::string&)> warn, QObject* parent)
+    : QObject(parent),
+      survey_(survey),
+      keeper_(keeper),
+      failureMark_(new QLabel(statusBar)),
+      warn_(std::move(warn)) {
+    failureMark_->setObjectName(QStringLiteral("RecoveryFailureMark"));
+    failureMark_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
+    statusBar->addPermanentWidget(failureMark_);
+    failureMark_->hide();
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &RecoveryTimer::WriteIfDue);
     SetInterval(keeper_.Interval());
     // The keeper's thread reports; the status bar is shown from this thread.
-    keeper_.SetFailureHandler([this](const std::string& reason) {
+    keeper_.SetStatusHandler([this](const RecoveryKeeper::Status& status) {
         QMetaObject::invokeMethod(
-            this, [this, reason] { ShowFailure(reason); }, Qt::QueuedConnection);
+            this, [this, status] { ShowStatus(status); }, Qt::QueuedConnection);
     });
 }
 
@@ -55,14 +60,23 @@ void RecoveryTimer::WriteIfDue() {
     }
 }
 
-// The copy is due again: the next interval tries once more.
-void RecoveryTimer::ShowFailure(const std::string& reason) {
-    statusBar_->showMessage(
-        ToQString(FormatText(MessageText("AA00607"),
-                             {Utf8ToCp1252(keeper_.Folder().Path()), Utf8ToCp1252(reason)})),
-        kFailureShownMs);
+// After a failure the copy is due again: the next interval tries once more.
+void RecoveryTimer::ShowStatus(const RecoveryKeeper::Status& status) {
+    if (status.failuresInRow == 0) {
+        failureMark_->hide();
+        failureMark_->clear();
+        return;
+    }
+    const std::string folder = Utf8ToCp1252(keeper_.Folder().Path());
+    const std::string reason = Utf8ToCp1252(status.reason);
+    failureMark_->setText(ToQString(FormatText(MessageText("AA00623"), {reason})));
+    failureMark_->setToolTip(ToQString(FormatText(MessageText("AA00607"), {folder, reason})));
+    failureMark_->show();
     if (keeper_.CopyDue() && !timer_.isActive()) {
         timer_.start();
+    }
+    if (status.failuresInRow == RecoveryKeeper::kFailuresBeforeNotice) {
+        warn_(FormatText(MessageText("AA00624"), {folder, reason}));
     }
 }
 

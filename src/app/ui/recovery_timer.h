@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // When the main window's project gets its recovery copy: at most every interval seconds after a
 // change, and at once when a window that changed the survey is confirmed or closed. A write that
-// fails is tried again at the next interval and told once in the status bar, never in a dialog.
+// fails is tried again at the next interval; while writes fail, a lasting mark in the status bar
+// names the reason, and after two failures in a row a notice says that typing is not being
+// kept. Both go at the next write that works.
 #pragma once
 
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <string>
 
 #include "app/recovery_keeper.h"
 
+class QLabel;
 class QStatusBar;
 
 namespace tavoric {
@@ -17,8 +21,9 @@ namespace tavoric {
 class RecoveryTimer : public QObject {
     Q_OBJECT
 public:
+    // warn shows a warning notice through the main window's prompter.
     RecoveryTimer(const Survey& survey, RecoveryKeeper& keeper, QStatusBar* statusBar,
-                  QObject* parent);
+                  std::function<void(const std::string&)> warn, QObject* parent);
 
     // The survey changed; the copy follows within the interval.
     void SurveyChanged();
@@ -29,11 +34,12 @@ public:
 
 private:
     void WriteIfDue();
-    void ShowFailure(const std::string& reason);
+    void ShowStatus(const RecoveryKeeper::Status& status);
 
     const Survey& survey_;
     RecoveryKeeper& keeper_;
-    QStatusBar* statusBar_;
+    QLabel* failureMark_;
+    std::function<void(const std::string&)> warn_;
     QTimer timer_;
 };
 

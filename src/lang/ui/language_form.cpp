@@ -108,6 +108,8 @@ void TLanguageForm::Execute(ProgramSettings& settings) {
     if (exec() == QDialog::Accepted) {
         Choose(settings);
     }
+    // Written now: after a crash the first-start dialog must not come back.
+    shell_.SettingsChosen();
 }
 
 void TLanguageForm::Choose(ProgramSettings& settings) {
