@@ -238,7 +238,7 @@ ProjectLifecycle::LockAnswer ProjectLifecycle::AskAboutLock(const std::string& p
     const int answer = Question(shell_.CurrentPrompter(), MessageText("AA00610"),
                                 LockedProjectText(path, *owner) + "\r\r" + MessageText("AA00612"),
                                 LockQuestionCaptions(), kDefaultYes);
-    return answer == kYes ? LockAnswer::ReadOnly
+    return answer == kYes  ? LockAnswer::ReadOnly
            : answer == kNo ? LockAnswer::Open
                            : LockAnswer::Cancel;
 }
@@ -280,15 +280,14 @@ void ProjectLifecycle::OfferRecoveryCopies() {
 
 std::string ProjectLifecycle::CopyQuestionText(const RecoveryCopy& copy) const {
     const std::string time = FormatCopyTime(copy.time);
-    std::string text = copy.previousContent
-                           ? FormatText(MessageText("AA00609"), {time}) + "\r\r"
-                           : std::string();
+    std::string text =
+        copy.previousContent ? FormatText(MessageText("AA00609"), {time}) + "\r\r" : std::string();
     text += copy.originalPath.empty()
                 ? FormatText(MessageText("AA00602"), {copy.surveyArea, time})
                 : FormatText(MessageText("AA00601"), {Utf8ToCp1252(copy.originalPath), time});
     if (const std::optional<std::int64_t> written = ProjectWrittenAfter(copy)) {
         text += "\r\r" + FormatText(MessageText("AA00608"), {Utf8ToCp1252(copy.originalPath),
-                                                               FormatCopyTime(*written), time});
+                                                             FormatCopyTime(*written), time});
     }
     return text;
 }
@@ -307,9 +306,9 @@ ProjectLifecycle::CopyAnswer ProjectLifecycle::AskAboutCopy(const RecoveryCopy& 
     if (closesOpenProject) {
         text += "\r\r" + FormatText(MessageText("AA00620"), {Utf8ToCp1252(survey_.ProjectPath)});
     }
-    const int answer = Question(shell_.CurrentPrompter(), MessageText("AA00600"), text,
-                                RecoveryQuestionCaptions(),
-                                closesOpenProject ? kDefaultCancel : kDefaultYes);
+    const int answer =
+        Question(shell_.CurrentPrompter(), MessageText("AA00600"), text, RecoveryQuestionCaptions(),
+                 closesOpenProject ? kDefaultCancel : kDefaultYes);
     if (answer == kNo && ConfirmDeletion(copy)) {
         recovery_->Folder().Delete(copy.name);
     }

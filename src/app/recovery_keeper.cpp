@@ -46,7 +46,7 @@ void RecoveryKeeper::WriteCopy(const Survey& survey) {
     currentName_ = name;
     const bool saved = survey.ProjectPath != NewProjectFileName();
     Job job;
-    job.copy = {name,  saved ? survey.ProjectPath : "",     CurrentTimeMs(), kVersionMajorMinor,
+    job.copy = {name,  saved ? survey.ProjectPath : "",   CurrentTimeMs(), kVersionMajorMinor,
                 false, survey.AlgemeneGegevens.surveyArea};
     {
         std::lock_guard lock(mutex_);

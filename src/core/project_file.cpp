@@ -336,8 +336,7 @@ bool ReadProjectFileInMemory(Survey& survey, const std::string& path, Prompter& 
     survey.ProjectPath = path;
     survey.ProjectChanged = false;
     if (const std::string damage = DamageText(notesMissing, survey); !damage.empty()) {
-        WarningNotice(prompter,
-                      FormatText(MessageText("AA00628"), {Utf8ForMessage(path), damage}));
+        WarningNotice(prompter, FormatText(MessageText("AA00628"), {Utf8ForMessage(path), damage}));
     }
     return true;
 }

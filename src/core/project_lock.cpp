@@ -140,10 +140,10 @@ std::optional<LockOwner> OtherLiveLockOwner(const std::string& projectPath) {
 }
 
 std::string LockedProjectText(const std::string& projectPath, const LockOwner& owner) {
-    return FormatText(MessageText("AA00611"),
-                      {Utf8ForMessage(projectPath), Utf8ToCp1252(owner.user),
-                       Utf8ToCp1252(owner.host), std::to_string(owner.pid),
-                       FormatCopyTime(owner.since)});
+    return FormatText(
+        MessageText("AA00611"),
+        {Utf8ForMessage(projectPath), Utf8ToCp1252(owner.user), Utf8ToCp1252(owner.host),
+         std::to_string(owner.pid), FormatCopyTime(owner.since)});
 }
 
 ProjectLock::ProjectLock(const std::string& projectPath) : owner_(CurrentLockOwner()) {

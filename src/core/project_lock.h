@@ -15,8 +15,8 @@ struct LockOwner {
     std::string user;
     std::string host;
     long pid = 0;
-    std::int64_t since = 0;             // when the project was opened, ms since 1970 UTC
-    std::uint64_t processStart = 0;     // the process's start in clock ticks after boot; 0 unknown
+    std::int64_t since = 0;          // when the project was opened, ms since 1970 UTC
+    std::uint64_t processStart = 0;  // the process's start in clock ticks after boot; 0 unknown
 
     bool operator==(const LockOwner&) const = default;
 };

@@ -372,8 +372,8 @@ bool RecoveryFolder::Write(const RecoveryCopy& copy, std::string_view content,
         previous && previous->content.file == copy.name + std::string(kContentSlots[0]);
     SideFile side;
     side.copy = copy;
-    side.content = {copy.name + std::string(kContentSlots[firstSlotInUse ? 1 : 0]),
-                    content.size(), Sha256Hex(content), copy.time};
+    side.content = {copy.name + std::string(kContentSlots[firstSlotInUse ? 1 : 0]), content.size(),
+                    Sha256Hex(content), copy.time};
     if (previous && SizeMatches(folder_, previous->content)) {
         side.previous = previous->content;
     }

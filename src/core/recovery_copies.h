@@ -25,12 +25,12 @@
 namespace tavoric {
 
 struct RecoveryCopy {
-    std::string name;          // in the recovery folder
-    std::string originalPath;  // the project's path; empty for a project never saved
-    std::int64_t time = 0;     // when the content was taken, milliseconds since 1970 UTC
-    std::string version;       // of the program that wrote it
-    bool damaged = false;      // cut off, foreign or incomplete: offered for deletion only
-    std::string surveyArea{};  // general value 001 of the content
+    std::string name;              // in the recovery folder
+    std::string originalPath;      // the project's path; empty for a project never saved
+    std::int64_t time = 0;         // when the content was taken, milliseconds since 1970 UTC
+    std::string version;           // of the program that wrote it
+    bool damaged = false;          // cut off, foreign or incomplete: offered for deletion only
+    std::string surveyArea{};      // general value 001 of the content
     bool previousContent = false;  // the newest content is damaged; this is the one before
 };
 

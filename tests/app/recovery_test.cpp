@@ -360,7 +360,8 @@ TEST_F(RecoveryTest, RecoveryQuestionsSayWhatTheirButtonsDo) {
     ASSERT_EQ(shell_.prompter.asked().size(), 2u);
     const auto& offer = shell_.prompter.asked()[0];
     EXPECT_NE(offer.text.find("Haven Noord"), std::string::npos);
-    EXPECT_NE(offer.text.find("Herstellen sluit het geopende project \"" + open), std::string::npos);
+    EXPECT_NE(offer.text.find("Herstellen sluit het geopende project \"" + open),
+              std::string::npos);
     EXPECT_EQ(offer.defaultButton, kDefaultCancel);  // "&Later"
     const auto& damaged = shell_.prompter.asked()[1];
     EXPECT_EQ(damaged.heading, "Herstelbestand onleesbaar");

@@ -230,9 +230,9 @@ TEST_F(ProjectFileOnDisk, FilesWithoutAnyProjectSectionAreRefused) {
 TEST_F(ProjectFileOnDisk, EmptyFilesOpenAndAByteOrderMarkIsSkipped) {
     FileError error;
     ASSERT_TRUE(WriteFileAtomically(PathOf("leeg.par"), "", error));
-    ASSERT_TRUE(WriteFileAtomically(PathOf("bom.par"),
-                                    "\xEF\xBB\xBF[Routes]\r\n0001 Markt\r\n\r\n[Aantekeningen]\r\n\r\n",
-                                    error));
+    ASSERT_TRUE(WriteFileAtomically(
+        PathOf("bom.par"), "\xEF\xBB\xBF[Routes]\r\n0001 Markt\r\n\r\n[Aantekeningen]\r\n\r\n",
+        error));
     Survey empty;
     EXPECT_TRUE(ReadProjectFile(empty, PathOf("leeg.par"), prompter_));
     EXPECT_TRUE(empty.RoutesList.empty());
@@ -245,9 +245,10 @@ TEST_F(ProjectFileOnDisk, EmptyFilesOpenAndAByteOrderMarkIsSkipped) {
 // Headers typed by hand or written by other programs: any letter case, blanks or tabs after.
 TEST(ProjectFileReader, MatchesHeadersIgnoringCaseAndTrailingBlanks) {
     Survey survey;
-    ReadProjectContent(survey, "[routes]\r\nR1\r\n[Secties] \t\r\nS1\r\n[KENTEKENS]\t\r\n"
-                               "0001 0001 0001 0600-0630\r\n[ Routes]\r\nnot a route\r\n"
-                               "[aantekeningen]  \r\nnote\r\n\r\n");
+    ReadProjectContent(survey,
+                       "[routes]\r\nR1\r\n[Secties] \t\r\nS1\r\n[KENTEKENS]\t\r\n"
+                       "0001 0001 0001 0600-0630\r\n[ Routes]\r\nnot a route\r\n"
+                       "[aantekeningen]  \r\nnote\r\n\r\n");
     EXPECT_EQ(survey.RoutesList, LineList{"R1"});
     EXPECT_EQ(survey.SectiesList, LineList{"S1"});
     EXPECT_EQ(survey.KentekensList.size(), 1u);

@@ -229,8 +229,8 @@ TEST_F(RecoveryFolderTest, DamagedNewestContentOffersThePreviousWholeOne) {
 TEST_F(RecoveryFolderTest, PlantedLinksAndForgedSideFilesReachNothingOutside) {
     const std::string victim = PathOf("victim.txt");
     std::ofstream(victim) << "unrelated";
-    fs::permissions(victim, fs::perms::owner_read | fs::perms::owner_write |
-                                fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(victim, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                fs::perms::others_read);
     const RecoveryCopy copy = CopyOf(PathOf("a.par"));
     std::string error;
     ASSERT_TRUE(MakePrivateFolder(RecoveryPath(), error));

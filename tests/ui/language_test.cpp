@@ -19,6 +19,7 @@
 #include <tuple>
 
 #include "app/ui/main_form.h"
+#include "core/atomic_file.h"
 #include "core/message_texts.h"
 #include "core/scripted_prompter.h"
 #include "desktop/widgets.h"
@@ -331,10 +332,14 @@ private slots:
         QCOMPARE(form.findChild<QLabel*>(QStringLiteral("ntLabel13"))->text(), live);
     }
 
+    // The choice is written at once: after a crash the dialog does not come back.
     void theFirstStartShowsTheLanguageDialogOnce() {
         ScriptedPrompter prompter;
         ProgramSettings settings = DefaultSettings("/tmp/");
-        THoofdForm form(settings, "");
+        QTemporaryDir config;
+        const std::string settingsPath =
+            config.filePath(QStringLiteral("settings.ini")).toStdString();
+        THoofdForm form(settings, settingsPath);
         form.SetPrompter(&prompter);
         QCOMPARE(form.Settings().languageSet, 0);
         bool shown = false;
@@ -351,6 +356,9 @@ private slots:
         QCOMPARE(form.Command("ntLeesMijtxt1")->text(), QStringLiteral("LeesMij.txt"));
         QCOMPARE(form.Command("ntOpInternet1")->text(), QStringLiteral("Molvek @ internet..."));
         QVERIFY(SettingsFileText(form.Settings()).find("LanguageSet=1") != std::string::npos);
+        std::string written;
+        QVERIFY(ReadWholeFile(settingsPath, written));
+        QVERIFY(written.find("LanguageSet=1") != std::string::npos);
     }
 
     // The list windows were shown in Dutch before the language changed; shown again, every

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
@@ -105,6 +106,12 @@ int RunTypingChild(int argc, char** argv) {
     return QApplication::exec();
 }
 
+bool Asked(const ScriptedPrompter& answers, const char* headingKey) {
+    return std::any_of(answers.asked().begin(), answers.asked().end(), [headingKey](const auto& a) {
+        return a.heading == MessageText(headingKey);
+    });
+}
+
 // Whether a copy holds the text: the content its side file names, since a content file is not
 // a copy until its side file has been replaced after it.
 bool CopyHolds(const QString& folder, const char* text) {
@@ -161,6 +168,16 @@ private slots:
         QCOMPARE(child.readLine().trimmed(), QByteArray("typed"));
         // Past the interval of one second, the copy holds the plate.
         QTRY_VERIFY_WITH_TIMEOUT(CopyHolds(RecoveryFolder(), kPlate), 30000);
+        {
+            // A second program on the same project, while the first one runs.
+            StartedWindow second;
+            second.answers.QueueAnswer(kYes);  // "&Alleen lezen openen"
+            second.Start(project);
+            QVERIFY(Asked(second.answers, "AA00610"));
+            QVERIFY(!Asked(second.answers, "AA00600"));  // the running program's copy
+            QVERIFY(second.form.Lifecycle().ReadOnly());
+            QCOMPARE(second.form.CurrentSurvey().ProjectPath, project);
+        }
         child.kill();  // SIGKILL
         QVERIFY(child.waitForFinished());
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
@@ -170,10 +187,8 @@ private slots:
         window.Start(project);
         THoofdForm& form = window.form;
         const ScriptedPrompter& answers = window.answers;
-        const auto asked =
-            std::find_if(answers.asked().begin(), answers.asked().end(),
-                         [](const auto& a) { return a.heading == MessageText("AA00600"); });
-        QVERIFY(asked != answers.asked().end());
+        QVERIFY(Asked(answers, "AA00600"));
+        QVERIFY(!Asked(answers, "AA00610"));  // the killed program's lock is stale
         const Survey& restored = form.CurrentSurvey();
         QCOMPARE(restored.ProjectPath, project);
         QVERIFY(restored.ProjectChanged);
@@ -227,8 +242,9 @@ private slots:
         QVERIFY(form.close());
     }
 
-    // A copy that cannot be written is told once in the status bar, not in a dialog.
-    void failedWriteIsToldInTheStatusBar() {
+    // While copies cannot be written a lasting mark in the status bar says so; the second
+    // failure in a row also gives a notice; both go at the next copy that works.
+    void failingCopiesStayVisibleUntilACopyWorks() {
         QDir(RecoveryFolder()).removeRecursively();
         QVERIFY(QDir().mkpath(StateFolder() + QStringLiteral("/Tavoric")));
         QFile blocker(RecoveryFolder());
@@ -239,13 +255,26 @@ private slots:
         THoofdForm& form = window.form;
         ScriptedPrompter& answers = window.answers;
         const std::size_t askedBefore = answers.asked().size();
+        auto* mark = form.statusBar()->findChild<QLabel*>(QStringLiteral("RecoveryFailureMark"));
+        QVERIFY(mark);
         form.CurrentSurvey().ProjectChanged = true;
         form.UpdateCommandStates(false);
-        QTRY_VERIFY(form.statusBar()->currentMessage().contains(QStringLiteral("herstelbestand")));
+        QTRY_VERIFY(mark->isVisible());
+        QVERIFY(mark->text().contains(QStringLiteral("herstelbestand")));
         QCOMPARE(answers.asked().size(), askedBefore);
+
+        form.UpdateCommandStates(false);
+        QTRY_COMPARE(answers.asked().size(), askedBefore + 1);
+        QCOMPARE(answers.asked().back().kind, DialogKind::Warning);
+        QVERIFY(answers.asked().back().text.find("niet bewaard") != std::string::npos);
+        QTest::qWait(50);
+        QVERIFY(mark->isVisible());  // lasting, not a message that times out
+
+        QVERIFY(blocker.remove());
+        form.UpdateCommandStates(false);
+        QTRY_VERIFY(!mark->isVisible());
         answers.QueueAnswer(kNo);
         QVERIFY(form.close());
-        QVERIFY(blocker.remove());
     }
 };
 
