@@ -236,7 +236,7 @@ constexpr Entry kDefaults[] = {
     {"AA00624", "Al twee keer na elkaar kan geen herstelbestand worden geschreven in \"%s\": %s.\r\rWat u typt wordt nu niet bewaard voor herstel na een storing. Sla het project op."},
     {"AA00628", "Bestand \"%s\" lijkt beschadigd of afgebroken: %s Alles wat in het bestand staat is geladen; controleer de gegevens voordat u opslaat."},
     {"AA00629", "het laatste onderdeel, [Aantekeningen], ontbreekt."},
-    {"AA00630", "%s kentekenregels zijn afgebroken (de eerste: \"%s\")."},
+    {"AA00630", "afgebroken kentekenregels: %s (de eerste: \"%s\")."},
     {"AA00350", "Berekening geannuleerd: dit rapport is onvolledig."},
     {"AA00351", "Volledige pagina"},
     {"AA00352", "Paginabreedte"},
