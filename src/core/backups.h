@@ -25,10 +25,11 @@ std::string BackupFolder(const BackupSettings& settings);
 
 // Shifts generations 1-4 to 2-5 (dropping the oldest) and copies the file at path, as it is on
 // disk, into generation 1, readable by the user alone (mode 0600, or the project's own mode when
-// that is stricter). Does nothing when backups are off. The default folder is created with mode
-// 0700 when missing; a folder chosen in the settings is used as it is. When the file does not
-// exist or cannot be copied, the older generations are still shifted and generation 1 is not
-// made. Failures are silent: a backup never stops a save.
+// that is stricter), through a temporary file that is flushed and renamed, so that a killed
+// program never leaves half a backup. Does nothing when backups are off. The default folder is
+// created with mode 0700 when missing; a folder chosen in the settings is used as it is. When
+// the file does not exist or cannot be copied, the older generations are still shifted and
+// generation 1 is not made. Failures are silent: a backup never stops a save.
 void RotateBackups(const std::string& path, const BackupSettings& settings);
 
 }  // namespace tavoric

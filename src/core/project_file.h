@@ -31,7 +31,10 @@ bool WriteProjectFile(Survey& survey, const std::string& path, Prompter& prompte
 // is not a regular file, shows notice AA00035 with the reason; when it holds none of the
 // project's section headers (a spreadsheet or other file chosen by mistake), notice AA00314;
 // when it does not fit in memory, notice AA00035 saying so; in every case it returns false with
-// the survey unchanged. Other content is accepted as it is.
+// the survey unchanged. Other content is accepted as it is; a file that looks cut off (no notes
+// section, which the writer always puts last, or slot lines shorter than their key) is loaded
+// whole and warning AA00628 names what looks damaged. Section headers match in any letter case
+// and with blanks or tabs after them.
 // On success sets ProjectPath and clears ProjectChanged. Opening the notes window when key 017
 // is set is the caller's part.
 bool ReadProjectFile(Survey& survey, const std::string& path, Prompter& prompter);

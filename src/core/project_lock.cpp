@@ -13,7 +13,6 @@
 
 #include "core/atomic_file.h"
 #include "core/codec.h"
-#include "core/file_messages.h"
 #include "core/message_texts.h"
 #include "core/recovery_copies.h"
 #include "core/text.h"
