@@ -94,15 +94,16 @@ TEST(ObservationImport, SpreadsheetFileWithSemicolonsByteOrderMarkAndTimes) {
         "B12;Piet;x\r\n"
         "14-5-2024;2;1;1;7:59;\"GH;34\";Piet;x\r\n"
         "14-5-2024;1;1;1;08:00:00;LATE;Piet;x\r\n"
-        "14-5-2024;1;1;1;25:00;BAD;Piet;x\r\n";
-    const ObservationImportPlan plan = PlanObservationImport(survey, csv);
+        "14-5-2024;1;1;1;48:00;BAD;Piet;x\r\n";
+    const ObservationImportPlan plan =
+        PlanObservationImport(survey, csv, {"Europe/Amsterdam", std::nullopt});
     ASSERT_EQ(plan.fileError, "");
     EXPECT_EQ(plan.unknownColumns, (std::vector<std::string>{"Datum", "Waarnemer"}));
     EXPECT_EQ(plan.counts.toFill, 4u);
     EXPECT_EQ(ReportedLines(plan), (std::vector<std::size_t>{6, 7}));
     EXPECT_EQ(plan.reportedRows[0].reason,
               FormatText(MessageText("AA00535"), {"0001 0001 0001", "08:00:00"}));
-    EXPECT_EQ(plan.reportedRows[1].reason, FormatText(MessageText("AA00536"), {"25:00"}));
+    EXPECT_EQ(plan.reportedRows[1].reason, FormatText(MessageText("AA00536"), {"48:00"}));
 
     ApplyObservationImport(survey, plan, false);
     EXPECT_EQ(PpePlate(SlotLine(survey, "0001 0001 0001 0630-0700")), "AB12CD");
