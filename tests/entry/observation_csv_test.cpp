@@ -8,11 +8,13 @@
 #include "core/demo_survey.h"
 #include "core/message_texts.h"
 #include "entry/plate_entry.h"
+#include "observation_test_support.h"
 #include "test_survey.h"
 
 namespace tavoric {
 namespace {
 
+using entry_test::ExpectCountsAddUp;
 using entry_test::SmallSurvey;
 
 constexpr std::string_view kHeader = "route,sectie,plaats,periode,kenteken,opmerking\r\n";
@@ -42,13 +44,6 @@ std::vector<std::size_t> ReportedLines(const ObservationImportPlan& plan) {
         lines.push_back(row.line);
     }
     return lines;
-}
-
-void ExpectCountsAddUp(const ObservationImportPlan& plan) {
-    const ObservationImportCounts& c = plan.counts;
-    EXPECT_EQ(c.rowsRead,
-              c.toFill + c.unchanged + c.skipped + c.conflicts + c.duplicates + c.errors);
-    EXPECT_EQ(c.conflicts + c.duplicates + c.errors, plan.reportedRows.size());
 }
 
 TEST(ObservationImport, FillsEmptySlotsAsThePlateEntryStoresThem) {

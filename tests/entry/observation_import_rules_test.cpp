@@ -8,11 +8,13 @@
 #include "core/message_texts.h"
 #include "entry/observation_csv.h"
 #include "entry/plate_entry.h"
+#include "observation_test_support.h"
 #include "test_survey.h"
 
 namespace tavoric {
 namespace {
 
+using entry_test::ExpectCountsAddUp;
 using entry_test::SmallSurvey;
 
 constexpr std::string_view kTimeHeader = "route,sectie,plaats,tijd,kenteken\r\n";
@@ -51,13 +53,6 @@ std::vector<std::string> Reasons(const ObservationImportPlan& plan) {
 
 std::string RowText(std::size_t line, const std::string& reason) {
     return FormatText(MessageText("AA00529"), {std::to_string(line), reason});
-}
-
-void ExpectCountsAddUp(const ObservationImportPlan& plan) {
-    const ObservationImportCounts& c = plan.counts;
-    EXPECT_EQ(c.rowsRead,
-              c.toFill + c.unchanged + c.skipped + c.conflicts + c.duplicates + c.errors);
-    EXPECT_EQ(c.conflicts + c.duplicates + c.errors, plan.reportedRows.size());
 }
 
 TEST(ObservationImportRules, OffsetsAreConvertedToLocalTimeWithDaylightSavingOfTheirDay) {
