@@ -276,6 +276,29 @@ struct SlotOrReason {
     std::string reason;
 };
 
+// The slot of a place at the first moment of a time at which it has one; with a period given as
+// well (periodSlot), that period's slot when the time lies in it.
+SlotOrReason SlotAtMoments(const PlaceNumbers& place, std::optional<std::size_t> periodSlot,
+                           const SurveyMoments& moments, const Row& row, const SlotIndex& index) {
+    const std::string_view time = TrimBlanksAndTabs(row[kTime]);
+    if (periodSlot) {
+        const bool agree =
+            moments.Any([&](int second) { return index.SlotCoversTime(*periodSlot, second); });
+        return {agree ? periodSlot : std::nullopt,
+                agree
+                    ? ""
+                    : FormatText(MessageText("AA00548"),
+                                 {ShownField(time), ShownField(TrimBlanksAndTabs(row[kPeriod]))})};
+    }
+    std::optional<std::size_t> slot;
+    for (std::size_t i = 0; i < moments.count && !slot; ++i) {
+        slot = index.SlotAtTime(place, moments.seconds[i]);
+    }
+    return {
+        slot,
+        slot ? "" : FormatText(MessageText("AA00535"), {PlaceKeyText(place), ShownField(time)})};
+}
+
 SlotOrReason FindSlot(const Row& row, const SlotIndex& index, const SurveyMoments& moments) {
     const PlaceOrReason found = FindPlace(row, index);
     if (!found.place) {
@@ -283,8 +306,8 @@ SlotOrReason FindSlot(const Row& row, const SlotIndex& index, const SurveyMoment
     }
     const PlaceNumbers& place = *found.place;
     const std::string_view period = TrimBlanksAndTabs(row[kPeriod]);
-    const std::string_view time = TrimBlanksAndTabs(row[kTime]);
-    if (period.empty() && time.empty()) {
+    const bool hasTime = !TrimBlanksAndTabs(row[kTime]).empty();
+    if (period.empty() && !hasTime) {
         return {std::nullopt, MessageText("AA00537")};
     }
     std::optional<std::size_t> slot;
@@ -295,25 +318,13 @@ SlotOrReason FindSlot(const Row& row, const SlotIndex& index, const SurveyMoment
                     FormatText(MessageText("AA00534"), {PlaceKeyText(place), ShownField(period)})};
         }
     }
-    if (time.empty()) {
+    if (!hasTime) {
         return {slot, ""};
     }
     if (!moments.reason.empty()) {
         return {std::nullopt, moments.reason};
     }
-    if (slot) {
-        const bool agree =
-            moments.Any([&](int second) { return index.SlotCoversTime(*slot, second); });
-        return {agree ? slot : std::nullopt,
-                agree ? ""
-                      : FormatText(MessageText("AA00548"), {ShownField(time), ShownField(period)})};
-    }
-    for (std::size_t i = 0; i < moments.count && !slot; ++i) {
-        slot = index.SlotAtTime(place, moments.seconds[i]);
-    }
-    return {
-        slot,
-        slot ? "" : FormatText(MessageText("AA00535"), {PlaceKeyText(place), ShownField(time)})};
+    return SlotAtMoments(place, slot, moments, row, index);
 }
 
 // The plate and remark of a row as a slot stores them, or the reason they cannot be stored.
