@@ -30,10 +30,10 @@ struct StreetFeature {
     std::vector<std::vector<MapPath>> polygons;  // each an outer ring and its holes
 };
 
-// A GeoJSON FeatureCollection as read. The document is kept whole so that the output changes
-// nothing but the figures it adds.
+// A GeoJSON FeatureCollection as read. The text is kept so that the output changes nothing but
+// the figures it adds; it is read again feature by feature when written.
 struct StreetGeometry {
-    nlohmann::ordered_json document;
+    std::string content;
     std::vector<StreetFeature> features;
     bool longitudeLatitude = true;  // RFC 7946 coordinates; false for a projected crs
 };
@@ -43,7 +43,9 @@ struct StreetGeometryRead {
     std::optional<StreetGeometry> geometry;
     std::string error;
 };
-StreetGeometryRead ParseStreetGeometry(std::string_view content);
+StreetGeometryRead ParseStreetGeometry(std::string content);
+// Larger street files are refused: memory for the map is a few times the file.
+constexpr std::uint64_t kMaxStreetFileMegabytes = 512;
 // Reads the file; the reason then starts with a line naming it.
 StreetGeometryRead ReadStreetGeometry(const std::string& path);
 

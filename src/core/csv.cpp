@@ -186,6 +186,12 @@ void CsvReader::ReadQuoted(std::string& field) {
     }
 }
 
+std::string SpreadsheetText(std::string_view field) {
+    const bool formulaStart =
+        !field.empty() && std::string_view("=+-@\t\r").find(field[0]) != std::string_view::npos;
+    return formulaStart ? '\'' + std::string(field) : std::string(field);
+}
+
 void AppendCsvField(std::string& out, std::string_view field) {
     const bool needsQuotes = field.find_first_of(",;\"\r\n") != std::string_view::npos ||
                              field.starts_with(' ') || field.ends_with(' ');

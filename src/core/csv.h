@@ -51,6 +51,11 @@ private:
     bool malformed_ = false;
 };
 
+// A text field (a plate, remark, description or name; never a number) as a spreadsheet must show
+// it: one beginning with =, +, -, @, a tab or a carriage return, which a spreadsheet would take
+// for a formula, gets a leading apostrophe.
+std::string SpreadsheetText(std::string_view field);
+
 // Appends one field, in double quotes only when it needs them: when it holds a comma, a
 // semicolon, a quote or a line break, or begins or ends with a blank (which readers would
 // otherwise trim). Quotes inside are written twice.

@@ -7,6 +7,8 @@
 #include "core/text.h"
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 
 namespace tavoric {
 
@@ -194,6 +196,59 @@ TEST(StreetMap, MeasureNames) {
     const SectionPressure section = Pressure().front();
     EXPECT_EQ(MeasureOf(section, MapMeasure::Occupancy), 80);
     EXPECT_EQ(MeasureOf(section, MapMeasure::Peak), 95);
+}
+
+}  // namespace tavoric
+
+namespace tavoric {
+
+TEST(StreetMap, HostileContentIsRefusedWithWhatAndWhere) {
+    const std::string coordinates = R"({"type":"Feature","geometry":{"type":"LineString",)";
+    const auto refusal = [](const char* key, std::initializer_list<std::string_view> args) {
+        return FormatText(MessageText(key), args);
+    };
+    const std::string tooDeep = std::string(513, '[') + std::string(513, ']');
+    const std::pair<std::string, std::string> cases[] = {
+        {Collection(coordinates + R"("coordinates":[[1e400,52]]}})"), refusal("AA00725", {"111"})},
+        {Collection("", R"("bbox":[-1e400],)"), refusal("AA00725", {"42"})},
+        {Collection(coordinates + R"("coordinates":[[NaN,52]]}})"), refusal("AA00700", {"107"})},
+        {Collection(coordinates + R"("coordinates":[[1,Infinity]]}})"), refusal("AA00700", {"109"})},
+        {tooDeep, refusal("AA00726", {"512", "513"})},
+        {std::string(50'000, '['), refusal("AA00726", {"512", "513"})},
+        {Collection(coordinates + R"("coordinates":)" + std::string(50'000, '[') +
+                    std::string(50'000, ']') + "}}"),
+         refusal("AA00726", {"512", "613"})},
+    };
+    for (const auto& [content, expected] : cases) {
+        const StreetGeometryRead read = ParseStreetGeometry(content);
+        EXPECT_FALSE(read.geometry) << content.substr(0, 100);
+        EXPECT_EQ(read.error, expected) << content.substr(0, 100);
+    }
+    // The bound itself is still read: this is JSON, only not GeoJSON.
+    EXPECT_EQ(ParseStreetGeometry(std::string(512, '[') + std::string(512, ']')).error,
+              MessageText("AA00701"));
+}
+
+TEST(StreetMap, ExtremeButFiniteNumbersDoNotBreakTheReading) {
+    const StreetGeometry geometry = Parsed(Collection(
+        Line(R"({"route":1e300,"sectie":-9e18})") + "," +
+        R"({"type":"Feature","geometry":{"type":"LineString","coordinates":[[1,1.7e308],[2,1.7e308]]}})"));
+    ASSERT_EQ(geometry.features.size(), 2u);
+    EXPECT_EQ(geometry.features[0].sectionKey, "");
+    EXPECT_TRUE(std::isfinite(geometry.features[1].lines[0][0].x));
+}
+
+TEST(StreetMap, AStreetFileBeyondTheLimitIsNotRead) {
+    const std::string path = testing::TempDir() + "too_large.geojson";
+    { std::ofstream file(path); }
+    std::filesystem::resize_file(path, (kMaxStreetFileMegabytes + 1) << 20);  // sparse
+    const StreetGeometryRead read = ReadStreetGeometry(path);
+    std::filesystem::remove(path);
+    EXPECT_FALSE(read.geometry);
+    EXPECT_NE(read.error.find(FormatText(MessageText("AA00727"), {"513", "512"})),
+              std::string::npos)
+        << read.error;
+    EXPECT_NE(read.error.find("too_large.geojson"), std::string::npos);
 }
 
 }  // namespace tavoric

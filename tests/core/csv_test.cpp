@@ -117,6 +117,18 @@ TEST(Csv, WriterQuotesOnlyWhenNeeded) {
               "0001,AB12CD,,\" lead\",\"a,b\",\"x;y\",\"say \"\"hi\"\"\",\"two\r\nlines\"\r\n");
 }
 
+TEST(Csv, TextThatASpreadsheetWouldTakeForAFormulaGetsAnApostrophe) {
+    for (const std::string_view formula :
+         {"=1+1", "+31", "-5", "@SUM(A1)", "\tcmd", "\rx", "=", "'=already"}) {
+        const std::string expected =
+            formula.starts_with('\'') ? std::string(formula) : "'" + std::string(formula);
+        EXPECT_EQ(SpreadsheetText(formula), expected) << formula;
+    }
+    for (const std::string_view text : {"", "AB12CD", " =x", "a=b", "|cmd", "0800-0815"}) {
+        EXPECT_EQ(SpreadsheetText(text), text);
+    }
+}
+
 TEST(Csv, WhatTheWriterWritesReadsBackUnchanged) {
     const Fields fields = {"", " ", "\"", ",", ";", "a\nb", "trail ", "\xE9t\xE9", "plain"};
     std::string out;

@@ -249,6 +249,17 @@ TEST(ObservationExport, WritesSlotsWithAPlateOrRemarkInListOrder) {
     EXPECT_TRUE(all.find("\r\n0001,0001,0001,0600-0630,,\r\n") != std::string::npos);
 }
 
+TEST(ObservationExport, PlatesAndRemarksCannotBecomeFormulas) {
+    Survey survey = SmallSurvey();
+    SetSlot(survey, "0001 0001 0001 0600-0630", "=1+1", "@");
+    SetSlot(survey, "0001 0001 0001 0630-0700", "-AB", "\t");
+    SetSlot(survey, "0001 0002 0001 0600-0630", "+31", "");
+    EXPECT_EQ(ObservationCsvContent(survey, false), std::string(kHeader) +
+                                                        "0001,0001,0001,0600-0630,'=1+1,'@\r\n"
+                                                        "0001,0001,0001,0630-0700,'-AB,'\t\r\n"
+                                                        "0001,0002,0001,0600-0630,'+31,\r\n");
+}
+
 TEST(ObservationExport, BlankFieldListImportsAsSkippedRows) {
     Survey survey = SmallSurvey();
     const ObservationImportPlan plan =
