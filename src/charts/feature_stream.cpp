@@ -140,13 +140,22 @@ StreamedFeatures StreamFeatures(std::string_view content, const FeatureVisitor& 
     return std::move(handler).Result();
 }
 
-std::string DumpWithFeatures(const Json& root, const std::string& featuresText) {
-    std::string text = "{";
+void DumpAroundFeatures(const Json& root, std::string& featuresText) {
+    std::string before = "{";
+    std::string after;
+    bool featuresMet = false;
     for (const auto& [name, value] : root.items()) {
-        text += (text.size() > 1 ? "," : "") + Json(name).dump() + ':';
-        text += name == "features" ? '[' + featuresText + ']' : value.dump();
+        std::string& text = featuresMet ? after : before;
+        text += (text.size() > 1 || featuresMet ? "," : "") + Json(name).dump() + ':';
+        if (name == "features") {
+            text += '[';
+            featuresMet = true;
+        } else {
+            text += value.dump();
+        }
     }
-    return text + '}';
+    featuresText.insert(0, before);
+    featuresText += ']' + after + '}';
 }
 
 }  // namespace tavoric

@@ -27,7 +27,8 @@ struct StreamedFeatures {
 
 StreamedFeatures StreamFeatures(std::string_view content, const FeatureVisitor& visit);
 
-// The root as JSON text, with featuresText (the elements, comma separated) in its "features".
-std::string DumpWithFeatures(const nlohmann::ordered_json& root, const std::string& featuresText);
+// The root as JSON text around featuresText (the elements, comma separated), which becomes its
+// "features": the text is built in place, as it may be hundreds of megabytes.
+void DumpAroundFeatures(const nlohmann::ordered_json& root, std::string& featuresText);
 
 }  // namespace tavoric

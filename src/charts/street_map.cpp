@@ -111,7 +111,7 @@ bool NamesLongitudeLatitude(const Json& document) {
 }
 
 template <typename Visit>
-void ForEachPoint(std::vector<StreetFeature>& features, Visit visit) {
+void ForEachPoint(std::deque<StreetFeature>& features, Visit visit) {
     for (StreetFeature& feature : features) {
         for (MapPath& line : feature.lines) {
             for (MapPoint& point : line) {
@@ -130,7 +130,7 @@ void ForEachPoint(std::vector<StreetFeature>& features, Visit visit) {
 
 // Degrees of longitude shortened by the cosine of the mean latitude, so that the streets keep
 // their shape on a flat map of a town.
-void ScaleLongitudes(std::vector<StreetFeature>& features) {
+void ScaleLongitudes(std::deque<StreetFeature>& features) {
     double meanLatitude = 0;  // a running mean: a sum could overflow
     std::size_t count = 0;
     ForEachPoint(features, [&](const MapPoint& point) {
@@ -217,7 +217,6 @@ StreetGeometryRead ParseStreetGeometry(std::string content) {
         !root.contains("features") || !root["features"].is_array()) {
         return Refused(MessageText("AA00701"));
     }
-    geometry.features.shrink_to_fit();
     geometry.longitudeLatitude = NamesLongitudeLatitude(root);
     if (geometry.longitudeLatitude) {
         ScaleLongitudes(geometry.features);
@@ -314,7 +313,7 @@ std::string MapTitle(MapMeasure measure) {
     return FormatText(MessageText("AA00723"), {MapMeasureLabel(measure)});
 }
 
-std::optional<PressureClass> FeatureClass(const std::optional<SectionPressure>& figures,
+std::optional<PressureClass> FeatureClass(const SectionPressure* figures,
                                           MapMeasure measure, int threshold) {
     if (!figures || figures->places == 0) {
         return std::nullopt;
@@ -322,7 +321,7 @@ std::optional<PressureClass> FeatureClass(const std::optional<SectionPressure>& 
     return ClassifyPressure(MeasureOf(*figures, measure), threshold);
 }
 
-std::string FeatureLabel(const std::optional<SectionPressure>& figures) {
+std::string FeatureLabel(const SectionPressure* figures) {
     if (!figures) {
         return MessageText("AA00715");
     }
@@ -334,23 +333,26 @@ std::string FeatureLabel(const std::optional<SectionPressure>& figures) {
 
 StreetMap JoinStreetMap(StreetGeometry geometry, const std::vector<SectionPressure>& pressure,
                         const LineList& sectionLines) {
+    StreetMap map;
     std::unordered_map<std::string, const SectionPressure*> figures;
     for (const SectionPressure& section : pressure) {
-        figures.emplace(section.route + ' ' + section.section, &section);
+        figures.emplace(section.route + ' ' + section.section, &map.sections.emplace_back(section));
     }
     std::unordered_map<std::string_view, std::string_view> surveySections;
     for (const std::string& line : sectionLines) {
         surveySections.try_emplace(SectionKey(line), TrimTrailingBlanks(SectionDescription(line)));
     }
-    StreetMap map;
+    map.figures.reserve(geometry.features.size());
     for (std::size_t i = 0; i < geometry.features.size(); ++i) {
         const std::string& key = geometry.features[i].sectionKey;
         const std::string number = std::to_string(i + 1);
-        std::optional<SectionPressure> joined;
+        const SectionPressure* joined = nullptr;
         if (const auto found = figures.find(key); found != figures.end()) {
-            joined = *found->second;
+            joined = found->second;
         } else if (const auto listed = surveySections.find(key); listed != surveySections.end()) {
-            joined = SectionPressure{key.substr(0, 4), key.substr(5), std::string(listed->second)};
+            joined = &map.sections.emplace_back(
+                SectionPressure{key.substr(0, 4), key.substr(5), std::string(listed->second)});
+            figures.emplace(key, joined);
         } else if (key.empty()) {
             ++map.withoutSection;
             if (map.examples.size() < kMapExampleCount) {
@@ -363,7 +365,7 @@ StreetMap JoinStreetMap(StreetGeometry geometry, const std::vector<SectionPressu
                     FormatText(MessageText("AA00708"), {number, key.substr(0, 4), key.substr(5)}));
             }
         }
-        map.figures.push_back(std::move(joined));
+        map.figures.push_back(joined);
     }
     map.geometry = std::move(geometry);
     return map;
@@ -387,6 +389,9 @@ std::string UnmatchedFeaturesText(const StreetMap& map) {
 
 std::string StreetMapGeoJson(const StreetMap& map) {
     std::string features;
+    // The figures add about this much to a feature; reserved, the text is never copied whole.
+    constexpr std::size_t kFiguresText = 120;
+    features.reserve(map.geometry.content.size() + map.figures.size() * kFiguresText);
     std::size_t i = 0;
     const FeatureVisitor writeFeature = [&](Json& feature) {
         if (i < map.figures.size() && map.figures[i]) {
@@ -396,7 +401,9 @@ std::string StreetMapGeoJson(const StreetMap& map) {
         return true;
     };
     const StreamedFeatures read = StreamFeatures(map.geometry.content, writeFeature);
-    return DumpWithFeatures(read.root, features) + "\n";
+    DumpAroundFeatures(read.root, features);
+    features += '\n';
+    return features;
 }
 
 }  // namespace tavoric

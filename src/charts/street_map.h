@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,7 +35,7 @@ struct StreetFeature {
 // the figures it adds; it is read again feature by feature when written.
 struct StreetGeometry {
     std::string content;
-    std::vector<StreetFeature> features;
+    std::deque<StreetFeature> features;  // grows without copying a million features
     bool longitudeLatitude = true;  // RFC 7946 coordinates; false for a projected crs
 };
 
@@ -75,11 +76,19 @@ std::string MapTitle(MapMeasure measure);
 std::string MapMeasureLabel(MapMeasure measure);
 
 // The features joined to the figures of the selection.
+// Not copyable: figures point into sections.
 struct StreetMap {
+    StreetMap() = default;
+    StreetMap(const StreetMap&) = delete;
+    StreetMap& operator=(const StreetMap&) = delete;
+    StreetMap(StreetMap&&) = default;
+    StreetMap& operator=(StreetMap&&) = default;
+
     StreetGeometry geometry;
     // Per feature: the figures of its section (all zero with no places when the section has no
-    // slots in the selection), or nothing when the feature names no section of the survey.
-    std::vector<std::optional<SectionPressure>> figures;
+    // slots in the selection), or nullptr when the feature names no section of the survey.
+    std::vector<const SectionPressure*> figures;
+    std::deque<SectionPressure> sections;  // one entry per section, which moving keeps in place
     int withoutSection = 0;             // features lacking a readable route or section
     int unknownSection = 0;             // features naming a section the survey lacks
     std::vector<std::string> examples;  // the first few of either, for the notice
@@ -92,10 +101,10 @@ StreetMap JoinStreetMap(StreetGeometry geometry, const std::vector<SectionPressu
 
 // The class a feature is coloured by; nothing (grey) for a feature without a section of the
 // survey or whose section has no places in the selection.
-std::optional<PressureClass> FeatureClass(const std::optional<SectionPressure>& figures,
+std::optional<PressureClass> FeatureClass(const SectionPressure* figures,
                                           MapMeasure measure, int threshold);
 // The text shown when the pointer rests on a feature.
-std::string FeatureLabel(const std::optional<SectionPressure>& figures);
+std::string FeatureLabel(const SectionPressure* figures);
 
 // The notice about features drawn grey, in the program's language; empty when every feature
 // found its section.

@@ -166,13 +166,13 @@ TEST(StreetMap, GeoJsonOutputCarriesTheFiguresAndKeepsEverythingElse) {
 
 TEST(StreetMap, GreyWithoutSectionOrPlacesElseTheClassOfTheChosenMeasure) {
     SectionPressure section = Pressure().front();  // 80 %, peak 95 %
-    EXPECT_EQ(FeatureClass(section, MapMeasure::Occupancy, 85), PressureClass::Moderate);
-    EXPECT_EQ(FeatureClass(section, MapMeasure::Peak, 85), PressureClass::High);
-    EXPECT_EQ(FeatureClass(section, MapMeasure::Occupancy, 79), PressureClass::High);
-    EXPECT_FALSE(FeatureClass(std::nullopt, MapMeasure::Occupancy, 85));
+    EXPECT_EQ(FeatureClass(&section, MapMeasure::Occupancy, 85), PressureClass::Moderate);
+    EXPECT_EQ(FeatureClass(&section, MapMeasure::Peak, 85), PressureClass::High);
+    EXPECT_EQ(FeatureClass(&section, MapMeasure::Occupancy, 79), PressureClass::High);
+    EXPECT_FALSE(FeatureClass(nullptr, MapMeasure::Occupancy, 85));
     section.places = 0;
-    EXPECT_FALSE(FeatureClass(section, MapMeasure::Occupancy, 85));
-    EXPECT_EQ(FeatureLabel(Pressure().front()),
+    EXPECT_FALSE(FeatureClass(&section, MapMeasure::Occupancy, 85));
+    EXPECT_EQ(FeatureLabel(&Pressure().front()),
               "Route 0001 sectie 0002 Markt\nBezetting 80 %, piek 95 %, 3 plaatsen");
 }
 
