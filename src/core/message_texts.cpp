@@ -295,7 +295,7 @@ constexpr Entry kDefaults[] = {
     {"AA00567", "Het project met codes moet een ander bestand worden dan \"%s\"."},
     {"AA00568", "De map voor persoonlijke instellingen is onbekend (HOME is niet gezet); geef een sleutelbestand op met --key-file."},
     {"AA00569", "Het project met codes kan niet in sleutelbestand \"%s\" worden geschreven: kies een ander bestand."},
-    {"AA00570", "Sleutelbestand \"%s\" is leesbaar voor anderen en is niet gebruikt. Maak het alleen voor uzelf toegankelijk met: chmod 600 %s"},
+    {"AA00570", "Sleutelbestand \"%s\" is leesbaar voor anderen en is niet gebruikt. Maak het alleen voor uzelf toegankelijk met: chmod 600 \"%s\""},
     {"AA00650", "Parkeermotief"},
     {"AA00651", "Bewoner: een periode begint voor %s of eindigt na %s uur"},
     {"AA00652", "Werknemer: geen bewoner, in totaal %s minuten of langer geparkeerd"},
