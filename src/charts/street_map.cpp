@@ -313,8 +313,8 @@ std::string MapTitle(MapMeasure measure) {
     return FormatText(MessageText("AA00723"), {MapMeasureLabel(measure)});
 }
 
-std::optional<PressureClass> FeatureClass(const SectionPressure* figures,
-                                          MapMeasure measure, int threshold) {
+std::optional<PressureClass> FeatureClass(const SectionPressure* figures, MapMeasure measure,
+                                          int threshold) {
     if (!figures || figures->places == 0) {
         return std::nullopt;
     }

@@ -36,7 +36,7 @@ struct StreetFeature {
 struct StreetGeometry {
     std::string content;
     std::deque<StreetFeature> features;  // grows without copying a million features
-    bool longitudeLatitude = true;  // RFC 7946 coordinates; false for a projected crs
+    bool longitudeLatitude = true;       // RFC 7946 coordinates; false for a projected crs
 };
 
 // The geometry, or the reason (a message text) why the content is not usable GeoJSON.
@@ -89,9 +89,9 @@ struct StreetMap {
     // slots in the selection), or nullptr when the feature names no section of the survey.
     std::vector<const SectionPressure*> figures;
     std::deque<SectionPressure> sections;  // one entry per section, which moving keeps in place
-    int withoutSection = 0;             // features lacking a readable route or section
-    int unknownSection = 0;             // features naming a section the survey lacks
-    std::vector<std::string> examples;  // the first few of either, for the notice
+    int withoutSection = 0;                // features lacking a readable route or section
+    int unknownSection = 0;                // features naming a section the survey lacks
+    std::vector<std::string> examples;     // the first few of either, for the notice
 };
 constexpr std::size_t kMapExampleCount = 3;
 
@@ -101,8 +101,8 @@ StreetMap JoinStreetMap(StreetGeometry geometry, const std::vector<SectionPressu
 
 // The class a feature is coloured by; nothing (grey) for a feature without a section of the
 // survey or whose section has no places in the selection.
-std::optional<PressureClass> FeatureClass(const SectionPressure* figures,
-                                          MapMeasure measure, int threshold);
+std::optional<PressureClass> FeatureClass(const SectionPressure* figures, MapMeasure measure,
+                                          int threshold);
 // The text shown when the pointer rests on a feature.
 std::string FeatureLabel(const SectionPressure* figures);
 

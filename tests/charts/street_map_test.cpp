@@ -212,7 +212,8 @@ TEST(StreetMap, HostileContentIsRefusedWithWhatAndWhere) {
         {Collection(coordinates + R"("coordinates":[[1e400,52]]}})"), refusal("AA00725", {"111"})},
         {Collection("", R"("bbox":[-1e400],)"), refusal("AA00725", {"42"})},
         {Collection(coordinates + R"("coordinates":[[NaN,52]]}})"), refusal("AA00700", {"107"})},
-        {Collection(coordinates + R"("coordinates":[[1,Infinity]]}})"), refusal("AA00700", {"109"})},
+        {Collection(coordinates + R"("coordinates":[[1,Infinity]]}})"),
+         refusal("AA00700", {"109"})},
         {tooDeep, refusal("AA00726", {"512", "513"})},
         {std::string(50'000, '['), refusal("AA00726", {"512", "513"})},
         {Collection(coordinates + R"("coordinates":)" + std::string(50'000, '[') +
