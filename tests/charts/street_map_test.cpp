@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/message_texts.h"
+#include "core/scripted_prompter.h"
 #include "core/text.h"
 
 #include <cmath>
@@ -250,6 +251,37 @@ TEST(StreetMap, AStreetFileBeyondTheLimitIsNotRead) {
               std::string::npos)
         << read.error;
     EXPECT_NE(read.error.find("too_large.geojson"), std::string::npos);
+}
+
+}  // namespace tavoric
+
+namespace tavoric {
+
+// The desktop opens the remembered streets with the map window: a hostile file there gives the
+// notice and the choice of another file, never a crash.
+TEST(StreetMap, AHostileRememberedFileGivesTheNoticeAndAnotherChoice) {
+    const std::string folder = testing::TempDir();
+    {
+        std::ofstream(folder + "hostile.geojson") << Collection(
+            R"({"type":"Feature","geometry":{"type":"LineString","coordinates":[[1e400,52]]}})");
+        std::ofstream(folder + "good.geojson") << Collection(Line("{}"));
+    }
+    Survey survey;
+    survey.ProjectPath = folder + "meting.par";
+    survey.AlgemeneGegevens.streetGeometry = "hostile.geojson";
+    ScriptedPrompter prompter;
+    prompter.QueueFileName(folder + "good.geojson");
+    const std::optional<StreetGeometry> streets = OpenStreetGeometry(survey, prompter, false);
+    ASSERT_TRUE(streets);
+    EXPECT_EQ(streets->features.size(), 1u);
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_EQ(prompter.asked()[0].kind, DialogKind::Error);
+    EXPECT_NE(prompter.asked()[0].text.find(FormatText(MessageText("AA00725"), {"111"})),
+              std::string::npos)
+        << prompter.asked()[0].text;
+    EXPECT_EQ(survey.AlgemeneGegevens.streetGeometry, "good.geojson");
+    std::filesystem::remove(folder + "hostile.geojson");
+    std::filesystem::remove(folder + "good.geojson");
 }
 
 }  // namespace tavoric
