@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any bytes read as an observation file: the import plans and applies without fault, and every
-// slot it writes stays one line of the plate entry's form.
+// Any bytes read as an observation file: the import plans and applies without fault, every row
+// read is counted once, and every slot it writes stays one line of the plate entry's form.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -13,6 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tavoric::Survey survey = original;
     const tavoric::ObservationImportPlan plan =
         tavoric::PlanObservationImport(survey, {reinterpret_cast<const char*>(data), size});
+    const tavoric::ObservationImportCounts& c = plan.counts;
+    if (c.rowsRead != c.toFill + c.unchanged + c.skipped + c.conflicts + c.duplicates + c.errors) {
+        std::abort();
+    }
     tavoric::ApplyObservationImport(survey, plan, true);
     for (const std::string_view line : survey.KentekensList) {
         if (line.size() > 33 || line.find_first_of("\r\n") != std::string::npos) {

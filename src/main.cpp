@@ -12,6 +12,7 @@
 #include "core/message_texts.h"
 #include "core/private_state_folder.h"
 #include "core/settings.h"
+#include "core/system_messages.h"
 #include "core/text.h"
 #include "desktop/desktop_application.h"
 #include "desktop/qt_text.h"
@@ -77,6 +78,7 @@ int main(int argc, char** argv) {
     tavoric::ProgramSettings settings =
         tavoric::ReadSettings(settingsPath, tavoric::DefaultBackupFolder());
     tavoric::SetFixedTexts(settings.language);
+    tavoric::FollowLanguageInSystemMessages(settings.language);
     tavoric::SetDefaultMessageTexts();
     tavoric::LanguageFiles& languages = tavoric::ProgramLanguageFiles();
     languages = tavoric::LanguageFiles(programFolder);

@@ -177,10 +177,10 @@ void WriteDetailList(ReportDocument& report, std::size_t periods,
 
 }  // namespace
 
-void WriteIntervalSection(ReportDocument& report, const ObservationSlots& slots,
-                          const AnalysisParameters& parameters) {
+std::string WriteIntervalSection(ReportDocument& report, const ObservationSlots& slots,
+                                 const AnalysisParameters& parameters) {
     if (slots.empty()) {
-        return;
+        return {};
     }
     report.AddReportLine(MessageText("AA00031"));
     report.AddReportLine();
@@ -193,7 +193,7 @@ void WriteIntervalSection(ReportDocument& report, const ObservationSlots& slots,
     if (vehicles.empty()) {
         report.AddReportLine();
         report.AddReportLine(MessageText("AA00073"));
-        return;
+        return {};
     }
 
     std::unordered_map<std::string_view, std::size_t> indexByPattern;
@@ -206,13 +206,11 @@ void WriteIntervalSection(ReportDocument& report, const ObservationSlots& slots,
         }
         ++patterns[known->second].count;
     }
-    if (!FitsIntervalLimits(axis.Size(), patterns.size(),
-                            parameters.addDetailList ? vehicles.size() : 0)) {
-        report.AddReportLine(
-            FormatText(MessageText("AA00316"),
-                       {std::to_string(axis.Size()), std::to_string(patterns.size()),
-                        std::to_string(kMaxIntervalPeriods), std::to_string(kMaxIntervalCells)}));
-        return;
+    if (std::string refusal = IntervalLimitRefusal(axis.Size(), patterns.size(),
+                                                   parameters.addDetailList ? vehicles.size() : 0);
+        !refusal.empty()) {
+        report.AddReportLine(refusal);
+        return refusal;
     }
     SortPatterns(patterns, parameters.sortByVehicles);
     FillTable(report, axis, patterns);
@@ -220,15 +218,35 @@ void WriteIntervalSection(ReportDocument& report, const ObservationSlots& slots,
     if (parameters.addDetailList) {
         WriteDetailList(report, axis.Size(), vehicles);
     }
+    return {};
+}
+
+std::string IntervalLimitRefusal(std::size_t periods, std::size_t patterns,
+                                 std::size_t detailVehicles) {
+    const auto number = [](std::size_t n) { return std::to_string(n); };
+    if (periods > kMaxIntervalPeriods) {
+        return FormatText(MessageText("AA00316"),
+                          {number(periods), number(patterns), number(kMaxIntervalPeriods),
+                           number(kMaxIntervalCells)});
+    }
+    const std::size_t columns = periods + 6;
+    const std::size_t maxPatterns = kMaxIntervalCells / columns - kRowsBesidePatterns;
+    if (patterns > maxPatterns) {
+        return FormatText(MessageText("AA00319"),
+                          {number(periods), number(patterns), number(periods), number(maxPatterns),
+                           number(kMaxIntervalCells)});
+    }
+    // The detail list's lines are about as long as a table row.
+    const std::size_t maxVehicles = kMaxIntervalCells / (columns + 4);
+    if (detailVehicles > maxVehicles) {
+        return FormatText(MessageText("AA00320"),
+                          {number(detailVehicles), number(periods), number(maxVehicles)});
+    }
+    return {};
 }
 
 bool FitsIntervalLimits(std::size_t periods, std::size_t patterns, std::size_t detailVehicles) {
-    const std::size_t columns = periods + 6;
-    const std::size_t cells = (patterns + kRowsBesidePatterns) * columns;
-    // The detail list's lines are about as long as a table row.
-    const std::size_t detailCells = detailVehicles * (columns + 4);
-    return periods <= kMaxIntervalPeriods && cells <= kMaxIntervalCells &&
-           detailCells <= kMaxIntervalCells;
+    return IntervalLimitRefusal(periods, patterns, detailVehicles).empty();
 }
 
 }  // namespace tavoric

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "analysis/analysis_parameters.h"
 #include "reports/report_document.h"
@@ -22,9 +23,15 @@ constexpr std::size_t kMaxIntervalCells = 4'000'000;
 
 // Places whose slots cover different periods are aligned on one time axis: the sorted distinct
 // periods of the selection; a place without a slot in a period shows "0" there. A selection
-// beyond the limits gets message AA00316 instead of the table.
-void WriteIntervalSection(ReportDocument& report, const ObservationSlots& slots,
-                          const AnalysisParameters& parameters);
+// beyond the limits gets the refusal instead of the table, which is also returned (empty when
+// the report was made).
+std::string WriteIntervalSection(ReportDocument& report, const ObservationSlots& slots,
+                                 const AnalysisParameters& parameters);
+
+// Why a table of this many periods and distinct patterns, and a detail list of this many vehicles
+// (0 without one), would be too large, naming the limit met and the counts; empty when it fits.
+std::string IntervalLimitRefusal(std::size_t periods, std::size_t patterns,
+                                 std::size_t detailVehicles);
 
 // Whether a table of this many periods and distinct patterns, and a detail list of this many
 // vehicles (0 without one), stays within the limits.

@@ -5,6 +5,7 @@
 
 #include "analysis/number_format.h"
 #include "core/codec.h"
+#include "core/csv.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 
@@ -189,7 +190,7 @@ std::string MotivePeriodCsv(const MotiveFigures& figures) {
                          kPeriodCsvHeadings[3]});
     for (const MotiveRow& period : figures.periods) {
         AddCsvLine(content,
-                   {CsvField(period.key), std::to_string(period.vehicles[0]),
+                   {CsvField(SpreadsheetText(period.key)), std::to_string(period.vehicles[0]),
                     std::to_string(period.vehicles[1]), std::to_string(period.vehicles[2])});
     }
     return content;

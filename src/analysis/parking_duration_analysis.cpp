@@ -39,22 +39,22 @@ std::optional<ObservationSlots> StartRun(const Survey& survey, const AnalysisPar
 
 }  // namespace
 
-void RunParkingDurationAnalysis(const Survey& survey, const AnalysisParameters& parameters,
-                                ReportDocument& report, Progress& progress) {
+std::string RunParkingDurationAnalysis(const Survey& survey, const AnalysisParameters& parameters,
+                                       ReportDocument& report, Progress& progress) {
     if (parameters.reportKind == ReportKind::Motive) {
         RunMotiveAnalysis(survey, parameters, report, progress);
-        return;
+        return {};
     }
     ProgressScope shown(progress);
     const std::optional<ObservationSlots> slots = StartRun(survey, parameters, report, progress);
     if (!slots) {
-        return;
+        return {};
     }
     if (parameters.reportKind == ReportKind::PerPlace) {
         WritePerPlaceSection(report, *slots, survey.RoutesList, parameters, progress);
-    } else {
-        WriteIntervalSection(report, *slots, parameters);
+        return {};
     }
+    return WriteIntervalSection(report, *slots, parameters);
 }
 
 std::optional<MotiveFigures> RunMotiveAnalysis(const Survey& survey,

@@ -15,8 +15,9 @@ namespace tavoric {
 
 // A run cancelled through the progress during the selection leaves the heading lines and a
 // last line that says the run was cancelled, so that the report cannot pass for a finished one.
-void RunParkingDurationAnalysis(const Survey& survey, const AnalysisParameters& parameters,
-                                ReportDocument& report, Progress& progress);
+// Returns why the report was refused as too large; empty when it was not.
+std::string RunParkingDurationAnalysis(const Survey& survey, const AnalysisParameters& parameters,
+                                       ReportDocument& report, Progress& progress);
 
 // The run of the motive report, which also gives its figures; nothing when cancelled.
 std::optional<MotiveFigures> RunMotiveAnalysis(const Survey& survey,

@@ -5,6 +5,7 @@
 
 #include "analysis/motive_report.h"
 #include "core/codec.h"
+#include "core/csv.h"
 
 namespace tavoric {
 
@@ -48,7 +49,7 @@ std::string OccupancyCsv(const ChartData& data) {
     CsvWriter csv;
     csv.Row({"periode", "capaciteit", "voertuigen", "bezetting"});
     for (const PeriodOccupancy& period : data.occupancy) {
-        csv.Row({period.period, Number(period.capacity), Number(period.vehicles),
+        csv.Row({SpreadsheetText(period.period), Number(period.capacity), Number(period.vehicles),
                  Number(period.occupancy)});
     }
     return std::move(csv).Text();
@@ -59,7 +60,8 @@ std::string SectionsCsv(const ChartData& data) {
     csv.Row({"route", "sectie", "omschrijving", "plaatsen", "capaciteit", "bezet", "bezetting",
              "piek"});
     for (const SectionPressure& section : data.sections) {
-        csv.Row({section.route, section.section, section.description, Number(section.places),
+        csv.Row({SpreadsheetText(section.route), SpreadsheetText(section.section),
+                 SpreadsheetText(section.description), Number(section.places),
                  Number(section.capacity), Number(section.occupied), Number(section.occupancy),
                  Number(section.peak)});
     }

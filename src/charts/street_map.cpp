@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "charts/feature_stream.h"
 #include "core/atomic_file.h"
 #include "core/codec.h"
 #include "core/file_messages.h"
@@ -110,7 +111,7 @@ bool NamesLongitudeLatitude(const Json& document) {
 }
 
 template <typename Visit>
-void ForEachPoint(std::vector<StreetFeature>& features, Visit visit) {
+void ForEachPoint(std::deque<StreetFeature>& features, Visit visit) {
     for (StreetFeature& feature : features) {
         for (MapPath& line : feature.lines) {
             for (MapPoint& point : line) {
@@ -129,18 +130,33 @@ void ForEachPoint(std::vector<StreetFeature>& features, Visit visit) {
 
 // Degrees of longitude shortened by the cosine of the mean latitude, so that the streets keep
 // their shape on a flat map of a town.
-void ScaleLongitudes(std::vector<StreetFeature>& features) {
-    double latitudes = 0;
+void ScaleLongitudes(std::deque<StreetFeature>& features) {
+    double meanLatitude = 0;  // a running mean: a sum could overflow
     std::size_t count = 0;
     ForEachPoint(features, [&](const MapPoint& point) {
-        latitudes += point.y;
-        ++count;
+        const auto n = static_cast<double>(++count);
+        meanLatitude += point.y / n - meanLatitude / n;
     });
     if (count == 0) {
         return;
     }
-    const double scale = std::cos(latitudes / static_cast<double>(count) * std::numbers::pi / 180);
+    const double scale = std::cos(meanLatitude / 180 * std::numbers::pi);
     ForEachPoint(features, [scale](MapPoint& point) { point.x *= scale; });
+}
+
+// The figures of its section in a feature's properties, which become an object if they were not.
+void AddFigures(Json& feature, const SectionPressure& section) {
+    Json& properties = feature["properties"];
+    if (!properties.is_object()) {
+        properties = Json::object();
+    }
+    properties["route"] = section.route;
+    properties["sectie"] = section.section;
+    properties["plaatsen"] = section.places;
+    properties["capaciteit"] = section.capacity;
+    properties["bezet"] = section.occupied;
+    properties["bezetting"] = section.occupancy;
+    properties["piek"] = section.peak;
 }
 
 StreetGeometryRead Refused(std::string reason) {
@@ -153,7 +169,8 @@ std::optional<std::string> FourDigitNumber(const nlohmann::ordered_json& value) 
     std::optional<std::int64_t> number;
     if (value.is_number_integer()) {
         number = value.get<std::int64_t>();
-    } else if (value.is_number_float() && std::floor(value.get<double>()) == value.get<double>()) {
+    } else if (value.is_number_float() && std::floor(value.get<double>()) == value.get<double>() &&
+               std::abs(value.get<double>()) < 1e9) {
         number = static_cast<std::int64_t>(value.get<double>());
     } else if (value.is_string()) {
         const std::string_view text = TrimBlanks(value.get_ref<const std::string&>());
@@ -168,47 +185,61 @@ std::optional<std::string> FourDigitNumber(const nlohmann::ordered_json& value) 
     return std::string(4 - digits.size(), '0') + digits;
 }
 
-StreetGeometryRead ParseStreetGeometry(std::string_view content) {
+StreetGeometryRead ParseStreetGeometry(std::string content) {
     StreetGeometry geometry;
-    try {
-        geometry.document = Json::parse(content);
-    } catch (const Json::parse_error& error) {
-        return Refused(FormatText(MessageText("AA00700"), {std::to_string(error.byte)}));
-    }
-    const Json& document = geometry.document;
-    if (!document.is_object() || !document.contains("type") ||
-        document["type"] != "FeatureCollection" || !document.contains("features") ||
-        !document["features"].is_array()) {
-        return Refused(MessageText("AA00701"));
-    }
-    for (const Json& feature : document["features"]) {
-        const std::size_t number = geometry.features.size() + 1;
+    std::string refusal;
+    const FeatureVisitor readFeature = [&](const Json& feature) {
+        const std::string number = std::to_string(geometry.features.size() + 1);
         if (!feature.is_object() || !feature.contains("type") || feature["type"] != "Feature") {
-            return Refused(FormatText(MessageText("AA00702"), {std::to_string(number)}));
+            refusal = FormatText(MessageText("AA00702"), {number});
+            return false;
         }
         StreetFeature shape;
         shape.sectionKey = SectionKeyOf(feature);
         try {
             ReadShape(feature.contains("geometry") ? feature["geometry"] : Json(), shape);
         } catch (const BadCoordinates&) {
-            return Refused(FormatText(MessageText("AA00703"), {std::to_string(number)}));
+            refusal = FormatText(MessageText("AA00703"), {number});
+            return false;
         }
         geometry.features.push_back(std::move(shape));
+        return true;
+    };
+    const StreamedFeatures read = StreamFeatures(content, readFeature);
+    if (!read.error.empty()) {
+        return Refused(read.error);
     }
-    geometry.longitudeLatitude = NamesLongitudeLatitude(document);
+    if (read.stopped) {
+        return Refused(refusal);
+    }
+    const Json& root = read.root;
+    if (!root.is_object() || !root.contains("type") || root["type"] != "FeatureCollection" ||
+        !root.contains("features") || !root["features"].is_array()) {
+        return Refused(MessageText("AA00701"));
+    }
+    geometry.longitudeLatitude = NamesLongitudeLatitude(root);
     if (geometry.longitudeLatitude) {
         ScaleLongitudes(geometry.features);
     }
+    geometry.content = std::move(content);
     return {std::move(geometry), {}};
 }
 
 StreetGeometryRead ReadStreetGeometry(const std::string& path) {
     std::string content;
     FileError error;
-    if (!ReadWholeFile(path, content, error)) {
+    std::error_code sizeError;
+    const std::uintmax_t megabytes = std::filesystem::file_size(path, sizeError) >> 20;
+    StreetGeometryRead read;
+    if (!sizeError && megabytes > kMaxStreetFileMegabytes) {
+        read =
+            Refused(FormatText(MessageText("AA00727"), {std::to_string(megabytes),
+                                                        std::to_string(kMaxStreetFileMegabytes)}));
+    } else if (!ReadWholeFile(path, content, error)) {
         return Refused(OpenFailureText(path, error));
+    } else {
+        read = ParseStreetGeometry(std::move(content));
     }
-    StreetGeometryRead read = ParseStreetGeometry(content);
     if (!read.geometry) {
         read.error = FormatText(MessageText("AA00704"), {Utf8ForMessage(path)}) + "\r" + read.error;
     }
@@ -282,15 +313,15 @@ std::string MapTitle(MapMeasure measure) {
     return FormatText(MessageText("AA00723"), {MapMeasureLabel(measure)});
 }
 
-std::optional<PressureClass> FeatureClass(const std::optional<SectionPressure>& figures,
-                                          MapMeasure measure, int threshold) {
+std::optional<PressureClass> FeatureClass(const SectionPressure* figures, MapMeasure measure,
+                                          int threshold) {
     if (!figures || figures->places == 0) {
         return std::nullopt;
     }
     return ClassifyPressure(MeasureOf(*figures, measure), threshold);
 }
 
-std::string FeatureLabel(const std::optional<SectionPressure>& figures) {
+std::string FeatureLabel(const SectionPressure* figures) {
     if (!figures) {
         return MessageText("AA00715");
     }
@@ -302,23 +333,26 @@ std::string FeatureLabel(const std::optional<SectionPressure>& figures) {
 
 StreetMap JoinStreetMap(StreetGeometry geometry, const std::vector<SectionPressure>& pressure,
                         const LineList& sectionLines) {
+    StreetMap map;
     std::unordered_map<std::string, const SectionPressure*> figures;
     for (const SectionPressure& section : pressure) {
-        figures.emplace(section.route + ' ' + section.section, &section);
+        figures.emplace(section.route + ' ' + section.section, &map.sections.emplace_back(section));
     }
     std::unordered_map<std::string_view, std::string_view> surveySections;
     for (const std::string& line : sectionLines) {
         surveySections.try_emplace(SectionKey(line), TrimTrailingBlanks(SectionDescription(line)));
     }
-    StreetMap map;
+    map.figures.reserve(geometry.features.size());
     for (std::size_t i = 0; i < geometry.features.size(); ++i) {
         const std::string& key = geometry.features[i].sectionKey;
         const std::string number = std::to_string(i + 1);
-        std::optional<SectionPressure> joined;
+        const SectionPressure* joined = nullptr;
         if (const auto found = figures.find(key); found != figures.end()) {
-            joined = *found->second;
+            joined = found->second;
         } else if (const auto listed = surveySections.find(key); listed != surveySections.end()) {
-            joined = SectionPressure{key.substr(0, 4), key.substr(5), std::string(listed->second)};
+            joined = &map.sections.emplace_back(
+                SectionPressure{key.substr(0, 4), key.substr(5), std::string(listed->second)});
+            figures.emplace(key, joined);
         } else if (key.empty()) {
             ++map.withoutSection;
             if (map.examples.size() < kMapExampleCount) {
@@ -331,7 +365,7 @@ StreetMap JoinStreetMap(StreetGeometry geometry, const std::vector<SectionPressu
                     FormatText(MessageText("AA00708"), {number, key.substr(0, 4), key.substr(5)}));
             }
         }
-        map.figures.push_back(std::move(joined));
+        map.figures.push_back(joined);
     }
     map.geometry = std::move(geometry);
     return map;
@@ -354,26 +388,22 @@ std::string UnmatchedFeaturesText(const StreetMap& map) {
 }
 
 std::string StreetMapGeoJson(const StreetMap& map) {
-    Json document = map.geometry.document;
-    Json& features = document["features"];
-    for (std::size_t i = 0; i < map.figures.size(); ++i) {
-        if (!map.figures[i]) {
-            continue;
+    std::string features;
+    // The figures add about this much to a feature; reserved, the text is never copied whole.
+    constexpr std::size_t kFiguresText = 120;
+    features.reserve(map.geometry.content.size() + map.figures.size() * kFiguresText);
+    std::size_t i = 0;
+    const FeatureVisitor writeFeature = [&](Json& feature) {
+        if (i < map.figures.size() && map.figures[i]) {
+            AddFigures(feature, *map.figures[i]);
         }
-        const SectionPressure& section = *map.figures[i];
-        Json& properties = features[i]["properties"];
-        if (!properties.is_object()) {
-            properties = Json::object();
-        }
-        properties["route"] = section.route;
-        properties["sectie"] = section.section;
-        properties["plaatsen"] = section.places;
-        properties["capaciteit"] = section.capacity;
-        properties["bezet"] = section.occupied;
-        properties["bezetting"] = section.occupancy;
-        properties["piek"] = section.peak;
-    }
-    return document.dump() + "\n";
+        features += (i++ == 0 ? "" : ",") + feature.dump();
+        return true;
+    };
+    const StreamedFeatures read = StreamFeatures(map.geometry.content, writeFeature);
+    DumpAroundFeatures(read.root, features);
+    features += '\n';
+    return features;
 }
 
 }  // namespace tavoric

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,12 +31,12 @@ struct StreetFeature {
     std::vector<std::vector<MapPath>> polygons;  // each an outer ring and its holes
 };
 
-// A GeoJSON FeatureCollection as read. The document is kept whole so that the output changes
-// nothing but the figures it adds.
+// A GeoJSON FeatureCollection as read. The text is kept so that the output changes nothing but
+// the figures it adds; it is read again feature by feature when written.
 struct StreetGeometry {
-    nlohmann::ordered_json document;
-    std::vector<StreetFeature> features;
-    bool longitudeLatitude = true;  // RFC 7946 coordinates; false for a projected crs
+    std::string content;
+    std::deque<StreetFeature> features;  // grows without copying a million features
+    bool longitudeLatitude = true;       // RFC 7946 coordinates; false for a projected crs
 };
 
 // The geometry, or the reason (a message text) why the content is not usable GeoJSON.
@@ -43,7 +44,9 @@ struct StreetGeometryRead {
     std::optional<StreetGeometry> geometry;
     std::string error;
 };
-StreetGeometryRead ParseStreetGeometry(std::string_view content);
+StreetGeometryRead ParseStreetGeometry(std::string content);
+// Larger street files are refused: memory for the map is a few times the file.
+constexpr std::uint64_t kMaxStreetFileMegabytes = 512;
 // Reads the file; the reason then starts with a line naming it.
 StreetGeometryRead ReadStreetGeometry(const std::string& path);
 
@@ -73,14 +76,22 @@ std::string MapTitle(MapMeasure measure);
 std::string MapMeasureLabel(MapMeasure measure);
 
 // The features joined to the figures of the selection.
+// Not copyable: figures point into sections.
 struct StreetMap {
+    StreetMap() = default;
+    StreetMap(const StreetMap&) = delete;
+    StreetMap& operator=(const StreetMap&) = delete;
+    StreetMap(StreetMap&&) = default;
+    StreetMap& operator=(StreetMap&&) = default;
+
     StreetGeometry geometry;
     // Per feature: the figures of its section (all zero with no places when the section has no
-    // slots in the selection), or nothing when the feature names no section of the survey.
-    std::vector<std::optional<SectionPressure>> figures;
-    int withoutSection = 0;             // features lacking a readable route or section
-    int unknownSection = 0;             // features naming a section the survey lacks
-    std::vector<std::string> examples;  // the first few of either, for the notice
+    // slots in the selection), or nullptr when the feature names no section of the survey.
+    std::vector<const SectionPressure*> figures;
+    std::deque<SectionPressure> sections;  // one entry per section, which moving keeps in place
+    int withoutSection = 0;                // features lacking a readable route or section
+    int unknownSection = 0;                // features naming a section the survey lacks
+    std::vector<std::string> examples;     // the first few of either, for the notice
 };
 constexpr std::size_t kMapExampleCount = 3;
 
@@ -90,10 +101,10 @@ StreetMap JoinStreetMap(StreetGeometry geometry, const std::vector<SectionPressu
 
 // The class a feature is coloured by; nothing (grey) for a feature without a section of the
 // survey or whose section has no places in the selection.
-std::optional<PressureClass> FeatureClass(const std::optional<SectionPressure>& figures,
-                                          MapMeasure measure, int threshold);
+std::optional<PressureClass> FeatureClass(const SectionPressure* figures, MapMeasure measure,
+                                          int threshold);
 // The text shown when the pointer rests on a feature.
-std::string FeatureLabel(const std::optional<SectionPressure>& figures);
+std::string FeatureLabel(const SectionPressure* figures);
 
 // The notice about features drawn grey, in the program's language; empty when every feature
 // found its section.

@@ -340,7 +340,12 @@ int RunAnalysisCommand(const char* commandName, ReportKind kind,
             RunMotiveAnalysis(survey, parameters, report, progress);
         return figures ? WriteMotiveOutput(report, *figures, *output) : kExitFileError;
     }
-    RunParkingDurationAnalysis(survey, parameters, report, progress);
+    if (const std::string refusal =
+            RunParkingDurationAnalysis(survey, parameters, report, progress);
+        !refusal.empty()) {
+        PrintError(refusal);
+        return kExitFileError;
+    }
     return WriteReportOutput(report, *output);
 }
 

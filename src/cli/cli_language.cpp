@@ -5,6 +5,7 @@
 
 #include "core/message_texts.h"
 #include "core/settings.h"
+#include "core/system_messages.h"
 #include "core/text.h"
 #include "lang/language_files.h"
 
@@ -25,6 +26,7 @@ std::string LanguageProgramFolder(const std::string& executableFolder) {
 void FollowLanguageSetting(const std::string& settingsPath, const std::string& programFolder) {
     const ProgramSettings settings = ReadSettings(settingsPath, "");
     SetFixedTexts(settings.language);
+    FollowLanguageInSystemMessages(settings.language);
     LanguageFiles& files = ProgramLanguageFiles();
     files = LanguageFiles(programFolder);
     files.SetLanguage(settings.language);
@@ -36,6 +38,7 @@ void FollowLanguageSetting(const std::string& settingsPath, const std::string& p
 void FollowDesktopLanguage() {
     const std::string configFolder = ApplicationDataFolder("");
     if (configFolder.empty()) {
+        FollowLanguageInSystemMessages(kDutch);
         return;
     }
     std::error_code error;

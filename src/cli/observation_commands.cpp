@@ -14,6 +14,7 @@
 #include "core/project_file.h"
 #include "core/settings.h"
 #include "core/text.h"
+#include "core/time_zone.h"
 #include "entry/observation_csv.h"
 #include "reports/export.h"
 
@@ -29,6 +30,8 @@ struct ImportArguments {
     std::string csvPath;
     std::optional<std::string> outPath;
     std::optional<std::string> reportPath;
+    std::optional<std::string> timeZone;
+    std::optional<std::string> surveyDay;
     bool replace = false;
 };
 
@@ -37,11 +40,13 @@ std::optional<ImportArguments> ParseImportArguments(const std::vector<std::strin
     std::vector<std::string> files;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
-        std::optional<std::string>* path = word == "--out"      ? &parsed.outPath
-                                           : word == "--report" ? &parsed.reportPath
-                                                                : nullptr;
-        if (path != nullptr && i + 1 < args.size() && !path->has_value()) {
-            *path = args[++i];
+        std::optional<std::string>* value = word == "--out"         ? &parsed.outPath
+                                            : word == "--report"    ? &parsed.reportPath
+                                            : word == "--time-zone" ? &parsed.timeZone
+                                            : word == "--date"      ? &parsed.surveyDay
+                                                                    : nullptr;
+        if (value != nullptr && i + 1 < args.size() && !value->has_value()) {
+            *value = args[++i];
         } else if (word == "--replace" && !parsed.replace) {
             parsed.replace = true;
         } else if (!word.starts_with("--") && files.size() < 2) {
@@ -58,14 +63,25 @@ std::optional<ImportArguments> ParseImportArguments(const std::vector<std::strin
     return parsed;
 }
 
-// The rows left out, one line each, as a UTF-8 file with CR LF line ends.
-std::string ReportFileContent(const std::vector<const ReportedRow*>& rows) {
-    std::string text;
-    for (const ReportedRow* row : rows) {
-        text += ReportedRowText(*row);
-        text += "\r\n";
+// The time zone and survey day of the command line; a zone the system does not know or a day
+// that is none is said on stderr.
+std::optional<ObservationImportOptions> ImportOptions(const ImportArguments& arguments) {
+    ObservationImportOptions options;
+    if (arguments.timeZone) {
+        if (!IsKnownTimeZone(*arguments.timeZone)) {
+            PrintError(FormatText(MessageText("AA00515"), {Utf8ForMessage(*arguments.timeZone)}));
+            return std::nullopt;
+        }
+        options.timeZone = *arguments.timeZone;
     }
-    return Cp1252ToUtf8(text);
+    if (arguments.surveyDay) {
+        options.surveyDay = IsoDay(*arguments.surveyDay);
+        if (!options.surveyDay) {
+            PrintError(FormatText(MessageText("AA00516"), {Utf8ForMessage(*arguments.surveyDay)}));
+            return std::nullopt;
+        }
+    }
+    return options;
 }
 
 void PrintRowsLeftOut(const std::vector<const ReportedRow*>& rows) {
@@ -78,9 +94,14 @@ void PrintRowsLeftOut(const std::vector<const ReportedRow*>& rows) {
 }
 
 // Writes the survey to --out, or back to the project after the rolling backups; a project that
-// nothing changed is left as it is.
-bool WriteResult(Survey& survey, const ImportArguments& arguments, std::size_t slotsWritten) {
+// nothing changed is left as it is, and a file without rows writes nothing at all.
+bool WriteResult(Survey& survey, const ImportArguments& arguments,
+                 const ObservationImportPlan& plan, std::size_t slotsWritten) {
     CliPrompter prompter;
+    if (plan.counts.rowsRead == 0 && arguments.outPath) {
+        PrintLine(FormatText(MessageText("AA00509"), {Utf8ToCp1252(*arguments.outPath)}));
+        return true;
+    }
     if (!arguments.outPath && slotsWritten == 0) {
         PrintLine(MessageText("AA00505"));
         return true;
@@ -107,6 +128,10 @@ int ImportObservations(const std::vector<std::string>& args) {
                            {"--report", arguments->reportPath}})) {
         return kExitUsage;
     }
+    const std::optional<ObservationImportOptions> options = ImportOptions(*arguments);
+    if (!options) {
+        return kExitUsage;
+    }
     if (!arguments->outPath && ProjectInUse(arguments->projectPath)) {
         return kExitFileError;
     }
@@ -120,7 +145,7 @@ int ImportObservations(const std::vector<std::string>& args) {
         PrintError(FormatText(MessageText("AA00270"), {csvName}));
         return kExitFileError;
     }
-    const ObservationImportPlan plan = PlanObservationImport(survey, csv);
+    const ObservationImportPlan plan = PlanObservationImport(survey, csv, *options);
     if (!plan.fileError.empty()) {
         PrintError(FormatText(MessageText("AA00507"), {csvName, plan.fileError}));
         return kExitFileError;
@@ -131,14 +156,14 @@ int ImportObservations(const std::vector<std::string>& args) {
     const std::vector<const ReportedRow*> leftOut = RowsLeftOut(plan, arguments->replace);
     if (arguments->reportPath) {
         CliPrompter prompter;
-        if (!WriteExportFile(*arguments->reportPath, ReportFileContent(leftOut), prompter)) {
+        if (!WriteExportFile(*arguments->reportPath, ReportedRowsFileContent(leftOut), prompter)) {
             return kExitFileError;
         }
     } else {
         PrintRowsLeftOut(leftOut);
     }
     const std::size_t written = ApplyObservationImport(survey, plan, arguments->replace);
-    if (!WriteResult(survey, *arguments, written)) {
+    if (!WriteResult(survey, *arguments, plan, written)) {
         return kExitFileError;
     }
     return leftOut.empty() ? kExitOk : kExitRowsReported;

@@ -45,7 +45,7 @@ bool ExportToStandardOutput(const ReportDocument& report, ExportFormat format) {
         std::fflush(stdout) == 0) {
         return true;
     }
-    PrintError(FormatText(MessageText("AA00223"), {std::strerror(errno)}));
+    PrintError(FormatText(MessageText("AA00223"), {Utf8ForMessage(std::strerror(errno))}));
     return false;
 }
 
@@ -118,7 +118,7 @@ int WriteReportOutput(const ReportDocument& report, const ReportOutput& output) 
             return kExitFileError;
         }
     } else if (!tableAloneOnStandardOutput && !WriteToStandardOutput(report)) {
-        PrintError(FormatText(MessageText("AA00223"), {std::strerror(errno)}));
+        PrintError(FormatText(MessageText("AA00223"), {Utf8ForMessage(std::strerror(errno))}));
         return kExitFileError;
     }
     if (output.csvPath && !Export(report, ExportFormat::Csv, *output.csvPath)) {

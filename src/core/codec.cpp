@@ -3,6 +3,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <mutex>
@@ -96,18 +97,28 @@ Converter& ToCp1252() {
     return converter;
 }
 
-std::string FromUtf8(std::string_view utf8, bool carryOthers) {
+// Notes a character code page 1252 lacks, once.
+void NoteLacking(std::string_view character, std::vector<std::string>* lacking) {
+    if (lacking != nullptr && !character.empty() && lacking->size() < kLackingCharactersKept &&
+        std::find(lacking->begin(), lacking->end(), character) == lacking->end()) {
+        lacking->emplace_back(character);
+    }
+}
+
+std::string FromUtf8(std::string_view utf8, bool carryOthers,
+                     std::vector<std::string>* lacking = nullptr) {
     std::lock_guard lock(codecMutex);
     std::string result;
     result.reserve(utf8.size());
     while (!ToCp1252().Convert(utf8, result) && !utf8.empty()) {
-        const std::size_t carried = carryOthers ? MultiByteSequenceLength(utf8) : 0;
-        if (carried > 0) {
+        const std::size_t character = MultiByteSequenceLength(utf8);
+        if (carryOthers && character > 0) {
             result += kCarriedCharacter;
-            result.append(utf8.substr(0, carried));
-            utf8.remove_prefix(carried);
+            result.append(utf8.substr(0, character));
+            utf8.remove_prefix(character);
         } else {
             result += '?';
+            NoteLacking(utf8.substr(0, character), lacking);
             utf8.remove_prefix(RefusedSequenceLength(utf8));
         }
     }
@@ -137,6 +148,10 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
 
 std::string Utf8ToCp1252(std::string_view utf8) {
     return FromUtf8(utf8, false);
+}
+
+std::string Utf8ToCp1252(std::string_view utf8, std::vector<std::string>& lacking) {
+    return FromUtf8(utf8, false, &lacking);
 }
 
 std::string Utf8ForMessage(std::string_view utf8) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavoric {
 
@@ -14,6 +15,10 @@ namespace tavoric {
 std::string Cp1252ToUtf8(std::string_view bytes);
 // A character that code page 1252 cannot hold, or a broken UTF-8 sequence, becomes "?".
 std::string Utf8ToCp1252(std::string_view utf8);
+// The same, collecting in lacking each character that became "?" (as UTF-8, once, in the order
+// met; at most kLackingCharactersKept of them).
+constexpr std::size_t kLackingCharactersKept = 20;
+std::string Utf8ToCp1252(std::string_view utf8, std::vector<std::string>& lacking);
 // The same conversion for data that must not change on the way in: nothing when a character
 // cannot be held in code page 1252 or the UTF-8 is broken.
 std::optional<std::string> Utf8ToCp1252Exactly(std::string_view utf8);

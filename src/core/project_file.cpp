@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <new>
+#include <vector>
 
 #include "core/atomic_file.h"
 #include "core/codec.h"
@@ -316,6 +317,31 @@ std::string DamageText(bool notesMissing, const Survey& survey) {
     return text;
 }
 
+// A file that begins with the UTF-8 byte order mark was saved as UTF-8 by another program: it is
+// held in code page 1252 like every project. Returns the characters that code page lacks, each
+// now "?".
+std::vector<std::string> DecodeUtf8Project(ByteBlock& content) {
+    std::vector<std::string> lacking;
+    const std::string_view text = WithoutByteOrderMark(content);
+    if (text.size() < content.size()) {
+        content = ByteBlock(Utf8ToCp1252(text, lacking));
+    }
+    return lacking;
+}
+
+// The warning naming the characters of a UTF-8 file that became "?"; empty when none did.
+std::string LackingCharactersText(const std::string& path,
+                                  const std::vector<std::string>& lacking) {
+    if (lacking.empty()) {
+        return {};
+    }
+    std::string characters;
+    for (const std::string& character : lacking) {
+        characters += (characters.empty() ? "" : " ") + character;
+    }
+    return FormatText(MessageText("AA00321"), {Utf8ForMessage(path), Utf8ForMessage(characters)});
+}
+
 // ReadProjectFile without its guard against a file too big for the memory.
 bool ReadProjectFileInMemory(Survey& survey, const std::string& path, Prompter& prompter) {
     ByteBlock content;
@@ -328,6 +354,7 @@ bool ReadProjectFileInMemory(Survey& survey, const std::string& path, Prompter& 
         ErrorNotice(prompter, FormatText(MessageText("AA00314"), {Utf8ForMessage(path)}));
         return false;
     }
+    const std::string lacking = LackingCharactersText(path, DecodeUtf8Project(content));
     // Loaded aside, so that running out of memory halfway leaves the survey as it was.
     Survey loaded = survey;
     const bool notesMissing = NotesMissing(content);
@@ -337,6 +364,9 @@ bool ReadProjectFileInMemory(Survey& survey, const std::string& path, Prompter& 
     survey.ProjectChanged = false;
     if (const std::string damage = DamageText(notesMissing, survey); !damage.empty()) {
         WarningNotice(prompter, FormatText(MessageText("AA00628"), {Utf8ForMessage(path), damage}));
+    }
+    if (!lacking.empty()) {
+        WarningNotice(prompter, lacking);
     }
     return true;
 }
@@ -362,8 +392,8 @@ void ReadProjectContent(Survey& survey, std::string_view content) {
 }
 
 void ReadProjectBlock(Survey& survey, ByteBlock content) {
-    const std::size_t bomSize = content.size() - WithoutByteOrderMark(content).size();
-    const std::string_view text = std::string_view(content).substr(bomSize);
+    DecodeUtf8Project(content);
+    const std::string_view text = content;
     const SectionPlaces places = FindSections(text);
     ReadGeneralValues(survey.AlgemeneGegevens, BodyOf(text, places[kGeneral]));
     ReadListSection(survey.RoutesList, BodyOf(text, places[kRoutes]));
@@ -373,8 +403,7 @@ void ReadProjectBlock(Survey& survey, ByteBlock content) {
     // The slots keep the file's bytes as their own: by far the most lines are theirs.
     const SectionBytes& plates = places[kPlates];
     if (survey.KentekensList.empty() && plates.Found()) {
-        survey.KentekensList = LineBuffer::FromBlock(std::move(content), bomSize + plates.first,
-                                                     bomSize + plates.last);
+        survey.KentekensList = LineBuffer::FromBlock(std::move(content), plates.first, plates.last);
     } else {
         ReadListSection(survey.KentekensList, BodyOf(text, plates));
     }

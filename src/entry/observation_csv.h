@@ -3,17 +3,21 @@
 // seen per place and round; the import puts them into the survey's slots, the export writes them
 // (or, with every slot, a blank field list for an app) in the same format.
 //
-// The file: UTF-8 (a byte order mark is skipped), comma or semicolon, a header line naming the
-// columns in any order and letter case: route, sectie, plaats, the slot as periode "HHMM-HHMM"
-// or tijd (a clock time or an ISO 8601 date-time), kenteken and optionally opmerking.
+// The file: UTF-8 (a byte order mark is skipped) or UTF-16 with its byte order mark; comma,
+// semicolon or tab; a header line naming the columns in any order and letter case, in Dutch or
+// English: route, sectie/section, plaats/place, the slot as periode/period "HHMM-HHMM" or
+// tijd/time (a clock time or a date-time, see observation_time.h), kenteken/plate and optionally
+// opmerking/remark. Times are local; a date-time with an offset is converted to local time.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/survey.h"
+#include "core/time_zone.h"
 
 namespace tavoric {
 
@@ -30,7 +34,8 @@ struct ReportedRow {
 };
 
 struct ObservationImportCounts {
-    std::size_t rowsRead = 0;   // every row after the header, empty lines not counted
+    std::size_t rowsRead = 0;   // every row after the header, empty lines not counted; each row
+                                // is counted once more in exactly one of the counts below
     std::size_t toFill = 0;     // empty slots that get a plate or remark
     std::size_t unchanged = 0;  // the slot already holds what the row says
     std::size_t skipped = 0;    // rows with neither plate nor remark
@@ -39,13 +44,31 @@ struct ObservationImportCounts {
     std::size_t errors = 0;
 };
 
+struct ObservationImportOptions {
+    // The zone of local time (an IANA name IsKnownTimeZone accepts); empty: the system's zone.
+    std::string timeZone;
+    // The day of the survey; without it the earliest day among the dated rows.
+    std::optional<CalendarDay> surveyDay;
+};
+
 // What an import would do, worked out without changing the survey.
 struct ObservationImportPlan {
-    // Set when the file cannot be imported at all (no usable header); nothing else is then set.
+    // Set when the file cannot be imported at all (no usable header, broken quoting); nothing
+    // else is then set.
     std::string fileError;
     ObservationImportCounts counts;
-    std::vector<std::string> unknownColumns;  // as the header names them, code page 1252
-    std::vector<ReportedRow> reportedRows;    // in file order
+    // The first unknown columns as the header names them (code page 1252), and how many there
+    // are in all.
+    std::vector<std::string> unknownColumns;
+    std::size_t unknownColumnCount = 0;
+    std::vector<ReportedRow> reportedRows;  // in file order
+    // The survey day the dated rows were held against, and whether the options gave it.
+    std::optional<CalendarDay> surveyDay;
+    bool surveyDayGiven = false;
+    // Rows whose time had an offset from UTC, and the zone they were converted to (empty: the
+    // system's zone).
+    std::size_t convertedRows = 0;
+    std::string timeZone;
 
     struct SlotWrite {
         std::size_t line;  // index in KentekensList
@@ -56,8 +79,9 @@ struct ObservationImportPlan {
     std::vector<SlotWrite> writes;
 };
 
-// Reads the CSV content (UTF-8) and decides for every row against the survey's slots.
-ObservationImportPlan PlanObservationImport(const Survey& survey, std::string_view csvContent);
+// Reads the CSV content and decides for every row against the survey's slots.
+ObservationImportPlan PlanObservationImport(const Survey& survey, std::string_view csvContent,
+                                            const ObservationImportOptions& options = {});
 
 // Stores the planned plates and remarks in their slots as the plate entry stores them; the
 // conflicts only when replace is set. Marks the project changed when a line changed; returns
@@ -70,6 +94,8 @@ std::vector<const ReportedRow*> RowsLeftOut(const ObservationImportPlan& plan, b
 std::vector<std::string> ImportSummaryLines(const ObservationImportPlan& plan, bool replace);
 // One reported row as a line of text: "Regel 12: ...".
 std::string ReportedRowText(const ReportedRow& row);
+// The rows left out, one line each, as a UTF-8 text file with CR LF line ends.
+std::string ReportedRowsFileContent(const std::vector<const ReportedRow*>& rows);
 
 // The observations as the CSV file: UTF-8, comma-separated, CR LF, a header line, then one row
 // per slot holding a plate or a remark (every slot when allSlots), in KentekensList order.

@@ -15,8 +15,12 @@ std::string ObservationCsvContent(const Survey& survey, bool allSlots) {
         const std::string_view plate = TrimTrailingBlanks(PpePlate(line));
         const std::string_view remark = TrimTrailingBlanks(PpeRemark(line));
         if (allSlots || !plate.empty() || !remark.empty()) {
-            AppendCsvRecord(content, {RouteKey(line), SectionNumber(line), PlaceNumber(line),
-                                      TrimTrailingBlanks(PpePeriod(line)), plate, remark});
+            // Route to period are digits in a sound file, but the line may be hand-made.
+            AppendCsvRecord(content,
+                            {SpreadsheetText(RouteKey(line)), SpreadsheetText(SectionNumber(line)),
+                             SpreadsheetText(PlaceNumber(line)),
+                             SpreadsheetText(TrimTrailingBlanks(PpePeriod(line))),
+                             SpreadsheetText(plate), SpreadsheetText(remark)});
         }
     }
     return Cp1252ToUtf8(content);

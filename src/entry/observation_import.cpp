@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <optional>
+#include <unordered_set>
 
 #include "core/codec.h"
 #include "core/csv.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "entry/observation_csv.h"
+#include "entry/observation_time.h"
 #include "entry/plate_entry.h"
 #include "entry/slot_index.h"
 
@@ -16,9 +19,15 @@ namespace tavoric {
 namespace {
 
 enum Column : std::size_t { kRoute, kSection, kPlace, kPeriod, kTime, kPlate, kRemark, kColumns };
+// The names messages use, and the English names the header may use instead.
 constexpr std::array<std::string_view, kColumns> kColumnNames = {
     "route", "sectie", "plaats", "periode", "tijd", "kenteken", "opmerking"};
+constexpr std::array<std::string_view, kColumns> kEnglishColumnNames = {
+    "route", "section", "place", "period", "time", "plate", "remark"};
 constexpr std::size_t kAbsent = static_cast<std::size_t>(-1);
+// The summary names this many unknown columns; a reported field shows this many characters.
+constexpr std::size_t kUnknownColumnsNamed = 20;
+constexpr std::size_t kShownFieldLength = 40;
 
 // Where each known column stands in the file's rows.
 using ColumnPositions = std::array<std::size_t, kColumns>;
@@ -32,30 +41,68 @@ std::string Joined(const std::vector<std::string>& names) {
     return text;
 }
 
-void NoteUnknownColumn(std::string name, std::vector<std::string>& unknown) {
-    if (std::none_of(unknown.begin(), unknown.end(),
-                     [&name](const std::string& u) { return EqualNoCase(u, name); })) {
-        unknown.push_back(std::move(name));
+// Text (code page 1252) as a message shows it: a long one cut short.
+std::string Shortened(std::string text) {
+    if (text.size() > kShownFieldLength) {
+        text.resize(kShownFieldLength);
+        text += "...";
     }
+    return text;
 }
+
+// A field of the file (UTF-8) as a message shows it. Only its start is converted: a character
+// takes at most four bytes.
+std::string ShownField(std::string_view utf8) {
+    return Shortened(Utf8ToCp1252(utf8.substr(0, 4 * (kShownFieldLength + 1))));
+}
+
+std::optional<Column> KnownColumn(std::string_view name) {
+    for (std::size_t i = 0; i < kColumns; ++i) {
+        if (EqualNoCase(name, kColumnNames[i]) || EqualNoCase(name, kEnglishColumnNames[i])) {
+            return static_cast<Column>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+// The unknown columns of a header, each name once whatever its letter case.
+class UnknownColumns {
+public:
+    explicit UnknownColumns(ObservationImportPlan& plan) : plan_(plan) {}
+    void Note(std::string_view name) {
+        std::string folded(name);
+        std::transform(folded.begin(), folded.end(), folded.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (!seen_.insert(std::move(folded)).second) {
+            return;
+        }
+        if (plan_.unknownColumns.size() < kUnknownColumnsNamed) {
+            plan_.unknownColumns.push_back(ShownField(name));
+        }
+        ++plan_.unknownColumnCount;
+    }
+
+private:
+    ObservationImportPlan& plan_;
+    std::unordered_set<std::string> seen_;
+};
 
 // Reads the header; on failure the reason is in plan.fileError.
 std::optional<ColumnPositions> ReadHeader(const std::vector<std::string>& header,
                                           ObservationImportPlan& plan) {
     ColumnPositions at;
     at.fill(kAbsent);
+    UnknownColumns unknown(plan);
     for (std::size_t i = 0; i < header.size(); ++i) {
         const std::string_view name = TrimBlanks(header[i]);
-        const auto known =
-            std::find_if(kColumnNames.begin(), kColumnNames.end(),
-                         [name](std::string_view k) { return EqualNoCase(name, k); });
-        if (known == kColumnNames.end()) {
-            NoteUnknownColumn(Utf8ToCp1252(name), plan.unknownColumns);
+        const std::optional<Column> known = KnownColumn(name);
+        if (!known) {
+            unknown.Note(name);
             continue;
         }
-        std::size_t& position = at[static_cast<std::size_t>(known - kColumnNames.begin())];
+        std::size_t& position = at[*known];
         if (position != kAbsent) {
-            plan.fileError = FormatText(MessageText("AA00545"), {*known});
+            plan.fileError = FormatText(MessageText("AA00545"), {kColumnNames[*known]});
             return std::nullopt;
         }
         position = i;
@@ -102,9 +149,19 @@ std::string_view TrimBlanksAndTabs(std::string_view text) {
     return text;
 }
 
+// The exports write an apostrophe before a text that a spreadsheet would otherwise take for a
+// formula (one beginning with =, +, -, @, a tab or a carriage return); the import takes it off
+// again. A text that begins with an apostrophe of its own is kept as it is.
+std::string_view WithoutFormulaGuard(std::string_view text) {
+    const bool guarded = text.size() > 1 && text[0] == '\'' &&
+                         std::string_view("=+-@\t\r").find(text[1]) != std::string_view::npos;
+    return guarded ? text.substr(1) : text;
+}
+
 // A plate or remark of the file in code page 1252, or nothing when it holds a character that
 // cannot be stored in a slot line.
 std::optional<std::string> StorableText(std::string_view utf8) {
+    utf8 = WithoutFormulaGuard(utf8);
     std::optional<std::string> text =
         IsAscii(utf8) ? std::optional<std::string>(utf8) : Utf8ToCp1252Exactly(utf8);
     if (text && HasControlCharacter(*text)) {
@@ -130,58 +187,6 @@ std::string FourDigitText(int number) {
     return PadField("R", std::to_string(number), "0", 4);
 }
 
-// A text of minCount to maxCount digits as its number.
-std::optional<int> Digits(std::string_view text, std::size_t minCount, std::size_t maxCount) {
-    if (text.size() < minCount || text.size() > maxCount ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return std::nullopt;
-    }
-    return IntegerOrZero(text);
-}
-
-bool IsDate(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-        return (c >= '0' && c <= '9') || c == '-' || c == '/' || c == '.';
-    });
-}
-
-// The time of day of a date-time: what follows the date and a "T" or blanks, without fractions
-// of a second or a time zone; any other text as it is.
-std::string_view TimeOfDay(std::string_view text) {
-    const std::size_t split = text.find_first_of("T ");
-    if (split == std::string_view::npos || !IsDate(text.substr(0, split))) {
-        return text;
-    }
-    std::string_view time = TrimBlanks(text.substr(split + 1));
-    return time.substr(0, time.find_first_of(".,Z+-"));
-}
-
-// Seconds since midnight of "HHMM", "HMM", "H:MM", "HH:MM", "HH:MM:SS" or a date-time.
-std::optional<int> SecondsOfDay(std::string_view text) {
-    text = TimeOfDay(TrimBlanksAndTabs(text));
-    std::optional<int> hours;
-    std::optional<int> minutes;
-    std::optional<int> seconds = 0;
-    const std::size_t colon = text.find(':');
-    if (colon == std::string_view::npos) {
-        const std::optional<int> hhmm = Digits(text, 3, 4);
-        hours = hhmm ? std::optional(*hhmm / 100) : std::nullopt;
-        minutes = hhmm ? std::optional(*hhmm % 100) : std::nullopt;
-    } else {
-        const std::string_view rest = text.substr(colon + 1);
-        const std::size_t secondColon = rest.find(':');
-        hours = Digits(text.substr(0, colon), 1, 2);
-        minutes = Digits(rest.substr(0, secondColon), 2, 2);
-        if (secondColon != std::string_view::npos) {
-            seconds = Digits(rest.substr(secondColon + 1), 2, 2);
-        }
-    }
-    if (!hours || !minutes || !seconds || *hours > 23 || *minutes > 59 || *seconds > 59) {
-        return std::nullopt;
-    }
-    return (*hours * 60 + *minutes) * 60 + *seconds;
-}
-
 // One data row of the file, its fields taken by column.
 class Row {
 public:
@@ -197,27 +202,28 @@ private:
     const ColumnPositions& at_;
 };
 
-// The slot a row names, or the reason it names none.
-struct SlotOrReason {
-    std::optional<std::size_t> slot;
+std::string PlaceKeyText(const PlaceNumbers& place) {
+    return FourDigitText(place.route) + " " + FourDigitText(place.section) + " " +
+           FourDigitText(place.place);
+}
+
+// The place a row names, or the reason it names none.
+struct PlaceOrReason {
+    std::optional<PlaceNumbers> place;
     std::string reason;
 };
 
-SlotOrReason FindSlot(const Row& row, const SlotIndex& index) {
+PlaceOrReason FindPlace(const Row& row, const SlotIndex& index) {
     std::array<int, 3> numbers{};
     for (const Column column : {kRoute, kSection, kPlace}) {
         const std::optional<int> number = NumberField(row[column]);
         if (!number) {
             return {std::nullopt, FormatText(MessageText("AA00530"),
-                                             {Utf8ToCp1252(row[column]), kColumnNames[column]})};
+                                             {ShownField(row[column]), kColumnNames[column]})};
         }
         numbers[column] = *number;
     }
     const PlaceNumbers place{numbers[kRoute], numbers[kSection], numbers[kPlace]};
-    const auto placeKey = [&place] {
-        return FourDigitText(place.route) + " " + FourDigitText(place.section) + " " +
-               FourDigitText(place.place);
-    };
     if (!index.HasRoute(place)) {
         return {std::nullopt, FormatText(MessageText("AA00531"), {FourDigitText(place.route)})};
     }
@@ -226,24 +232,99 @@ SlotOrReason FindSlot(const Row& row, const SlotIndex& index) {
                                                                   FourDigitText(place.route)})};
     }
     if (!index.HasPlace(place)) {
-        return {std::nullopt, FormatText(MessageText("AA00533"), {placeKey()})};
+        return {std::nullopt, FormatText(MessageText("AA00533"), {PlaceKeyText(place)})};
     }
-    const std::string_view period = TrimBlanksAndTabs(row[kPeriod]);
-    if (!period.empty()) {
-        const std::optional<std::size_t> slot = index.SlotOfPeriod(place, period);
-        return {slot,
-                slot ? "" : FormatText(MessageText("AA00534"), {placeKey(), Utf8ToCp1252(period)})};
+    return {place, ""};
+}
+
+// The moments a tijd field may mean, in seconds after the midnight that begins the survey day
+// (the first one tried first), or the reason it means none.
+struct SurveyMoments {
+    std::array<int, 2> seconds{};
+    std::size_t count = 0;
+    std::string reason;
+
+    bool Any(const auto& holds) const {
+        return std::any_of(seconds.begin(), seconds.begin() + count, holds);
     }
+};
+
+// A clock time without date may lie past midnight: when the place has no period at it, it is
+// tried 24 hours later. A date-time counts from the survey day: the day after adds 24 hours,
+// another day is an error.
+SurveyMoments MomentsOnSurveyDay(const FieldTime& time,
+                                 const std::optional<CalendarDay>& surveyDay) {
+    if (!time.day) {
+        return time.second < kSecondsPerDay
+                   ? SurveyMoments{{time.second, time.second + kSecondsPerDay}, 2, ""}
+                   : SurveyMoments{{time.second, 0}, 1, ""};
+    }
+    if (!surveyDay || *time.day == *surveyDay) {
+        return {{time.second, 0}, 1, ""};
+    }
+    if (*time.day == NextDay(*surveyDay)) {
+        return {{time.second + kSecondsPerDay, 0}, 1, ""};
+    }
+    return {
+        {}, 0, FormatText(MessageText("AA00547"), {IsoDayText(*time.day), IsoDayText(*surveyDay)})};
+}
+
+// The slot a row names, or the reason it names none. With both a period and a time, the time
+// must lie in the period.
+struct SlotOrReason {
+    std::optional<std::size_t> slot;
+    std::string reason;
+};
+
+// The slot of a place at the first moment of a time at which it has one; with a period given as
+// well (periodSlot), that period's slot when the time lies in it.
+SlotOrReason SlotAtMoments(const PlaceNumbers& place, std::optional<std::size_t> periodSlot,
+                           const SurveyMoments& moments, const Row& row, const SlotIndex& index) {
     const std::string_view time = TrimBlanksAndTabs(row[kTime]);
-    if (time.empty()) {
+    if (periodSlot) {
+        const bool agree =
+            moments.Any([&](int second) { return index.SlotCoversTime(*periodSlot, second); });
+        return {agree ? periodSlot : std::nullopt,
+                agree
+                    ? ""
+                    : FormatText(MessageText("AA00548"),
+                                 {ShownField(time), ShownField(TrimBlanksAndTabs(row[kPeriod]))})};
+    }
+    std::optional<std::size_t> slot;
+    for (std::size_t i = 0; i < moments.count && !slot; ++i) {
+        slot = index.SlotAtTime(place, moments.seconds[i]);
+    }
+    return {
+        slot,
+        slot ? "" : FormatText(MessageText("AA00535"), {PlaceKeyText(place), ShownField(time)})};
+}
+
+SlotOrReason FindSlot(const Row& row, const SlotIndex& index, const SurveyMoments& moments) {
+    const PlaceOrReason found = FindPlace(row, index);
+    if (!found.place) {
+        return {std::nullopt, found.reason};
+    }
+    const PlaceNumbers& place = *found.place;
+    const std::string_view period = TrimBlanksAndTabs(row[kPeriod]);
+    const bool hasTime = !TrimBlanksAndTabs(row[kTime]).empty();
+    if (period.empty() && !hasTime) {
         return {std::nullopt, MessageText("AA00537")};
     }
-    const std::optional<int> second = SecondsOfDay(time);
-    if (!second) {
-        return {std::nullopt, FormatText(MessageText("AA00536"), {Utf8ToCp1252(time)})};
+    std::optional<std::size_t> slot;
+    if (!period.empty()) {
+        slot = index.SlotOfPeriod(place, period);
+        if (!slot) {
+            return {std::nullopt,
+                    FormatText(MessageText("AA00534"), {PlaceKeyText(place), ShownField(period)})};
+        }
     }
-    const std::optional<std::size_t> slot = index.SlotAtTime(place, *second);
-    return {slot, slot ? "" : FormatText(MessageText("AA00535"), {placeKey(), Utf8ToCp1252(time)})};
+    if (!hasTime) {
+        return {slot, ""};
+    }
+    if (!moments.reason.empty()) {
+        return {std::nullopt, moments.reason};
+    }
+    return SlotAtMoments(place, slot, moments, row, index);
 }
 
 // The plate and remark of a row as a slot stores them, or the reason they cannot be stored.
@@ -266,14 +347,14 @@ Observation ReadObservation(const Row& row) {
     }
     if (!plate) {
         observation.reason =
-            FormatText(MessageText("AA00540"), {"kenteken", Utf8ToCp1252(row[kPlate])});
+            FormatText(MessageText("AA00540"), {"kenteken", ShownField(row[kPlate])});
     } else if (!remark) {
         observation.reason =
-            FormatText(MessageText("AA00540"), {"opmerking", Utf8ToCp1252(row[kRemark])});
+            FormatText(MessageText("AA00540"), {"opmerking", ShownField(row[kRemark])});
     } else if (observation.plate.size() > kPlateLength) {
-        observation.reason = FormatText(MessageText("AA00538"), {observation.plate});
+        observation.reason = FormatText(MessageText("AA00538"), {Shortened(observation.plate)});
     } else if (observation.remark.size() > 1) {
-        observation.reason = FormatText(MessageText("AA00539"), {observation.remark});
+        observation.reason = FormatText(MessageText("AA00539"), {Shortened(observation.remark)});
     }
     return observation;
 }
@@ -289,24 +370,37 @@ bool SameObservation(std::string_view plate, std::string_view remark,
 // Builds the plan row by row: the first row for a slot decides it, later rows are compared.
 class Planner {
 public:
-    Planner(const Survey& survey, bool byTime, ObservationImportPlan& plan)
+    // The rows of a file whose header has columns fields; times in zone, dated ones held against
+    // surveyDay.
+    Planner(const Survey& survey, const ColumnPositions& at, std::size_t columns,
+            const LocalTimeZone& zone, ObservationImportPlan& plan)
         : slots_(survey.KentekensList),
-          index_(survey, byTime),
+          index_(survey, at[kTime] != kAbsent),
           firstRow_(survey.KentekensList.size()),
+          at_(at),
+          columns_(columns),
+          zone_(zone),
           plan_(plan) {}
 
-    void Take(const Row& row, std::size_t line, bool malformed) {
+    void Take(const std::vector<std::string>& fields, std::size_t line, bool malformed) {
         ++plan_.counts.rowsRead;
         if (malformed) {
             Report(line, ReportedRowKind::Error, MessageText("AA00541"));
             return;
         }
+        if (fields.size() < columns_) {
+            Report(line, ReportedRowKind::Error,
+                   FormatText(MessageText("AA00546"),
+                              {std::to_string(fields.size()), std::to_string(columns_)}));
+            return;
+        }
+        const Row row(fields, at_);
         Observation observation = ReadObservation(row);
         if (observation.reason.empty() && observation.plate.empty() && observation.remark.empty()) {
             ++plan_.counts.skipped;
             return;
         }
-        const SlotOrReason found = FindSlot(row, index_);
+        const SlotOrReason found = FindSlot(row, index_, MomentsOf(row));
         if (!found.slot) {
             Report(line, ReportedRowKind::Error, found.reason);
         } else if (!observation.reason.empty()) {
@@ -321,6 +415,22 @@ private:
         std::size_t line = 0;  // 0: no row yet
         std::size_t write = kAbsent;
     };
+
+    SurveyMoments MomentsOf(const Row& row) {
+        const std::string_view text = TrimBlanksAndTabs(row[kTime]);
+        if (text.empty()) {
+            return {};
+        }
+        const FieldTimeOrError time = ReadFieldTime(text, zone_);
+        if (!time.time) {
+            const bool badDate = time.error == FieldTimeError::BadDate;
+            return {{},
+                    0,
+                    FormatText(MessageText(badDate ? "AA00519" : "AA00536"), {ShownField(text)})};
+        }
+        plan_.convertedRows += time.time->converted;
+        return MomentsOnSurveyDay(*time.time, plan_.surveyDay);
+    }
 
     void Decide(std::size_t slot, std::size_t line, Observation observation) {
         const std::string_view slotLine = slots_[slot];
@@ -371,26 +481,72 @@ private:
     const LineBuffer& slots_;
     SlotIndex index_;
     std::vector<FirstRow> firstRow_;
+    const ColumnPositions& at_;
+    std::size_t columns_;
+    const LocalTimeZone& zone_;
     ObservationImportPlan& plan_;
 };
 
+// The earliest day among the dated rows of the file; nothing when no row has a date.
+std::optional<CalendarDay> EarliestDay(std::string_view csvContent, char separator,
+                                       const ColumnPositions& at, std::size_t columns,
+                                       const LocalTimeZone& zone) {
+    if (at[kTime] == kAbsent) {
+        return std::nullopt;
+    }
+    CsvReader reader(csvContent, separator);
+    std::vector<std::string> fields;
+    reader.Next(fields);
+    std::optional<CalendarDay> earliest;
+    while (reader.Next(fields)) {
+        if (reader.RecordMalformed() || fields.size() < columns) {
+            continue;
+        }
+        const FieldTimeOrError time = ReadFieldTime(TrimBlanksAndTabs(fields[at[kTime]]), zone);
+        if (time.time && time.time->day && (!earliest || *time.time->day < *earliest)) {
+            earliest = time.time->day;
+        }
+    }
+    return earliest;
+}
+
+// A quote left open makes the rest of the file unreadable: nothing of it is taken.
+ObservationImportPlan RefusedForQuoting(std::size_t line) {
+    ObservationImportPlan plan;
+    plan.fileError = FormatText(MessageText("AA00549"), {std::to_string(line)});
+    return plan;
+}
+
 }  // namespace
 
-ObservationImportPlan PlanObservationImport(const Survey& survey, std::string_view csvContent) {
+ObservationImportPlan PlanObservationImport(const Survey& survey, std::string_view csvContent,
+                                            const ObservationImportOptions& options) {
     ObservationImportPlan plan;
-    csvContent = WithoutByteOrderMark(csvContent);
-    CsvReader reader(csvContent, DetectCsvSeparator(csvContent));
+    std::string decoded;
+    csvContent = CsvContentAsUtf8(csvContent, decoded);
+    const char separator = DetectCsvSeparator(csvContent);
+    CsvReader reader(csvContent, separator);
     std::vector<std::string> fields;
     reader.Next(fields);
     const std::optional<ColumnPositions> at = ReadHeader(fields, plan);
     if (!at) {
         return plan;
     }
-    Planner planner(survey, (*at)[kTime] != kAbsent, plan);
+    const LocalTimeZone zone(options.timeZone);
+    plan.timeZone = options.timeZone;
+    plan.surveyDayGiven = options.surveyDay.has_value();
+    plan.surveyDay = options.surveyDay
+                         ? options.surveyDay
+                         : EarliestDay(csvContent, separator, *at, fields.size(), zone);
+    Planner planner(survey, *at, fields.size(), zone, plan);
     plan.writes.reserve(
         static_cast<std::size_t>(std::count(csvContent.begin(), csvContent.end(), '\n')));
-    while (reader.Next(fields)) {
-        planner.Take(Row(fields, *at), reader.RecordLine(), reader.RecordMalformed());
+    std::vector<std::string> rowFields;
+    while (reader.Next(rowFields) && reader.BrokenQuoteLine() == 0) {
+        planner.Take(rowFields, reader.RecordLine(), reader.RecordMalformed());
+    }
+    if (reader.BrokenQuoteLine() != 0) {
+        return RefusedForQuoting(reader.BrokenQuoteLine());
     }
     return plan;
 }
@@ -427,20 +583,55 @@ std::vector<std::string> ImportSummaryLines(const ObservationImportPlan& plan, b
     auto line = [](std::string_view key, std::size_t count) {
         return FormatText(MessageText(key), {std::to_string(count)});
     };
+    if (counts.rowsRead == 0) {
+        return {line("AA00520", 0), MessageText("AA00508")};
+    }
     std::vector<std::string> lines = {
-        line("AA00520", counts.rowsRead),   line("AA00521", counts.toFill),
-        line("AA00522", counts.unchanged),  line(replace ? "AA00524" : "AA00523", counts.conflicts),
-        line("AA00525", counts.duplicates), line("AA00526", counts.errors),
+        line("AA00520", counts.rowsRead),
+        line("AA00521", counts.toFill),
+        line("AA00522", counts.unchanged),
+        line(replace ? "AA00524" : "AA00523", counts.conflicts),
+        line("AA00525", counts.duplicates),
+        line("AA00526", counts.errors),
         line("AA00527", counts.skipped),
+        FormatText(MessageText("AA00514"),
+                   {std::to_string(counts.toFill), std::to_string(counts.unchanged),
+                    std::to_string(counts.conflicts), std::to_string(counts.duplicates),
+                    std::to_string(counts.errors), std::to_string(counts.skipped),
+                    std::to_string(counts.rowsRead)}),
     };
-    if (!plan.unknownColumns.empty()) {
-        lines.push_back(FormatText(MessageText("AA00528"), {Joined(plan.unknownColumns)}));
+    if (plan.surveyDay) {
+        lines.push_back(FormatText(MessageText(plan.surveyDayGiven ? "AA00510" : "AA00511"),
+                                   {IsoDayText(*plan.surveyDay)}));
+    }
+    if (plan.convertedRows > 0) {
+        const std::string zone = plan.timeZone.empty() ? MessageText("AA00513") : plan.timeZone;
+        lines.push_back(
+            FormatText(MessageText("AA00512"), {zone, std::to_string(plan.convertedRows)}));
+    }
+    if (plan.unknownColumnCount > 0) {
+        std::string names = Joined(plan.unknownColumns);
+        if (plan.unknownColumnCount > plan.unknownColumns.size()) {
+            names = FormatText(
+                MessageText("AA00518"),
+                {names, std::to_string(plan.unknownColumnCount - plan.unknownColumns.size())});
+        }
+        lines.push_back(FormatText(MessageText("AA00528"), {names}));
     }
     return lines;
 }
 
 std::string ReportedRowText(const ReportedRow& row) {
     return FormatText(MessageText("AA00529"), {std::to_string(row.line), row.reason});
+}
+
+std::string ReportedRowsFileContent(const std::vector<const ReportedRow*>& rows) {
+    std::string text;
+    for (const ReportedRow* row : rows) {
+        text += ReportedRowText(*row);
+        text += "\r\n";
+    }
+    return Cp1252ToUtf8(text);
 }
 
 }  // namespace tavoric

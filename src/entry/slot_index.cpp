@@ -156,4 +156,10 @@ std::optional<std::size_t> SlotIndex::SlotAtTime(const PlaceNumbers& numbers,
     return std::nullopt;
 }
 
+bool SlotIndex::SlotCoversTime(std::size_t slot, int secondOfDay) const {
+    const std::string_view line = slots_[slot];
+    return PeriodSecond(PpePeriodStart(line)) <= secondOfDay &&
+           secondOfDay < PeriodSecond(PpePeriodEnd(line));
+}
+
 }  // namespace tavoric

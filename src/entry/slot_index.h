@@ -36,6 +36,9 @@ public:
     // The first slot of the place whose period starts at or before the second of the day and
     // ends after it. Needs byTime.
     std::optional<std::size_t> SlotAtTime(const PlaceNumbers& numbers, int secondOfDay) const;
+    // Whether the period of a slot (a KentekensList index) starts at or before the second of the
+    // day and ends after it.
+    bool SlotCoversTime(std::size_t slot, int secondOfDay) const;
 
 private:
     // Slot lines by place and period start: open addressing in one array, so that a lookup

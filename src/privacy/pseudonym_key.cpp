@@ -136,6 +136,9 @@ KeyFileResult ReadKeyFile(const std::string& path) {
     if (status.st_size != static_cast<off_t>(kPseudonymKeySize)) {
         return Failure("AA00562", path, std::to_string(status.st_size));
     }
+    if ((status.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
+        return Failure("AA00570", path, ShownPath(path));
+    }
     PseudonymKey::Bytes bytes{};
     const ssize_t got = ReadUpTo(file.get(), bytes.data(), bytes.size());
     KeyFileResult result;

@@ -35,7 +35,7 @@ struct KeyFileResult {
     std::string message;   // why there is no key (code page 1252), for the user
 };
 
-// Reads a key file: a regular file of exactly 32 bytes.
+// Reads a key file: a regular file of exactly 32 bytes that only its owner may read or write.
 KeyFileResult ReadKeyFile(const std::string& path);
 
 // The key at path; when no file is there, 32 random bytes from the system's random source are

@@ -24,6 +24,8 @@ namespace {
 constexpr std::string_view kCodeCharacters = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 constexpr std::size_t kPlateWidth = 6;
 constexpr std::size_t kPlateOffset = 25;  // the plate field starts at character 26
+// A slot line ends with its remark code, character 33; text after it could hold a plate.
+constexpr std::size_t kSlotLineLength = 33;
 // Hashing again this often before a code is taken from the next free one in order.
 constexpr std::uint32_t kRehashRounds = 16;
 
@@ -302,6 +304,10 @@ PseudonymiseResult PseudonymiseSurvey(Survey& survey, const PseudonymKey& key,
                 i, WithCode(survey.KentekensList[i], inventory.texts[inventory.textOfLine[i]]));
             ++summary.replacedPlates;
         }
+        if (survey.KentekensList[i].size() > kSlotLineLength) {
+            survey.KentekensList.Set(i, survey.KentekensList[i].substr(0, kSlotLineLength));
+            ++summary.shortenedLines;
+        }
     }
     summary.distinctPlates = inventory.texts.size();
     summary.shortenedPlates = static_cast<std::size_t>(
@@ -325,6 +331,10 @@ std::optional<PseudonymiseSummary> WritePseudonymisedCopy(const Survey& survey,
     if (SameFile(request.outPath, survey.ProjectPath)) {
         ErrorNotice(prompter,
                     FormatText(MessageText("AA00567"), {Utf8ToCp1252(survey.ProjectPath)}));
+        return std::nullopt;
+    }
+    if (SameFile(request.outPath, request.keyPath)) {
+        ErrorNotice(prompter, FormatText(MessageText("AA00569"), {Utf8ToCp1252(request.keyPath)}));
         return std::nullopt;
     }
     const KeyFileResult key = request.createKeyIfMissing ? ReadOrCreateKeyFile(request.keyPath)
@@ -354,6 +364,10 @@ std::vector<std::string> SummaryLines(const PseudonymiseSummary& summary) {
     if (summary.shortenedPlates > 0) {
         lines.push_back(
             FormatText(MessageText("AA00551"), {std::to_string(summary.shortenedPlates)}));
+    }
+    if (summary.shortenedLines > 0) {
+        lines.push_back(
+            FormatText(MessageText("AA00559"), {std::to_string(summary.shortenedLines)}));
     }
     if (summary.sharedSlots > 0) {
         lines.push_back(FormatText(MessageText("AA00552"), {std::to_string(summary.sharedSlots)}));

@@ -6,7 +6,7 @@
 //
 // A code consists of the letters A-Z and the digits 0-9 and fills the plate field after its
 // leading blanks, so that a field starting with a blank still means "no vehicle" and every line
-// keeps its length and remark.
+// keeps its remark; any text after the remark is removed.
 #pragma once
 
 #include <cstddef>
@@ -31,6 +31,8 @@ struct PseudonymiseSummary {
     // Plate texts written with different numbers of leading blanks (or in a line that ends
     // inside the plate field): each got the code of its shortest form everywhere.
     std::size_t shortenedPlates = 0;
+    // Slot lines that held text after their remark code, which could be a plate: it is removed.
+    std::size_t shortenedLines = 0;
     // Slots that share their place and period with a slot of another plate (duplicate place
     // numbers or a hand-made file). The report per parking place orders such slots by plate,
     // so its figures for those places can change.

@@ -6,6 +6,7 @@
 #include "analysis/report_table_text.h"
 #include "analysis_test_support.h"
 #include "core/message_texts.h"
+#include "core/text.h"
 
 namespace tavoric {
 
@@ -181,6 +182,18 @@ TEST(IntervalReport, SelectionsBeyondTheLimitsGetAMessageInsteadOfTheTable) {
               "verschillende aanwezigheidspatronen (ten hoogste 1440 perioden en 4000000 "
               "tabelcellen). Kies een korter tijdvak of minder routes, secties of "
               "parkeerplaatsen.");
+
+    // Below the period limit the table cells are what stops it: the message says so, with the
+    // number of patterns that would fit.
+    EXPECT_EQ(IntervalLimitRefusal(1439, 2761, 0),
+              "Het rapport naar interval is te groot voor deze selectie: 1439 perioden en 2761 "
+              "verschillende aanwezigheidspatronen; bij 1439 perioden passen ten hoogste 2760 "
+              "patronen (4000000 tabelcellen). Kies een korter tijdvak of minder routes, secties "
+              "of parkeerplaatsen.");
+    EXPECT_EQ(IntervalLimitRefusal(1439, 2760, 0), "");
+    EXPECT_EQ(IntervalLimitRefusal(100, 10, 36'400),
+              FormatText(MessageText("AA00320"), {"36400", "100", "36363"}));
+    EXPECT_EQ(IntervalLimitRefusal(100, 10, 36'363), "");
 
     EXPECT_TRUE(FitsIntervalLimits(kMaxIntervalPeriods, 100, 100));
     EXPECT_FALSE(FitsIntervalLimits(100, kMaxIntervalCells / 106, 0));

@@ -41,6 +41,20 @@ TEST(ChartCsv, OneHeaderLineAndPlainIntegers) {
               "periode,bewoners,werknemers,bezoekers\r\n0800-0815,4,0,12\r\n");
 }
 
+TEST(ChartCsv, TextFieldsCannotBecomeFormulasNumbersStayNumbers) {
+    ChartData data;
+    data.occupancy = {{"=0800", 1, 1, -5}};
+    data.sections = {{"@001", "+002", "=HYPERLINK(\"x\")", 1, 2, 1, -50, 50}};
+    data.motives.periods = {{"-0815", {4, 0, 12}}};
+    EXPECT_EQ(ChartCsv(ChartKind::Occupancy, data),
+              "periode,capaciteit,voertuigen,bezetting\r\n'=0800,1,1,-5\r\n");
+    EXPECT_EQ(ChartCsv(ChartKind::Sections, data),
+              "route,sectie,omschrijving,plaatsen,capaciteit,bezet,bezetting,piek\r\n"
+              "'@001,'+002,\"'=HYPERLINK(\"\"x\"\")\",1,2,1,-50,50\r\n");
+    EXPECT_EQ(ChartCsv(ChartKind::Motive, data),
+              "periode,bewoners,werknemers,bezoekers\r\n'-0815,4,0,12\r\n");
+}
+
 TEST(ChartCsv, TextIsUtf8AndQuotedOnlyWhenNeeded) {
     EXPECT_EQ(ChartCsv(ChartKind::Sections, SampleData()),
               "route,sectie,omschrijving,plaatsen,capaciteit,bezet,bezetting,piek\r\n"

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "core/message_texts.h"
+#include "core/scripted_prompter.h"
 #include "core/text.h"
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 
 namespace tavoric {
 
@@ -164,13 +167,13 @@ TEST(StreetMap, GeoJsonOutputCarriesTheFiguresAndKeepsEverythingElse) {
 
 TEST(StreetMap, GreyWithoutSectionOrPlacesElseTheClassOfTheChosenMeasure) {
     SectionPressure section = Pressure().front();  // 80 %, peak 95 %
-    EXPECT_EQ(FeatureClass(section, MapMeasure::Occupancy, 85), PressureClass::Moderate);
-    EXPECT_EQ(FeatureClass(section, MapMeasure::Peak, 85), PressureClass::High);
-    EXPECT_EQ(FeatureClass(section, MapMeasure::Occupancy, 79), PressureClass::High);
-    EXPECT_FALSE(FeatureClass(std::nullopt, MapMeasure::Occupancy, 85));
+    EXPECT_EQ(FeatureClass(&section, MapMeasure::Occupancy, 85), PressureClass::Moderate);
+    EXPECT_EQ(FeatureClass(&section, MapMeasure::Peak, 85), PressureClass::High);
+    EXPECT_EQ(FeatureClass(&section, MapMeasure::Occupancy, 79), PressureClass::High);
+    EXPECT_FALSE(FeatureClass(nullptr, MapMeasure::Occupancy, 85));
     section.places = 0;
-    EXPECT_FALSE(FeatureClass(section, MapMeasure::Occupancy, 85));
-    EXPECT_EQ(FeatureLabel(Pressure().front()),
+    EXPECT_FALSE(FeatureClass(&section, MapMeasure::Occupancy, 85));
+    EXPECT_EQ(FeatureLabel(&Pressure().front()),
               "Route 0001 sectie 0002 Markt\nBezetting 80 %, piek 95 %, 3 plaatsen");
 }
 
@@ -194,6 +197,91 @@ TEST(StreetMap, MeasureNames) {
     const SectionPressure section = Pressure().front();
     EXPECT_EQ(MeasureOf(section, MapMeasure::Occupancy), 80);
     EXPECT_EQ(MeasureOf(section, MapMeasure::Peak), 95);
+}
+
+}  // namespace tavoric
+
+namespace tavoric {
+
+TEST(StreetMap, HostileContentIsRefusedWithWhatAndWhere) {
+    const std::string coordinates = R"({"type":"Feature","geometry":{"type":"LineString",)";
+    const auto refusal = [](const char* key, std::initializer_list<std::string_view> args) {
+        return FormatText(MessageText(key), args);
+    };
+    const std::string tooDeep = std::string(513, '[') + std::string(513, ']');
+    const std::pair<std::string, std::string> cases[] = {
+        {Collection(coordinates + R"("coordinates":[[1e400,52]]}})"), refusal("AA00725", {"111"})},
+        {Collection("", R"("bbox":[-1e400],)"), refusal("AA00725", {"42"})},
+        {Collection(coordinates + R"("coordinates":[[NaN,52]]}})"), refusal("AA00700", {"107"})},
+        {Collection(coordinates + R"("coordinates":[[1,Infinity]]}})"),
+         refusal("AA00700", {"109"})},
+        {tooDeep, refusal("AA00726", {"512", "513"})},
+        {std::string(50'000, '['), refusal("AA00726", {"512", "513"})},
+        {Collection(coordinates + R"("coordinates":)" + std::string(50'000, '[') +
+                    std::string(50'000, ']') + "}}"),
+         refusal("AA00726", {"512", "613"})},
+    };
+    for (const auto& [content, expected] : cases) {
+        const StreetGeometryRead read = ParseStreetGeometry(content);
+        EXPECT_FALSE(read.geometry) << content.substr(0, 100);
+        EXPECT_EQ(read.error, expected) << content.substr(0, 100);
+    }
+    // The bound itself is still read: this is JSON, only not GeoJSON.
+    EXPECT_EQ(ParseStreetGeometry(std::string(512, '[') + std::string(512, ']')).error,
+              MessageText("AA00701"));
+}
+
+TEST(StreetMap, ExtremeButFiniteNumbersDoNotBreakTheReading) {
+    const StreetGeometry geometry = Parsed(Collection(
+        Line(R"({"route":1e300,"sectie":-9e18})") + "," +
+        R"({"type":"Feature","geometry":{"type":"LineString","coordinates":[[1,1.7e308],[2,1.7e308]]}})"));
+    ASSERT_EQ(geometry.features.size(), 2u);
+    EXPECT_EQ(geometry.features[0].sectionKey, "");
+    EXPECT_TRUE(std::isfinite(geometry.features[1].lines[0][0].x));
+}
+
+TEST(StreetMap, AStreetFileBeyondTheLimitIsNotRead) {
+    const std::string path = testing::TempDir() + "too_large.geojson";
+    { std::ofstream file(path); }
+    std::filesystem::resize_file(path, (kMaxStreetFileMegabytes + 1) << 20);  // sparse
+    const StreetGeometryRead read = ReadStreetGeometry(path);
+    std::filesystem::remove(path);
+    EXPECT_FALSE(read.geometry);
+    EXPECT_NE(read.error.find(FormatText(MessageText("AA00727"), {"513", "512"})),
+              std::string::npos)
+        << read.error;
+    EXPECT_NE(read.error.find("too_large.geojson"), std::string::npos);
+}
+
+}  // namespace tavoric
+
+namespace tavoric {
+
+// The desktop opens the remembered streets with the map window: a hostile file there gives the
+// notice and the choice of another file, never a crash.
+TEST(StreetMap, AHostileRememberedFileGivesTheNoticeAndAnotherChoice) {
+    const std::string folder = testing::TempDir();
+    {
+        std::ofstream(folder + "hostile.geojson") << Collection(
+            R"({"type":"Feature","geometry":{"type":"LineString","coordinates":[[1e400,52]]}})");
+        std::ofstream(folder + "good.geojson") << Collection(Line("{}"));
+    }
+    Survey survey;
+    survey.ProjectPath = folder + "meting.par";
+    survey.AlgemeneGegevens.streetGeometry = "hostile.geojson";
+    ScriptedPrompter prompter;
+    prompter.QueueFileName(folder + "good.geojson");
+    const std::optional<StreetGeometry> streets = OpenStreetGeometry(survey, prompter, false);
+    ASSERT_TRUE(streets);
+    EXPECT_EQ(streets->features.size(), 1u);
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_EQ(prompter.asked()[0].kind, DialogKind::Error);
+    EXPECT_NE(prompter.asked()[0].text.find(FormatText(MessageText("AA00725"), {"111"})),
+              std::string::npos)
+        << prompter.asked()[0].text;
+    EXPECT_EQ(survey.AlgemeneGegevens.streetGeometry, "good.geojson");
+    std::filesystem::remove(folder + "hostile.geojson");
+    std::filesystem::remove(folder + "good.geojson");
 }
 
 }  // namespace tavoric

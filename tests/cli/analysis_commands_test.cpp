@@ -3,7 +3,9 @@
 
 #include <filesystem>
 
+#include "../analysis/analysis_test_support.h"
 #include "analysis/analysis_selection.h"
+#include "analysis/interval_report.h"
 #include "analysis/motive_report.h"
 #include "analysis/parking_duration_analysis.h"
 #include "cli/commands.h"
@@ -161,6 +163,27 @@ TEST_F(AnalysisCommandsTest, MotiveRefusesBadBoundsAndOptionsOfOtherReports) {
     EXPECT_EQ(same.status, kExitUsage);
     EXPECT_NE(same.err.find("--csv en --totals-csv"), std::string::npos);
     EXPECT_FALSE(fs::exists(csv));
+}
+
+TEST_F(AnalysisCommandsTest, AnIntervalReportTooLargeIsAFailureThatSaysWhy) {
+    std::vector<std::string> plates;
+    for (std::size_t i = 0; i <= kMaxIntervalPeriods; ++i) {
+        plates.push_back("P" + std::to_string(i));
+    }
+    Survey survey =
+        SurveyBuilder("0000", "9999").Route("0001", 1).Place("0001 0001 0001", "V", plates).Build();
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(WriteProjectFile(survey, PathOf("groot.par"), prompter));
+    for (const char* output : {"--txt", "--csv"}) {
+        SCOPED_TRACE(output);
+        const ToolRun run = RunTool({"interval", PathOf("groot.par"), output, PathOf("uit")});
+        EXPECT_EQ(run.status, kExitFileError);
+        EXPECT_NE(run.err.find("1441 perioden en 1441 verschillende aanwezigheidspatronen (ten "
+                               "hoogste 1440 perioden"),
+                  std::string::npos)
+            << run.err;
+        EXPECT_FALSE(fs::exists(PathOf("uit")));
+    }
 }
 
 TEST_F(AnalysisCommandsTest, IntervalRefusesRoutesWithDifferentIntervals) {

@@ -135,6 +135,62 @@ TEST_F(ObservationCommandsTest, FilesThatCannotBeUsedAndWrongUse) {
         kExitFileError);
 }
 
+TEST_F(ObservationCommandsTest, ZonesDaysFilesWithoutRowsAndBrokenQuotes) {
+    const std::string before = FileContent(PathOf("leeg.par"));
+    WriteFile("utc.csv", "route,sectie,plaats,tijd,kenteken\r\n1,1,1,2024-05-16T04:50:00Z,A\r\n");
+    const ToolRun zone = RunTool({"import-observations", PathOf("leeg.par"), PathOf("utc.csv"),
+                                  "--time-zone", "Mars/Olympus"});
+    EXPECT_EQ(zone.status, kExitUsage);
+    EXPECT_NE(zone.err.find("Mars/Olympus"), std::string::npos);
+    const ToolRun day = RunTool(
+        {"import-observations", PathOf("leeg.par"), PathOf("utc.csv"), "--date", "16-05-2024"});
+    EXPECT_EQ(day.status, kExitUsage);
+    EXPECT_EQ(RunTool({"import-observations", PathOf("leeg.par"), PathOf("utc.csv"), "--date",
+                       "2024-05-16", "--date", "2024-05-16"})
+                  .status,
+              kExitUsage);
+
+    const ToolRun converted =
+        RunTool({"import-observations", PathOf("leeg.par"), PathOf("utc.csv"), "--time-zone",
+                 "Europe/Amsterdam", "--date", "2024-05-16", "--out", PathOf("zone.par")});
+    EXPECT_EQ(converted.status, kExitOk) << converted.out;
+    EXPECT_NE(converted.out.find(Cp1252ToUtf8(FormatText(MessageText("AA00510"), {"2024-05-16"}))),
+              std::string::npos);
+    Survey empty;
+    ReadProjectContent(empty, before);
+    const ObservationImportPlan local =
+        PlanObservationImport(empty, "route,sectie,plaats,tijd,kenteken\r\n1,1,1,06:50,A\r\n");
+    ASSERT_EQ(local.writes.size(), 1u) << "04:50 UTC is 06:50 in Amsterdam";
+    EXPECT_EQ(TrimBlanks(PpePlate(SlotsOf("zone.par").at(local.writes[0].line))), "A");
+
+    // A header without rows writes nothing, with or without --out.
+    WriteFile("kop.csv", "route,sectie,plaats,tijd,kenteken\r\n\r\n");
+    const ToolRun noRows = RunTool({"import-observations", PathOf("leeg.par"), PathOf("kop.csv")});
+    EXPECT_EQ(noRows.status, kExitOk);
+    EXPECT_NE(noRows.out.find(Cp1252ToUtf8(MessageText("AA00508"))), std::string::npos);
+    EXPECT_EQ(noRows.out.find(Cp1252ToUtf8(FormatText(MessageText("AA00504"), {""}))),
+              std::string::npos);
+    const ToolRun emptyOut = RunTool(
+        {"import-observations", PathOf("leeg.par"), PathOf("kop.csv"), "--out", PathOf("x.par")});
+    EXPECT_EQ(emptyOut.status, kExitOk);
+    EXPECT_NE(emptyOut.out.find("x.par"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("x.par")));
+
+    // A quote that never closes refuses the file; a short row is reported.
+    WriteFile("quote.csv",
+              "route,sectie,plaats,tijd,kenteken\r\n1,1,1,0600,\"AB\r\n1,1,2,0600,CD\r\n");
+    const ToolRun quote = RunTool(
+        {"import-observations", PathOf("leeg.par"), PathOf("quote.csv"), "--out", PathOf("q.par")});
+    EXPECT_EQ(quote.status, kExitFileError);
+    EXPECT_NE(quote.err.find(Cp1252ToUtf8(FormatText(MessageText("AA00549"), {"2"}))),
+              std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("q.par")));
+    WriteFile("kort.csv", "route,sectie,plaats,tijd,kenteken\r\n0001,0001,AB12CD\r\n");
+    EXPECT_EQ(RunTool({"import-observations", PathOf("leeg.par"), PathOf("kort.csv")}).status,
+              kExitRowsReported);
+    EXPECT_EQ(FileContent(PathOf("leeg.par")), before);
+}
+
 TEST_F(ObservationCommandsTest, ExportWritesObservedSlotsOrEverySlot) {
     WriteFile("vol.par", ProjectFileContent(observed_));
     EXPECT_EQ(

@@ -7,6 +7,7 @@ namespace tavoric {
 namespace {
 
 using Fields = std::vector<std::string>;
+using namespace std::string_view_literals;
 
 struct ReadRecord {
     Fields fields;
@@ -71,12 +72,61 @@ TEST(Csv, BrokenQuotingIsFlaggedAndTheNextRecordStillReads) {
     EXPECT_EQ(records[2].line, 3u);
 }
 
+TEST(Csv, OlderFilesTabsAndUtf16) {
+    EXPECT_EQ(DetectCsvSeparator("route\tsectie\tplaats\r1,2\r"), '\t');
+    EXPECT_EQ(DetectCsvSeparator("a;b\rc,d,e,f\r"), ';') << "the header ends at a lone CR";
+    const auto records = ReadAll("a,b\r1,\"x\ry\"\r\r2,z\r");
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[1].fields, (Fields{"1", "x\ry"}));
+    EXPECT_EQ(records[2].line, 5u);
+    EXPECT_EQ(records[2].fields, (Fields{"2", "z"}));
+
+    std::string storage;
+    EXPECT_EQ(CsvContentAsUtf8("\xFF\xFE"
+                               "a\0\xE9\0\x3D\xD8\x00\xDE"sv,
+                               storage),
+              "a\xC3\xA9\xF0\x9F\x98\x80");
+    EXPECT_EQ(CsvContentAsUtf8("\xFE\xFF"
+                               "\0b\xD8\x00"
+                               "c"sv,
+                               storage),
+              "b\xEF\xBF\xBD\xEF\xBF\xBD")
+        << "a lone surrogate and an odd last byte";
+    EXPECT_EQ(CsvContentAsUtf8("\xEF\xBB\xBFr,s", storage), "r,s");
+    EXPECT_EQ(CsvContentAsUtf8("r,s", storage), "r,s");
+}
+
+TEST(Csv, AQuoteThatIsNeverClosedWhereAFieldEndsIsNamedByItsLine) {
+    const auto brokenLine = [](std::string_view content) {
+        CsvReader reader(content, ',');
+        Fields fields;
+        while (reader.Next(fields)) {
+        }
+        return reader.BrokenQuoteLine();
+    };
+    EXPECT_EQ(brokenLine("h\n\"ab\"c,d\n\"two\nlines\",e\n"), 0u);
+    EXPECT_EQ(brokenLine("h\nok\n\"open,1\nnext,2\n"), 3u);
+    EXPECT_EQ(brokenLine("h\n\"open,1\nnext,\"2\"\nlast\n"), 2u);
+}
+
 TEST(Csv, WriterQuotesOnlyWhenNeeded) {
     std::string out;
     AppendCsvRecord(out,
                     {"0001", "AB12CD", "", " lead", "a,b", "x;y", "say \"hi\"", "two\r\nlines"});
     EXPECT_EQ(out,
               "0001,AB12CD,,\" lead\",\"a,b\",\"x;y\",\"say \"\"hi\"\"\",\"two\r\nlines\"\r\n");
+}
+
+TEST(Csv, TextThatASpreadsheetWouldTakeForAFormulaGetsAnApostrophe) {
+    for (const std::string_view formula :
+         {"=1+1", "+31", "-5", "@SUM(A1)", "\tcmd", "\rx", "=", "'=already"}) {
+        const std::string expected =
+            formula.starts_with('\'') ? std::string(formula) : "'" + std::string(formula);
+        EXPECT_EQ(SpreadsheetText(formula), expected) << formula;
+    }
+    for (const std::string_view text : {"", "AB12CD", " =x", "a=b", "|cmd", "0800-0815"}) {
+        EXPECT_EQ(SpreadsheetText(text), text);
+    }
 }
 
 TEST(Csv, WhatTheWriterWritesReadsBackUnchanged) {

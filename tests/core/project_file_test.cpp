@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "core/atomic_file.h"
+#include "core/codec.h"
 #include "core/scripted_prompter.h"
 #include "temp_folder.h"
 
@@ -284,6 +285,43 @@ TEST_F(ProjectFileOnDisk, CutOffFilesOpenWithAWarningAndLoseNothing) {
     Survey whole;
     ASSERT_TRUE(ReadProjectFile(whole, PathOf("whole.par"), prompter_));
     EXPECT_TRUE(prompter_.asked().empty());
+}
+
+// A file saved as UTF-8 by another program: read as such and held, and saved, in code page 1252.
+TEST_F(ProjectFileOnDisk, AUtf8FileWithAByteOrderMarkIsDecodedAndWhatCannotBeHeldNamed) {
+    const std::string content =
+        "\xEF\xBB\xBF[Routes]\r\n0001 K\xC3\xA9"
+        "rkstraat \xE2\x82\xAC\r\n"
+        "0002 \xC5\x81\xC3\xB3"
+        "d\xC5\xBA \xC5\x81 \xE2\x9C\x93\r\n"
+        "[Kentekens]\r\n0001 0001 0001 0600-0615 \xC3\x84"
+        "B12CD F\r\n[Aantekeningen]\r\n";
+    FileError error;
+    ASSERT_TRUE(WriteFileAtomically(PathOf("utf8.par"), content, error));
+    Survey survey;
+    ASSERT_TRUE(ReadProjectFile(survey, PathOf("utf8.par"), prompter_));
+    EXPECT_EQ(survey.RoutesList, (LineList{"0001 K\xE9"
+                                           "rkstraat \x80",
+                                           "0002 ?\xF3"
+                                           "d? ? ?"}));
+    ASSERT_EQ(survey.KentekensList.size(), 1u);
+    EXPECT_EQ(PpePlate(survey.KentekensList[0]),
+              "\xC4"
+              "B12CD");
+    EXPECT_EQ(PpeRemark(survey.KentekensList[0]), "F");
+    ASSERT_EQ(prompter_.asked().size(), 1u);
+    EXPECT_EQ(prompter_.asked()[0].kind, DialogKind::Warning);
+    EXPECT_EQ(Cp1252ToUtf8(prompter_.asked()[0].text),
+              "Projectbestand \"" + PathOf("utf8.par") +
+                  "\" is als UTF-8 opgeslagen. Deze tekens bestaan niet in de tekenset van het "
+                  "programma en zijn vervangen door \"?\": \xC5\x81 \xC5\xBA \xE2\x9C\x93");
+    ASSERT_TRUE(WriteProjectFile(survey, PathOf("uit.par"), prompter_));
+    std::string saved;
+    ASSERT_TRUE(ReadWholeFile(PathOf("uit.par"), saved));
+    EXPECT_NE(saved.find("0001 K\xE9"
+                         "rkstraat \x80\r\n"),
+              std::string::npos);
+    EXPECT_FALSE(saved.starts_with("\xEF\xBB\xBF"));
 }
 
 // A FIFO would block the program for ever, a folder is no project.

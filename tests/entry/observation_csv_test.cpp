@@ -8,11 +8,13 @@
 #include "core/demo_survey.h"
 #include "core/message_texts.h"
 #include "entry/plate_entry.h"
+#include "observation_test_support.h"
 #include "test_survey.h"
 
 namespace tavoric {
 namespace {
 
+using entry_test::ExpectCountsAddUp;
 using entry_test::SmallSurvey;
 
 constexpr std::string_view kHeader = "route,sectie,plaats,periode,kenteken,opmerking\r\n";
@@ -42,13 +44,6 @@ std::vector<std::size_t> ReportedLines(const ObservationImportPlan& plan) {
         lines.push_back(row.line);
     }
     return lines;
-}
-
-void ExpectCountsAddUp(const ObservationImportPlan& plan) {
-    const ObservationImportCounts& c = plan.counts;
-    EXPECT_EQ(c.rowsRead,
-              c.toFill + c.unchanged + c.skipped + c.conflicts + c.duplicates + c.errors);
-    EXPECT_EQ(c.conflicts + c.duplicates + c.errors, plan.reportedRows.size());
 }
 
 TEST(ObservationImport, FillsEmptySlotsAsThePlateEntryStoresThem) {
@@ -94,15 +89,16 @@ TEST(ObservationImport, SpreadsheetFileWithSemicolonsByteOrderMarkAndTimes) {
         "B12;Piet;x\r\n"
         "14-5-2024;2;1;1;7:59;\"GH;34\";Piet;x\r\n"
         "14-5-2024;1;1;1;08:00:00;LATE;Piet;x\r\n"
-        "14-5-2024;1;1;1;25:00;BAD;Piet;x\r\n";
-    const ObservationImportPlan plan = PlanObservationImport(survey, csv);
+        "14-5-2024;1;1;1;48:00;BAD;Piet;x\r\n";
+    const ObservationImportPlan plan =
+        PlanObservationImport(survey, csv, {"Europe/Amsterdam", std::nullopt});
     ASSERT_EQ(plan.fileError, "");
     EXPECT_EQ(plan.unknownColumns, (std::vector<std::string>{"Datum", "Waarnemer"}));
     EXPECT_EQ(plan.counts.toFill, 4u);
     EXPECT_EQ(ReportedLines(plan), (std::vector<std::size_t>{6, 7}));
     EXPECT_EQ(plan.reportedRows[0].reason,
               FormatText(MessageText("AA00535"), {"0001 0001 0001", "08:00:00"}));
-    EXPECT_EQ(plan.reportedRows[1].reason, FormatText(MessageText("AA00536"), {"25:00"}));
+    EXPECT_EQ(plan.reportedRows[1].reason, FormatText(MessageText("AA00536"), {"48:00"}));
 
     ApplyObservationImport(survey, plan, false);
     EXPECT_EQ(PpePlate(SlotLine(survey, "0001 0001 0001 0630-0700")), "AB12CD");
@@ -251,6 +247,17 @@ TEST(ObservationExport, WritesSlotsWithAPlateOrRemarkInListOrder) {
     EXPECT_EQ(std::count(all.begin(), all.end(), '\n'),
               static_cast<std::ptrdiff_t>(survey.KentekensList.size() + 1));
     EXPECT_TRUE(all.find("\r\n0001,0001,0001,0600-0630,,\r\n") != std::string::npos);
+}
+
+TEST(ObservationExport, PlatesAndRemarksCannotBecomeFormulas) {
+    Survey survey = SmallSurvey();
+    SetSlot(survey, "0001 0001 0001 0600-0630", "=1+1", "@");
+    SetSlot(survey, "0001 0001 0001 0630-0700", "-AB", "\t");
+    SetSlot(survey, "0001 0002 0001 0600-0630", "+31", "");
+    EXPECT_EQ(ObservationCsvContent(survey, false), std::string(kHeader) +
+                                                        "0001,0001,0001,0600-0630,'=1+1,'@\r\n"
+                                                        "0001,0001,0001,0630-0700,'-AB,'\t\r\n"
+                                                        "0001,0002,0001,0600-0630,'+31,\r\n");
 }
 
 TEST(ObservationExport, BlankFieldListImportsAsSkippedRows) {

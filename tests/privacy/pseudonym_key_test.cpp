@@ -70,6 +70,21 @@ TEST_F(PseudonymKeyTest, KeyFilesOfTheWrongSizeAreRefusedAndKept) {
     }
 }
 
+TEST_F(PseudonymKeyTest, AKeyOthersMayReadIsRefusedWithTheFix) {
+    const std::string path = PathOf("pseudoniem.key");
+    ASSERT_TRUE(ReadOrCreateKeyFile(path).key);
+    for (const mode_t mode : {0644, 0640, 0604, 0620}) {
+        SCOPED_TRACE(mode);
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        const KeyFileResult result = ReadOrCreateKeyFile(path);
+        EXPECT_FALSE(result.key);
+        EXPECT_EQ(result.message, FormatText(MessageText("AA00570"), {path, path}));
+        EXPECT_NE(result.message.find("chmod 600"), std::string::npos);
+    }
+    ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+    EXPECT_TRUE(ReadKeyFile(path).key);
+}
+
 TEST_F(PseudonymKeyTest, MissingFilesAndFoldersAreRefused) {
     const KeyFileResult missing = ReadKeyFile(PathOf("geen.key"));
     EXPECT_FALSE(missing.key);

@@ -143,6 +143,27 @@ TEST(Pseudonymise, LeadingBlanksAndShortLinesKeepTheirShape) {
     EXPECT_EQ(result.summary->replacedPlates, 6u);
 }
 
+TEST(Pseudonymise, TextAfterTheRemarkIsRemovedAndCounted) {
+    Survey survey = SurveyWithPlates({"AB12CD", "", "XY99ZZ", "Q"});
+    LineBuffer& slots = survey.KentekensList;
+    const std::string full(slots[0]);
+    slots.Set(0, full.substr(0, 32) + "F AB12CD was here");  // a plate after the remark
+    slots.Set(1, std::string(slots[1].substr(0, 24)) + "         AB12CD");  // no vehicle
+    slots.Set(2, std::string(slots[2].substr(0, 33)) + " ");
+    const PseudonymiseResult result = PseudonymiseSurvey(survey, TestKey(), {});
+    ASSERT_TRUE(result.summary);
+    EXPECT_EQ(result.summary->shortenedLines, 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(slots[i].size(), 33u) << slots[i];
+        EXPECT_EQ(slots[i].find("AB12CD"), std::string::npos) << slots[i];
+    }
+    EXPECT_EQ(slots[0][32], 'F');  // the remark stays
+    EXPECT_EQ(slots[3].size(), full.size());
+    const std::vector<std::string> lines = SummaryLines(*result.summary);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), FormatText(MessageText("AA00559"), {"3"})),
+              lines.end());
+}
+
 TEST(Pseudonymise, SameKeySameCodesInAnotherSurveyOtherKeyOtherCodes) {
     const std::vector<std::string> first = CodedFields({"AB12CD", "XY99ZZ", "12ABC3"});
     const std::vector<std::string> second = CodedFields({"12ABC3", "PQ34RS", "AB12CD"});
@@ -240,6 +261,31 @@ TEST_F(PseudonymisedCopyTest, NeverOverwritesTheSurveysOwnFile) {
     std::string after;
     ASSERT_TRUE(ReadWholeFile(survey_.ProjectPath, after));
     EXPECT_EQ(after, before);
+}
+
+TEST_F(PseudonymisedCopyTest, TheKeyFileIsNeverTheOutputByAnyName) {
+    ASSERT_TRUE(WritePseudonymisedCopy(survey_, request_, prompter_));
+    std::string key;
+    ASSERT_TRUE(ReadWholeFile(request_.keyPath, key));
+    std::filesystem::create_symlink(request_.keyPath, PathOf("link.key"));
+    std::filesystem::create_hard_link(request_.keyPath, PathOf("hard.key"));
+    const std::string keyFolder = std::filesystem::path(request_.keyPath).parent_path().string();
+    for (const std::string& out : {request_.keyPath, PathOf("link.key"), PathOf("hard.key"),
+                                   keyFolder + "/../Tavoric/pseudoniem.key"}) {
+        SCOPED_TRACE(out);
+        request_.outPath = out;
+        ScriptedPrompter prompter;
+        EXPECT_FALSE(WritePseudonymisedCopy(survey_, request_, prompter));
+        ASSERT_EQ(prompter.asked().size(), 1u);
+        EXPECT_EQ(prompter.asked()[0].text, FormatText(MessageText("AA00569"), {request_.keyPath}));
+        std::string after;
+        ASSERT_TRUE(ReadWholeFile(request_.keyPath, after));
+        EXPECT_EQ(after, key);
+    }
+    // A key still to be made is no output either.
+    request_.keyPath = request_.outPath = PathOf("nieuw/pseudoniem.key");
+    EXPECT_FALSE(WritePseudonymisedCopy(survey_, request_, prompter_));
+    EXPECT_FALSE(std::filesystem::exists(request_.keyPath));
 }
 
 TEST_F(PseudonymisedCopyTest, AnUnusableKeyFileWritesNothing) {

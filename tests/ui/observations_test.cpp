@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Field observations through the "&Bestand" menu: the import with its summary, the replace
-// choice, "&Toepassen" and "&Annuleren", files that cannot be used, and the export with and
-// without every slot.
+// choice, "&Toepassen" and "&Annuleren", the reported rows saved and copied, files that cannot be
+// used or hold no rows, and the export with and without every slot.
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
 #include <fstream>
@@ -140,6 +142,35 @@ private slots:
         QCOMPARE(desktop_.prompter.asked().back().kind, DialogKind::Error);
         auto* dialog = ImportDialog();
         QVERIFY(!dialog || !dialog->isVisible());
+    }
+
+    void reportedRowsAreSavedAsTextAndCopied() {
+        OpenImport();
+        const std::string path = desktop_.PathOf("rijen.txt");
+        desktop_.prompter.QueueFileName(path);
+        QTest::mouseClick(InDialog<QPushButton>("Button3"), Qt::LeftButton);
+        const std::string saved = Contents(path);
+        const std::string routeRow =
+            FormatText(MessageText("AA00529"), {"4", FormatText(MessageText("AA00531"), {"0009"})});
+        QCOMPARE(std::count(saved.begin(), saved.end(), '\n'), 2);  // the conflict, the route
+        QVERIFY(saved.ends_with(routeRow + "\r\n"));
+
+        QTest::mouseClick(InDialog<QPushButton>("Button4"), Qt::LeftButton);
+        QVERIFY(QApplication::clipboard()->text().endsWith(ToQString(routeRow + "\n")));
+        QTest::mouseClick(InDialog<QPushButton>("Button2"), Qt::LeftButton);
+    }
+
+    void aFileWithoutRowsOffersNothingToApply() {
+        desktop_.UseSurvey(entry_test::SmallSurvey());
+        WriteContents(desktop_.PathOf("leeg.csv"), "route;sectie;plaats;tijd;kenteken\r\n\r\n");
+        desktop_.prompter.QueueFileName(desktop_.PathOf("leeg.csv"));
+        desktop_.Trigger("Importerenwaarnemingen1");
+        QVERIFY(ImportDialog()->isVisible());
+        QVERIFY(Summary().contains(ToQString(MessageText("AA00508"))));
+        QVERIFY(!InDialog<QPushButton>("Button1")->isEnabled());
+        QVERIFY(!InDialog<QPushButton>("Button3")->isEnabled());
+        QVERIFY(!InDialog<QPushButton>("Button4")->isEnabled());
+        QTest::mouseClick(InDialog<QPushButton>("Button2"), Qt::LeftButton);
     }
 
     void exportWritesObservedSlotsOrEverySlot() {

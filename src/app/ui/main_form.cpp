@@ -566,12 +566,15 @@ void THoofdForm::RunAnalysis(const AnalysisParameters& parameters) {
     shown.typeCaptions = PlaceTypeCaptionsShown();
     progress_->LetUserInputThrough();
     bool cancelled = false;
-    TKindForm* report =
-        ProduceReport([this, &shown, &cancelled](ReportDocument& document, Progress& progress) {
-            RunParkingDurationAnalysis(survey_, shown, document, progress);
+    std::string refusal;
+    TKindForm* report = ProduceReport(
+        [this, &shown, &cancelled, &refusal](ReportDocument& document, Progress& progress) {
+            refusal = RunParkingDurationAnalysis(survey_, shown, document, progress);
             cancelled = progress.Cancelled();
         });
-    if (!cancelled) {
+    if (!refusal.empty()) {
+        ErrorNotice(*forwardingPrompter_, refusal);
+    } else if (!cancelled) {
         report->SetSelectionOfAnalysis(std::move(shown));
     }
 }

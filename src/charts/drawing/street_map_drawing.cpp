@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <limits>
 
 #include "charts/chart_texts.h"
 #include "charts/drawing/chart_builder.h"
@@ -61,13 +62,89 @@ QPainterPath PolygonsPath(const std::vector<std::vector<MapPath>>& polygons) {
     return path;
 }
 
-QRectF Extent(const StreetMap& map) {
-    QRectF extent;
-    for (const StreetFeature& feature : map.geometry.features) {
-        extent |= LinesPath(feature.lines).boundingRect();
-        extent |= PolygonsPath(feature.polygons).boundingRect();
+template <typename Visit>
+void ForEachPath(const StreetFeature& feature, Visit visit) {
+    for (const MapPath& line : feature.lines) {
+        visit(line);
     }
-    return extent;
+    for (const std::vector<MapPath>& polygon : feature.polygons) {
+        for (const MapPath& ring : polygon) {
+            visit(ring);
+        }
+    }
+}
+
+// The scene rectangle holding every street.
+QRectF Extent(const StreetMap& map) {
+    double left = std::numeric_limits<double>::infinity();
+    double right = -left;
+    double top = left;
+    double bottom = -left;
+    for (const StreetFeature& feature : map.geometry.features) {
+        ForEachPath(feature, [&](const MapPath& path) {
+            for (const MapPoint& point : path) {
+                const QPointF at = ScenePoint(point);
+                left = std::min(left, at.x());
+                right = std::max(right, at.x());
+                top = std::min(top, at.y());
+                bottom = std::max(bottom, at.y());
+            }
+        });
+    }
+    return left <= right ? QRectF(QPointF(left, top), QPointF(right, bottom)) : QRectF();
+}
+
+// The path as drawn through toDevice, leaving out points less than a device pixel from the last
+// one kept: a town's million short streets draw in the time and memory of what can be seen.
+QPolygonF DevicePolygon(const MapPath& path, const QTransform& toDevice) {
+    QPolygonF points;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const QPointF at = toDevice.map(ScenePoint(path[i]));
+        const bool last = i + 1 == path.size();
+        if (points.isEmpty() || (at - points.back()).manhattanLength() >= 1 || last) {
+            points << at;
+        }
+    }
+    return points;
+}
+
+// The streets of the map into target, scaled to fit it, without a scene: one path at a time.
+void PaintStreets(const StreetMap& map, MapMeasure measure, int threshold, QPainter& painter,
+                  const QRectF& target) {
+    const QRectF extent = Extent(map);
+    const double side = std::max(extent.width(), extent.height());
+    const double streetWidth = side > 0 ? side * kStreetWidthShare : 1;
+    const QRectF drawn = extent.adjusted(-streetWidth, -streetWidth, streetWidth, streetWidth);
+    QRectF fitted(QPointF(), drawn.size().scaled(target.size(), Qt::KeepAspectRatio));
+    fitted.moveCenter(target.center());
+    const double scale = fitted.width() / drawn.width();
+    const QTransform toDevice = QTransform::fromTranslate(-drawn.left(), -drawn.top()) *
+                                QTransform::fromScale(scale, scale) *
+                                QTransform::fromTranslate(fitted.left(), fitted.top());
+    const double width = streetWidth * scale;
+    painter.save();
+    painter.setClipRect(target);
+    for (std::size_t i = 0; i < map.figures.size(); ++i) {
+        const StreetFeature& feature = map.geometry.features[i];
+        const QColor colour = ClassColour(FeatureClass(map.figures[i], measure, threshold));
+        painter.setPen(QPen(colour.darker(140), width / 4));
+        painter.setBrush(colour);
+        for (const std::vector<MapPath>& polygon : feature.polygons) {
+            QPainterPath area;
+            area.setFillRule(Qt::OddEvenFill);
+            for (const MapPath& ring : polygon) {
+                area.addPolygon(DevicePolygon(ring, toDevice));
+                area.closeSubpath();
+            }
+            painter.drawPath(area);
+        }
+        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        for (const MapPath& line : feature.lines) {
+            const QPolygonF points = DevicePolygon(line, toDevice);
+            points.size() == 1 ? painter.drawPoint(points[0]) : painter.drawPolyline(points);
+        }
+    }
+    painter.restore();
 }
 
 struct LegendEntry {
@@ -161,12 +238,8 @@ void DrawStreetMap(const StreetMap& map, const ChartData& data, MapMeasure measu
     const QRectF streets(target.left() + margin, text.bottom() + margin,
                          target.width() - 3 * margin - legendWidth,
                          target.bottom() - text.bottom() - 2 * margin);
-    QGraphicsScene scene;
-    FillMapScene(scene, map, measure, data.threshold);
     painter.setRenderHint(QPainter::Antialiasing);
-    QRectF fitted(QPointF(), scene.sceneRect().size().scaled(streets.size(), Qt::KeepAspectRatio));
-    fitted.moveCenter(streets.center());
-    scene.render(&painter, fitted, scene.sceneRect());
+    PaintStreets(map, measure, data.threshold, painter, streets);
     DrawMapLegend(painter,
                   QRectF(streets.right() + margin, streets.top(), legendWidth, streets.height()),
                   data.threshold);

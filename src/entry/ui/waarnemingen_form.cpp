@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/ui/waarnemingen_form.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -44,8 +47,17 @@ TWaarnemingenImportForm::TWaarnemingenImportForm(EntryContext context, QWidget* 
     reportedRows_->setObjectName(QStringLiteral("GemeldeRijenView"));
     reportedRows_->setFont(FixedPitchFont());
     reportedRows_->setMinimumSize(SelectorWidth(reportedRows_, 90), 220);
+    save_ = Named<QPushButton>("Button3", QStringLiteral("&Opslaan..."));
+    copy_ = Named<QPushButton>("Button4", QStringLiteral("&Kopi\u00EBren"));
+    connect(save_, &QPushButton::clicked, this, &TWaarnemingenImportForm::SaveReportedRows);
+    connect(copy_, &QPushButton::clicked, this, &TWaarnemingenImportForm::CopyReportedRows);
+    auto* rowButtons = new QHBoxLayout;
+    rowButtons->addStretch();
+    rowButtons->addWidget(save_);
+    rowButtons->addWidget(copy_);
     auto* rowsLayout = new QVBoxLayout(rowsGroup);
     rowsLayout->addWidget(reportedRows_);
+    rowsLayout->addLayout(rowButtons);
     replace_ =
         Named<QCheckBox>("CheckBox1", QStringLiteral("PPE met een ander kenteken &vervangen"));
     connect(replace_, &QCheckBox::toggled, this, &TWaarnemingenImportForm::ShowPlan);
@@ -102,6 +114,28 @@ void TWaarnemingenImportForm::ShowPlan() {
         reportedLines_.push_back(ReportedRowText(*row));
     }
     reportedRows_->LinesChanged();
+    save_->setEnabled(!reportedLines_.empty());
+    copy_->setEnabled(!reportedLines_.empty());
+    buttons_.ok->setEnabled(plan_.counts.rowsRead > 0);
+}
+
+void TWaarnemingenImportForm::SaveReportedRows() {
+    Prompter& prompter = context_.shell.CurrentPrompter();
+    const std::optional<std::string> path =
+        AskExportFileName(MessageText("AA00517"), ExportFormat::Text, prompter);
+    if (path) {
+        WriteExportFile(*path, ReportedRowsFileContent(RowsLeftOut(plan_, replace_->isChecked())),
+                        prompter);
+    }
+}
+
+void TWaarnemingenImportForm::CopyReportedRows() {
+    std::string text;
+    for (const std::string& line : reportedLines_) {
+        text += line;
+        text += "\n";
+    }
+    QApplication::clipboard()->setText(ToQString(text));
 }
 
 void TWaarnemingenImportForm::accept() {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Field observations in and out of the survey from the "&Bestand" menu. "Importeren
 // waarnemingen..." asks for a CSV file, shows what the import would do (the counts, every
-// reported row with its line and reason, and the choice to replace slots holding another plate)
-// and takes the plates only on "&Toepassen". "Exporteren waarnemingen..." writes them, and on
-// request every slot as a blank field list.
+// reported row with its line and reason, which can be saved as a text file or copied, and the
+// choice to replace slots holding another plate) and takes the plates only on "&Toepassen".
+// "Exporteren waarnemingen..." writes them, and on request every slot as a blank field list.
 #pragma once
 
 #include <QDialog>
@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QLabel;
+class QPushButton;
 
 namespace tavoric {
 
@@ -32,6 +33,9 @@ public:
 
 private:
     void ShowPlan();
+    // The reported rows as a text file, or on the clipboard.
+    void SaveReportedRows();
+    void CopyReportedRows();
 
     EntryContext context_;
     ObservationImportPlan plan_;
@@ -39,6 +43,8 @@ private:
     QLabel* summary_ = nullptr;
     ReportView* reportedRows_ = nullptr;
     QCheckBox* replace_ = nullptr;
+    QPushButton* save_ = nullptr;
+    QPushButton* copy_ = nullptr;
     DialogButtons buttons_{};
 };
 

@@ -10,6 +10,7 @@
 
 #include "core/codec.h"
 #include "core/message_texts.h"
+#include "core/system_messages.h"
 #include "core/text.h"
 #include "desktop/busy_cursor.h"
 #include "desktop/qt_text.h"
@@ -119,6 +120,7 @@ void TLanguageForm::Choose(ProgramSettings& settings) {
         files_.SelectLanguage(choice);
         settings.language = files_.Language();
         SetFixedTexts(settings.language);
+        FollowLanguageInSystemMessages(settings.language);
         ApplyLanguage(mainWindow_, files_, choice);
         if (choice == kDutch) {
             InformationNotice(shell_.CurrentPrompter(),
