@@ -2,7 +2,9 @@
 #include "analysis/analysis_selection.h"
 
 #include <algorithm>
+#include <unordered_set>
 
+#include "core/clock.h"
 #include "core/text.h"
 
 namespace tavoric {
@@ -86,8 +88,7 @@ bool AnalysisSelection::Open(const Survey& survey) {
     if (!routes_.Empty()) {
         return false;
     }
-    windowStart_ = survey.AlgemeneGegevens.startTime;
-    windowEnd_ = survey.AlgemeneGegevens.endTime;
+    windowTyped_ = false;
     LineList routes;
     routes.reserve(survey.RoutesList.size());
     for (const std::string& line : survey.RoutesList) {
@@ -144,6 +145,15 @@ void AnalysisSelection::FillBelow(const Survey& survey, NarrowingLevel level) {
         case NarrowingLevel::Types:
             break;
     }
+    TakeDefaultWindow(survey);
+}
+
+void AnalysisSelection::TakeDefaultWindow(const Survey& survey) {
+    if (!windowTyped_) {
+        TimeWindow window = DefaultWindow(survey, places_.SelectedEntries());
+        windowStart_ = std::move(window.start);
+        windowEnd_ = std::move(window.end);
+    }
 }
 
 std::optional<std::string> AnalysisSelection::SelectOnly(const Survey& survey, NarrowingLevel level,
@@ -170,6 +180,7 @@ std::optional<std::string> AnalysisSelection::SelectOnly(const Survey& survey, N
 }
 
 void AnalysisSelection::SetWindow(std::string start, std::string end) {
+    windowTyped_ = windowTyped_ || start != windowStart_ || end != windowEnd_;
     windowStart_ = std::move(start);
     windowEnd_ = std::move(end);
 }
@@ -181,6 +192,34 @@ std::vector<std::string> AnalysisSelection::Intervals(const Survey& survey) cons
     }
     SortLines(intervals);
     return intervals;
+}
+
+TimeWindow DefaultWindow(const Survey& survey, const LineList& selectedPlaces) {
+    TimeWindow window{survey.AlgemeneGegevens.startTime, survey.AlgemeneGegevens.endTime};
+    std::unordered_set<std::string_view> places;
+    for (const std::string& place : selectedPlaces) {
+        places.insert(PlaceKey(place));
+    }
+    int start = IntegerOrZero(window.start);
+    int end = IntegerOrZero(window.end);
+    for (const std::string_view line : survey.KentekensList) {
+        if (!places.contains(PlaceKey(line))) {
+            continue;
+        }
+        const std::optional<int> periodStart = ToInteger(PpePeriodStart(line));
+        const std::optional<int> periodEnd = ToInteger(PpePeriodEnd(line));
+        if (periodStart && periodEnd) {
+            start = std::min(start, *periodStart);
+            end = std::max(end, *periodEnd);
+        }
+    }
+    if (start < IntegerOrZero(window.start)) {
+        window.start = FormatHhmm(start);
+    }
+    if (end > IntegerOrZero(window.end)) {
+        window.end = FormatHhmm(end);
+    }
+    return window;
 }
 
 bool IntervalsEqual(const std::vector<std::string>& intervals) {

@@ -40,8 +40,9 @@ enum class NarrowingLevel { Routes, Sections, Places, Types };
 class AnalysisSelection {
 public:
     // At an opening: when the routes list is empty (first opening, or after Reset), fills all four
-    // lists with everything selected and takes the survey period as the time window. Otherwise
-    // the lists, selections and times stay as they were. Returns whether it refilled.
+    // lists with everything selected and takes the default window (DefaultWindow) until a window
+    // is typed. Otherwise the lists, selections and times stay as they were. Returns whether it
+    // refilled.
     bool Open(const Survey& survey);
     // The survey structure changed: the next opening starts afresh.
     void Reset();
@@ -59,9 +60,12 @@ public:
     std::optional<std::string> SelectOnly(const Survey& survey, NarrowingLevel level,
                                           const std::vector<std::string>& keys);
 
+    // The typed window, or the default window of the selected places.
     const std::string& WindowStart() const { return windowStart_; }
     const std::string& WindowEnd() const { return windowEnd_; }
+    // A typed window; the times shown while none was typed leave the default in force.
     void SetWindow(std::string start, std::string end);
+    bool WindowTyped() const { return windowTyped_; }
 
     // The observation interval of every selected route in decimal, sorted as text.
     std::vector<std::string> Intervals(const Survey& survey) const;
@@ -75,6 +79,7 @@ public:
 private:
     NarrowingList& MutableList(NarrowingLevel level);
     void FillBelow(const Survey& survey, NarrowingLevel level);
+    void TakeDefaultWindow(const Survey& survey);
 
     NarrowingList routes_;
     NarrowingList sections_;
@@ -82,7 +87,17 @@ private:
     NarrowingList types_;
     std::string windowStart_;
     std::string windowEnd_;
+    bool windowTyped_ = false;
 };
+
+struct TimeWindow {
+    std::string start;  // HHMM
+    std::string end;
+};
+// The window when none is typed: from the earlier of the survey start and the first period start
+// of the selected places' slots to the later of the survey end and their last period end, so that
+// a last round ending after the survey end still counts. Times compare as whole numbers.
+TimeWindow DefaultWindow(const Survey& survey, const LineList& selectedPlaces);
 
 // The intervals are equal when every entry is the same text as the next; none counts as equal.
 bool IntervalsEqual(const std::vector<std::string>& intervals);

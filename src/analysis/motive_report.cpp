@@ -21,7 +21,7 @@ constexpr std::string_view kCsvLineEnd = "\r\n";
 constexpr const char* kMotiveHeadings[] = {"AA00655", "AA00656", "AA00657"};
 // The motives in the data files, which are read by programs and not translated.
 constexpr const char* kMotiveNames[] = {"bewoner", "werknemer", "bezoeker"};
-constexpr const char* kPeriodCsvHeadings[] = {"periode", "bewoners", "werknemers", "bezoekers"};
+constexpr const char* kPeriodCsvHeadings[] = {"tijdstip", "bewoners", "werknemers", "bezoekers"};
 
 std::string Count(std::int64_t value) {
     return PadField("R", std::to_string(value), " ", kCountWidth);
@@ -108,7 +108,7 @@ void WritePeriods(ReportDocument& report, const MotiveFigures& figures) {
     report.AddReportLine(rule);
     report.AddReportLine(CountsHeading(MessageText("AA00666")));
     report.AddReportLine(rule);
-    for (const MotiveRow& period : figures.periods) {
+    for (const MotiveRow& period : figures.clockTimes) {
         report.AddReportLine(CountsLine(period.key, period.vehicles));
     }
     report.AddReportLine(rule);
@@ -119,14 +119,14 @@ void WritePeriods(ReportDocument& report, const MotiveFigures& figures) {
 void FillTable(ReportDocument& report, const MotiveFigures& figures) {
     ReportTable& table = report.Table();
     table.SetSize(static_cast<int>(std::size(kPeriodCsvHeadings)),
-                  static_cast<int>(figures.periods.size()) + 1);
+                  static_cast<int>(figures.clockTimes.size()) + 1);
     report.SetHasTableData(true);
     int column = 0;
     for (const char* heading : kPeriodCsvHeadings) {
         table.SetCell(column++, 0, heading);
     }
     int row = 1;
-    for (const MotiveRow& period : figures.periods) {
+    for (const MotiveRow& period : figures.clockTimes) {
         table.SetCell(0, row, period.key);
         for (std::size_t m = 0; m < kMotiveCount; ++m) {
             table.SetCell(static_cast<int>(m) + 1, row, std::to_string(period.vehicles[m]));
@@ -188,7 +188,7 @@ std::string MotivePeriodCsv(const MotiveFigures& figures) {
     std::string content;
     AddCsvLine(content, {kPeriodCsvHeadings[0], kPeriodCsvHeadings[1], kPeriodCsvHeadings[2],
                          kPeriodCsvHeadings[3]});
-    for (const MotiveRow& period : figures.periods) {
+    for (const MotiveRow& period : figures.clockTimes) {
         AddCsvLine(content,
                    {CsvField(SpreadsheetText(period.key)), std::to_string(period.vehicles[0]),
                     std::to_string(period.vehicles[1]), std::to_string(period.vehicles[2])});

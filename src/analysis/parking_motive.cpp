@@ -5,6 +5,7 @@
 #include <numeric>
 #include <unordered_map>
 
+#include "analysis/clock_times.h"
 #include "analysis/observation_selection.h"
 #include "analysis/time_axis.h"
 #include "core/text.h"
@@ -93,8 +94,28 @@ std::vector<MotiveCounts> CountPerGroup(const std::vector<Sighting>& sightings,
     return counts;
 }
 
-std::vector<MotiveRow> Rows(const std::vector<std::string_view>& keys,
-                            std::vector<MotiveCounts> counts) {
+// Each sighting once at every clock time its period covers, the clock time in its period field.
+std::vector<Sighting> AtClockTimes(const std::vector<Sighting>& sightings, const TimeAxis& axis,
+                                   const ClockTimes& clock) {
+    std::vector<ClockRange> covered;
+    covered.reserve(axis.Size());
+    for (std::size_t p = 0; p < axis.Size(); ++p) {
+        covered.push_back(clock.Covered(axis.Period(p)));
+    }
+    std::vector<Sighting> atClockTimes;
+    atClockTimes.reserve(sightings.size());
+    for (const Sighting& sighting : sightings) {
+        const ClockRange range = covered[sighting.period];
+        for (std::size_t t = range.first; t < range.last; ++t) {
+            atClockTimes.push_back(
+                {sighting.vehicle, static_cast<std::uint32_t>(t), sighting.section});
+        }
+    }
+    return atClockTimes;
+}
+
+template <typename Key>
+std::vector<MotiveRow> Rows(const std::vector<Key>& keys, std::vector<MotiveCounts> counts) {
     std::vector<MotiveRow> rows;
     rows.reserve(keys.size());
     for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -161,12 +182,13 @@ MotiveFigures ComputeMotives(const ObservationSlots& slots, const LineList& rout
         motives.push_back(MotiveOf(vehicle, bounds));
         ++figures.vehicles[static_cast<std::size_t>(motives.back())];
     }
-    std::vector<std::string_view> periodKeys;
-    for (std::size_t p = 0; p < axis.Size(); ++p) {
-        periodKeys.push_back(axis.Period(p));
+    const ClockTimes clock(slots);
+    std::vector<std::string> times;
+    for (std::size_t t = 0; t < clock.Size(); ++t) {
+        times.push_back(clock.Text(t));
     }
-    figures.periods =
-        Rows(periodKeys, CountPerGroup(seen.sightings, &Sighting::period, axis.Size(), motives));
+    figures.clockTimes = Rows(times, CountPerGroup(AtClockTimes(seen.sightings, axis, clock),
+                                                   &Sighting::period, clock.Size(), motives));
     figures.sections = Rows(
         seen.sections.Keys(),
         CountPerGroup(seen.sightings, &Sighting::section, seen.sections.Keys().size(), motives));

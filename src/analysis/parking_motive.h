@@ -22,17 +22,17 @@ using MotiveCounts = std::array<std::int64_t, kMotiveCount>;
 
 std::int64_t TotalVehicles(const MotiveCounts& counts);
 
-// The distinct vehicles of each motive seen in one section ("RRRR SSSS") or one period
-// ("HHMM-HHMM").
+// The distinct vehicles of each motive seen in one section ("RRRR SSSS") or at one clock time
+// ("HHMM", analysis/clock_times.h).
 struct MotiveRow {
     std::string key;
     MotiveCounts vehicles{};
 };
 
 struct MotiveFigures {
-    MotiveCounts vehicles{};          // every vehicle of the selection once
-    std::vector<MotiveRow> sections;  // every section with slots, in selection order
-    std::vector<MotiveRow> periods;   // every period of the selection, ascending
+    MotiveCounts vehicles{};            // every vehicle of the selection once
+    std::vector<MotiveRow> sections;    // every section with slots, in selection order
+    std::vector<MotiveRow> clockTimes;  // every clock time of the selection, ascending
 };
 
 class ObservationSlots;

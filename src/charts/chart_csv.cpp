@@ -47,10 +47,10 @@ std::string Number(std::int64_t value) {
 
 std::string OccupancyCsv(const ChartData& data) {
     CsvWriter csv;
-    csv.Row({"periode", "capaciteit", "voertuigen", "bezetting"});
-    for (const PeriodOccupancy& period : data.occupancy) {
-        csv.Row({SpreadsheetText(period.period), Number(period.capacity), Number(period.vehicles),
-                 Number(period.occupancy)});
+    csv.Row({"tijdstip", "capaciteit", "voertuigen", "bezetting"});
+    for (const ClockOccupancy& time : data.occupancy) {
+        csv.Row({SpreadsheetText(time.time), Number(time.capacity), Number(time.vehicles),
+                 Number(time.occupancy)});
     }
     return std::move(csv).Text();
 }

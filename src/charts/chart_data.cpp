@@ -2,9 +2,9 @@
 #include "charts/chart_data.h"
 
 #include <algorithm>
-#include <numeric>
 #include <unordered_map>
 
+#include "analysis/clock_times.h"
 #include "analysis/number_format.h"
 #include "analysis/observation_selection.h"
 #include "analysis/per_place_report.h"
@@ -25,40 +25,34 @@ struct SlotTally {
     std::int64_t Occupancy() const { return WholePercent(vehicles, capacity); }
 };
 
-// The distinct period texts of the slots in ascending order, and each slot's place in it.
-class PeriodIndex {
-public:
-    explicit PeriodIndex(const ObservationSlots& slots) {
-        std::unordered_map<std::string_view, std::size_t> firstSeen;
-        std::vector<std::string_view> texts;
-        slotPeriod_.reserve(slots.size());
-        for (const Slot slot : slots) {
-            const auto [entry, added] = firstSeen.try_emplace(SlotPeriod(slot), texts.size());
-            if (added) {
-                texts.push_back(entry->first);
+// Tallies the slots [first, last) at every clock time they cover; covered marks the clock times
+// with a covering slot.
+struct ClockTallies {
+    std::vector<SlotTally> tallies;
+    std::vector<bool> covered;
+
+    ClockTallies(const ObservationSlots& slots, std::size_t first, std::size_t last,
+                 const ClockTimes& clock, const AnalysisParameters& parameters)
+        : tallies(clock.Size()), covered(clock.Size(), false) {
+        for (std::size_t i = first; i < last; ++i) {
+            const ClockRange range = clock.Covered(SlotPeriod(slots[i]));
+            for (std::size_t t = range.first; t < range.last; ++t) {
+                tallies[t].Add(slots[i], parameters);
+                covered[t] = true;
             }
-            slotPeriod_.push_back(entry->second);
-        }
-        std::vector<std::size_t> order(texts.size());
-        std::iota(order.begin(), order.end(), 0);
-        std::sort(order.begin(), order.end(),
-                  [&texts](std::size_t a, std::size_t b) { return texts[a] < texts[b]; });
-        std::vector<std::size_t> rank(texts.size());
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            rank[order[i]] = i;
-            periods_.emplace_back(texts[order[i]]);
-        }
-        for (std::size_t& period : slotPeriod_) {
-            period = rank[period];
         }
     }
 
-    const std::vector<std::string>& Periods() const { return periods_; }
-    std::size_t Of(std::size_t slotIndex) const { return slotPeriod_[slotIndex]; }
-
-private:
-    std::vector<std::string> periods_;
-    std::vector<std::size_t> slotPeriod_;
+    std::vector<ClockOccupancy> Covered(const ClockTimes& clock) const {
+        std::vector<ClockOccupancy> occupancy;
+        for (std::size_t t = 0; t < tallies.size(); ++t) {
+            if (covered[t]) {
+                occupancy.push_back({clock.Text(t), clock.Minutes(t), tallies[t].capacity,
+                                     tallies[t].vehicles, tallies[t].Occupancy()});
+            }
+        }
+        return occupancy;
+    }
 };
 
 // Section lines by section key; the first line of a key wins.
@@ -86,40 +80,22 @@ bool SlotCountsAsCapacity(const Slot& slot, const AnalysisParameters& parameters
            (parameters.countIllegalInPpe || !IsIllegalType(SlotType(slot)));
 }
 
-std::vector<PeriodOccupancy> OccupancyByPeriod(const ObservationSlots& slots,
-                                               const AnalysisParameters& parameters) {
-    const PeriodIndex index(slots);
-    std::vector<SlotTally> tallies(index.Periods().size());
-    for (std::size_t i = 0; i < slots.size(); ++i) {
-        tallies[index.Of(i)].Add(slots[i], parameters);
-    }
-    std::vector<PeriodOccupancy> occupancy;
-    occupancy.reserve(tallies.size());
-    for (std::size_t p = 0; p < tallies.size(); ++p) {
-        occupancy.push_back(
-            {index.Periods()[p], tallies[p].capacity, tallies[p].vehicles, tallies[p].Occupancy()});
-    }
-    return occupancy;
+std::vector<ClockOccupancy> OccupancyByClockTime(const ObservationSlots& slots,
+                                                 const AnalysisParameters& parameters) {
+    const ClockTimes clock(slots);
+    return ClockTallies(slots, 0, slots.size(), clock, parameters).Covered(clock);
 }
 
 std::vector<SectionPressure> PressureBySection(const ObservationSlots& slots,
                                                const LineList& sectionLines,
                                                const AnalysisParameters& parameters) {
-    const PeriodIndex index(slots);
+    const ClockTimes clock(slots);
     const auto descriptions = SectionDescriptions(sectionLines);
     std::vector<SectionPressure> sections;
-    std::vector<SlotTally> byPeriod(index.Periods().size());
     ForEachRun(slots, SlotSectionKey, [&](std::size_t first, std::size_t last) {
-        std::fill(byPeriod.begin(), byPeriod.end(), SlotTally{});
-        for (std::size_t i = first; i < last; ++i) {
-            byPeriod[index.Of(i)].Add(slots[i], parameters);
-        }
         SlotTally whole;
-        std::int64_t peak = 0;
-        for (const SlotTally& period : byPeriod) {
-            whole.capacity += period.capacity;
-            whole.vehicles += period.vehicles;
-            peak = std::max(peak, period.Occupancy());
+        for (std::size_t i = first; i < last; ++i) {
+            whole.Add(slots[i], parameters);
         }
         SectionPressure section;
         const std::string_view key = SlotSectionKey(slots[first]);
@@ -133,7 +109,10 @@ std::vector<SectionPressure> PressureBySection(const ObservationSlots& slots,
         section.capacity = whole.capacity;
         section.occupied = whole.vehicles;
         section.occupancy = whole.Occupancy();
-        section.peak = peak;
+        section.byClockTime = ClockTallies(slots, first, last, clock, parameters).Covered(clock);
+        for (const ClockOccupancy& cell : section.byClockTime) {
+            section.peak = std::max(section.peak, cell.occupancy);
+        }
         sections.push_back(std::move(section));
     });
     return sections;
@@ -176,7 +155,7 @@ std::optional<ChartData> ComputeChartData(const Survey& survey,
     data.windowStart = parameters.windowStart;
     data.windowEnd = parameters.windowEnd;
     data.threshold = threshold;
-    data.occupancy = OccupancyByPeriod(*slots, parameters);
+    data.occupancy = OccupancyByClockTime(*slots, parameters);
     data.sections = PressureBySection(*slots, survey.SectiesList, parameters);
     data.durations = DurationsOf(*slots, survey.RoutesList, parameters);
     data.motives = ComputeMotives(*slots, survey.RoutesList, parameters.motiveBounds);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The figures behind the charts of an analysis selection: occupancy per period, parking pressure
-// per section and the duration classes. All are computed from the slots the per-place analysis
-// selects, so that they agree with its report.
+// The figures behind the charts of an analysis selection: occupancy at every clock time of the
+// area and of each section, parking pressure per section and the duration classes. All are computed
+// from the slots the per-place analysis selects, so that they agree with its report.
 #pragma once
 
 #include <array>
@@ -21,9 +21,10 @@ namespace tavoric {
 class ObservationSlots;
 struct Slot;
 
-// Occupancy of one period text ("HHMM-HHMM") over all selected places observed in it.
-struct PeriodOccupancy {
-    std::string period;
+// Occupancy at one clock time (analysis/clock_times.h) over the slots covering it.
+struct ClockOccupancy {
+    std::string time;            // HHMM
+    int minutes = 0;             // after midnight of the survey day
     int capacity = 0;            // slots that count as capacity
     int vehicles = 0;            // slots holding a vehicle
     std::int64_t occupancy = 0;  // vehicles / capacity in whole percent
@@ -38,7 +39,8 @@ struct SectionPressure {
     int capacity = 0;            // slots that count as capacity
     int occupied = 0;            // slots holding a vehicle
     std::int64_t occupancy = 0;  // occupied / capacity in whole percent
-    std::int64_t peak = 0;       // the highest occupancy of one period within the section
+    std::int64_t peak = 0;       // the highest occupancy at one clock time within the section
+    std::vector<ClockOccupancy> byClockTime = {};  // the clock times its slots cover
 };
 
 // The stays of one duration class, as in the totals row of the report per parking place.
@@ -53,9 +55,9 @@ using DurationDistribution = std::array<DurationShare, kDurationClassCount>;
 // of the capacity in slots, its place is illegal.
 bool SlotCountsAsCapacity(const Slot& slot, const AnalysisParameters& parameters);
 
-// One entry per distinct period text of the slots, in ascending order of the text.
-std::vector<PeriodOccupancy> OccupancyByPeriod(const ObservationSlots& slots,
-                                               const AnalysisParameters& parameters);
+// One entry per clock time of the slots, ascending.
+std::vector<ClockOccupancy> OccupancyByClockTime(const ObservationSlots& slots,
+                                                 const AnalysisParameters& parameters);
 // One entry per section with slots, in the order of the slots (ascending place key).
 std::vector<SectionPressure> PressureBySection(const ObservationSlots& slots,
                                                const LineList& sectionLines,
@@ -76,7 +78,7 @@ struct ChartData {
     std::string windowStart;
     std::string windowEnd;
     int threshold = kDefaultPressureThreshold;
-    std::vector<PeriodOccupancy> occupancy;
+    std::vector<ClockOccupancy> occupancy;
     std::vector<SectionPressure> sections;
     DurationDistribution durations{};
     MotiveFigures motives;  // with the motive bounds of the selection

@@ -14,18 +14,9 @@ namespace {
 
 constexpr std::string_view kKindNames[] = {"occupancy", "sections", "durations", "motive"};
 constexpr const char* kTitleKeys[] = {"AA00450", "AA00451", "AA00452", "AA00670"};
-constexpr int kMinutesPerDay = 24 * 60;
 
 std::size_t IndexOf(ChartKind kind) {
     return static_cast<std::size_t>(kind);
-}
-
-std::optional<int> ClockMinutes(std::string_view hhmm) {
-    const std::optional<int> value = hhmm.size() == 4 ? ToInteger(hhmm) : std::nullopt;
-    if (!value || *value < 0 || *value > 2400 || *value % 100 > 59) {
-        return std::nullopt;
-    }
-    return HhmmToMinutes(*value);
 }
 
 }  // namespace
@@ -96,23 +87,13 @@ std::string PressureClassLabel(PressureClass pressureClass, int threshold) {
     return {};
 }
 
-std::optional<PeriodSpan> PeriodSpanOf(std::string_view period) {
-    const std::optional<int> start = ClockMinutes(Chars(period, 1, 4));
-    const std::optional<int> end = ClockMinutes(Chars(period, 6, 9));
-    if (period.size() != 9 || period[4] != '-' || !start || !end) {
-        return std::nullopt;
-    }
-    return PeriodSpan{*start, *end < *start ? *end + kMinutesPerDay : *end};
-}
-
-std::optional<std::size_t> PeakPeriod(const std::vector<PeriodOccupancy>& occupancy) {
+std::optional<std::size_t> PeakClockTime(const std::vector<ClockOccupancy>& occupancy) {
     if (occupancy.empty()) {
         return std::nullopt;
     }
-    const auto peak = std::max_element(occupancy.begin(), occupancy.end(),
-                                       [](const PeriodOccupancy& a, const PeriodOccupancy& b) {
-                                           return a.occupancy < b.occupancy;
-                                       });
+    const auto peak = std::max_element(
+        occupancy.begin(), occupancy.end(),
+        [](const ClockOccupancy& a, const ClockOccupancy& b) { return a.occupancy < b.occupancy; });
     return static_cast<std::size_t>(peak - occupancy.begin());
 }
 

@@ -30,15 +30,7 @@ std::vector<std::string> SectionLabels(const std::vector<SectionPressure>& secti
 // The legend text of a pressure class at the given threshold.
 std::string PressureClassLabel(PressureClass pressureClass, int threshold);
 
-// Minutes after midnight of a period text's start and end; an end before the start lies on the
-// next day. Nothing when the text is not "HHMM-HHMM".
-struct PeriodSpan {
-    int start = 0;
-    int end = 0;
-};
-std::optional<PeriodSpan> PeriodSpanOf(std::string_view period);
-
-// The first period with the highest occupancy; nothing without periods.
-std::optional<std::size_t> PeakPeriod(const std::vector<PeriodOccupancy>& occupancy);
+// The first clock time with the highest occupancy; nothing without clock times.
+std::optional<std::size_t> PeakClockTime(const std::vector<ClockOccupancy>& occupancy);
 
 }  // namespace tavoric

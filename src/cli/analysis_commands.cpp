@@ -262,9 +262,13 @@ int PrepareParameters(const Survey& survey, const AnalysisOptions& options, Repo
                       AnalysisParameters& parameters) {
     AnalysisSelection selection;
     selection.Open(survey);
+    if (!ApplyListOptions(selection, survey, options)) {
+        return kExitUsage;
+    }
+    // Without --from and --to the default window of the selected places holds.
     const auto from = TimeOption(options.from, selection.WindowStart(), "--from");
     const auto to = TimeOption(options.to, selection.WindowEnd(), "--to");
-    if (!from || !to || !ApplyListOptions(selection, survey, options)) {
+    if (!from || !to) {
         return kExitUsage;
     }
     selection.SetWindow(*from, *to);

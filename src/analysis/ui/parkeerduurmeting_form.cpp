@@ -345,8 +345,7 @@ void TParkeerduurmetingForm::Open() {
     if (selection_.Open(context_.survey)) {
         ShowLists(NarrowingLevel::Routes);
     }
-    startTijd_->SetText(selection_.WindowStart());
-    eindTijd_->SetText(selection_.WindowEnd());
+    ShowWindow();
     const MotiveBounds& saved = context_.shell.Settings().motiveBounds;
     ochtendTijd_->SetText(saved.morning);
     avondTijd_->SetText(saved.evening);
@@ -362,6 +361,12 @@ void TParkeerduurmetingForm::Open() {
     CheckIntervals();
     classesChanged_ = false;
     ApplyReportKind();
+}
+
+// The window in force: typed, or the default window of the places selected now.
+void TParkeerduurmetingForm::ShowWindow() {
+    startTijd_->SetText(selection_.WindowStart());
+    eindTijd_->SetText(selection_.WindowEnd());
 }
 
 // Shows the engine's lists from the given level down, every entry as the engine selects it.
@@ -392,6 +397,7 @@ void TParkeerduurmetingForm::ListClicked(NarrowingLevel level) {
     }
     selection_.Rebuild(context_.survey, level);
     ShowLists(kLevels[IndexOf(level) + 1]);
+    ShowWindow();
     if (level == NarrowingLevel::Routes) {
         CheckIntervals();
     }

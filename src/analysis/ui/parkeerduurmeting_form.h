@@ -60,6 +60,7 @@ private:
 
     void Open();
     void ShowLists(NarrowingLevel from);
+    void ShowWindow();
     void ListClicked(NarrowingLevel level);
     void CheckIntervals();
     void ApplyReportKind();

@@ -94,40 +94,28 @@ void HideFromLegend(QChart& chart, QAbstractSeries* series) {
     }
 }
 
-// Occupancy as a line over the clock, each period at its middle, with the norm and the peak.
+// Occupancy as a line over the clock times, with the norm and the peak.
 QChart* OccupancyChart(const ChartData& data) {
     QChart* chart = NewChart(ChartKind::Occupancy, data);
     auto* line = new QLineSeries;
     line->setName(Message("AA00465"));
     line->setPen(QPen(kLineColor, 2.5));
     line->setPointsVisible(true);
-    std::vector<QPointF> points;
-    double first = 24 * 60;
-    double last = 0;
     std::optional<QPointF> peak;
-    const std::optional<std::size_t> peakIndex = PeakPeriod(data.occupancy);
+    const std::optional<std::size_t> peakIndex = PeakClockTime(data.occupancy);
     for (std::size_t i = 0; i < data.occupancy.size(); ++i) {
-        const std::optional<PeriodSpan> span = PeriodSpanOf(data.occupancy[i].period);
-        if (!span) {
-            continue;
-        }
-        first = std::min(first, static_cast<double>(span->start));
-        last = std::max(last, static_cast<double>(span->end));
-        const QPointF point(ClockTime((span->start + span->end) / 2.0).toMSecsSinceEpoch(),
+        const QPointF point(ClockTime(data.occupancy[i].minutes).toMSecsSinceEpoch(),
                             static_cast<double>(data.occupancy[i].occupancy));
-        points.push_back(point);
+        line->append(point);
         if (peakIndex == i) {
             peak = point;
         }
     }
-    std::stable_sort(points.begin(), points.end(),
-                     [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
-    for (const QPointF& point : points) {
-        line->append(point);
-    }
-    if (first >= last) {
-        first = 0;
-        last = 24 * 60;
+    double first = 0;
+    double last = 24 * 60;
+    if (!data.occupancy.empty()) {
+        first = data.occupancy.front().minutes;
+        last = std::max<double>(first + 60, data.occupancy.back().minutes);
     }
     QDateTimeAxis* axisX = ClockAxis(first, last);
     const double highest = data.occupancy.empty() ? 0 : peak ? peak->y() : 0;
@@ -148,13 +136,13 @@ QChart* OccupancyChart(const ChartData& data) {
         series->attachAxis(axisY);
     }
     if (peak && peakIndex) {
-        const PeriodOccupancy& busiest = data.occupancy[*peakIndex];
+        const ClockOccupancy& busiest = data.occupancy[*peakIndex];
         auto* marker = new QScatterSeries;
         marker->append(*peak);
         marker->setColor(PressureColour(PressureClass::High));
         marker->setMarkerSize(11);
         marker->setPointLabelsFormat(
-            Format("AA00457", {busiest.period, std::to_string(busiest.occupancy)}));
+            Format("AA00457", {busiest.time, std::to_string(busiest.occupancy)}));
         marker->setPointLabelsVisible(true);
         marker->setPointLabelsClipping(false);
         chart->addSeries(marker);
@@ -243,24 +231,24 @@ QChart* DurationsChart(const ChartData& data) {
     return chart;
 }
 
-// Columns at 0, 1, ... labelled with the period text of every so many columns, so that many
-// periods keep readable labels.
-QCategoryAxis* PeriodAxis(const std::vector<MotiveRow>& periods) {
+// Columns at 0, 1, ... labelled with the clock time of every so many columns, so that many
+// clock times keep readable labels.
+QCategoryAxis* ClockTimeAxis(const std::vector<MotiveRow>& times) {
     constexpr std::size_t kMostLabels = 12;
     auto* axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     const std::size_t step =
-        std::max<std::size_t>(1, (periods.size() + kMostLabels - 1) / kMostLabels);
-    for (std::size_t i = 0; i < periods.size(); i += step) {
-        axis->append(ToQString(periods[i].key), static_cast<double>(i));
+        std::max<std::size_t>(1, (times.size() + kMostLabels - 1) / kMostLabels);
+    for (std::size_t i = 0; i < times.size(); i += step) {
+        axis->append(ToQString(times[i].key), static_cast<double>(i));
     }
-    axis->setRange(-0.5, static_cast<double>(periods.size()) - 0.5);
+    axis->setRange(-0.5, static_cast<double>(times.size()) - 0.5);
     axis->setGridLineVisible(false);
     axis->setTitleText(Message("AA00666"));
     return axis;
 }
 
-// The vehicles present per period as stacked columns, one colour per motive.
+// The vehicles present at each clock time as stacked columns, one colour per motive.
 QChart* MotiveChart(const ChartData& data) {
     QChart* chart = NewChart(ChartKind::Motive, data);
     const char* nameKeys[kMotiveCount] = {"AA00655", "AA00656", "AA00657"};
@@ -274,16 +262,15 @@ QChart* MotiveChart(const ChartData& data) {
         series->append(set);
     }
     double highest = 0;
-    for (const MotiveRow& period : data.motives.periods) {
+    for (const MotiveRow& time : data.motives.clockTimes) {
         for (std::size_t m = 0; m < kMotiveCount; ++m) {
-            *series->barSets()[static_cast<qsizetype>(m)]
-                << static_cast<double>(period.vehicles[m]);
+            *series->barSets()[static_cast<qsizetype>(m)] << static_cast<double>(time.vehicles[m]);
         }
-        highest = std::max(highest, static_cast<double>(TotalVehicles(period.vehicles)));
+        highest = std::max(highest, static_cast<double>(TotalVehicles(time.vehicles)));
     }
     series->setBarWidth(0.8);
     chart->addSeries(series);
-    QCategoryAxis* axisX = PeriodAxis(data.motives.periods);
+    QCategoryAxis* axisX = ClockTimeAxis(data.motives.clockTimes);
     auto* axisY = new QValueAxis;
     axisY->setRange(0, std::max(1.0, highest));
     axisY->setLabelFormat(QStringLiteral("%d"));
