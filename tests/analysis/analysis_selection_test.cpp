@@ -44,6 +44,44 @@ TEST(AnalysisSelection, FirstOpeningSelectsEverythingAndTakesTheSurveyPeriod) {
     EXPECT_EQ(SelectedOf(selection, NarrowingLevel::Types), (LineList{"I", "P", "V"}));
 }
 
+TEST(AnalysisSelection, TheDefaultWindowReachesEverySlotOfTheSelectedPlaces) {
+    // Survey 0630 to 1930: the hour route's last round ends at 2030, after the survey end; the
+    // quarter route ends within it. A slot before the survey start widens the window too.
+    Survey survey = SurveyBuilder("0630", "1930")
+                        .Route("0001", 60)
+                        .Route("0002", 15)
+                        .Place("0001 0001 0001", "V", std::vector<std::string>(14, "AA11BB"))
+                        .Place("0002 0001 0001", "V", {"CC22DD"})
+                        .Build();
+    survey.KentekensList.push_back(PpeLineWithPlate("0002 0001 0001 0600-0615", "EE33FF", " "));
+    SortLines(survey.KentekensList);
+    AnalysisSelection selection;
+    selection.Open(survey);
+    EXPECT_EQ(selection.WindowStart(), "0600");
+    EXPECT_EQ(selection.WindowEnd(), "2030");
+    EXPECT_FALSE(selection.WindowTyped());
+
+    // Only the hour route: its own first start is later than the survey start.
+    ASSERT_FALSE(selection.SelectOnly(survey, NarrowingLevel::Routes, {"0001"}));
+    EXPECT_EQ(selection.WindowStart(), "0630");
+    EXPECT_EQ(selection.WindowEnd(), "2030");
+    const AnalysisParameters parameters = selection.Parameters(survey, ReportKind::PerPlace);
+    EXPECT_EQ(parameters.windowEnd, "2030");
+
+    // Taking over the times shown keeps the default; a typed window holds as typed.
+    selection.SetWindow("0630", "2030");
+    EXPECT_FALSE(selection.WindowTyped());
+    selection.SetWindow("0630", "1930");
+    EXPECT_TRUE(selection.WindowTyped());
+    ASSERT_FALSE(selection.SelectOnly(survey, NarrowingLevel::Routes, {"0001", "0002"}));
+    EXPECT_EQ(selection.WindowStart(), "0630");
+    EXPECT_EQ(selection.WindowEnd(), "1930");
+
+    // Without slots the survey period as it stands.
+    EXPECT_EQ(DefaultWindow(survey, {}).start, "0630");
+    EXPECT_EQ(DefaultWindow(survey, {}).end, "1930");
+}
+
 TEST(AnalysisSelection, LaterOpeningsKeepTheSelectionUntilReset) {
     const Survey survey = TwoRouteSurvey();
     AnalysisSelection selection;

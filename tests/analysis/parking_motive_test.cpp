@@ -93,10 +93,10 @@ TEST(ParkingMotive, AVehicleIsAPlateOverTheWholeSelection) {
     EXPECT_EQ(figures.vehicles, Counts(0, 1, 2));
     EXPECT_EQ(RowTexts(figures.sections),
               (std::vector<std::string>{"0001 0001 0/1/1", "0001 0002 0/1/0", "0002 0001 0/1/1"}));
-    // MOVER stands at two places in 0800-0900; it counts once there.
-    EXPECT_EQ(RowTexts(figures.periods),
-              (std::vector<std::string>{"0800-0830 0/1/0", "0800-0900 0/1/0", "0830-0900 0/0/1",
-                                        "0900-0930 0/0/0", "0900-1000 0/0/1", "0930-1000 0/0/0"}));
+    // MOVER stands at three places at 0800; it counts once there. The hour rounds count at the
+    // half hours too, so that both routes meet at every clock time.
+    EXPECT_EQ(RowTexts(figures.clockTimes),
+              (std::vector<std::string>{"0800 0/1/0", "0830 0/1/1", "0900 0/0/1", "0930 0/0/1"}));
     bounds.commuterMinutes = 151;
     EXPECT_EQ(Motives(survey, bounds).vehicles, Counts(0, 0, 3));
 }
@@ -111,7 +111,7 @@ TEST(ParkingMotive, BlanksAroundAPlateAreRemovedAndAnEmptyFieldHoldsNoVehicle) {
                               .Build();
     const MotiveFigures figures = Motives(survey);
     EXPECT_EQ(figures.vehicles, Counts(0, 0, 1));
-    EXPECT_EQ(RowTexts(figures.periods), (std::vector<std::string>{"0800-0900 0/0/1"}));
+    EXPECT_EQ(RowTexts(figures.clockTimes), (std::vector<std::string>{"0800 0/0/1"}));
 }
 
 TEST(ParkingMotive, ASelectionWithoutPlatesKeepsItsSectionsAndPeriods) {
@@ -123,7 +123,7 @@ TEST(ParkingMotive, ASelectionWithoutPlatesKeepsItsSectionsAndPeriods) {
     EXPECT_EQ(TotalVehicles(figures.vehicles), 0);
     EXPECT_EQ(RowTexts(figures.sections), (std::vector<std::string>{"0001 0001 0/0/0"}));
     EXPECT_EQ(MotivePeriodCsv(figures),
-              "periode,bewoners,werknemers,bezoekers\r\n0800-0830,0,0,0\r\n0830-0900,0,0,0\r\n");
+              "tijdstip,bewoners,werknemers,bezoekers\r\n0800,0,0,0\r\n0830,0,0,0\r\n");
     EXPECT_EQ(MotiveTotalsCsv(figures),
               "motief,voertuigen,procent\r\nbewoner,0,0\r\nwerknemer,0,0\r\nbezoeker,0,0\r\n");
 
@@ -131,7 +131,7 @@ TEST(ParkingMotive, ASelectionWithoutPlatesKeepsItsSectionsAndPeriods) {
     EXPECT_EQ(report.Lines().back(), MessageText("AA00073"));
     EXPECT_EQ(report.Table().RowCount(), 3);
 
-    EXPECT_TRUE(ComputeMotives({}, survey.RoutesList, {}).periods.empty());
+    EXPECT_TRUE(ComputeMotives({}, survey.RoutesList, {}).clockTimes.empty());
 }
 
 TEST(ParkingMotive, PercentagesRoundHalvesToEven) {
@@ -148,9 +148,9 @@ TEST(ParkingMotive, PercentagesRoundHalvesToEven) {
 
 TEST(ParkingMotive, PeriodCsvQuotesOnlyFieldsThatNeedIt) {
     MotiveFigures figures;
-    figures.periods = {{"0800-0900", Counts(1, 2, 3)}, {"08,0-\"9\xe9", Counts(0, 0, 0)}};
+    figures.clockTimes = {{"0800-0900", Counts(1, 2, 3)}, {"08,0-\"9\xe9", Counts(0, 0, 0)}};
     EXPECT_EQ(MotivePeriodCsv(figures),
-              "periode,bewoners,werknemers,bezoekers\r\n0800-0900,1,2,3\r\n"
+              "tijdstip,bewoners,werknemers,bezoekers\r\n0800-0900,1,2,3\r\n"
               "\"08,0-\"\"9\xc3\xa9\",0,0,0\r\n");
 }
 
@@ -166,7 +166,7 @@ TEST(ParkingMotive, OnlyTheSlotsOfTheSelectionCount) {
     const ReportDocument report = RunAnalysis(survey, parameters);
     // Outside the window NIGHT is not seen; DAY's slots of type P are not selected.
     EXPECT_EQ(report.Table().RowCount(), 4);
-    EXPECT_EQ(Cells(report.Table(), 3, 0, 3), "0900-1000|0|0|1");
+    EXPECT_EQ(Cells(report.Table(), 3, 0, 3), "0900|0|0|1");
 }
 
 }  // namespace tavoric

@@ -82,6 +82,10 @@ TEST(PerPlaceFigures, OnlyWholePeriodsInsideTheWindowCount) {
                               .Place("0001 0001 0001", "V", std::vector<std::string>(10, ""))
                               .Build();
     AnalysisParameters parameters = AllSelected(survey, ReportKind::PerPlace);
+    // The default window reaches the last period; the survey period as typed leaves it out.
+    EXPECT_EQ(parameters.windowEnd, "1330");
+    EXPECT_EQ(RunAnalysis(survey, parameters).Table().Cell(5, kFirstPlaceRow), "10");
+    parameters.windowEnd = "1300";
     EXPECT_EQ(RunAnalysis(survey, parameters).Table().Cell(5, kFirstPlaceRow), "9");
     parameters.windowStart = "0610";
     EXPECT_EQ(RunAnalysis(survey, parameters).Table().Cell(5, kFirstPlaceRow), "8");

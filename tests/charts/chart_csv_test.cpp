@@ -9,7 +9,7 @@ namespace {
 
 ChartData SampleData() {
     ChartData data;
-    data.occupancy = {{"0800-0815", 12, 9, 75}, {"0815-0830", 0, 1, 0}};
+    data.occupancy = {{"0800", 480, 12, 9, 75}, {"2415", 1455, 0, 1, 0}};
     SectionPressure described{"0001", "0002", "Markt, \"oost\" caf\xe9", 3, 12, 9, 75, 100};
     SectionPressure plain{"0002", "0001", "", 1, 4, 0, 0, 0};
     data.sections = {described, plain};
@@ -26,19 +26,19 @@ ChartData SampleData() {
 TEST(ChartCsv, OneHeaderLineAndPlainIntegers) {
     const ChartData data = SampleData();
     EXPECT_EQ(ChartCsv(ChartKind::Occupancy, data),
-              "periode,capaciteit,voertuigen,bezetting\r\n"
-              "0800-0815,12,9,75\r\n"
-              "0815-0830,0,1,0\r\n");
+              "tijdstip,capaciteit,voertuigen,bezetting\r\n"
+              "0800,12,9,75\r\n"
+              "2415,0,1,0\r\n");
     EXPECT_EQ(ChartCsv(ChartKind::Durations, data),
               "klasse,van,tot,voertuigen,procent\r\n"
               "1,0,30,0,0\r\n2,30,60,1,10\r\n3,60,90,2,20\r\n4,90,120,3,30\r\n"
               "5,120,150,4,40\r\n");
     EXPECT_EQ(ChartCsv(ChartKind::Occupancy, ChartData{}),
-              "periode,capaciteit,voertuigen,bezetting\r\n");
+              "tijdstip,capaciteit,voertuigen,bezetting\r\n");
     ChartData motives;
-    motives.motives.periods = {{"0800-0815", {4, 0, 12}}};
+    motives.motives.clockTimes = {{"0800", {4, 0, 12}}};
     EXPECT_EQ(ChartCsv(ChartKind::Motive, motives),
-              "periode,bewoners,werknemers,bezoekers\r\n0800-0815,4,0,12\r\n");
+              "tijdstip,bewoners,werknemers,bezoekers\r\n0800,4,0,12\r\n");
 }
 
 TEST(ChartCsv, TextFieldsCannotBecomeFormulasNumbersStayNumbers) {

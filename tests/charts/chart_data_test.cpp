@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/clock_times.h"
 #include "analysis/observation_selection.h"
 #include "analysis_test_support.h"
 #include "charts/chart_texts.h"
@@ -37,14 +38,14 @@ ObservationSlots SlotsOf(const Survey& survey, const AnalysisParameters& paramet
                                progress);
 }
 
-std::string Text(const PeriodOccupancy& p) {
-    return p.period + " " + std::to_string(p.capacity) + "/" + std::to_string(p.vehicles) + " " +
+std::string Text(const ClockOccupancy& p) {
+    return p.time + " " + std::to_string(p.capacity) + "/" + std::to_string(p.vehicles) + " " +
            std::to_string(p.occupancy);
 }
 
-std::vector<std::string> Texts(const std::vector<PeriodOccupancy>& occupancy) {
+std::vector<std::string> Texts(const std::vector<ClockOccupancy>& occupancy) {
     std::vector<std::string> texts;
-    for (const PeriodOccupancy& p : occupancy) {
+    for (const ClockOccupancy& p : occupancy) {
         texts.push_back(Text(p));
     }
     return texts;
@@ -67,26 +68,57 @@ std::vector<std::string_view> ReportTotals(const Survey& survey,
 
 }  // namespace
 
-TEST(ChartData, OccupancyPerDistinctPeriodInTextOrder) {
+TEST(ChartData, OccupancyAtEveryClockTimeOverTheRoutesOfAllIntervals) {
     const Survey survey = MixedSurvey();
     AnalysisParameters parameters = AllSelected(survey, ReportKind::PerPlace);
-    // Blocked slots add no capacity but their vehicle counts; a leading blank is no vehicle.
+    // The 30-minute route counts at 0815 and 0845 too. Blocked slots add no capacity but their
+    // vehicle counts; a leading blank is no vehicle; 1 of 3 rounds half to even.
     EXPECT_EQ(
-        Texts(OccupancyByPeriod(SlotsOf(survey, parameters), parameters)),
-        (std::vector<std::string>{"0800-0815 2/2 100", "0800-0830 1/1 100", "0815-0830 1/1 100",
-                                  "0830-0845 2/0 0", "0830-0900 1/0 0", "0845-0900 2/1 50"}));
+        Texts(OccupancyByClockTime(SlotsOf(survey, parameters), parameters)),
+        (std::vector<std::string>{"0800 3/3 100", "0815 2/2 100", "0830 3/0 0", "0845 3/1 33"}));
 
     // Without illegal places in the capacity, their vehicles still count; no capacity gives 0.
     parameters.countIllegalInPpe = false;
     EXPECT_EQ(
-        Texts(OccupancyByPeriod(SlotsOf(survey, parameters), parameters)),
-        (std::vector<std::string>{"0800-0815 1/2 200", "0800-0830 1/1 100", "0815-0830 0/1 0",
-                                  "0830-0845 1/0 0", "0830-0900 1/0 0", "0845-0900 1/1 100"}));
+        Texts(OccupancyByClockTime(SlotsOf(survey, parameters), parameters)),
+        (std::vector<std::string>{"0800 2/3 150", "0815 1/2 200", "0830 2/0 0", "0845 2/1 50"}));
 
     // Only whole periods inside the window count.
     parameters.windowEnd = "0830";
-    EXPECT_EQ(OccupancyByPeriod(SlotsOf(survey, parameters), parameters).size(), 3u);
-    EXPECT_TRUE(OccupancyByPeriod({}, parameters).empty());
+    EXPECT_EQ(OccupancyByClockTime(SlotsOf(survey, parameters), parameters).size(), 2u);
+    EXPECT_TRUE(OccupancyByClockTime({}, parameters).empty());
+}
+
+TEST(ChartData, ClockTimesCountOnPastMidnightAndRoundHalfToEven) {
+    // Rounds of 15, 30 and 60 minutes from 2330; the 60-minute round ends at 2430.
+    const Survey survey = SurveyBuilder("2330", "2430")
+                              .Route("0001", 15)
+                              .Route("0002", 30)
+                              .Route("0003", 60)
+                              .Place("0001 0001 0001", "V", {"AA", "", "", "BB"})
+                              .Place("0001 0001 0002", "V", {"", "", "", "FF"})
+                              .Place("0002 0001 0001", "V", {"CC", "CC"})
+                              .Place("0003 0001 0001", "V", {"DD"})
+                              .Place("0003 0001 0002", "V", {"EE"})
+                              .Place("0003 0001 0003", "V", {""})
+                              .Place("0003 0001 0004", "V", {""})
+                              .Place("0003 0001 0005", "V", {""})
+                              .Build();
+    const AnalysisParameters parameters = AllSelected(survey, ReportKind::PerPlace);
+    // The longer rounds count at every clock time they cover: 3 of 8 is 37.5, to even 38; 5 of
+    // 8 is 62.5, to even 62.
+    EXPECT_EQ(
+        Texts(OccupancyByClockTime(SlotsOf(survey, parameters), parameters)),
+        (std::vector<std::string>{"2330 8/4 50", "2345 8/3 38", "2400 8/3 38", "2415 8/5 62"}));
+    // The street by time, its peak the highest of its clock times.
+    const std::vector<SectionPressure> sections =
+        PressureBySection(SlotsOf(survey, parameters), survey.SectiesList, parameters);
+    ASSERT_EQ(sections.size(), 3u);
+    EXPECT_EQ(
+        Texts(sections[0].byClockTime),
+        (std::vector<std::string>{"2330 2/1 50", "2345 2/0 0", "2400 2/0 0", "2415 2/2 100"}));
+    EXPECT_EQ(sections[0].peak, 100);
+    EXPECT_EQ(Texts(sections[2].byClockTime).back(), "2415 5/2 40");
 }
 
 TEST(ChartData, PressurePerSectionInSelectionOrder) {
@@ -153,7 +185,7 @@ TEST(ChartData, ComputesEveryChartOfTheSelection) {
     ASSERT_TRUE(data);
     EXPECT_EQ(data->threshold, 80);
     EXPECT_EQ(data->windowStart, "0800");
-    EXPECT_EQ(data->occupancy.size(), 6u);
+    EXPECT_EQ(data->occupancy.size(), 4u);
     EXPECT_EQ(data->sections.size(), 2u);
     // 30 (AA11BB), 15 (EE33FF), 15 (CC22DD), 30 (GG44HH): classes 0-30 and 30-60.
     EXPECT_EQ(data->durations[0].vehicles, 2);
@@ -193,21 +225,22 @@ TEST(ChartTexts, SectionLabelsAreUnique) {
                                         "0002-0002"}));
 }
 
-TEST(ChartTexts, PeriodSpansAndPeak) {
-    ASSERT_TRUE(PeriodSpanOf("0815-0830"));
-    EXPECT_EQ(PeriodSpanOf("0815-0830")->start, 495);
-    EXPECT_EQ(PeriodSpanOf("0815-0830")->end, 510);
-    // A period over midnight ends on the next day.
-    EXPECT_EQ(PeriodSpanOf("2345-0015")->end, 24 * 60 + 15);
-    for (const char* bad : {"", "0815", "0815-083", "08150830", "0875-0900", "ab15-0830"}) {
-        EXPECT_FALSE(PeriodSpanOf(bad)) << bad;
+TEST(ChartTexts, PeriodMinutesAndPeak) {
+    ASSERT_TRUE(PeriodMinutesOf("0815-0830"));
+    EXPECT_EQ(PeriodMinutesOf("0815-0830")->start, 495);
+    EXPECT_EQ(PeriodMinutesOf("0815-0830")->end, 510);
+    // Past 2400 the clock counts on; a period written over midnight ends on the next day.
+    EXPECT_EQ(PeriodMinutesOf("2400-2500")->end, 25 * 60);
+    EXPECT_EQ(PeriodMinutesOf("2345-0015")->end, 24 * 60 + 15);
+    for (const char* bad : {"", "0815", "ab15-0830"}) {
+        EXPECT_FALSE(PeriodMinutesOf(bad)) << bad;
     }
 
-    EXPECT_FALSE(PeakPeriod({}));
-    // The first of equal highest periods.
-    EXPECT_EQ(
-        PeakPeriod({{"0800-0815", 2, 1, 50}, {"0815-0830", 2, 2, 100}, {"0830-0845", 1, 1, 100}}),
-        1u);
+    EXPECT_FALSE(PeakClockTime({}));
+    // The first of equal highest clock times.
+    EXPECT_EQ(PeakClockTime(
+                  {{"0800", 480, 2, 1, 50}, {"0815", 495, 2, 2, 100}, {"0830", 510, 1, 1, 100}}),
+              1u);
 }
 
 }  // namespace tavoric

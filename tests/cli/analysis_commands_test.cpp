@@ -92,6 +92,18 @@ TEST_F(AnalysisCommandsTest, OptionsNarrowTheSelectionAndFollowTheTimeFieldRules
     EXPECT_NE(run.out.find("\xe2\x80\x94"), std::string::npos) << "rules in UTF-8";
 }
 
+TEST_F(AnalysisCommandsTest, WithoutFromAndToTheLastRoundAfterTheSurveyEndCounts) {
+    // The demo survey ends at 1830; route 0003's last round runs 1800-1900.
+    const ToolRun standard = RunTool({"per-place", kDemo, "--routes", "0003"});
+    const ToolRun typed =
+        RunTool({"per-place", kDemo, "--routes", "0003", "--from", "0600", "--to", "1900"});
+    ASSERT_EQ(standard.status, kExitOk) << standard.err;
+    EXPECT_NE(standard.out.find("Periode van 0600 tot 1900 uur\n"), std::string::npos);
+    EXPECT_EQ(standard.out, typed.out);
+    const ToolRun survey = RunTool({"per-place", kDemo, "--routes", "0003", "--to", "1830"});
+    EXPECT_NE(survey.out, standard.out);
+}
+
 TEST_F(AnalysisCommandsTest, BadEntriesAreUsageErrorsThatNameThem) {
     const ToolRun route = RunTool({"per-place", kDemo, "--routes", "0001,0099"});
     EXPECT_EQ(route.status, kExitUsage);

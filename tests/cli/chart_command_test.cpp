@@ -62,7 +62,7 @@ TEST_F(ChartCommandTest, MotiveChartGivesTheFiguresOfTheMotiveReport) {
             .status,
         kExitOk);
     EXPECT_EQ(FileContent(chart), FileContent(report));
-    EXPECT_EQ(FileContent(chart).rfind("periode,bewoners,werknemers,bezoekers\r\n0600-", 0), 0u);
+    EXPECT_EQ(FileContent(chart).rfind("tijdstip,bewoners,werknemers,bezoekers\r\n0600,", 0), 0u);
 }
 
 TEST_F(ChartCommandTest, WrongUseWritesNothing) {
