@@ -196,6 +196,19 @@ std::string MotivePeriodCsv(const MotiveFigures& figures) {
     return content;
 }
 
+std::string MotiveSectionsCsv(const MotiveFigures& figures, const LineList& sectionLines) {
+    std::string content;
+    AddCsvLine(content, {"route", "sectie", "omschrijving", "bewoners", "werknemers", "bezoekers"});
+    for (const MotiveRow& section : figures.sections) {
+        AddCsvLine(content,
+                   {CsvField(Chars(section.key, 1, 4)), CsvField(Chars(section.key, 6, 9)),
+                    CsvField(DescriptionOf(sectionLines, section.key)),
+                    std::to_string(section.vehicles[0]), std::to_string(section.vehicles[1]),
+                    std::to_string(section.vehicles[2])});
+    }
+    return content;
+}
+
 std::string MotiveTotalsCsv(const MotiveFigures& figures) {
     const std::int64_t all = TotalVehicles(figures.vehicles);
     std::string content;

@@ -18,9 +18,11 @@ void WriteMotiveSection(ReportDocument& report, const MotiveFigures& figures,
 // Share of all vehicles in whole percent, halves to even; 0 when there are none.
 std::int64_t MotivePercent(std::int64_t vehicles, std::int64_t allVehicles);
 
-// UTF-8, comma-separated, CR LF: "periode,bewoners,werknemers,bezoekers" and a row per period.
+// UTF-8, comma-separated, CR LF: "tijdstip,bewoners,werknemers,bezoekers" and a row per clock time.
 std::string MotivePeriodCsv(const MotiveFigures& figures);
 // "motief,voertuigen,procent" and the rows bewoner, werknemer, bezoeker.
 std::string MotiveTotalsCsv(const MotiveFigures& figures);
+// The vehicles of each motive per section: route, section, description and the three counts.
+std::string MotiveSectionsCsv(const MotiveFigures& figures, const LineList& sectionLines);
 
 }  // namespace tavoric

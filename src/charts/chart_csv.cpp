@@ -79,6 +79,19 @@ std::string DurationsCsv(const ChartData& data) {
     return std::move(csv).Text();
 }
 
+std::string MatrixCsv(const ChartData& data) {
+    CsvWriter csv;
+    csv.Row(
+        {"route", "sectie", "omschrijving", "tijdstip", "capaciteit", "voertuigen", "bezetting"});
+    for (const SectionPressure& section : data.sections) {
+        for (const ClockOccupancy& cell : section.byClockTime) {
+            csv.Row({section.route, section.section, section.description, cell.time,
+                     Number(cell.capacity), Number(cell.vehicles), Number(cell.occupancy)});
+        }
+    }
+    return std::move(csv).Text();
+}
+
 }  // namespace
 
 std::string ChartCsv(ChartKind kind, const ChartData& data) {
@@ -91,6 +104,10 @@ std::string ChartCsv(ChartKind kind, const ChartData& data) {
             return DurationsCsv(data);
         case ChartKind::Motive:
             return MotivePeriodCsv(data.motives);
+        case ChartKind::Matrix:
+            return MatrixCsv(data);
+        case ChartKind::MotiveSections:
+            return MotiveSectionsCsv(data.motives, data.sectionLines);
     }
     return {};
 }

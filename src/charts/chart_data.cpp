@@ -159,6 +159,7 @@ std::optional<ChartData> ComputeChartData(const Survey& survey,
     data.sections = PressureBySection(*slots, survey.SectiesList, parameters);
     data.durations = DurationsOf(*slots, survey.RoutesList, parameters);
     data.motives = ComputeMotives(*slots, survey.RoutesList, parameters.motiveBounds);
+    data.sectionLines = survey.SectiesList;
     progress.Set(100, 100);
     return data;
 }

@@ -82,6 +82,7 @@ struct ChartData {
     std::vector<SectionPressure> sections;
     DurationDistribution durations{};
     MotiveFigures motives;  // with the motive bounds of the selection
+    LineList sectionLines;  // the survey's sections, for the descriptions of the motive rows
 };
 
 // Selects the slots as the per-place analysis does and computes every chart's figures. Nothing

@@ -26,7 +26,8 @@ constexpr int kSpaceBesideBars = 220;
 
 ChartImageSize DefaultChartSize(ChartKind kind, const ChartData& data) {
     ChartImageSize size;
-    if (kind == ChartKind::Sections) {
+    if (kind == ChartKind::Sections || kind == ChartKind::Matrix ||
+        kind == ChartKind::MotiveSections) {
         const auto bars = static_cast<long long>(data.sections.size());
         size.height = static_cast<int>(std::clamp<long long>(
             kSpaceBesideBars + kSectionBarHeight * bars, size.height, kMaxChartSide));

@@ -12,8 +12,10 @@ namespace tavoric {
 
 namespace {
 
-constexpr std::string_view kKindNames[] = {"occupancy", "sections", "durations", "motive"};
-constexpr const char* kTitleKeys[] = {"AA00450", "AA00451", "AA00452", "AA00670"};
+constexpr std::string_view kKindNames[] = {"occupancy", "sections", "durations",
+                                           "motive",    "matrix",   "motive-sections"};
+constexpr const char* kTitleKeys[] = {"AA00450", "AA00451", "AA00452",
+                                      "AA00670", "AA00770", "AA00771"};
 
 std::size_t IndexOf(ChartKind kind) {
     return static_cast<std::size_t>(kind);
@@ -23,7 +25,8 @@ std::size_t IndexOf(ChartKind kind) {
 
 const std::vector<ChartKind>& AllChartKinds() {
     static const std::vector<ChartKind> kinds = {ChartKind::Occupancy, ChartKind::Sections,
-                                                 ChartKind::Durations, ChartKind::Motive};
+                                                 ChartKind::Durations, ChartKind::Motive,
+                                                 ChartKind::Matrix,    ChartKind::MotiveSections};
     return kinds;
 }
 

@@ -12,11 +12,11 @@
 
 namespace tavoric {
 
-enum class ChartKind { Occupancy, Sections, Durations, Motive };
+enum class ChartKind { Occupancy, Sections, Durations, Motive, Matrix, MotiveSections };
 
 // Every chart in the order the chart window shows them.
 const std::vector<ChartKind>& AllChartKinds();
-// "occupancy", "sections", "durations", "motive"
+// "occupancy", "sections", "durations", "motive", "matrix", "motive-sections"
 std::string_view ChartKindName(ChartKind kind);
 std::optional<ChartKind> ChartKindNamed(std::string_view name);
 

@@ -294,7 +294,7 @@ int PrepareParameters(const Survey& survey, const AnalysisOptions& options, Repo
 
 // The motive report where --txt says, and its data files.
 int WriteMotiveOutput(const ReportDocument& report, const MotiveFigures& figures,
-                      const ReportOutput& output) {
+                      const LineList& sectionLines, const ReportOutput& output) {
     ReportOutput textOnly;
     textOnly.txtPath = output.txtPath;
     if (const int status = WriteReportOutput(report, textOnly); status != kExitOk) {
@@ -306,6 +306,11 @@ int WriteMotiveOutput(const ReportDocument& report, const MotiveFigures& figures
     }
     if (output.totalsCsvPath &&
         !WriteExportFile(*output.totalsCsvPath, MotiveTotalsCsv(figures), prompter)) {
+        return kExitFileError;
+    }
+    if (output.sectionsCsvPath &&
+        !WriteExportFile(*output.sectionsCsvPath, MotiveSectionsCsv(figures, sectionLines),
+                         prompter)) {
         return kExitFileError;
     }
     return kExitOk;
@@ -342,7 +347,8 @@ int RunAnalysisCommand(const char* commandName, ReportKind kind,
     if (kind == ReportKind::Motive) {
         const std::optional<MotiveFigures> figures =
             RunMotiveAnalysis(survey, parameters, report, progress);
-        return figures ? WriteMotiveOutput(report, *figures, *output) : kExitFileError;
+        return figures ? WriteMotiveOutput(report, *figures, survey.SectiesList, *output)
+                       : kExitFileError;
     }
     if (const std::string refusal =
             RunParkingDurationAnalysis(survey, parameters, report, progress);

@@ -60,15 +60,16 @@ bool Export(const ReportDocument& report, ExportFormat format, const std::string
 }  // namespace
 
 std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& args,
-                                                    bool withTotalsCsv) {
+                                                    bool withMotiveFiles) {
     ReportOutput output;
     std::vector<std::string> others;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        std::optional<std::string>* path = args[i] == "--txt"   ? &output.txtPath
-                                           : args[i] == "--csv" ? &output.csvPath
-                                           : withTotalsCsv && args[i] == "--totals-csv"
-                                               ? &output.totalsCsvPath
-                                               : nullptr;
+        std::optional<std::string>* path =
+            args[i] == "--txt"                               ? &output.txtPath
+            : args[i] == "--csv"                             ? &output.csvPath
+            : withMotiveFiles && args[i] == "--totals-csv"   ? &output.totalsCsvPath
+            : withMotiveFiles && args[i] == "--sections-csv" ? &output.sectionsCsvPath
+                                                             : nullptr;
         if (path == nullptr) {
             others.push_back(std::move(args[i]));
             continue;
@@ -87,9 +88,13 @@ std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& ar
         PrintError(FormatText(MessageText("AA00225"), {Utf8ForMessage(*output.csvPath)}));
         return std::nullopt;
     }
-    // --txt and --csv may share standard output; the totals file has a file of its own.
-    if (NamesOneFileTwice({{"--txt", output.txtPath}, {"--totals-csv", output.totalsCsvPath}}) ||
-        NamesOneFileTwice({{"--csv", output.csvPath}, {"--totals-csv", output.totalsCsvPath}})) {
+    // --txt and --csv may share standard output; the motive files have a file of their own.
+    if (NamesOneFileTwice({{"--txt", output.txtPath},
+                           {"--totals-csv", output.totalsCsvPath},
+                           {"--sections-csv", output.sectionsCsvPath}}) ||
+        NamesOneFileTwice({{"--csv", output.csvPath},
+                           {"--totals-csv", output.totalsCsvPath},
+                           {"--sections-csv", output.sectionsCsvPath}})) {
         return std::nullopt;
     }
     args = std::move(others);
@@ -98,7 +103,7 @@ std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& ar
 
 bool OutputsSpareInput(const ReportOutput& output, const std::string& projectPath) {
     for (const std::optional<std::string>& path :
-         {output.txtPath, output.csvPath, output.totalsCsvPath}) {
+         {output.txtPath, output.csvPath, output.totalsCsvPath, output.sectionsCsvPath}) {
         if (path && RefusedOverInput(*path, projectPath)) {
             return false;
         }

@@ -14,17 +14,19 @@
 namespace tavoric {
 
 struct ReportOutput {
-    std::optional<std::string> txtPath;        // --txt FILE: the report goes there, not to stdout
-    std::optional<std::string> csvPath;        // --csv FILE: the table goes there
-    std::optional<std::string> totalsCsvPath;  // --totals-csv FILE: the motive report's totals
+    std::optional<std::string> txtPath;          // --txt FILE: the report goes there, not to stdout
+    std::optional<std::string> csvPath;          // --csv FILE: the table goes there
+    std::optional<std::string> totalsCsvPath;    // --totals-csv FILE: the motive report's totals
+    std::optional<std::string> sectionsCsvPath;  // --sections-csv FILE: its motives per section
 };
 
-// Removes "--txt FILE" and "--csv FILE" (and "--totals-csv FILE" when asked) from args and leaves
+// Removes "--txt FILE" and "--csv FILE" (and the motive report's "--totals-csv FILE" and
+// "--sections-csv FILE" when asked) from args and leaves
 // every other argument in order. When a file name is missing, an option is given twice or two
 // options name the same file, says so on stderr and returns nothing; the command then exits
 // with 2.
 std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& args,
-                                                    bool withTotalsCsv = false);
+                                                    bool withMotiveFiles = false);
 
 // False, after the message, when an output file is the project file the report is made of.
 bool OutputsSpareInput(const ReportOutput& output, const std::string& projectPath);

@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include "charts/chart_images.h"
+#include "charts/drawing/heat_map.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
 #include "core/text.h"
@@ -248,19 +249,35 @@ QCategoryAxis* ClockTimeAxis(const std::vector<MotiveRow>& times) {
     return axis;
 }
 
-// The vehicles present at each clock time as stacked columns, one colour per motive.
-QChart* MotiveChart(const ChartData& data) {
-    QChart* chart = NewChart(ChartKind::Motive, data);
+// One bar set per motive, in the motive colours.
+template <typename Series>
+Series* MotiveSeries() {
     const char* nameKeys[kMotiveCount] = {"AA00655", "AA00656", "AA00657"};
     const QColor colours[kMotiveCount] = {kLineColor, PressureColour(PressureClass::Moderate),
                                           PressureColour(PressureClass::Low)};
-    auto* series = new QStackedBarSeries;
+    auto* series = new Series;
     for (std::size_t m = 0; m < kMotiveCount; ++m) {
         auto* set = new QBarSet(Message(nameKeys[m]));
         set->setColor(colours[m]);
         set->setBorderColor(colours[m].darker(120));
         series->append(set);
     }
+    return series;
+}
+
+QValueAxis* VehiclesAxis(double highest) {
+    auto* axis = new QValueAxis;
+    axis->setRange(0, std::max(1.0, highest));
+    axis->setLabelFormat(QStringLiteral("%d"));
+    axis->applyNiceNumbers();
+    axis->setTitleText(Message("AA00466"));
+    return axis;
+}
+
+// The vehicles present at each clock time as stacked columns, one colour per motive.
+QChart* MotiveChart(const ChartData& data) {
+    QChart* chart = NewChart(ChartKind::Motive, data);
+    auto* series = MotiveSeries<QStackedBarSeries>();
     double highest = 0;
     for (const MotiveRow& time : data.motives.clockTimes) {
         for (std::size_t m = 0; m < kMotiveCount; ++m) {
@@ -271,11 +288,7 @@ QChart* MotiveChart(const ChartData& data) {
     series->setBarWidth(0.8);
     chart->addSeries(series);
     QCategoryAxis* axisX = ClockTimeAxis(data.motives.clockTimes);
-    auto* axisY = new QValueAxis;
-    axisY->setRange(0, std::max(1.0, highest));
-    axisY->setLabelFormat(QStringLiteral("%d"));
-    axisY->applyNiceNumbers();
-    axisY->setTitleText(Message("AA00466"));
+    QValueAxis* axisY = VehiclesAxis(highest);
     chart->addAxis(axisX, Qt::AlignBottom);
     chart->addAxis(axisY, Qt::AlignLeft);
     series->attachAxis(axisX);
@@ -283,16 +296,53 @@ QChart* MotiveChart(const ChartData& data) {
     return chart;
 }
 
+// The distinct vehicles of each section as stacked bars by motive, first section at the top.
+// The motive rows are the sections of the pressure figures, in the same order.
+QChart* MotiveSectionsChart(const ChartData& data) {
+    QChart* chart = NewChart(ChartKind::MotiveSections, data);
+    auto* series = MotiveSeries<QHorizontalStackedBarSeries>();
+    const std::vector<std::string> labels = SectionLabels(data.sections);
+    const std::vector<MotiveRow>& rows = data.motives.sections;
+    QStringList categories;
+    double highest = 0;
+    for (std::size_t i = std::min(rows.size(), labels.size()); i-- > 0;) {
+        categories << ToQString(labels[i]);
+        for (std::size_t m = 0; m < kMotiveCount; ++m) {
+            *series->barSets()[static_cast<qsizetype>(m)]
+                << static_cast<double>(rows[i].vehicles[m]);
+        }
+        highest = std::max(highest, static_cast<double>(TotalVehicles(rows[i].vehicles)));
+    }
+    series->setBarWidth(0.7);
+    chart->addSeries(series);
+    auto* axisY = new QBarCategoryAxis;
+    axisY->append(categories);
+    QValueAxis* axisX = VehiclesAxis(highest);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    chart->addAxis(axisX, Qt::AlignBottom);
+    series->attachAxis(axisY);
+    series->attachAxis(axisX);
+    return chart;
+}
+
+QChart* MatrixChart(const ChartData& data) {
+    QChart* chart = NewChart(ChartKind::Matrix, data);
+    AddHeatMap(*chart, data);
+    return chart;
+}
+
 }  // namespace
 
 QColor PressureColour(PressureClass pressureClass) {
     switch (pressureClass) {
+        // Okabe-Ito sky blue, yellow and vermillion: apart in hue and lightness, also for the
+        // common colour-vision deficiencies.
         case PressureClass::Low:
-            return {0x4c, 0xaf, 0x50};
+            return {0x56, 0xb4, 0xe9};
         case PressureClass::Moderate:
-            return {0xff, 0x98, 0x00};
+            return {0xf0, 0xe4, 0x42};
         case PressureClass::High:
-            return {0xe5, 0x39, 0x35};
+            return {0xd5, 0x5e, 0x00};
     }
     return Qt::gray;
 }
@@ -307,6 +357,10 @@ QChart* BuildChart(ChartKind kind, const ChartData& data) {
             return DurationsChart(data);
         case ChartKind::Motive:
             return MotiveChart(data);
+        case ChartKind::Matrix:
+            return MatrixChart(data);
+        case ChartKind::MotiveSections:
+            return MotiveSectionsChart(data);
     }
     return nullptr;
 }
