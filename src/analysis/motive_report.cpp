@@ -201,8 +201,9 @@ std::string MotiveSectionsCsv(const MotiveFigures& figures, const LineList& sect
     AddCsvLine(content, {"route", "sectie", "omschrijving", "bewoners", "werknemers", "bezoekers"});
     for (const MotiveRow& section : figures.sections) {
         AddCsvLine(content,
-                   {CsvField(Chars(section.key, 1, 4)), CsvField(Chars(section.key, 6, 9)),
-                    CsvField(DescriptionOf(sectionLines, section.key)),
+                   {CsvField(SpreadsheetText(Chars(section.key, 1, 4))),
+                    CsvField(SpreadsheetText(Chars(section.key, 6, 9))),
+                    CsvField(SpreadsheetText(DescriptionOf(sectionLines, section.key))),
                     std::to_string(section.vehicles[0]), std::to_string(section.vehicles[1]),
                     std::to_string(section.vehicles[2])});
     }

@@ -85,7 +85,8 @@ std::string MatrixCsv(const ChartData& data) {
         {"route", "sectie", "omschrijving", "tijdstip", "capaciteit", "voertuigen", "bezetting"});
     for (const SectionPressure& section : data.sections) {
         for (const ClockOccupancy& cell : section.byClockTime) {
-            csv.Row({section.route, section.section, section.description, cell.time,
+            csv.Row({SpreadsheetText(section.route), SpreadsheetText(section.section),
+                     SpreadsheetText(section.description), SpreadsheetText(cell.time),
                      Number(cell.capacity), Number(cell.vehicles), Number(cell.occupancy)});
         }
     }

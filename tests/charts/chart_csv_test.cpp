@@ -41,18 +41,42 @@ TEST(ChartCsv, OneHeaderLineAndPlainIntegers) {
               "tijdstip,bewoners,werknemers,bezoekers\r\n0800,4,0,12\r\n");
 }
 
+TEST(ChartCsv, StreetByTimeAndMotivePerSection) {
+    ChartData data = SampleData();
+    data.sections[0].byClockTime = {{"0800", 480, 12, 9, 75}, {"2400", 1440, 2, 1, 50}};
+    EXPECT_EQ(ChartCsv(ChartKind::Matrix, data),
+              "route,sectie,omschrijving,tijdstip,capaciteit,voertuigen,bezetting\r\n"
+              "0001,0002,\"Markt, \"\"oost\"\" caf\xc3\xa9\",0800,12,9,75\r\n"
+              "0001,0002,\"Markt, \"\"oost\"\" caf\xc3\xa9\",2400,2,1,50\r\n");
+    data.motives.sections = {{"0001 0002", {1, 2, 3}}, {"0002 0001", {0, 0, 4}}};
+    data.sectionLines = {"0001 0002 Markt, oost  ", "0002 0001"};
+    EXPECT_EQ(ChartCsv(ChartKind::MotiveSections, data),
+              "route,sectie,omschrijving,bewoners,werknemers,bezoekers\r\n"
+              "0001,0002,\"Markt, oost\",1,2,3\r\n"
+              "0002,0001,,0,0,4\r\n");
+}
+
 TEST(ChartCsv, TextFieldsCannotBecomeFormulasNumbersStayNumbers) {
     ChartData data;
-    data.occupancy = {{"=0800", 1, 1, -5}};
+    data.occupancy = {{"=0800", 0, 1, 1, -5}};
     data.sections = {{"@001", "+002", "=HYPERLINK(\"x\")", 1, 2, 1, -50, 50}};
-    data.motives.periods = {{"-0815", {4, 0, 12}}};
+    data.motives.clockTimes = {{"-0815", {4, 0, 12}}};
     EXPECT_EQ(ChartCsv(ChartKind::Occupancy, data),
-              "periode,capaciteit,voertuigen,bezetting\r\n'=0800,1,1,-5\r\n");
+              "tijdstip,capaciteit,voertuigen,bezetting\r\n'=0800,1,1,-5\r\n");
     EXPECT_EQ(ChartCsv(ChartKind::Sections, data),
               "route,sectie,omschrijving,plaatsen,capaciteit,bezet,bezetting,piek\r\n"
               "'@001,'+002,\"'=HYPERLINK(\"\"x\"\")\",1,2,1,-50,50\r\n");
     EXPECT_EQ(ChartCsv(ChartKind::Motive, data),
-              "periode,bewoners,werknemers,bezoekers\r\n'-0815,4,0,12\r\n");
+              "tijdstip,bewoners,werknemers,bezoekers\r\n'-0815,4,0,12\r\n");
+    data.sections[0].byClockTime = {{"0800", 480, 2, 1, 50}};
+    EXPECT_EQ(ChartCsv(ChartKind::Matrix, data),
+              "route,sectie,omschrijving,tijdstip,capaciteit,voertuigen,bezetting\r\n"
+              "'@001,'+002,\"'=HYPERLINK(\"\"x\"\")\",0800,2,1,50\r\n");
+    data.motives.sections = {{"0001 0002", {1, 2, 3}}};
+    data.sectionLines = {"0001 0002 =1+1"};
+    EXPECT_EQ(
+        ChartCsv(ChartKind::MotiveSections, data),
+        "route,sectie,omschrijving,bewoners,werknemers,bezoekers\r\n0001,0002,'=1+1,1,2,3\r\n");
 }
 
 TEST(ChartCsv, TextIsUtf8AndQuotedOnlyWhenNeeded) {

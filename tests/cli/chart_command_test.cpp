@@ -65,6 +65,29 @@ TEST_F(ChartCommandTest, MotiveChartGivesTheFiguresOfTheMotiveReport) {
     EXPECT_EQ(FileContent(chart).rfind("tijdstip,bewoners,werknemers,bezoekers\r\n0600,", 0), 0u);
 }
 
+TEST_F(ChartCommandTest, MatrixAndMotivePerSectionAgreeWithTheirReports) {
+    const std::string matrix = PathOf("matrix.csv");
+    ASSERT_EQ(RunTool({"chart", kDemo, "--kind", "matrix", "--csv", matrix}).status, kExitOk);
+    EXPECT_EQ(FileContent(matrix).rfind(
+                  "route,sectie,omschrijving,tijdstip,capaciteit,voertuigen,bezetting\r\n"
+                  "0001,0001,Kerkstraat,0600,",
+                  0),
+              0u);
+    const std::string chart = PathOf("secties-grafiek.csv");
+    const std::string report = PathOf("secties.csv");
+    ASSERT_EQ(RunTool({"chart", kDemo, "--kind", "motive-sections", "--csv", chart}).status,
+              kExitOk);
+    ASSERT_EQ(RunTool({"motive", kDemo, "--sections-csv", report, "--txt", PathOf("m.txt")}).status,
+              kExitOk);
+    EXPECT_EQ(FileContent(chart), FileContent(report));
+    EXPECT_EQ(
+        FileContent(report).rfind(
+            "route,sectie,omschrijving,bewoners,werknemers,bezoekers\r\n0001,0001,Kerkstraat,", 0),
+        0u);
+    EXPECT_EQ(RunTool({"motive", kDemo, "--sections-csv", report, "--totals-csv", report}).status,
+              kExitUsage);
+}
+
 TEST_F(ChartCommandTest, WrongUseWritesNothing) {
     const std::string csv = PathOf("uit.csv");
     const std::vector<std::vector<std::string>> wrongs = {
