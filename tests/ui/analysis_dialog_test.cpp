@@ -335,7 +335,7 @@ private slots:
         QVERIFY(std::find(report.Lines().begin(), report.Lines().end(), residents) !=
                 report.Lines().end());
         QVERIFY(report.HasTableData());
-        QCOMPARE(report.Table().Cell(0, 0), std::string("periode"));
+        QCOMPARE(report.Table().Cell(0, 0), std::string("tijdstip"));
 
         Click(Open("Parkeerduurmeting1"), "RadioButton5");
         QVERIFY(pages->isTabVisible(3) && !pages->isTabVisible(1));

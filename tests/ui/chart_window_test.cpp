@@ -136,8 +136,10 @@ private slots:
             const QStringList texts = SvgTexts(QByteArray::fromStdString(Contents(svg)));
             QVERIFY2(!texts.isEmpty(), svg.c_str());
             const QString axisTitles[] = {
-                QStringLiteral("Bezetting (%)"), QStringLiteral("Bezetting (%)"),
-                QStringLiteral("Aandeel voertuigen (%)"), QStringLiteral("Voertuigen")};
+                QStringLiteral("Bezetting (%)"),          QStringLiteral("Bezetting (%)"),
+                QStringLiteral("Aandeel voertuigen (%)"), QStringLiteral("Voertuigen"),
+                QStringLiteral("Bezetting onder 70 %"),   QStringLiteral("Voertuigen")};
+            QCOMPARE(std::size(axisTitles), AllChartKinds().size());
             QVERIFY(texts.join(' ').contains(axisTitles[tab]));
 
             const std::string pdf = Export(tab, QStringLiteral("chart%1.pdf").arg(tab));
@@ -146,7 +148,7 @@ private slots:
         QVERIFY(prompter_.asked().empty());
         // The save dialog proposes the chart's title and offers the three formats.
         QCOMPARE(QString::fromStdString(prompter_.fileRequests().back().presetName),
-                 QStringLiteral("Parkeermotief over de dag.png"));
+                 QStringLiteral("Parkeermotief per sectie.png"));
         QVERIFY(prompter_.fileRequests().back().filter.find("*.svg") != std::string::npos);
     }
 

@@ -179,10 +179,21 @@ private slots:
         reportPages.replaceInStrings(
             QRegularExpression(QStringLiteral("(Pagina \\d+ van )%1\\b").arg(count)),
             QStringLiteral("\\1%1").arg(count + chartPages));
-        QCOMPARE(pages.mid(0, count), reportPages);
-        const QStringList titles = {
-            QStringLiteral("Bezetting per periode"), QStringLiteral("Parkeerdruk per sectie"),
-            QStringLiteral("Parkeerduurverdeling"), QStringLiteral("Parkeermotief over de dag")};
+        // The page total may gain a digit, which shifts the extracted text's blanks.
+        const auto simplified = [](QStringList texts) {
+            for (QString& text : texts) {
+                text = text.simplified();
+            }
+            return texts;
+        };
+        QCOMPARE(simplified(pages.mid(0, count)), simplified(reportPages));
+        const QStringList titles = {QStringLiteral("Bezetting per periode"),
+                                    QStringLiteral("Parkeerdruk per sectie"),
+                                    QStringLiteral("Parkeerduurverdeling"),
+                                    QStringLiteral("Parkeermotief over de dag"),
+                                    QStringLiteral("Bezetting per sectie en tijdstip"),
+                                    QStringLiteral("Parkeermotief per sectie")};
+        QCOMPARE(titles.size(), chartPages);
         for (qsizetype chart = 0; chart < chartPages; ++chart) {
             const QString& page = pages[count + chart];
             QVERIFY2(page.contains(titles[chart]), qPrintable(page));
