@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "core/settings.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
-#include "core/settings.h"
 #include "core/text.h"
 #include "privacy/pseudonymise.h"
 
