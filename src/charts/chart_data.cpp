@@ -73,6 +73,15 @@ int PlacesIn(const ObservationSlots& slots, std::size_t first, std::size_t last)
     return places;
 }
 
+bool AnySlotObserved(const ObservationSlots& slots, std::size_t first, std::size_t last) {
+    for (std::size_t i = first; i < last; ++i) {
+        if (!TrimBlanks(SlotPlate(slots[i])).empty() || !TrimBlanks(SlotRemark(slots[i])).empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 bool SlotCountsAsCapacity(const Slot& slot, const AnalysisParameters& parameters) {
@@ -109,6 +118,7 @@ std::vector<SectionPressure> PressureBySection(const ObservationSlots& slots,
         section.capacity = whole.capacity;
         section.occupied = whole.vehicles;
         section.occupancy = whole.Occupancy();
+        section.observed = AnySlotObserved(slots, first, last);
         section.byClockTime = ClockTallies(slots, first, last, clock, parameters).Covered(clock);
         for (const ClockOccupancy& cell : section.byClockTime) {
             section.peak = std::max(section.peak, cell.occupancy);

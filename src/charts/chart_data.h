@@ -41,6 +41,9 @@ struct SectionPressure {
     std::int64_t occupancy = 0;  // occupied / capacity in whole percent
     std::int64_t peak = 0;       // the highest occupancy at one clock time within the section
     std::vector<ClockOccupancy> byClockTime = {};  // the clock times its slots cover
+    // A selected slot holds a plate or a remark. Without one the section was not surveyed in
+    // the selection: its zeros are no figures.
+    bool observed = false;
 };
 
 // The stays of one duration class, as in the totals row of the report per parking place.

@@ -63,4 +63,23 @@ std::optional<ChartFile> AskPictureFile(const std::string& title, Prompter& prom
     return MayReplaceFile(file.fileName, prompter) ? std::optional(file) : std::nullopt;
 }
 
+std::optional<std::string> AskGeoJsonFile(const std::string& title, Prompter& prompter) {
+    FileDialogRequest request;
+    request.filter = MessageText("AA00719") + "|*.geojson;*.json";
+    request.presetName = title + ".geojson";
+    std::optional<std::string> chosen = prompter.SaveFileName(request);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    const auto endsWith = [&](std::string_view extension) {
+        return chosen->size() > extension.size() &&
+               EqualNoCase(std::string_view(*chosen).substr(chosen->size() - extension.size()),
+                           extension);
+    };
+    if (!endsWith(".geojson") && !endsWith(".json")) {
+        *chosen += ".geojson";
+    }
+    return MayReplaceFile(*chosen, prompter) ? chosen : std::nullopt;
+}
+
 }  // namespace tavoric

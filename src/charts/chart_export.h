@@ -25,5 +25,8 @@ ChartFile ChartFileOfName(std::string_view chosenName);
 std::optional<ChartFile> AskChartFile(ChartKind kind, Prompter& prompter);
 // The same for any picture, the title proposed as its name.
 std::optional<ChartFile> AskPictureFile(const std::string& title, Prompter& prompter);
+// Asks for a GeoJSON file (the title proposed) as AskPictureFile does; a name ending in neither
+// ".geojson" nor ".json" gains ".geojson".
+std::optional<std::string> AskGeoJsonFile(const std::string& title, Prompter& prompter);
 
 }  // namespace tavoric

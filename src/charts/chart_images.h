@@ -40,9 +40,10 @@ public:
     // The bytes of the image file; nothing when the chart cannot be drawn.
     std::optional<std::string> Image(ChartKind kind, const ChartData& data, ChartImageFormat format,
                                      ChartImageSize size) const;
-    // The parking pressure map of the selection, with its title and legend.
+    // The parking pressure map of the selection, with its title, legend, scale bar and, unless
+    // left out, the street labels.
     std::optional<std::string> MapImage(const StreetMap& map, const ChartData& data,
-                                        MapMeasure measure, ChartImageFormat format,
+                                        MapMeasure measure, bool labels, ChartImageFormat format,
                                         ChartImageSize size) const;
 
 private:

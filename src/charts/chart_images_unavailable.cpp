@@ -19,7 +19,7 @@ std::optional<std::string> ChartDrawing::Image(ChartKind, const ChartData&, Char
 }
 
 std::optional<std::string> ChartDrawing::MapImage(const StreetMap&, const ChartData&, MapMeasure,
-                                                  ChartImageFormat, ChartImageSize) const {
+                                                  bool, ChartImageFormat, ChartImageSize) const {
     return std::nullopt;
 }
 

@@ -155,8 +155,9 @@ void AddFigures(Json& feature, const SectionPressure& section) {
     properties["plaatsen"] = section.places;
     properties["capaciteit"] = section.capacity;
     properties["bezet"] = section.occupied;
-    properties["bezetting"] = section.occupancy;
-    properties["piek"] = section.peak;
+    // Without observations the percentages are unknown, not 0 %.
+    properties["bezetting"] = section.observed ? Json(section.occupancy) : Json();
+    properties["piek"] = section.observed ? Json(section.peak) : Json();
 }
 
 StreetGeometryRead Refused(std::string reason) {
@@ -315,7 +316,7 @@ std::string MapTitle(MapMeasure measure) {
 
 std::optional<PressureClass> FeatureClass(const SectionPressure* figures, MapMeasure measure,
                                           int threshold) {
-    if (!figures || figures->places == 0) {
+    if (!figures || !figures->observed) {
         return std::nullopt;
     }
     return ClassifyPressure(MeasureOf(*figures, measure), threshold);
@@ -324,6 +325,10 @@ std::optional<PressureClass> FeatureClass(const SectionPressure* figures, MapMea
 std::string FeatureLabel(const SectionPressure* figures) {
     if (!figures) {
         return MessageText("AA00715");
+    }
+    if (!figures->observed) {
+        return FormatText(MessageText("AA00780"),
+                          {figures->route, figures->section, figures->description});
     }
     return FormatText(
         MessageText("AA00714"),
@@ -369,6 +374,64 @@ StreetMap JoinStreetMap(StreetGeometry geometry, const std::vector<SectionPressu
     }
     map.geometry = std::move(geometry);
     return map;
+}
+
+double PathLength(const MapPath& path) {
+    double length = 0;
+    for (std::size_t i = 1; i < path.size(); ++i) {
+        length += std::hypot(path[i].x - path[i - 1].x, path[i].y - path[i - 1].y);
+    }
+    return length;
+}
+
+std::vector<StreetLabel> StreetLabels(const StreetMap& map, MapMeasure measure) {
+    std::vector<StreetLabel> labels;
+    std::unordered_map<const SectionPressure*, std::size_t> labelOf;
+    std::vector<double> lengths;
+    for (std::size_t i = 0; i < map.figures.size(); ++i) {
+        const SectionPressure* section = map.figures[i];
+        if (!section) {
+            continue;
+        }
+        for (const MapPath& line : map.geometry.features[i].lines) {
+            const double length = PathLength(line);
+            const auto [found, added] = labelOf.try_emplace(section, labels.size());
+            if (added) {
+                std::string name = section->description.empty()
+                                       ? section->route + '-' + section->section
+                                       : section->description;
+                if (section->observed) {
+                    name += ' ' + std::to_string(MeasureOf(*section, measure)) + " %";
+                }
+                labels.push_back({std::move(name), &line});
+                lengths.push_back(length);
+            } else if (length > lengths[found->second]) {
+                labels[found->second].line = &line;
+                lengths[found->second] = length;
+            }
+        }
+    }
+    return labels;
+}
+
+double MetresPerMapUnit(const StreetGeometry& geometry) {
+    constexpr double kMetresPerDegreeOfLatitude = 111'320;
+    return geometry.longitudeLatitude ? kMetresPerDegreeOfLatitude : 1;
+}
+
+ScaleBar RoundScaleBar(double longestMetres) {
+    constexpr double kMetresPerKilometre = 1000;
+    double power = 1;
+    while (power * 10 <= longestMetres) {
+        power *= 10;
+    }
+    double metres = power;
+    for (const double step : {2.0, 5.0}) {
+        metres = power * step <= longestMetres ? power * step : metres;
+    }
+    const bool kilometres = metres >= kMetresPerKilometre;
+    const auto shown = static_cast<long long>(kilometres ? metres / kMetresPerKilometre : metres);
+    return {metres, std::to_string(shown) + (kilometres ? " km" : " m")};
 }
 
 std::string UnmatchedFeaturesText(const StreetMap& map) {

@@ -99,19 +99,42 @@ constexpr std::size_t kMapExampleCount = 3;
 StreetMap JoinStreetMap(StreetGeometry geometry, const std::vector<SectionPressure>& pressure,
                         const LineList& sectionLines);
 
-// The class a feature is coloured by; nothing (grey) for a feature without a section of the
-// survey or whose section has no places in the selection.
+// The class a feature is coloured by; nothing (grey, "Geen gegevens") for a feature without a
+// section of the survey or whose section has no observation in the selection.
 std::optional<PressureClass> FeatureClass(const SectionPressure* figures, MapMeasure measure,
                                           int threshold);
 // The text shown when the pointer rests on a feature.
 std::string FeatureLabel(const SectionPressure* figures);
+
+// A section's label on the map: its name (route and section without one) and the measure's
+// percentage, the name alone without observations; placed along the longest line of the
+// section's streets. Sections drawn only as areas get none.
+struct StreetLabel {
+    std::string text;               // code page 1252
+    const MapPath* line = nullptr;  // into the map's geometry
+};
+std::vector<StreetLabel> StreetLabels(const StreetMap& map, MapMeasure measure);
+double PathLength(const MapPath& path);
+
+// Metres in one unit of the map's planar coordinates: a degree of latitude for longitude and
+// latitude (longitudes are scaled to match when read), 1 for a projected grid in metres.
+double MetresPerMapUnit(const StreetGeometry& geometry);
+
+// A scale bar of 1, 2 or 5 times a power of ten metres, the longest such not over longestMetres
+// (at least 1 m), with its text ("200 m", "2 km").
+struct ScaleBar {
+    double metres = 1;
+    std::string text;
+};
+ScaleBar RoundScaleBar(double longestMetres);
 
 // The notice about features drawn grey, in the program's language; empty when every feature
 // found its section.
 std::string UnmatchedFeaturesText(const StreetMap& map);
 
 // The input features in their order, each with route and section as four-digit texts and the
-// five figures as whole numbers; a feature without a section keeps its properties unchanged.
+// five figures as whole numbers (occupancy and peak null for a section without observations); a
+// feature without a section keeps its properties unchanged.
 std::string StreetMapGeoJson(const StreetMap& map);
 
 }  // namespace tavoric

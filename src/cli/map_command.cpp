@@ -30,6 +30,7 @@ struct MapOptions {
     std::optional<std::string> svg;
     std::optional<std::string> pdf;
     std::optional<std::string> measure;
+    bool labels = true;  // --no-labels leaves them out
 };
 
 constexpr ValueOption<MapOptions> kMapOptions[] = {
@@ -111,7 +112,7 @@ int WriteOutputs(const StreetMap& map, const ChartData& data, MapMeasure measure
             drawing.emplace();
         }
         const std::optional<std::string> bytes =
-            drawing->MapImage(map, data, measure, image.format, ChartImageSize{});
+            drawing->MapImage(map, data, measure, options.labels, image.format, ChartImageSize{});
         if (!bytes) {
             PrintError(MessageText("AA00712"));
             return kExitFileError;
@@ -125,10 +126,12 @@ int WriteOutputs(const StreetMap& map, const ChartData& data, MapMeasure measure
 
 int Map(const std::vector<std::string>& args) {
     std::vector<std::string> rest = args;
-    const std::optional<MapOptions> options = TakeValueOptions<MapOptions>(rest, kMapOptions);
+    const bool noLabels = std::erase(rest, std::string("--no-labels")) > 0;
+    std::optional<MapOptions> options = TakeValueOptions<MapOptions>(rest, kMapOptions);
     if (!options) {
         return kExitUsage;
     }
+    options->labels = !noLabels;
     const std::optional<MapMeasure> measure = Measure(options->measure);
     const std::vector<std::string> outputPaths = OutputPaths(*options);
     if (!measure || !OptionsUsable(*options, outputPaths)) {

@@ -138,6 +138,30 @@ TEST(ChartData, PressurePerSectionInSelectionOrder) {
               "");
 }
 
+TEST(ChartData, ASectionWithoutPlateOrRemarkInTheSelectionIsNotObserved) {
+    const Survey survey = SurveyBuilder("0800", "0900")
+                              .Route("0001", 30)
+                              .Place("0001 0001 0001", "V", {"", ""})
+                              .Place("0001 0002 0001", "V", {"", ""}, " b")
+                              .Place("0001 0003 0001", "V", {"", " B12CD"})
+                              .Place("0001 0004 0001", "V", {"", ""})
+                              .Place("0001 0004 0002", "V", {"AA11BB", ""})
+                              .Build();
+    const AnalysisParameters parameters = AllSelected(survey, ReportKind::PerPlace);
+    const std::vector<SectionPressure> sections =
+        PressureBySection(SlotsOf(survey, parameters), survey.SectiesList, parameters);
+    ASSERT_EQ(sections.size(), 4u);
+    // Empty all through: no figures, though its capacity counts as 0 %.
+    EXPECT_FALSE(sections[0].observed);
+    EXPECT_EQ(Text(sections[0]), "0001-0001 [Straat] 1 2/0 0 0");
+    // A remark alone, or a plate without a vehicle, is an observation of the street.
+    EXPECT_TRUE(sections[1].observed);
+    EXPECT_TRUE(sections[2].observed);
+    EXPECT_EQ(sections[2].occupied, 0);
+    // One observed place makes its whole section observed.
+    EXPECT_TRUE(sections[3].observed);
+}
+
 TEST(ChartData, SectionOccupancyEqualsTheReportOfThatSection) {
     const Survey survey = MixedSurvey();
     for (bool countIllegal : {true, false}) {

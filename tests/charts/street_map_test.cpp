@@ -34,7 +34,7 @@ StreetGeometry Parsed(const std::string& content) {
 
 // Section 0001 0002 holds slots; 0001 0003 is listed but has none in the selection.
 std::vector<SectionPressure> Pressure() {
-    return {{"0001", "0002", "Markt", 3, 10, 8, 80, 95}};
+    return {{"0001", "0002", "Markt", 3, 10, 8, 80, 95, {}, true}};
 }
 const LineList kSectionLines = {"0001 0002 Markt", "0001 0003 Molenweg"};
 
@@ -156,25 +156,65 @@ TEST(StreetMap, GeoJsonOutputCarriesTheFiguresAndKeepsEverythingElse) {
     EXPECT_EQ(written["features"][0]["properties"].dump(),
               R"({"naam":"Markt noord","route":"0001","sectie":"0002","plaatsen":3,)"
               R"("capaciteit":10,"bezet":8,"bezetting":80,"piek":95})");
+    // Without observations the percentages are unknown, not 0 %.
     EXPECT_EQ(written["features"][1]["properties"].dump(),
               R"({"route":"0001","sectie":"0003","plaatsen":0,"capaciteit":0,"bezet":0,)"
-              R"("bezetting":0,"piek":0})");
+              R"("bezetting":null,"piek":null})");
     EXPECT_EQ(written["features"][2]["properties"], original["features"][2]["properties"]);
     EXPECT_TRUE(written["features"][3]["properties"].is_null());
     // Coordinates keep their value to the last digit.
     EXPECT_NE(output.find("155000.5"), std::string::npos);
 }
 
-TEST(StreetMap, GreyWithoutSectionOrPlacesElseTheClassOfTheChosenMeasure) {
+TEST(StreetMap, GreyWithoutSectionOrObservationsElseTheClassOfTheChosenMeasure) {
     SectionPressure section = Pressure().front();  // 80 %, peak 95 %
     EXPECT_EQ(FeatureClass(&section, MapMeasure::Occupancy, 85), PressureClass::Moderate);
     EXPECT_EQ(FeatureClass(&section, MapMeasure::Peak, 85), PressureClass::High);
     EXPECT_EQ(FeatureClass(&section, MapMeasure::Occupancy, 79), PressureClass::High);
     EXPECT_FALSE(FeatureClass(nullptr, MapMeasure::Occupancy, 85));
+    EXPECT_EQ(FeatureLabel(&section),
+              "Route 0001 sectie 0002 Markt\nBezetting 80 %, piek 95 %, 3 plaatsen");
+    // Places with empty slots only: no figures, whatever the zeros say.
+    section.observed = false;
+    section.occupancy = section.peak = 0;
+    EXPECT_FALSE(FeatureClass(&section, MapMeasure::Occupancy, 85));
+    EXPECT_FALSE(FeatureClass(&section, MapMeasure::Peak, 85));
+    EXPECT_EQ(FeatureLabel(&section), "Route 0001 sectie 0002 Markt\nGeen gegevens");
     section.places = 0;
     EXPECT_FALSE(FeatureClass(&section, MapMeasure::Occupancy, 85));
-    EXPECT_EQ(FeatureLabel(&Pressure().front()),
-              "Route 0001 sectie 0002 Markt\nBezetting 80 %, piek 95 %, 3 plaatsen");
+}
+
+TEST(StreetMap, OneLabelPerSectionAlongItsLongestLine) {
+    const std::string longLine =
+        R"({"type":"Feature","properties":{"route":1,"sectie":2},"geometry":{"type":)"
+        R"("LineString","coordinates":[[0,0],[300,0],[300,400]]}})";
+    const StreetMap map = JoinStreetMap(
+        Parsed(Collection(Line(R"({"route":1,"sectie":2})") + "," + longLine + "," +
+                              Line(R"({"route":1,"sectie":3})") + "," +
+                              Line(R"({"route":9,"sectie":1})"),
+                          R"("crs":{"type":"name","properties":{"name":"EPSG:28992"}},)")),
+        Pressure(), kSectionLines);
+    const std::vector<StreetLabel> byPeak = StreetLabels(map, MapMeasure::Peak);
+    ASSERT_EQ(byPeak.size(), 2u);  // the street without a section of the survey has none
+    EXPECT_EQ(byPeak[0].text, "Markt 95 %");
+    EXPECT_EQ(byPeak[0].line, &map.geometry.features[1].lines[0]);
+    EXPECT_DOUBLE_EQ(PathLength(*byPeak[0].line), 700);
+    EXPECT_EQ(byPeak[1].text, "Molenweg");  // no observations: no percentage
+    EXPECT_EQ(StreetLabels(map, MapMeasure::Occupancy)[0].text, "Markt 80 %");
+}
+
+TEST(StreetMap, ScaleBarOfARoundLengthInMetres) {
+    EXPECT_EQ(RoundScaleBar(0.3).text, "1 m");
+    EXPECT_EQ(RoundScaleBar(1).text, "1 m");
+    EXPECT_EQ(RoundScaleBar(199).text, "100 m");
+    EXPECT_EQ(RoundScaleBar(250).text, "200 m");
+    EXPECT_DOUBLE_EQ(RoundScaleBar(999).metres, 500);
+    EXPECT_EQ(RoundScaleBar(1000).text, "1 km");
+    EXPECT_EQ(RoundScaleBar(23'000).text, "20 km");
+    StreetGeometry projected;
+    projected.longitudeLatitude = false;
+    EXPECT_EQ(MetresPerMapUnit(projected), 1);
+    EXPECT_NEAR(MetresPerMapUnit(StreetGeometry{}), 111'320, 1);
 }
 
 TEST(StreetMap, TheProjectRemembersTheStreetsBesideIt) {

@@ -62,14 +62,16 @@ TEST_F(MapCommandTest, EveryDemoStreetCarriesTheFiguresOfItsSection) {
                 EXPECT_EQ(properties["plaatsen"], section.places);
                 EXPECT_EQ(properties["capaciteit"], section.capacity);
                 EXPECT_EQ(properties["bezet"], section.occupied);
-                EXPECT_EQ(properties["bezetting"], section.occupancy);
-                EXPECT_EQ(properties["piek"], section.peak);
+                const Json unknown;  // a section without observations has no percentages
+                EXPECT_EQ(properties["bezetting"],
+                          section.observed ? Json(section.occupancy) : unknown);
+                EXPECT_EQ(properties["piek"], section.observed ? Json(section.peak) : unknown);
                 ++joined;
             }
         }
         if (properties["route"] != "0002") {  // outside the selection
             EXPECT_EQ(properties["plaatsen"], 0);
-            EXPECT_EQ(properties["bezetting"], 0);
+            EXPECT_TRUE(properties["bezetting"].is_null());
         }
     }
     EXPECT_EQ(joined, static_cast<int>(pressure.size()));
@@ -134,8 +136,23 @@ TEST_F(MapCommandTest, DrawingsWithoutDisplay) {
     }
     ASSERT_EQ(run.status, kExitOk) << run.err;
     EXPECT_EQ(FileContent(png).substr(1, 3), "PNG");
-    EXPECT_NE(FileContent(svg).find("Parkeerdrukkaart: Piekbezetting"), std::string::npos);
+    const std::string drawing = FileContent(svg);
+    EXPECT_NE(drawing.find("Parkeerdrukkaart: Piekbezetting"), std::string::npos);
+    // The legend reads on its own: the classes with their bounds, grey, and the norm.
+    for (const char* legend : {"Bezetting onder 70 %", "Bezetting 70 % tot en met 85 %",
+                               "Bezetting boven 85 %", "Geen gegevens", "Parkeerdruknorm 85 %"}) {
+        EXPECT_NE(drawing.find(legend), std::string::npos) << legend;
+    }
     EXPECT_EQ(FileContent(pdf).substr(0, 5), "%PDF-");
+    // Street names with the measure where they fit, and a scale bar.
+    EXPECT_NE(drawing.find("Kerkstraat"), std::string::npos);
+    EXPECT_NE(drawing.find("200 m<"), std::string::npos);
+    const std::string bare = PathOf("zonder.svg");
+    const ToolRun withoutLabels =
+        RunTool({"map", kDemo, "--geometry", kDemoStreets, "--no-labels", "--svg", bare});
+    ASSERT_EQ(withoutLabels.status, kExitOk) << withoutLabels.err;
+    EXPECT_EQ(FileContent(bare).find("Kerkstraat"), std::string::npos);
+    EXPECT_NE(FileContent(bare).find("Parkeerdruknorm 85 %"), std::string::npos);
 }
 
 }  // namespace

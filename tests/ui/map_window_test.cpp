@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pressure map window on the demo survey: the streets chosen once and remembered by the
 // project, every street drawn with its section under the pointer, the measure switched, zoom by
-// the wheel, and the map saved as PNG and SVG through the export button.
+// the wheel, and the map saved as PNG and SVG through the export button and as GeoJSON.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGraphicsPathItem>
 #include <QGraphicsScene>
@@ -105,6 +106,21 @@ private slots:
         QVERIFY(form_->View()->transform().m11() > before);
     }
 
+    void LabelsCanBeSwitchedOffOnTheScreenAndInTheExport() {
+        auto* labels = form_->findChild<QCheckBox*>("LabelsCheckBox");
+        QVERIFY(labels && labels->isChecked());
+        const QImage withLabels = form_->View()->viewport()->grab().toImage();
+        labels->click();
+        QVERIFY(!form_->Labels());
+        QVERIFY(form_->View()->viewport()->grab().toImage() != withLabels);
+        const std::string svg = dir_.filePath("zonder.svg").toStdString();
+        prompter_.QueueFileName(svg);
+        QTest::mouseClick(Button("ExporterenButton"), Qt::LeftButton);
+        QVERIFY(Contents(svg).find("Kerkstraat") == std::string::npos);
+        labels->click();
+        QVERIFY(form_->View()->viewport()->grab().toImage() == withLabels);
+    }
+
     void ExportsPngAndSvg() {
         const std::string png = dir_.filePath("kaart").toStdString();
         prompter_.QueueFileName(png);
@@ -119,6 +135,22 @@ private slots:
         const std::string drawing = Contents(svg);
         QVERIFY(drawing.find("<svg") != std::string::npos);
         QVERIFY(drawing.find("Parkeerdrukkaart: Piekbezetting") != std::string::npos);
+        QVERIFY(drawing.find("Kerkstraat") != std::string::npos);  // the street labels
+        QVERIFY(drawing.find("00 m<") != std::string::npos);       // the scale bar
+    }
+
+    void ExportsTheGeoJsonOfTheCommandLine() {
+        // A name without extension gains ".geojson"; the file is what "map --geojson" writes.
+        const std::string name = dir_.filePath("kaart").toStdString();
+        prompter_.QueueFileName(name);
+        QTest::mouseClick(Button("GeoJsonButton"), Qt::LeftButton);
+        const std::string written = Contents(name + ".geojson");
+        QCOMPARE(written, StreetMapGeoJson(form_->Map()));
+        QVERIFY(written.find("\"bezetting\":") != std::string::npos);
+        // The user stops: nothing more is written.
+        const qsizetype files = QDir(dir_.path()).count();
+        QTest::mouseClick(Button("GeoJsonButton"), Qt::LeftButton);
+        QCOMPARE(QDir(dir_.path()).count(), files);
     }
 };
 

@@ -132,11 +132,12 @@ std::optional<std::string> ChartDrawing::Image(ChartKind kind, const ChartData& 
 }
 
 std::optional<std::string> ChartDrawing::MapImage(const StreetMap& map, const ChartData& data,
-                                                  MapMeasure measure, ChartImageFormat format,
+                                                  MapMeasure measure, bool labels,
+                                                  ChartImageFormat format,
                                                   ChartImageSize size) const {
     return Picture(
         [&](QPainter& painter, const QRectF& target) {
-            DrawStreetMap(map, data, measure, painter, target);
+            DrawStreetMap(map, data, measure, labels, painter, target);
         },
         MapTitle(measure), format, size);
 }

@@ -7,12 +7,15 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <optional>
 
 #include "charts/chart_texts.h"
 #include "charts/drawing/chart_builder.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
+#include "core/text.h"
 
 namespace tavoric {
 
@@ -109,8 +112,9 @@ QPolygonF DevicePolygon(const MapPath& path, const QTransform& toDevice) {
 }
 
 // The streets of the map into target, scaled to fit it, without a scene: one path at a time.
-void PaintStreets(const StreetMap& map, MapMeasure measure, int threshold, QPainter& painter,
-                  const QRectF& target) {
+// Returns where the scene was drawn.
+QTransform PaintStreets(const StreetMap& map, MapMeasure measure, int threshold, QPainter& painter,
+                        const QRectF& target) {
     const QRectF extent = Extent(map);
     const double side = std::max(extent.width(), extent.height());
     const double streetWidth = side > 0 ? side * kStreetWidthShare : 1;
@@ -145,10 +149,40 @@ void PaintStreets(const StreetMap& map, MapMeasure measure, int threshold, QPain
         }
     }
     painter.restore();
+    return toDevice;
+}
+
+struct LabelPlace {
+    QPointF at;
+    double angle = 0;  // degrees, kept between -90 and 90 so that the text reads upright
+};
+
+// The middle of the line by length and its direction there; nothing when the line is shorter
+// than width.
+std::optional<LabelPlace> PlaceAlong(const QPolygonF& line, double width) {
+    double length = 0;
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        length += QLineF(line[i - 1], line[i]).length();
+    }
+    if (length < width) {
+        return std::nullopt;
+    }
+    double rest = length / 2;
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        const QLineF segment(line[i - 1], line[i]);
+        if (rest <= segment.length() && segment.length() > 0) {
+            double angle = -segment.angle();  // QLineF counts counter-clockwise
+            angle += angle < -270 ? 360 : 0;
+            angle += angle < -90 ? 180 : angle > 90 ? -180 : 0;
+            return LabelPlace{segment.pointAt(rest / segment.length()), angle};
+        }
+        rest -= segment.length();
+    }
+    return std::nullopt;
 }
 
 struct LegendEntry {
-    QColor colour;
+    QColor colour;  // invalid: a line of text without a swatch
     QString label;
 };
 
@@ -162,6 +196,8 @@ std::vector<LegendEntry> LegendEntries(int threshold) {
         }
     }
     entries.push_back({kNoFiguresColour, Text(MessageText("AA00713"))});
+    entries.push_back(
+        {QColor(), Text(FormatText(MessageText("AA00456"), {std::to_string(threshold)}))});
     return entries;
 }
 
@@ -206,17 +242,79 @@ void DrawMapLegend(QPainter& painter, const QRectF& area, int threshold) {
     painter.save();
     for (const LegendEntry& entry : LegendEntries(threshold)) {
         const QRectF swatch(at.x(), at.y() + line * 0.15, metrics.height() * 1.2, line * 0.7);
-        painter.fillRect(swatch, entry.colour);
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(swatch.right() + metrics.height() * 0.5, at.y(),
-                                area.right() - swatch.right(), line),
-                         Qt::AlignLeft | Qt::AlignVCenter, entry.label);
+        if (entry.colour.isValid()) {
+            painter.fillRect(swatch, entry.colour);
+            painter.drawText(QRectF(swatch.right() + metrics.height() * 0.5, at.y(),
+                                    area.right() - swatch.right(), line),
+                             Qt::AlignLeft | Qt::AlignVCenter, entry.label);
+        } else {
+            at.ry() += line * 0.3;  // set apart from the classes
+            painter.drawText(QRectF(at.x(), at.y(), area.right() - at.x(), line),
+                             Qt::AlignLeft | Qt::AlignVCenter, entry.label);
+        }
         at.ry() += line;
     }
     painter.restore();
 }
 
-void DrawStreetMap(const StreetMap& map, const ChartData& data, MapMeasure measure,
+void DrawStreetLabels(QPainter& painter, const std::vector<StreetLabel>& labels,
+                      const QTransform& toDevice) {
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const QColor halo(255, 255, 255, 200);
+    std::vector<QRectF> taken;
+    for (const StreetLabel& label : labels) {
+        QPolygonF line;
+        for (const MapPoint& point : *label.line) {
+            line << toDevice.map(ScenePoint(point));
+        }
+        const QString text = Text(label.text);
+        const double width = metrics.horizontalAdvance(text) + metrics.height() * 0.5;
+        const std::optional<LabelPlace> place = PlaceAlong(line, width);
+        if (!place) {
+            continue;
+        }
+        QTransform along;
+        along.translate(place->at.x(), place->at.y());
+        along.rotate(place->angle);
+        const QRectF box(-width / 2, -metrics.height() / 2, width, metrics.height());
+        const QRectF covered = along.mapRect(box);
+        if (std::any_of(taken.begin(), taken.end(),
+                        [&](const QRectF& other) { return other.intersects(covered); })) {
+            continue;
+        }
+        taken.push_back(covered);
+        painter.save();
+        painter.setTransform(along, true);
+        painter.fillRect(box, halo);
+        painter.setPen(Qt::black);
+        painter.drawText(box, Qt::AlignCenter, text);
+        painter.restore();
+    }
+}
+
+void DrawScaleBar(QPainter& painter, const QPointF& bottomLeft, double pixelsPerMetre,
+                  double widest) {
+    if (!(pixelsPerMetre > 0) || !std::isfinite(pixelsPerMetre)) {
+        return;
+    }
+    const ScaleBar bar = RoundScaleBar(widest / pixelsPerMetre);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double length = bar.metres * pixelsPerMetre;
+    const double tick = metrics.height() * 0.4;
+    const QPointF right = bottomLeft + QPointF(length, 0);
+    painter.save();
+    painter.setPen(QPen(Qt::black, std::max(1.0, tick / 4), Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(bottomLeft, right);
+    painter.drawLine(bottomLeft, bottomLeft - QPointF(0, tick));
+    painter.drawLine(right, right - QPointF(0, tick));
+    painter.drawText(
+        QRectF(bottomLeft.x(), bottomLeft.y() - tick - metrics.height(), length, metrics.height()),
+        Qt::AlignHCenter | Qt::AlignBottom | Qt::TextDontClip, QString::fromStdString(bar.text));
+    painter.restore();
+}
+
+void DrawStreetMap(const StreetMap& map, const ChartData& data, MapMeasure measure, bool labels,
                    QPainter& painter, const QRectF& target) {
     painter.save();
     QFont titleFont = painter.font();
@@ -239,7 +337,13 @@ void DrawStreetMap(const StreetMap& map, const ChartData& data, MapMeasure measu
                          target.width() - 3 * margin - legendWidth,
                          target.bottom() - text.bottom() - 2 * margin);
     painter.setRenderHint(QPainter::Antialiasing);
-    PaintStreets(map, measure, data.threshold, painter, streets);
+    const QTransform toDevice = PaintStreets(map, measure, data.threshold, painter, streets);
+    if (labels) {
+        DrawStreetLabels(painter, StreetLabels(map, measure), toDevice);
+    }
+    constexpr double kScaleBarShare = 0.25;  // of the streets' width at most
+    DrawScaleBar(painter, streets.bottomLeft() - QPointF(0, margin * 0.5),
+                 toDevice.m11() / MetresPerMapUnit(map.geometry), streets.width() * kScaleBarShare);
     DrawMapLegend(painter,
                   QRectF(streets.right() + margin, streets.top(), legendWidth, streets.height()),
                   data.threshold);

@@ -10,6 +10,7 @@
 
 class QGraphicsScene;
 class QPainter;
+class QTransform;
 
 namespace tavoric {
 
@@ -20,8 +21,18 @@ void FillMapScene(QGraphicsScene& scene, const StreetMap& map, MapMeasure measur
 // The three pressure classes and grey, one below the other, from the top left of area.
 void DrawMapLegend(QPainter& painter, const QRectF& area, int threshold);
 
-// Title, subtitle, the streets as large as target allows, and the legend.
-void DrawStreetMap(const StreetMap& map, const ChartData& data, MapMeasure measure,
+// The labels that fit along their line as toDevice places the map's scene on the painter,
+// upright and none over another.
+void DrawStreetLabels(QPainter& painter, const std::vector<StreetLabel>& labels,
+                      const QTransform& toDevice);
+
+// A scale bar of a round length no wider than widest, with its text, its left end at bottomLeft.
+void DrawScaleBar(QPainter& painter, const QPointF& bottomLeft, double pixelsPerMetre,
+                  double widest);
+
+// Title, subtitle, the streets as large as target allows with their labels unless left out, a
+// scale bar, and the legend.
+void DrawStreetMap(const StreetMap& map, const ChartData& data, MapMeasure measure, bool labels,
                    QPainter& painter, const QRectF& target);
 
 }  // namespace tavoric

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Parkeerdrukkaart": the streets of the survey area coloured by the pressure of their section,
 // with a legend, the section's figures under the pointer, zoom with the wheel and pan by dragging.
-// The map can be printed and saved as PNG, SVG or PDF.
+// The map can be printed and saved as PNG, SVG or PDF, and its streets with the figures as
+// GeoJSON for GIS.
 #pragma once
 
 #include <QDialog>
@@ -10,12 +11,15 @@
 #include "charts/street_map.h"
 #include "core/prompter.h"
 
+class QCheckBox;
 class QComboBox;
 class QGraphicsScene;
 class QGraphicsView;
 class QPushButton;
 
 namespace tavoric {
+
+class StreetMapView;
 
 class TParkeerdrukkaartForm : public QDialog {
     Q_OBJECT
@@ -31,13 +35,15 @@ public:
 
     const StreetMap& Map() const { return map_; }
     MapMeasure Measure() const;
-    QGraphicsView* View() const { return view_; }
+    bool Labels() const;
+    QGraphicsView* View() const;
     QGraphicsScene* Scene() const { return scene_; }
 
 private:
     void Redraw();
     void ChooseOtherStreets();
     void Export();
+    void ExportGeoJson();
     void Print();
 
     Prompter& prompter_;
@@ -46,8 +52,9 @@ private:
     ChartData data_;
     LineList sectionLines_;
     QComboBox* measureBox_ = nullptr;
+    QCheckBox* labelsBox_ = nullptr;
     QGraphicsScene* scene_ = nullptr;
-    QGraphicsView* view_ = nullptr;
+    StreetMapView* view_ = nullptr;
     QWidget* legend_ = nullptr;
 };
 
