@@ -127,7 +127,7 @@ void BM_StreetFileDrawn(benchmark::State& state) {
     const ChartDrawing drawing;
     MeasureMap(state, data, [&](const StreetMap& map) {
         benchmark::DoNotOptimize(
-            drawing.MapImage(map, data, MapMeasure::Occupancy, ChartImageFormat::Png, {}));
+            drawing.MapImage(map, data, MapMeasure::Occupancy, true, ChartImageFormat::Png, {}));
     });
     std::filesystem::remove(StreetFile());
 }
