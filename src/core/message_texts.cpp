@@ -425,7 +425,7 @@ constexpr Entry kDefaults[] = {
     {"AA00713", "Geen gegevens"},
     {"AA00714", "Route %s sectie %s %s\nBezetting %s %, piek %s %, %s plaatsen"},
     {"AA00780", "Route %s sectie %s %s\nGeen gegevens"},
-    {"AA00781", "&Straatnamen en percentages"},
+    {"AA00781", "Straat&namen en percentages"},
     {"AA00715", "Geen sectie van het onderzoek"},
     {"AA00716", "Kleur naar:"},
     {"AA00717", "Bezetting"},
