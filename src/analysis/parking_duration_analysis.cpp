@@ -40,7 +40,8 @@ std::optional<ObservationSlots> StartRun(const Survey& survey, const AnalysisPar
 }  // namespace
 
 std::string RunParkingDurationAnalysis(const Survey& survey, const AnalysisParameters& parameters,
-                                       ReportDocument& report, Progress& progress) {
+                                       ReportDocument& report, Progress& progress,
+                                       PerPlaceTable* perPlaceTable) {
     if (parameters.reportKind == ReportKind::Motive) {
         RunMotiveAnalysis(survey, parameters, report, progress);
         return {};
@@ -51,7 +52,8 @@ std::string RunParkingDurationAnalysis(const Survey& survey, const AnalysisParam
         return {};
     }
     if (parameters.reportKind == ReportKind::PerPlace) {
-        WritePerPlaceSection(report, *slots, survey.RoutesList, parameters, progress);
+        WritePerPlaceSection(report, *slots, survey.RoutesList, parameters, progress,
+                             perPlaceTable);
         return {};
     }
     return WriteIntervalSection(report, *slots, parameters);

@@ -13,11 +13,15 @@
 
 namespace tavoric {
 
+struct PerPlaceTable;
+
 // A run cancelled through the progress during the selection leaves the heading lines and a
 // last line that says the run was cancelled, so that the report cannot pass for a finished one.
-// Returns why the report was refused as too large; empty when it was not.
+// Returns why the report was refused as too large; empty when it was not. With perPlaceTable,
+// the report per place also gathers its figures there as a clean table.
 std::string RunParkingDurationAnalysis(const Survey& survey, const AnalysisParameters& parameters,
-                                       ReportDocument& report, Progress& progress);
+                                       ReportDocument& report, Progress& progress,
+                                       PerPlaceTable* perPlaceTable = nullptr);
 
 // The run of the motive report, which also gives its figures; nothing when cancelled.
 std::optional<MotiveFigures> RunMotiveAnalysis(const Survey& survey,

@@ -5,6 +5,7 @@
 
 #include "analysis/number_format.h"
 #include "analysis/observation_selection.h"
+#include "analysis/per_place_table.h"
 #include "analysis/report_table_text.h"
 #include "core/message_texts.h"
 #include "core/text.h"
@@ -139,13 +140,18 @@ void SetFigureCells(ReportTable& table, int row, const PlaceFigures& figures) {
     table.SetCell(column, row, figures.turnover);
 }
 
-void SetPlaceCells(ReportTable& table, int row, const Slot& slot, const PlaceFigures& figures) {
+PerPlaceTableRow CleanRow(const Slot& slot, const PlaceFigures& figures) {
     const std::string_view key = SlotPlaceKey(slot);
-    table.SetCell(0, row, std::string(Chars(key, 1, 4)) + "  ");
-    table.SetCell(1, row, std::string(Chars(key, 6, 9)) + "  ");
-    table.SetCell(2, row, std::string(Chars(key, 11, 14)) + "  ");
-    table.SetCell(3, row, std::string(SlotType(slot)) + "     ");
-    SetFigureCells(table, row, figures);
+    return {std::string(Chars(key, 1, 4)), std::string(Chars(key, 6, 9)),
+            std::string(Chars(key, 11, 14)), std::string(SlotType(slot)), figures};
+}
+
+void SetPlaceCells(ReportTable& table, int row, const PerPlaceTableRow& place) {
+    table.SetCell(0, row, place.route + "  ");
+    table.SetCell(1, row, place.section + "  ");
+    table.SetCell(2, row, place.place + "  ");
+    table.SetCell(3, row, place.type + "     ");
+    SetFigureCells(table, row, place.figures);
 }
 
 void SetTotalCells(ReportTable& table, int row, const PlaceFigures& totals) {
@@ -261,7 +267,7 @@ void ForEachPlaceFigures(const ObservationSlots& slots, const LineList& routes,
 
 void WritePerPlaceSection(ReportDocument& report, const ObservationSlots& slots,
                           const LineList& routes, const AnalysisParameters& parameters,
-                          Progress& progress) {
+                          Progress& progress, PerPlaceTable* cleanTable) {
     report.AddReportLine(MessageText("AA00026"));
     report.AddReportLine();
 
@@ -280,16 +286,23 @@ void WritePerPlaceSection(ReportDocument& report, const ObservationSlots& slots,
     ForEachPlaceFigures(
         slots, routes, parameters,
         [&](std::size_t first, std::size_t last, const PlaceFigures& figures) {
-            const Slot slot = slots[first];
-            SetPlaceCells(table, row++, slot, figures);
-            totals.Add(figures, IsIllegalType(SlotType(slot)), parameters);
+            PerPlaceTableRow place = CleanRow(slots[first], figures);
+            SetPlaceCells(table, row++, place);
+            totals.Add(figures, IsIllegalType(place.type), parameters);
+            if (cleanTable != nullptr) {
+                cleanTable->places.push_back(std::move(place));
+            }
             progress.Set(
                 static_cast<std::size_t>(RoundHalfEven(
                     static_cast<double>(last - 1) / static_cast<double>(slots.size()) * 20 + 80)),
                 100);
         });
     SetRuleRow(report, rows - 3);
-    SetTotalCells(table, rows - 2, totals.Figures());
+    const PlaceFigures totalFigures = totals.Figures();
+    SetTotalCells(table, rows - 2, totalFigures);
+    if (cleanTable != nullptr) {
+        cleanTable->totals = totalFigures;
+    }
     SetRuleRow(report, rows - 1);
 
     if (!parameters.countIllegalInPpl) {

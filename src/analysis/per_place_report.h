@@ -59,10 +59,13 @@ private:
     std::int64_t minutes_ = 0;
 };
 
+struct PerPlaceTable;
+
 // Writes the section title, the table with its notes, the type legend and the abbreviations,
-// and fills the report's table. Moves the progress from 80 to 100 %.
+// and fills the report's table; with cleanTable, gathers the same figures there as well. Moves
+// the progress from 80 to 100 %.
 void WritePerPlaceSection(ReportDocument& report, const ObservationSlots& slots,
                           const LineList& routes, const AnalysisParameters& parameters,
-                          Progress& progress);
+                          Progress& progress, PerPlaceTable* cleanTable = nullptr);
 
 }  // namespace tavoric

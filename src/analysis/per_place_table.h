@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The report per parking place as a clean table for spreadsheets: one header row of full names,
+// one row per place and the totals row, numbers as numbers, in UTF-8.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analysis/per_place_report.h"
+
+namespace tavoric {
+
+struct PerPlaceTableRow {
+    std::string route;    // code page 1252, as in the place key
+    std::string section;  // code page 1252
+    std::string place;    // code page 1252
+    std::string type;     // code page 1252
+    PlaceFigures figures;
+};
+
+// The figures the report per place shows, gathered while it is written.
+struct PerPlaceTable {
+    std::vector<PerPlaceTableRow> places;
+    PlaceFigures totals;
+};
+
+// The table as CSV: UTF-8, comma, CR LF, texts safe from formula use, the turnover with a
+// decimal point; the last row "totaal" holds the totals with route, section and place empty.
+std::string PerPlaceTableCsv(const PerPlaceTable& table);
+
+}  // namespace tavoric
