@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <unordered_map>
 
+#include "analysis/interval_table.h"
 #include "analysis/observation_selection.h"
 #include "analysis/report_table_text.h"
 #include "analysis/time_axis.h"
@@ -175,10 +176,27 @@ void WriteDetailList(ReportDocument& report, std::size_t periods,
     report.AddReportLine();
 }
 
+void FillCleanTable(IntervalTable& table, const TimeAxis& axis,
+                    const std::vector<PatternCount>& patterns, const std::vector<Vehicle>& vehicles,
+                    bool withDetail) {
+    for (std::size_t k = 0; k < axis.Size(); ++k) {
+        table.periods.emplace_back(axis.Period(k));
+    }
+    for (const PatternCount& pattern : patterns) {
+        table.patterns.push_back({PatternText(pattern.pattern, axis.Size()), pattern.count});
+    }
+    if (withDetail) {
+        for (const Vehicle& vehicle : vehicles) {
+            table.detail.push_back({PatternText(vehicle.pattern, axis.Size()),
+                                    std::string(vehicle.place), std::string(vehicle.plate)});
+        }
+    }
+}
+
 }  // namespace
 
 std::string WriteIntervalSection(ReportDocument& report, const ObservationSlots& slots,
-                                 const AnalysisParameters& parameters) {
+                                 const AnalysisParameters& parameters, IntervalTable* cleanTable) {
     if (slots.empty()) {
         return {};
     }
@@ -217,6 +235,9 @@ std::string WriteIntervalSection(ReportDocument& report, const ObservationSlots&
     WriteTableLines(report, kLabelColumns);
     if (parameters.addDetailList) {
         WriteDetailList(report, axis.Size(), vehicles);
+    }
+    if (cleanTable != nullptr) {
+        FillCleanTable(*cleanTable, axis, patterns, vehicles, parameters.addDetailList);
     }
     return {};
 }

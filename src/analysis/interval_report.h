@@ -13,6 +13,7 @@
 namespace tavoric {
 
 class ObservationSlots;
+struct IntervalTable;
 struct Slot;
 
 // The largest report the section makes: a day at a one-minute interval, and a table (or detail
@@ -25,8 +26,10 @@ constexpr std::size_t kMaxIntervalCells = 4'000'000;
 // periods of the selection; a place without a slot in a period shows "0" there. A selection
 // beyond the limits gets the refusal instead of the table, which is also returned (empty when
 // the report was made).
+// With cleanTable, the same rows are gathered there as well.
 std::string WriteIntervalSection(ReportDocument& report, const ObservationSlots& slots,
-                                 const AnalysisParameters& parameters);
+                                 const AnalysisParameters& parameters,
+                                 IntervalTable* cleanTable = nullptr);
 
 // Why a table of this many periods and distinct patterns, and a detail list of this many vehicles
 // (0 without one), would be too large, naming the limit met and the counts; empty when it fits.

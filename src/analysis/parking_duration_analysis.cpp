@@ -41,7 +41,7 @@ std::optional<ObservationSlots> StartRun(const Survey& survey, const AnalysisPar
 
 std::string RunParkingDurationAnalysis(const Survey& survey, const AnalysisParameters& parameters,
                                        ReportDocument& report, Progress& progress,
-                                       PerPlaceTable* perPlaceTable) {
+                                       CleanTables* tables) {
     if (parameters.reportKind == ReportKind::Motive) {
         RunMotiveAnalysis(survey, parameters, report, progress);
         return {};
@@ -53,10 +53,11 @@ std::string RunParkingDurationAnalysis(const Survey& survey, const AnalysisParam
     }
     if (parameters.reportKind == ReportKind::PerPlace) {
         WritePerPlaceSection(report, *slots, survey.RoutesList, parameters, progress,
-                             perPlaceTable);
+                             tables != nullptr ? &tables->perPlace : nullptr);
         return {};
     }
-    return WriteIntervalSection(report, *slots, parameters);
+    return WriteIntervalSection(report, *slots, parameters,
+                                tables != nullptr ? &tables->interval : nullptr);
 }
 
 std::optional<MotiveFigures> RunMotiveAnalysis(const Survey& survey,

@@ -6,22 +6,28 @@
 #include <optional>
 
 #include "analysis/analysis_parameters.h"
+#include "analysis/interval_table.h"
 #include "analysis/parking_motive.h"
+#include "analysis/per_place_table.h"
 #include "core/progress.h"
 #include "core/survey.h"
 #include "reports/report_document.h"
 
 namespace tavoric {
 
-struct PerPlaceTable;
+// The clean tables for spreadsheets that a run gathers beside its report: the one of its kind.
+struct CleanTables {
+    PerPlaceTable perPlace;
+    IntervalTable interval;
+};
 
 // A run cancelled through the progress during the selection leaves the heading lines and a
 // last line that says the run was cancelled, so that the report cannot pass for a finished one.
-// Returns why the report was refused as too large; empty when it was not. With perPlaceTable,
-// the report per place also gathers its figures there as a clean table.
+// Returns why the report was refused as too large; empty when it was not. With tables, the
+// report's figures are also gathered there as a clean table.
 std::string RunParkingDurationAnalysis(const Survey& survey, const AnalysisParameters& parameters,
                                        ReportDocument& report, Progress& progress,
-                                       PerPlaceTable* perPlaceTable = nullptr);
+                                       CleanTables* tables = nullptr);
 
 // The run of the motive report, which also gives its figures; nothing when cancelled.
 std::optional<MotiveFigures> RunMotiveAnalysis(const Survey& survey,

@@ -316,11 +316,31 @@ int WriteMotiveOutput(const ReportDocument& report, const MotiveFigures& figures
     return kExitOk;
 }
 
+// The clean tables where --table-csv and --detail-csv say.
+int WriteCleanTables(const CleanTables& tables, ReportKind kind, const ReportOutput& output) {
+    CliPrompter prompter;
+    if (output.tableCsvPath) {
+        const std::string content = kind == ReportKind::PerPlace
+                                        ? PerPlaceTableCsv(tables.perPlace)
+                                        : IntervalPatternCsv(tables.interval);
+        if (!WriteExportFile(*output.tableCsvPath, content, prompter)) {
+            return kExitFileError;
+        }
+    }
+    if (output.detailCsvPath &&
+        !WriteExportFile(*output.detailCsvPath, IntervalDetailCsv(tables.interval), prompter)) {
+        return kExitFileError;
+    }
+    return kExitOk;
+}
+
 int RunAnalysisCommand(const char* commandName, ReportKind kind,
                        const std::vector<std::string>& args) {
     std::vector<std::string> rest = args;
     const std::optional<ReportOutput> output =
-        TakeReportOutputOptions(rest, kind == ReportKind::Motive);
+        TakeReportOutputOptions(rest, {.motiveFiles = kind == ReportKind::Motive,
+                                       .tableCsv = kind != ReportKind::Motive,
+                                       .detailCsv = kind == ReportKind::PerInterval});
     if (!output) {
         return kExitUsage;
     }
@@ -350,13 +370,18 @@ int RunAnalysisCommand(const char* commandName, ReportKind kind,
         return figures ? WriteMotiveOutput(report, *figures, survey.SectiesList, *output)
                        : kExitFileError;
     }
+    parameters.addDetailList = parameters.addDetailList || output->detailCsvPath.has_value();
+    CleanTables tables;
     if (const std::string refusal =
-            RunParkingDurationAnalysis(survey, parameters, report, progress);
+            RunParkingDurationAnalysis(survey, parameters, report, progress, &tables);
         !refusal.empty()) {
         PrintError(refusal);
         return kExitFileError;
     }
-    return WriteReportOutput(report, *output);
+    if (const int status = WriteReportOutput(report, *output); status != kExitOk) {
+        return status;
+    }
+    return WriteCleanTables(tables, kind, *output);
 }
 
 int PerPlace(const std::vector<std::string>& args) {

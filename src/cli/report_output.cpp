@@ -60,16 +60,18 @@ bool Export(const ReportDocument& report, ExportFormat format, const std::string
 }  // namespace
 
 std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& args,
-                                                    bool withMotiveFiles) {
+                                                    ExtraOutputOptions extra) {
     ReportOutput output;
     std::vector<std::string> others;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::optional<std::string>* path =
-            args[i] == "--txt"                               ? &output.txtPath
-            : args[i] == "--csv"                             ? &output.csvPath
-            : withMotiveFiles && args[i] == "--totals-csv"   ? &output.totalsCsvPath
-            : withMotiveFiles && args[i] == "--sections-csv" ? &output.sectionsCsvPath
-                                                             : nullptr;
+            args[i] == "--txt"                                 ? &output.txtPath
+            : args[i] == "--csv"                               ? &output.csvPath
+            : extra.motiveFiles && args[i] == "--totals-csv"   ? &output.totalsCsvPath
+            : extra.motiveFiles && args[i] == "--sections-csv" ? &output.sectionsCsvPath
+            : extra.tableCsv && args[i] == "--table-csv"       ? &output.tableCsvPath
+            : extra.detailCsv && args[i] == "--detail-csv"     ? &output.detailCsvPath
+                                                               : nullptr;
         if (path == nullptr) {
             others.push_back(std::move(args[i]));
             continue;
@@ -88,14 +90,20 @@ std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& ar
         PrintError(FormatText(MessageText("AA00225"), {Utf8ForMessage(*output.csvPath)}));
         return std::nullopt;
     }
-    // --txt and --csv may share standard output; the motive files have a file of their own.
-    if (NamesOneFileTwice({{"--txt", output.txtPath},
-                           {"--totals-csv", output.totalsCsvPath},
-                           {"--sections-csv", output.sectionsCsvPath}}) ||
-        NamesOneFileTwice({{"--csv", output.csvPath},
-                           {"--totals-csv", output.totalsCsvPath},
-                           {"--sections-csv", output.sectionsCsvPath}})) {
-        return std::nullopt;
+    // --txt and --csv may share standard output; every data file has a file of its own.
+    const std::pair<const char*, std::optional<std::string>> files[] = {
+        {"--txt", output.txtPath},
+        {"--csv", output.csvPath},
+        {"--totals-csv", output.totalsCsvPath},
+        {"--sections-csv", output.sectionsCsvPath},
+        {"--table-csv", output.tableCsvPath},
+        {"--detail-csv", output.detailCsvPath}};
+    for (std::size_t dataFile = 2; dataFile < std::size(files); ++dataFile) {
+        for (std::size_t other = 0; other < dataFile; ++other) {
+            if (NamesOneFileTwice({files[other], files[dataFile]})) {
+                return std::nullopt;
+            }
+        }
     }
     args = std::move(others);
     return output;
@@ -103,7 +111,8 @@ std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& ar
 
 bool OutputsSpareInput(const ReportOutput& output, const std::string& projectPath) {
     for (const std::optional<std::string>& path :
-         {output.txtPath, output.csvPath, output.totalsCsvPath, output.sectionsCsvPath}) {
+         {output.txtPath, output.csvPath, output.totalsCsvPath, output.sectionsCsvPath,
+          output.tableCsvPath, output.detailCsvPath}) {
         if (path && RefusedOverInput(*path, projectPath)) {
             return false;
         }

@@ -18,15 +18,25 @@ struct ReportOutput {
     std::optional<std::string> csvPath;          // --csv FILE: the table goes there
     std::optional<std::string> totalsCsvPath;    // --totals-csv FILE: the motive report's totals
     std::optional<std::string> sectionsCsvPath;  // --sections-csv FILE: its motives per section
+    std::optional<std::string> tableCsvPath;     // --table-csv FILE: the clean table
+    std::optional<std::string> detailCsvPath;    // --detail-csv FILE: the clean detail list
+};
+
+// The output options a command takes besides --txt and --csv.
+struct ExtraOutputOptions {
+    bool motiveFiles = false;  // --totals-csv and --sections-csv
+    bool tableCsv = false;
+    bool detailCsv = false;
 };
 
 // Removes "--txt FILE" and "--csv FILE" (and the motive report's "--totals-csv FILE" and
-// "--sections-csv FILE" when asked) from args and leaves
+// "--sections-csv FILE", and "--table-csv FILE" and "--detail-csv FILE", when asked) from args
+// and leaves
 // every other argument in order. When a file name is missing, an option is given twice or two
 // options name the same file, says so on stderr and returns nothing; the command then exits
 // with 2.
 std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& args,
-                                                    bool withMotiveFiles = false);
+                                                    ExtraOutputOptions extra = {});
 
 // False, after the message, when an output file is the project file the report is made of.
 bool OutputsSpareInput(const ReportOutput& output, const std::string& projectPath);

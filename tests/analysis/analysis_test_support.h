@@ -11,6 +11,7 @@
 #include "analysis/analysis_selection.h"
 #include "analysis/parking_duration_analysis.h"
 #include "core/clock.h"
+#include "core/csv.h"
 #include "core/text.h"
 
 namespace tavoric {
@@ -80,6 +81,17 @@ inline std::string Cells(const ReportTable& table, int row, int first, int last)
         text += table.Cell(column, row);
     }
     return text;
+}
+
+// The records of a comma-separated file.
+inline std::vector<std::vector<std::string>> CsvRecords(const std::string& csv) {
+    CsvReader reader(csv, ',');
+    std::vector<std::vector<std::string>> records;
+    std::vector<std::string> fields;
+    while (reader.Next(fields)) {
+        records.push_back(fields);
+    }
+    return records;
 }
 
 }  // namespace tavoric

@@ -7,7 +7,6 @@
 #include <random>
 
 #include "analysis_test_support.h"
-#include "core/csv.h"
 
 namespace tavoric {
 
@@ -54,16 +53,6 @@ Survey GeneratedSurvey(unsigned seed) {
     return builder.Build();
 }
 
-std::vector<std::vector<std::string>> Records(const std::string& csv) {
-    CsvReader reader(csv, ',');
-    std::vector<std::vector<std::string>> records;
-    std::vector<std::string> fields;
-    while (reader.Next(fields)) {
-        records.push_back(fields);
-    }
-    return records;
-}
-
 // The report's cells of a row from the capacities on, as the clean table writes them.
 std::vector<std::string> ReportFigures(const ReportTable& table, int row) {
     std::vector<std::string> figures;
@@ -82,10 +71,11 @@ std::vector<std::string> TableFigures(const std::vector<std::string>& record) {
 void ExpectTableMatchesReport(const Survey& survey, const AnalysisParameters& parameters) {
     ReportDocument report(1, ReportSettings{});
     Progress progress;
-    PerPlaceTable table;
-    RunParkingDurationAnalysis(survey, parameters, report, progress, &table);
+    CleanTables tables;
+    RunParkingDurationAnalysis(survey, parameters, report, progress, &tables);
+    const PerPlaceTable& table = tables.perPlace;
     const std::string csv = PerPlaceTableCsv(table);
-    const auto records = Records(csv);
+    const auto records = CsvRecords(csv);
     const ReportTable& cells = report.Table();
     ASSERT_EQ(records.size(), table.places.size() + 2);
     ASSERT_EQ(table.places.size(), survey.ParkeerplaatsenList.size());
@@ -125,12 +115,12 @@ TEST(PerPlaceTable, HeaderLineEndsAndDecimalPoint) {
                               .Route("0001", 30)
                               .Place("0001 0001 0001", "V", {"AB12CD", "XY34ZZ"})
                               .Build();
-    PerPlaceTable table;
+    CleanTables tables;
     ReportDocument report(1, ReportSettings{});
     Progress progress;
     RunParkingDurationAnalysis(survey, AllSelected(survey, ReportKind::PerPlace), report, progress,
-                               &table);
-    EXPECT_EQ(PerPlaceTableCsv(table),
+                               &tables);
+    EXPECT_EQ(PerPlaceTableCsv(tables.perPlace),
               std::string(kHeader) +
                   "\r\n0001,0001,0001,V,1,2,0,2,0,0,0,0,100,0,0,0,2,2,0,100,30,2.0\r\n"
                   ",,,totaal,1,2,0,2,0,0,0,0,100,0,0,0,2,2,0,100,30,2.0\r\n");
@@ -139,7 +129,7 @@ TEST(PerPlaceTable, HeaderLineEndsAndDecimalPoint) {
 TEST(PerPlaceTable, TextsBecomeUtf8AndSafeFromFormulas) {
     PerPlaceTable table;
     table.places.push_back({"=1+1", "\xe9\xe9n", "a,b", "-", PlaceFigures{}});
-    const auto records = Records(PerPlaceTableCsv(table));
+    const auto records = CsvRecords(PerPlaceTableCsv(table));
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[1][0], "'=1+1");
     EXPECT_EQ(records[1][1], "\xc3\xa9\xc3\xa9n");

@@ -8,6 +8,7 @@
 #include "analysis/interval_report.h"
 #include "analysis/motive_report.h"
 #include "analysis/parking_duration_analysis.h"
+#include "analysis/per_place_table.h"
 #include "cli/commands.h"
 #include "cli_test_support.h"
 #include "core/project_file.h"
@@ -63,6 +64,58 @@ TEST_F(AnalysisCommandsTest, FilesAreThoseOfTheExportOfTheSameAnalysis) {
     ASSERT_EQ(RunTool({"interval", kDemo, "--routes", "0001", "--csv", csv}).status, kExitOk);
     EXPECT_EQ(FileContent(csv),
               ReportCsvContent(EngineReport(ReportKind::PerInterval, {"0001"}).Table()));
+}
+
+TEST_F(AnalysisCommandsTest, PerPlaceWritesTheCleanTableBesideTheReportsOwnCsv) {
+    const std::string csv = PathOf("plaats.csv");
+    const std::string table = PathOf("tabel.csv");
+    ASSERT_EQ(RunTool({"per-place", kDemo, "--routes", "0001", "--csv", csv, "--table-csv", table})
+                  .status,
+              kExitOk);
+    const Survey survey = Demo();
+    ReportDocument report(1, ReportSettings{});
+    Progress progress;
+    CleanTables expected;
+    RunParkingDurationAnalysis(survey, DemoParameters(survey, ReportKind::PerPlace, {"0001"}),
+                               report, progress, &expected);
+    EXPECT_FALSE(expected.perPlace.places.empty());
+    EXPECT_EQ(FileContent(table), PerPlaceTableCsv(expected.perPlace));
+    EXPECT_EQ(FileContent(csv), ReportCsvContent(report.Table()));
+
+    // The clean table has a file of its own; the motive report has its own data files.
+    const ToolRun same = RunTool({"per-place", kDemo, "--csv", csv, "--table-csv", csv});
+    EXPECT_EQ(same.status, kExitUsage);
+    EXPECT_NE(same.err.find("--csv en --table-csv"), std::string::npos) << same.err;
+    EXPECT_EQ(RunTool({"per-place", kDemo, "--table-csv", kDemo}).status, kExitUsage);
+    EXPECT_EQ(RunTool({"per-place", kDemo, "--table-csv"}).status, kExitUsage);
+    EXPECT_EQ(RunTool({"motive", kDemo, "--table-csv", PathOf("m.csv")}).status, kExitUsage);
+    EXPECT_FALSE(fs::exists(PathOf("m.csv")));
+}
+
+TEST_F(AnalysisCommandsTest, IntervalWritesThePatternsAndTheDetailListAsCleanTables) {
+    const std::string table = PathOf("patronen.csv");
+    const std::string detail = PathOf("detail.csv");
+    const std::string txt = PathOf("interval.txt");
+    ASSERT_EQ(RunTool({"interval", kDemo, "--routes", "0001", "--txt", txt, "--table-csv", table,
+                       "--detail-csv", detail})
+                  .status,
+              kExitOk);
+    const Survey survey = Demo();
+    AnalysisParameters parameters = DemoParameters(survey, ReportKind::PerInterval, {"0001"});
+    parameters.addDetailList = true;  // --detail-csv turns the detail list on
+    ReportDocument report(1, ReportSettings{});
+    Progress progress;
+    CleanTables expected;
+    RunParkingDurationAnalysis(survey, parameters, report, progress, &expected);
+    EXPECT_FALSE(expected.interval.detail.empty());
+    EXPECT_EQ(FileContent(table), IntervalPatternCsv(expected.interval));
+    EXPECT_EQ(FileContent(detail), IntervalDetailCsv(expected.interval));
+    EXPECT_EQ(FileContent(txt), ReportTextContent(report));
+
+    const ToolRun same = RunTool(
+        {"interval", kDemo, "--routes", "0001", "--table-csv", table, "--detail-csv", table});
+    EXPECT_EQ(same.status, kExitUsage);
+    EXPECT_NE(same.err.find("--table-csv en --detail-csv"), std::string::npos) << same.err;
 }
 
 TEST_F(AnalysisCommandsTest, ReportsTakeTheLookOfTheSettingsFile) {
