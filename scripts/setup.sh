@@ -10,6 +10,7 @@ packages=(g++ cmake ninja-build git pkg-config ccache
           libssl-dev nlohmann-json3-dev fonts-liberation
           libgtest-dev libgmock-dev libbenchmark-dev poppler-utils xvfb xauth
           clang libclang-rt-14-dev
+          libxlsxwriter-dev python3-openpyxl odt2txt
           help2man lintian appstream desktop-file-utils bash-completion)
 missing=()
 for p in "${packages[@]}"; do
