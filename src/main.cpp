@@ -11,6 +11,7 @@
 #include "app/ui/main_form.h"
 #include "core/message_texts.h"
 #include "core/private_state_folder.h"
+#include "core/program_folders.h"
 #include "core/settings.h"
 #include "core/system_messages.h"
 #include "core/text.h"
@@ -81,7 +82,7 @@ int main(int argc, char** argv) {
     tavoric::FollowLanguageInSystemMessages(settings.language);
     tavoric::SetDefaultMessageTexts();
     tavoric::LanguageFiles& languages = tavoric::ProgramLanguageFiles();
-    languages = tavoric::LanguageFiles(programFolder);
+    languages = tavoric::LanguageFiles(tavoric::ProgramDataFolder(programFolder));
     languages.SetLanguage(settings.language);
     if (settings.language != tavoric::kDutch) {
         languages.SelectLanguage(settings.language);
