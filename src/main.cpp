@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
             stderr);
         return 1;
     }
+    tavoric::ProvideRuntimeFolder();
     tavoric::DesktopApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavoric"));
     QApplication::setWindowIcon(tavoric::ProgramIcon());
