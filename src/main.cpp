@@ -36,7 +36,8 @@ bool DisplayAvailable() {
 std::string CommandLineProject(const QStringList& arguments) {
     std::vector<std::string> rest;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1String(tavoric::kDiagnosticOption)) {
+        if (arguments[i] == QLatin1String(tavoric::kDiagnosticOption) ||
+            arguments[i] == QLatin1String("--")) {
             continue;
         }
         rest.push_back(tavoric::PathFromQString(arguments[i]));
@@ -51,7 +52,13 @@ std::string CommandLineProject(const QStringList& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    switch (tavoric::StartRequestFromArguments(std::vector<std::string>(argv + 1, argv + argc))) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    switch (tavoric::StartRequestFromArguments(arguments)) {
+        case tavoric::StartRequest::kUnknownOption:
+            std::fprintf(stderr, "tavoric: onbekende optie %s\n\n%s",
+                         tavoric::UnknownDesktopOption(arguments).c_str(),
+                         tavoric::DesktopUsageText().c_str());
+            return 2;
         case tavoric::StartRequest::kPrintUsage:
             std::fputs(tavoric::DesktopUsageText().c_str(), stdout);
             return 0;
