@@ -12,6 +12,9 @@ mkdir -p "$out"
 rm -f "$out"/tavoric*
 version=$(dpkg-parsechangelog -S Version)
 arch=$(dpkg-architecture -q DEB_HOST_ARCH)
+# debhelper gives the build a home of its own; the compiler cache stays the user's, so that a
+# second run takes unchanged objects from it.
+export CCACHE_DIR=${CCACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/ccache}
 if ! dpkg-buildpackage -us -uc -b >"$out/build.log" 2>&1; then
     tail -n 40 "$out/build.log"
     exit 1
