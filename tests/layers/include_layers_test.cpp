@@ -16,8 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::set<std::string> kEngine = {"core",   "entry",   "analysis", "reports",
-                                       "charts", "privacy", "lang",     "info"};
+const std::set<std::string> kEngine = {"core",     "entry",   "analysis", "reports", "charts",
+                                       "document", "privacy", "lang",     "info"};
 
 std::set<std::string> EngineAnd(std::initializer_list<std::string> more) {
     std::set<std::string> folders = kEngine;
@@ -42,6 +42,7 @@ const std::map<std::string, std::set<std::string>>& AllowedIncludes() {
         {"privacy", {"core"}},
         {"analysis", {"core", "reports"}},
         {"charts", {"core", "reports", "analysis"}},
+        {"document", {"core", "reports", "analysis", "charts"}},
         {"desktop", {"core"}},
         {"entry/ui", EngineAnd({"desktop"})},
         {"reports/ui", EngineAnd({"desktop"})},
