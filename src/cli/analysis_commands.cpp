@@ -51,16 +51,21 @@ struct AnalysisOptions {
 // The reports an option applies to, as bits.
 enum KindSet : unsigned { kPerPlace = 1, kInterval = 2, kMotive = 4, kAllKinds = 7 };
 
-bool AppliesTo(unsigned kinds, ReportKind kind) {
+unsigned KindBit(ReportKind kind) {
     switch (kind) {
         case ReportKind::PerPlace:
-            return (kinds & kPerPlace) != 0;
+            return kPerPlace;
         case ReportKind::PerInterval:
-            return (kinds & kInterval) != 0;
+            return kInterval;
         case ReportKind::Motive:
             break;
     }
-    return (kinds & kMotive) != 0;
+    return kMotive;
+}
+
+// The options of the given report kinds.
+bool AppliesTo(unsigned optionKinds, unsigned kinds) {
+    return (optionKinds & kinds) != 0;
 }
 
 struct ValueOptionName {
@@ -94,35 +99,35 @@ constexpr FlagOptionName kFlagOptions[] = {
 };
 
 std::optional<std::string>* ValueOption(AnalysisOptions& options, std::string_view name,
-                                        ReportKind kind) {
+                                        unsigned kinds) {
     for (const ValueOptionName& option : kValueOptions) {
-        if (name == option.name && AppliesTo(option.kinds, kind)) {
+        if (name == option.name && AppliesTo(option.kinds, kinds)) {
             return &(options.*option.value);
         }
     }
     return nullptr;
 }
 
-bool* FlagOption(AnalysisOptions& options, std::string_view name, ReportKind kind) {
+bool* FlagOption(AnalysisOptions& options, std::string_view name, unsigned kinds) {
     for (const FlagOptionName& option : kFlagOptions) {
-        if (name == option.name && AppliesTo(option.kinds, kind)) {
+        if (name == option.name && AppliesTo(option.kinds, kinds)) {
             return &(options.*option.flag);
         }
     }
     return nullptr;
 }
 
-std::optional<AnalysisOptions> ParseOptions(const std::vector<std::string>& args, ReportKind kind) {
+std::optional<AnalysisOptions> ParseOptions(const std::vector<std::string>& args, unsigned kinds) {
     AnalysisOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (std::optional<std::string>* value = ValueOption(options, arg, kind)) {
+        if (std::optional<std::string>* value = ValueOption(options, arg, kinds)) {
             bool given = value->has_value();
             if (i + 1 == args.size() || !FirstTime(arg, given)) {
                 return std::nullopt;
             }
             *value = Utf8ToCp1252(args[++i]);
-        } else if (bool* flag = FlagOption(options, arg, kind)) {
+        } else if (bool* flag = FlagOption(options, arg, kinds)) {
             if (!FirstTime(arg, *flag)) {
                 return std::nullopt;
             }
@@ -344,7 +349,7 @@ int RunAnalysisCommand(const char* commandName, ReportKind kind,
     if (!output) {
         return kExitUsage;
     }
-    const std::optional<AnalysisOptions> options = ParseOptions(rest, kind);
+    const std::optional<AnalysisOptions> options = ParseOptions(rest, KindBit(kind));
     if (!options) {
         return UsageError(commandName);
     }
@@ -400,8 +405,9 @@ int ParkingMotive(const std::vector<std::string>& args) {
 
 int PrepareAnalysis(const char* commandName, ReportKind kind, const std::vector<std::string>& args,
                     const std::vector<std::string>& outputPaths, Survey& survey,
-                    AnalysisParameters& parameters) {
-    const std::optional<AnalysisOptions> options = ParseOptions(args, kind);
+                    AnalysisParameters& parameters, bool motiveOptions) {
+    const std::optional<AnalysisOptions> options =
+        ParseOptions(args, KindBit(kind) | (motiveOptions ? kMotive : 0u));
     if (!options) {
         return UsageError(commandName);
     }
