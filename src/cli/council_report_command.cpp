@@ -14,7 +14,6 @@
 #include "core/message_texts.h"
 #include "core/settings.h"
 #include "document/document_files.h"
-#include "reports/export.h"
 
 namespace tavoric {
 
@@ -91,41 +90,6 @@ MapSource ReadMapSource(const ReportOptions& options, const Survey& survey) {
     return {std::move(read.geometry), false};
 }
 
-int WriteDocuments(const ReportOptions& options, const CouncilFigures& figures,
-                   const CouncilReportContext& context, const StreetMap* map) {
-    CliPrompter prompter;
-    if (options.summaryCsv &&
-        !WriteExportFile(*options.summaryCsv, SummaryCsv(Summarise(figures)), prompter)) {
-        return kExitFileError;
-    }
-    if (!options.pdf && !options.odt) {
-        return kExitOk;
-    }
-    const CouncilDocument document = BuildCouncilDocument(figures, context);
-    const DocumentDrawing drawing;
-    const struct {
-        const std::optional<std::string>& path;
-        std::optional<std::string> (DocumentDrawing::*make)(const CouncilDocument&,
-                                                            const ChartData&,
-                                                            const StreetMap*) const;
-    } files[] = {{options.pdf, &DocumentDrawing::Pdf}, {options.odt, &DocumentDrawing::Odt}};
-    for (const auto& file : files) {
-        if (!file.path) {
-            continue;
-        }
-        const std::optional<std::string> bytes =
-            (drawing.*file.make)(document, figures.charts, map);
-        if (!bytes) {
-            PrintError(MessageText("AA00903"));
-            return kExitFileError;
-        }
-        if (!WriteExportFile(*file.path, *bytes, prompter)) {
-            return kExitFileError;
-        }
-    }
-    return kExitOk;
-}
-
 int CouncilReport(const std::vector<std::string>& args) {
     std::vector<std::string> rest = args;
     const std::optional<ReportOptions> options =
@@ -171,7 +135,12 @@ int CouncilReport(const std::vector<std::string>& args) {
                                        TodayText(),
                                        parameters,
                                        map.has_value()};
-    return WriteDocuments(*options, *figures, context, map ? &*map : nullptr);
+    CliPrompter prompter;
+    const DocumentDrawing drawing;
+    return drawing.Write({options->pdf, options->odt, options->summaryCsv}, *figures, context,
+                         map ? &*map : nullptr, prompter)
+               ? kExitOk
+               : kExitFileError;
 }
 
 }  // namespace

@@ -53,4 +53,24 @@ std::optional<CouncilReportFiles> AskCouncilReportFiles(const CouncilReportChoic
     return files;
 }
 
+std::optional<StreetMap> RememberedStreetMap(const Survey& survey,
+                                             const std::vector<SectionPressure>& sections,
+                                             Prompter& prompter) {
+    const std::string path =
+        StreetGeometryPathOf(survey.ProjectPath, survey.AlgemeneGegevens.streetGeometry);
+    if (path.empty()) {
+        return std::nullopt;
+    }
+    StreetGeometryRead read = ReadStreetGeometry(path);
+    if (!read.geometry) {
+        ErrorNotice(prompter, read.error);
+        return std::nullopt;
+    }
+    StreetMap map = JoinStreetMap(std::move(*read.geometry), sections, survey.SectiesList);
+    if (const std::string notice = UnmatchedFeaturesText(map); !notice.empty()) {
+        InformationNotice(prompter, notice);
+    }
+    return map;
+}
+
 }  // namespace tavoric

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "charts/street_map.h"
 #include "core/prompter.h"
 
 namespace tavoric {
@@ -30,5 +31,12 @@ struct CouncilReportFiles {
 std::optional<CouncilReportFiles> AskCouncilReportFiles(const CouncilReportChoices& choices,
                                                         const std::string& title,
                                                         Prompter& prompter);
+
+// The streets the project remembers, joined to the sections' figures, with a notice about streets
+// that found no section; nothing when the project remembers none or, after a notice of why,
+// when they cannot be read.
+std::optional<StreetMap> RememberedStreetMap(const Survey& survey,
+                                             const std::vector<SectionPressure>& sections,
+                                             Prompter& prompter);
 
 }  // namespace tavoric

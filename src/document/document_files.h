@@ -8,7 +8,9 @@
 
 #include "charts/chart_images.h"
 #include "charts/street_map.h"
+#include "core/prompter.h"
 #include "document/council_document.h"
+#include "document/council_report_files.h"
 
 namespace tavoric {
 
@@ -24,6 +26,12 @@ public:
     // The same text with real tables, charts and map as PNG pictures at 300 dpi in the package.
     std::optional<std::string> Odt(const CouncilDocument& document, const ChartData& charts,
                                    const StreetMap* map) const;
+
+    // Writes each named file whole (the key figures, then the PDF, then the ODT); a file that
+    // cannot be made or written is shown through the prompter and ends the writing. Returns
+    // whether every file was written.
+    bool Write(const CouncilReportFiles& files, const CouncilFigures& figures,
+               const CouncilReportContext& context, const StreetMap* map, Prompter& prompter) const;
 
 private:
     ChartDrawing drawing_;  // keeps an application for the drawing while it lives

@@ -36,6 +36,7 @@ class WindowPositionKeeper;
 class TAfdrukkenForm1;
 class TKindForm;
 class TAantekeningenForm;
+class TOnderzoeksrapportForm;
 class TExportForm;
 class TGrafiekenForm;
 class TParkeerdrukkaartForm;
@@ -153,6 +154,7 @@ private:
     TInvoergegRapportForm* inputReportForm_ = nullptr;
     TWaarnemingsformulierForm* observationForm_ = nullptr;
     TExportForm* exportForm_ = nullptr;
+    TOnderzoeksrapportForm* councilReportForm_ = nullptr;
     TAantekeningenForm* notesForm_ = nullptr;
     TPseudonimiseerForm* pseudonymiseForm_ = nullptr;
     WindowPositionKeeper* positionKeeper_ = nullptr;
