@@ -7,8 +7,10 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextLayout>
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 #include "core/codec.h"
 #include "core/message_texts.h"
@@ -231,57 +233,97 @@ TableLayout LayOutTable(const DocumentTable& table, QPainter& painter, double bo
     return layout;
 }
 
-void PaintRow(QPainter& p, const TableLayout& layout, const DocumentTable& table,
-              const std::vector<std::string>& cells, double left, double y, double height,
-              bool head) {
-    p.setFont(head ? layout.headFont : layout.font);
+const QColor kShade(240, 240, 240);
+
+void PaintHead(QPainter& p, const TableLayout& layout, const DocumentTable& table, double left,
+               double y) {
+    p.setFont(layout.headFont);
     double x = left;
     for (std::size_t c = 0; c < layout.widths.size(); ++c) {
-        const QRectF cell(x + layout.padding, y, layout.widths[c] - 2 * layout.padding, height);
+        const QRectF cell(x + layout.padding, y, layout.widths[c] - 2 * layout.padding,
+                          layout.headHeight);
         const Qt::Alignment horizontal = table.numeric[c] ? Qt::AlignRight : Qt::AlignLeft;
-        const QString text = c < cells.size() ? Text(cells[c]) : QString();
-        if (head) {
-            p.drawText(cell, horizontal | Qt::AlignBottom | HeadFlags(layout, c), text);
-        } else {
-            p.drawText(cell, horizontal | Qt::AlignVCenter,
-                       p.fontMetrics().elidedText(text, Qt::ElideRight, cell.width()));
+        p.drawText(cell, horizontal | Qt::AlignBottom | HeadFlags(layout, c),
+                   Text(table.header[c]));
+        x += layout.widths[c];
+    }
+    p.setPen(QPen(Qt::black, Mm(0.25)));
+    const double bottom = y + layout.headHeight;
+    p.drawLine(QPointF(left, bottom), QPointF(left + Sum(layout.widths), bottom));
+}
+
+// One column of the rows [first, last) as one text, a line per row: a long table is shaped
+// column by column instead of cell by cell. Texts too wide for the column are cut short.
+void PaintColumn(QPainter& p, const TableLayout& layout, const DocumentTable& table,
+                 std::size_t column, std::size_t first, std::size_t last, double x, double top) {
+    const double room = layout.widths[column] - 2 * layout.padding;
+    const QFontMetricsF metrics(layout.font, p.device());
+    QString lines;
+    for (std::size_t r = first; r < last; ++r) {
+        const std::vector<std::string>& row = table.rows[r];
+        const QString cell = column < row.size() ? Text(row[column]) : QString();
+        lines += r > first ? QString(QChar::LineSeparator) : QString();
+        lines += table.numeric[column] ? cell : metrics.elidedText(cell, Qt::ElideRight, room);
+    }
+    QTextLayout text(lines, layout.font, p.device());
+    text.beginLayout();
+    for (std::size_t r = first; r < last; ++r) {
+        QTextLine line = text.createLine();
+        if (!line.isValid()) {
+            break;
         }
+        line.setLineWidth(room * 4);
+        const double along = table.numeric[column] ? room - line.naturalTextWidth() : 0;
+        const double rowTop = top + static_cast<double>(r - first) * layout.rowHeight;
+        line.setPosition(
+            QPointF(x + layout.padding + along, rowTop + (layout.rowHeight - line.height()) / 2));
+    }
+    text.endLayout();
+    text.draw(&p, QPointF(0, 0));
+}
+
+void PaintRows(QPainter& p, const TableLayout& layout, const DocumentTable& table,
+               std::size_t first, std::size_t last, double left, double top) {
+    const double width = Sum(layout.widths);
+    for (std::size_t r = first; r < last; ++r) {
+        if (r % 2 == 1) {
+            const double y = top + static_cast<double>(r - first) * layout.rowHeight;
+            p.fillRect(QRectF(left, y, width, layout.rowHeight), kShade);
+        }
+    }
+    p.setFont(layout.font);
+    double x = left;
+    for (std::size_t c = 0; c < layout.widths.size(); ++c) {
+        PaintColumn(p, layout, table, c, first, last, x, top);
         x += layout.widths[c];
     }
 }
 
-void PlaceTableHead(PageFlow& flow, const DocumentTable& table, const TableLayout& layout) {
-    const double left = flow.Left();
-    const double width = Sum(layout.widths);
-    flow.Place(layout.headHeight, [=, &table](QPainter& p, double y) {
-        PaintRow(p, layout, table, table.header, left, y, layout.headHeight, true);
-        p.setPen(QPen(Qt::black, Mm(0.25)));
-        p.drawLine(QPointF(left, y + layout.headHeight),
-                   QPointF(left + width, y + layout.headHeight));
-    });
-}
-
 void PlaceTable(PageFlow& flow, const DocumentTable& table) {
-    const TableLayout layout = LayOutTable(table, flow.Painter(), flow.Width());
+    const auto layout =
+        std::make_shared<const TableLayout>(LayOutTable(table, flow.Painter(), flow.Width()));
     const double left = flow.Left();
-    const double width = Sum(layout.widths);
-    flow.Need(layout.headHeight + layout.rowHeight * std::min<std::size_t>(table.rows.size(), 3));
-    PlaceTableHead(flow, table, layout);
-    for (std::size_t r = 0; r < table.rows.size(); ++r) {
-        if (layout.rowHeight > flow.Room()) {
+    const double rowHeight = layout->rowHeight;
+    const auto placeHead = [&] {
+        flow.Place(layout->headHeight,
+                   [=, &table](QPainter& p, double y) { PaintHead(p, *layout, table, left, y); });
+    };
+    flow.Need(layout->headHeight + rowHeight * std::min<double>(table.rows.size(), 3));
+    placeHead();
+    for (std::size_t first = 0; first < table.rows.size();) {
+        if (rowHeight > flow.Room()) {
             flow.NewPage();
-            PlaceTableHead(flow, table, layout);
+            placeHead();
         }
-        const std::vector<std::string>& row = table.rows[r];
-        const bool shaded = r % 2 == 1;
-        flow.Place(layout.rowHeight, [=, &table, &row](QPainter& p, double y) {
-            if (shaded) {
-                p.fillRect(QRectF(left, y, width, layout.rowHeight), QColor(240, 240, 240));
-            }
-            PaintRow(p, layout, table, row, left, y, layout.rowHeight, false);
-        });
+        const auto fit = static_cast<std::size_t>(std::max(1.0, flow.Room() / rowHeight));
+        const std::size_t last = std::min(table.rows.size(), first + fit);
+        flow.Place(static_cast<double>(last - first) * rowHeight,
+                   [=, &table](QPainter& p, double y) {
+                       PaintRows(p, *layout, table, first, last, left, y);
+                   });
+        first = last;
     }
-    flow.Skip(layout.rowHeight);
+    flow.Skip(rowHeight);
 }
 
 QSizeF FigureSize(const PageFlow& flow, const DocumentBlock& block, const ChartData& charts) {
