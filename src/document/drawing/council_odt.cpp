@@ -161,6 +161,7 @@ private:
 std::optional<std::string> CouncilReportOdt(const CouncilDocument& document,
                                             const ChartData& charts, const StreetMap* map) {
     QTextDocument text;
+    text.setUndoRedoEnabled(false);  // a table of many thousand cells would keep every step
     text.setMetaInformation(QTextDocument::DocumentTitle, Text(document.title));
     QFont font(QStringLiteral("Sans Serif"));
     font.setPointSizeF(10);

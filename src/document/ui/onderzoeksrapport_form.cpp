@@ -57,7 +57,7 @@ TOnderzoeksrapportForm::TOnderzoeksrapportForm(QWidget* parent) : QDialog(parent
         QStringLiteral("Het rapport voor de gemeenteraad met de selectie van de analyse:"));
     pdfCheckBox_ = Named<QCheckBox>("PdfCheckBox", QStringLiteral("&PDF (daarna openen)"));
     odtCheckBox_ =
-        Named<QCheckBox>("OdtCheckBox", QStringLiteral("&ODT, bewerkbaar in een tekstverwerker"));
+        Named<QCheckBox>("OdtCheckBox", QStringLiteral("O&DT, bewerkbaar in een tekstverwerker"));
     csvCheckBox_ = Named<QCheckBox>("CsvCheckBox", QStringLiteral("&Kerncijfers als CSV"));
     pdfCheckBox_->setChecked(true);
 
