@@ -5,12 +5,11 @@
 // held before (the survey itself); the aim is at most 10 s and 500 MB for a document.
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
-
 #include <fstream>
 #include <string>
 
 #include "analysis/analysis_selection.h"
+#include "bench_memory.h"
 #include "core/demo_survey.h"
 #include "document/document_files.h"
 
@@ -20,28 +19,6 @@ namespace {
 const Survey& Town() {
     static const Survey survey = MakeDemoSurvey({.places = 20000, .seed = 5});
     return survey;
-}
-
-// "VmHWM" or "VmRSS" of this process in megabytes.
-double StatusMegabytes(const std::string& field) {
-    std::ifstream status("/proc/self/status");
-    std::string name;
-    double kilobytes = 0;
-    while (status >> name) {
-        if (name == field + ":") {
-            status >> kilobytes;
-            return kilobytes / 1024;
-        }
-        status.ignore(1 << 10, '\n');
-    }
-    return 0;
-}
-
-// Starts a new peak at what the process holds now, freed memory given back first.
-double ResetPeak() {
-    malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
-    return StatusMegabytes("VmRSS");
 }
 
 CouncilFigures Figures() {

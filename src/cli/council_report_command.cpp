@@ -129,12 +129,8 @@ int CouncilReport(const std::vector<std::string>& args) {
             PrintError(notice);
         }
     }
-    const CouncilReportContext context{survey.AlgemeneGegevens,
-                                       survey.AantekeningenList,
-                                       settings.report.ownerName,
-                                       TodayText(),
-                                       parameters,
-                                       map.has_value()};
+    const CouncilReportContext context =
+        ContextOfToday(survey, settings.report.ownerName, parameters, map.has_value());
     CliPrompter prompter;
     const DocumentDrawing drawing;
     return drawing.Write({options->pdf, options->odt, options->summaryCsv}, *figures, context,

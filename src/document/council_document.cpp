@@ -280,6 +280,16 @@ CouncilDocument BuildCouncilDocument(const CouncilFigures& figures,
     return document;
 }
 
+CouncilReportContext ContextOfToday(const Survey& survey, const std::string& organisation,
+                                    const AnalysisParameters& parameters, bool hasMap) {
+    return {survey.AlgemeneGegevens,
+            survey.AantekeningenList,
+            organisation,
+            TodayText(),
+            parameters,
+            hasMap};
+}
+
 std::string PageFooter(int page, int pages) {
     return FormatText(MessageText("AA00004"), {Number(page), Number(pages)});
 }

@@ -56,6 +56,11 @@ struct CouncilReportContext {
     bool hasMap = false;  // a street file is known: the map chapter is drawn
 };
 
+// The context of a report made now: the survey's general values and notes, the organisation of
+// the settings, today's date.
+CouncilReportContext ContextOfToday(const Survey& survey, const std::string& organisation,
+                                    const AnalysisParameters& parameters, bool hasMap);
+
 CouncilDocument BuildCouncilDocument(const CouncilFigures& figures,
                                      const CouncilReportContext& context);
 

@@ -37,12 +37,8 @@ void MakeCouncilReport(const CouncilReportChoices& choices, const AnalysisParame
     }
     const std::optional<StreetMap> map =
         RememberedStreetMap(survey, figures->charts.sections, prompter);
-    const CouncilReportContext context{survey.AlgemeneGegevens,
-                                       survey.AantekeningenList,
-                                       settings.report.ownerName,
-                                       TodayText(),
-                                       parameters,
-                                       map.has_value()};
+    const CouncilReportContext context =
+        ContextOfToday(survey, settings.report.ownerName, parameters, map.has_value());
     const DocumentDrawing drawing;
     if (drawing.Write(*files, *figures, context, map ? &*map : nullptr, prompter) && files->pdf) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQString(*files->pdf)));
