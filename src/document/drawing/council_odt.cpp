@@ -137,8 +137,13 @@ private:
             QPainter painter(&image);
             DrawFigure(block, charts_, map_, painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
         }
+        // Kept as the PNG file's bytes: a few hundred kilobytes instead of the pixels' megabytes.
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
         const QString name = QStringLiteral("figuur%1.png").arg(++figures_);
-        document_.addResource(QTextDocument::ImageResource, QUrl(name), image);
+        document_.addResource(QTextDocument::ImageResource, QUrl(name), png);
         QTextImageFormat format;
         format.setName(name);
         format.setWidth(millimetres.width() / 25.4 * kScreenDpi);
