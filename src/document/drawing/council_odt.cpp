@@ -171,10 +171,15 @@ std::optional<std::string> CouncilReportOdt(const CouncilDocument& document,
     QFont font(QStringLiteral("Sans Serif"));
     font.setPointSizeF(10);
     text.setDefaultFont(font);
+    // One edit block: cursors then lay out no text, which a table of many thousand cells would
+    // otherwise do for every cell.
+    QTextCursor edit(&text);
+    edit.beginEditBlock();
     OdtBuilder builder(text, charts, map);
     for (const DocumentBlock& block : document.blocks) {
         builder.Add(block);
     }
+    edit.endEditBlock();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
