@@ -150,6 +150,18 @@ PressureClass ClassifyPressure(std::int64_t occupancy, int threshold) {
     return occupancy >= kModeratePressureFrom ? PressureClass::Moderate : PressureClass::Low;
 }
 
+std::uint32_t PressureRgb(PressureClass pressureClass) {
+    switch (pressureClass) {
+        case PressureClass::Low:
+            return 0x56b4e9;
+        case PressureClass::Moderate:
+            return 0xf0e442;
+        case PressureClass::High:
+            return 0xd55e00;
+    }
+    return 0x808080;
+}
+
 std::optional<ChartData> ComputeChartData(const Survey& survey,
                                           const AnalysisParameters& parameters, int threshold,
                                           Progress& progress) {
