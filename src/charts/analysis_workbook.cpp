@@ -288,14 +288,32 @@ std::optional<std::string> MotiveWorkbook(const GeneralValues& general,
     return workbook.Finish(error);
 }
 
-std::optional<std::string> ChartWorkbook(const GeneralValues& general,
-                                         const AnalysisParameters& parameters,
-                                         const ChartData& data, std::string& error) {
+std::string CleanTableCsv(const AnalysisExports& analysis) {
+    switch (analysis.parameters.reportKind) {
+        case ReportKind::PerPlace:
+            return PerPlaceTableCsv(analysis.tables.perPlace);
+        case ReportKind::PerInterval:
+            return IntervalPatternCsv(analysis.tables.interval);
+        case ReportKind::Motive:
+            break;
+    }
+    return MotivePeriodCsv(analysis.tables.motive);
+}
+
+std::optional<std::string> ReportWorkbook(const AnalysisExports& analysis, std::string& error) {
+    if (analysis.parameters.reportKind == ReportKind::Motive) {
+        return MotiveWorkbook(analysis.general, analysis.parameters, analysis.tables.motive,
+                              analysis.sectionLines, error);
+    }
+    return AnalysisWorkbook(analysis.general, analysis.parameters, analysis.tables, error);
+}
+
+std::optional<std::string> ChartWorkbook(const ChartData& data, std::string& error) {
     Workbook workbook;
-    std::vector<SheetFact> selection = SelectionFacts(parameters);
-    AddMotiveFacts(selection, parameters.motiveBounds);
+    std::vector<SheetFact> selection = SelectionFacts(data.selection);
+    AddMotiveFacts(selection, data.selection.motiveBounds);
     selection.push_back({MessageText("AA00843"), {}, static_cast<double>(data.threshold)});
-    AddSurveySheet(workbook, general, std::move(selection));
+    AddSurveySheet(workbook, data.general, std::move(selection));
     AddOccupancySheet(workbook, data);
     AddSectionsSheet(workbook, data);
     AddStreetAndTimeSheet(workbook, data);

@@ -35,9 +35,22 @@ std::optional<std::string> MotiveWorkbook(const GeneralValues& general,
 
 // The workbook of the charts: occupancy over the day, the sections, street and time as a grid
 // (sections down, clock times across, coloured by parking pressure), the duration classes and
-// the motives.
-std::optional<std::string> ChartWorkbook(const GeneralValues& general,
-                                         const AnalysisParameters& parameters,
-                                         const ChartData& data, std::string& error);
+// the motives; the first sheet from the general data and selection the figures carry.
+std::optional<std::string> ChartWorkbook(const ChartData& data, std::string& error);
+
+// What an analysis report keeps for its exports beside its text: the general data and sections
+// its run saw, its selection and its clean tables.
+struct AnalysisExports {
+    GeneralValues general;
+    LineList sectionLines;
+    AnalysisParameters parameters;
+    CleanTables tables;
+};
+
+// The report's clean table as CSV (UTF-8): per place the places and the totals, per interval the
+// presence patterns, by motive the vehicles per clock time (as tavoric-cli writes them).
+std::string CleanTableCsv(const AnalysisExports& analysis);
+// The report's workbook: that of AnalysisWorkbook or MotiveWorkbook.
+std::optional<std::string> ReportWorkbook(const AnalysisExports& analysis, std::string& error);
 
 }  // namespace tavoric

@@ -182,6 +182,8 @@ std::optional<ChartData> ComputeChartData(const Survey& survey,
     data.durations = DurationsOf(*slots, survey.RoutesList, parameters);
     data.motives = ComputeMotives(*slots, survey.RoutesList, parameters.motiveBounds);
     data.sectionLines = survey.SectiesList;
+    data.general = survey.AlgemeneGegevens;
+    data.selection = parameters;
     progress.Set(100, 100);
     return data;
 }

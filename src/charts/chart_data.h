@@ -89,6 +89,9 @@ struct ChartData {
     DurationDistribution durations{};
     MotiveFigures motives;  // with the motive bounds of the selection
     LineList sectionLines;  // the survey's sections, for the descriptions of the motive rows
+    // The general data and the selection, for the first sheet of the charts' workbook.
+    GeneralValues general;
+    AnalysisParameters selection;
 };
 
 // Selects the slots as the per-place analysis does and computes every chart's figures. Nothing

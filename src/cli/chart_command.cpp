@@ -189,9 +189,8 @@ int Chart(const std::vector<std::string>& args) {
             return status;
         }
     }
-    return WriteWorkbook(options->xlsx, [&](std::string& error) {
-        return ChartWorkbook(survey.AlgemeneGegevens, parameters, *data, error);
-    });
+    return WriteWorkbook(options->xlsx,
+                         [&](std::string& error) { return ChartWorkbook(*data, error); });
 }
 
 }  // namespace

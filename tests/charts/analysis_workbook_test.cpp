@@ -167,8 +167,7 @@ TEST(AnalysisWorkbook, ChartSheetsEqualTheChartFiguresAndTheGridCarriesThePressu
     const std::optional<ChartData> data = ComputeChartData(survey, parameters, 85, progress);
     ASSERT_TRUE(data);
     std::string error;
-    const auto book =
-        Described(ChartWorkbook(survey.AlgemeneGegevens, parameters, *data, error), error);
+    const auto book = Described(ChartWorkbook(*data, error), error);
     ASSERT_TRUE(book);
     EXPECT_EQ(SheetNames(*book),
               (std::vector<std::string>{"Onderzoek", "Over de dag", "Secties", "Straat en tijd",

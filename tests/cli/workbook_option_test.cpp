@@ -74,8 +74,7 @@ TEST_F(WorkbookOptionTest, EachCommandWritesTheEnginesWorkbook) {
     const std::optional<ChartData> data =
         ComputeChartData(survey, chartParameters, threshold, progress);
     ASSERT_TRUE(data);
-    ExpectSameWorkbook(charts,
-                       ChartWorkbook(survey.AlgemeneGegevens, chartParameters, *data, error));
+    ExpectSameWorkbook(charts, ChartWorkbook(*data, error));
 
     const std::string observations = PathOf("waarnemingen.xlsx");
     ASSERT_EQ(RunTool({"export-observations", kDemo, "--xlsx", observations}).status, kExitOk);
