@@ -2,6 +2,7 @@
 #include "analysis/per_place_table.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "analysis/number_format.h"
 #include "analysis/observation_selection.h"
@@ -13,11 +14,11 @@ namespace tavoric {
 
 namespace {
 
-constexpr const char* kHeader =
-    "route,sectie,plaats,type,capaciteit_ppl,capaciteit_ppe,"
-    "klasse_1,klasse_2,klasse_3,klasse_4,klasse_5,"
-    "klasse_1_procent,klasse_2_procent,klasse_3_procent,klasse_4_procent,klasse_5_procent,"
-    "voertuigen,bezette_ppe,fout_geparkeerd,bezetting,parkeerduur,turnover\r\n";
+std::string TurnoverWithPoint(const PlaceFigures& figures) {
+    std::string turnover = figures.turnover;
+    std::replace(turnover.begin(), turnover.end(), ',', '.');
+    return turnover;
+}
 
 void AppendText(std::string& out, std::string_view cp1252) {
     AppendCsvField(out, SpreadsheetText(Cp1252ToUtf8(cp1252)));
@@ -44,9 +45,7 @@ void AppendFigures(std::string& out, const PlaceFigures& figures) {
     AppendNumber(out, figures.wronglyParked);
     AppendNumber(out, figures.meanOccupancy);
     AppendNumber(out, figures.meanDuration);
-    std::string turnover = figures.turnover;
-    std::replace(turnover.begin(), turnover.end(), ',', '.');
-    out += turnover;
+    out += TurnoverWithPoint(figures);
     out += "\r\n";
 }
 
@@ -85,8 +84,37 @@ PerPlaceTable ComputePerPlaceTable(const ObservationSlots& slots, const LineList
     return table;
 }
 
+const std::vector<std::string>& PerPlaceTableColumns() {
+    static const std::vector<std::string> columns = [] {
+        constexpr std::string_view kNames =
+            "route,sectie,plaats,type,capaciteit_ppl,capaciteit_ppe,"
+            "klasse_1,klasse_2,klasse_3,klasse_4,klasse_5,"
+            "klasse_1_procent,klasse_2_procent,klasse_3_procent,klasse_4_procent,klasse_5_procent,"
+            "voertuigen,bezette_ppe,fout_geparkeerd,bezetting,parkeerduur,turnover";
+        std::vector<std::string> names;
+        for (std::size_t from = 0; from <= kNames.size();) {
+            const std::size_t comma = std::min(kNames.find(',', from), kNames.size());
+            names.emplace_back(kNames.substr(from, comma - from));
+            from = comma + 1;
+        }
+        return names;
+    }();
+    return columns;
+}
+
+double TurnoverNumber(const PlaceFigures& figures) {
+    const std::string text = TurnoverWithPoint(figures);
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);  // never the locale's
+    return value;
+}
+
 std::string PerPlaceTableCsv(const PerPlaceTable& table) {
-    std::string out = kHeader;
+    std::string out;
+    for (const std::string& column : PerPlaceTableColumns()) {
+        out += column;
+        out += column == PerPlaceTableColumns().back() ? "\r\n" : ",";
+    }
     for (const PerPlaceTableRow& row : table.places) {
         AppendText(out, row.route);
         AppendText(out, row.section);
@@ -94,7 +122,9 @@ std::string PerPlaceTableCsv(const PerPlaceTable& table) {
         AppendText(out, row.type);
         AppendFigures(out, row.figures);
     }
-    out += ",,,totaal,";
+    out += ",,,";
+    out += kTotalsRowName;
+    out += ',';
     AppendFigures(out, table.totals);
     return out;
 }

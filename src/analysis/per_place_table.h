@@ -35,6 +35,13 @@ PlaceFigures ForEachPerPlaceRow(const ObservationSlots& slots, const LineList& r
 PerPlaceTable ComputePerPlaceTable(const ObservationSlots& slots, const LineList& routes,
                                    const AnalysisParameters& parameters, Progress& progress);
 
+// The column names, which programs read (never translated).
+const std::vector<std::string>& PerPlaceTableColumns();
+// The type column's text of the totals row.
+constexpr const char* kTotalsRowName = "totaal";
+// The turnover as a number (the report writes it with a decimal comma).
+double TurnoverNumber(const PlaceFigures& figures);
+
 // The table as CSV: UTF-8, comma, CR LF, texts safe from formula use, the turnover with a
 // decimal point; the last row "totaal" holds the totals with route, section and place empty.
 std::string PerPlaceTableCsv(const PerPlaceTable& table);

@@ -150,6 +150,18 @@ PressureClass ClassifyPressure(std::int64_t occupancy, int threshold) {
     return occupancy >= kModeratePressureFrom ? PressureClass::Moderate : PressureClass::Low;
 }
 
+std::uint32_t PressureRgb(PressureClass pressureClass) {
+    switch (pressureClass) {
+        case PressureClass::Low:
+            return 0x56b4e9;
+        case PressureClass::Moderate:
+            return 0xf0e442;
+        case PressureClass::High:
+            return 0xd55e00;
+    }
+    return 0x808080;
+}
+
 std::optional<ChartData> ComputeChartData(const Survey& survey,
                                           const AnalysisParameters& parameters, int threshold,
                                           Progress& progress) {
@@ -177,6 +189,8 @@ ChartData ChartDataOf(const Survey& survey, const ObservationSlots& slots,
     data.durations = DurationsOf(slots, survey.RoutesList, parameters);
     data.motives = ComputeMotives(slots, survey.RoutesList, parameters.motiveBounds);
     data.sectionLines = survey.SectiesList;
+    data.general = survey.AlgemeneGegevens;
+    data.selection = parameters;
     return data;
 }
 

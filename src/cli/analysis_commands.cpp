@@ -11,6 +11,7 @@
 #include "analysis/analysis_selection.h"
 #include "analysis/motive_report.h"
 #include "analysis/parking_duration_analysis.h"
+#include "charts/analysis_workbook.h"
 #include "cli/analysis_options.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
@@ -321,7 +322,7 @@ int WriteMotiveOutput(const ReportDocument& report, const MotiveFigures& figures
     return kExitOk;
 }
 
-// The clean tables where --table-csv and --detail-csv say.
+// The clean tables where --table-csv, --detail-csv and --xlsx say.
 int WriteCleanTables(const CleanTables& tables, ReportKind kind, const ReportOutput& output) {
     CliPrompter prompter;
     if (output.tableCsvPath) {
@@ -345,7 +346,8 @@ int RunAnalysisCommand(const char* commandName, ReportKind kind,
     const std::optional<ReportOutput> output =
         TakeReportOutputOptions(rest, {.motiveFiles = kind == ReportKind::Motive,
                                        .tableCsv = kind != ReportKind::Motive,
-                                       .detailCsv = kind == ReportKind::PerInterval});
+                                       .detailCsv = kind == ReportKind::PerInterval,
+                                       .xlsx = true});
     if (!output) {
         return kExitUsage;
     }
@@ -372,8 +374,17 @@ int RunAnalysisCommand(const char* commandName, ReportKind kind,
     if (kind == ReportKind::Motive) {
         const std::optional<MotiveFigures> figures =
             RunMotiveAnalysis(survey, parameters, report, progress);
-        return figures ? WriteMotiveOutput(report, *figures, survey.SectiesList, *output)
-                       : kExitFileError;
+        if (!figures) {
+            return kExitFileError;
+        }
+        if (const int status = WriteMotiveOutput(report, *figures, survey.SectiesList, *output);
+            status != kExitOk) {
+            return status;
+        }
+        return WriteWorkbook(output->xlsxPath, [&](std::string& error) {
+            return MotiveWorkbook(survey.AlgemeneGegevens, parameters, *figures, survey.SectiesList,
+                                  error);
+        });
     }
     parameters.addDetailList = parameters.addDetailList || output->detailCsvPath.has_value();
     CleanTables tables;
@@ -386,7 +397,12 @@ int RunAnalysisCommand(const char* commandName, ReportKind kind,
     if (const int status = WriteReportOutput(report, *output); status != kExitOk) {
         return status;
     }
-    return WriteCleanTables(tables, kind, *output);
+    if (const int status = WriteCleanTables(tables, kind, *output); status != kExitOk) {
+        return status;
+    }
+    return WriteWorkbook(output->xlsxPath, [&](std::string& error) {
+        return AnalysisWorkbook(survey.AlgemeneGegevens, parameters, tables, error);
+    });
 }
 
 int PerPlace(const std::vector<std::string>& args) {

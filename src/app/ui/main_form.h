@@ -19,6 +19,7 @@
 #include "core/survey.h"
 #include "desktop/desktop_progress.h"
 #include "desktop/desktop_shell.h"
+#include "reports/export.h"
 #include "reports/report_document.h"
 
 class QAction;
@@ -127,6 +128,7 @@ private:
     void ShowPressureMap(const AnalysisParameters& parameters);
     void ExportCurrentReport();
     void ExportReportPdf(const TKindForm& report);
+    void ExportAnalysisTables(const TKindForm& report, ExportFormat format);
     void MakeNotesReport();
     PlaceTypeCaptions PlaceTypeCaptionsShown() const;
 
