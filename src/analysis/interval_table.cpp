@@ -2,6 +2,8 @@
 #include "analysis/interval_table.h"
 
 #include <algorithm>
+#include <charconv>
+#include <initializer_list>
 
 #include "analysis/number_format.h"
 #include "core/codec.h"
@@ -23,10 +25,18 @@ void AppendText(std::string& out, std::string_view cp1252) {
     AppendField(out, SpreadsheetText(Cp1252ToUtf8(TrimBlanks(cp1252))));
 }
 
-void AppendPeriods(std::string& out, const IntervalTable& table) {
-    for (const std::string& period : table.periods) {
-        AppendText(out, period);
+void AppendHeader(std::string& out, const std::vector<std::string>& columns) {
+    for (const std::string& column : columns) {
+        AppendText(out, column);
     }
+    out += "\r\n";
+}
+
+std::vector<std::string> PeriodsAnd(const IntervalTable& table,
+                                    std::initializer_list<const char*> names) {
+    std::vector<std::string> columns = table.periods;
+    columns.insert(columns.end(), names.begin(), names.end());
+    return columns;
 }
 
 void AppendPattern(std::string& out, std::string_view pattern) {
@@ -45,16 +55,33 @@ std::string PercentWithPoint(std::int64_t part, std::int64_t whole) {
 
 }  // namespace
 
-std::string IntervalPatternCsv(const IntervalTable& table) {
+std::vector<std::string> IntervalPatternColumns(const IntervalTable& table) {
+    return PeriodsAnd(table, {"voertuigen", "procent"});
+}
+
+std::vector<std::string> IntervalDetailColumns(const IntervalTable& table) {
+    return PeriodsAnd(table, {"route", "sectie", "plaats", "type", "kenteken"});
+}
+
+std::int64_t AllVehicles(const IntervalTable& table) {
     std::int64_t allVehicles = 0;
     for (const IntervalPatternRow& row : table.patterns) {
         allVehicles += row.vehicles;
     }
+    return allVehicles;
+}
+
+double IntervalPatternPercent(std::int64_t vehicles, std::int64_t allVehicles) {
+    const std::string text = PercentWithPoint(vehicles, allVehicles);
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);  // never the locale's
+    return value;
+}
+
+std::string IntervalPatternCsv(const IntervalTable& table) {
+    const std::int64_t allVehicles = AllVehicles(table);
     std::string out;
-    AppendPeriods(out, table);
-    AppendField(out, "voertuigen");
-    AppendField(out, "procent");
-    out += "\r\n";
+    AppendHeader(out, IntervalPatternColumns(table));
     for (const IntervalPatternRow& row : table.patterns) {
         AppendPattern(out, row.pattern);
         AppendField(out, std::to_string(row.vehicles));
@@ -66,11 +93,7 @@ std::string IntervalPatternCsv(const IntervalTable& table) {
 
 std::string IntervalDetailCsv(const IntervalTable& table) {
     std::string out;
-    AppendPeriods(out, table);
-    for (const char* name : {"route", "sectie", "plaats", "type", "kenteken"}) {
-        AppendField(out, name);
-    }
-    out += "\r\n";
+    AppendHeader(out, IntervalDetailColumns(table));
     for (const IntervalDetailRow& row : table.detail) {
         AppendPattern(out, row.pattern);
         AppendText(out, Chars(row.place, 1, 4));

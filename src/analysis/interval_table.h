@@ -3,6 +3,7 @@
 // periods as columns, and the detail list of vehicles, in UTF-8.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,14 @@ struct IntervalTable {
     std::vector<IntervalPatternRow> patterns;
     std::vector<IntervalDetailRow> detail;  // only when the detail list is asked
 };
+
+// The column names of the two tables: the periods, then the names below.
+std::vector<std::string> IntervalPatternColumns(const IntervalTable& table);
+std::vector<std::string> IntervalDetailColumns(const IntervalTable& table);
+// The vehicles of all patterns.
+std::int64_t AllVehicles(const IntervalTable& table);
+// A pattern's vehicles as a share of all, in percent with one decimal as the table shows it.
+double IntervalPatternPercent(std::int64_t vehicles, std::int64_t allVehicles);
 
 // One row per pattern in the report's order: a column per period (1 present, 0 absent), then
 // voertuigen and procent (the share of all vehicles, one decimal).

@@ -22,6 +22,9 @@ constexpr const char* kMotiveHeadings[] = {"AA00655", "AA00656", "AA00657"};
 // The motives in the data files, which are read by programs and not translated.
 constexpr const char* kMotiveNames[] = {"bewoner", "werknemer", "bezoeker"};
 constexpr const char* kPeriodCsvHeadings[] = {"tijdstip", "bewoners", "werknemers", "bezoekers"};
+constexpr const char* kSectionsCsvHeadings[] = {"route",    "sectie",     "omschrijving",
+                                                "bewoners", "werknemers", "bezoekers"};
+constexpr const char* kTotalsCsvHeadings[] = {"motief", "voertuigen", "procent"};
 
 std::string Count(std::int64_t value) {
     return PadField("R", std::to_string(value), " ", kCountWidth);
@@ -74,14 +77,6 @@ void WriteTotals(ReportDocument& report, const MotiveFigures& figures) {
     report.AddReportLine();
 }
 
-// The description of the first section line with this key.
-std::string_view DescriptionOf(const LineList& sectionLines, std::string_view key) {
-    const auto line = std::find_if(sectionLines.begin(), sectionLines.end(),
-                                   [key](const std::string& l) { return SectionKey(l) == key; });
-    return line == sectionLines.end() ? std::string_view{}
-                                      : TrimTrailingBlanks(SectionDescription(*line));
-}
-
 void WriteSections(ReportDocument& report, const MotiveFigures& figures,
                    const LineList& sectionLines) {
     const std::string rule = report.RuleLine(kLabelWidth + 4 * kCountWidth);
@@ -94,7 +89,7 @@ void WriteSections(ReportDocument& report, const MotiveFigures& figures,
     for (const MotiveRow& section : figures.sections) {
         const std::string label =
             std::string(Chars(section.key, 1, 4)) + "  " + std::string(Chars(section.key, 6, 9));
-        const std::string_view description = DescriptionOf(sectionLines, section.key);
+        const std::string_view description = SectionDescriptionOf(sectionLines, section.key);
         report.AddReportLine(CountsLine(label, section.vehicles) +
                              (description.empty() ? "" : "  " + std::string(description)));
     }
@@ -151,7 +146,7 @@ std::string CsvField(std::string_view cp1252) {
     return quoted + "\"";
 }
 
-void AddCsvLine(std::string& content, std::initializer_list<std::string> fields) {
+void AddCsvLine(std::string& content, const std::vector<std::string>& fields) {
     const char* separator = "";
     for (const std::string& field : fields) {
         content += separator;
@@ -162,6 +157,29 @@ void AddCsvLine(std::string& content, std::initializer_list<std::string> fields)
 }
 
 }  // namespace
+
+std::string_view SectionDescriptionOf(const LineList& sectionLines, std::string_view key) {
+    const auto line = std::find_if(sectionLines.begin(), sectionLines.end(),
+                                   [key](const std::string& l) { return SectionKey(l) == key; });
+    return line == sectionLines.end() ? std::string_view{}
+                                      : TrimTrailingBlanks(SectionDescription(*line));
+}
+
+std::string_view MotiveName(std::size_t motive) {
+    return kMotiveNames[motive];
+}
+
+std::vector<std::string> MotivePeriodColumns() {
+    return {std::begin(kPeriodCsvHeadings), std::end(kPeriodCsvHeadings)};
+}
+
+std::vector<std::string> MotiveSectionsColumns() {
+    return {std::begin(kSectionsCsvHeadings), std::end(kSectionsCsvHeadings)};
+}
+
+std::vector<std::string> MotiveTotalsColumns() {
+    return {std::begin(kTotalsCsvHeadings), std::end(kTotalsCsvHeadings)};
+}
 
 std::int64_t MotivePercent(std::int64_t vehicles, std::int64_t allVehicles) {
     return allVehicles > 0 ? RoundHalfEven(100.0 * static_cast<double>(vehicles) /
@@ -186,8 +204,7 @@ void WriteMotiveSection(ReportDocument& report, const MotiveFigures& figures,
 
 std::string MotivePeriodCsv(const MotiveFigures& figures) {
     std::string content;
-    AddCsvLine(content, {kPeriodCsvHeadings[0], kPeriodCsvHeadings[1], kPeriodCsvHeadings[2],
-                         kPeriodCsvHeadings[3]});
+    AddCsvLine(content, MotivePeriodColumns());
     for (const MotiveRow& period : figures.clockTimes) {
         AddCsvLine(content,
                    {CsvField(SpreadsheetText(period.key)), std::to_string(period.vehicles[0]),
@@ -198,12 +215,12 @@ std::string MotivePeriodCsv(const MotiveFigures& figures) {
 
 std::string MotiveSectionsCsv(const MotiveFigures& figures, const LineList& sectionLines) {
     std::string content;
-    AddCsvLine(content, {"route", "sectie", "omschrijving", "bewoners", "werknemers", "bezoekers"});
+    AddCsvLine(content, MotiveSectionsColumns());
     for (const MotiveRow& section : figures.sections) {
         AddCsvLine(content,
                    {CsvField(SpreadsheetText(Chars(section.key, 1, 4))),
                     CsvField(SpreadsheetText(Chars(section.key, 6, 9))),
-                    CsvField(SpreadsheetText(DescriptionOf(sectionLines, section.key))),
+                    CsvField(SpreadsheetText(SectionDescriptionOf(sectionLines, section.key))),
                     std::to_string(section.vehicles[0]), std::to_string(section.vehicles[1]),
                     std::to_string(section.vehicles[2])});
     }
@@ -213,7 +230,7 @@ std::string MotiveSectionsCsv(const MotiveFigures& figures, const LineList& sect
 std::string MotiveTotalsCsv(const MotiveFigures& figures) {
     const std::int64_t all = TotalVehicles(figures.vehicles);
     std::string content;
-    AddCsvLine(content, {"motief", "voertuigen", "procent"});
+    AddCsvLine(content, MotiveTotalsColumns());
     for (std::size_t m = 0; m < kMotiveCount; ++m) {
         AddCsvLine(content, {kMotiveNames[m], std::to_string(figures.vehicles[m]),
                              std::to_string(MotivePercent(figures.vehicles[m], all))});

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "analysis/parking_motive.h"
 #include "reports/report_document.h"
@@ -17,6 +19,16 @@ void WriteMotiveSection(ReportDocument& report, const MotiveFigures& figures,
 
 // Share of all vehicles in whole percent, halves to even; 0 when there are none.
 std::int64_t MotivePercent(std::int64_t vehicles, std::int64_t allVehicles);
+
+// The description of the first section line with this key ("RRRR SSSS"); empty without one.
+std::string_view SectionDescriptionOf(const LineList& sectionLines, std::string_view key);
+
+// "bewoner", "werknemer" or "bezoeker", as the data files name the motives (in Motive order).
+std::string_view MotiveName(std::size_t motive);
+// The column names of the three data files below, which programs read (never translated).
+std::vector<std::string> MotivePeriodColumns();
+std::vector<std::string> MotiveTotalsColumns();
+std::vector<std::string> MotiveSectionsColumns();
 
 // UTF-8, comma-separated, CR LF: "tijdstip,bewoners,werknemers,bezoekers" and a row per clock time.
 std::string MotivePeriodCsv(const MotiveFigures& figures);

@@ -43,7 +43,11 @@ std::string RunParkingDurationAnalysis(const Survey& survey, const AnalysisParam
                                        ReportDocument& report, Progress& progress,
                                        CleanTables* tables) {
     if (parameters.reportKind == ReportKind::Motive) {
-        RunMotiveAnalysis(survey, parameters, report, progress);
+        std::optional<MotiveFigures> figures =
+            RunMotiveAnalysis(survey, parameters, report, progress);
+        if (tables != nullptr && figures) {
+            tables->motive = std::move(*figures);
+        }
         return {};
     }
     ProgressScope shown(progress);

@@ -15,10 +15,12 @@
 
 namespace tavoric {
 
-// The clean tables for spreadsheets that a run gathers beside its report: the one of its kind.
+// The clean tables for spreadsheets that a run gathers beside its report: the one of its kind
+// (for the motive report its figures).
 struct CleanTables {
     PerPlaceTable perPlace;
     IntervalTable interval;
+    MotiveFigures motive;
 };
 
 // A run cancelled through the progress during the selection leaves the heading lines and a

@@ -2,6 +2,7 @@
 #include "charts/chart_csv.h"
 
 #include <initializer_list>
+#include <vector>
 
 #include "analysis/motive_report.h"
 #include "core/codec.h"
@@ -14,7 +15,8 @@ namespace {
 class CsvWriter {
 public:
     // field: code page 1252 text, written as UTF-8.
-    void Row(std::initializer_list<std::string> fields) {
+    void Row(std::initializer_list<std::string> fields) { Row(std::vector<std::string>(fields)); }
+    void Row(const std::vector<std::string>& fields) {
         bool first = true;
         for (const std::string& field : fields) {
             text_ += first ? "" : ",";
@@ -47,7 +49,7 @@ std::string Number(std::int64_t value) {
 
 std::string OccupancyCsv(const ChartData& data) {
     CsvWriter csv;
-    csv.Row({"tijdstip", "capaciteit", "voertuigen", "bezetting"});
+    csv.Row(ChartCsvColumns(ChartKind::Occupancy));
     for (const ClockOccupancy& time : data.occupancy) {
         csv.Row({SpreadsheetText(time.time), Number(time.capacity), Number(time.vehicles),
                  Number(time.occupancy)});
@@ -57,8 +59,7 @@ std::string OccupancyCsv(const ChartData& data) {
 
 std::string SectionsCsv(const ChartData& data) {
     CsvWriter csv;
-    csv.Row({"route", "sectie", "omschrijving", "plaatsen", "capaciteit", "bezet", "bezetting",
-             "piek"});
+    csv.Row(ChartCsvColumns(ChartKind::Sections));
     for (const SectionPressure& section : data.sections) {
         csv.Row({SpreadsheetText(section.route), SpreadsheetText(section.section),
                  SpreadsheetText(section.description), Number(section.places),
@@ -70,7 +71,7 @@ std::string SectionsCsv(const ChartData& data) {
 
 std::string DurationsCsv(const ChartData& data) {
     CsvWriter csv;
-    csv.Row({"klasse", "van", "tot", "voertuigen", "procent"});
+    csv.Row(ChartCsvColumns(ChartKind::Durations));
     for (std::size_t k = 0; k < data.durations.size(); ++k) {
         const DurationShare& share = data.durations[k];
         csv.Row({Number(static_cast<std::int64_t>(k) + 1), Number(share.range.from),
@@ -81,8 +82,7 @@ std::string DurationsCsv(const ChartData& data) {
 
 std::string MatrixCsv(const ChartData& data) {
     CsvWriter csv;
-    csv.Row(
-        {"route", "sectie", "omschrijving", "tijdstip", "capaciteit", "voertuigen", "bezetting"});
+    csv.Row(ChartCsvColumns(ChartKind::Matrix));
     for (const SectionPressure& section : data.sections) {
         for (const ClockOccupancy& cell : section.byClockTime) {
             csv.Row({SpreadsheetText(section.route), SpreadsheetText(section.section),
@@ -94,6 +94,26 @@ std::string MatrixCsv(const ChartData& data) {
 }
 
 }  // namespace
+
+std::vector<std::string> ChartCsvColumns(ChartKind kind) {
+    switch (kind) {
+        case ChartKind::Occupancy:
+            return {"tijdstip", "capaciteit", "voertuigen", "bezetting"};
+        case ChartKind::Sections:
+            return {"route",      "sectie", "omschrijving", "plaatsen",
+                    "capaciteit", "bezet",  "bezetting",    "piek"};
+        case ChartKind::Durations:
+            return {"klasse", "van", "tot", "voertuigen", "procent"};
+        case ChartKind::Motive:
+            return MotivePeriodColumns();
+        case ChartKind::Matrix:
+            return {"route",      "sectie",     "omschrijving", "tijdstip",
+                    "capaciteit", "voertuigen", "bezetting"};
+        case ChartKind::MotiveSections:
+            return MotiveSectionsColumns();
+    }
+    return {};
+}
 
 std::string ChartCsv(ChartKind kind, const ChartData& data) {
     switch (kind) {

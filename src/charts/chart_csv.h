@@ -5,11 +5,14 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "charts/chart_texts.h"
 
 namespace tavoric {
 
 std::string ChartCsv(ChartKind kind, const ChartData& data);
+// The names of its header line, which programs read (never translated).
+std::vector<std::string> ChartCsvColumns(ChartKind kind);
 
 }  // namespace tavoric

@@ -150,6 +150,18 @@ PressureClass ClassifyPressure(std::int64_t occupancy, int threshold) {
     return occupancy >= kModeratePressureFrom ? PressureClass::Moderate : PressureClass::Low;
 }
 
+std::uint32_t PressureRgb(PressureClass pressureClass) {
+    switch (pressureClass) {
+        case PressureClass::Low:
+            return 0x56b4e9;
+        case PressureClass::Moderate:
+            return 0xf0e442;
+        case PressureClass::High:
+            return 0xd55e00;
+    }
+    return 0x808080;
+}
+
 std::optional<ChartData> ComputeChartData(const Survey& survey,
                                           const AnalysisParameters& parameters, int threshold,
                                           Progress& progress) {
@@ -159,18 +171,26 @@ std::optional<ChartData> ComputeChartData(const Survey& survey,
     if (!slots) {
         return std::nullopt;
     }
+    ChartData data = ChartDataOf(survey, *slots, parameters, threshold);
+    progress.Set(100, 100);
+    return data;
+}
+
+ChartData ChartDataOf(const Survey& survey, const ObservationSlots& slots,
+                      const AnalysisParameters& parameters, int threshold) {
     ChartData data;
     data.surveyArea = survey.AlgemeneGegevens.surveyArea;
     data.dayAndDate = survey.AlgemeneGegevens.dayAndDate;
     data.windowStart = parameters.windowStart;
     data.windowEnd = parameters.windowEnd;
     data.threshold = threshold;
-    data.occupancy = OccupancyByClockTime(*slots, parameters);
-    data.sections = PressureBySection(*slots, survey.SectiesList, parameters);
-    data.durations = DurationsOf(*slots, survey.RoutesList, parameters);
-    data.motives = ComputeMotives(*slots, survey.RoutesList, parameters.motiveBounds);
+    data.occupancy = OccupancyByClockTime(slots, parameters);
+    data.sections = PressureBySection(slots, survey.SectiesList, parameters);
+    data.durations = DurationsOf(slots, survey.RoutesList, parameters);
+    data.motives = ComputeMotives(slots, survey.RoutesList, parameters.motiveBounds);
     data.sectionLines = survey.SectiesList;
-    progress.Set(100, 100);
+    data.general = survey.AlgemeneGegevens;
+    data.selection = parameters;
     return data;
 }
 

@@ -73,6 +73,9 @@ DurationDistribution DurationsOf(const ObservationSlots& slots, const LineList& 
 enum class PressureClass { Low, Moderate, High };
 constexpr int kModeratePressureFrom = 70;
 PressureClass ClassifyPressure(std::int64_t occupancy, int threshold);
+// Its colour as 0xRRGGBB: Okabe-Ito sky blue, yellow and vermillion, apart in hue and lightness,
+// also for the common colour-vision deficiencies.
+std::uint32_t PressureRgb(PressureClass pressureClass);
 
 // Everything the charts of one selection show, with what their titles name.
 struct ChartData {
@@ -86,6 +89,9 @@ struct ChartData {
     DurationDistribution durations{};
     MotiveFigures motives;  // with the motive bounds of the selection
     LineList sectionLines;  // the survey's sections, for the descriptions of the motive rows
+    // The general data and the selection, for the first sheet of the charts' workbook.
+    GeneralValues general;
+    AnalysisParameters selection;
 };
 
 // Selects the slots as the per-place analysis does and computes every chart's figures. Nothing
@@ -93,5 +99,8 @@ struct ChartData {
 std::optional<ChartData> ComputeChartData(const Survey& survey,
                                           const AnalysisParameters& parameters, int threshold,
                                           Progress& progress);
+// The figures of slots already selected.
+ChartData ChartDataOf(const Survey& survey, const ObservationSlots& slots,
+                      const AnalysisParameters& parameters, int threshold);
 
 }  // namespace tavoric

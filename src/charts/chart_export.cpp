@@ -22,6 +22,26 @@ constexpr FormatExtension kExtensions[] = {{ChartImageFormat::Png, ".png"},
 constexpr int kSectionBarHeight = 24;
 constexpr int kSpaceBesideBars = 220;
 
+constexpr std::string_view kWorkbookExtension = ".xlsx";
+
+// Asks for a picture, or with workbookAllowed also the workbook, named after the title.
+std::optional<ChartFile> AskFile(const std::string& title, Prompter& prompter,
+                                 bool workbookAllowed) {
+    FileDialogRequest request;
+    request.filter = MessageText("AA00480") + "|*.png|" + MessageText("AA00481") + "|*.svg|" +
+                     MessageText("AA00250") + "|*.pdf";
+    if (workbookAllowed) {
+        request.filter += "|" + MessageText("AA00857") + "|*.xlsx";
+    }
+    request.presetName = title + ".png";
+    const std::optional<std::string> chosen = prompter.SaveFileName(request);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    ChartFile file = ChartFileOfName(*chosen, workbookAllowed);
+    return MayReplaceFile(file.fileName, prompter) ? std::optional(file) : std::nullopt;
+}
+
 }  // namespace
 
 ChartImageSize DefaultChartSize(ChartKind kind, const ChartData& data) {
@@ -35,32 +55,28 @@ ChartImageSize DefaultChartSize(ChartKind kind, const ChartData& data) {
     return size;
 }
 
-ChartFile ChartFileOfName(std::string_view chosenName) {
+ChartFile ChartFileOfName(std::string_view chosenName, bool workbookAllowed) {
+    const auto endsWith = [chosenName](std::string_view extension) {
+        return chosenName.size() > extension.size() &&
+               EqualNoCase(chosenName.substr(chosenName.size() - extension.size()), extension);
+    };
     for (const FormatExtension& known : kExtensions) {
-        if (chosenName.size() > known.extension.size() &&
-            EqualNoCase(chosenName.substr(chosenName.size() - known.extension.size()),
-                        known.extension)) {
+        if (endsWith(known.extension)) {
             return {std::string(chosenName), known.format};
         }
+    }
+    if (workbookAllowed && endsWith(kWorkbookExtension)) {
+        return {std::string(chosenName), ChartImageFormat::Png, true};
     }
     return {std::string(chosenName) + ".png", ChartImageFormat::Png};
 }
 
 std::optional<ChartFile> AskChartFile(ChartKind kind, Prompter& prompter) {
-    return AskPictureFile(ChartTitle(kind), prompter);
+    return AskFile(ChartTitle(kind), prompter, true);
 }
 
 std::optional<ChartFile> AskPictureFile(const std::string& title, Prompter& prompter) {
-    FileDialogRequest request;
-    request.filter = MessageText("AA00480") + "|*.png|" + MessageText("AA00481") + "|*.svg|" +
-                     MessageText("AA00250") + "|*.pdf";
-    request.presetName = title + ".png";
-    const std::optional<std::string> chosen = prompter.SaveFileName(request);
-    if (!chosen) {
-        return std::nullopt;
-    }
-    ChartFile file = ChartFileOfName(*chosen);
-    return MayReplaceFile(file.fileName, prompter) ? std::optional(file) : std::nullopt;
+    return AskFile(title, prompter, false);
 }
 
 std::optional<std::string> AskGeoJsonFile(const std::string& title, Prompter& prompter) {

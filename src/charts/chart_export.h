@@ -14,14 +14,15 @@ namespace tavoric {
 struct ChartFile {
     std::string fileName;
     ChartImageFormat format = ChartImageFormat::Png;
+    bool workbook = false;  // the Excel workbook of every chart's table instead of a picture
 };
 
-// ".png", ".svg" or ".pdf" at the end of the name (in either letter case) chooses the format; any
-// other name is a PNG and gains ".png".
-ChartFile ChartFileOfName(std::string_view chosenName);
+// ".png", ".svg" or ".pdf" at the end of the name (in either letter case) chooses the format, and
+// with workbookAllowed ".xlsx" the workbook; any other name is a PNG and gains ".png".
+ChartFile ChartFileOfName(std::string_view chosenName, bool workbookAllowed = false);
 
-// Asks for the file (PNG, SVG or PDF; the chart's title proposed) and, for an existing file,
-// whether to replace it. Nothing when the user stops.
+// Asks for the file (PNG, SVG, PDF or the Excel workbook; the chart's title proposed) and, for
+// an existing file, whether to replace it. Nothing when the user stops.
 std::optional<ChartFile> AskChartFile(ChartKind kind, Prompter& prompter);
 // The same for any picture, the title proposed as its name.
 std::optional<ChartFile> AskPictureFile(const std::string& title, Prompter& prompter);

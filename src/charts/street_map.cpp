@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <map>
 #include <numbers>
 #include <unordered_map>
 #include <unordered_set>
@@ -334,6 +335,23 @@ std::string FeatureLabel(const SectionPressure* figures) {
         MessageText("AA00714"),
         {figures->route, figures->section, figures->description, std::to_string(figures->occupancy),
          std::to_string(figures->peak), std::to_string(figures->places)});
+}
+
+std::vector<MapSection> MapSections(const StreetMap& map) {
+    std::map<std::pair<std::string_view, std::string_view>, MapSection> byNumber;
+    for (std::size_t i = 0; i < map.figures.size(); ++i) {
+        if (const SectionPressure* section = map.figures[i]) {
+            MapSection& entry = byNumber[{section->route, section->section}];
+            entry.figures = section;
+            entry.features.push_back(i);
+        }
+    }
+    std::vector<MapSection> sections;
+    sections.reserve(byNumber.size());
+    for (auto& [number, section] : byNumber) {
+        sections.push_back(std::move(section));
+    }
+    return sections;
 }
 
 StreetMap JoinStreetMap(StreetGeometry geometry, const std::vector<SectionPressure>& pressure,

@@ -103,8 +103,16 @@ StreetMap JoinStreetMap(StreetGeometry geometry, const std::vector<SectionPressu
 // section of the survey or whose section has no observation in the selection.
 std::optional<PressureClass> FeatureClass(const SectionPressure* figures, MapMeasure measure,
                                           int threshold);
-// The text shown when the pointer rests on a feature.
+// The text shown when the pointer rests on a feature, and in the panel beside the legend.
 std::string FeatureLabel(const SectionPressure* figures);
+
+// The sections of the survey drawn on the map, in route and section order, each with its
+// features: the order in which Tab walks the streets. Features without a section are left out.
+struct MapSection {
+    const SectionPressure* figures = nullptr;
+    std::vector<std::size_t> features;  // indexes into the map's features, ascending
+};
+std::vector<MapSection> MapSections(const StreetMap& map);
 
 // A section's label on the map: its name (route and section without one) and the measure's
 // percentage, the name alone without observations; placed along the longest line of the

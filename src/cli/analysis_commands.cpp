@@ -11,6 +11,7 @@
 #include "analysis/analysis_selection.h"
 #include "analysis/motive_report.h"
 #include "analysis/parking_duration_analysis.h"
+#include "charts/analysis_workbook.h"
 #include "cli/analysis_options.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
@@ -53,16 +54,21 @@ struct AnalysisOptions {
 // The reports an option applies to, as bits.
 enum KindSet : unsigned { kPerPlace = 1, kInterval = 2, kMotive = 4, kAllKinds = 7 };
 
-bool AppliesTo(unsigned kinds, ReportKind kind) {
+unsigned KindBit(ReportKind kind) {
     switch (kind) {
         case ReportKind::PerPlace:
-            return (kinds & kPerPlace) != 0;
+            return kPerPlace;
         case ReportKind::PerInterval:
-            return (kinds & kInterval) != 0;
+            return kInterval;
         case ReportKind::Motive:
             break;
     }
-    return (kinds & kMotive) != 0;
+    return kMotive;
+}
+
+// The options of the given report kinds.
+bool AppliesTo(unsigned optionKinds, unsigned kinds) {
+    return (optionKinds & kinds) != 0;
 }
 
 struct ValueOptionName {
@@ -96,29 +102,29 @@ constexpr FlagOptionName kFlagOptions[] = {
 };
 
 std::optional<std::string>* ValueOption(AnalysisOptions& options, std::string_view name,
-                                        ReportKind kind) {
+                                        unsigned kinds) {
     for (const ValueOptionName& option : kValueOptions) {
-        if (name == option.name && AppliesTo(option.kinds, kind)) {
+        if (name == option.name && AppliesTo(option.kinds, kinds)) {
             return &(options.*option.value);
         }
     }
     return nullptr;
 }
 
-bool* FlagOption(AnalysisOptions& options, std::string_view name, ReportKind kind) {
+bool* FlagOption(AnalysisOptions& options, std::string_view name, unsigned kinds) {
     for (const FlagOptionName& option : kFlagOptions) {
-        if (name == option.name && AppliesTo(option.kinds, kind)) {
+        if (name == option.name && AppliesTo(option.kinds, kinds)) {
             return &(options.*option.flag);
         }
     }
     return nullptr;
 }
 
-std::optional<AnalysisOptions> ParseOptions(const std::vector<std::string>& args, ReportKind kind) {
+std::optional<AnalysisOptions> ParseOptions(const std::vector<std::string>& args, unsigned kinds) {
     AnalysisOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (std::optional<std::string>* value = ValueOption(options, arg, kind)) {
+        if (std::optional<std::string>* value = ValueOption(options, arg, kinds)) {
             bool given = value->has_value();
             if (i + 1 == args.size()) {
                 PrintError(FormatText(MessageText("AA00964"), {arg}));
@@ -128,7 +134,7 @@ std::optional<AnalysisOptions> ParseOptions(const std::vector<std::string>& args
                 return std::nullopt;
             }
             *value = Utf8ToCp1252(args[++i]);
-        } else if (bool* flag = FlagOption(options, arg, kind)) {
+        } else if (bool* flag = FlagOption(options, arg, kinds)) {
             if (!FirstTime(arg, *flag)) {
                 return std::nullopt;
             }
@@ -325,7 +331,7 @@ int WriteMotiveOutput(const ReportDocument& report, const MotiveFigures& figures
     return kExitOk;
 }
 
-// The clean tables where --table-csv and --detail-csv say.
+// The clean tables where --table-csv, --detail-csv and --xlsx say.
 int WriteCleanTables(const CleanTables& tables, ReportKind kind, const ReportOutput& output) {
     CliPrompter prompter;
     if (output.tableCsvPath) {
@@ -349,11 +355,12 @@ int RunAnalysisCommand(const char* commandName, ReportKind kind,
     const std::optional<ReportOutput> output =
         TakeReportOutputOptions(rest, {.motiveFiles = kind == ReportKind::Motive,
                                        .tableCsv = kind != ReportKind::Motive,
-                                       .detailCsv = kind == ReportKind::PerInterval});
+                                       .detailCsv = kind == ReportKind::PerInterval,
+                                       .xlsx = true});
     if (!output) {
         return kExitUsage;
     }
-    const std::optional<AnalysisOptions> options = ParseOptions(rest, kind);
+    const std::optional<AnalysisOptions> options = ParseOptions(rest, KindBit(kind));
     if (!options) {
         return UsageError(commandName);
     }
@@ -376,8 +383,17 @@ int RunAnalysisCommand(const char* commandName, ReportKind kind,
     if (kind == ReportKind::Motive) {
         const std::optional<MotiveFigures> figures =
             RunMotiveAnalysis(survey, parameters, report, progress);
-        return figures ? WriteMotiveOutput(report, *figures, survey.SectiesList, *output)
-                       : kExitFileError;
+        if (!figures) {
+            return kExitFileError;
+        }
+        if (const int status = WriteMotiveOutput(report, *figures, survey.SectiesList, *output);
+            status != kExitOk) {
+            return status;
+        }
+        return WriteWorkbook(output->xlsxPath, [&](std::string& error) {
+            return MotiveWorkbook(survey.AlgemeneGegevens, parameters, *figures, survey.SectiesList,
+                                  error);
+        });
     }
     parameters.addDetailList = parameters.addDetailList || output->detailCsvPath.has_value();
     CleanTables tables;
@@ -390,7 +406,12 @@ int RunAnalysisCommand(const char* commandName, ReportKind kind,
     if (const int status = WriteReportOutput(report, *output); status != kExitOk) {
         return status;
     }
-    return WriteCleanTables(tables, kind, *output);
+    if (const int status = WriteCleanTables(tables, kind, *output); status != kExitOk) {
+        return status;
+    }
+    return WriteWorkbook(output->xlsxPath, [&](std::string& error) {
+        return AnalysisWorkbook(survey.AlgemeneGegevens, parameters, tables, error);
+    });
 }
 
 int PerPlace(const std::vector<std::string>& args) {
@@ -409,8 +430,9 @@ int ParkingMotive(const std::vector<std::string>& args) {
 
 int PrepareAnalysis(const char* commandName, ReportKind kind, const std::vector<std::string>& args,
                     const std::vector<std::string>& outputPaths, Survey& survey,
-                    AnalysisParameters& parameters) {
-    const std::optional<AnalysisOptions> options = ParseOptions(args, kind);
+                    AnalysisParameters& parameters, bool motiveOptions) {
+    const std::optional<AnalysisOptions> options =
+        ParseOptions(args, KindBit(kind) | (motiveOptions ? kMotive : 0u));
     if (!options) {
         return UsageError(commandName);
     }

@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "charts/analysis_workbook.h"
 #include "charts/chart_csv.h"
 #include "charts/chart_images.h"
 #include "cli/analysis_options.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/file_options.h"
+#include "cli/report_output.h"
 #include "cli/terminal_progress.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
@@ -30,11 +32,13 @@ struct ChartOptions {
     std::optional<std::string> svg;
     std::optional<std::string> pdf;
     std::optional<std::string> size;
+    std::optional<std::string> xlsx;
 };
 
 constexpr ValueOption<ChartOptions> kChartOptions[] = {
     {"--kind", &ChartOptions::kind}, {"--csv", &ChartOptions::csv}, {"--png", &ChartOptions::png},
     {"--svg", &ChartOptions::svg},   {"--pdf", &ChartOptions::pdf}, {"--size", &ChartOptions::size},
+    {"--xlsx", &ChartOptions::xlsx},
 };
 
 struct ImageOutput {
@@ -81,8 +85,8 @@ std::optional<ChartKind> Kind(const std::optional<std::string>& name) {
     return kind;
 }
 
-// The files the options name, CSV first.
-std::vector<std::string> OutputPaths(const ChartOptions& options) {
+// The files of one chart the options name, CSV first.
+std::vector<std::string> ChartPaths(const ChartOptions& options) {
     std::vector<std::string> paths;
     if (options.csv) {
         paths.push_back(*options.csv);
@@ -96,18 +100,19 @@ std::vector<std::string> OutputPaths(const ChartOptions& options) {
 }
 
 // At least one output, no two naming the same file, and images only where they can be drawn.
-bool OutputsUsable(const ChartOptions& options, const std::vector<std::string>& paths) {
-    if (paths.empty()) {
+bool OutputsUsable(const ChartOptions& options, const std::vector<std::string>& chartPaths) {
+    if (chartPaths.empty() && !options.xlsx) {
         PrintError(MessageText("AA00474"));
         return false;
     }
     if (NamesOneFileTwice({{"--csv", options.csv},
                            {"--png", options.png},
                            {"--svg", options.svg},
-                           {"--pdf", options.pdf}})) {
+                           {"--pdf", options.pdf},
+                           {"--xlsx", options.xlsx}})) {
         return false;
     }
-    const bool wantsImage = paths.size() > (options.csv ? 1u : 0u);
+    const bool wantsImage = chartPaths.size() > (options.csv ? 1u : 0u);
     if (wantsImage && !ChartDrawing::Available()) {
         PrintError(MessageText("AA00470"));
         return false;
@@ -148,15 +153,20 @@ int Chart(const std::vector<std::string>& args) {
     if (!options) {
         return kExitUsage;
     }
-    const std::optional<ChartKind> kind = Kind(options->kind);
-    if (!kind) {
+    // The workbook holds every chart's table; the files of one chart need its kind.
+    const std::vector<std::string> chartPaths = ChartPaths(*options);
+    std::optional<ChartKind> kind;
+    if ((options->kind || !chartPaths.empty() || !options->xlsx) && !(kind = Kind(options->kind))) {
         return kExitUsage;
     }
     std::optional<ChartImageSize> size;
-    const std::vector<std::string> outputPaths = OutputPaths(*options);
     if ((options->size && !(size = ParseSize(*options->size))) ||
-        !OutputsUsable(*options, outputPaths)) {
+        !OutputsUsable(*options, chartPaths)) {
         return kExitUsage;
+    }
+    std::vector<std::string> outputPaths = chartPaths;
+    if (options->xlsx) {
+        outputPaths.push_back(*options->xlsx);
     }
     Survey survey;
     const ProgramSettings settings = LoadUserSettings();
@@ -173,7 +183,14 @@ int Chart(const std::vector<std::string>& args) {
     if (!data) {
         return kExitFileError;
     }
-    return WriteOutputs(*kind, *data, *options, size ? *size : DefaultChartSize(*kind, *data));
+    if (kind) {
+        const ChartImageSize drawn = size ? *size : DefaultChartSize(*kind, *data);
+        if (const int status = WriteOutputs(*kind, *data, *options, drawn); status != kExitOk) {
+            return status;
+        }
+    }
+    return WriteWorkbook(options->xlsx,
+                         [&](std::string& error) { return ChartWorkbook(*data, error); });
 }
 
 }  // namespace

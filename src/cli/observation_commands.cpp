@@ -7,6 +7,7 @@
 
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
+#include "cli/report_output.h"
 #include "core/atomic_file.h"
 #include "core/backups.h"
 #include "core/codec.h"
@@ -172,10 +173,13 @@ int ImportObservations(const std::vector<std::string>& args) {
 int ExportObservations(const std::vector<std::string>& args) {
     std::optional<std::string> projectPath;
     std::optional<std::string> csvPath;
+    std::optional<std::string> xlsxPath;
     bool allSlots = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--csv" && i + 1 < args.size() && !csvPath) {
             csvPath = args[++i];
+        } else if (args[i] == "--xlsx" && i + 1 < args.size() && !xlsxPath) {
+            xlsxPath = args[++i];
         } else if (args[i] == "--all" && !allSlots) {
             allSlots = true;
         } else if (!args[i].starts_with("--") && !projectPath) {
@@ -184,10 +188,11 @@ int ExportObservations(const std::vector<std::string>& args) {
             return UsageError("export-observations");
         }
     }
-    if (!projectPath || !csvPath) {
+    if (!projectPath || (!csvPath && !xlsxPath)) {
         return UsageError("export-observations");
     }
-    if (NamesOneFileTwice({{"PROJECT.par", projectPath}, {"--csv", csvPath}})) {
+    if (NamesOneFileTwice(
+            {{"PROJECT.par", projectPath}, {"--csv", csvPath}, {"--xlsx", xlsxPath}})) {
         return kExitUsage;
     }
     Survey survey;
@@ -195,9 +200,11 @@ int ExportObservations(const std::vector<std::string>& args) {
         return kExitFileError;
     }
     CliPrompter prompter;
-    return WriteExportFile(*csvPath, ObservationCsvContent(survey, allSlots), prompter)
-               ? kExitOk
-               : kExitFileError;
+    if (csvPath && !WriteExportFile(*csvPath, ObservationCsvContent(survey, allSlots), prompter)) {
+        return kExitFileError;
+    }
+    return WriteWorkbook(
+        xlsxPath, [&](std::string& error) { return ObservationWorkbook(survey, allSlots, error); });
 }
 
 }  // namespace

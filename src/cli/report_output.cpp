@@ -71,6 +71,7 @@ std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& ar
             : extra.motiveFiles && args[i] == "--sections-csv" ? &output.sectionsCsvPath
             : extra.tableCsv && args[i] == "--table-csv"       ? &output.tableCsvPath
             : extra.detailCsv && args[i] == "--detail-csv"     ? &output.detailCsvPath
+            : extra.xlsx && args[i] == "--xlsx"                ? &output.xlsxPath
                                                                : nullptr;
         if (path == nullptr) {
             others.push_back(std::move(args[i]));
@@ -97,7 +98,8 @@ std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& ar
         {"--totals-csv", output.totalsCsvPath},
         {"--sections-csv", output.sectionsCsvPath},
         {"--table-csv", output.tableCsvPath},
-        {"--detail-csv", output.detailCsvPath}};
+        {"--detail-csv", output.detailCsvPath},
+        {"--xlsx", output.xlsxPath}};
     for (std::size_t dataFile = 2; dataFile < std::size(files); ++dataFile) {
         for (std::size_t other = 0; other < dataFile; ++other) {
             if (NamesOneFileTwice({files[other], files[dataFile]})) {
@@ -112,12 +114,27 @@ std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& ar
 bool OutputsSpareInput(const ReportOutput& output, const std::string& projectPath) {
     for (const std::optional<std::string>& path :
          {output.txtPath, output.csvPath, output.totalsCsvPath, output.sectionsCsvPath,
-          output.tableCsvPath, output.detailCsvPath}) {
+          output.tableCsvPath, output.detailCsvPath, output.xlsxPath}) {
         if (path && RefusedOverInput(*path, projectPath)) {
             return false;
         }
     }
     return true;
+}
+
+int WriteWorkbook(const std::optional<std::string>& path,
+                  const std::function<std::optional<std::string>(std::string&)>& make) {
+    if (!path) {
+        return kExitOk;
+    }
+    std::string error;
+    const std::optional<std::string> workbook = make(error);
+    if (!workbook) {
+        PrintError(error);
+        return kExitFileError;
+    }
+    CliPrompter prompter;
+    return WriteExportFile(*path, *workbook, prompter) ? kExitOk : kExitFileError;
 }
 
 int WriteReportOutput(const ReportDocument& report, const ReportOutput& output) {

@@ -5,6 +5,7 @@
 // output, for a pipe; "--csv -" alone sends only the table there.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@ struct ReportOutput {
     std::optional<std::string> sectionsCsvPath;  // --sections-csv FILE: its motives per section
     std::optional<std::string> tableCsvPath;     // --table-csv FILE: the clean table
     std::optional<std::string> detailCsvPath;    // --detail-csv FILE: the clean detail list
+    std::optional<std::string> xlsxPath;         // --xlsx FILE: the Excel workbook
 };
 
 // The output options a command takes besides --txt and --csv.
@@ -27,14 +29,14 @@ struct ExtraOutputOptions {
     bool motiveFiles = false;  // --totals-csv and --sections-csv
     bool tableCsv = false;
     bool detailCsv = false;
+    bool xlsx = false;
 };
 
 // Removes "--txt FILE" and "--csv FILE" (and the motive report's "--totals-csv FILE" and
-// "--sections-csv FILE", and "--table-csv FILE" and "--detail-csv FILE", when asked) from args
-// and leaves
-// every other argument in order. When a file name is missing, an option is given twice or two
-// options name the same file, says so on stderr and returns nothing; the command then exits
-// with 2.
+// "--sections-csv FILE", "--table-csv FILE", "--detail-csv FILE" and "--xlsx FILE", when
+// asked) from args and leaves every other argument in order. When a file name is missing, an option
+// is given twice or two options name the same file, says so on stderr and returns nothing; the
+// command then exits with 2.
 std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& args,
                                                     ExtraOutputOptions extra = {});
 
@@ -45,5 +47,10 @@ bool OutputsSpareInput(const ReportOutput& output, const std::string& projectPat
 // cannot be written (reported on stderr), 2 when --csv is asked of a report without a table (then
 // nothing is written at all).
 int WriteReportOutput(const ReportDocument& report, const ReportOutput& output);
+
+// Makes the workbook and writes it to path (--xlsx) when one is given. Returns the exit status:
+// 1, after the reason on stderr, when it cannot be made or written.
+int WriteWorkbook(const std::optional<std::string>& path,
+                  const std::function<std::optional<std::string>(std::string&)>& make);
 
 }  // namespace tavoric

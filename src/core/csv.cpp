@@ -209,7 +209,10 @@ void AppendCsvField(std::string& out, std::string_view field) {
     out += '"';
 }
 
-void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> fields) {
+namespace {
+
+template <typename Fields>
+void AppendFields(std::string& out, const Fields& fields) {
     const char* separator = "";
     for (const std::string_view field : fields) {
         out += separator;
@@ -217,6 +220,16 @@ void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> f
         separator = ",";
     }
     out += "\r\n";
+}
+
+}  // namespace
+
+void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> fields) {
+    AppendFields(out, fields);
+}
+
+void AppendCsvRecord(std::string& out, const std::vector<std::string>& fields) {
+    AppendFields(out, fields);
 }
 
 }  // namespace tavoric

@@ -62,5 +62,6 @@ std::string SpreadsheetText(std::string_view field);
 void AppendCsvField(std::string& out, std::string_view field);
 // Appends the fields separated by commas and ends the record with CR LF.
 void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> fields);
+void AppendCsvRecord(std::string& out, const std::vector<std::string>& fields);
 
 }  // namespace tavoric

@@ -18,6 +18,7 @@
 
 #include "core/survey.h"
 #include "core/time_zone.h"
+#include "core/workbook.h"
 
 namespace tavoric {
 
@@ -100,5 +101,11 @@ std::string ReportedRowsFileContent(const std::vector<const ReportedRow*>& rows)
 // The observations as the CSV file: UTF-8, comma-separated, CR LF, a header line, then one row
 // per slot holding a plate or a remark (every slot when allSlots), in KentekensList order.
 std::string ObservationCsvContent(const Survey& survey, bool allSlots);
+// The same rows as an Excel workbook: the sheet "Onderzoek" with the general data, then the sheet
+// "Waarnemingen", continued on further sheets past rowsPerSheet rows. Nothing when the workbook
+// could not be made, with the reason in error.
+std::optional<std::string> ObservationWorkbook(const Survey& survey, bool allSlots,
+                                               std::string& error,
+                                               std::size_t rowsPerSheet = kMaxSheetRows);
 
 }  // namespace tavoric

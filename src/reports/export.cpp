@@ -21,9 +21,12 @@ constexpr std::string_view kLineEnd = "\r\n";
 std::string SaveDialogFilter(ExportFormat format) {
     switch (format) {
         case ExportFormat::Csv:
+        case ExportFormat::CleanCsv:
             return "CSV-bestanden (*.csv)|*.csv";
         case ExportFormat::Pdf:
             return MessageText("AA00250") + "|*.pdf";
+        case ExportFormat::Workbook:
+            return MessageText("AA00857") + "|*.xlsx";
         case ExportFormat::Text:
             break;
     }
@@ -73,9 +76,12 @@ std::string ReportCsvContent(const ReportTable& table) {
 std::string_view ExportExtension(ExportFormat format) {
     switch (format) {
         case ExportFormat::Csv:
+        case ExportFormat::CleanCsv:
             return ".csv";
         case ExportFormat::Pdf:
             return ".pdf";
+        case ExportFormat::Workbook:
+            return ".xlsx";
         case ExportFormat::Text:
             break;
     }
@@ -102,7 +108,7 @@ bool WriteExportFile(const std::string& fileName, std::string_view content, Prom
 
 bool ExportReport(const ReportDocument& report, ExportFormat format, const std::string& fileName,
                   Prompter& prompter) {
-    assert(format != ExportFormat::Pdf);
+    assert(format == ExportFormat::Text || format == ExportFormat::Csv);
     try {
         const std::string content = format == ExportFormat::Csv ? ReportCsvContent(report.Table())
                                                                 : ReportTextContent(report);
@@ -114,9 +120,14 @@ bool ExportReport(const ReportDocument& report, ExportFormat format, const std::
     }
 }
 
-ExportFormat OfferedExportFormat(ExportFormat lastChoice, const ReportDocument& report) {
-    return lastChoice == ExportFormat::Csv && !report.HasTableData() ? ExportFormat::Text
-                                                                     : lastChoice;
+ExportFormat OfferedExportFormat(ExportFormat lastChoice, const ReportDocument& report,
+                                 bool analysis) {
+    const bool analysisOnly =
+        lastChoice == ExportFormat::CleanCsv || lastChoice == ExportFormat::Workbook;
+    const bool allowed = lastChoice == ExportFormat::Csv ? report.HasTableData()
+                         : analysisOnly                  ? analysis
+                                                         : true;
+    return allowed ? lastChoice : ExportFormat::Text;
 }
 
 std::optional<std::string> AskExportFileName(const std::string& title, ExportFormat format,

@@ -13,7 +13,8 @@
 namespace tavoric {
 
 // Pdf: the printed pages of the report, drawn by the desktop (reports/ui/print_job.h).
-enum class ExportFormat { Text, Csv, Pdf };
+// CleanCsv and Workbook: the clean table (UTF-8 CSV) and the Excel workbook of an analysis.
+enum class ExportFormat { Text, Csv, Pdf, CleanCsv, Workbook };
 
 // Every report line as it stands, trailing blanks kept, each ended by CR LF.
 std::string ReportTextContent(const ReportDocument& report);
@@ -21,7 +22,7 @@ std::string ReportTextContent(const ReportDocument& report);
 // are written as they are, not doubled, so the spreadsheet sees what the program always wrote.
 std::string ReportCsvContent(const ReportTable& table);
 
-// ".txt", ".csv" or ".pdf".
+// ".txt", ".csv", ".pdf" or ".xlsx".
 std::string_view ExportExtension(ExportFormat format);
 // The chosen name gains the extension unless the text from its last full stop on is exactly it:
 // "plan" -> "plan.txt", "plan.TXT" -> "plan.TXT.txt".
@@ -39,8 +40,10 @@ bool ExportReport(const ReportDocument& report, ExportFormat format, const std::
                   Prompter& prompter);
 
 // The format the export dialog offers: the last choice while it is allowed; CSV only for a
-// report with table data, otherwise text. PDF is always allowed.
-ExportFormat OfferedExportFormat(ExportFormat lastChoice, const ReportDocument& report);
+// report with table data, the clean table and the workbook only for an analysis report,
+// otherwise text. PDF is always allowed.
+ExportFormat OfferedExportFormat(ExportFormat lastChoice, const ReportDocument& report,
+                                 bool analysis = false);
 
 // The export command after the format is chosen: asks for the file name (the title with the
 // extension proposed), adds the extension and asks before replacing an existing file. Returns

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "../core/csv_records.h"
 #include "analysis/analysis_selection.h"
 #include "analysis/parking_duration_analysis.h"
 #include "core/clock.h"
@@ -83,15 +85,39 @@ inline std::string Cells(const ReportTable& table, int row, int first, int last)
     return text;
 }
 
-// The records of a comma-separated file.
-inline std::vector<std::vector<std::string>> CsvRecords(const std::string& csv) {
-    CsvReader reader(csv, ',');
-    std::vector<std::vector<std::string>> records;
-    std::vector<std::string> fields;
-    while (reader.Next(fields)) {
-        records.push_back(fields);
+// A survey of several routes with different intervals, places of every kind and random plates,
+// remarks and gaps, so that every figure takes many values.
+inline Survey GeneratedSurvey(unsigned seed) {
+    std::mt19937 random(seed);
+    const auto pick = [&random](int count) {
+        return static_cast<int>(random() % static_cast<unsigned>(count));
+    };
+    SurveyBuilder builder("0700", "1900");
+    const int intervals[] = {15, 30, 60};
+    for (int route = 1; route <= 3; ++route) {
+        builder.Route("000" + std::to_string(route), intervals[route - 1]);
     }
-    return records;
+    const std::string types = "VIBG";
+    for (int route = 1; route <= 3; ++route) {
+        for (int place = 1; place <= 12; ++place) {
+            const int slots = 720 / intervals[route - 1];
+            std::vector<std::string> plates;
+            std::string remarks;
+            std::string plate = "AA00BB";
+            for (int i = 0; i < slots; ++i) {
+                if (pick(4) == 0) {
+                    plate = "K" + std::to_string(pick(100000));
+                }
+                plates.push_back(pick(3) == 0 ? "" : plate);
+                remarks += " fb"[std::min(pick(12), 2)];
+            }
+            const std::string key = "000" + std::to_string(route) + " 000" +
+                                    std::to_string(1 + place / 5) + " " +
+                                    std::to_string(1000 + place);
+            builder.Place(key, types.substr(static_cast<std::size_t>(pick(4)), 1), plates, remarks);
+        }
+    }
+    return builder.Build();
 }
 
 }  // namespace tavoric

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 
 #include "analysis_test_support.h"
 
@@ -17,41 +16,6 @@ constexpr std::string_view kHeader =
     "route,sectie,plaats,type,capaciteit_ppl,capaciteit_ppe,klasse_1,klasse_2,klasse_3,klasse_4,"
     "klasse_5,klasse_1_procent,klasse_2_procent,klasse_3_procent,klasse_4_procent,"
     "klasse_5_procent,voertuigen,bezette_ppe,fout_geparkeerd,bezetting,parkeerduur,turnover";
-
-// A survey of several routes with different intervals, places of every kind and random plates,
-// remarks and gaps, so that every figure takes many values.
-Survey GeneratedSurvey(unsigned seed) {
-    std::mt19937 random(seed);
-    const auto pick = [&random](int count) {
-        return static_cast<int>(random() % static_cast<unsigned>(count));
-    };
-    SurveyBuilder builder("0700", "1900");
-    const int intervals[] = {15, 30, 60};
-    for (int route = 1; route <= 3; ++route) {
-        builder.Route("000" + std::to_string(route), intervals[route - 1]);
-    }
-    const std::string types = "VIBG";
-    for (int route = 1; route <= 3; ++route) {
-        for (int place = 1; place <= 12; ++place) {
-            const int slots = 720 / intervals[route - 1];
-            std::vector<std::string> plates;
-            std::string remarks;
-            std::string plate = "AA00BB";
-            for (int i = 0; i < slots; ++i) {
-                if (pick(4) == 0) {
-                    plate = "K" + std::to_string(pick(100000));
-                }
-                plates.push_back(pick(3) == 0 ? "" : plate);
-                remarks += " fb"[std::min(pick(12), 2)];
-            }
-            const std::string key = "000" + std::to_string(route) + " 000" +
-                                    std::to_string(1 + place / 5) + " " +
-                                    std::to_string(1000 + place);
-            builder.Place(key, types.substr(static_cast<std::size_t>(pick(4)), 1), plates, remarks);
-        }
-    }
-    return builder.Build();
-}
 
 // The report's cells of a row from the capacities on, as the clean table writes them.
 std::vector<std::string> ReportFigures(const ReportTable& table, int row) {

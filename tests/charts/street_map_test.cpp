@@ -203,6 +203,25 @@ TEST(StreetMap, OneLabelPerSectionAlongItsLongestLine) {
     EXPECT_EQ(StreetLabels(map, MapMeasure::Occupancy)[0].text, "Markt 80 %");
 }
 
+TEST(StreetMap, TabWalksTheSectionsInRouteAndSectionOrderWithAllTheirStreets) {
+    std::vector<SectionPressure> pressure = {{"0002", "0001", "Plein", 2, 4, 1, 25, 50, {}, true},
+                                             Pressure().front()};
+    const StreetMap map = JoinStreetMap(
+        Parsed(Collection(
+            Line(R"({"route":2,"sectie":1})") + "," + Line(R"({"route":1,"sectie":2})") + "," +
+            Line(R"({"route":9,"sectie":1})") + "," + Line(R"({"route":1,"sectie":3})") + "," +
+            Line(R"({"route":1,"sectie":2})"))),
+        pressure, {"0001 0002 Markt", "0001 0003 Molenweg", "0002 0001 Plein"});
+    const std::vector<MapSection> sections = MapSections(map);
+    ASSERT_EQ(sections.size(), 3u);  // the street of route 0009 has no section: not visited
+    EXPECT_EQ(sections[0].figures->description, "Markt");
+    EXPECT_EQ(sections[0].features, (std::vector<std::size_t>{1, 4}));
+    EXPECT_EQ(sections[1].figures->description, "Molenweg");  // no slots, still a street
+    EXPECT_EQ(sections[1].features, (std::vector<std::size_t>{3}));
+    EXPECT_EQ(sections[2].figures->description, "Plein");
+    EXPECT_EQ(sections[2].features, (std::vector<std::size_t>{0}));
+}
+
 TEST(StreetMap, ScaleBarOfARoundLengthInMetres) {
     EXPECT_EQ(RoundScaleBar(0.3).text, "1 m");
     EXPECT_EQ(RoundScaleBar(1).text, "1 m");

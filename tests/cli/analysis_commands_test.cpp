@@ -23,28 +23,10 @@ namespace fs = std::filesystem;
 
 const std::string kDemo = std::string(TAVORIC_DEMO_DATA) + "/Demodorp.par";
 
-Survey Demo() {
-    Survey survey;
-    ScriptedPrompter prompter;
-    EXPECT_TRUE(ReadProjectFile(survey, kDemo, prompter));
-    return survey;
-}
-
-// The selection of the dialog's first opening, narrowed to the given routes.
-AnalysisParameters DemoParameters(const Survey& survey, ReportKind kind,
-                                  const std::vector<std::string>& routes) {
-    AnalysisSelection selection;
-    selection.Open(survey);
-    if (!routes.empty()) {
-        selection.SelectOnly(survey, NarrowingLevel::Routes, routes);
-    }
-    return selection.Parameters(survey, kind);
-}
-
 // The demo survey's report made in the engine.
 ReportDocument EngineReport(ReportKind kind, const std::vector<std::string>& routes,
                             const ReportSettings& settings = {}) {
-    const Survey survey = Demo();
+    const Survey survey = DemoSurvey();
     ReportDocument report(1, settings);
     Progress progress;
     RunParkingDurationAnalysis(survey, DemoParameters(survey, kind, routes), report, progress);
@@ -72,7 +54,7 @@ TEST_F(AnalysisCommandsTest, PerPlaceWritesTheCleanTableBesideTheReportsOwnCsv) 
     ASSERT_EQ(RunTool({"per-place", kDemo, "--routes", "0001", "--csv", csv, "--table-csv", table})
                   .status,
               kExitOk);
-    const Survey survey = Demo();
+    const Survey survey = DemoSurvey();
     ReportDocument report(1, ReportSettings{});
     Progress progress;
     CleanTables expected;
@@ -100,7 +82,7 @@ TEST_F(AnalysisCommandsTest, IntervalWritesThePatternsAndTheDetailListAsCleanTab
                        "--detail-csv", detail})
                   .status,
               kExitOk);
-    const Survey survey = Demo();
+    const Survey survey = DemoSurvey();
     AnalysisParameters parameters = DemoParameters(survey, ReportKind::PerInterval, {"0001"});
     parameters.addDetailList = true;  // --detail-csv turns the detail list on
     ReportDocument report(1, ReportSettings{});
@@ -184,7 +166,7 @@ TEST_F(AnalysisCommandsTest, MotiveWritesTheReportAndBothDataFilesOfTheEngine) {
         RunTool({"motive", kDemo, "--routes", "0001,0002", "--morning", "0730", "--evening", "1800",
                  "--commuter-minutes", "120", "--txt", txt, "--csv", csv, "--totals-csv", totals});
     ASSERT_EQ(run.status, kExitOk) << run.err;
-    const Survey survey = Demo();
+    const Survey survey = DemoSurvey();
     AnalysisParameters parameters = DemoParameters(survey, ReportKind::Motive, {"0001", "0002"});
     parameters.motiveBounds = {"0730", "1800", 120};
     ReportDocument report(1, ReportSettings{});

@@ -10,8 +10,11 @@
 #include <vector>
 
 #include "../core/temp_folder.h"
+#include "analysis/analysis_selection.h"
 #include "cli/commands.h"
 #include "core/atomic_file.h"
+#include "core/project_file.h"
+#include "core/scripted_prompter.h"
 
 namespace tavoric {
 
@@ -27,6 +30,25 @@ inline ToolRun RunTool(const std::vector<std::string>& args) {
     const int status = RunCli(args);
     std::string out = ::testing::internal::GetCapturedStdout();
     return {status, out, ::testing::internal::GetCapturedStderr()};
+}
+
+inline Survey DemoSurvey() {
+    Survey survey;
+    ScriptedPrompter prompter;
+    EXPECT_TRUE(
+        ReadProjectFile(survey, std::string(TAVORIC_DEMO_DATA) + "/Demodorp.par", prompter));
+    return survey;
+}
+
+// The selection of the dialog's first opening, narrowed to the given routes.
+inline AnalysisParameters DemoParameters(const Survey& survey, ReportKind kind,
+                                         const std::vector<std::string>& routes) {
+    AnalysisSelection selection;
+    selection.Open(survey);
+    if (!routes.empty()) {
+        selection.SelectOnly(survey, NarrowingLevel::Routes, routes);
+    }
+    return selection.Parameters(survey, kind);
 }
 
 // The whole content of a file the command wrote.

@@ -7,7 +7,7 @@ set -uo pipefail
 source /usr/share/bash-completion/bash_completion
 source "$1"
 export PATH=$(cd "$2" && pwd):$PATH HOME=$(mktemp -d) XDG_CONFIG_HOME=
-cd "$HOME" && touch Zwolle.par notities.txt
+cd "$HOME" && touch Zwolle.par notities.txt werkmap.xlsx
 
 offered() {
     COMP_WORDS=("$@") COMP_CWORD=$(($# - 1)) COMP_LINE="$*" COMP_POINT=${#COMP_LINE} COMPREPLY=()
@@ -32,8 +32,15 @@ expect --routes tavoric-cli interval Zwolle.par --ro
 expect --detail tavoric-cli interval Zwolle.par --de
 refuse --detail tavoric-cli per-place Zwolle.par --de
 expect interval tavoric-cli help in
+expect --summary-csv tavoric-cli rapport Zwolle.par --su
+expect --morning tavoric-cli rapport Zwolle.par --mo
+expect --routes tavoric-cli rapport Zwolle.par --ro
 expect Zwolle.par tavoric-cli info Z
 expect notities.txt tavoric-cli notes Zwolle.par --txt n
 refuse notities.txt tavoric-cli info n
+expect --xlsx tavoric-cli export-observations Zwolle.par --xl
+expect --xlsx tavoric-cli motive Zwolle.par --xl
+expect werkmap.xlsx tavoric-cli chart Zwolle.par --xlsx w
+refuse notities.txt tavoric-cli per-place Zwolle.par --xlsx n
 rm -rf "$HOME"
 exit $failed

@@ -15,8 +15,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "../core/workbook_reader.h"
 #include "analysis/analysis_selection.h"
 #include "analysis/ui/parkeerduurmeting_form.h"
+#include "charts/analysis_workbook.h"
 #include "charts/chart_data.h"
 #include "charts/ui/grafieken_form.h"
 #include "core/message_texts.h"
@@ -150,6 +152,23 @@ private slots:
         QCOMPARE(QString::fromStdString(prompter_.fileRequests().back().presetName),
                  QStringLiteral("Parkeermotief per sectie.png"));
         QVERIFY(prompter_.fileRequests().back().filter.find("*.svg") != std::string::npos);
+    }
+
+    // A name ending in .xlsx saves the tables of every chart, whichever tab is in front.
+    void ExportsTheWorkbookOfEveryChart() {
+        prompter_.Clear();
+        const std::string path = Export(1, QStringLiteral("grafieken.XLSX"));
+        QVERIFY(prompter_.fileRequests().back().filter.find("*.xlsx") != std::string::npos);
+        const std::string workbook = Contents(path);
+        QVERIFY(workbook.starts_with("PK"));
+        if (!OpenpyxlAvailable()) {
+            QSKIP("python3-openpyxl is not installed");
+        }
+        const std::optional<nlohmann::json> described = DescribeWorkbook(workbook);
+        QVERIFY(described);
+        std::string error;
+        QVERIFY(described == DescribeWorkbook(ChartWorkbook(form_->Data(), error).value()));
+        QVERIFY((*described)["sheets"][3]["name"] == "Straat en tijd");
     }
 
     void CancelledOrRefusedExportWritesNothing() {

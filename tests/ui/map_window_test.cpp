@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pressure map window on the demo survey: the streets chosen once and remembered by the
 // project, every street drawn with its section under the pointer, the measure switched, zoom by
-// the wheel, and the map saved as PNG and SVG through the export button and as GeoJSON.
+// the wheel and the keys, Tab through the sections with their figures in the panel, and the map
+// saved as PNG and SVG through the export button and as GeoJSON.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGraphicsPathItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -48,6 +52,22 @@ private:
             colours.push_back(static_cast<QGraphicsPathItem*>(item)->pen().color());
         }
         return colours;
+    }
+
+    QString Panel() { return form_->findChild<QLabel*>("StraatPaneel")->text(); }
+
+    void PointAt(const QString& street) {
+        QGraphicsView* view = form_->View();
+        QPoint at(-1, -1);
+        for (QGraphicsItem* item : form_->Scene()->items()) {
+            if (item->toolTip().contains(street)) {
+                const QPainterPath& path = static_cast<QGraphicsPathItem*>(item)->path();
+                at = view->mapFromScene(path.pointAtPercent(0.5));
+            }
+        }
+        QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &move);
     }
 
     ScriptedPrompter prompter_;
@@ -119,6 +139,64 @@ private slots:
         QVERIFY(Contents(svg).find("Kerkstraat") == std::string::npos);
         labels->click();
         QVERIFY(form_->View()->viewport()->grab().toImage() == withLabels);
+    }
+
+    void KeysZoomAndPan() {
+        QGraphicsView* view = form_->View();
+        view->fitInView(form_->Scene()->sceneRect(), Qt::KeepAspectRatio);
+        const double fitted = view->transform().m11();
+        for (int i = 0; i < 6; ++i) {  // the streets outgrow the window both ways
+            QTest::keyClick(view, Qt::Key_Plus);
+        }
+        QVERIFY(qFuzzyCompare(view->transform().m11(), fitted * std::pow(1.25, 6)));
+        for (const auto& [key, bar] : {std::pair(Qt::Key_Right, view->horizontalScrollBar()),
+                                       std::pair(Qt::Key_Down, view->verticalScrollBar())}) {
+            const int before = bar->value();
+            QTest::keyClick(view, key);
+            QVERIFY(bar->value() > before);
+        }
+        QTest::keyClick(view, Qt::Key_Minus);
+        QVERIFY(qFuzzyCompare(view->transform().m11(), fitted * std::pow(1.25, 5)));
+    }
+
+    void TabWalksTheSectionsAndThePanelShowsTheirFigures() {
+        QGraphicsView* view = form_->View();
+        view->fitInView(form_->Scene()->sceneRect(), Qt::KeepAspectRatio);
+        const QString hint = Panel();
+        QVERIFY(hint.contains("Tab"));
+        const QImage unfocused = view->viewport()->grab().toImage();
+        QTest::keyClick(view, Qt::Key_Tab);
+        QVERIFY2(Panel().startsWith("Route 0001 sectie 0001 Kerkstraat\nBezetting "),
+                 qPrintable(Panel()));
+        QVERIFY(view->viewport()->grab().toImage() != unfocused);  // the focused street's outline
+        QTest::keyClick(view, Qt::Key_Tab);
+        QVERIFY2(Panel().startsWith("Route 0001 sectie 0002 "), qPrintable(Panel()));
+        QTest::keyClick(view, Qt::Key_Tab, Qt::ShiftModifier);
+        QVERIFY(Panel().startsWith("Route 0001 sectie 0001 Kerkstraat"));
+
+        // The pointer's street goes first; off the streets the focused section returns.
+        PointAt("Beukenlaan");
+        QCOMPARE(Panel(), QStringLiteral("Route 0003 sectie 0002 Beukenlaan\nGeen gegevens"));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(view->viewport(), &leave);
+        QVERIFY(Panel().startsWith("Route 0001 sectie 0001 Kerkstraat"));
+
+        // Shift+Tab before the first section leaves the map: the next control gets the keys.
+        QTest::keyClick(view, Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(Panel(), hint);
+        QVERIFY(view->viewport()->grab().toImage() == unfocused);
+        // Every section once, then on out of the map.
+        const int sections = static_cast<int>(MapSections(form_->Map()).size());
+        QVERIFY(sections > 2);
+        QStringList seen;
+        for (int i = 0; i < sections; ++i) {
+            QTest::keyClick(view, Qt::Key_Tab);
+            seen << Panel().section('\n', 0, 0);
+        }
+        QCOMPARE(seen.removeDuplicates(), 0);
+        QVERIFY(seen.last().startsWith("Route 0003"));
+        QTest::keyClick(view, Qt::Key_Tab);
+        QCOMPARE(Panel(), hint);
     }
 
     void ExportsPngAndSvg() {

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "../core/workbook_reader.h"
 #include "analysis/ui/parkeerduurmeting_form.h"
 #include "charts/chart_texts.h"
 #include "cli/commands.h"
@@ -353,6 +354,61 @@ private slots:
             const std::string desktopFile = Contents(desktop_.PathOf(name));
             QVERIFY2(desktopFile.size() > 1000, name);
             QVERIFY2(desktopFile == Contents(cli + name), name);
+        }
+    }
+
+    // An analysis report offers its clean table and its workbook beside its own CSV; they are
+    // what tavoric-cli writes for the same selection. Other reports do not offer them.
+    void analysisReportsExportTheirCleanTableAndWorkbook() {
+        const std::string config = desktop_.PathOf("config/");
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config));
+        UseDemo();
+        PerPlaceReport();
+        TExportForm* dialog = ExportDialog();
+        QCOMPARE(In<QRadioButton>(dialog, "TabelRadioButton")->text(),
+                 QStringLiteral("Tabel (CSV, UTF-8)"));
+        QCOMPARE(In<QRadioButton>(dialog, "WerkmapRadioButton")->text(),
+                 QStringLiteral("Excel-werkmap (*.xlsx)"));
+        QVERIFY(In<QRadioButton>(dialog, "TabelRadioButton")->isEnabled());
+        dialog->reject();
+        Export("TabelRadioButton", desktop_.PathOf("per-place-tabel"));
+        QCOMPARE(desktop_.prompter.fileRequests().back().presetName, std::string("Rapport 1.csv"));
+        Export("WerkmapRadioButton", desktop_.PathOf("per-place"));
+        QCOMPARE(desktop_.prompter.fileRequests().back().presetName, std::string("Rapport 1.xlsx"));
+        QVERIFY(desktop_.prompter.fileRequests().back().filter.find("*.xlsx") != std::string::npos);
+
+        In<QPushButton>(Shown<TParkeerduurmetingForm>("Parkeermotief1"), "Button1")->click();
+        Export("TabelRadioButton", desktop_.PathOf("motive-tabel.csv"));
+        Export("WerkmapRadioButton", desktop_.PathOf("motive.xlsx"));
+        QVERIFY(desktop_.prompter.asked().empty());
+
+        // The input data report has neither: the dialog falls back to text.
+        In<QPushButton>(Shown<TInvoergegRapportForm>("Invoergegevens1"), "Button1")->click();
+        dialog = ExportDialog();
+        QVERIFY(!In<QRadioButton>(dialog, "TabelRadioButton")->isEnabled());
+        QVERIFY(!In<QRadioButton>(dialog, "WerkmapRadioButton")->isEnabled());
+        QVERIFY(In<QRadioButton>(dialog, "RadioButton1")->isChecked());
+        dialog->reject();
+
+        const std::string cli = desktop_.PathOf("cli-");
+        QCOMPARE(RunCli({"per-place", kDemo, "--txt", cli + "r.txt", "--table-csv",
+                         cli + "per-place-tabel.csv", "--xlsx", cli + "per-place.xlsx"}),
+                 0);
+        QCOMPARE(RunCli({"motive", kDemo, "--txt", cli + "m.txt", "--csv", cli + "motive-tabel.csv",
+                         "--xlsx", cli + "motive.xlsx"}),
+                 0);
+        qunsetenv("XDG_CONFIG_HOME");
+        for (const char* name : {"per-place-tabel.csv", "motive-tabel.csv"}) {
+            QVERIFY2(Contents(desktop_.PathOf(name)).size() > 500, name);
+            QVERIFY2(Contents(desktop_.PathOf(name)) == Contents(cli + name), name);
+        }
+        for (const char* name : {"per-place.xlsx", "motive.xlsx"}) {
+            const std::string workbook = Contents(desktop_.PathOf(name));
+            QVERIFY2(workbook.starts_with("PK"), name);
+            if (OpenpyxlAvailable()) {
+                const auto described = DescribeWorkbook(workbook);
+                QVERIFY2(described && described == DescribeWorkbook(Contents(cli + name)), name);
+            }
         }
     }
 };

@@ -36,6 +36,7 @@
 #include "desktop/qt_text.h"
 #include "desktop/tool_icons.h"
 #include "desktop/window_position_keeper.h"
+#include "document/ui/onderzoeksrapport_form.h"
 #include "entry/ui/entry_windows.h"
 #include "entry/ui/place_form.h"
 #include "info/ui/help_form.h"
@@ -264,11 +265,19 @@ void THoofdForm::RegisterOwnCommands() {
              analysisForm_->ExecuteForCharts(
                  [this](const AnalysisParameters& parameters) { ShowPressureMap(parameters); });
          }},
+        {"Onderzoeksrapport1",
+         [this] {
+             analysisForm_->ExecuteForCharts([this](const AnalysisParameters& parameters) {
+                 councilReportForm_->Execute(
+                     [this, parameters](const CouncilReportChoices& chosen) {
+                         MakeCouncilReport(chosen, parameters, *this);
+                     });
+             });
+         }},
         {"Exporteren1",
          [this] {
              if (TKindForm* report = CurrentReportWindow()) {
-                 exportForm_->Execute(report->Document(),
-                                      report->SelectionOfAnalysis().has_value());
+                 exportForm_->Execute(report->Document(), report->Analysis().has_value());
              }
          }},
         {"Aantekeningen1", [this] { notesForm_->Execute(); }},
@@ -544,6 +553,7 @@ void THoofdForm::CreateReportDialogs() {
         });
     });
     exportForm_ = new TExportForm(settings_.print, this);
+    councilReportForm_ = new TOnderzoeksrapportForm(this);
     connect(exportForm_, &QDialog::accepted, this, &THoofdForm::ExportCurrentReport);
     pseudonymiseForm_ = new TPseudonimiseerForm(this);
     connect(pseudonymiseForm_, &QDialog::accepted, this, [this] {
@@ -560,22 +570,23 @@ void THoofdForm::CreateReportDialogs() {
 }
 
 // The analysis dialog stays open during the run, so that its "&Annuleren" can stop it. A
-// complete report keeps its selection for the charts of its PDF.
+// complete report keeps its selection for the charts of its PDF, and its clean tables.
 void THoofdForm::RunAnalysis(const AnalysisParameters& parameters) {
-    AnalysisParameters shown = parameters;
-    shown.typeCaptions = PlaceTypeCaptionsShown();
+    AnalysisExports run{survey_.AlgemeneGegevens, survey_.SectiesList, parameters, {}};
+    run.parameters.typeCaptions = PlaceTypeCaptionsShown();
     progress_->LetUserInputThrough();
     bool cancelled = false;
     std::string refusal;
-    TKindForm* report = ProduceReport(
-        [this, &shown, &cancelled, &refusal](ReportDocument& document, Progress& progress) {
-            refusal = RunParkingDurationAnalysis(survey_, shown, document, progress);
-            cancelled = progress.Cancelled();
-        });
+    TKindForm* report = ProduceReport([this, &run, &cancelled, &refusal](ReportDocument& document,
+                                                                         Progress& progress) {
+        refusal =
+            RunParkingDurationAnalysis(survey_, run.parameters, document, progress, &run.tables);
+        cancelled = progress.Cancelled();
+    });
     if (!refusal.empty()) {
         ErrorNotice(*forwardingPrompter_, refusal);
     } else if (!cancelled) {
-        report->SetSelectionOfAnalysis(std::move(shown));
+        report->SetAnalysis(std::move(run));
     }
 }
 
@@ -620,6 +631,10 @@ void THoofdForm::ExportCurrentReport() {
         ExportReportPdf(*report);
         return;
     }
+    if (format == ExportFormat::CleanCsv || format == ExportFormat::Workbook) {
+        ExportAnalysisTables(*report, format);
+        return;
+    }
     const std::optional<std::string> fileName =
         AskExportFileName(report->Document().Title(), format, CurrentPrompter());
     if (fileName) {
@@ -638,8 +653,8 @@ void THoofdForm::ExportReportPdf(const TKindForm& report) {
         return;
     }
     std::vector<PageDrawer> chartPages;
-    if (exportForm_->AddCharts() && report.SelectionOfAnalysis()) {
-        std::optional<ChartData> figures = ChartFigures(*report.SelectionOfAnalysis());
+    if (exportForm_->AddCharts() && report.Analysis()) {
+        std::optional<ChartData> figures = ChartFigures(report.Analysis()->parameters);
         if (!figures) {
             return;
         }
@@ -652,6 +667,28 @@ void THoofdForm::ExportReportPdf(const TKindForm& report) {
     }
     BusyCursor busy;
     ExportPdf(job, *fileName, CurrentPrompter(), *progress_, chartPages);
+}
+
+// The clean table or the workbook of an analysis report, from the tables its run gathered.
+void THoofdForm::ExportAnalysisTables(const TKindForm& report, ExportFormat format) {
+    if (!report.Analysis()) {
+        return;
+    }
+    const std::optional<std::string> fileName =
+        AskExportFileName(report.Document().Title(), format, CurrentPrompter());
+    if (!fileName) {
+        return;
+    }
+    BusyCursor busy;
+    std::string error;
+    const std::optional<std::string> content = format == ExportFormat::Workbook
+                                                   ? ReportWorkbook(*report.Analysis(), error)
+                                                   : CleanTableCsv(*report.Analysis());
+    if (!content) {
+        ErrorNotice(CurrentPrompter(), error);
+        return;
+    }
+    WriteExportFile(*fileName, *content, CurrentPrompter());
 }
 
 // No progress bar: the notes are short.

@@ -19,6 +19,7 @@
 #include "core/survey.h"
 #include "desktop/desktop_progress.h"
 #include "desktop/desktop_shell.h"
+#include "reports/export.h"
 #include "reports/report_document.h"
 
 class QAction;
@@ -36,6 +37,7 @@ class WindowPositionKeeper;
 class TAfdrukkenForm1;
 class TKindForm;
 class TAantekeningenForm;
+class TOnderzoeksrapportForm;
 class TExportForm;
 class TGrafiekenForm;
 class TParkeerdrukkaartForm;
@@ -126,6 +128,7 @@ private:
     void ShowPressureMap(const AnalysisParameters& parameters);
     void ExportCurrentReport();
     void ExportReportPdf(const TKindForm& report);
+    void ExportAnalysisTables(const TKindForm& report, ExportFormat format);
     void MakeNotesReport();
     PlaceTypeCaptions PlaceTypeCaptionsShown() const;
 
@@ -153,6 +156,7 @@ private:
     TInvoergegRapportForm* inputReportForm_ = nullptr;
     TWaarnemingsformulierForm* observationForm_ = nullptr;
     TExportForm* exportForm_ = nullptr;
+    TOnderzoeksrapportForm* councilReportForm_ = nullptr;
     TAantekeningenForm* notesForm_ = nullptr;
     TPseudonimiseerForm* pseudonymiseForm_ = nullptr;
     WindowPositionKeeper* positionKeeper_ = nullptr;

@@ -334,17 +334,7 @@ QChart* MatrixChart(const ChartData& data) {
 }  // namespace
 
 QColor PressureColour(PressureClass pressureClass) {
-    switch (pressureClass) {
-        // Okabe-Ito sky blue, yellow and vermillion: apart in hue and lightness, also for the
-        // common colour-vision deficiencies.
-        case PressureClass::Low:
-            return {0x56, 0xb4, 0xe9};
-        case PressureClass::Moderate:
-            return {0xf0, 0xe4, 0x42};
-        case PressureClass::High:
-            return {0xd5, 0x5e, 0x00};
-    }
-    return Qt::gray;
+    return QColor::fromRgb(PressureRgb(pressureClass));
 }
 
 QChart* BuildChart(ChartKind kind, const ChartData& data) {

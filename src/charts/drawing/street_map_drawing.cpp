@@ -24,6 +24,7 @@ namespace {
 // Streets are drawn this fraction of the map's larger side wide, so that they read at any zoom
 // and on any output alike.
 constexpr double kStreetWidthShare = 1.0 / 150;
+constexpr int kFeatureIndexKey = 0;  // QGraphicsItem data key
 const QColor kNoFiguresColour(0xb0, 0xb0, 0xb0);
 
 QString Text(std::string_view cp1252) {
@@ -226,13 +227,19 @@ void FillMapScene(QGraphicsScene& scene, const StreetMap& map, MapMeasure measur
                 scene.addPath(PolygonsPath(feature.polygons),
                               QPen(colour.darker(140), streetWidth / 4), QBrush(colour));
             area->setToolTip(label);
+            area->setData(kFeatureIndexKey, QVariant::fromValue(i));
         }
         if (!feature.lines.empty()) {
             QGraphicsPathItem* street = scene.addPath(LinesPath(feature.lines), streetPen);
             street->setToolTip(label);
+            street->setData(kFeatureIndexKey, QVariant::fromValue(i));
         }
     }
     scene.setSceneRect(extent.adjusted(-streetWidth, -streetWidth, streetWidth, streetWidth));
+}
+
+std::size_t FeatureIndexOf(const QGraphicsItem& item) {
+    return item.data(kFeatureIndexKey).value<std::size_t>();
 }
 
 void DrawMapLegend(QPainter& painter, const QRectF& area, int threshold) {

@@ -8,6 +8,7 @@
 
 #include "charts/street_map.h"
 
+class QGraphicsItem;
 class QGraphicsScene;
 class QPainter;
 class QTransform;
@@ -17,6 +18,9 @@ namespace tavoric {
 // One item per feature, coloured by its class of the measure, labelled for the pointer; north is
 // up. Replaces what the scene held.
 void FillMapScene(QGraphicsScene& scene, const StreetMap& map, MapMeasure measure, int threshold);
+
+// The index into the map's features of what a scene item of FillMapScene draws.
+std::size_t FeatureIndexOf(const QGraphicsItem& item);
 
 // The three pressure classes and grey, one below the other, from the top left of area.
 void DrawMapLegend(QPainter& painter, const QRectF& area, int threshold);

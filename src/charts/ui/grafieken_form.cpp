@@ -14,10 +14,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "charts/analysis_workbook.h"
 #include "charts/chart_export.h"
 #include "charts/drawing/chart_builder.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
+#include "desktop/busy_cursor.h"
 #include "reports/export.h"
 
 namespace tavoric {
@@ -121,6 +123,10 @@ void TGrafiekenForm::ExportCurrent() {
     if (!file) {
         return;
     }
+    if (file->workbook) {
+        ExportWorkbook(file->fileName);
+        return;
+    }
     const ChartDrawing drawing;
     const std::optional<std::string> bytes =
         drawing.Image(CurrentKind(), data_, file->format, DefaultChartSize(CurrentKind(), data_));
@@ -129,6 +135,17 @@ void TGrafiekenForm::ExportCurrent() {
         return;
     }
     WriteExportFile(file->fileName, *bytes, prompter_);
+}
+
+void TGrafiekenForm::ExportWorkbook(const std::string& fileName) {
+    BusyCursor busy;
+    std::string error;
+    const std::optional<std::string> workbook = ChartWorkbook(data_, error);
+    if (!workbook) {
+        ErrorNotice(prompter_, error);
+        return;
+    }
+    WriteExportFile(fileName, *workbook, prompter_);
 }
 
 void TGrafiekenForm::PrintCurrent() {

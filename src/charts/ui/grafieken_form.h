@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Grafieken": the charts of the analysis selection, one tab per chart, drawn with Qt Charts.
-// The chart in front can be printed, saved as PNG, SVG or PDF and copied as a picture.
+// The chart in front can be printed, saved as PNG, SVG or PDF and copied as a picture; the
+// tables of all charts can be saved as an Excel workbook.
 #pragma once
 
 #include <QDialog>
@@ -33,6 +34,7 @@ public:
 
 private:
     void ExportCurrent();
+    void ExportWorkbook(const std::string& fileName);
     void PrintCurrent();
     void CopyCurrent();
 

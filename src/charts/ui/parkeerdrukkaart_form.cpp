@@ -4,9 +4,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPrintDialog>
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "charts/chart_export.h"
 #include "charts/chart_images.h"
@@ -28,7 +31,7 @@ namespace tavoric {
 namespace {
 
 constexpr QSize kInitialSize(1000, 750);
-constexpr double kWheelZoomStep = 1.25;
+constexpr double kZoomStep = 1.25;  // one wheel notch or one + or -
 
 QString Text(std::string_view cp1252) {
     return QString::fromStdString(Cp1252ToUtf8(cp1252));
@@ -60,12 +63,25 @@ QPushButton* AddButton(QDialogButtonBox* box, const char* name, const QString& c
 
 }  // namespace
 
-// The map view zooms about the pointer with the wheel and pans when dragged; the street labels
-// and the scale bar are drawn over the streets at the size of the screen, whatever the zoom.
+// The map view zooms about the pointer with the wheel and about its middle with + and -, pans
+// when dragged or with the arrow keys, and walks the sections with Tab and Shift+Tab. The street
+// labels, the scale bar and the outline of the focused section are drawn over the streets at the
+// size of the screen, whatever the zoom.
 class StreetMapView : public QGraphicsView {
 public:
     using QGraphicsView::QGraphicsView;
 
+    // Told the figures of the street under the pointer, else of the focused section, else "".
+    std::function<void(const std::string& figures)> showFigures;
+
+    // The map whose streets the scene draws; nothing focused.
+    void SetMap(const StreetMap& map) {
+        map_ = &map;
+        sections_ = MapSections(map);
+        focus_.reset();
+        hovered_.reset();
+        ShowFigures();
+    }
     void SetOverlay(std::vector<StreetLabel> labels, double metresPerUnit) {
         labels_ = std::move(labels);
         metresPerUnit_ = metresPerUnit;
@@ -79,6 +95,7 @@ public:
 protected:
     void drawForeground(QPainter* painter, const QRectF&) override {
         painter->save();
+        OutlineFocusedSection(*painter);
         painter->resetTransform();
         if (showLabels_) {
             DrawStreetLabels(*painter, labels_, viewportTransform());
@@ -91,10 +108,66 @@ protected:
     }
 
     void wheelEvent(QWheelEvent* event) override {
-        const double factor = event->angleDelta().y() > 0 ? kWheelZoomStep : 1 / kWheelZoomStep;
-        setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
-        scale(factor, factor);
+        Zoom(event->angleDelta().y() > 0, QGraphicsView::AnchorUnderMouse);
         event->accept();
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        switch (event->key()) {
+            case Qt::Key_Plus:
+            case Qt::Key_Equal:
+                Zoom(true, QGraphicsView::AnchorViewCenter);
+                break;
+            case Qt::Key_Minus:
+                Zoom(false, QGraphicsView::AnchorViewCenter);
+                break;
+            default:
+                QGraphicsView::keyPressEvent(event);  // the arrow keys scroll
+                return;
+        }
+        event->accept();
+    }
+    // Tab goes to the next section, and on from the last to the next control of the window.
+    bool focusNextPrevChild(bool next) override {
+        const int count = static_cast<int>(sections_.size());
+        const int to = !focus_ ? (next ? 0 : count - 1) : *focus_ + (next ? 1 : -1);
+        if (to < 0 || to >= count) {
+            Focus(std::nullopt);
+            return QGraphicsView::focusNextPrevChild(next);
+        }
+        Focus(to);
+        return true;
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        QGraphicsView::focusInEvent(event);
+        if (!sections_.empty() && event->reason() == Qt::TabFocusReason) {
+            Focus(0);
+        } else if (!sections_.empty() && event->reason() == Qt::BacktabFocusReason) {
+            Focus(static_cast<int>(sections_.size()) - 1);
+        }
+    }
+    void focusOutEvent(QFocusEvent* event) override {
+        QGraphicsView::focusOutEvent(event);
+        if (event->reason() != Qt::ActiveWindowFocusReason &&
+            event->reason() != Qt::PopupFocusReason) {
+            Focus(std::nullopt);
+        }
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        const QGraphicsItem* street = itemAt(event->position().toPoint());
+        const std::optional<std::size_t> feature =
+            street ? std::optional(FeatureIndexOf(*street)) : std::nullopt;
+        if (feature != hovered_) {
+            hovered_ = feature;
+            ShowFigures();
+        }
+        QGraphicsView::mouseMoveEvent(event);
+    }
+    bool viewportEvent(QEvent* event) override {
+        if (event->type() == QEvent::Leave && hovered_) {
+            hovered_.reset();
+            ShowFigures();
+        }
+        return QGraphicsView::viewportEvent(event);
     }
     void resizeEvent(QResizeEvent* event) override {
         QGraphicsView::resizeEvent(event);
@@ -108,10 +181,72 @@ protected:
     }
 
 private:
+    void Zoom(bool in, QGraphicsView::ViewportAnchor anchor) {
+        const double factor = in ? kZoomStep : 1 / kZoomStep;
+        setTransformationAnchor(anchor);
+        scale(factor, factor);
+        zoomed_ = true;
+    }
+
+    std::vector<QGraphicsItem*> FocusedItems() const {
+        std::vector<QGraphicsItem*> items;
+        if (!focus_) {
+            return items;
+        }
+        const std::vector<std::size_t>& features = sections_[*focus_].features;
+        for (QGraphicsItem* item : scene()->items()) {
+            if (std::binary_search(features.begin(), features.end(), FeatureIndexOf(*item))) {
+                items.push_back(item);
+            }
+        }
+        return items;
+    }
+
+    void Focus(std::optional<int> section) {
+        focus_ = section;
+        QRectF streets;
+        for (const QGraphicsItem* item : FocusedItems()) {
+            streets |= item->sceneBoundingRect();
+        }
+        if (!streets.isEmpty()) {
+            ensureVisible(streets);
+        }
+        ShowFigures();
+        viewport()->update();
+    }
+
+    // A dashed line around the streets of the focused section, as wide at every zoom.
+    void OutlineFocusedSection(QPainter& painter) const {
+        QPen outline(Qt::black, 2, Qt::DashLine);
+        outline.setCosmetic(true);
+        painter.setPen(outline);
+        painter.setBrush(Qt::NoBrush);
+        for (const QGraphicsItem* item : FocusedItems()) {
+            painter.drawPath(item->sceneTransform().map(item->shape()));
+        }
+    }
+
+    void ShowFigures() const {
+        if (!showFigures || !map_) {
+            return;
+        }
+        if (hovered_ && *hovered_ < map_->figures.size()) {
+            showFigures(FeatureLabel(map_->figures[*hovered_]));
+        } else if (focus_) {
+            showFigures(FeatureLabel(sections_[*focus_].figures));
+        } else {
+            showFigures({});
+        }
+    }
+
     bool zoomed_ = false;
     std::vector<StreetLabel> labels_;
     bool showLabels_ = true;
     double metresPerUnit_ = 1;
+    const StreetMap* map_ = nullptr;
+    std::vector<MapSection> sections_;
+    std::optional<int> focus_;            // into sections_
+    std::optional<std::size_t> hovered_;  // the feature under the pointer
 };
 
 TParkeerdrukkaartForm::TParkeerdrukkaartForm(
@@ -141,6 +276,15 @@ TParkeerdrukkaartForm::TParkeerdrukkaartForm(
     view_->setDragMode(QGraphicsView::ScrollHandDrag);
     view_->setBackgroundBrush(Qt::white);
     legend_ = new Legend(data_, this);
+    streetPanel_ = new QLabel(this);
+    streetPanel_->setObjectName(QStringLiteral("StraatPaneel"));
+    streetPanel_->setWordWrap(true);
+    streetPanel_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    streetPanel_->setMinimumWidth(legend_->minimumWidth());
+    view_->viewport()->setMouseTracking(true);
+    view_->showFigures = [this](const std::string& figures) {
+        streetPanel_->setText(Text(figures.empty() ? MessageText("AA00800") : figures));
+    };
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* streets = AddButton(buttons, "StratenButton", Text(MessageText("AA00724")),
@@ -171,6 +315,7 @@ TParkeerdrukkaartForm::TParkeerdrukkaartForm(
     middle->addWidget(view_, 1);
     auto* side = new QVBoxLayout;
     side->addWidget(legend_);
+    side->addWidget(streetPanel_);
     side->addStretch(1);
     middle->addLayout(side);
     auto* layout = new QVBoxLayout(this);
@@ -196,6 +341,7 @@ void TParkeerdrukkaartForm::ShowMap(StreetGeometry streets, ChartData figures,
     data_ = std::move(figures);
     sectionLines_ = std::move(sectionLines);
     map_ = JoinStreetMap(std::move(streets), data_.sections, sectionLines_);
+    view_->SetMap(map_);
     Redraw();
     show();
     raise();

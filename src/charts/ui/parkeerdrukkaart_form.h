@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Parkeerdrukkaart": the streets of the survey area coloured by the pressure of their section,
-// with a legend, the section's figures under the pointer, zoom with the wheel and pan by dragging.
+// with a legend, zoom with the wheel or + and -, pan by dragging or with the arrow keys, Tab
+// through the sections, and a panel beside the legend with the figures of the street under the
+// pointer or of the section Tab reached.
 // The map can be printed and saved as PNG, SVG or PDF, and its streets with the figures as
 // GeoJSON for GIS.
 #pragma once
@@ -13,6 +15,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QGraphicsScene;
 class QGraphicsView;
 class QPushButton;
@@ -56,6 +59,7 @@ private:
     QGraphicsScene* scene_ = nullptr;
     StreetMapView* view_ = nullptr;
     QWidget* legend_ = nullptr;
+    QLabel* streetPanel_ = nullptr;
 };
 
 }  // namespace tavoric

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/message_texts.h"
 #include "desktop/qt_text.h"
 #include "desktop/widgets.h"
 #include "reports/ui/print_form.h"
@@ -25,6 +26,8 @@ TExportForm::TExportForm(PrintOptions& printOptions, QWidget* parent) : QDialog(
     radioButton2_ = Named<QRadioButton>(
         "RadioButton2", QStringLiteral("&CSV tekst met scheidingstekens (alleen matrices)"));
     radioButton3_ = Named<QRadioButton>("RadioButton3", QStringLiteral("&PDF"));
+    cleanTableButton_ = Named<QRadioButton>("TabelRadioButton");
+    workbookButton_ = Named<QRadioButton>("WerkmapRadioButton");
     radioButton1_->setChecked(true);
     printOptions_ = new PrintOptionsBox(printOptions, this);
     printOptions_->setEnabled(false);
@@ -48,7 +51,8 @@ TExportForm::TExportForm(PrintOptions& printOptions, QWidget* parent) : QDialog(
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label1_);
-    for (QRadioButton* radio : {radioButton1_, radioButton2_, radioButton3_}) {
+    for (QRadioButton* radio :
+         {radioButton1_, radioButton2_, cleanTableButton_, workbookButton_, radioButton3_}) {
         layout->addWidget(radio);
     }
     layout->addWidget(printOptions_);
@@ -64,27 +68,40 @@ QRadioButton* TExportForm::RadioOf(ExportFormat format) const {
             return radioButton2_;
         case ExportFormat::Pdf:
             return radioButton3_;
+        case ExportFormat::CleanCsv:
+            return cleanTableButton_;
+        case ExportFormat::Workbook:
+            return workbookButton_;
         case ExportFormat::Text:
             break;
     }
     return radioButton1_;
 }
 
-void TExportForm::Execute(const ReportDocument& report, bool chartsPossible) {
+void TExportForm::Execute(const ReportDocument& report, bool analysis) {
     label1_->setText(ToQString(report.Title()));
     radioButton2_->setEnabled(report.HasTableData());
-    RadioOf(OfferedExportFormat(ChosenFormat(), report))->setChecked(true);
-    chartsPossible_ = chartsPossible;
-    chartsCheckBox_->setEnabled(chartsPossible && radioButton3_->isChecked());
+    // Message texts, so that they follow the language chosen since the dialog was made.
+    cleanTableButton_->setText(ToQString(MessageText("AA00856")));
+    workbookButton_->setText(ToQString(MessageText("AA00857")));
+    cleanTableButton_->setEnabled(analysis);
+    workbookButton_->setEnabled(analysis);
+    RadioOf(OfferedExportFormat(ChosenFormat(), report, analysis))->setChecked(true);
+    chartsPossible_ = analysis;
+    chartsCheckBox_->setEnabled(analysis && radioButton3_->isChecked());
     printOptions_->Refresh();
     ShowModal(this);
     button1_->setFocus();
 }
 
 ExportFormat TExportForm::ChosenFormat() const {
-    return radioButton2_->isChecked()   ? ExportFormat::Csv
-           : radioButton3_->isChecked() ? ExportFormat::Pdf
-                                        : ExportFormat::Text;
+    for (const ExportFormat format :
+         {ExportFormat::Csv, ExportFormat::Pdf, ExportFormat::CleanCsv, ExportFormat::Workbook}) {
+        if (RadioOf(format)->isChecked()) {
+            return format;
+        }
+    }
+    return ExportFormat::Text;
 }
 
 bool TExportForm::AddCharts() const {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Exporteren": the export command's dialog. It names the report and offers plain text, the
-// comma-separated table (only for reports with table data) and the printed pages as PDF, for an
-// analysis report with its charts on pages of their own. The choices made last stay while the
-// report allows them.
+// comma-separated table (only for reports with table data), for an analysis report its clean
+// table and its Excel workbook, and the printed pages as PDF, for an analysis report with its
+// charts on pages of their own. The choices made last stay while the report allows them.
 #pragma once
 
 #include <QDialog>
@@ -27,9 +27,9 @@ public:
     // printOptions: the page choices of the PDF, shared with the print dialog.
     TExportForm(PrintOptions& printOptions, QWidget* parent);
 
-    // Shows the report's title and the formats it allows, and shows the dialog. chartsPossible:
-    // the report is an analysis, whose PDF may carry the charts.
-    void Execute(const ReportDocument& report, bool chartsPossible);
+    // Shows the report's title and the formats it allows, and shows the dialog. analysis: the
+    // report is an analysis, with a clean table and a workbook, whose PDF may carry the charts.
+    void Execute(const ReportDocument& report, bool analysis);
     ExportFormat ChosenFormat() const;
     // A PDF with the charts after the report.
     bool AddCharts() const;
@@ -41,6 +41,8 @@ private:
     QRadioButton* radioButton1_ = nullptr;
     QRadioButton* radioButton2_ = nullptr;
     QRadioButton* radioButton3_ = nullptr;
+    QRadioButton* cleanTableButton_ = nullptr;
+    QRadioButton* workbookButton_ = nullptr;
     PrintOptionsBox* printOptions_ = nullptr;
     QCheckBox* chartsCheckBox_ = nullptr;
     bool chartsPossible_ = false;

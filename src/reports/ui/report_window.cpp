@@ -59,8 +59,8 @@ void TKindForm::EndWriting() {
     view_->setUpdatesEnabled(true);
 }
 
-void TKindForm::SetSelectionOfAnalysis(AnalysisParameters parameters) {
-    analysis_ = std::move(parameters);
+void TKindForm::SetAnalysis(AnalysisExports analysis) {
+    analysis_ = std::move(analysis);
 }
 
 void TKindForm::SelectAll() {

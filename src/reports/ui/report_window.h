@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "analysis/analysis_parameters.h"
+#include "charts/analysis_workbook.h"
 #include "reports/report_document.h"
 
 class QAction;
@@ -39,10 +39,10 @@ public:
     void BeginWriting();
     void EndWriting();
 
-    // The selection an analysis report was made of, so that its PDF can carry the charts of
-    // the same selection; nothing for other reports.
-    void SetSelectionOfAnalysis(AnalysisParameters parameters);
-    const std::optional<AnalysisParameters>& SelectionOfAnalysis() const { return analysis_; }
+    // What an analysis report was made of: its selection, so that its PDF can carry the charts
+    // of the same selection, and its clean tables for the exports; nothing for other reports.
+    void SetAnalysis(AnalysisExports analysis);
+    const std::optional<AnalysisExports>& Analysis() const { return analysis_; }
 
     void SelectAll();
     void CopySelection();
@@ -57,7 +57,7 @@ private:
     QAction* ContextItem(const char* name, QAction* mainItem);
 
     ReportDocument document_;
-    std::optional<AnalysisParameters> analysis_;
+    std::optional<AnalysisExports> analysis_;
     ReportView* view_;
     QMenu* popupMenu_;
     std::function<void()> closing_;
