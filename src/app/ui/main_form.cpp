@@ -332,8 +332,10 @@ void THoofdForm::showEvent(QShowEvent* event) {
 
 void THoofdForm::FirstActivation() {
     lifecycle_.ResetToNewProject();
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
+    // Told once, kept in the settings: reports print to PDF without a printer.
+    if (!settings_.printerNoticeShown && QPrinterInfo::availablePrinters().isEmpty()) {
         WarningNotice(CurrentPrompter(), FormatText(MessageText("AA00005"), {kProductName}));
+        settings_.printerNoticeShown = true;
     }
     if (!commandLineProject_.empty()) {
         lifecycle_.OpenProjectFile(commandLineProject_);
