@@ -331,6 +331,17 @@ private slots:
         QVERIFY(written.find("HoofdForm=") != std::string::npos);
     }
 
+    void theTitleMarksUnsavedChanges() {
+        const std::string path = SavedSurvey();
+        Start(path);
+        QCOMPARE(form_->windowTitle(), QStringLiteral("plan.par - Tavoric 3.1"));
+        ChangeSurvey();
+        QCOMPARE(form_->windowTitle(), QStringLiteral("plan.par* - Tavoric 3.1"));
+        Trigger("Opslaan1");
+        QVERIFY(!form_->CurrentSurvey().ProjectChanged);
+        QCOMPARE(form_->windowTitle(), QStringLiteral("plan.par - Tavoric 3.1"));
+    }
+
     void theMissingPrinterIsToldOnceAndRemembered() {
         if (!QPrinterInfo::availablePrinters().isEmpty()) {
             QSKIP("a printer is installed here");

@@ -362,13 +362,19 @@ void THoofdForm::closeEvent(QCloseEvent* event) {
 }
 
 void THoofdForm::SetTitle(const std::string& fileName) {
+    const std::size_t slash = fileName.find_last_of('/');
+    titleFileName_ = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
+    ShowTitle();
+}
+
+// "plan.par - Tavoric 3.1", with "*" after the file name while the project has unsaved changes.
+void THoofdForm::ShowTitle() {
     QString title =
         QStringLiteral("%1 %2").arg(QString::fromLatin1(kProductName.data(), kProductName.size()),
                                     QString::fromLatin1(kVersionMajorMinor));
-    if (!fileName.empty()) {
-        const std::size_t slash = fileName.find_last_of('/');
-        title = PathToQString(slash == std::string::npos ? fileName : fileName.substr(slash + 1)) +
-                QStringLiteral(" - ") + title;
+    if (!titleFileName_.empty()) {
+        title = PathToQString(titleFileName_) +
+                (survey_.ProjectChanged ? QStringLiteral("* - ") : QStringLiteral(" - ")) + title;
     }
     setWindowTitle(title);
 }
@@ -391,6 +397,7 @@ void THoofdForm::RefreshCommandStates(bool closingWindow) {
     const int open = static_cast<int>(ReportWindows().size()) - (closingWindow ? 1 : 0);
     const CommandStates states = CommandStatesFor(survey_, std::max(0, open));
     projectLabel_->setText(ToQString(states.projectLabel));
+    ShowTitle();
     for (const CommandState& state : states.commands) {
         if (QAction* action = Command(std::string(state.name))) {
             action->setEnabled(state.enabled);

@@ -113,6 +113,7 @@ private:
     void RegisterOwnCommands();
     void RunCommand(const std::string& name);
     void RefreshCommandStates(bool closingWindow);
+    void ShowTitle();
     void FirstActivation();
     void ArrangeCascaded();
     void ArrangeOneBelowTheOther();
@@ -136,6 +137,7 @@ private:
     ProjectLifecycle lifecycle_{survey_, *this};
     ProgramSettings settings_;
     std::string settingsPath_;
+    std::string titleFileName_;  // the project's file name in the title, without its folder
     std::unique_ptr<QtPrompter> dialogs_;
     Prompter* prompter_ = nullptr;
     // Windows made once hold this one, so that a prompter set later reaches them too.
