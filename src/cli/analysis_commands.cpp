@@ -32,7 +32,7 @@ constexpr int kMaxClassBound = 9999999;
 
 // The options as given; lists stay unset when the option is absent.
 struct AnalysisOptions {
-    std::string projectPath;
+    std::vector<std::string> projectPaths;  // one, or A and B of a comparison
     std::optional<std::string> from;
     std::optional<std::string> to;
     std::optional<std::string> routes;
@@ -52,16 +52,16 @@ struct AnalysisOptions {
 // The reports an option applies to, as bits.
 enum KindSet : unsigned { kPerPlace = 1, kInterval = 2, kMotive = 4, kAllKinds = 7 };
 
-bool AppliesTo(unsigned kinds, ReportKind kind) {
+unsigned KindBit(ReportKind kind) {
     switch (kind) {
         case ReportKind::PerPlace:
-            return (kinds & kPerPlace) != 0;
+            return kPerPlace;
         case ReportKind::PerInterval:
-            return (kinds & kInterval) != 0;
+            return kInterval;
         case ReportKind::Motive:
             break;
     }
-    return (kinds & kMotive) != 0;
+    return kMotive;
 }
 
 struct ValueOptionName {
@@ -94,46 +94,49 @@ constexpr FlagOptionName kFlagOptions[] = {
     {"--sort-by-vehicles", &AnalysisOptions::sortByVehicles, kInterval},
 };
 
+// accepted: the reports whose options the command takes, as bits.
 std::optional<std::string>* ValueOption(AnalysisOptions& options, std::string_view name,
-                                        ReportKind kind) {
+                                        unsigned accepted) {
     for (const ValueOptionName& option : kValueOptions) {
-        if (name == option.name && AppliesTo(option.kinds, kind)) {
+        if (name == option.name && (option.kinds & accepted) != 0) {
             return &(options.*option.value);
         }
     }
     return nullptr;
 }
 
-bool* FlagOption(AnalysisOptions& options, std::string_view name, ReportKind kind) {
+bool* FlagOption(AnalysisOptions& options, std::string_view name, unsigned accepted) {
     for (const FlagOptionName& option : kFlagOptions) {
-        if (name == option.name && AppliesTo(option.kinds, kind)) {
+        if (name == option.name && (option.kinds & accepted) != 0) {
             return &(options.*option.flag);
         }
     }
     return nullptr;
 }
 
-std::optional<AnalysisOptions> ParseOptions(const std::vector<std::string>& args, ReportKind kind) {
+// The options and exactly projectCount project paths.
+std::optional<AnalysisOptions> ParseOptions(const std::vector<std::string>& args, unsigned accepted,
+                                            std::size_t projectCount = 1) {
     AnalysisOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (std::optional<std::string>* value = ValueOption(options, arg, kind)) {
+        if (std::optional<std::string>* value = ValueOption(options, arg, accepted)) {
             bool given = value->has_value();
             if (i + 1 == args.size() || !FirstTime(arg, given)) {
                 return std::nullopt;
             }
             *value = Utf8ToCp1252(args[++i]);
-        } else if (bool* flag = FlagOption(options, arg, kind)) {
+        } else if (bool* flag = FlagOption(options, arg, accepted)) {
             if (!FirstTime(arg, *flag)) {
                 return std::nullopt;
             }
-        } else if (arg.starts_with("--") || !options.projectPath.empty()) {
+        } else if (arg.starts_with("--") || options.projectPaths.size() == projectCount) {
             return std::nullopt;
         } else {
-            options.projectPath = arg;
+            options.projectPaths.push_back(arg);
         }
     }
-    if (options.projectPath.empty()) {
+    if (options.projectPaths.size() != projectCount) {
         return std::nullopt;
     }
     return options;
@@ -346,15 +349,16 @@ int RunAnalysisCommand(const char* commandName, ReportKind kind,
     if (!output) {
         return kExitUsage;
     }
-    const std::optional<AnalysisOptions> options = ParseOptions(rest, kind);
+    const std::optional<AnalysisOptions> options = ParseOptions(rest, KindBit(kind));
     if (!options) {
         return UsageError(commandName);
     }
-    if (!OutputsSpareInput(*output, options->projectPath)) {
+    const std::string& projectPath = options->projectPaths.front();
+    if (!OutputsSpareInput(*output, projectPath)) {
         return kExitUsage;
     }
     Survey survey;
-    if (!OpenSurvey(options->projectPath, survey)) {
+    if (!OpenSurvey(projectPath, survey)) {
         return kExitFileError;
     }
     const ProgramSettings settings = LoadUserSettings();
@@ -412,24 +416,59 @@ int ParkingMotive(const std::vector<std::string>& args) {
     return RunAnalysisCommand("motive", ReportKind::Motive, args);
 }
 
+// Says on stderr when an output would overwrite one of the projects.
+bool OutputOverInput(const std::vector<std::string>& outputPaths,
+                     const std::vector<std::string>& projectPaths) {
+    for (const std::string& path : outputPaths) {
+        for (const std::string& project : projectPaths) {
+            if (RefusedOverInput(path, project)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 int PrepareAnalysis(const char* commandName, ReportKind kind, const std::vector<std::string>& args,
                     const std::vector<std::string>& outputPaths, Survey& survey,
                     AnalysisParameters& parameters) {
-    const std::optional<AnalysisOptions> options = ParseOptions(args, kind);
+    const std::optional<AnalysisOptions> options = ParseOptions(args, KindBit(kind));
     if (!options) {
         return UsageError(commandName);
     }
-    for (const std::string& path : outputPaths) {
-        if (RefusedOverInput(path, options->projectPath)) {
-            return kExitUsage;
-        }
+    if (OutputOverInput(outputPaths, options->projectPaths)) {
+        return kExitUsage;
     }
-    if (!OpenSurvey(options->projectPath, survey)) {
+    if (!OpenSurvey(options->projectPaths.front(), survey)) {
         return kExitFileError;
     }
     return PrepareParameters(survey, *options, kind, parameters);
+}
+
+int PrepareComparison(const std::vector<std::string>& args,
+                      const std::vector<std::string>& outputPaths, AnalysisSide& a,
+                      AnalysisSide& b) {
+    const std::optional<AnalysisOptions> options = ParseOptions(args, kPerPlace | kMotive, 2);
+    if (!options) {
+        return UsageError("compare");
+    }
+    if (OutputOverInput(outputPaths, options->projectPaths)) {
+        return kExitUsage;
+    }
+    for (AnalysisSide* side : {&a, &b}) {
+        const std::string& path = options->projectPaths[side == &a ? 0 : 1];
+        if (!OpenSurvey(path, side->survey)) {
+            return kExitFileError;
+        }
+        if (const int status =
+                PrepareParameters(side->survey, *options, ReportKind::PerPlace, side->parameters);
+            status != kExitOk) {
+            return status;
+        }
+    }
+    return kExitOk;
 }
 
 CliCommand PerPlaceCommand() {
