@@ -7,6 +7,7 @@
 #include "analysis/motive_report.h"
 #include "core/codec.h"
 #include "core/csv.h"
+#include "core/message_texts.h"
 
 namespace tavoric {
 
@@ -145,6 +146,11 @@ std::optional<ComparisonKind> ComparisonKindNamed(std::string_view name) {
         }
     }
     return std::nullopt;
+}
+
+std::string ComparisonTitle(ComparisonKind kind) {
+    constexpr const char* kTitleKeys[] = {"AA00926", "AA00927", "AA00928", "AA00929"};
+    return MessageText(kTitleKeys[static_cast<std::size_t>(kind)]);
 }
 
 std::optional<std::int64_t> Difference(std::optional<std::int64_t> a,

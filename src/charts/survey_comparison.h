@@ -22,6 +22,8 @@ const std::vector<ComparisonKind>& AllComparisonKinds();
 // "sections", "occupancy", "durations", "motive"
 std::string_view ComparisonKindName(ComparisonKind kind);
 std::optional<ComparisonKind> ComparisonKindNamed(std::string_view name);
+// The title of its chart, in the program's language (code page 1252).
+std::string ComparisonTitle(ComparisonKind kind);
 
 // A section of either side, matched on route and section number. A side without the section,
 // or whose selection did not observe it, has no figures there.

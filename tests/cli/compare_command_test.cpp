@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "analysis_test_support.h"
+#include "charts/chart_images.h"
 #include "charts/survey_comparison.h"
 #include "cli_test_support.h"
 
@@ -119,6 +120,8 @@ TEST_F(CompareCommandTest, WrongUseWritesNothing) {
         {"compare", a_, b_, "--kind", "occupancy", "--csv", csv, "--routes", "9999"},
         {"compare", a_, b_, "--kind", "motive", "--csv", csv, "--morning", "25:00"},
         {"compare", a_, b_, "--kind", "occupancy", "--csv", b_},  // over B
+        {"compare", a_, b_, "--kind", "occupancy", "--csv", csv, "--png", csv},
+        {"compare", a_, b_, "--kind", "occupancy", "--png", PathOf("a.png")},  // no CSV
     };
     for (const auto& args : wrongs) {
         const ToolRun run = RunTool(args);
@@ -130,6 +133,31 @@ TEST_F(CompareCommandTest, WrongUseWritesNothing) {
         RunTool({"compare", a_, PathOf("geen.par"), "--kind", "occupancy", "--csv", csv}).status,
         kExitFileError);
     EXPECT_FALSE(fs::exists(csv));
+}
+
+// Each chart names the difference of every category, and the two surveys in its legend.
+TEST_F(CompareCommandTest, ChartsWithoutDisplay) {
+    const std::string csv = PathOf("duur.csv");
+    const std::string svg = PathOf("duur.svg");
+    const std::string pdf = PathOf("secties.pdf");
+    const ToolRun run =
+        RunTool({"compare", a_, b_, "--kind", "durations", "--csv", csv, "--svg", svg});
+    if (!ChartDrawing::Available()) {
+        EXPECT_EQ(run.status, kExitUsage);
+        EXPECT_FALSE(fs::exists(csv));
+        return;
+    }
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    const std::string drawing = FileContent(svg);
+    EXPECT_NE(drawing.find("Voor en na: parkeerduurverdeling"), std::string::npos);
+    EXPECT_NE(drawing.find("A (voor)"), std::string::npos);
+    EXPECT_NE(drawing.find("B (na)"), std::string::npos);
+    EXPECT_NE(drawing.find("verschil "), std::string::npos);
+    ASSERT_EQ(
+        RunTool({"compare", a_, b_, "--kind", "sections", "--csv", PathOf("s.csv"), "--pdf", pdf})
+            .status,
+        kExitOk);
+    EXPECT_EQ(FileContent(pdf).substr(0, 5), "%PDF-");
 }
 
 }  // namespace
