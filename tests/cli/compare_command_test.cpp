@@ -18,12 +18,14 @@ protected:
     // Two demo surveys of the same area, of different seeds and sizes.
     void SetUp() override {
         ToolFolderTest::SetUp();
+        a_ = PathOf("voor.par");
+        b_ = PathOf("na.par");
         ASSERT_EQ(RunTool({"demo", a_, "--seed", "3", "--places", "120"}).status, kExitOk);
         ASSERT_EQ(RunTool({"demo", b_, "--seed", "7", "--places", "90"}).status, kExitOk);
     }
 
-    const std::string a_ = PathOf("voor.par");
-    const std::string b_ = PathOf("na.par");
+    std::string a_;
+    std::string b_;
 };
 
 // The fields of one column below its header, one per line.
