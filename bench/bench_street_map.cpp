@@ -4,7 +4,6 @@
 // of each (above what the process held before) may be at most 4 times the file plus 50 MB.
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -13,6 +12,7 @@
 #include <string>
 
 #include "analysis/analysis_selection.h"
+#include "bench_memory.h"
 #include "charts/chart_data.h"
 #include "charts/chart_images.h"
 #include "charts/street_map.h"
@@ -59,29 +59,6 @@ const std::string& StreetFile() {
 
 double FileMegabytes() {
     return static_cast<double>(std::filesystem::file_size(StreetFile())) / (1 << 20);
-}
-
-// "VmHWM" or "VmRSS" of this process in megabytes.
-double StatusMegabytes(const std::string& field) {
-    std::ifstream status("/proc/self/status");
-    std::string name;
-    double kilobytes = 0;
-    while (status >> name) {
-        if (name == field + ":") {
-            status >> kilobytes;
-            return kilobytes / 1024;
-        }
-        status.ignore(1 << 10, '\n');
-    }
-    return 0;
-}
-
-// Starts a new peak at what the process holds now, after giving freed memory back to the system
-// so that the run before does not hide what this one needs; returns that.
-double ResetPeak() {
-    malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
-    return StatusMegabytes("VmRSS");
 }
 
 ChartData Figures() {

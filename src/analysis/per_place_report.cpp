@@ -140,12 +140,6 @@ void SetFigureCells(ReportTable& table, int row, const PlaceFigures& figures) {
     table.SetCell(column, row, figures.turnover);
 }
 
-PerPlaceTableRow CleanRow(const Slot& slot, const PlaceFigures& figures) {
-    const std::string_view key = SlotPlaceKey(slot);
-    return {std::string(Chars(key, 1, 4)), std::string(Chars(key, 6, 9)),
-            std::string(Chars(key, 11, 14)), std::string(SlotType(slot)), figures};
-}
-
 void SetPlaceCells(ReportTable& table, int row, const PerPlaceTableRow& place) {
     table.SetCell(0, row, place.route + "  ");
     table.SetCell(1, row, place.section + "  ");
@@ -281,24 +275,15 @@ void WritePerPlaceSection(ReportDocument& report, const ObservationSlots& slots,
     report.SetHasTableData(true);
     FillHeadings(report, parameters);
 
-    FigureTotals totals;
     int row = kFirstPlaceRow;
-    ForEachPlaceFigures(
-        slots, routes, parameters,
-        [&](std::size_t first, std::size_t last, const PlaceFigures& figures) {
-            PerPlaceTableRow place = CleanRow(slots[first], figures);
+    const PlaceFigures totalFigures =
+        ForEachPerPlaceRow(slots, routes, parameters, progress, [&](PerPlaceTableRow&& place) {
             SetPlaceCells(table, row++, place);
-            totals.Add(figures, IsIllegalType(place.type), parameters);
             if (cleanTable != nullptr) {
                 cleanTable->places.push_back(std::move(place));
             }
-            progress.Set(
-                static_cast<std::size_t>(RoundHalfEven(
-                    static_cast<double>(last - 1) / static_cast<double>(slots.size()) * 20 + 80)),
-                100);
         });
     SetRuleRow(report, rows - 3);
-    const PlaceFigures totalFigures = totals.Figures();
     SetTotalCells(table, rows - 2, totalFigures);
     if (cleanTable != nullptr) {
         cleanTable->totals = totalFigures;

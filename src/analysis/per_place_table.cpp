@@ -4,8 +4,11 @@
 #include <algorithm>
 #include <charconv>
 
+#include "analysis/number_format.h"
+#include "analysis/observation_selection.h"
 #include "core/codec.h"
 #include "core/csv.h"
+#include "core/text.h"
 
 namespace tavoric {
 
@@ -46,7 +49,40 @@ void AppendFigures(std::string& out, const PlaceFigures& figures) {
     out += "\r\n";
 }
 
+PerPlaceTableRow RowOf(const Slot& slot, const PlaceFigures& figures) {
+    const std::string_view key = SlotPlaceKey(slot);
+    return {std::string(Chars(key, 1, 4)), std::string(Chars(key, 6, 9)),
+            std::string(Chars(key, 11, 14)), std::string(SlotType(slot)), figures};
+}
+
 }  // namespace
+
+PlaceFigures ForEachPerPlaceRow(const ObservationSlots& slots, const LineList& routes,
+                                const AnalysisParameters& parameters, Progress& progress,
+                                const PerPlaceRowVisit& visit) {
+    FigureTotals totals;
+    ForEachPlaceFigures(
+        slots, routes, parameters,
+        [&](std::size_t first, std::size_t last, const PlaceFigures& figures) {
+            PerPlaceTableRow place = RowOf(slots[first], figures);
+            totals.Add(figures, IsIllegalType(place.type), parameters);
+            visit(std::move(place));
+            progress.Set(
+                static_cast<std::size_t>(RoundHalfEven(
+                    static_cast<double>(last - 1) / static_cast<double>(slots.size()) * 20 + 80)),
+                100);
+        });
+    return totals.Figures();
+}
+
+PerPlaceTable ComputePerPlaceTable(const ObservationSlots& slots, const LineList& routes,
+                                   const AnalysisParameters& parameters, Progress& progress) {
+    PerPlaceTable table;
+    table.totals = ForEachPerPlaceRow(
+        slots, routes, parameters, progress,
+        [&table](PerPlaceTableRow&& row) { table.places.push_back(std::move(row)); });
+    return table;
+}
 
 const std::vector<std::string>& PerPlaceTableColumns() {
     static const std::vector<std::string> columns = [] {

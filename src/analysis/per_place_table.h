@@ -3,6 +3,7 @@
 // one row per place and the totals row, numbers as numbers, in UTF-8.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,16 @@ struct PerPlaceTable {
     std::vector<PerPlaceTableRow> places;
     PlaceFigures totals;
 };
+
+using PerPlaceRowVisit = std::function<void(PerPlaceTableRow&& row)>;
+// Computes the row of each place of the slots in turn and hands it to visit; returns the totals
+// row. Moves the progress from 80 to 100 %.
+PlaceFigures ForEachPerPlaceRow(const ObservationSlots& slots, const LineList& routes,
+                                const AnalysisParameters& parameters, Progress& progress,
+                                const PerPlaceRowVisit& visit);
+// Every row and the totals, as the report per place shows them.
+PerPlaceTable ComputePerPlaceTable(const ObservationSlots& slots, const LineList& routes,
+                                   const AnalysisParameters& parameters, Progress& progress);
 
 // The column names, which programs read (never translated).
 const std::vector<std::string>& PerPlaceTableColumns();

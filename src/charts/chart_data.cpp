@@ -171,20 +171,26 @@ std::optional<ChartData> ComputeChartData(const Survey& survey,
     if (!slots) {
         return std::nullopt;
     }
+    ChartData data = ChartDataOf(survey, *slots, parameters, threshold);
+    progress.Set(100, 100);
+    return data;
+}
+
+ChartData ChartDataOf(const Survey& survey, const ObservationSlots& slots,
+                      const AnalysisParameters& parameters, int threshold) {
     ChartData data;
     data.surveyArea = survey.AlgemeneGegevens.surveyArea;
     data.dayAndDate = survey.AlgemeneGegevens.dayAndDate;
     data.windowStart = parameters.windowStart;
     data.windowEnd = parameters.windowEnd;
     data.threshold = threshold;
-    data.occupancy = OccupancyByClockTime(*slots, parameters);
-    data.sections = PressureBySection(*slots, survey.SectiesList, parameters);
-    data.durations = DurationsOf(*slots, survey.RoutesList, parameters);
-    data.motives = ComputeMotives(*slots, survey.RoutesList, parameters.motiveBounds);
+    data.occupancy = OccupancyByClockTime(slots, parameters);
+    data.sections = PressureBySection(slots, survey.SectiesList, parameters);
+    data.durations = DurationsOf(slots, survey.RoutesList, parameters);
+    data.motives = ComputeMotives(slots, survey.RoutesList, parameters.motiveBounds);
     data.sectionLines = survey.SectiesList;
     data.general = survey.AlgemeneGegevens;
     data.selection = parameters;
-    progress.Set(100, 100);
     return data;
 }
 

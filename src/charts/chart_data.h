@@ -99,5 +99,8 @@ struct ChartData {
 std::optional<ChartData> ComputeChartData(const Survey& survey,
                                           const AnalysisParameters& parameters, int threshold,
                                           Progress& progress);
+// The figures of slots already selected.
+ChartData ChartDataOf(const Survey& survey, const ObservationSlots& slots,
+                      const AnalysisParameters& parameters, int threshold);
 
 }  // namespace tavoric

@@ -64,6 +64,11 @@ unsigned KindBit(ReportKind kind) {
     return kMotive;
 }
 
+// The options of the given report kinds.
+bool AppliesTo(unsigned optionKinds, unsigned kinds) {
+    return (optionKinds & kinds) != 0;
+}
+
 struct ValueOptionName {
     const char* name;
     std::optional<std::string> AnalysisOptions::*value;
@@ -94,20 +99,20 @@ constexpr FlagOptionName kFlagOptions[] = {
     {"--sort-by-vehicles", &AnalysisOptions::sortByVehicles, kInterval},
 };
 
-// accepted: the reports whose options the command takes, as bits.
+// kinds: the reports whose options the command takes, as bits.
 std::optional<std::string>* ValueOption(AnalysisOptions& options, std::string_view name,
-                                        unsigned accepted) {
+                                        unsigned kinds) {
     for (const ValueOptionName& option : kValueOptions) {
-        if (name == option.name && (option.kinds & accepted) != 0) {
+        if (name == option.name && AppliesTo(option.kinds, kinds)) {
             return &(options.*option.value);
         }
     }
     return nullptr;
 }
 
-bool* FlagOption(AnalysisOptions& options, std::string_view name, unsigned accepted) {
+bool* FlagOption(AnalysisOptions& options, std::string_view name, unsigned kinds) {
     for (const FlagOptionName& option : kFlagOptions) {
-        if (name == option.name && (option.kinds & accepted) != 0) {
+        if (name == option.name && AppliesTo(option.kinds, kinds)) {
             return &(options.*option.flag);
         }
     }
@@ -115,18 +120,18 @@ bool* FlagOption(AnalysisOptions& options, std::string_view name, unsigned accep
 }
 
 // The options and exactly projectCount project paths.
-std::optional<AnalysisOptions> ParseOptions(const std::vector<std::string>& args, unsigned accepted,
+std::optional<AnalysisOptions> ParseOptions(const std::vector<std::string>& args, unsigned kinds,
                                             std::size_t projectCount = 1) {
     AnalysisOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (std::optional<std::string>* value = ValueOption(options, arg, accepted)) {
+        if (std::optional<std::string>* value = ValueOption(options, arg, kinds)) {
             bool given = value->has_value();
             if (i + 1 == args.size() || !FirstTime(arg, given)) {
                 return std::nullopt;
             }
             *value = Utf8ToCp1252(args[++i]);
-        } else if (bool* flag = FlagOption(options, arg, accepted)) {
+        } else if (bool* flag = FlagOption(options, arg, kinds)) {
             if (!FirstTime(arg, *flag)) {
                 return std::nullopt;
             }
@@ -433,8 +438,9 @@ bool OutputOverInput(const std::vector<std::string>& outputPaths,
 
 int PrepareAnalysis(const char* commandName, ReportKind kind, const std::vector<std::string>& args,
                     const std::vector<std::string>& outputPaths, Survey& survey,
-                    AnalysisParameters& parameters) {
-    const std::optional<AnalysisOptions> options = ParseOptions(args, KindBit(kind));
+                    AnalysisParameters& parameters, bool motiveOptions) {
+    const std::optional<AnalysisOptions> options =
+        ParseOptions(args, KindBit(kind) | (motiveOptions ? kMotive : 0u));
     if (!options) {
         return UsageError(commandName);
     }

@@ -14,11 +14,12 @@
 namespace tavoric {
 
 // Opens the project that args name and makes the run's parameters from the options, as the
-// analysis dialog would; refuses when one of outputPaths is the project file itself. Returns
-// kExitOk, or the exit status after the reason is on stderr.
+// analysis dialog would; refuses when one of outputPaths is the project file itself. With
+// motiveOptions, --morning, --evening and --commuter-minutes set the motive bounds as well.
+// Returns kExitOk, or the exit status after the reason is on stderr.
 int PrepareAnalysis(const char* commandName, ReportKind kind, const std::vector<std::string>& args,
                     const std::vector<std::string>& outputPaths, Survey& survey,
-                    AnalysisParameters& parameters);
+                    AnalysisParameters& parameters, bool motiveOptions = false);
 
 // One project of a comparison with its run's parameters.
 struct AnalysisSide {

@@ -32,6 +32,9 @@ expect --routes tavoric-cli interval Zwolle.par --ro
 expect --detail tavoric-cli interval Zwolle.par --de
 refuse --detail tavoric-cli per-place Zwolle.par --de
 expect interval tavoric-cli help in
+expect --summary-csv tavoric-cli rapport Zwolle.par --su
+expect --morning tavoric-cli rapport Zwolle.par --mo
+expect --routes tavoric-cli rapport Zwolle.par --ro
 expect Zwolle.par tavoric-cli info Z
 expect notities.txt tavoric-cli notes Zwolle.par --txt n
 refuse notities.txt tavoric-cli info n

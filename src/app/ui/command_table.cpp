@@ -29,7 +29,8 @@ constexpr CommandEntry kCommands[] = {
     {kRapport, "Exporteren1", "&Exporteren...", "Ctrl+E", "ToolButton2", "Exporteren... (Ctrl+E)",
      false},
     {kRapport, "Afdrukken1", "Af&drukken...", "Ctrl+P", "ToolButton3", "Afdrukken... (Ctrl+P)",
-     false},
+     true},
+    {kRapport, "Onderzoeksrapport1", "Onderzoeks&rapport...", "", nullptr, "", false},
 
     {kGegevens, "Periode1", "&Algemeen", "F2", "ToolButton7", "Algemene gegevens (F2)", false},
     {kGegevens, "Aantekeningen1", "Aantekeningen", "", nullptr, "", true},

@@ -36,6 +36,7 @@
 #include "desktop/qt_text.h"
 #include "desktop/tool_icons.h"
 #include "desktop/window_position_keeper.h"
+#include "document/ui/onderzoeksrapport_form.h"
 #include "entry/ui/entry_windows.h"
 #include "entry/ui/place_form.h"
 #include "info/ui/help_form.h"
@@ -263,6 +264,15 @@ void THoofdForm::RegisterOwnCommands() {
          [this] {
              analysisForm_->ExecuteForCharts(
                  [this](const AnalysisParameters& parameters) { ShowPressureMap(parameters); });
+         }},
+        {"Onderzoeksrapport1",
+         [this] {
+             analysisForm_->ExecuteForCharts([this](const AnalysisParameters& parameters) {
+                 councilReportForm_->Execute(
+                     [this, parameters](const CouncilReportChoices& chosen) {
+                         MakeCouncilReport(chosen, parameters, *this);
+                     });
+             });
          }},
         {"Exporteren1",
          [this] {
@@ -543,6 +553,7 @@ void THoofdForm::CreateReportDialogs() {
         });
     });
     exportForm_ = new TExportForm(settings_.print, this);
+    councilReportForm_ = new TOnderzoeksrapportForm(this);
     connect(exportForm_, &QDialog::accepted, this, &THoofdForm::ExportCurrentReport);
     pseudonymiseForm_ = new TPseudonimiseerForm(this);
     connect(pseudonymiseForm_, &QDialog::accepted, this, [this] {

@@ -37,6 +37,7 @@ class WindowPositionKeeper;
 class TAfdrukkenForm1;
 class TKindForm;
 class TAantekeningenForm;
+class TOnderzoeksrapportForm;
 class TExportForm;
 class TGrafiekenForm;
 class TParkeerdrukkaartForm;
@@ -155,6 +156,7 @@ private:
     TInvoergegRapportForm* inputReportForm_ = nullptr;
     TWaarnemingsformulierForm* observationForm_ = nullptr;
     TExportForm* exportForm_ = nullptr;
+    TOnderzoeksrapportForm* councilReportForm_ = nullptr;
     TAantekeningenForm* notesForm_ = nullptr;
     TPseudonimiseerForm* pseudonymiseForm_ = nullptr;
     WindowPositionKeeper* positionKeeper_ = nullptr;

@@ -2,6 +2,7 @@
 #include "charts/drawing/heat_map.h"
 
 #include <QChart>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGraphicsItem>
 #include <QPainter>
@@ -58,7 +59,12 @@ public:
             return;
         }
         const QRectF area = chart_.plotArea();
-        const QFontMetricsF metrics(painter->font());
+        // Sized in the chart's own pixels, as its other texts are, so that a printer or PDF
+        // writer of high resolution does not enlarge it.
+        QFont font = chart_.font();
+        font.setPixelSize(QFontInfo(font).pixelSize());
+        painter->setFont(font);
+        const QFontMetricsF metrics(font);
         double labelWidth = 0;
         for (const QString& row : rows_) {
             labelWidth = std::max(labelWidth, metrics.horizontalAdvance(row));

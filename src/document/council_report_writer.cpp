@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Writing the files of the council report, the same for tavoric-cli and the desktop program.
+#include "core/message_texts.h"
+#include "document/document_files.h"
+#include "reports/export.h"
+
+namespace tavoric {
+
+bool DocumentDrawing::Write(const CouncilReportFiles& files, const CouncilFigures& figures,
+                            const CouncilReportContext& context, const StreetMap* map,
+                            Prompter& prompter) const {
+    if (files.summaryCsv &&
+        !WriteExportFile(*files.summaryCsv, SummaryCsv(Summarise(figures)), prompter)) {
+        return false;
+    }
+    if (!files.pdf && !files.odt) {
+        return true;
+    }
+    const CouncilDocument document = BuildCouncilDocument(figures, context);
+    const struct {
+        const std::optional<std::string>& path;
+        std::optional<std::string> (DocumentDrawing::*make)(const CouncilDocument&,
+                                                            const ChartData&,
+                                                            const StreetMap*) const;
+    } outputs[] = {{files.pdf, &DocumentDrawing::Pdf}, {files.odt, &DocumentDrawing::Odt}};
+    for (const auto& output : outputs) {
+        if (!output.path) {
+            continue;
+        }
+        const std::optional<std::string> bytes =
+            (this->*output.make)(document, figures.charts, map);
+        if (!bytes) {
+            ErrorNotice(prompter, MessageText("AA00903"));
+            return false;
+        }
+        if (!WriteExportFile(*output.path, *bytes, prompter)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace tavoric
