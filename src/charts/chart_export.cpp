@@ -55,6 +55,16 @@ ChartImageSize DefaultChartSize(ChartKind kind, const ChartData& data) {
     return size;
 }
 
+ChartImageSize DefaultComparisonSize(ComparisonKind kind, const SurveyComparison& comparison) {
+    ChartImageSize size;
+    if (kind == ComparisonKind::Sections) {
+        const auto bars = 2 * static_cast<long long>(comparison.sections.size());
+        size.height = static_cast<int>(std::clamp<long long>(
+            kSpaceBesideBars + kSectionBarHeight * bars, size.height, kMaxChartSide));
+    }
+    return size;
+}
+
 ChartFile ChartFileOfName(std::string_view chosenName, bool workbookAllowed) {
     const auto endsWith = [chosenName](std::string_view extension) {
         return chosenName.size() > extension.size() &&
