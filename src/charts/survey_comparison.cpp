@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "charts/survey_comparison.h"
 
+#include <algorithm>
+#include <cctype>
+#include <iterator>
 #include <map>
+#include <set>
 #include <utility>
 
+#include "analysis/analysis_selection.h"
 #include "analysis/motive_report.h"
 #include "core/codec.h"
 #include "core/csv.h"
@@ -67,6 +72,40 @@ std::vector<ClockComparison> MatchClockTimes(const ChartData& a, const ChartData
         rows.push_back(std::move(entry.second));
     }
     return rows;
+}
+
+// Type codes match in either letter case.
+std::string FoldedKey(std::string_view key) {
+    std::string folded(key);
+    std::transform(folded.begin(), folded.end(), folded.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return folded;
+}
+
+// The entries of other whose key one of chosen has, or all of other when chosen is all of own.
+LineList MatchingEntries(const LineList& own, const LineList& chosen, const LineList& other,
+                         std::string_view (*key)(std::string_view)) {
+    if (chosen.size() == own.size()) {
+        return other;
+    }
+    std::set<std::string> keys;
+    for (const std::string& entry : chosen) {
+        keys.insert(FoldedKey(key(entry)));
+    }
+    LineList matching;
+    std::copy_if(other.begin(), other.end(), std::back_inserter(matching),
+                 [&](const std::string& entry) { return keys.count(FoldedKey(key(entry))) > 0; });
+    return matching;
+}
+
+std::string_view WholeEntry(std::string_view entry) {
+    return entry;
+}
+
+AnalysisParameters EverythingOf(const Survey& survey) {
+    AnalysisSelection selection;
+    selection.Open(survey);
+    return selection.Parameters(survey, ReportKind::PerPlace);
 }
 
 std::optional<std::int64_t> Capacity(const std::optional<SectionPressure>& side) {
@@ -182,6 +221,25 @@ bool SidesShareSection(const SurveyComparison& comparison) {
         }
     }
     return false;
+}
+
+AnalysisParameters SelectionOnOtherSurvey(const Survey& a, const AnalysisParameters& selectionA,
+                                          const Survey& b) {
+    const AnalysisParameters allOfA = EverythingOf(a);
+    const AnalysisParameters allOfB = EverythingOf(b);
+    AnalysisParameters selectionB = selectionA;
+    selectionB.selectedPlaces = MatchingEntries(allOfA.selectedPlaces, selectionA.selectedPlaces,
+                                                allOfB.selectedPlaces, PlaceKey);
+    selectionB.selectedTypes = MatchingEntries(allOfA.selectedTypes, selectionA.selectedTypes,
+                                               allOfB.selectedTypes, WholeEntry);
+    selectionB.typeListHasEntries = allOfB.typeListHasEntries;
+    const TimeWindow defaultOfA = DefaultWindow(a, selectionA.selectedPlaces);
+    if (defaultOfA.start == selectionA.windowStart && defaultOfA.end == selectionA.windowEnd) {
+        const TimeWindow defaultOfB = DefaultWindow(b, selectionB.selectedPlaces);
+        selectionB.windowStart = defaultOfB.start;
+        selectionB.windowEnd = defaultOfB.end;
+    }
+    return selectionB;
 }
 
 std::optional<SurveyComparison> CompareSurveys(const Survey& a,

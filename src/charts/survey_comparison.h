@@ -62,6 +62,14 @@ SurveyComparison CompareChartData(ChartData a, ChartData b);
 // Whether at least one section lies on both sides; a comparison without one is refused.
 bool SidesShareSection(const SurveyComparison& comparison);
 
+// The analysis selection of A made on B, as the same options would make it on both sides: a
+// list A selected entirely (places, types) is B's entire list, otherwise B keeps the entries
+// whose keys A selected (places on route, section and place number, types on their code). A
+// window equal to the default window of A's places becomes the default window of B's; a window
+// typed for A holds for B. The run options and duration classes are those of A.
+AnalysisParameters SelectionOnOtherSurvey(const Survey& a, const AnalysisParameters& selectionA,
+                                          const Survey& b);
+
 // Computes both sides as their charts do, B with the duration classes of A. Nothing when the
 // progress reports a cancel.
 std::optional<SurveyComparison> CompareSurveys(const Survey& a,

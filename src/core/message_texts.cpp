@@ -422,6 +422,8 @@ constexpr Entry kDefaults[] = {
     {"AA00930", "A (voor): %s"},
     {"AA00931", "B (na): %s"},
     {"AA00932", "verschil %s"},
+    {"AA00933", "CSV-bestanden (*.csv)"},
+    {"AA00934", "Vergelijking met %s"},
     {"AA00700", "De inhoud is geen JSON (fout bij byte %s)."},
     {"AA00701", "Dit is geen GeoJSON: verwacht is een FeatureCollection met een lijst \"features\"."},
     {"AA00702", "Object %s van de FeatureCollection is geen Feature."},

@@ -8,6 +8,7 @@
 #include "analysis/motive_report.h"
 #include "analysis_test_support.h"
 #include "charts/chart_csv.h"
+#include "core/text.h"
 
 namespace tavoric {
 
@@ -228,6 +229,56 @@ TEST(SurveyComparison, KindNames) {
         EXPECT_EQ(ComparisonKindNamed(ComparisonKindName(kind)), kind);
     }
     EXPECT_FALSE(ComparisonKindNamed("matrix"));
+}
+
+TEST(SurveyComparison, SelectionOfAMadeOnB) {
+    const Survey a = SurveyBuilder("0800", "0900")
+                         .Route("0001", 30)
+                         .Route("0002", 30)
+                         .Place("0001 0001 0001", "V", {"AA11BB", "AA11BB"})
+                         .Place("0001 0001 0002", "B", {"", "CC22DD"})
+                         .Place("0002 0001 0001", "V", {"", ""})
+                         .Build();
+    const Survey b = SurveyBuilder("0830", "1030")
+                         .Route("0001", 60)
+                         .Route("0002", 60)
+                         .Route("0003", 60)
+                         .Place("0001 0001 0001", "V", {"", "EE33FF"})
+                         .Place("0001 0001 0002", "b", {"", ""})
+                         .Place("0001 0001 0003", "I", {"", ""})
+                         .Place("0003 0001 0001", "G", {"GG44HH", "GG44HH"})
+                         .Build();
+    // Everything of A: everything of B, in B's own default window.
+    AnalysisParameters everythingOfA = AllSelected(a, ReportKind::PerPlace);
+    everythingOfA.countIllegalInPpe = false;
+    const AnalysisParameters onB = SelectionOnOtherSurvey(a, everythingOfA, b);
+    const AnalysisParameters everythingOfB = AllSelected(b, ReportKind::PerPlace);
+    EXPECT_EQ(onB.selectedPlaces, everythingOfB.selectedPlaces);
+    EXPECT_EQ(onB.selectedTypes, everythingOfB.selectedTypes);
+    EXPECT_EQ(onB.windowStart + "-" + onB.windowEnd,
+              everythingOfB.windowStart + "-" + everythingOfB.windowEnd);
+    EXPECT_FALSE(onB.countIllegalInPpe);
+
+    // Part of A, a typed window and classes of A: the same places (route, section and place
+    // number), types in either letter case, the same window and classes.
+    AnalysisParameters partOfA = RouteOnly(a, "0001");
+    partOfA.selectedTypes = {"B"};
+    partOfA.windowStart = "0815";
+    partOfA.windowEnd = "1000";
+    partOfA.classes = {{{0, 20}, {20, 45}, {45, 120}, {120, 300}, {300, 9999}}};
+    const AnalysisParameters partOnB = SelectionOnOtherSurvey(a, partOfA, b);
+    ASSERT_EQ(partOnB.selectedPlaces.size(), 2u);
+    EXPECT_TRUE(partOnB.selectedPlaces[0].starts_with("0001 0001 0001"));
+    EXPECT_TRUE(partOnB.selectedPlaces[1].starts_with("0001 0001 0002"));
+    ASSERT_EQ(partOnB.selectedTypes.size(), 1u);
+    EXPECT_TRUE(EqualNoCase(partOnB.selectedTypes[0], "B"));
+    EXPECT_EQ(partOnB.windowStart + "-" + partOnB.windowEnd, "0815-1000");
+    EXPECT_EQ(partOnB.classes[1].from, 20);
+    EXPECT_EQ(partOnB.classes[4].to, 9999);
+
+    // A selection of places B lacks leaves B nothing, which the comparison refuses.
+    const AnalysisParameters noneOnB = SelectionOnOtherSurvey(a, RouteOnly(a, "0002"), b);
+    EXPECT_TRUE(noneOnB.selectedPlaces.empty());
 }
 
 }  // namespace tavoric

@@ -28,6 +28,7 @@
 #include "charts/drawing/chart_builder.h"
 #include "charts/ui/grafieken_form.h"
 #include "charts/ui/parkeerdrukkaart_form.h"
+#include "charts/ui/vergelijking_form.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "core/version.h"
@@ -264,6 +265,12 @@ void THoofdForm::RegisterOwnCommands() {
          [this] {
              analysisForm_->ExecuteForCharts(
                  [this](const AnalysisParameters& parameters) { ShowPressureMap(parameters); });
+         }},
+        {"Vergelijken1",
+         [this] {
+             analysisForm_->ExecuteForCharts([this](const AnalysisParameters& parameters) {
+                 comparisonForm_->Execute(parameters);
+             });
          }},
         {"Onderzoeksrapport1",
          [this] {
@@ -543,6 +550,7 @@ void THoofdForm::CreateReportDialogs() {
         {survey_, *this, *progress_},
         [this](const AnalysisParameters& parameters) { RunAnalysis(parameters); }, this);
     chartsForm_ = new TGrafiekenForm(*forwardingPrompter_, this);
+    comparisonForm_ = new TVergelijkingForm({survey_, *this, *progress_}, this);
     mapForm_ = new TParkeerdrukkaartForm(
         *forwardingPrompter_,
         [this] { return OpenStreetGeometry(survey_, *forwardingPrompter_, true); }, this);

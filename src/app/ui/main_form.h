@@ -40,6 +40,7 @@ class TAantekeningenForm;
 class TOnderzoeksrapportForm;
 class TExportForm;
 class TGrafiekenForm;
+class TVergelijkingForm;
 class TParkeerdrukkaartForm;
 class TInvoergegRapportForm;
 class TParkeerduurmetingForm;
@@ -154,6 +155,7 @@ private:
     TInstellingenForm* settingsForm_ = nullptr;
     TParkeerduurmetingForm* analysisForm_ = nullptr;
     TGrafiekenForm* chartsForm_ = nullptr;
+    TVergelijkingForm* comparisonForm_ = nullptr;
     TParkeerdrukkaartForm* mapForm_ = nullptr;
     TInvoergegRapportForm* inputReportForm_ = nullptr;
     TWaarnemingsformulierForm* observationForm_ = nullptr;
