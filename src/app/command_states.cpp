@@ -34,7 +34,8 @@ CommandStates CommandStatesFor(const Survey& survey, int reportWindows) {
     SetAll(states,
            {"Kentekens1", "Waarnemingsformuliergenereren1", "Parkeerduurmeting1",
             "Parkeerduurmetingnaarinterval1", "Parkeermotief1", "Grafieken1", "Parkeerdrukkaart1",
-            "Onderzoeksrapport1", "ToolButton13", "ToolButton16", "ToolButton23", "ToolButton24"},
+            "Vergelijken1", "Onderzoeksrapport1", "ToolButton13", "ToolButton16", "ToolButton23",
+            "ToolButton24"},
            !survey.KentekensList.empty());
     SetAll(states,
            {"Afdrukken1", "Exporteren1", "Allesselecteren1", "Kopiren1", "Opmaak1", "Trapsgewijs1",

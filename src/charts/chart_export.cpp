@@ -23,22 +23,27 @@ constexpr int kSectionBarHeight = 24;
 constexpr int kSpaceBesideBars = 220;
 
 constexpr std::string_view kWorkbookExtension = ".xlsx";
+constexpr std::string_view kCsvExtension = ".csv";
 
-// Asks for a picture, or with workbookAllowed also the workbook, named after the title.
-std::optional<ChartFile> AskFile(const std::string& title, Prompter& prompter,
-                                 bool workbookAllowed) {
+// Asks for a picture, or with workbookAllowed also the workbook, with csvAllowed also the table
+// as CSV, named after the title.
+std::optional<ChartFile> AskFile(const std::string& title, Prompter& prompter, bool workbookAllowed,
+                                 bool csvAllowed = false) {
     FileDialogRequest request;
     request.filter = MessageText("AA00480") + "|*.png|" + MessageText("AA00481") + "|*.svg|" +
                      MessageText("AA00250") + "|*.pdf";
     if (workbookAllowed) {
         request.filter += "|" + MessageText("AA00857") + "|*.xlsx";
     }
+    if (csvAllowed) {
+        request.filter += "|" + MessageText("AA00933") + "|*.csv";
+    }
     request.presetName = title + ".png";
     const std::optional<std::string> chosen = prompter.SaveFileName(request);
     if (!chosen) {
         return std::nullopt;
     }
-    ChartFile file = ChartFileOfName(*chosen, workbookAllowed);
+    ChartFile file = ChartFileOfName(*chosen, workbookAllowed, csvAllowed);
     return MayReplaceFile(file.fileName, prompter) ? std::optional(file) : std::nullopt;
 }
 
@@ -55,7 +60,17 @@ ChartImageSize DefaultChartSize(ChartKind kind, const ChartData& data) {
     return size;
 }
 
-ChartFile ChartFileOfName(std::string_view chosenName, bool workbookAllowed) {
+ChartImageSize DefaultComparisonSize(ComparisonKind kind, const SurveyComparison& comparison) {
+    ChartImageSize size;
+    if (kind == ComparisonKind::Sections) {
+        const auto bars = 2 * static_cast<long long>(comparison.sections.size());
+        size.height = static_cast<int>(std::clamp<long long>(
+            kSpaceBesideBars + kSectionBarHeight * bars, size.height, kMaxChartSide));
+    }
+    return size;
+}
+
+ChartFile ChartFileOfName(std::string_view chosenName, bool workbookAllowed, bool csvAllowed) {
     const auto endsWith = [chosenName](std::string_view extension) {
         return chosenName.size() > extension.size() &&
                EqualNoCase(chosenName.substr(chosenName.size() - extension.size()), extension);
@@ -68,6 +83,9 @@ ChartFile ChartFileOfName(std::string_view chosenName, bool workbookAllowed) {
     if (workbookAllowed && endsWith(kWorkbookExtension)) {
         return {std::string(chosenName), ChartImageFormat::Png, true};
     }
+    if (csvAllowed && endsWith(kCsvExtension)) {
+        return {std::string(chosenName), ChartImageFormat::Png, false, true};
+    }
     return {std::string(chosenName) + ".png", ChartImageFormat::Png};
 }
 
@@ -77,6 +95,10 @@ std::optional<ChartFile> AskChartFile(ChartKind kind, Prompter& prompter) {
 
 std::optional<ChartFile> AskPictureFile(const std::string& title, Prompter& prompter) {
     return AskFile(title, prompter, false);
+}
+
+std::optional<ChartFile> AskComparisonFile(const std::string& title, Prompter& prompter) {
+    return AskFile(title, prompter, false, true);
 }
 
 std::optional<std::string> AskGeoJsonFile(const std::string& title, Prompter& prompter) {

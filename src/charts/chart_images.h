@@ -9,6 +9,7 @@
 
 #include "charts/chart_texts.h"
 #include "charts/street_map.h"
+#include "charts/survey_comparison.h"
 
 namespace tavoric {
 
@@ -24,6 +25,8 @@ constexpr int kMaxChartSide = 10000;
 // The size a chart is drawn at unless the user gives one: the standard size, made taller for
 // the pressure of many sections so that every street keeps a readable bar.
 ChartImageSize DefaultChartSize(ChartKind kind, const ChartData& data);
+// Likewise for a comparison, whose sections have a bar of each survey.
+ChartImageSize DefaultComparisonSize(ComparisonKind kind, const SurveyComparison& comparison);
 
 // Draws charts for a program without windows of its own: while one exists, an offscreen
 // application is running when none was.
@@ -40,6 +43,9 @@ public:
     // The bytes of the image file; nothing when the chart cannot be drawn.
     std::optional<std::string> Image(ChartKind kind, const ChartData& data, ChartImageFormat format,
                                      ChartImageSize size) const;
+    std::optional<std::string> ComparisonImage(ComparisonKind kind,
+                                               const SurveyComparison& comparison,
+                                               ChartImageFormat format, ChartImageSize size) const;
     // The parking pressure map of the selection, with its title, legend, scale bar and, unless
     // left out, the street labels.
     std::optional<std::string> MapImage(const StreetMap& map, const ChartData& data,

@@ -18,6 +18,11 @@ std::optional<std::string> ChartDrawing::Image(ChartKind, const ChartData&, Char
     return std::nullopt;
 }
 
+std::optional<std::string> ChartDrawing::ComparisonImage(ComparisonKind, const SurveyComparison&,
+                                                         ChartImageFormat, ChartImageSize) const {
+    return std::nullopt;
+}
+
 std::optional<std::string> ChartDrawing::MapImage(const StreetMap&, const ChartData&, MapMeasure,
                                                   bool, ChartImageFormat, ChartImageSize) const {
     return std::nullopt;

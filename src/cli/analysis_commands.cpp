@@ -34,7 +34,7 @@ constexpr int kEndOfDay = 2400;         // the motive bounds may close the day
 
 // The options as given; lists stay unset when the option is absent.
 struct AnalysisOptions {
-    std::string projectPath;
+    std::vector<std::string> projectPaths;  // one, or A and B of a comparison
     std::optional<std::string> from;
     std::optional<std::string> to;
     std::optional<std::string> routes;
@@ -101,6 +101,7 @@ constexpr FlagOptionName kFlagOptions[] = {
     {"--sort-by-vehicles", &AnalysisOptions::sortByVehicles, kInterval},
 };
 
+// kinds: the reports whose options the command takes, as bits.
 std::optional<std::string>* ValueOption(AnalysisOptions& options, std::string_view name,
                                         unsigned kinds) {
     for (const ValueOptionName& option : kValueOptions) {
@@ -120,7 +121,9 @@ bool* FlagOption(AnalysisOptions& options, std::string_view name, unsigned kinds
     return nullptr;
 }
 
-std::optional<AnalysisOptions> ParseOptions(const std::vector<std::string>& args, unsigned kinds) {
+// The options and exactly projectCount project paths.
+std::optional<AnalysisOptions> ParseOptions(const std::vector<std::string>& args, unsigned kinds,
+                                            std::size_t projectCount = 1) {
     AnalysisOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -138,13 +141,13 @@ std::optional<AnalysisOptions> ParseOptions(const std::vector<std::string>& args
             if (!FirstTime(arg, *flag)) {
                 return std::nullopt;
             }
-        } else if (arg.starts_with("--") || !options.projectPath.empty()) {
+        } else if (arg.starts_with("--") || options.projectPaths.size() == projectCount) {
             return std::nullopt;
         } else {
-            options.projectPath = arg;
+            options.projectPaths.push_back(arg);
         }
     }
-    if (options.projectPath.empty()) {
+    if (options.projectPaths.size() != projectCount) {
         return std::nullopt;
     }
     return options;
@@ -364,11 +367,12 @@ int RunAnalysisCommand(const char* commandName, ReportKind kind,
     if (!options) {
         return UsageError(commandName);
     }
-    if (!OutputsSpareInput(*output, options->projectPath)) {
+    const std::string& projectPath = options->projectPaths.front();
+    if (!OutputsSpareInput(*output, projectPath)) {
         return kExitUsage;
     }
     Survey survey;
-    if (!OpenSurvey(options->projectPath, survey)) {
+    if (!OpenSurvey(projectPath, survey)) {
         return kExitFileError;
     }
     const ProgramSettings settings = LoadUserSettings();
@@ -426,6 +430,19 @@ int ParkingMotive(const std::vector<std::string>& args) {
     return RunAnalysisCommand("motive", ReportKind::Motive, args);
 }
 
+// Says on stderr when an output would overwrite one of the projects.
+bool OutputOverInput(const std::vector<std::string>& outputPaths,
+                     const std::vector<std::string>& projectPaths) {
+    for (const std::string& path : outputPaths) {
+        for (const std::string& project : projectPaths) {
+            if (RefusedOverInput(path, project)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 int PrepareAnalysis(const char* commandName, ReportKind kind, const std::vector<std::string>& args,
@@ -436,15 +453,37 @@ int PrepareAnalysis(const char* commandName, ReportKind kind, const std::vector<
     if (!options) {
         return UsageError(commandName);
     }
-    for (const std::string& path : outputPaths) {
-        if (RefusedOverInput(path, options->projectPath)) {
-            return kExitUsage;
-        }
+    if (OutputOverInput(outputPaths, options->projectPaths)) {
+        return kExitUsage;
     }
-    if (!OpenSurvey(options->projectPath, survey)) {
+    if (!OpenSurvey(options->projectPaths.front(), survey)) {
         return kExitFileError;
     }
     return PrepareParameters(survey, *options, kind, parameters);
+}
+
+int PrepareComparison(const std::vector<std::string>& args,
+                      const std::vector<std::string>& outputPaths, AnalysisSide& a,
+                      AnalysisSide& b) {
+    const std::optional<AnalysisOptions> options = ParseOptions(args, kPerPlace | kMotive, 2);
+    if (!options) {
+        return UsageError("compare");
+    }
+    if (OutputOverInput(outputPaths, options->projectPaths)) {
+        return kExitUsage;
+    }
+    for (AnalysisSide* side : {&a, &b}) {
+        const std::string& path = options->projectPaths[side == &a ? 0 : 1];
+        if (!OpenSurvey(path, side->survey)) {
+            return kExitFileError;
+        }
+        if (const int status =
+                PrepareParameters(side->survey, *options, ReportKind::PerPlace, side->parameters);
+            status != kExitOk) {
+            return status;
+        }
+    }
+    return kExitOk;
 }
 
 CliCommand PerPlaceCommand() {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The selection and class options that every analysis command of tavoric-cli takes: the project,
 // --from/--to, --routes, --sections, --places, --types, --classes and the illegal-place options
-// (and for the report per interval --detail and --sort-by-vehicles).
+// (and for the report per interval --detail and --sort-by-vehicles); a comparison takes two
+// projects.
 #pragma once
 
 #include <string>
@@ -19,5 +20,17 @@ namespace tavoric {
 int PrepareAnalysis(const char* commandName, ReportKind kind, const std::vector<std::string>& args,
                     const std::vector<std::string>& outputPaths, Survey& survey,
                     AnalysisParameters& parameters, bool motiveOptions = false);
+
+// One project of a comparison with its run's parameters.
+struct AnalysisSide {
+    Survey survey;
+    AnalysisParameters parameters;  // set the motive bounds of the settings before preparing
+};
+
+// tavoric-cli compare: opens the two projects that args name (A first) and applies the selection
+// options of per-place and the motive bounds to both; refuses when an output is one of them.
+int PrepareComparison(const std::vector<std::string>& args,
+                      const std::vector<std::string>& outputPaths, AnalysisSide& a,
+                      AnalysisSide& b);
 
 }  // namespace tavoric

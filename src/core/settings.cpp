@@ -122,6 +122,8 @@ void ApplyGeneralLine(std::string_view line, ProgramSettings& settings) {
         ReadWholeNumber(value, settings.languageSet);
     } else if (key == "languagehelp=") {
         settings.languageHelp = value;
+    } else if (key == "printernoticeshown=") {
+        settings.printerNoticeShown = value == "1";
     } else if (key == "recoveryinterval=") {
         ReadWholeNumber(value, settings.recoveryInterval);
     } else if (key == "ownername=") {
@@ -258,6 +260,7 @@ std::string SettingsFileText(const ProgramSettings& settings) {
     AddValue(text, "Language=", settings.language);
     AddValue(text, "LanguageSet=", std::to_string(settings.languageSet));
     AddValue(text, "LanguageHelp=", settings.languageHelp);
+    AddValue(text, "PrinterNoticeShown=", Flag(settings.printerNoticeShown));
     AddValue(text, "OwnerName=", report.ownerName);
     AddValue(text, "RecoveryInterval=", std::to_string(settings.recoveryInterval));
     AddValue(text,

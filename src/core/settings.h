@@ -31,8 +31,9 @@ struct ProgramSettings {
     std::string language = "Nederlands";  // language
     int languageSet = 0;                  // languageset: 0 until the language dialog has been shown
     std::string languageHelp = "Tavoric_Nederlands";  // languagehelp
-    int recoveryInterval = 60;  // recoveryinterval: seconds between recovery copies, 0 = none
-    MotiveBounds motiveBounds;  // motivemorning, motiveevening, motivecommuterminutes
+    bool printerNoticeShown = false;  // printernoticeshown: the missing printer was told once
+    int recoveryInterval = 60;        // recoveryinterval: seconds between recovery copies, 0 = none
+    MotiveBounds motiveBounds;        // motivemorning, motiveevening, motivecommuterminutes
     int pressureThreshold = kDefaultPressureThreshold;  // parkeerdruknorm, 1 to 100 (%)
     FormPositions formPositions;
 };

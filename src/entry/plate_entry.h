@@ -66,7 +66,7 @@ public:
     bool AutoPlate() const { return autoPlate_; }
     void SetAutoPlate(bool on) { autoPlate_ = on; }
 
-    // A key typed into the grid that changes no text (Escape): locks the place.
+    // A key typed into the grid before its text reaches a cell: locks the place.
     void KeyTyped();
     // The grid editor's text of a cell, UTF-8: locks the place; a character that code page 1252
     // cannot hold becomes "?"; the column keeps at most 6 or 1 characters.

@@ -2,6 +2,7 @@
 #include "lang/language_files.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 #include "core/atomic_file.h"
@@ -70,6 +71,20 @@ void LanguageFiles::SelectHelp(const std::string& name) {
 
 std::optional<IniFile> LanguageFiles::ReadLanguageFile(std::string_view name) const {
     return IniFile::Load(LanguageFilePath(name));
+}
+
+std::string FirstStartLanguage(std::string_view localeName,
+                               const std::vector<std::string>& availableLanguages) {
+    constexpr std::string_view kEnglish = "English";
+    const std::string locale = LowerAscii(localeName);
+    const bool dutchLocale =
+        locale.starts_with("nl") &&
+        (locale.size() == 2 || !std::isalpha(static_cast<unsigned char>(locale[2])));
+    if (!dutchLocale &&
+        std::ranges::find(availableLanguages, kEnglish) != availableLanguages.end()) {
+        return std::string(kEnglish);
+    }
+    return std::string(kDutch);
 }
 
 LanguageFiles& ProgramLanguageFiles() {

@@ -53,6 +53,11 @@ private:
     std::string helpFile_;
 };
 
+// The language of a first start: Dutch for a Dutch locale ("nl", "nl_BE", ...), otherwise English
+// when its file is among the available ones, otherwise Dutch.
+std::string FirstStartLanguage(std::string_view localeName,
+                               const std::vector<std::string>& availableLanguages);
+
 // The one instance the desktop program and the command-line tool use.
 LanguageFiles& ProgramLanguageFiles();
 

@@ -166,6 +166,7 @@ TEST(SettingsWrite, LayoutLineByLine) {
               "Language=Nederlands\r\n"
               "LanguageSet=0\r\n"
               "LanguageHelp=Tavoric_Nederlands\r\n"
+              "PrinterNoticeShown=0\r\n"
               "OwnerName=Gemeente X\r\n"
               "RecoveryInterval=60\r\n"
               "PrintOrientation=0\r\n"
@@ -187,6 +188,7 @@ TEST(SettingsWrite, WrittenFileReadsBackTheSame) {
     settings.language = "English";
     settings.languageSet = 1;
     settings.languageHelp = "Tavoric_English";
+    settings.printerNoticeShown = true;
     settings.pressureThreshold = 1;
     settings.formPositions.Record("RouteForm", {false, -5, 40, 300, 200});
     settings.motiveBounds = {"0615", "2000", 180};

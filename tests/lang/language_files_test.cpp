@@ -69,6 +69,17 @@ TEST_F(LanguageFilesTest, FilesOfferedWithACapitalExtensionAlsoLoad) {
     EXPECT_EQ(files.HelpFile(), Folder() + "Hlp/Elders.html");
 }
 
+TEST(FirstStartLanguage, DutchForADutchLocaleAndEnglishOtherwiseWhenItsFileIsThere) {
+    const std::vector<std::string> both = {"Deutsch", "English"};
+    for (const char* locale : {"nl", "nl_NL", "NL_be", "nl-BE", "nl_NL.UTF-8"}) {
+        EXPECT_EQ(FirstStartLanguage(locale, both), "Nederlands") << locale;
+    }
+    for (const char* locale : {"en_US", "de_DE", "C", "", "n"}) {
+        EXPECT_EQ(FirstStartLanguage(locale, both), "English") << locale;
+    }
+    EXPECT_EQ(FirstStartLanguage("en_GB", {"Deutsch"}), "Nederlands");
+}
+
 TEST_F(LanguageFilesTest, HelpFileIsTheChosenNameInTheHelpFolder) {
     LanguageFiles files(Folder());
     EXPECT_EQ(files.HelpFile(), Folder() + "Tavoric.html");

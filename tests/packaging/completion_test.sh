@@ -42,5 +42,9 @@ expect --xlsx tavoric-cli export-observations Zwolle.par --xl
 expect --xlsx tavoric-cli motive Zwolle.par --xl
 expect werkmap.xlsx tavoric-cli chart Zwolle.par --xlsx w
 refuse notities.txt tavoric-cli per-place Zwolle.par --xlsx n
+expect Zwolle.par tavoric-cli compare Zwolle.par Z
+expect --morning tavoric-cli compare Zwolle.par Zwolle.par --mo
+expect --routes tavoric-cli compare Zwolle.par Zwolle.par --ro
+expect durations tavoric-cli compare Zwolle.par Zwolle.par --kind du
 rm -rf "$HOME"
 exit $failed

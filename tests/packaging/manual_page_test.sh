@@ -43,7 +43,8 @@ for used in $(sed -n 's/^\.B tavoric\\-cli \([a-z\\-]*\).*/\1/p' "$examples" | s
 done
 for command in $commands; do
     [ "$command" = help ] && continue
-    sed 's/\\-/-/g' "$examples" | grep -q "^\.B tavoric-cli $command " \
+    # grep reads to the end: quitting at the first match would break sed's pipe under pipefail.
+    sed 's/\\-/-/g' "$examples" | grep "^\.B tavoric-cli $command " >/dev/null \
         || { echo "examples lack command $command"; failed=1; }
 done
 exit $failed

@@ -186,6 +186,26 @@ private slots:
         QCOMPARE(pages->currentIndex(), 0);  // F9 opens on the selection page
     }
 
+    void ctrlTabReachesOnlyThePagesOfTheChosenReport() {
+        TParkeerduurmetingForm* dialog = Open("Parkeerduurmetingnaarinterval1");
+        QVERIFY(dialog);
+        auto* pages = In<QTabWidget>(dialog, "PageControl1");
+        const auto press = [pages](Qt::KeyboardModifiers modifiers) {
+            QTest::keyClick(pages->currentWidget(), Qt::Key_Tab, modifiers);
+            return pages->currentIndex();
+        };
+        QCOMPARE(press(Qt::ControlModifier), 2);
+        QCOMPARE(press(Qt::ControlModifier), 0);
+        QCOMPARE(press(Qt::ControlModifier | Qt::ShiftModifier), 2);
+
+        Click(dialog, "RadioButton5");
+        pages->setCurrentIndex(0);
+        QCOMPARE(press(Qt::ControlModifier), 3);
+        QCOMPARE(press(Qt::ControlModifier), 0);
+        Click(dialog, "RadioButton1");
+        QCOMPARE(press(Qt::ControlModifier), 1);
+    }
+
     void theClassesBelongToTheProjectAndMarkItChangedOnlyWhenEdited() {
         TParkeerduurmetingForm* dialog = Open();
         Click(dialog, "Button1");

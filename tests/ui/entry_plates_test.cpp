@@ -137,6 +137,21 @@ private slots:
         QCOMPARE(PlaceLines().front(), Stored("0600-0630", "A", ""));
     }
 
+    void escapeWithNothingTypedLeavesThePlaceFreeAndTheProjectUnchanged() {
+        ChooseFirstPlace();
+        EntryWindowDriver::Key(Qt::Key_Escape);  // on the grid
+        EntryWindowDriver::Key(Qt::Key_F2);
+        EntryWindowDriver::Key(Qt::Key_Escape);  // in an open editor
+        QVERIFY(window_->isVisible());
+        for (const char* name : {"ComboBox3", "ActionVolgendePpl", "Button1"}) {
+            QVERIFY2(Enabled(name), name);
+        }
+        QVERIFY(!Enabled("ActionPplOk"));
+        EntryWindowDriver::Click(window_, "Button1");
+        QVERIFY(!window_->isVisible());
+        QVERIFY(!driver_->CurrentSurvey().ProjectChanged);
+    }
+
     void f3AndF4StepThroughThePlacesOfTheSection() {
         ChooseFirstPlace();
         QVERIFY(!Enabled("ActionVorigePpl"));

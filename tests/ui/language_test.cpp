@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -182,7 +183,8 @@ private slots:
         form.Command("Language1")->trigger();
         QCOMPARE(programs, QStringList({QStringLiteral("Deutsch"), QStringLiteral("English"),
                                         QStringLiteral("Nederlands")}));
-        QCOMPARE(helps, QStringList({QStringLiteral("0"), QStringLiteral("-1")}));
+        // The language in use, Dutch, is preselected.
+        QCOMPARE(helps, QStringList({QStringLiteral("0"), QStringLiteral("2")}));
         QCOMPARE(prompter.asked().size(), std::size_t{1});
         QCOMPARE(prompter.asked()[0].text,
                  "Folder not found: \"" + folder.path().toStdString() + "/Hlp/\"");
@@ -359,6 +361,38 @@ private slots:
         std::string written;
         QVERIFY(ReadWholeFile(settingsPath, written));
         QVERIFY(written.find("LanguageSet=1") != std::string::npos);
+    }
+
+    // Dutch first, as the program starts; then the locale's language, preselected and kept by
+    // "&OK" without a restart.
+    void theFirstStartPreselectsTheLanguageOfTheLocale() {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Lng")));
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Hlp")));
+        QVERIFY(QFile::copy(QStringLiteral(TAVORIC_LANGUAGE_FOLDER "/English.lng"),
+                            folder.path() + QStringLiteral("/Lng/English.lng")));
+        ProgramLanguageFiles() = LanguageFiles(folder.path().toStdString() + "/");
+        ProgramLanguageFiles().SetLanguage(std::string(kDutch));
+        for (const auto& [locale, language] :
+             {std::pair{"nl_BE", "Nederlands"}, std::pair{"en_US", "English"}}) {
+            QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+            ScriptedPrompter prompter;
+            THoofdForm form(DefaultSettings("/tmp/"), "");
+            form.SetPrompter(&prompter);
+            QString preselected;
+            QTimer::singleShot(0, [&preselected] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                preselected =
+                    dialog->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText();
+                dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+            });
+            ApplyStartUpLanguage(form);
+            QCOMPARE(preselected, QString::fromLatin1(language));
+            QCOMPARE(form.Settings().language, std::string(language));
+            QCOMPARE(prompter.asked().size(), std::size_t{0});  // no restart
+        }
+        QCOMPARE(MessageText("AA00003"), std::string("Report"));
+        QLocale::setDefault(QLocale::system());
     }
 
     // The list windows were shown in Dutch before the language changed; shown again, every

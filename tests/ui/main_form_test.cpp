@@ -5,11 +5,13 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QPrinterInfo>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -17,6 +19,7 @@
 #include "core/message_texts.h"
 #include "core/project_file.h"
 #include "core/scripted_prompter.h"
+#include "core/text.h"
 #include "desktop/qt_text.h"
 #include "desktop/report_view.h"
 #include "reports/ui/report_window.h"
@@ -60,6 +63,11 @@ private:
     void Start(const std::string& commandLineProject = "", const std::string& settingsPath = "") {
         ProgramSettings settings = DefaultSettings(PathOf(""));
         settings.backupFolder = PathOf("backups/");
+        StartWith(std::move(settings), commandLineProject, settingsPath);
+    }
+
+    void StartWith(ProgramSettings settings, const std::string& commandLineProject = "",
+                   const std::string& settingsPath = "") {
         QDir(folder_->path()).mkpath(QStringLiteral("backups"));
         form_ = std::make_unique<THoofdForm>(std::move(settings), settingsPath);
         form_->SetPrompter(&prompter_);
@@ -321,6 +329,38 @@ private slots:
         QVERIFY(written.starts_with("[Tavoric settings]\r\n"));
         QVERIFY(written.find("OwnerName=Gemeente Demodorp\r\n") != std::string::npos);
         QVERIFY(written.find("HoofdForm=") != std::string::npos);
+    }
+
+    void theTitleMarksUnsavedChanges() {
+        const std::string path = SavedSurvey();
+        Start(path);
+        QCOMPARE(form_->windowTitle(), QStringLiteral("plan.par - Tavoric 3.1"));
+        ChangeSurvey();
+        QCOMPARE(form_->windowTitle(), QStringLiteral("plan.par* - Tavoric 3.1"));
+        Trigger("Opslaan1");
+        QVERIFY(!form_->CurrentSurvey().ProjectChanged);
+        QCOMPARE(form_->windowTitle(), QStringLiteral("plan.par - Tavoric 3.1"));
+    }
+
+    void theMissingPrinterIsToldOnceAndRemembered() {
+        if (!QPrinterInfo::availablePrinters().isEmpty()) {
+            QSKIP("a printer is installed here");
+        }
+        const std::string notice = FormatText(MessageText("AA00005"), {kProductName});
+        const auto notices = [this, &notice] {
+            return static_cast<int>(std::ranges::count_if(
+                prompter_.asked(), [&notice](const auto& asked) { return asked.text == notice; }));
+        };
+        const std::string settingsPath = PathOf("config/Tavoric/Tavoric.ini");
+        Start("", settingsPath);
+        QCOMPARE(notices(), 1);
+        QVERIFY(form_->close());
+        const ProgramSettings written = ReadSettings(settingsPath, PathOf(""));
+        QVERIFY(written.printerNoticeShown);
+
+        prompter_.Clear();
+        StartWith(written, "", settingsPath);
+        QCOMPARE(notices(), 0);
     }
 
     void saveAsAddsTheExtensionAndAsksBeforeOverwriting() {

@@ -192,6 +192,7 @@ private slots:
         const Survey& restored = form.CurrentSurvey();
         QCOMPARE(restored.ProjectPath, project);
         QVERIFY(restored.ProjectChanged);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Onderzoek.par* - Tavoric 3.1"));
         QVERIFY(std::find(restored.KentekensList.begin(), restored.KentekensList.end(),
                           kPlateLine) != restored.KentekensList.end());
 

@@ -419,9 +419,13 @@ void TParkeerduurmetingForm::CheckIntervals() {
 
 void TParkeerduurmetingForm::ApplyReportKind() {
     const ReportKind kind = ChosenKind();
-    pageControl1_->setTabVisible(1, kind == ReportKind::PerPlace);
-    pageControl1_->setTabVisible(2, kind == ReportKind::PerInterval);
-    pageControl1_->setTabVisible(3, kind == ReportKind::Motive);
+    const bool pageOfKind[] = {true, kind == ReportKind::PerPlace, kind == ReportKind::PerInterval,
+                               kind == ReportKind::Motive};
+    for (int page = 1; page < 4; ++page) {
+        pageControl1_->setTabVisible(page, pageOfKind[page]);
+        // Ctrl+Tab skips disabled pages only, so a hidden page is disabled as well.
+        pageControl1_->setTabEnabled(page, pageOfKind[page]);
+    }
     if (isVisible()) {
         CheckIntervals();
     }

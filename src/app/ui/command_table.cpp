@@ -52,6 +52,7 @@ constexpr CommandEntry kCommands[] = {
     {kAnalyse, "Parkeermotief1", "Parkeer&motief...", "F11", nullptr, "", false},
     {kAnalyse, "Grafieken1", "&Grafieken...", "", nullptr, "", false},
     {kAnalyse, "Parkeerdrukkaart1", "Parkeerdruk&kaart...", "", nullptr, "", false},
+    {kAnalyse, "Vergelijken1", "&Vergelijken met...", "", nullptr, "", false},
 
     {kVenster, "Trapsgewijs1", "Trap&sgewijs", "", nullptr, "", false},
     {kVenster, "Onderelkaar1", "&Onder elkaar", "", nullptr, "", true},

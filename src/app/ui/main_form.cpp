@@ -28,6 +28,7 @@
 #include "charts/drawing/chart_builder.h"
 #include "charts/ui/grafieken_form.h"
 #include "charts/ui/parkeerdrukkaart_form.h"
+#include "charts/ui/vergelijking_form.h"
 #include "core/message_texts.h"
 #include "core/text.h"
 #include "core/version.h"
@@ -265,6 +266,12 @@ void THoofdForm::RegisterOwnCommands() {
              analysisForm_->ExecuteForCharts(
                  [this](const AnalysisParameters& parameters) { ShowPressureMap(parameters); });
          }},
+        {"Vergelijken1",
+         [this] {
+             analysisForm_->ExecuteForCharts([this](const AnalysisParameters& parameters) {
+                 comparisonForm_->Execute(parameters);
+             });
+         }},
         {"Onderzoeksrapport1",
          [this] {
              analysisForm_->ExecuteForCharts([this](const AnalysisParameters& parameters) {
@@ -332,8 +339,10 @@ void THoofdForm::showEvent(QShowEvent* event) {
 
 void THoofdForm::FirstActivation() {
     lifecycle_.ResetToNewProject();
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
+    // Told once, kept in the settings: reports print to PDF without a printer.
+    if (!settings_.printerNoticeShown && QPrinterInfo::availablePrinters().isEmpty()) {
         WarningNotice(CurrentPrompter(), FormatText(MessageText("AA00005"), {kProductName}));
+        settings_.printerNoticeShown = true;
     }
     if (!commandLineProject_.empty()) {
         lifecycle_.OpenProjectFile(commandLineProject_);
@@ -360,13 +369,19 @@ void THoofdForm::closeEvent(QCloseEvent* event) {
 }
 
 void THoofdForm::SetTitle(const std::string& fileName) {
+    const std::size_t slash = fileName.find_last_of('/');
+    titleFileName_ = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
+    ShowTitle();
+}
+
+// "plan.par - Tavoric 3.1", with "*" after the file name while the project has unsaved changes.
+void THoofdForm::ShowTitle() {
     QString title =
         QStringLiteral("%1 %2").arg(QString::fromLatin1(kProductName.data(), kProductName.size()),
                                     QString::fromLatin1(kVersionMajorMinor));
-    if (!fileName.empty()) {
-        const std::size_t slash = fileName.find_last_of('/');
-        title = PathToQString(slash == std::string::npos ? fileName : fileName.substr(slash + 1)) +
-                QStringLiteral(" - ") + title;
+    if (!titleFileName_.empty()) {
+        title = PathToQString(titleFileName_) +
+                (survey_.ProjectChanged ? QStringLiteral("* - ") : QStringLiteral(" - ")) + title;
     }
     setWindowTitle(title);
 }
@@ -389,6 +404,7 @@ void THoofdForm::RefreshCommandStates(bool closingWindow) {
     const int open = static_cast<int>(ReportWindows().size()) - (closingWindow ? 1 : 0);
     const CommandStates states = CommandStatesFor(survey_, std::max(0, open));
     projectLabel_->setText(ToQString(states.projectLabel));
+    ShowTitle();
     for (const CommandState& state : states.commands) {
         if (QAction* action = Command(std::string(state.name))) {
             action->setEnabled(state.enabled);
@@ -534,6 +550,7 @@ void THoofdForm::CreateReportDialogs() {
         {survey_, *this, *progress_},
         [this](const AnalysisParameters& parameters) { RunAnalysis(parameters); }, this);
     chartsForm_ = new TGrafiekenForm(*forwardingPrompter_, this);
+    comparisonForm_ = new TVergelijkingForm({survey_, *this, *progress_}, this);
     mapForm_ = new TParkeerdrukkaartForm(
         *forwardingPrompter_,
         [this] { return OpenStreetGeometry(survey_, *forwardingPrompter_, true); }, this);

@@ -40,6 +40,7 @@ class TAantekeningenForm;
 class TOnderzoeksrapportForm;
 class TExportForm;
 class TGrafiekenForm;
+class TVergelijkingForm;
 class TParkeerdrukkaartForm;
 class TInvoergegRapportForm;
 class TParkeerduurmetingForm;
@@ -113,6 +114,7 @@ private:
     void RegisterOwnCommands();
     void RunCommand(const std::string& name);
     void RefreshCommandStates(bool closingWindow);
+    void ShowTitle();
     void FirstActivation();
     void ArrangeCascaded();
     void ArrangeOneBelowTheOther();
@@ -136,6 +138,7 @@ private:
     ProjectLifecycle lifecycle_{survey_, *this};
     ProgramSettings settings_;
     std::string settingsPath_;
+    std::string titleFileName_;  // the project's file name in the title, without its folder
     std::unique_ptr<QtPrompter> dialogs_;
     Prompter* prompter_ = nullptr;
     // Windows made once hold this one, so that a prompter set later reaches them too.
@@ -152,6 +155,7 @@ private:
     TInstellingenForm* settingsForm_ = nullptr;
     TParkeerduurmetingForm* analysisForm_ = nullptr;
     TGrafiekenForm* chartsForm_ = nullptr;
+    TVergelijkingForm* comparisonForm_ = nullptr;
     TParkeerdrukkaartForm* mapForm_ = nullptr;
     TInvoergegRapportForm* inputReportForm_ = nullptr;
     TWaarnemingsformulierForm* observationForm_ = nullptr;

@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QGraphicsScene>
+#include <QHorizontalBarSeries>
 #include <QHorizontalStackedBarSeries>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -19,6 +20,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "analysis/motive_report.h"
 #include "charts/chart_images.h"
 #include "charts/drawing/heat_map.h"
 #include "core/codec.h"
@@ -44,18 +46,23 @@ QString Format(const char* key, std::initializer_list<std::string_view> args) {
     return ToQString(FormatText(MessageText(key), args));
 }
 
-QChart* NewChart(ChartKind kind, const ChartData& data) {
+// title and subtitle: code page 1252.
+QChart* NewChart(std::string_view title, std::string_view subtitle) {
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setTheme(QChart::ChartThemeLight);
-    chart->setTitle(QStringLiteral("<b>%1</b><br>%2")
-                        .arg(ToQString(ChartTitle(kind)).toHtmlEscaped(),
-                             ToQString(ChartSubtitle(data)).toHtmlEscaped()));
+    chart->setTitle(
+        QStringLiteral("<b>%1</b><br>%2")
+            .arg(ToQString(title).toHtmlEscaped(), ToQString(subtitle).toHtmlEscaped()));
     QFont titleFont = chart->titleFont();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
     chart->setTitleFont(titleFont);
     chart->legend()->setAlignment(Qt::AlignBottom);
     return chart;
+}
+
+QChart* NewChart(ChartKind kind, const ChartData& data) {
+    return NewChart(ChartTitle(kind), ChartSubtitle(data));
 }
 
 // A percentage axis from 0 to at least 100, in whole tens.
@@ -331,6 +338,180 @@ QChart* MatrixChart(const ChartData& data) {
     return chart;
 }
 
+// The two sides of a comparison: "A (voor)" and "B (na)" with the day and date of their surveys.
+std::string SideName(const char* key, const ChartData& side) {
+    return FormatText(MessageText(key), {side.dayAndDate});
+}
+
+// One bar set per side, A in blue and B in vermillion.
+template <typename Series>
+Series* PairedSeries(const SurveyComparison& comparison) {
+    auto* series = new Series;
+    const QColor colours[] = {kLineColor, PressureColour(PressureClass::High)};
+    const char* keys[] = {"AA00930", "AA00931"};
+    const ChartData* sides[] = {&comparison.a, &comparison.b};
+    for (std::size_t i = 0; i < 2; ++i) {
+        auto* set = new QBarSet(ToQString(SideName(keys[i], *sides[i])));
+        set->setColor(colours[i]);
+        set->setBorderColor(colours[i].darker(120));
+        series->append(set);
+    }
+    return series;
+}
+
+// "+4", "-3", "0"; a dash without a difference.
+std::string SignedDifference(std::optional<std::int64_t> difference) {
+    if (!difference) {
+        return "-";
+    }
+    return (*difference > 0 ? "+" : "") + std::to_string(*difference);
+}
+
+// A category with its difference: beside it on one line for bars, below it for columns.
+QString DifferenceLabel(std::string_view label, std::optional<std::int64_t> difference,
+                        bool oneLine) {
+    const QString text = ToQString(label);
+    const QString under = Format("AA00932", {SignedDifference(difference)});
+    return oneLine ? text + QStringLiteral(" (") + under + QStringLiteral(")")
+                   : text.toHtmlEscaped() + QStringLiteral("<br>") + under.toHtmlEscaped();
+}
+
+// Adds a paired-bar series with its category axis and percentage axis.
+template <typename Series>
+void AddPairedBars(QChart& chart, Series* series, const QStringList& categories, double highest,
+                   bool horizontal, const QString& categoryTitle, const QString& valueTitle) {
+    chart.addSeries(series);
+    auto* categoryAxis = new QBarCategoryAxis;
+    categoryAxis->append(categories);
+    categoryAxis->setTitleText(categoryTitle);
+    QValueAxis* valueAxis = PercentAxis(valueTitle, highest);
+    chart.addAxis(categoryAxis, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
+    chart.addAxis(valueAxis, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
+    series->attachAxis(categoryAxis);
+    series->attachAxis(valueAxis);
+}
+
+// Occupancy of A and B side by side per section, first section at the top, the difference in
+// each label; a side without figures has no bar.
+QChart* SectionsComparisonChart(const SurveyComparison& comparison) {
+    QChart* chart = NewChart(ComparisonTitle(ComparisonKind::Sections), comparison.a.surveyArea);
+    auto* series = PairedSeries<QHorizontalBarSeries>(comparison);
+    std::vector<SectionPressure> named;
+    for (const SectionComparison& row : comparison.sections) {
+        named.push_back({row.route, row.section, row.description});
+    }
+    const std::vector<std::string> labels = SectionLabels(named);
+    QStringList categories;
+    double highest = 0;
+    for (std::size_t i = comparison.sections.size(); i-- > 0;) {
+        const SectionComparison& row = comparison.sections[i];
+        const auto a = SectionOccupancy(row.a);
+        const auto b = SectionOccupancy(row.b);
+        categories << DifferenceLabel(labels[i], Difference(a, b), true);
+        *series->barSets()[0] << static_cast<double>(a.value_or(0));
+        *series->barSets()[1] << static_cast<double>(b.value_or(0));
+        highest = std::max(
+            {highest, static_cast<double>(a.value_or(0)), static_cast<double>(b.value_or(0))});
+    }
+    series->setBarWidth(0.8);
+    AddPairedBars(*chart, series, categories, highest, true, Message("AA00461"),
+                  Message("AA00455"));
+    return chart;
+}
+
+// The area occupancy of both surveys over the clock times of either.
+QChart* OccupancyComparisonChart(const SurveyComparison& comparison) {
+    QChart* chart = NewChart(ComparisonTitle(ComparisonKind::Occupancy), comparison.a.surveyArea);
+    const QColor colours[] = {kLineColor, PressureColour(PressureClass::High)};
+    const char* keys[] = {"AA00930", "AA00931"};
+    const ChartData* sides[] = {&comparison.a, &comparison.b};
+    double first = 0;
+    double last = 24 * 60;
+    if (!comparison.occupancy.empty()) {
+        first = comparison.occupancy.front().minutes;
+        last = std::max<double>(first + 60, comparison.occupancy.back().minutes);
+    }
+    QDateTimeAxis* axisX = ClockAxis(first, last);
+    double highest = 0;
+    std::vector<QLineSeries*> lines;
+    for (std::size_t i = 0; i < 2; ++i) {
+        auto* line = new QLineSeries;
+        line->setName(ToQString(SideName(keys[i], *sides[i])));
+        line->setPen(QPen(colours[i], 2.5, i == 0 ? Qt::SolidLine : Qt::DashLine));
+        line->setPointsVisible(true);
+        for (const ClockOccupancy& time : sides[i]->occupancy) {
+            line->append(ClockTime(time.minutes).toMSecsSinceEpoch(),
+                         static_cast<double>(time.occupancy));
+            highest = std::max(highest, static_cast<double>(time.occupancy));
+        }
+        lines.push_back(line);
+    }
+    QValueAxis* axisY = PercentAxis(Message("AA00455"), highest);
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    for (QLineSeries* line : lines) {
+        chart->addSeries(line);
+        line->attachAxis(axisX);
+        line->attachAxis(axisY);
+    }
+    return chart;
+}
+
+// The share of each duration class (those of A) in both surveys.
+QChart* DurationsComparisonChart(const SurveyComparison& comparison) {
+    QChart* chart = NewChart(ComparisonTitle(ComparisonKind::Durations), comparison.a.surveyArea);
+    auto* series = PairedSeries<QBarSeries>(comparison);
+    QStringList categories;
+    double highest = 0;
+    for (std::size_t k = 0; k < comparison.a.durations.size(); ++k) {
+        const DurationShare& a = comparison.a.durations[k];
+        const DurationShare& b = comparison.b.durations[k];
+        const std::string bounds = FormatText(
+            MessageText("AA00464"), {std::to_string(a.range.from), std::to_string(a.range.to)});
+        categories << DifferenceLabel(bounds, b.percent - a.percent, false);
+        *series->barSets()[0] << static_cast<double>(a.percent);
+        *series->barSets()[1] << static_cast<double>(b.percent);
+        highest =
+            std::max({highest, static_cast<double>(a.percent), static_cast<double>(b.percent)});
+    }
+    AddPairedBars(*chart, series, categories, highest, false, Message("AA00462"),
+                  Message("AA00463"));
+    return chart;
+}
+
+// The share of each parking motive in both surveys.
+QChart* MotiveComparisonChart(const SurveyComparison& comparison) {
+    QChart* chart = NewChart(ComparisonTitle(ComparisonKind::Motive), comparison.a.surveyArea);
+    auto* series = PairedSeries<QBarSeries>(comparison);
+    const char* nameKeys[kMotiveCount] = {"AA00655", "AA00656", "AA00657"};
+    const MotiveCounts& a = comparison.a.motives.vehicles;
+    const MotiveCounts& b = comparison.b.motives.vehicles;
+    QStringList categories;
+    double highest = 0;
+    for (std::size_t m = 0; m < kMotiveCount; ++m) {
+        const std::int64_t percentA = MotivePercent(a[m], TotalVehicles(a));
+        const std::int64_t percentB = MotivePercent(b[m], TotalVehicles(b));
+        categories << DifferenceLabel(MessageText(nameKeys[m]), percentB - percentA, false);
+        *series->barSets()[0] << static_cast<double>(percentA);
+        *series->barSets()[1] << static_cast<double>(percentB);
+        highest = std::max({highest, static_cast<double>(percentA), static_cast<double>(percentB)});
+    }
+    AddPairedBars(*chart, series, categories, highest, false, QString(), Message("AA00463"));
+    return chart;
+}
+
+// Lays the chart out at size (pixels) in a scene of its own and draws it into target.
+void RenderChart(QChart* chart, QSizeF size, QPainter& painter, const QRectF& target) {
+    QGraphicsScene scene;
+    scene.addItem(chart);
+    chart->resize(size);
+    // The chart lays itself out when its posted events are handled.
+    QCoreApplication::sendPostedEvents();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    scene.render(&painter, target, QRectF(QPointF(0, 0), size), Qt::KeepAspectRatio);
+}
+
 }  // namespace
 
 QColor PressureColour(PressureClass pressureClass) {
@@ -355,17 +536,28 @@ QChart* BuildChart(ChartKind kind, const ChartData& data) {
     return nullptr;
 }
 
+QChart* BuildComparisonChart(ComparisonKind kind, const SurveyComparison& comparison) {
+    switch (kind) {
+        case ComparisonKind::Sections:
+            return SectionsComparisonChart(comparison);
+        case ComparisonKind::Occupancy:
+            return OccupancyComparisonChart(comparison);
+        case ComparisonKind::Durations:
+            return DurationsComparisonChart(comparison);
+        case ComparisonKind::Motive:
+            return MotiveComparisonChart(comparison);
+    }
+    return nullptr;
+}
+
 void DrawChart(ChartKind kind, const ChartData& data, QSizeF size, QPainter& painter,
                const QRectF& target) {
-    QGraphicsScene scene;
-    QChart* chart = BuildChart(kind, data);
-    scene.addItem(chart);
-    chart->resize(size);
-    // The chart lays itself out when its posted events are handled.
-    QCoreApplication::sendPostedEvents();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    scene.render(&painter, target, QRectF(QPointF(0, 0), size), Qt::KeepAspectRatio);
+    RenderChart(BuildChart(kind, data), size, painter, target);
+}
+
+void DrawComparisonChart(ComparisonKind kind, const SurveyComparison& comparison, QSizeF size,
+                         QPainter& painter, const QRectF& target) {
+    RenderChart(BuildComparisonChart(kind, comparison), size, painter, target);
 }
 
 void DrawChartOnPage(ChartKind kind, const ChartData& data, QPainter& painter, const QRectF& body) {

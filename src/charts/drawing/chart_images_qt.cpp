@@ -133,6 +133,18 @@ std::optional<std::string> ChartDrawing::Image(ChartKind kind, const ChartData& 
                    ChartTitle(kind), format, size);
 }
 
+std::optional<std::string> ChartDrawing::ComparisonImage(ComparisonKind kind,
+                                                         const SurveyComparison& comparison,
+                                                         ChartImageFormat format,
+                                                         ChartImageSize size) const {
+    const QSizeF layout(size.width, size.height);
+    return Picture(
+        [&](QPainter& painter, const QRectF& target) {
+            DrawComparisonChart(kind, comparison, layout, painter, target);
+        },
+        ComparisonTitle(kind), format, size);
+}
+
 std::optional<std::string> ChartDrawing::MapImage(const StreetMap& map, const ChartData& data,
                                                   MapMeasure measure, bool labels,
                                                   ChartImageFormat format,

@@ -6,9 +6,6 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -17,6 +14,7 @@
 #include "charts/analysis_workbook.h"
 #include "charts/chart_export.h"
 #include "charts/drawing/chart_builder.h"
+#include "charts/ui/chart_printing.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
 #include "desktop/busy_cursor.h"
@@ -149,27 +147,14 @@ void TGrafiekenForm::ExportWorkbook(const std::string& fileName) {
 }
 
 void TGrafiekenForm::PrintCurrent() {
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        ErrorNotice(prompter_, MessageText("AA00482"));
-        return;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(Text(ChartTitle(CurrentKind())));
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        ErrorNotice(prompter_, MessageText("AA00473"));
-        return;
-    }
-    // The painter starts at the corner of the printable area.
-    const QSizeF printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    const ChartImageSize size = DefaultChartSize(CurrentKind(), data_);
-    DrawChart(CurrentKind(), data_, QSizeF(size.width, size.height), painter,
-              QRectF(QPointF(0, 0), printable));
+    const ChartKind kind = CurrentKind();
+    const ChartImageSize size = DefaultChartSize(kind, data_);
+    PrintChart(
+        ChartTitle(kind), QSizeF(size.width, size.height),
+        [this, kind](QSizeF layout, QPainter& painter, const QRectF& target) {
+            DrawChart(kind, data_, layout, painter, target);
+        },
+        prompter_, this);
 }
 
 void TGrafiekenForm::CopyCurrent() {

@@ -27,14 +27,14 @@ bool IsEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-// A key that types into the grid: characters, Enter, Backspace and Escape; not cursor keys, Tab
+// A key that types into the grid: characters, Enter and Backspace; not cursor keys, Tab, Escape
 // or short-cuts.
 bool IsTypedKey(const QKeyEvent& key) {
     if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
         return false;
     }
     return !key.text().isEmpty() && key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab &&
-           key.key() != Qt::Key_Delete;
+           key.key() != Qt::Key_Delete && key.key() != Qt::Key_Escape;
 }
 
 std::size_t RowOf(const QModelIndex& index) {
@@ -116,8 +116,7 @@ bool PlateCellDelegate::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (key->key() == Qt::Key_Escape) {
-            // Escape leaves the cell as typed and counts as a typed key.
-            emit KeyTyped();
+            // Escape leaves the cell as typed; on its own it changes nothing.
             CloseOpenEditor();
             return true;
         }

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -33,6 +34,14 @@ QPushButton* NamedButton(const char* name, const QString& caption, QWidget* pare
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     return button;
+}
+
+// The language takes effect on the texts the program writes; its windows follow by ApplyLanguage.
+void UseLanguage(LanguageFiles& files, ProgramSettings& settings, const std::string& name) {
+    files.SelectLanguage(name);
+    settings.language = files.Language();
+    SetFixedTexts(settings.language);
+    FollowLanguageInSystemMessages(settings.language);
 }
 
 }  // namespace
@@ -79,7 +88,7 @@ TLanguageForm::TLanguageForm(DesktopShell& shell, LanguageFiles& files, QWidget*
 }
 
 void TLanguageForm::FillList(QComboBox* list, const std::string& folder, std::string_view extension,
-                             bool withDutch) {
+                             bool withDutch, const std::string& current) {
     list->clear();
     const auto names = NamesWithExtension(folder, extension);
     if (!names) {
@@ -95,15 +104,15 @@ void TLanguageForm::FillList(QComboBox* list, const std::string& folder, std::st
     items.sort(Qt::CaseInsensitive);
     items.removeDuplicates();
     list->addItems(items);
-    list->setCurrentIndex(-1);
+    list->setCurrentIndex(current.empty() ? -1 : list->findText(PathToQString(current)));
 }
 
 void TLanguageForm::Execute(ProgramSettings& settings) {
     {
         BusyCursor busy;
         settings.languageSet = 1;
-        FillList(programList_, files_.LanguageFolder(), ".lng", true);
-        FillList(helpList_, files_.HelpFolder(), ".html", false);
+        FillList(programList_, files_.LanguageFolder(), ".lng", true, files_.Language());
+        FillList(helpList_, files_.HelpFolder(), ".html", false, {});
     }
     okButton_->setFocus();
     if (exec() == QDialog::Accepted) {
@@ -117,12 +126,11 @@ void TLanguageForm::Choose(ProgramSettings& settings) {
     BusyCursor busy;
     if (programList_->currentIndex() >= 0) {
         const std::string choice = PathFromQString(programList_->currentText());
-        files_.SelectLanguage(choice);
-        settings.language = files_.Language();
-        SetFixedTexts(settings.language);
-        FollowLanguageInSystemMessages(settings.language);
+        const bool dutchBefore = files_.Language() == kDutch;
+        UseLanguage(files_, settings, choice);
         ApplyLanguage(mainWindow_, files_, choice);
-        if (choice == kDutch) {
+        // Dutch texts return only at a restart; a program still in Dutch needs none.
+        if (choice == kDutch && !dutchBefore) {
             InformationNotice(shell_.CurrentPrompter(),
                               FormatText(kRestartForLanguageText, {kProductName, kProductName}));
         }
@@ -175,6 +183,11 @@ void AddLanguageWindow(DesktopShell& shell) {
 void ApplyStartUpLanguage(DesktopShell& shell) {
     ProgramSettings& settings = shell.Settings();
     if (settings.languageSet == 0) {
+        LanguageFiles& files = ProgramLanguageFiles();
+        const std::vector<std::string> available =
+            NamesWithExtension(files.LanguageFolder(), ".lng").value_or(std::vector<std::string>{});
+        UseLanguage(files, settings,
+                    FirstStartLanguage(PathFromQString(QLocale().name()), available));
         if (TLanguageForm* window = LanguageWindow(shell)) {
             window->Execute(settings);
         }

@@ -27,8 +27,9 @@ public:
     void WriteTemplate();
 
 private:
+    // current: the entry preselected, when the list has it.
     void FillList(QComboBox* list, const std::string& folder, std::string_view extension,
-                  bool withDutch);
+                  bool withDutch, const std::string& current);
     void Choose(ProgramSettings& settings);
 
     DesktopShell& shell_;
@@ -51,8 +52,8 @@ inline constexpr const char* kDiagnosticOption = "--diagnostic";
 
 // Makes the language dialog as a child of the main window for "E&xtra" > "&Language".
 void AddLanguageWindow(DesktopShell& shell);
-// After all windows exist: at the first start the language dialog, then the chosen language on
-// every window.
+// After all windows exist: at the first start the language of the system's locale and the
+// language dialog with it preselected, then the chosen language on every window.
 void ApplyStartUpLanguage(DesktopShell& shell);
 
 }  // namespace tavoric

@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "charts/ui/vergelijking_form.h"
+
+#include <QChartView>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <filesystem>
+
+#include "charts/chart_export.h"
+#include "charts/drawing/chart_builder.h"
+#include "charts/ui/chart_printing.h"
+#include "core/codec.h"
+#include "core/message_texts.h"
+#include "core/project_file.h"
+#include "core/text.h"
+#include "desktop/busy_cursor.h"
+#include "reports/export.h"
+
+namespace tavoric {
+
+namespace {
+
+constexpr QSize kInitialSize(1000, 700);
+
+QString Text(std::string_view cp1252) {
+    return QString::fromStdString(Cp1252ToUtf8(cp1252));
+}
+
+QPushButton* AddButton(QDialogButtonBox* box, const char* name, const char* caption,
+                       QDialogButtonBox::ButtonRole role) {
+    QPushButton* button = box->addButton(QString::fromUtf8(caption), role);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+TVergelijkingForm::TVergelijkingForm(EntryContext context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName(QStringLiteral("VergelijkingForm"));
+    setSizeGripEnabled(true);
+    resize(kInitialSize);
+    pageControl_ = new QTabWidget(this);
+    pageControl_->setObjectName(QStringLiteral("VergelijkingPageControl"));
+    for (ComparisonKind kind : AllComparisonKinds()) {
+        auto* view = new QChartView(pageControl_);
+        const std::string_view name = ComparisonKindName(kind);
+        view->setObjectName(
+            QStringLiteral("ComparisonView_%1").arg(QString::fromLatin1(name.data(), name.size())));
+        view->setRenderHint(QPainter::Antialiasing);
+        // The paired bars of many sections are taller than the window and scroll.
+        auto* scroller = new QScrollArea(pageControl_);
+        scroller->setWidgetResizable(true);
+        scroller->setFrameShape(QFrame::NoFrame);
+        scroller->setWidget(view);
+        pageControl_->addTab(scroller, Text(ComparisonTitle(kind)));
+        views_.push_back(view);
+    }
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* printButton =
+        AddButton(buttons, "AfdrukkenButton", "Af&drukken...", QDialogButtonBox::ActionRole);
+    QPushButton* exportButton =
+        AddButton(buttons, "ExporterenButton", "&Exporteren...", QDialogButtonBox::ActionRole);
+    QPushButton* closeButton =
+        AddButton(buttons, "SluitenButton", "&Sluiten", QDialogButtonBox::RejectRole);
+    connect(printButton, &QPushButton::clicked, this, &TVergelijkingForm::PrintCurrent);
+    connect(exportButton, &QPushButton::clicked, this, &TVergelijkingForm::ExportCurrent);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pageControl_, 1);
+    layout->addWidget(buttons);
+}
+
+void TVergelijkingForm::Execute(const AnalysisParameters& selectionA) {
+    Prompter& prompter = context_.shell.CurrentPrompter();
+    FileDialogRequest request;
+    request.filter = kProjectFileFilter;
+    const std::optional<std::string> path = prompter.OpenFileName(request);
+    if (!path) {
+        return;
+    }
+    Survey b;
+    {
+        BusyCursor busy;
+        if (!ReadProjectFile(b, *path, prompter)) {
+            return;
+        }
+    }
+    std::optional<SurveyComparison> comparison = CompareWith(b, selectionA);
+    if (!comparison) {
+        return;
+    }
+    if (!SidesShareSection(*comparison)) {
+        ErrorNotice(prompter, MessageText("AA00925"));
+        return;
+    }
+    ShowComparison(std::move(*comparison),
+                   Utf8ForMessage(std::filesystem::path(*path).filename().string()));
+}
+
+// Both sides as their charts compute them; nothing when the user stops the run.
+std::optional<SurveyComparison> TVergelijkingForm::CompareWith(
+    const Survey& b, const AnalysisParameters& selectionA) {
+    const AnalysisParameters selectionB = SelectionOnOtherSurvey(context_.survey, selectionA, b);
+    context_.progress.LetUserInputThrough();
+    BusyCursor busy;
+    return CompareSurveys(context_.survey, selectionA, b, selectionB,
+                          context_.shell.Settings().pressureThreshold, context_.progress);
+}
+
+void TVergelijkingForm::ShowComparison(SurveyComparison comparison, const std::string& nameOfB) {
+    comparison_ = std::move(comparison);
+    const std::vector<ComparisonKind>& kinds = AllComparisonKinds();
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        QChart* previous = views_[i]->chart();
+        views_[i]->setChart(BuildComparisonChart(kinds[i], comparison_));
+        delete previous;
+        const int height = DefaultComparisonSize(kinds[i], comparison_).height;
+        views_[i]->setMinimumHeight(height > ChartImageSize{}.height ? height : 0);
+        pageControl_->setTabText(static_cast<int>(i), Text(ComparisonTitle(kinds[i])));
+    }
+    setWindowTitle(Text(FormatText(MessageText("AA00934"), {nameOfB})));
+    show();
+    raise();
+    activateWindow();
+}
+
+ComparisonKind TVergelijkingForm::CurrentKind() const {
+    return AllComparisonKinds().at(
+        static_cast<std::size_t>(std::max(0, pageControl_->currentIndex())));
+}
+
+QChartView* TVergelijkingForm::ViewOf(ComparisonKind kind) const {
+    const std::vector<ComparisonKind>& kinds = AllComparisonKinds();
+    const auto found = std::find(kinds.begin(), kinds.end(), kind);
+    return views_.at(static_cast<std::size_t>(found - kinds.begin()));
+}
+
+void TVergelijkingForm::ExportCurrent() {
+    Prompter& prompter = context_.shell.CurrentPrompter();
+    const ComparisonKind kind = CurrentKind();
+    const std::optional<ChartFile> file = AskComparisonFile(ComparisonTitle(kind), prompter);
+    if (!file) {
+        return;
+    }
+    if (file->csv) {
+        WriteExportFile(file->fileName, ComparisonCsv(kind, comparison_), prompter);
+        return;
+    }
+    const ChartDrawing drawing;
+    const std::optional<std::string> bytes = drawing.ComparisonImage(
+        kind, comparison_, file->format, DefaultComparisonSize(kind, comparison_));
+    if (!bytes) {
+        ErrorNotice(prompter, MessageText("AA00473"));
+        return;
+    }
+    WriteExportFile(file->fileName, *bytes, prompter);
+}
+
+void TVergelijkingForm::PrintCurrent() {
+    const ComparisonKind kind = CurrentKind();
+    const ChartImageSize size = DefaultComparisonSize(kind, comparison_);
+    PrintChart(
+        ComparisonTitle(kind), QSizeF(size.width, size.height),
+        [this, kind](QSizeF layout, QPainter& painter, const QRectF& target) {
+            DrawComparisonChart(kind, comparison_, layout, painter, target);
+        },
+        context_.shell.CurrentPrompter(), this);
+}
+
+}  // namespace tavoric

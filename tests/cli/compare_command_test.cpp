@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "analysis_test_support.h"
+#include "charts/chart_images.h"
+#include "charts/survey_comparison.h"
+#include "cli_test_support.h"
+
+namespace tavoric {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CompareCommandTest : public ToolFolderTest {
+protected:
+    // Two demo surveys of the same area, of different seeds and sizes.
+    void SetUp() override {
+        ToolFolderTest::SetUp();
+        a_ = PathOf("voor.par");
+        b_ = PathOf("na.par");
+        ASSERT_EQ(RunTool({"demo", a_, "--seed", "3", "--places", "120"}).status, kExitOk);
+        ASSERT_EQ(RunTool({"demo", b_, "--seed", "7", "--places", "90"}).status, kExitOk);
+    }
+
+    std::string a_;
+    std::string b_;
+};
+
+// The fields of one column below its header, one per line.
+std::string ColumnOf(const std::string& csv, const std::string& name) {
+    CsvReader reader(csv, ',');
+    std::vector<std::string> fields;
+    reader.Next(fields);
+    const auto at =
+        static_cast<std::size_t>(std::find(fields.begin(), fields.end(), name) - fields.begin());
+    std::string column;
+    while (reader.Next(fields)) {
+        column += fields.at(at) + "\n";
+    }
+    return column;
+}
+
+// Both sides take the selection options and the motive bounds as their own analyses do.
+TEST_F(CompareCommandTest, OptionsApplyToBothSides) {
+    const std::string motive = PathOf("motief.csv");
+    ASSERT_EQ(RunTool({"compare", a_, b_, "--kind", "motive", "--routes", "0001", "--morning",
+                       "0800", "--commuter-minutes", "120", "--csv", motive})
+                  .status,
+              kExitOk);
+    for (const auto& [side, project] : {std::pair{"_a", a_}, std::pair{"_b", b_}}) {
+        const std::string totals = PathOf(std::string("totalen") + side + ".csv");
+        ASSERT_EQ(
+            RunTool({"motive", project, "--routes", "0001", "--morning", "0800",
+                     "--commuter-minutes", "120", "--totals-csv", totals, "--txt", PathOf("m.txt")})
+                .status,
+            kExitOk);
+        for (const char* column : {"voertuigen", "procent"}) {
+            EXPECT_EQ(ColumnOf(FileContent(motive), column + std::string(side)),
+                      ColumnOf(FileContent(totals), column));
+        }
+    }
+
+    const std::string sections = PathOf("secties.csv");
+    ASSERT_EQ(RunTool({"compare", a_, b_, "--kind", "sections", "--routes", "0002",
+                       "--exclude-illegal-ppl", "--csv", sections})
+                  .status,
+              kExitOk);
+    const std::string chartA = PathOf("a.csv");
+    ASSERT_EQ(RunTool({"chart", a_, "--kind", "sections", "--routes", "0002",
+                       "--exclude-illegal-ppl", "--csv", chartA})
+                  .status,
+              kExitOk);
+    EXPECT_EQ(ColumnOf(FileContent(sections), "capaciteit_a"),
+              ColumnOf(FileContent(chartA), "capaciteit"));
+    EXPECT_EQ(FileContent(sections).find("\r\n0001,"), std::string::npos);
+}
+
+TEST_F(CompareCommandTest, DurationsOfBInTheClassesOfA) {
+    const std::string durations = PathOf("duur.csv");
+    ASSERT_EQ(RunTool({"compare", a_, b_, "--kind", "durations", "--classes",
+                       "0-15,15-45,45-90,90-180,180-1440", "--csv", durations})
+                  .status,
+              kExitOk);
+    const std::string chartB = PathOf("b.csv");
+    ASSERT_EQ(RunTool({"chart", b_, "--kind", "durations", "--classes",
+                       "0-15,15-45,45-90,90-180,180-1440", "--csv", chartB})
+                  .status,
+              kExitOk);
+    EXPECT_EQ(ColumnOf(FileContent(durations), "procent_b"),
+              ColumnOf(FileContent(chartB), "procent"));
+    EXPECT_EQ(
+        FileContent(durations).rfind("klasse,van,tot,procent_a,procent_b,verschil\r\n1,0,15,", 0),
+        0u);
+}
+
+TEST_F(CompareCommandTest, SurveysWithoutCommonSectionAreRefused) {
+    Survey elsewhere = SurveyBuilder("0800", "0900")
+                           .Route("0009", 30)
+                           .Place("0009 0001 0001", "V", {"AA11BB", "AA11BB"})
+                           .Build();
+    const std::string other = PathOf("elders.par");
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(WriteProjectFile(elsewhere, other, prompter));
+    const std::string csv = PathOf("uit.csv");
+    const ToolRun run = RunTool({"compare", a_, other, "--kind", "occupancy", "--csv", csv});
+    EXPECT_EQ(run.status, kExitFileError);
+    EXPECT_NE(run.err.find("geen sectie gemeen"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(csv));
+}
+
+TEST_F(CompareCommandTest, WrongUseWritesNothing) {
+    const std::string csv = PathOf("uit.csv");
+    const std::vector<std::vector<std::string>> wrongs = {
+        {"compare", a_, b_, "--csv", csv},                      // no kind
+        {"compare", a_, b_, "--kind", "matrix", "--csv", csv},  // not a comparison
+        {"compare", a_, b_, "--kind", "occupancy"},             // no output
+        {"compare", a_, "--kind", "occupancy", "--csv", csv},   // one project
+        {"compare", a_, b_, a_, "--kind", "occupancy", "--csv", csv},
+        {"compare", a_, b_, "--kind", "occupancy", "--csv", csv, "--detail"},
+        {"compare", a_, b_, "--kind", "occupancy", "--csv", csv, "--routes", "9999"},
+        {"compare", a_, b_, "--kind", "motive", "--csv", csv, "--morning", "25:00"},
+        {"compare", a_, b_, "--kind", "occupancy", "--csv", b_},  // over B
+        {"compare", a_, b_, "--kind", "occupancy", "--csv", csv, "--png", csv},
+        {"compare", a_, b_, "--kind", "occupancy", "--png", PathOf("a.png")},  // no CSV
+    };
+    for (const auto& args : wrongs) {
+        const ToolRun run = RunTool(args);
+        EXPECT_EQ(run.status, kExitUsage) << args.back();
+        EXPECT_FALSE(run.err.empty()) << args.back();
+        EXPECT_FALSE(fs::exists(csv)) << args.back();
+    }
+    EXPECT_EQ(
+        RunTool({"compare", a_, PathOf("geen.par"), "--kind", "occupancy", "--csv", csv}).status,
+        kExitFileError);
+    EXPECT_FALSE(fs::exists(csv));
+}
+
+// Each chart names the difference of every category, and the two surveys in its legend.
+TEST_F(CompareCommandTest, ChartsWithoutDisplay) {
+    const std::string csv = PathOf("duur.csv");
+    const std::string svg = PathOf("duur.svg");
+    const std::string pdf = PathOf("secties.pdf");
+    const ToolRun run =
+        RunTool({"compare", a_, b_, "--kind", "durations", "--csv", csv, "--svg", svg});
+    if (!ChartDrawing::Available()) {
+        EXPECT_EQ(run.status, kExitUsage);
+        EXPECT_FALSE(fs::exists(csv));
+        return;
+    }
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    const std::string drawing = FileContent(svg);
+    EXPECT_NE(drawing.find("Voor en na: parkeerduurverdeling"), std::string::npos);
+    EXPECT_NE(drawing.find("A (voor)"), std::string::npos);
+    EXPECT_NE(drawing.find("B (na)"), std::string::npos);
+    EXPECT_NE(drawing.find("verschil "), std::string::npos);
+    ASSERT_EQ(
+        RunTool({"compare", a_, b_, "--kind", "sections", "--csv", PathOf("s.csv"), "--pdf", pdf})
+            .status,
+        kExitOk);
+    EXPECT_EQ(FileContent(pdf).substr(0, 5), "%PDF-");
+}
+
+}  // namespace
+}  // namespace tavoric
