@@ -34,15 +34,6 @@ std::string_view ChartKindName(ChartKind kind) {
     return kKindNames[IndexOf(kind)];
 }
 
-std::optional<ChartKind> ChartKindNamed(std::string_view name) {
-    for (ChartKind kind : AllChartKinds()) {
-        if (ChartKindName(kind) == name) {
-            return kind;
-        }
-    }
-    return std::nullopt;
-}
-
 std::string ChartTitle(ChartKind kind) {
     return MessageText(kTitleKeys[IndexOf(kind)]);
 }

@@ -18,7 +18,6 @@ enum class ChartKind { Occupancy, Sections, Durations, Motive, Matrix, MotiveSec
 const std::vector<ChartKind>& AllChartKinds();
 // "occupancy", "sections", "durations", "motive", "matrix", "motive-sections"
 std::string_view ChartKindName(ChartKind kind);
-std::optional<ChartKind> ChartKindNamed(std::string_view name);
 
 std::string ChartTitle(ChartKind kind);
 // The survey area, the date text and the time window, those that are not empty.

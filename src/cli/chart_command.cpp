@@ -13,6 +13,7 @@
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/file_options.h"
+#include "cli/option_values.h"
 #include "cli/report_output.h"
 #include "cli/terminal_progress.h"
 #include "core/codec.h"
@@ -74,15 +75,13 @@ std::optional<ChartImageSize> ParseSize(const std::string& text) {
 }
 
 std::optional<ChartKind> Kind(const std::optional<std::string>& name) {
+    const EnumeratedOption& option = EnumeratedOptionOf("chart", "--kind");
     if (!name) {
-        PrintError(MessageText("AA00475"));
+        PrintError(FormatText(MessageText("AA00475"), {ChosenWords(option, ", ")}));
         return std::nullopt;
     }
-    const std::optional<ChartKind> kind = ChartKindNamed(*name);
-    if (!kind) {
-        PrintError(FormatText(MessageText("AA00471"), {Utf8ToCp1252(*name)}));
-    }
-    return kind;
+    const std::optional<std::size_t> index = ChosenOptionValue(option, *name, "AA00471");
+    return index ? std::optional(AllChartKinds()[*index]) : std::nullopt;
 }
 
 // The files of one chart the options name, CSV first.

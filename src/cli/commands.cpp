@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "cli/cli_prompter.h"
+#include "cli/option_values.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
 #include "core/project_file.h"
@@ -74,8 +75,13 @@ void PrintWrappedText(std::ostream& out, std::string_view key, std::size_t inden
     out << TerminalText(wrapped.str());
 }
 
+// The command with its arguments, enumerated options with their words.
+std::string Usage(const CliCommand& command) {
+    return WithOptionWords(command.name, MessageText(command.usageKey));
+}
+
 std::string UsageLine(const CliCommand& command) {
-    return TerminalText(FormatText(MessageText("AA00414"), {MessageText(command.usageKey)}));
+    return TerminalText(FormatText(MessageText("AA00414"), {Usage(command)}));
 }
 
 void PrintOverview(std::ostream& out) {
@@ -83,7 +89,7 @@ void PrintOverview(std::ostream& out) {
         << TerminalText(MessageText("AA00411")) << "\n\n"
         << TerminalText(MessageText("AA00412")) << '\n';
     for (const CliCommand& command : AllCommands()) {
-        out << "  " << TerminalText(MessageText(command.usageKey)) << '\n';
+        out << "  " << TerminalText(Usage(command)) << '\n';
         PrintWrappedText(out, command.summaryKey, 6);
     }
     out << '\n';

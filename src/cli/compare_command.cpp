@@ -11,6 +11,7 @@
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/file_options.h"
+#include "cli/option_values.h"
 #include "cli/terminal_progress.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
@@ -47,15 +48,13 @@ constexpr ImageOutput kImageOutputs[] = {
 };
 
 std::optional<ComparisonKind> Kind(const std::optional<std::string>& name) {
+    const EnumeratedOption& option = EnumeratedOptionOf("compare", "--kind");
     if (!name) {
-        PrintError(MessageText("AA00922"));
+        PrintError(FormatText(MessageText("AA00922"), {ChosenWords(option, ", ")}));
         return std::nullopt;
     }
-    const std::optional<ComparisonKind> kind = ComparisonKindNamed(*name);
-    if (!kind) {
-        PrintError(FormatText(MessageText("AA00923"), {Utf8ToCp1252(*name)}));
-    }
-    return kind;
+    const std::optional<std::size_t> index = ChosenOptionValue(option, *name, "AA00923");
+    return index ? std::optional(AllComparisonKinds()[*index]) : std::nullopt;
 }
 
 // The CSV file, no two outputs naming one file, and images only where they can be drawn.

@@ -12,6 +12,7 @@
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/file_options.h"
+#include "cli/option_values.h"
 #include "cli/terminal_progress.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
@@ -49,12 +50,15 @@ constexpr MapImageOutput kMapImages[] = {
     {&MapOptions::pdf, ChartImageFormat::Pdf},
 };
 
+// Occupancy unless named.
 std::optional<MapMeasure> Measure(const std::optional<std::string>& name) {
-    const std::optional<MapMeasure> measure = MapMeasureNamed(name ? *name : "bezetting");
-    if (!measure) {
-        PrintError(FormatText(MessageText("AA00710"), {Utf8ToCp1252(*name)}));
+    constexpr MapMeasure kMeasures[] = {MapMeasure::Occupancy, MapMeasure::Peak};
+    if (!name) {
+        return MapMeasure::Occupancy;
     }
-    return measure;
+    const std::optional<std::size_t> index =
+        ChosenOptionValue(EnumeratedOptionOf("map", "--measure"), *name, "AA00710");
+    return index ? std::optional(kMeasures[*index]) : std::nullopt;
 }
 
 std::vector<std::string> OutputPaths(const MapOptions& options) {

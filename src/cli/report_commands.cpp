@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/option_values.h"
 #include "cli/report_output.h"
 #include "cli/terminal_progress.h"
 #include "core/codec.h"
@@ -77,21 +78,22 @@ int WriteProjectReport(const ReportArguments& arguments, Producer produce) {
 
 // "routes,sections": the blocks named are in the report, the others are not.
 bool ChooseBlocks(std::string_view names, InputReportOptions& options) {
-    options.routes = options.sections = options.places = options.plates = false;
+    bool InputReportOptions::*const blocks[] = {
+        &InputReportOptions::routes, &InputReportOptions::sections, &InputReportOptions::places,
+        &InputReportOptions::plates};
+    for (bool InputReportOptions::*block : blocks) {
+        options.*block = false;
+    }
+    const EnumeratedOption& option = EnumeratedOptionOf("input", "--include");
     while (!names.empty()) {
         const std::size_t comma = names.find(',');
         const std::string_view name = names.substr(0, comma);
         names = comma == std::string_view::npos ? std::string_view{} : names.substr(comma + 1);
-        bool* block = name == "routes"     ? &options.routes
-                      : name == "sections" ? &options.sections
-                      : name == "places"   ? &options.places
-                      : name == "plates"   ? &options.plates
-                                           : nullptr;
-        if (block == nullptr) {
-            PrintError(FormatText(MessageText("AA00224"), {Utf8ToCp1252(name)}));
+        const std::optional<std::size_t> index = ChosenOptionValue(option, name, "AA00224");
+        if (!index) {
             return false;
         }
-        *block = true;
+        options.*blocks[*index] = true;
     }
     return true;
 }

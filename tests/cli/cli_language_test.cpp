@@ -12,6 +12,7 @@
 #include "core/message_texts.h"
 #include "core/program_folders.h"
 #include "core/settings.h"
+#include "lang/language_files.h"
 
 namespace tavoric {
 namespace {
@@ -21,6 +22,7 @@ protected:
     void TearDown() override {
         SetDefaultMessageTexts();
         SetFixedTexts(kDutch);
+        ProgramLanguageFiles() = LanguageFiles();
         TempFolderTest::TearDown();
     }
     std::string Folder(const std::string& name) const { return (folder_ / name).string() + "/"; }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <filesystem>
 
+#include "cli/option_values.h"
 #include "cli_test_support.h"
 #include "core/atomic_file.h"
 #include "core/message_texts.h"
@@ -18,7 +19,8 @@ TEST_F(CliTest, HelpExplainsEveryCommand) {
     const ToolRun help = RunTool({"--help"});
     EXPECT_EQ(help.status, kExitOk);
     for (const CliCommand& command : AllCommands()) {
-        EXPECT_NE(help.out.find(MessageText(command.usageKey)), std::string::npos) << command.name;
+        const std::string usage = WithOptionWords(command.name, MessageText(command.usageKey));
+        EXPECT_NE(help.out.find(usage), std::string::npos) << command.name;
     }
     EXPECT_EQ(RunTool({"help", "demo"}).status, kExitOk);
     EXPECT_EQ(RunTool({"info", "--help"}).status, kExitOk);

@@ -97,9 +97,9 @@ TEST_F(ReportCommandsTest, IncludeNamesTheBlocksOfTheInputDataReport) {
     none.routes = none.sections = false;
     EXPECT_EQ(RunTool({"input", "--include", "", kDemo}).out, AsTerminalText(InputReport(none)));
 
-    const ToolRun unknown = RunTool({"input", kDemo, "--include", "routes,kentekens"});
+    const ToolRun unknown = RunTool({"input", kDemo, "--include", "routes,kaarten"});
     EXPECT_EQ(unknown.status, kExitUsage);
-    EXPECT_NE(unknown.err.find("\"kentekens\""), std::string::npos);
+    EXPECT_NE(unknown.err.find("\"kaarten\""), std::string::npos);
     EXPECT_EQ(unknown.out, "");
 }
 
