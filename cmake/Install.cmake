@@ -10,7 +10,7 @@ set(TAVORIC_DOC_FOLDER share/doc/tavoric)
 set(TAVORIC_DESKTOP_DATA ${CMAKE_SOURCE_DIR}/data/desktop)
 
 install(TARGETS tavoric-cli RUNTIME DESTINATION bin)
-install(FILES ${CMAKE_SOURCE_DIR}/data/completion/tavoric-cli
+install(FILES ${TAVORIC_BASH_COMPLETION}
         DESTINATION share/bash-completion/completions)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/Lng DESTINATION ${TAVORIC_DATA_FOLDER})
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${TAVORIC_DOC_FOLDER})

@@ -11,10 +11,10 @@
 #include <filesystem>
 #include <iostream>
 #include <new>
-#include <set>
 #include <sstream>
 
 #include "cli/cli_prompter.h"
+#include "cli/command_options.h"
 #include "cli/option_values.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
@@ -156,6 +156,11 @@ int RunCommand(const std::vector<std::string>& args) {
     if (args.front() == "--version" && args.size() == 1) {
         return PrintVersion();
     }
+    // Not in the help: the build writes the bash completion with it.
+    if (args.front() == "--bash-completion" && args.size() == 1) {
+        std::cout << BashCompletionScript();
+        return kExitOk;
+    }
     const CliCommand* command = FindCommand(args.front());
     if (command == nullptr) {
         PrintError(FormatText(MessageText("AA00240"), {Utf8ToCp1252(args.front())}));
@@ -169,35 +174,6 @@ int RunCommand(const std::vector<std::string>& args) {
     return words->help ? Help({command->name}) : command->run(words->words);
 }
 
-// The options a command's help names in the program's own texts, whatever the language, with
-// those of per-place for a command that takes its selection options.
-std::set<std::string, std::less<>> NamedOptions(const CliCommand& command) {
-    std::set<std::string, std::less<>> names;
-    const auto collect = [&names](const CliCommand& from) {
-        for (const char* key : {from.usageKey, from.summaryKey}) {
-            const std::string& text = DefaultMessageText(key);
-            for (std::size_t at = text.find("--"); at != std::string::npos;
-                 at = text.find("--", at + 2)) {
-                std::size_t end = at + 2;
-                while (end < text.size() &&
-                       (std::islower(static_cast<unsigned char>(text[end])) || text[end] == '-')) {
-                    ++end;
-                }
-                if (end > at + 2) {
-                    names.insert(text.substr(at, end - at));
-                }
-            }
-        }
-    };
-    collect(command);
-    const CliCommand* perPlace = FindCommand("per-place");
-    if (perPlace &&
-        DefaultMessageText(command.summaryKey).find(perPlace->name) != std::string::npos) {
-        collect(*perPlace);
-    }
-    return names;
-}
-
 }  // namespace
 
 std::optional<CommandWords> SharedConventions(const CliCommand& command,
@@ -208,7 +184,6 @@ std::optional<CommandWords> SharedConventions(const CliCommand& command,
     if (result.help) {
         return result;
     }
-    const std::set<std::string, std::less<>> known = NamedOptions(command);
     // "-" alone is standard output, "-1" a value; an option starts with "-" and a letter or "--".
     const auto isOption = [](const std::string& word) {
         return word.size() > 1 && word[0] == '-' &&
@@ -221,7 +196,7 @@ std::optional<CommandWords> SharedConventions(const CliCommand& command,
         }
         const std::size_t equals = word->find('=');
         const std::string name = word->substr(0, equals);
-        if (!known.contains(name)) {
+        if (!TakesOption(command.name, name)) {
             PrintError(FormatText(MessageText("AA00963"), {Utf8ToCp1252(name), command.name}));
             return std::nullopt;
         }

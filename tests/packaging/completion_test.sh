@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The bash completion of tavoric-cli offers its commands, each command's options (with the
-# selection options of per-place where its help refers to them) and project files.
+# The bash completion of tavoric-cli offers its commands, the options each command takes, the
+# words of enumerated options, and files only where a file is asked for.
 #   completion_test.sh COMPLETION-SCRIPT CLI-FOLDER
 set -uo pipefail
 source /usr/share/bash-completion/bash_completion
@@ -46,5 +46,32 @@ expect Zwolle.par tavoric-cli compare Zwolle.par Z
 expect --morning tavoric-cli compare Zwolle.par Zwolle.par --mo
 expect --routes tavoric-cli compare Zwolle.par Zwolle.par --ro
 expect durations tavoric-cli compare Zwolle.par Zwolle.par --kind du
+expect occupancy tavoric-cli chart Zwolle.par --kind o
+expect bezetting tavoric-cli chart Zwolle.par --kind b
+expect motief-secties tavoric-cli chart Zwolle.par --kind motief-
+expect piek tavoric-cli map Zwolle.par --measure p
+expect peak tavoric-cli map Zwolle.par --measure p
+expect kentekens tavoric-cli input Zwolle.par --include k
+refuse --txt tavoric-cli chart Zwolle.par --
+refuse --csv tavoric-cli map Zwolle.par --
+refuse --classes tavoric-cli motive Zwolle.par --
+refuse matrix tavoric-cli compare Zwolle.par Zwolle.par --kind m
+
+# Every command: each option offered is one the program takes, and after an option whose value
+# is not a file (or is a file of another type) no text file is offered.
+commands=$(offered tavoric-cli "")
+[[ $commands == *per-place*rapport*help* ]] || { echo "commands offered: '$commands'"; failed=1; }
+for command in $commands; do
+    [[ $command == -* ]] && continue
+    for option in $(offered tavoric-cli "$command" Zwolle.par --); do
+        [[ $option == --help ]] && continue
+        refused=$(tavoric-cli "$command" Zwolle.par "$option" waarde 2>&1 >/dev/null)
+        [[ $refused != *"Onbekende optie"* ]] || { echo "$command offers $option: $refused"; failed=1; }
+        case $option in
+            --txt | --report | --key-file) ;;
+            *) refuse notities.txt tavoric-cli "$command" Zwolle.par "$option" "" ;;
+        esac
+    done
+done
 rm -rf "$HOME"
 exit $failed

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The options each command of tavoric-cli takes and what follows each one: nothing, a file, a
+// word of an enumerated option or another value. The dispatcher refuses every other option and
+// the bash completion offers exactly these.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace tavoric {
+
+enum class OptionValue { None, File, Word, Other };
+
+struct CommandOption {
+    std::string_view name;  // "--csv"
+    OptionValue value = OptionValue::None;
+    std::string_view fileType = {};  // of a file: "csv", "@(geojson|json)"; empty for any file
+};
+
+// The options of the named command; none for an unknown one.
+std::span<const CommandOption> OptionsOf(std::string_view command);
+bool TakesOption(std::string_view command, std::string_view option);
+
+// The bash completion of tavoric-cli, written from the commands and their options.
+std::string BashCompletionScript();
+
+}  // namespace tavoric
