@@ -13,7 +13,6 @@
 #include "analysis/parking_duration_analysis.h"
 #include "charts/analysis_workbook.h"
 #include "cli/analysis_options.h"
-#include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/report_output.h"
 #include "cli/terminal_progress.h"
@@ -315,20 +314,20 @@ int WriteMotiveOutput(const ReportDocument& report, const MotiveFigures& figures
                       const LineList& sectionLines, const ReportOutput& output) {
     ReportOutput textOnly;
     textOnly.txtPath = output.txtPath;
-    if (const int status = WriteReportOutput(report, textOnly); status != kExitOk) {
+    if (const int status = output.txtPath || !SendsFileToStandardOutput(output)
+                               ? WriteReportOutput(report, textOnly)
+                               : kExitOk;
+        status != kExitOk) {
         return status;
     }
-    CliPrompter prompter;
-    if (output.csvPath && !WriteExportFile(*output.csvPath, MotivePeriodCsv(figures), prompter)) {
+    if (output.csvPath && !WriteOutputFile(*output.csvPath, MotivePeriodCsv(figures))) {
         return kExitFileError;
     }
-    if (output.totalsCsvPath &&
-        !WriteExportFile(*output.totalsCsvPath, MotiveTotalsCsv(figures), prompter)) {
+    if (output.totalsCsvPath && !WriteOutputFile(*output.totalsCsvPath, MotiveTotalsCsv(figures))) {
         return kExitFileError;
     }
     if (output.sectionsCsvPath &&
-        !WriteExportFile(*output.sectionsCsvPath, MotiveSectionsCsv(figures, sectionLines),
-                         prompter)) {
+        !WriteOutputFile(*output.sectionsCsvPath, MotiveSectionsCsv(figures, sectionLines))) {
         return kExitFileError;
     }
     return kExitOk;
@@ -336,17 +335,16 @@ int WriteMotiveOutput(const ReportDocument& report, const MotiveFigures& figures
 
 // The clean tables where --table-csv, --detail-csv and --xlsx say.
 int WriteCleanTables(const CleanTables& tables, ReportKind kind, const ReportOutput& output) {
-    CliPrompter prompter;
     if (output.tableCsvPath) {
         const std::string content = kind == ReportKind::PerPlace
                                         ? PerPlaceTableCsv(tables.perPlace)
                                         : IntervalPatternCsv(tables.interval);
-        if (!WriteExportFile(*output.tableCsvPath, content, prompter)) {
+        if (!WriteOutputFile(*output.tableCsvPath, content)) {
             return kExitFileError;
         }
     }
     if (output.detailCsvPath &&
-        !WriteExportFile(*output.detailCsvPath, IntervalDetailCsv(tables.interval), prompter)) {
+        !WriteOutputFile(*output.detailCsvPath, IntervalDetailCsv(tables.interval))) {
         return kExitFileError;
     }
     return kExitOk;

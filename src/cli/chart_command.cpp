@@ -10,7 +10,6 @@
 #include "charts/chart_csv.h"
 #include "charts/chart_images.h"
 #include "cli/analysis_options.h"
-#include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/file_options.h"
 #include "cli/option_values.h"
@@ -121,8 +120,7 @@ bool OutputsUsable(const ChartOptions& options, const std::vector<std::string>& 
 
 int WriteOutputs(ChartKind kind, const ChartData& data, const ChartOptions& options,
                  ChartImageSize size) {
-    CliPrompter prompter;
-    if (options.csv && !WriteExportFile(*options.csv, ChartCsv(kind, data), prompter)) {
+    if (options.csv && !WriteOutputFile(*options.csv, ChartCsv(kind, data))) {
         return kExitFileError;
     }
     std::optional<ChartDrawing> drawing;
@@ -139,7 +137,7 @@ int WriteOutputs(ChartKind kind, const ChartData& data, const ChartOptions& opti
             PrintError(MessageText("AA00473"));
             return kExitFileError;
         }
-        if (!WriteExportFile(*path, *bytes, prompter)) {
+        if (!WriteOutputFile(*path, *bytes)) {
             return kExitFileError;
         }
     }

@@ -250,13 +250,18 @@ bool RefusedOverInput(const std::string& output, const std::string& input) {
     return true;
 }
 
+void PrintBothNameOneFile(std::string_view a, std::string_view b, const std::string& file) {
+    PrintError(file == kStandardOutputName
+                   ? FormatText(MessageText("AA00965"), {a, b})
+                   : FormatText(MessageText("AA00667"), {a, b, Utf8ToCp1252(file)}));
+}
+
 bool NamesOneFileTwice(
     std::initializer_list<std::pair<const char*, std::optional<std::string>>> files) {
     for (auto a = files.begin(); a != files.end(); ++a) {
         for (auto b = a + 1; b != files.end(); ++b) {
             if (a->second && b->second && SameFile(*a->second, *b->second)) {
-                PrintError(FormatText(MessageText("AA00667"),
-                                      {a->first, b->first, Utf8ToCp1252(*b->second)}));
+                PrintBothNameOneFile(a->first, b->first, *b->second);
                 return true;
             }
         }

@@ -60,6 +60,8 @@ bool ProjectInUse(const std::string& path);
 bool SameFile(const std::string& a, const std::string& b);
 // Says on stderr that output would overwrite input, naming both, when they are one file.
 bool RefusedOverInput(const std::string& output, const std::string& input);
+// Says on stderr that two options (or arguments) name one file, or both standard output ("-").
+void PrintBothNameOneFile(std::string_view a, std::string_view b, const std::string& file);
 // Says on stderr when two of the named files are one (by option or argument name), which would
 // overwrite a file still needed; files not given are skipped.
 bool NamesOneFileTwice(

@@ -8,10 +8,10 @@
 #include "charts/chart_images.h"
 #include "charts/survey_comparison.h"
 #include "cli/analysis_options.h"
-#include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/file_options.h"
 #include "cli/option_values.h"
+#include "cli/report_output.h"
 #include "cli/terminal_progress.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
@@ -88,8 +88,7 @@ std::vector<std::string> OutputPaths(const CompareOptions& options) {
 
 int WriteOutputs(ComparisonKind kind, const SurveyComparison& comparison,
                  const CompareOptions& options) {
-    CliPrompter prompter;
-    if (!WriteExportFile(*options.csv, ComparisonCsv(kind, comparison), prompter)) {
+    if (!WriteOutputFile(*options.csv, ComparisonCsv(kind, comparison))) {
         return kExitFileError;
     }
     std::optional<ChartDrawing> drawing;
@@ -107,7 +106,7 @@ int WriteOutputs(ComparisonKind kind, const SurveyComparison& comparison,
             PrintError(MessageText("AA00473"));
             return kExitFileError;
         }
-        if (!WriteExportFile(*path, *bytes, prompter)) {
+        if (!WriteOutputFile(*path, *bytes)) {
             return kExitFileError;
         }
     }

@@ -9,10 +9,10 @@
 #include "charts/chart_images.h"
 #include "charts/street_map.h"
 #include "cli/analysis_options.h"
-#include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/file_options.h"
 #include "cli/option_values.h"
+#include "cli/report_output.h"
 #include "cli/terminal_progress.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
@@ -102,8 +102,7 @@ bool OptionsUsable(const MapOptions& options, const std::vector<std::string>& pa
 
 int WriteOutputs(const StreetMap& map, const ChartData& data, MapMeasure measure,
                  const MapOptions& options) {
-    CliPrompter prompter;
-    if (options.geojson && !WriteExportFile(*options.geojson, StreetMapGeoJson(map), prompter)) {
+    if (options.geojson && !WriteOutputFile(*options.geojson, StreetMapGeoJson(map))) {
         return kExitFileError;
     }
     std::optional<ChartDrawing> drawing;
@@ -121,7 +120,7 @@ int WriteOutputs(const StreetMap& map, const ChartData& data, MapMeasure measure
             PrintError(MessageText("AA00712"));
             return kExitFileError;
         }
-        if (!WriteExportFile(*path, *bytes, prompter)) {
+        if (!WriteOutputFile(*path, *bytes)) {
             return kExitFileError;
         }
     }

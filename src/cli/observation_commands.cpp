@@ -97,14 +97,15 @@ void PrintRowsLeftOut(const std::vector<const ReportedRow*>& rows) {
 // Writes the survey to --out, or back to the project after the rolling backups; a project that
 // nothing changed is left as it is, and a file without rows writes nothing at all.
 bool WriteResult(Survey& survey, const ImportArguments& arguments,
-                 const ObservationImportPlan& plan, std::size_t slotsWritten) {
+                 const ObservationImportPlan& plan, std::size_t slotsWritten,
+                 void (*say)(std::string_view)) {
     CliPrompter prompter;
     if (plan.counts.rowsRead == 0 && arguments.outPath) {
-        PrintLine(FormatText(MessageText("AA00509"), {Utf8ToCp1252(*arguments.outPath)}));
+        say(FormatText(MessageText("AA00509"), {Utf8ToCp1252(*arguments.outPath)}));
         return true;
     }
     if (!arguments.outPath && slotsWritten == 0) {
-        PrintLine(MessageText("AA00505"));
+        say(MessageText("AA00505"));
         return true;
     }
     const std::string path = arguments.outPath.value_or(arguments.projectPath);
@@ -114,7 +115,7 @@ bool WriteResult(Survey& survey, const ImportArguments& arguments,
     if (!WriteProjectFile(survey, path, prompter)) {
         return false;
     }
-    PrintLine(FormatText(MessageText("AA00504"), {Utf8ToCp1252(path)}));
+    say(FormatText(MessageText("AA00504"), {Utf8ToCp1252(path)}));
     return true;
 }
 
@@ -151,20 +152,22 @@ int ImportObservations(const std::vector<std::string>& args) {
         PrintError(FormatText(MessageText("AA00507"), {csvName, plan.fileError}));
         return kExitFileError;
     }
+    // With "--report -" standard output holds the report file alone; the summary goes to stderr.
+    const auto say =
+        arguments->reportPath == std::string(kStandardOutputName) ? PrintError : PrintLine;
     for (const std::string& line : ImportSummaryLines(plan, arguments->replace)) {
-        PrintLine(line);
+        say(line);
     }
     const std::vector<const ReportedRow*> leftOut = RowsLeftOut(plan, arguments->replace);
     if (arguments->reportPath) {
-        CliPrompter prompter;
-        if (!WriteExportFile(*arguments->reportPath, ReportedRowsFileContent(leftOut), prompter)) {
+        if (!WriteOutputFile(*arguments->reportPath, ReportedRowsFileContent(leftOut))) {
             return kExitFileError;
         }
     } else {
         PrintRowsLeftOut(leftOut);
     }
     const std::size_t written = ApplyObservationImport(survey, plan, arguments->replace);
-    if (!WriteResult(survey, *arguments, plan, written)) {
+    if (!WriteResult(survey, *arguments, plan, written, say)) {
         return kExitFileError;
     }
     return leftOut.empty() ? kExitOk : kExitRowsReported;
@@ -199,8 +202,7 @@ int ExportObservations(const std::vector<std::string>& args) {
     if (!OpenSurvey(*projectPath, survey)) {
         return kExitFileError;
     }
-    CliPrompter prompter;
-    if (csvPath && !WriteExportFile(*csvPath, ObservationCsvContent(survey, allSlots), prompter)) {
+    if (csvPath && !WriteOutputFile(*csvPath, ObservationCsvContent(survey, allSlots))) {
         return kExitFileError;
     }
     return WriteWorkbook(

@@ -6,6 +6,7 @@
 
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
+#include "cli/report_output.h"
 #include "core/backups.h"
 #include "core/codec.h"
 #include "core/demo_survey.h"
@@ -39,7 +40,11 @@ int Info(const std::vector<std::string>& args) {
     return kExitOk;
 }
 
+// "-" is standard output.
 int WriteSurvey(Survey& survey, const std::string& path) {
+    if (path == kStandardOutputName) {
+        return WriteOutputFile(path, ProjectFileContent(survey)) ? kExitOk : kExitFileError;
+    }
     CliPrompter prompter;
     return WriteProjectFile(survey, path, prompter) ? kExitOk : kExitFileError;
 }
@@ -102,7 +107,7 @@ int Demo(const std::vector<std::string>& args) {
                 return kExitUsage;
             }
             options.seed = *seed;
-        } else if (outPath.empty() && !word.starts_with("-")) {
+        } else if (outPath.empty() && (word == kStandardOutputName || !word.starts_with("-"))) {
             outPath = word;
         } else {
             return UsageError("demo");

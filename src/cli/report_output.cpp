@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/report_output.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
 
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
@@ -37,21 +39,11 @@ bool WriteToStandardOutput(const ReportDocument& report) {
     return flush() && std::fflush(stdout) == 0;
 }
 
-// An export file's bytes (code page 1252, CR LF) to standard output.
-bool ExportToStandardOutput(const ReportDocument& report, ExportFormat format) {
-    const std::string content =
-        format == ExportFormat::Csv ? ReportCsvContent(report.Table()) : ReportTextContent(report);
-    if (std::fwrite(content.data(), 1, content.size(), stdout) == content.size() &&
-        std::fflush(stdout) == 0) {
-        return true;
-    }
-    PrintError(FormatText(MessageText("AA00223"), {Utf8ForMessage(std::strerror(errno))}));
-    return false;
-}
-
+// The export file's bytes (code page 1252, CR LF) go to standard output unchanged.
 bool Export(const ReportDocument& report, ExportFormat format, const std::string& path) {
     if (path == kStandardOutputName) {
-        return ExportToStandardOutput(report, format);
+        return WriteOutputFile(path, format == ExportFormat::Csv ? ReportCsvContent(report.Table())
+                                                                 : ReportTextContent(report));
     }
     CliPrompter prompter;
     return ExportReport(report, format, path, prompter);
@@ -88,7 +80,11 @@ std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& ar
         *path = args[++i];
     }
     if (output.txtPath && output.csvPath && SameFile(*output.txtPath, *output.csvPath)) {
-        PrintError(FormatText(MessageText("AA00225"), {Utf8ForMessage(*output.csvPath)}));
+        if (output.csvPath == kStandardOutputName) {
+            PrintBothNameOneFile("--txt", "--csv", *output.csvPath);
+        } else {
+            PrintError(FormatText(MessageText("AA00225"), {Utf8ForMessage(*output.csvPath)}));
+        }
         return std::nullopt;
     }
     // --txt and --csv may share standard output; every data file has a file of its own.
@@ -111,6 +107,14 @@ std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& ar
     return output;
 }
 
+bool SendsFileToStandardOutput(const ReportOutput& output) {
+    return std::ranges::any_of(
+        std::initializer_list<std::optional<std::string>>{
+            output.csvPath, output.totalsCsvPath, output.sectionsCsvPath, output.tableCsvPath,
+            output.detailCsvPath, output.xlsxPath},
+        [](const std::optional<std::string>& path) { return path == kStandardOutputName; });
+}
+
 bool OutputsSpareInput(const ReportOutput& output, const std::string& projectPath) {
     for (const std::optional<std::string>& path :
          {output.txtPath, output.csvPath, output.totalsCsvPath, output.sectionsCsvPath,
@@ -120,6 +124,20 @@ bool OutputsSpareInput(const ReportOutput& output, const std::string& projectPat
         }
     }
     return true;
+}
+
+bool WriteOutputFile(const std::string& path, std::string_view content) {
+    if (path != kStandardOutputName) {
+        CliPrompter prompter;
+        return WriteExportFile(path, content, prompter);
+    }
+    std::cout.flush();
+    if (std::fwrite(content.data(), 1, content.size(), stdout) == content.size() &&
+        std::fflush(stdout) == 0) {
+        return true;
+    }
+    PrintError(FormatText(MessageText("AA00223"), {Utf8ForMessage(std::strerror(errno))}));
+    return false;
 }
 
 int WriteWorkbook(const std::optional<std::string>& path,
@@ -133,8 +151,7 @@ int WriteWorkbook(const std::optional<std::string>& path,
         PrintError(error);
         return kExitFileError;
     }
-    CliPrompter prompter;
-    return WriteExportFile(*path, *workbook, prompter) ? kExitOk : kExitFileError;
+    return WriteOutputFile(*path, *workbook) ? kExitOk : kExitFileError;
 }
 
 int WriteReportOutput(const ReportDocument& report, const ReportOutput& output) {
@@ -142,8 +159,7 @@ int WriteReportOutput(const ReportDocument& report, const ReportOutput& output) 
         PrintError(MessageText("AA00220"));
         return kExitUsage;
     }
-    const bool tableAloneOnStandardOutput =
-        !output.txtPath && output.csvPath == std::string(kStandardOutputName);
+    const bool tableAloneOnStandardOutput = !output.txtPath && SendsFileToStandardOutput(output);
     if (output.txtPath) {
         if (!Export(report, ExportFormat::Text, *output.txtPath)) {
             return kExitFileError;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "reports/report_document.h"
@@ -40,6 +41,10 @@ struct ExtraOutputOptions {
 std::optional<ReportOutput> TakeReportOutputOptions(std::vector<std::string>& args,
                                                     ExtraOutputOptions extra = {});
 
+// Whether a file other than the report's text goes to standard output ("-"); the report then
+// is not printed there unless --txt names a file.
+bool SendsFileToStandardOutput(const ReportOutput& output);
+
 // False, after the message, when an output file is the project file the report is made of.
 bool OutputsSpareInput(const ReportOutput& output, const std::string& projectPath);
 
@@ -47,6 +52,10 @@ bool OutputsSpareInput(const ReportOutput& output, const std::string& projectPat
 // cannot be written (reported on stderr), 2 when --csv is asked of a report without a table (then
 // nothing is written at all).
 int WriteReportOutput(const ReportDocument& report, const ReportOutput& output);
+
+// Writes an output file's bytes to path, or unchanged to standard output when path is "-".
+// False, after the reason on stderr, when they cannot be written.
+bool WriteOutputFile(const std::string& path, std::string_view content);
 
 // Makes the workbook and writes it to path (--xlsx) when one is given. Returns the exit status:
 // 1, after the reason on stderr, when it cannot be made or written.

@@ -547,6 +547,7 @@ constexpr Entry kDefaults[] = {
     {"AA00962", "--from %s ligt na --to %s: het tijdvak is leeg."},
     {"AA00963", "Onbekende optie %s bij %s."},
     {"AA00964", "Na %s ontbreekt de waarde."},
+    {"AA00965", "%s en %s schrijven allebei naar de standaarduitvoer (\"-\"); dat kan maar \xe9\xe9n uitvoer."},
 };
 
 struct Table {
