@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every window on a small screen: ctest runs this on a screen of 800x500 pixels and on one of
+// 1600x1000 at double scale (800x500 logical pixels either way). Each window must lie within the
+// screen with its buttons in view; a remembered place off the screen is not taken.
+#include <QAbstractScrollArea>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+#include <set>
+
+#include "core/project_file.h"
+#include "desktop/screen_fit.h"
+#include "desktop_test_support.h"
+
+namespace tavoric {
+
+namespace {
+
+// Every window the program has. A new window is added here; the first test fails until it is.
+const char* const kWindows[] = {
+    "HoofdForm",
+    "OpstartInfoForm",
+    "AantekeningenForm",
+    "AfdrukkenForm1",
+    "ExportForm",
+    "OpInternetForm",
+    "PrintPreviewForm",
+    "RapportOpmaakForm",
+    "WaarnemingsformulierForm",
+    "RouteForm",
+    "SectieForm",
+    "ParkplaatsForm",
+    "KentekensForm",
+    "PeriodeForm",
+    "NieuweRouteForm",
+    "NieuweSectieForm",
+    "NieuweParkeerplaatsForm",
+    "PPEgenererenForm",
+    "InstellingenForm",
+    "ParkeerduurmetingForm",
+    "InvoergegRapportForm",
+    "WaarnemingenImportForm",
+    "GrafiekenForm",
+    "VergelijkingForm",
+    "ParkeerdrukkaartForm",
+    "OnderzoeksrapportForm",
+    "PseudonimiseerForm",
+    "LanguageForm",
+    "ConfigGegevensForm",
+    "HelpForm",
+    "ntTextFileForm",
+};
+
+Survey DemoSurvey() {
+    Survey survey;
+    ScriptedPrompter prompter;
+    ReadProjectFile(survey, std::string(TAVORIC_DEMO_DATA) + "/Demodorp.par", prompter);
+    return survey;
+}
+
+bool IsWindowOrDialog(const QWidget* widget) {
+    return widget->isWindow() &&
+           (widget->windowType() == Qt::Window || widget->windowType() == Qt::Dialog);
+}
+
+bool InsideScrollArea(QWidget* widget, const QWidget* window) {
+    for (QWidget* w = widget->parentWidget(); w && w != window; w = w->parentWidget()) {
+        if (qobject_cast<QAbstractScrollArea*>(w)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The buttons a window shows outside scrolled parts that do not lie wholly in view.
+QStringList ButtonsOutOfView(QWidget* window) {
+    QStringList faults;
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (button->window() != window || !button->isVisibleTo(window) ||
+            InsideScrollArea(button, window)) {
+            continue;
+        }
+        const QRect place(button->mapTo(window, QPoint(0, 0)), button->size());
+        if (!window->rect().contains(place) || button->visibleRegion() != QRegion(button->rect())) {
+            faults << button->objectName() + QLatin1Char(' ') + button->text();
+        }
+    }
+    return faults;
+}
+
+}  // namespace
+
+class ScreenFitTest : public QObject {
+    Q_OBJECT
+
+    DesktopFixture desktop_;
+
+    QWidget* Window(const QString& name) {
+        if (name == desktop_.Form().objectName()) {
+            return &desktop_.Form();
+        }
+        for (QWidget* child : desktop_.Form().findChildren<QWidget*>(name)) {
+            if (IsWindowOrDialog(child)) {
+                return child;
+            }
+        }
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase() {
+        desktop_.Start();
+        desktop_.UseSurvey(DemoSurvey());
+    }
+    void cleanupTestCase() { desktop_.Stop(); }
+
+    void theScreenIsSmall() { QCOMPARE(AvailableArea(&desktop_.Form()).size(), QSize(800, 500)); }
+
+    void theListNamesEveryWindow() {
+        std::set<QString> listed(std::begin(kWindows), std::end(kWindows));
+        QStringList missing;
+        for (QWidget* child : desktop_.Form().findChildren<QWidget*>()) {
+            if (IsWindowOrDialog(child) && !listed.count(child->objectName())) {
+                missing << child->objectName();
+            }
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
+    }
+
+    void everyWindowFitsWithItsButtonsInView_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : kWindows) {
+            QTest::newRow(name) << QString::fromLatin1(name);
+        }
+    }
+
+    void everyWindowFitsWithItsButtonsInView() {
+        QFETCH(QString, name);
+        QWidget* window = Window(name);
+        QVERIFY(window);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QRect available = AvailableArea(window);
+        QVERIFY2(available.contains(window->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(window->frameGeometry().x())
+                                .arg(window->frameGeometry().y())
+                                .arg(window->frameGeometry().width())
+                                .arg(window->frameGeometry().height())));
+        const QStringList outOfView = ButtonsOutOfView(window);
+        QVERIFY2(outOfView.isEmpty(), qPrintable(outOfView.join(QStringLiteral(", "))));
+        if (window != &desktop_.Form()) {
+            window->hide();
+        }
+    }
+
+    // Remembered on a larger screen, or on a second monitor that is gone.
+    void aRememberedPlaceOffTheScreenIsNotTaken() {
+        THoofdForm& form = desktop_.Form();
+        form.hide();
+        form.setGeometry(-1500, 900, 2000, 1400);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(AvailableArea(&form).contains(form.frameGeometry()));
+    }
+};
+
+}  // namespace tavoric
+
+QTEST_MAIN(tavoric::ScreenFitTest)
+#include "screen_fit_test.moc"
