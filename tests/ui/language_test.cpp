@@ -7,7 +7,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -111,25 +113,52 @@ QWidget* PageOf(QWidget* widget) {
 
 // Mnemonics that two controls reachable at the same time share, and texts that name a key
 // ("[alt+k]") their mnemonic does not give; one line per fault.
+struct MnemonicCaption {
+    QObject* control;
+    QString caption;
+    QWidget* page;  // where its key reaches it: a tab page, or the whole window
+};
+
+// The captions of a window's controls that are not hidden; a menu's are its commands, a main
+// window's those of its menu bar.
+std::vector<MnemonicCaption> MnemonicCaptions(QWidget* window) {
+    std::vector<MnemonicCaption> captions;
+    QList<QAction*> commands;
+    if (auto* menu = qobject_cast<QMenu*>(window)) {
+        commands = menu->actions();
+    } else if (auto* main = qobject_cast<QMainWindow*>(window)) {
+        commands = main->menuBar()->actions();
+    }
+    for (QAction* command : commands) {
+        if (command->isVisible() && !command->isSeparator()) {
+            QObject* control = command->menu() ? static_cast<QObject*>(command->menu()) : command;
+            captions.push_back({control, command->text(), window});
+        }
+    }
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const std::optional<QString> caption = CaptionWithMnemonic(widget);
+        if (caption && widget->window() == window && !widget->isHidden()) {
+            captions.push_back({widget, *caption, PageOf(widget)});
+        }
+    }
+    return captions;
+}
+
 std::string MnemonicFaults(QWidget* mainWindow) {
     std::string faults;
     for (QWidget* window : ProgramWindows(mainWindow)) {
-        std::vector<std::tuple<QWidget*, QChar, QWidget*>> keys;
-        for (QWidget* widget : window->findChildren<QWidget*>()) {
-            const std::optional<QString> caption = CaptionWithMnemonic(widget);
-            if (!caption || widget->window() != window || widget->isHidden()) {
-                continue;
-            }
-            const QChar key = Mnemonic(*caption);
+        std::vector<std::tuple<QObject*, QChar, QWidget*>> keys;
+        for (const auto& [control, caption, page] : MnemonicCaptions(window)) {
+            const QChar key = Mnemonic(caption);
             static const QRegularExpression named(QStringLiteral("\\[alt\\+(.)\\]"),
                                                   QRegularExpression::CaseInsensitiveOption);
-            const QRegularExpressionMatch match = named.match(*caption);
+            const QRegularExpressionMatch match = named.match(caption);
             if (match.hasMatch() && match.captured(1).at(0).toLower() != key) {
-                faults += (window->objectName() + QStringLiteral(": ") + *caption).toStdString() +
+                faults += (window->objectName() + QStringLiteral(": ") + caption).toStdString() +
                           " names another key than its mnemonic\n";
             }
             if (!key.isNull()) {
-                keys.emplace_back(widget, key, PageOf(widget));
+                keys.emplace_back(control, key, page);
             }
         }
         for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -494,7 +523,8 @@ private slots:
         QVERIFY(checked >= 2);
     }
 
-    // In Dutch and in English, every Alt key does what its text says and reaches one control.
+    // In Dutch and in English, every Alt key does what its text says and reaches one control or
+    // one command of a menu.
     void everyMnemonicIsUniqueAndTheKeyATextNames() {
         ProgramLanguageFiles() = LanguageFiles(TAVORIC_LANGUAGE_FOLDER "/../");
         THoofdForm form(DefaultSettings("/tmp/"), "");

@@ -20,7 +20,7 @@ constexpr CommandEntry kCommands[] = {
     {kBestand, "Opslaanals1", "O&pslaan als...", "", nullptr, "", true},
     {kBestand, "Importerenwaarnemingen1", "&Importeren waarnemingen...", "", nullptr, "", false},
     {kBestand, "Exporterenwaarnemingen1", "E&xporteren waarnemingen...", "", nullptr, "", false},
-    {kBestand, "Kentekenspseudonimiseren1", "Kentekens &pseudonimiseren...", "", nullptr, "", true},
+    {kBestand, "Kentekenspseudonimiseren1", "&Kentekens pseudonimiseren...", "", nullptr, "", true},
     {kBestand, "Afsluiten1", "&Afsluiten", "Alt+F4", nullptr, "", false},
 
     {kRapport, "Opmaak1", "&Opmaak", "", nullptr, "", true},
