@@ -543,6 +543,14 @@ constexpr Entry kDefaults[] = {
     {"AA00904", "OpenDocument-tekst (*.odt)"},
     {"AA00905", "Kerncijfers, CSV (*.csv)"},
     {"AA00906", "Onderzoeksrapport"},
+    {"AA01020", "Per parkeerplaats"},
+    {"AA01021", "Naar interval"},
+    {"AA01022", "Parkeermotief"},
+    {"AA01023", "Invoergegevens"},
+    {"AA01024", "Waarnemingsformulier"},
+    {"AA01025", "Aantekeningen"},
+    {"AA01026", "route %s"},
+    {"AA01027", "routes %s"},
 };
 
 struct Table {
