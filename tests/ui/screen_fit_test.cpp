@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "core/project_file.h"
+#include "desktop/qt_prompter.h"
 #include "desktop/screen_fit.h"
 #include "desktop_test_support.h"
 #include "lang/ui/language_windows.h"
@@ -127,6 +128,26 @@ private slots:
         if (window != &desktop_.Form()) {
             window->hide();
         }
+    }
+
+    // A message as long as the list of every place that failed an import.
+    void aLongMessageFitsWithItsButtonsInView() {
+        QStringList lines;
+        for (int line = 1; line <= 60; ++line) {
+            lines << QStringLiteral("Regel %1: kenteken niet herkend.").arg(line);
+        }
+        TMessageForm message(&desktop_.Form(), QStringLiteral("Tavoric"), QString(),
+                             lines.join(QLatin1Char('\n')), DialogKind::Question, {}, kDefaultYes);
+        message.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&message));
+        QVERIFY(AvailableArea(&message).contains(message.frameGeometry()));
+        QCOMPARE(ButtonsOutOfView(&message), QStringList());
+        const QList<QPushButton*> buttons = message.findChildren<QPushButton*>();
+        QCOMPARE(buttons.size(), 3);
+        for (QPushButton* button : buttons) {
+            QVERIFY(!InsideScrollArea(button, &message));  // the text scrolls, not its answers
+        }
+        message.reject();
     }
 
     // Remembered on a larger screen, or on a second monitor that is gone.
