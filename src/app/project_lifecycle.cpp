@@ -60,6 +60,7 @@ void ProjectLifecycle::ResetToNewProject() {
     survey_.ResetToNew(NewProjectFileName());
     shell_.CloseAllReportWindows();
     shell_.SetTitle(survey_.ProjectPath);
+    shell_.NewProjectStarted();
 }
 
 bool ProjectLifecycle::CloseProject() {

@@ -34,6 +34,8 @@ public:
     virtual void ResetAnalysisSelection() {}
     // After a project was read: the place to show its notes when the project asks for that.
     virtual void ProjectOpened() {}
+    // The survey is a new, empty one: what windows proposed for the old project goes.
+    virtual void NewProjectStarted() {}
 };
 
 class ProjectLifecycle {

@@ -548,6 +548,14 @@ constexpr Entry kDefaults[] = {
     {"AA00963", "Onbekende optie %s bij %s."},
     {"AA00964", "Na %s ontbreekt de waarde."},
     {"AA00965", "%s en %s schrijven allebei naar de standaarduitvoer (\"-\"); dat kan maar \xe9\xe9n uitvoer."},
+    {"AA01020", "Per parkeerplaats"},
+    {"AA01021", "Naar interval"},
+    {"AA01022", "Parkeermotief"},
+    {"AA01023", "Invoergegevens"},
+    {"AA01024", "Waarnemingsformulier"},
+    {"AA01025", "Aantekeningen"},
+    {"AA01026", "route %s"},
+    {"AA01027", "routes %s"},
 };
 
 struct Table {

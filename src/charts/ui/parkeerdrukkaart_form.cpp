@@ -263,6 +263,7 @@ TParkeerdrukkaartForm::TParkeerdrukkaartForm(
     measureBox_->addItem(Text(MapMeasureLabel(MapMeasure::Occupancy)));
     measureBox_->addItem(Text(MapMeasureLabel(MapMeasure::Peak)));
     auto* measureLabel = new QLabel(Text(MessageText("AA00716")), this);
+    measureLabel->setObjectName(QStringLiteral("MaatLabel"));
     measureLabel->setBuddy(measureBox_);
     connect(measureBox_, &QComboBox::currentIndexChanged, this, &TParkeerdrukkaartForm::Redraw);
     labelsBox_ = new QCheckBox(Text(MessageText("AA00781")), this);
