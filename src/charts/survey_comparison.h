@@ -77,6 +77,18 @@ std::optional<SurveyComparison> CompareSurveys(const Survey& a,
                                                const Survey& b, AnalysisParameters selectionB,
                                                int threshold, Progress& progress);
 
+// One field of a comparison's table: a text of the survey (code page 1252), or a figure that is
+// missing where a side lacks it. Percentages and differences are whole percents and points.
+struct ComparisonField {
+    enum class Kind : unsigned char { Text, Count, Percent, Difference };
+    Kind kind = Kind::Text;
+    std::string text;
+    std::optional<std::int64_t> number;
+};
+using ComparisonRow = std::vector<ComparisonField>;
+// The rows of the comparison's table, each with the fields of ComparisonCsvColumns.
+std::vector<ComparisonRow> ComparisonTable(ComparisonKind kind, const SurveyComparison& comparison);
+
 // The comparison as a CSV file: UTF-8, comma-separated, CR LF line ends, one header line, text
 // fields that cannot become formulas, empty fields where a side has no figure.
 std::string ComparisonCsv(ComparisonKind kind, const SurveyComparison& comparison);

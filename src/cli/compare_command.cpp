@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tavoric-cli compare: two surveys of the same area, before (A) and after (B), side by side with
-// the same selection, as CSV figures and as PNG, SVG or PDF charts.
+// the same selection, as CSV figures, as PNG, SVG or PDF charts and as an Excel workbook.
+#include <filesystem>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "charts/analysis_workbook.h"
 #include "charts/chart_images.h"
 #include "charts/survey_comparison.h"
 #include "cli/analysis_options.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/file_options.h"
+#include "cli/report_output.h"
 #include "cli/terminal_progress.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
@@ -28,19 +33,20 @@ struct CompareOptions {
     std::optional<std::string> png;
     std::optional<std::string> svg;
     std::optional<std::string> pdf;
+    std::optional<std::string> xlsx;
 };
 
 constexpr ValueOption<CompareOptions> kCompareOptions[] = {
     {"--kind", &CompareOptions::kind}, {"--csv", &CompareOptions::csv},
     {"--png", &CompareOptions::png},   {"--svg", &CompareOptions::svg},
-    {"--pdf", &CompareOptions::pdf},
+    {"--pdf", &CompareOptions::pdf},   {"--xlsx", &CompareOptions::xlsx},
 };
 
 struct ImageOutput {
     std::optional<std::string> CompareOptions::*path;
     ChartImageFormat format;
 };
-constexpr ImageOutput kImageOutputs[] = {
+constexpr ImageOutput kChartImages[] = {
     {&CompareOptions::png, ChartImageFormat::Png},
     {&CompareOptions::svg, ChartImageFormat::Svg},
     {&CompareOptions::pdf, ChartImageFormat::Pdf},
@@ -58,19 +64,31 @@ std::optional<ComparisonKind> Kind(const std::optional<std::string>& name) {
     return kind;
 }
 
-// The CSV file, no two outputs naming one file, and images only where they can be drawn.
+bool WantsDrawing(const CompareOptions& options) {
+    return options.png || options.svg || options.pdf;
+}
+
+// Whether the options ask for the files of one comparison; the workbook holds all four.
+bool NamesOneComparison(const CompareOptions& options) {
+    return options.kind || options.csv || options.png || options.svg || options.pdf ||
+           !options.xlsx;
+}
+
+// The CSV file of one comparison, no two outputs naming one file, and images only where they can
+// be drawn.
 bool OutputsUsable(const CompareOptions& options) {
-    if (!options.csv) {
+    if (NamesOneComparison(options) && !options.csv) {
         PrintError(MessageText("AA00924"));
         return false;
     }
     if (NamesOneFileTwice({{"--csv", options.csv},
                            {"--png", options.png},
                            {"--svg", options.svg},
-                           {"--pdf", options.pdf}})) {
+                           {"--pdf", options.pdf},
+                           {"--xlsx", options.xlsx}})) {
         return false;
     }
-    if ((options.png || options.svg || options.pdf) && !ChartDrawing::Available()) {
+    if (WantsDrawing(options) && !ChartDrawing::Available()) {
         PrintError(MessageText("AA00470"));
         return false;
     }
@@ -78,23 +96,28 @@ bool OutputsUsable(const CompareOptions& options) {
 }
 
 std::vector<std::string> OutputPaths(const CompareOptions& options) {
-    std::vector<std::string> paths = {*options.csv};
-    for (const ImageOutput& image : kImageOutputs) {
-        if (options.*image.path) {
-            paths.push_back(*(options.*image.path));
+    std::vector<std::string> paths;
+    for (const std::optional<std::string>& path :
+         {options.csv, options.png, options.svg, options.pdf, options.xlsx}) {
+        if (path) {
+            paths.push_back(*path);
         }
     }
     return paths;
 }
 
-int WriteOutputs(ComparisonKind kind, const SurveyComparison& comparison,
-                 const CompareOptions& options) {
-    CliPrompter prompter;
-    if (!WriteExportFile(*options.csv, ComparisonCsv(kind, comparison), prompter)) {
-        return kExitFileError;
-    }
+// The file name of the project, code page 1252.
+std::string NameOf(const Survey& survey) {
+    return Utf8ForMessage(std::filesystem::path(survey.ProjectPath).filename().string());
+}
+
+// Draws each image the outputs name and writes it.
+int WriteImages(
+    std::span<const ImageOutput> outputs, const CompareOptions& options,
+    const std::function<std::optional<std::string>(const ChartDrawing&, ChartImageFormat)>& draw,
+    const char* failureKey, CliPrompter& prompter) {
     std::optional<ChartDrawing> drawing;
-    for (const ImageOutput& image : kImageOutputs) {
+    for (const ImageOutput& image : outputs) {
         const std::optional<std::string>& path = options.*image.path;
         if (!path) {
             continue;
@@ -102,10 +125,9 @@ int WriteOutputs(ComparisonKind kind, const SurveyComparison& comparison,
         if (!drawing) {
             drawing.emplace();
         }
-        const std::optional<std::string> bytes = drawing->ComparisonImage(
-            kind, comparison, image.format, DefaultComparisonSize(kind, comparison));
+        const std::optional<std::string> bytes = draw(*drawing, image.format);
         if (!bytes) {
-            PrintError(MessageText("AA00473"));
+            PrintError(MessageText(failureKey));
             return kExitFileError;
         }
         if (!WriteExportFile(*path, *bytes, prompter)) {
@@ -115,6 +137,21 @@ int WriteOutputs(ComparisonKind kind, const SurveyComparison& comparison,
     return kExitOk;
 }
 
+int WriteOutputs(ComparisonKind kind, const SurveyComparison& comparison,
+                 const CompareOptions& options) {
+    CliPrompter prompter;
+    if (!WriteExportFile(*options.csv, ComparisonCsv(kind, comparison), prompter)) {
+        return kExitFileError;
+    }
+    return WriteImages(
+        kChartImages, options,
+        [&](const ChartDrawing& drawing, ChartImageFormat format) {
+            return drawing.ComparisonImage(kind, comparison, format,
+                                           DefaultComparisonSize(kind, comparison));
+        },
+        "AA00473", prompter);
+}
+
 int Compare(const std::vector<std::string>& args) {
     std::vector<std::string> rest = args;
     const std::optional<CompareOptions> options =
@@ -122,8 +159,8 @@ int Compare(const std::vector<std::string>& args) {
     if (!options) {
         return kExitUsage;
     }
-    const std::optional<ComparisonKind> kind = Kind(options->kind);
-    if (!kind) {
+    std::optional<ComparisonKind> kind;
+    if (NamesOneComparison(*options) && !(kind = Kind(options->kind))) {
         return kExitUsage;
     }
     if (!OutputsUsable(*options)) {
@@ -134,7 +171,7 @@ int Compare(const std::vector<std::string>& args) {
     AnalysisSide b;
     a.parameters.motiveBounds = settings.motiveBounds;
     b.parameters.motiveBounds = settings.motiveBounds;
-    if (const int status = PrepareComparison(rest, OutputPaths(*options), a, b);
+    if (const int status = PrepareComparison("compare", rest, OutputPaths(*options), a, b);
         status != kExitOk) {
         return status;
     }
@@ -148,7 +185,14 @@ int Compare(const std::vector<std::string>& args) {
         PrintError(MessageText("AA00925"));
         return kExitFileError;
     }
-    return WriteOutputs(*kind, *comparison, *options);
+    if (kind) {
+        if (const int status = WriteOutputs(*kind, *comparison, *options); status != kExitOk) {
+            return status;
+        }
+    }
+    return WriteWorkbook(options->xlsx, [&](std::string& error) {
+        return ComparisonWorkbook(*comparison, NameOf(a.survey), NameOf(b.survey), error);
+    });
 }
 
 }  // namespace

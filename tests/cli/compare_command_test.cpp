@@ -7,6 +7,7 @@
 #include "charts/chart_images.h"
 #include "charts/survey_comparison.h"
 #include "cli_test_support.h"
+#include "workbook_reader.h"
 
 namespace tavoric {
 namespace {
@@ -123,7 +124,10 @@ TEST_F(CompareCommandTest, WrongUseWritesNothing) {
         {"compare", a_, b_, "--kind", "motive", "--csv", csv, "--morning", "25:00"},
         {"compare", a_, b_, "--kind", "occupancy", "--csv", b_},  // over B
         {"compare", a_, b_, "--kind", "occupancy", "--csv", csv, "--png", csv},
-        {"compare", a_, b_, "--kind", "occupancy", "--png", PathOf("a.png")},  // no CSV
+        {"compare", a_, b_, "--kind", "occupancy", "--png", PathOf("a.png")},    // no CSV
+        {"compare", a_, b_, "--kind", "occupancy", "--xlsx", PathOf("w.xlsx")},  // no CSV
+        {"compare", a_, b_, "--xlsx", a_},                                       // over A
+        {"compare", a_, b_, "--kind", "occupancy", "--csv", csv, "--xlsx", csv},
     };
     for (const auto& args : wrongs) {
         const ToolRun run = RunTool(args);
@@ -135,6 +139,34 @@ TEST_F(CompareCommandTest, WrongUseWritesNothing) {
         RunTool({"compare", a_, PathOf("geen.par"), "--kind", "occupancy", "--csv", csv}).status,
         kExitFileError);
     EXPECT_FALSE(fs::exists(csv));
+}
+
+// The workbook holds all four comparisons without --kind, each sheet the rows of its CSV, and
+// names both projects.
+TEST_F(CompareCommandTest, WorkbookOfAllComparisons) {
+    SKIP_WITHOUT_OPENPYXL();
+    const std::string book = PathOf("vergelijking.xlsx");
+    ASSERT_EQ(RunTool({"compare", a_, b_, "--routes", "0002", "--xlsx", book}).status, kExitOk);
+    const std::optional<nlohmann::json> described = DescribeWorkbook(FileContent(book));
+    ASSERT_TRUE(described);
+    const nlohmann::json& sheets = (*described)["sheets"];
+    ASSERT_EQ(sheets.size(), 5u);
+    EXPECT_EQ(sheets[0]["rows"][1][1]["v"].get<std::string>().rfind("voor.par, ", 0), 0u);
+    EXPECT_EQ(sheets[0]["rows"][2][1]["v"].get<std::string>().rfind("na.par, ", 0), 0u);
+    for (const ComparisonKind kind : AllComparisonKinds()) {
+        const std::string csv = PathOf("deel.csv");
+        ASSERT_EQ(RunTool({"compare", a_, b_, "--routes", "0002", "--kind",
+                           std::string(ComparisonKindName(kind)), "--csv", csv})
+                      .status,
+                  kExitOk);
+        std::size_t records = 0;
+        const std::string content = FileContent(csv);
+        CsvReader reader(content, ',');
+        for (std::vector<std::string> fields; reader.Next(fields);) {
+            ++records;
+        }
+        EXPECT_EQ(sheets[static_cast<std::size_t>(kind) + 1]["rows"].size(), records);
+    }
 }
 
 // Each chart names the difference of every category, and the two surveys in its legend.

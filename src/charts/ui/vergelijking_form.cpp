@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "charts/analysis_workbook.h"
 #include "charts/chart_export.h"
 #include "charts/drawing/chart_builder.h"
 #include "charts/ui/chart_printing.h"
@@ -125,6 +126,7 @@ void TVergelijkingForm::ShowComparison(SurveyComparison comparison, const std::s
         views_[i]->setMinimumHeight(height > ChartImageSize{}.height ? height : 0);
         pageControl_->setTabText(static_cast<int>(i), Text(ComparisonTitle(kinds[i])));
     }
+    nameOfB_ = nameOfB;
     setWindowTitle(Text(FormatText(MessageText("AA00934"), {nameOfB})));
     show();
     raise();
@@ -153,6 +155,10 @@ void TVergelijkingForm::ExportCurrent() {
         WriteExportFile(file->fileName, ComparisonCsv(kind, comparison_), prompter);
         return;
     }
+    if (file->workbook) {
+        ExportWorkbook(file->fileName);
+        return;
+    }
     const ChartDrawing drawing;
     const std::optional<std::string> bytes = drawing.ComparisonImage(
         kind, comparison_, file->format, DefaultComparisonSize(kind, comparison_));
@@ -161,6 +167,21 @@ void TVergelijkingForm::ExportCurrent() {
         return;
     }
     WriteExportFile(file->fileName, *bytes, prompter);
+}
+
+void TVergelijkingForm::ExportWorkbook(const std::string& fileName) {
+    Prompter& prompter = context_.shell.CurrentPrompter();
+    const std::string nameOfA =
+        Utf8ForMessage(std::filesystem::path(context_.survey.ProjectPath).filename().string());
+    BusyCursor busy;
+    std::string error;
+    const std::optional<std::string> workbook =
+        ComparisonWorkbook(comparison_, nameOfA, nameOfB_, error);
+    if (!workbook) {
+        ErrorNotice(prompter, error);
+        return;
+    }
+    WriteExportFile(fileName, *workbook, prompter);
 }
 
 void TVergelijkingForm::PrintCurrent() {
