@@ -13,6 +13,7 @@
 #include "core/codec.h"
 #include "core/csv.h"
 #include "core/message_texts.h"
+#include "core/project_file.h"
 
 namespace tavoric {
 
@@ -272,6 +273,30 @@ std::optional<SurveyComparison> CompareSurveys(const Survey& a,
         return std::nullopt;
     }
     return CompareChartData(std::move(*before), std::move(*after));
+}
+
+std::optional<Survey> AskSurveyToCompare(Prompter& prompter) {
+    FileDialogRequest request;
+    request.filter = kProjectFileFilter;
+    const std::optional<std::string> path = prompter.OpenFileName(request);
+    Survey b;
+    if (!path || !ReadProjectFile(b, *path, prompter)) {
+        return std::nullopt;
+    }
+    return b;
+}
+
+std::optional<SurveyComparison> CompareInSelectionOfA(const Survey& a,
+                                                      const AnalysisParameters& selectionA,
+                                                      const Survey& b, int threshold,
+                                                      Progress& progress, Prompter& prompter) {
+    std::optional<SurveyComparison> comparison = CompareSurveys(
+        a, selectionA, b, SelectionOnOtherSurvey(a, selectionA, b), threshold, progress);
+    if (comparison && !SidesShareSection(*comparison)) {
+        ErrorNotice(prompter, MessageText("AA00925"));
+        return std::nullopt;
+    }
+    return comparison;
 }
 
 std::vector<std::string> ComparisonCsvColumns(ComparisonKind kind) {

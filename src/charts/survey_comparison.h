@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "charts/chart_data.h"
+#include "core/prompter.h"
 
 namespace tavoric {
 
@@ -88,6 +89,16 @@ struct ComparisonField {
 using ComparisonRow = std::vector<ComparisonField>;
 // The rows of the comparison's table, each with the fields of ComparisonCsvColumns.
 std::vector<ComparisonRow> ComparisonTable(ComparisonKind kind, const SurveyComparison& comparison);
+
+// Asks for survey B with the project file dialog and reads it; nothing when the user stops or it
+// cannot be read (the reason shown).
+std::optional<Survey> AskSurveyToCompare(Prompter& prompter);
+// The analysis selection of A made on B and both sides computed; nothing when the progress
+// reports a cancel or, after the notice, when the sides share no section.
+std::optional<SurveyComparison> CompareInSelectionOfA(const Survey& a,
+                                                      const AnalysisParameters& selectionA,
+                                                      const Survey& b, int threshold,
+                                                      Progress& progress, Prompter& prompter);
 
 // The comparison as a CSV file: UTF-8, comma-separated, CR LF line ends, one header line, text
 // fields that cannot become formulas, empty fields where a side has no figure.

@@ -243,7 +243,7 @@ int Compare(const std::vector<std::string>& args) {
     AnalysisSide b;
     a.parameters.motiveBounds = settings.motiveBounds;
     b.parameters.motiveBounds = settings.motiveBounds;
-    if (const int status = PrepareComparison(rest, OutputPaths(*options), a, b);
+    if (const int status = PrepareComparison("compare", rest, OutputPaths(*options), a, b);
         status != kExitOk) {
         return status;
     }

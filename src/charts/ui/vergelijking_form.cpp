@@ -79,40 +79,27 @@ TVergelijkingForm::TVergelijkingForm(EntryContext context, QWidget* parent)
 }
 
 void TVergelijkingForm::Execute(const AnalysisParameters& selectionA) {
-    Prompter& prompter = context_.shell.CurrentPrompter();
-    FileDialogRequest request;
-    request.filter = kProjectFileFilter;
-    const std::optional<std::string> path = prompter.OpenFileName(request);
-    if (!path) {
+    const std::optional<Survey> b = AskSurveyToCompare(context_.shell.CurrentPrompter());
+    if (!b) {
         return;
     }
-    Survey b;
-    {
-        BusyCursor busy;
-        if (!ReadProjectFile(b, *path, prompter)) {
-            return;
-        }
-    }
-    std::optional<SurveyComparison> comparison = CompareWith(b, selectionA);
+    std::optional<SurveyComparison> comparison = CompareWith(*b, selectionA);
     if (!comparison) {
         return;
     }
-    if (!SidesShareSection(*comparison)) {
-        ErrorNotice(prompter, MessageText("AA00925"));
-        return;
-    }
     ShowComparison(std::move(*comparison),
-                   Utf8ForMessage(std::filesystem::path(*path).filename().string()));
+                   Utf8ForMessage(std::filesystem::path(b->ProjectPath).filename().string()));
 }
 
-// Both sides as their charts compute them; nothing when the user stops the run.
+// Both sides as their charts compute them; nothing when the user stops the run or, after the
+// notice, when they share no section.
 std::optional<SurveyComparison> TVergelijkingForm::CompareWith(
     const Survey& b, const AnalysisParameters& selectionA) {
-    const AnalysisParameters selectionB = SelectionOnOtherSurvey(context_.survey, selectionA, b);
     context_.progress.LetUserInputThrough();
     BusyCursor busy;
-    return CompareSurveys(context_.survey, selectionA, b, selectionB,
-                          context_.shell.Settings().pressureThreshold, context_.progress);
+    return CompareInSelectionOfA(context_.survey, selectionA, b,
+                                 context_.shell.Settings().pressureThreshold, context_.progress,
+                                 context_.shell.CurrentPrompter());
 }
 
 void TVergelijkingForm::ShowComparison(SurveyComparison comparison, const std::string& nameOfB) {
