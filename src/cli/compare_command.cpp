@@ -3,9 +3,7 @@
 // the same selection, as CSV figures, as PNG, SVG or PDF charts and as an Excel workbook; the
 // sections also as a difference map of the streets.
 #include <filesystem>
-#include <functional>
 #include <optional>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -17,6 +15,7 @@
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/file_options.h"
+#include "cli/image_output.h"
 #include "cli/report_output.h"
 #include "cli/terminal_progress.h"
 #include "core/codec.h"
@@ -51,21 +50,6 @@ constexpr ValueOption<CompareOptions> kCompareOptions[] = {
     {"--geometry", &CompareOptions::geometry}, {"--geojson", &CompareOptions::geojson},
     {"--map-png", &CompareOptions::mapPng},    {"--map-svg", &CompareOptions::mapSvg},
     {"--map-pdf", &CompareOptions::mapPdf},
-};
-
-struct ImageOutput {
-    std::optional<std::string> CompareOptions::*path;
-    ChartImageFormat format;
-};
-constexpr ImageOutput kChartImages[] = {
-    {&CompareOptions::png, ChartImageFormat::Png},
-    {&CompareOptions::svg, ChartImageFormat::Svg},
-    {&CompareOptions::pdf, ChartImageFormat::Pdf},
-};
-constexpr ImageOutput kMapImages[] = {
-    {&CompareOptions::mapPng, ChartImageFormat::Png},
-    {&CompareOptions::mapSvg, ChartImageFormat::Svg},
-    {&CompareOptions::mapPdf, ChartImageFormat::Pdf},
 };
 
 std::optional<ComparisonKind> Kind(const std::optional<std::string>& name) {
@@ -168,32 +152,6 @@ std::optional<StreetGeometry> StreetsOfMap(const CompareOptions& options, const 
     return std::move(read.geometry);
 }
 
-// Draws each image the outputs name and writes it.
-int WriteImages(
-    std::span<const ImageOutput> outputs, const CompareOptions& options,
-    const std::function<std::optional<std::string>(const ChartDrawing&, ChartImageFormat)>& draw,
-    const char* failureKey, CliPrompter& prompter) {
-    std::optional<ChartDrawing> drawing;
-    for (const ImageOutput& image : outputs) {
-        const std::optional<std::string>& path = options.*image.path;
-        if (!path) {
-            continue;
-        }
-        if (!drawing) {
-            drawing.emplace();
-        }
-        const std::optional<std::string> bytes = draw(*drawing, image.format);
-        if (!bytes) {
-            PrintError(MessageText(failureKey));
-            return kExitFileError;
-        }
-        if (!WriteExportFile(*path, *bytes, prompter)) {
-            return kExitFileError;
-        }
-    }
-    return kExitOk;
-}
-
 int WriteOutputs(ComparisonKind kind, const SurveyComparison& comparison,
                  const CompareOptions& options) {
     CliPrompter prompter;
@@ -201,7 +159,9 @@ int WriteOutputs(ComparisonKind kind, const SurveyComparison& comparison,
         return kExitFileError;
     }
     return WriteImages(
-        kChartImages, options,
+        {{options.png, ChartImageFormat::Png},
+         {options.svg, ChartImageFormat::Svg},
+         {options.pdf, ChartImageFormat::Pdf}},
         [&](const ChartDrawing& drawing, ChartImageFormat format) {
             return drawing.ComparisonImage(kind, comparison, format,
                                            DefaultComparisonSize(kind, comparison));
@@ -216,7 +176,9 @@ int WriteMap(const DifferenceMap& map, const CompareOptions& options) {
         return kExitFileError;
     }
     return WriteImages(
-        kMapImages, options,
+        {{options.mapPng, ChartImageFormat::Png},
+         {options.mapSvg, ChartImageFormat::Svg},
+         {options.mapPdf, ChartImageFormat::Pdf}},
         [&](const ChartDrawing& drawing, ChartImageFormat format) {
             return drawing.DifferenceMapImage(map, options.labels, format, ChartImageSize{});
         },

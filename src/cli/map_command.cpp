@@ -12,6 +12,7 @@
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/file_options.h"
+#include "cli/image_output.h"
 #include "cli/terminal_progress.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
@@ -37,16 +38,6 @@ constexpr ValueOption<MapOptions> kMapOptions[] = {
     {"--geometry", &MapOptions::geometry}, {"--geojson", &MapOptions::geojson},
     {"--png", &MapOptions::png},           {"--svg", &MapOptions::svg},
     {"--pdf", &MapOptions::pdf},           {"--measure", &MapOptions::measure},
-};
-
-struct MapImageOutput {
-    std::optional<std::string> MapOptions::*path;
-    ChartImageFormat format;
-};
-constexpr MapImageOutput kMapImages[] = {
-    {&MapOptions::png, ChartImageFormat::Png},
-    {&MapOptions::svg, ChartImageFormat::Svg},
-    {&MapOptions::pdf, ChartImageFormat::Pdf},
 };
 
 std::optional<MapMeasure> Measure(const std::optional<std::string>& name) {
@@ -102,26 +93,14 @@ int WriteOutputs(const StreetMap& map, const ChartData& data, MapMeasure measure
     if (options.geojson && !WriteExportFile(*options.geojson, StreetMapGeoJson(map), prompter)) {
         return kExitFileError;
     }
-    std::optional<ChartDrawing> drawing;
-    for (const MapImageOutput& image : kMapImages) {
-        const std::optional<std::string>& path = options.*image.path;
-        if (!path) {
-            continue;
-        }
-        if (!drawing) {
-            drawing.emplace();
-        }
-        const std::optional<std::string> bytes =
-            drawing->MapImage(map, data, measure, options.labels, image.format, ChartImageSize{});
-        if (!bytes) {
-            PrintError(MessageText("AA00712"));
-            return kExitFileError;
-        }
-        if (!WriteExportFile(*path, *bytes, prompter)) {
-            return kExitFileError;
-        }
-    }
-    return kExitOk;
+    return WriteImages(
+        {{options.png, ChartImageFormat::Png},
+         {options.svg, ChartImageFormat::Svg},
+         {options.pdf, ChartImageFormat::Pdf}},
+        [&](const ChartDrawing& drawing, ChartImageFormat format) {
+            return drawing.MapImage(map, data, measure, options.labels, format, ChartImageSize{});
+        },
+        "AA00712", prompter);
 }
 
 int Map(const std::vector<std::string>& args) {

@@ -19,6 +19,8 @@
 #include "core/project_file.h"
 #include "core/text.h"
 #include "desktop/busy_cursor.h"
+#include "desktop/qt_text.h"
+#include "desktop/widgets.h"
 #include "reports/export.h"
 
 namespace tavoric {
@@ -26,18 +28,6 @@ namespace tavoric {
 namespace {
 
 constexpr QSize kInitialSize(1000, 700);
-
-QString Text(std::string_view cp1252) {
-    return QString::fromStdString(Cp1252ToUtf8(cp1252));
-}
-
-QPushButton* AddButton(QDialogButtonBox* box, const char* name, const char* caption,
-                       QDialogButtonBox::ButtonRole role) {
-    QPushButton* button = box->addButton(QString::fromUtf8(caption), role);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 }  // namespace
 
@@ -59,16 +49,17 @@ TVergelijkingForm::TVergelijkingForm(EntryContext context, QWidget* parent)
         scroller->setWidgetResizable(true);
         scroller->setFrameShape(QFrame::NoFrame);
         scroller->setWidget(view);
-        pageControl_->addTab(scroller, Text(ComparisonTitle(kind)));
+        pageControl_->addTab(scroller, ToQString(ComparisonTitle(kind)));
         views_.push_back(view);
     }
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* printButton =
-        AddButton(buttons, "AfdrukkenButton", "Af&drukken...", QDialogButtonBox::ActionRole);
+    QPushButton* printButton = AddButton(
+        buttons, "AfdrukkenButton", QStringLiteral("Af&drukken..."), QDialogButtonBox::ActionRole);
     QPushButton* exportButton =
-        AddButton(buttons, "ExporterenButton", "&Exporteren...", QDialogButtonBox::ActionRole);
-    QPushButton* closeButton =
-        AddButton(buttons, "SluitenButton", "&Sluiten", QDialogButtonBox::RejectRole);
+        AddButton(buttons, "ExporterenButton", QStringLiteral("&Exporteren..."),
+                  QDialogButtonBox::ActionRole);
+    QPushButton* closeButton = AddButton(buttons, "SluitenButton", QStringLiteral("&Sluiten"),
+                                         QDialogButtonBox::RejectRole);
     connect(printButton, &QPushButton::clicked, this, &TVergelijkingForm::PrintCurrent);
     connect(exportButton, &QPushButton::clicked, this, &TVergelijkingForm::ExportCurrent);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -111,10 +102,10 @@ void TVergelijkingForm::ShowComparison(SurveyComparison comparison, const std::s
         delete previous;
         const int height = DefaultComparisonSize(kinds[i], comparison_).height;
         views_[i]->setMinimumHeight(height > ChartImageSize{}.height ? height : 0);
-        pageControl_->setTabText(static_cast<int>(i), Text(ComparisonTitle(kinds[i])));
+        pageControl_->setTabText(static_cast<int>(i), ToQString(ComparisonTitle(kinds[i])));
     }
     nameOfB_ = nameOfB;
-    setWindowTitle(Text(FormatText(MessageText("AA00934"), {nameOfB})));
+    setWindowTitle(ToQString(FormatText(MessageText("AA00934"), {nameOfB})));
     show();
     raise();
     activateWindow();
