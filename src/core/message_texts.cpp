@@ -168,7 +168,6 @@ constexpr Entry kDefaults[] = {
      "secties."},
     {"AA00233",
      "Type \"%s\" staat niet in de lijst met typen van de geselecteerde parkeerplaatsen."},
-    {"AA00234", "Ongeldige tijd \"%s\" bij %s: geef een geheel getal, bijvoorbeeld 0630."},
     {"AA00235",
      "Ongeldige duurklassen \"%s\": geef vijf klassen van-tot in hele minuten (0 tot en met "
      "9999999), gescheiden door komma's, bijvoorbeeld 0-30,30-60,60-120,120-240,240-1440."},
@@ -557,6 +556,19 @@ constexpr Entry kDefaults[] = {
     {"AA00904", "OpenDocument-tekst (*.odt)"},
     {"AA00905", "Kerncijfers, CSV (*.csv)"},
     {"AA00906", "Onderzoeksrapport"},
+    {"AA00960", "Ongeldige tijd \"%s\" bij %s: geef UUMM met uren 00 tot en met 23 en minuten 00 tot en met 59, bijvoorbeeld 0630."},
+    {"AA00961", "Ongeldige tijd \"%s\" bij %s: geef UUMM van 0000 tot en met 2400 met minuten onder 60, bijvoorbeeld 0700."},
+    {"AA00962", "--from %s ligt na --to %s: het tijdvak is leeg."},
+    {"AA00963", "Onbekende optie %s bij %s."},
+    {"AA00964", "Na %s ontbreekt de waarde."},
+    {"AA01020", "Per parkeerplaats"},
+    {"AA01021", "Naar interval"},
+    {"AA01022", "Parkeermotief"},
+    {"AA01023", "Invoergegevens"},
+    {"AA01024", "Waarnemingsformulier"},
+    {"AA01025", "Aantekeningen"},
+    {"AA01026", "route %s"},
+    {"AA01027", "routes %s"},
 };
 
 struct Table {

@@ -42,6 +42,9 @@ public:
     virtual void SurveyEdited() = 0;
     // The analysis dialog refills its selections from the data.
     virtual void ResetAnalysisSelection() = 0;
+    // The handler runs whenever a new, empty project replaces the survey (also before another
+    // project is read), so that a window forgets the values it proposed for the old one.
+    virtual void WhenNewProjectStarts(std::function<void()> handler) = 0;
     // A new report window that the producer writes, with the busy cursor and the progress bar.
     virtual void OpenReport(const std::function<void(ReportDocument&, Progress&)>& producer) = 0;
 };

@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "desktop/screen_fit.h"
+
 namespace tavoric {
 
 namespace {
@@ -15,13 +17,14 @@ constexpr const char* kExemptProperty = "keepsNoSavedPosition";
 constexpr Qt::WindowStates kNotNormal =
     Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen;
 
-bool TakesPart(const QWidget* widget) {
-    if (!widget->isWindow() || widget->objectName().isEmpty() ||
-        widget->property(kExemptProperty).toBool()) {
-        return false;
-    }
+bool IsWindowOrDialog(const QWidget* widget) {
     const Qt::WindowType type = widget->windowType();
-    return type == Qt::Window || type == Qt::Dialog;
+    return widget->isWindow() && (type == Qt::Window || type == Qt::Dialog);
+}
+
+bool TakesPart(const QWidget* widget) {
+    return IsWindowOrDialog(widget) && !widget->objectName().isEmpty() &&
+           !widget->property(kExemptProperty).toBool();
 }
 
 bool UserCanResize(const QWidget* window) {
@@ -83,6 +86,9 @@ bool WindowPositionKeeper::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = static_cast<QWidget*>(watched);
         if (TakesPart(widget)) {
             type == QEvent::Show ? WindowShown(widget) : WindowHidden(widget);
+        }
+        if (type == QEvent::Show && IsWindowOrDialog(widget)) {
+            FitToScreen(widget);
         }
     }
     return QObject::eventFilter(watched, event);

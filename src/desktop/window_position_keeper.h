@@ -2,7 +2,7 @@
 // Puts every window back where the user left it. One filter on the application watches all
 // windows: a window's saved place is applied when it is first shown in a run, before it
 // appears, and the places of all windows shown are recorded at exit. No window needs code of
-// its own for this.
+// its own for this. Every window is also kept within the screen as it appears (screen_fit.h).
 #pragma once
 
 #include <QObject>

@@ -30,10 +30,12 @@ public:
     void CloseAllReportWindows() override { ++reportWindowResets; }
     void SetTitle(const std::string& fileName) override { title = fileName; }
     void UpdateCommandStates(bool) override { ++stateUpdates; }
+    void NewProjectStarted() override { ++newProjects; }
 
     ScriptedPrompter prompter;
     std::string title;
     int reportWindowResets = 0;
+    int newProjects = 0;
     int stateUpdates = 0;
 
 private:
@@ -76,12 +78,14 @@ protected:
 TEST_F(ProjectLifecycleTest, NewProjectIsNamedNieuwParAndClosesTheReports) {
     Change();
     shell_.reportWindowResets = 0;
+    shell_.newProjects = 0;
     lifecycle_.ResetToNewProject();
     EXPECT_EQ(survey_.ProjectPath, "Nieuw.par");
     EXPECT_EQ(shell_.title, "Nieuw.par");
     EXPECT_FALSE(survey_.ProjectChanged);
     EXPECT_TRUE(survey_.RoutesList.empty());
     EXPECT_EQ(shell_.reportWindowResets, 1);
+    EXPECT_EQ(shell_.newProjects, 1);  // the windows forget what they proposed
 }
 
 TEST_F(ProjectLifecycleTest, UnchangedProjectClosesWithoutAQuestion) {
@@ -403,6 +407,20 @@ TEST(StartRequestFromArguments, HelpAndVersionWinOverAProjectName) {
                                              std::to_string(kVersionRelease) + " (build ",
                                          0),
               0u);
+}
+
+TEST(StartRequestFromArguments, AnUnknownOptionIsAnsweredOnTheTerminalQtOptionsPass) {
+    EXPECT_EQ(StartRequestFromArguments({"--bogus"}), StartRequest::kUnknownOption);
+    EXPECT_EQ(UnknownDesktopOption({"plan.par", "--bogus=1", "--other"}), "--bogus=1");
+    EXPECT_EQ(StartRequestFromArguments({"--bogus", "--help"}), StartRequest::kPrintUsage);
+    for (const std::vector<std::string>& passes :
+         {std::vector<std::string>{"-style", "fusion", "plan.par"},
+          {"--platform=offscreen"},
+          {"--diagnostic"},
+          {"--", "--strange name.par"},
+          {"-"}}) {
+        EXPECT_EQ(StartRequestFromArguments(passes), StartRequest::kOpenWindows) << passes.front();
+    }
 }
 
 TEST(CommandStates, FollowTheListsTheChangedMarkAndTheReportWindows) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/screen_rect.h"
+
 namespace tavoric {
 namespace {
 
@@ -83,6 +85,34 @@ TEST(RestoreDecision, FarLeftOrAboveOnlyWithMoreThanOneMonitor) {
     EXPECT_EQ(DecideRestore({false, -10, -10, 800, 600}, kOneMonitor, true).left, -10);
     EXPECT_EQ(DecideRestore({false, -500, 10, 800, 600}, kTwoMonitors, true).left, -500);
     EXPECT_EQ(DecideRestore({false, 10, -500, 800, 600}, kTwoMonitors, true).top, -500);
+}
+
+void ExpectRect(const ScreenRect& rect, int left, int top, int width, int height) {
+    EXPECT_EQ(rect.left, left);
+    EXPECT_EQ(rect.top, top);
+    EXPECT_EQ(rect.width, width);
+    EXPECT_EQ(rect.height, height);
+}
+
+TEST(FitWithinScreen, AFrameThatFitsStaysAsItIs) {
+    ExpectRect(FitWithin({100, 50, 600, 400}, {0, 0, 800, 500}), 100, 50, 600, 400);
+    ExpectRect(FitWithin({0, 0, 800, 500}, {0, 0, 800, 500}), 0, 0, 800, 500);
+}
+
+// The main window at double scale: 2000x1400 at (-200,-200) on an area of 800x500 below a
+// panel of 30 pixels.
+TEST(FitWithinScreen, ALargerFrameShrinksToTheAreaAndComesOnIt) {
+    ExpectRect(FitWithin({-200, -200, 2000, 1400}, {0, 30, 800, 470}), 0, 30, 800, 470);
+    ExpectRect(FitWithin({300, 10, 900, 200}, {0, 30, 800, 470}), 0, 30, 800, 200);
+}
+
+// A remembered place off the screen: beyond its right or lower edge, or on a monitor left of
+// it that is gone.
+TEST(FitWithinScreen, AFrameOffTheAreaMovesTheLeastDistanceOntoIt) {
+    ExpectRect(FitWithin({1500, 900, 300, 200}, {0, 0, 800, 500}), 500, 300, 300, 200);
+    ExpectRect(FitWithin({-1700, 100, 300, 200}, {0, 0, 800, 500}), 0, 100, 300, 200);
+    ExpectRect(FitWithin({700, 100, 300, 200}, {0, 0, 800, 500}), 500, 100, 300, 200);
+    ExpectRect(FitWithin({2000, 100, 300, 200}, {1920, 0, 800, 500}), 2000, 100, 300, 200);
 }
 
 TEST(FormPositionList, AnEntryIsTakenOnlyOnce) {

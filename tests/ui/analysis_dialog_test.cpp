@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -359,6 +360,38 @@ private slots:
 
         Click(Open("Parkeerduurmeting1"), "RadioButton5");
         QVERIFY(pages->isTabVisible(3) && !pages->isTabVisible(1));
+    }
+
+    // Report windows are told apart by their titles and reached from the "&Venster" menu.
+    void reportWindowsAreNamedAfterTheirReportAndListedInTheWindowMenu() {
+        Click(Open(), "Button1");
+        TParkeerduurmetingForm* dialog = Open("Parkeermotief1");
+        auto* routes = In<QListWidget>(dialog, "RoutesListBox");
+        routes->clearSelection();
+        routes->item(0)->setSelected(true);
+        Click(dialog, "Button1");
+        const auto windows = desktop_.Form().ReportWindows();
+        QCOMPARE(windows.size(), std::size_t{2});
+        QCOMPARE(windows[0]->windowTitle(),
+                 QStringLiteral("Per parkeerplaats - routes 0001, 0002, 0003"));
+        QCOMPARE(windows[1]->windowTitle(), QStringLiteral("Parkeermotief - route 0001"));
+
+        auto* menu = desktop_.Form().findChild<QMenu*>(QStringLiteral("Venster1"));
+        emit menu->aboutToShow();
+        QStringList listed;
+        QList<QAction*> items = menu->actions();
+        for (QAction* item : items.mid(items.size() - 2)) {
+            listed << item->text() + (item->isChecked() ? QStringLiteral(" *") : QString());
+        }
+        QCOMPARE(listed,
+                 QStringList({QStringLiteral("&1 Per parkeerplaats - routes 0001, 0002, 0003"),
+                              QStringLiteral("&2 Parkeermotief - route 0001 *")}));
+        items[items.size() - 2]->trigger();
+        QCOMPARE(desktop_.Form().CurrentReportWindow(), windows[0]);
+        windows[1]->close();
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().last()->text(),
+                 QStringLiteral("&1 Per parkeerplaats - routes 0001, 0002, 0003"));
     }
 
     void aMotiveBoundThatIsNoWholeNumberIsRefusedOnlyForTheMotiveReport() {

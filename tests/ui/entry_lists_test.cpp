@@ -169,6 +169,35 @@ private slots:
         QCOMPARE(CurrentSurvey().KentekensList.size(), std::size_t{24});
     }
 
+    // The dialog keeps what was typed between openings, but not into another project.
+    void aNewProjectsRouteDialogProposesNothingOfThePreviousProject() {
+        auto* window = driver_->Open<TRouteForm>("Route1");
+        EntryWindowDriver::Click(window, "SpeedButton1");
+        auto* dialog = window->findChild<TNieuweRouteForm*>();
+        EntryWindowDriver::SetEdit(dialog, "Edit2", QStringLiteral("Markt"));
+        EntryWindowDriver::SetEdit(dialog, "Edit3", QStringLiteral("45"));
+        EntryWindowDriver::Key(Qt::Key_Return);
+        EntryWindowDriver::Click(window, "Button1");
+        CurrentSurvey().ProjectChanged = false;
+
+        driver_->Form().Command("Nieuw1")->trigger();
+        for (QWidget* shown : QApplication::topLevelWidgets()) {
+            if (shown != &driver_->Form() && shown->isVisible()) {
+                shown->close();
+            }
+        }
+        QVERIFY(CurrentSurvey().RoutesList.empty());
+        window = driver_->Open<TRouteForm>("Route1");
+        EntryWindowDriver::Click(window, "SpeedButton1");
+        QCOMPARE(EntryWindowDriver::Child<QLineEdit>(dialog, "Edit1")->text(),
+                 QStringLiteral("0001"));
+        QCOMPARE(EntryWindowDriver::Child<QLineEdit>(dialog, "Edit2")->text(), QString());
+        QCOMPARE(EntryWindowDriver::Child<QLineEdit>(dialog, "Edit3")->text(),
+                 QStringLiteral("30"));
+        EntryWindowDriver::Click(dialog, "Button2");
+        EntryWindowDriver::Click(window, "Button2");
+    }
+
     void placesAddedInARunWithTheDuplicateWarningAndTheReminder() {
         auto* window = driver_->Open<TParkplaatsForm>("Parkeerplaats1");
         QVERIFY(!EntryWindowDriver::Child<QWidget>(window, "SpeedButton1")->isEnabled());

@@ -7,15 +7,20 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+#include <map>
 #include <set>
 #include <tuple>
 
@@ -23,6 +28,7 @@
 #include "core/atomic_file.h"
 #include "core/message_texts.h"
 #include "core/scripted_prompter.h"
+#include "desktop/qt_text.h"
 #include "desktop/widgets.h"
 #include "lang/language_files.h"
 #include "lang/ui/language_form.h"
@@ -107,25 +113,52 @@ QWidget* PageOf(QWidget* widget) {
 
 // Mnemonics that two controls reachable at the same time share, and texts that name a key
 // ("[alt+k]") their mnemonic does not give; one line per fault.
+struct MnemonicCaption {
+    QObject* control;
+    QString caption;
+    QWidget* page;  // where its key reaches it: a tab page, or the whole window
+};
+
+// The captions of a window's controls that are not hidden; a menu's are its commands, a main
+// window's those of its menu bar.
+std::vector<MnemonicCaption> MnemonicCaptions(QWidget* window) {
+    std::vector<MnemonicCaption> captions;
+    QList<QAction*> commands;
+    if (auto* menu = qobject_cast<QMenu*>(window)) {
+        commands = menu->actions();
+    } else if (auto* main = qobject_cast<QMainWindow*>(window)) {
+        commands = main->menuBar()->actions();
+    }
+    for (QAction* command : commands) {
+        if (command->isVisible() && !command->isSeparator()) {
+            QObject* control = command->menu() ? static_cast<QObject*>(command->menu()) : command;
+            captions.push_back({control, command->text(), window});
+        }
+    }
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const std::optional<QString> caption = CaptionWithMnemonic(widget);
+        if (caption && widget->window() == window && !widget->isHidden()) {
+            captions.push_back({widget, *caption, PageOf(widget)});
+        }
+    }
+    return captions;
+}
+
 std::string MnemonicFaults(QWidget* mainWindow) {
     std::string faults;
     for (QWidget* window : ProgramWindows(mainWindow)) {
-        std::vector<std::tuple<QWidget*, QChar, QWidget*>> keys;
-        for (QWidget* widget : window->findChildren<QWidget*>()) {
-            const std::optional<QString> caption = CaptionWithMnemonic(widget);
-            if (!caption || widget->window() != window || widget->isHidden()) {
-                continue;
-            }
-            const QChar key = Mnemonic(*caption);
+        std::vector<std::tuple<QObject*, QChar, QWidget*>> keys;
+        for (const auto& [control, caption, page] : MnemonicCaptions(window)) {
+            const QChar key = Mnemonic(caption);
             static const QRegularExpression named(QStringLiteral("\\[alt\\+(.)\\]"),
                                                   QRegularExpression::CaseInsensitiveOption);
-            const QRegularExpressionMatch match = named.match(*caption);
+            const QRegularExpressionMatch match = named.match(caption);
             if (match.hasMatch() && match.captured(1).at(0).toLower() != key) {
-                faults += (window->objectName() + QStringLiteral(": ") + *caption).toStdString() +
+                faults += (window->objectName() + QStringLiteral(": ") + caption).toStdString() +
                           " names another key than its mnemonic\n";
             }
             if (!key.isNull()) {
-                keys.emplace_back(widget, key, PageOf(widget));
+                keys.emplace_back(control, key, page);
             }
         }
         for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -143,6 +176,68 @@ std::string MnemonicFaults(QWidget* mainWindow) {
         }
     }
     return faults;
+}
+
+// The texts a user reads in a window (its title, labels, buttons, group boxes, tabs, menu titles
+// and commands), each under a name that stays the same when the language changes. Texts that
+// the program sets while it runs (reserved names) are left out.
+std::map<QString, QString> VisibleTexts(QWidget* mainWindow) {
+    std::map<QString, QString> texts;
+    for (QWidget* window : ProgramWindows(mainWindow)) {
+        const QString windowName = window->objectName();
+        if (HasReservedPrefix(FromQString(windowName))) {
+            continue;
+        }
+        if (!window->property(kLiveCaptionProperty).toBool()) {
+            texts[windowName] = window->windowTitle();
+        }
+        if (auto* menu = qobject_cast<QMenu*>(window)) {
+            for (QAction* action : menu->actions()) {
+                if (action->isVisible() && !action->isSeparator() &&
+                    !HasReservedPrefix(FromQString(action->objectName()))) {
+                    texts[windowName + QLatin1Char('.') + action->objectName()] = action->text();
+                }
+            }
+        }
+        int unnamed = 0;
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (widget->window() != window || !widget->isVisibleTo(window) ||
+                HasReservedPrefix(FromQString(widget->objectName()))) {
+                continue;
+            }
+            const QString name =
+                windowName + QLatin1Char('.') +
+                (widget->objectName().isEmpty() ? QStringLiteral("#%1").arg(++unnamed)
+                                                : widget->objectName());
+            if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
+                for (int i = 0; i < tabs->count(); ++i) {
+                    if (tabs->isTabVisible(i)) {
+                        texts[name + QStringLiteral("[%1]").arg(i)] = tabs->tabText(i);
+                    }
+                }
+            } else if (std::optional<QString> caption = CaptionWithMnemonic(widget)) {
+                texts[name] = *caption;
+            }
+        }
+    }
+    return texts;
+}
+
+// Words that Dutch and English write alike.
+bool SameInBothLanguages(QString text) {
+    static const QRegularExpression notWord(QStringLiteral("[^A-Za-z]+"));
+    text.remove(QLatin1Char('&'));
+    const QStringList words = text.split(notWord, Qt::SkipEmptyParts);
+    static const QSet<QString> alike = {
+        QStringLiteral("OK"),    QStringLiteral("Help"),    QStringLiteral("Info"),
+        QStringLiteral("Route"), QStringLiteral("Routes"),  QStringLiteral("Extra"),
+        QStringLiteral("Start"), QStringLiteral("type"),    QStringLiteral("Type"),
+        QStringLiteral("TXT"),   QStringLiteral("PDF"),     QStringLiteral("CSV"),
+        QStringLiteral("ODT"),   QStringLiteral("GeoJSON"), QStringLiteral("F")};
+    // Single letters are codes (the place types "V", "P", ...).
+    return std::all_of(words.begin(), words.end(), [](const QString& word) {
+        return word.size() == 1 || alike.contains(word);
+    });
 }
 
 }  // namespace
@@ -373,21 +468,25 @@ private slots:
                             folder.path() + QStringLiteral("/Lng/English.lng")));
         ProgramLanguageFiles() = LanguageFiles(folder.path().toStdString() + "/");
         ProgramLanguageFiles().SetLanguage(std::string(kDutch));
-        for (const auto& [locale, language] :
-             {std::pair{"nl_BE", "Nederlands"}, std::pair{"en_US", "English"}}) {
+        // The dialog itself speaks the language of the locale.
+        for (const auto& [locale, language, title] : {std::tuple{"nl_BE", "Nederlands", "Taal"},
+                                                      std::tuple{"en_US", "English", "Language"}}) {
             QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
             ScriptedPrompter prompter;
             THoofdForm form(DefaultSettings("/tmp/"), "");
             form.SetPrompter(&prompter);
             QString preselected;
-            QTimer::singleShot(0, [&preselected] {
+            QString shownTitle;
+            QTimer::singleShot(0, [&preselected, &shownTitle] {
                 QWidget* dialog = QApplication::activeModalWidget();
+                shownTitle = dialog->windowTitle();
                 preselected =
                     dialog->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText();
                 dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
             });
             ApplyStartUpLanguage(form);
             QCOMPARE(preselected, QString::fromLatin1(language));
+            QCOMPARE(shownTitle, QString::fromLatin1(title));
             QCOMPARE(form.Settings().language, std::string(language));
             QCOMPARE(prompter.asked().size(), std::size_t{0});  // no restart
         }
@@ -424,7 +523,8 @@ private slots:
         QVERIFY(checked >= 2);
     }
 
-    // In Dutch and in English, every Alt key does what its text says and reaches one control.
+    // In Dutch and in English, every Alt key does what its text says and reaches one control or
+    // one command of a menu.
     void everyMnemonicIsUniqueAndTheKeyATextNames() {
         ProgramLanguageFiles() = LanguageFiles(TAVORIC_LANGUAGE_FOLDER "/../");
         THoofdForm form(DefaultSettings("/tmp/"), "");
@@ -432,6 +532,29 @@ private slots:
         ApplyLanguage(&form, ProgramLanguageFiles(), "English");
         faults += MnemonicFaults(&form);
         QVERIFY2(faults.empty(), faults.c_str());
+    }
+
+    // A text that reads the same in Dutch and in English is a Dutch text left in the English
+    // windows, or an English text in the Dutch ones.
+    void everyWindowSpeaksTheChosenLanguage() {
+        ProgramLanguageFiles() = LanguageFiles(TAVORIC_LANGUAGE_FOLDER "/../");
+        THoofdForm form(DefaultSettings("/tmp/"), "");
+        const std::map<QString, QString> dutch = VisibleTexts(&form);
+        ApplyLanguage(&form, ProgramLanguageFiles(), "English");
+        const std::map<QString, QString> english = VisibleTexts(&form);
+        QStringList faults;
+        for (const auto& [name, text] : dutch) {
+            const auto translated = english.find(name);
+            if (translated != english.end() && translated->second == text &&
+                !SameInBothLanguages(text)) {
+                faults << name + QStringLiteral(": ") + text;
+            }
+        }
+        if (!faults.isEmpty()) {
+            qWarning("%s", qPrintable(faults.join(QLatin1Char('\n'))));
+        }
+        QVERIFY(dutch.size() > 300);
+        QVERIFY2(faults.isEmpty(), "texts in one language for both; see the lines above");
     }
 
     // Fails when a window gains a text that the English file does not translate; the message

@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(entries(form_->findChild<QMenu*>(QStringLiteral("Bestand1"))->actions(), false),
                  QStringLiteral("&Nieuw... &Openen... Op&slaan O&pslaan als... - "
                                 "&Importeren waarnemingen... E&xporteren waarnemingen... "
-                                "Kentekens &pseudonimiseren... - &Afsluiten"));
+                                "&Kentekens pseudonimiseren... - &Afsluiten"));
         QCOMPARE(entries(form_->findChild<QMenu*>(QStringLiteral("Venster1"))->actions(), false),
                  QStringLiteral("Trap&sgewijs &Onder elkaar - &Vorige Volgen&de - "
                                 "&Alle vensters sluiten"));

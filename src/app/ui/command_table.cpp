@@ -20,7 +20,7 @@ constexpr CommandEntry kCommands[] = {
     {kBestand, "Opslaanals1", "O&pslaan als...", "", nullptr, "", true},
     {kBestand, "Importerenwaarnemingen1", "&Importeren waarnemingen...", "", nullptr, "", false},
     {kBestand, "Exporterenwaarnemingen1", "E&xporteren waarnemingen...", "", nullptr, "", false},
-    {kBestand, "Kentekenspseudonimiseren1", "Kentekens &pseudonimiseren...", "", nullptr, "", true},
+    {kBestand, "Kentekenspseudonimiseren1", "&Kentekens pseudonimiseren...", "", nullptr, "", true},
     {kBestand, "Afsluiten1", "&Afsluiten", "Alt+F4", nullptr, "", false},
 
     {kRapport, "Opmaak1", "&Opmaak", "", nullptr, "", true},
@@ -62,9 +62,9 @@ constexpr CommandEntry kCommands[] = {
      true},
     {kVenster, "Allevensterssluiten1", "&Alle vensters sluiten", "", nullptr, "", false},
 
-    {kExtra, "Language1", "&Language", "", nullptr, "", false},
+    {kExtra, "Language1", "&Taal", "", nullptr, "", false},
     {kExtra, "Programmainstellingen1", "Programma-&instellingen", "", nullptr, "", true},
-    {kExtra, "Configuratiegegevens1", "&Configuration info", "", nullptr, "", false},
+    {kExtra, "Configuratiegegevens1", "&Configuratiegegevens", "", nullptr, "", false},
 
     {kHelp, "Inhoud1", "In&houd", "F1", "ToolButton20", "Help (F1)", false},
     {kHelp, "Veelgesteldevragen1", "&Veel gestelde vragen", "", nullptr, "", true},

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPrinterInfo>
 #include <QProgressBar>
 #include <QScreen>
@@ -18,6 +19,7 @@
 #include <QToolButton>
 
 #include "analysis/parking_duration_analysis.h"
+#include "analysis/report_caption.h"
 #include "analysis/ui/parkeerduurmeting_form.h"
 #include "app/command_states.h"
 #include "app/recovery_keeper.h"
@@ -167,6 +169,8 @@ void THoofdForm::CreateMenusAndToolBar() {
         menu->setObjectName(QString::fromLatin1(entry.name));
         menus.push_back(menu);
     }
+    connect(menuBar()->findChild<QMenu*>(QStringLiteral("Venster1")), &QMenu::aboutToShow, this,
+            &THoofdForm::ListOpenWindows);
     QToolBar* toolBar = addToolBar(QString());
     toolBar->setObjectName(QStringLiteral("MainToolBar"));
     toolBar->setMovable(false);
@@ -453,9 +457,12 @@ TKindForm* THoofdForm::NewReportWindow() {
 }
 
 TKindForm* THoofdForm::ProduceReport(
-    const std::function<void(ReportDocument&, Progress&)>& producer) {
+    const std::function<void(ReportDocument&, Progress&)>& producer, const std::string& caption) {
     BusyCursor busy;
     TKindForm* report = NewReportWindow();
+    if (!caption.empty()) {
+        report->setWindowTitle(ToQString(caption));
+    }
     report->BeginWriting();
     {
         ProgressScope shown(*progress_);
@@ -463,6 +470,36 @@ TKindForm* THoofdForm::ProduceReport(
     }
     report->EndWriting();
     return report;
+}
+
+// Below the window commands, one item per open report window, the current one checked; the
+// first nine are numbered for the keyboard.
+void THoofdForm::ListOpenWindows() {
+    auto* menu = menuBar()->findChild<QMenu*>(QStringLiteral("Venster1"));
+    for (QAction* item : windowListItems_) {
+        menu->removeAction(item);
+        item->deleteLater();
+    }
+    windowListItems_.clear();
+    const std::vector<TKindForm*> windows = ReportWindows();
+    if (windows.empty()) {
+        return;
+    }
+    windowListItems_.push_back(menu->addSeparator());
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        QPointer<TKindForm> window = windows[i];
+        const QString title = window->windowTitle().replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction* item =
+            menu->addAction(i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(title) : title);
+        item->setCheckable(true);
+        item->setChecked(window == CurrentReportWindow());
+        connect(item, &QAction::triggered, this, [this, window] {
+            if (window) {
+                mdiArea_->setActiveSubWindow(window);
+            }
+        });
+        windowListItems_.push_back(item);
+    }
 }
 
 void THoofdForm::CloseAllReportWindows() {
@@ -544,6 +581,16 @@ void THoofdForm::ResetAnalysisSelection() {
     analysisForm_->ResetAnalysisSelection();
 }
 
+void THoofdForm::NewProjectStarted() {
+    for (const std::function<void()>& handler : newProjectHandlers_) {
+        handler();
+    }
+}
+
+void THoofdForm::WhenNewProjectStarts(std::function<void()> handler) {
+    newProjectHandlers_.push_back(std::move(handler));
+}
+
 // The report dialogs hand their choices back; the reports are made here, in new report windows.
 void THoofdForm::CreateReportDialogs() {
     analysisForm_ = new TParkeerduurmetingForm(
@@ -558,16 +605,20 @@ void THoofdForm::CreateReportDialogs() {
     connect(inputReportForm_, &QDialog::accepted, this, [this] {
         InputReportOptions options = inputReportForm_->Options();
         options.typeCaptions = PlaceTypeCaptionsShown();
-        ProduceReport([this, &options](ReportDocument& report, Progress& progress) {
-            WriteInputDataReport(report, survey_, options, progress);
-        });
+        ProduceReport(
+            [this, &options](ReportDocument& report, Progress& progress) {
+                WriteInputDataReport(report, survey_, options, progress);
+            },
+            ReportCaption(ReportWindowKind::InputData));
     });
     observationForm_ = new TWaarnemingsformulierForm(this);
     connect(observationForm_, &QDialog::accepted, this, [this] {
         const ObservationFormOptions options = observationForm_->Options();
-        ProduceReport([this, &options](ReportDocument& report, Progress& progress) {
-            WriteObservationForm(report, survey_, options, progress);
-        });
+        ProduceReport(
+            [this, &options](ReportDocument& report, Progress& progress) {
+                WriteObservationForm(report, survey_, options, progress);
+            },
+            ReportCaption(ReportWindowKind::ObservationForm));
     });
     exportForm_ = new TExportForm(settings_.print, this);
     councilReportForm_ = new TOnderzoeksrapportForm(this);
@@ -594,12 +645,13 @@ void THoofdForm::RunAnalysis(const AnalysisParameters& parameters) {
     progress_->LetUserInputThrough();
     bool cancelled = false;
     std::string refusal;
-    TKindForm* report = ProduceReport([this, &run, &cancelled, &refusal](ReportDocument& document,
-                                                                         Progress& progress) {
-        refusal =
-            RunParkingDurationAnalysis(survey_, run.parameters, document, progress, &run.tables);
-        cancelled = progress.Cancelled();
-    });
+    TKindForm* report = ProduceReport(
+        [this, &run, &cancelled, &refusal](ReportDocument& document, Progress& progress) {
+            refusal = RunParkingDurationAnalysis(survey_, run.parameters, document, progress,
+                                                 &run.tables);
+            cancelled = progress.Cancelled();
+        },
+        AnalysisReportCaption(run.parameters));
     if (!refusal.empty()) {
         ErrorNotice(*forwardingPrompter_, refusal);
     } else if (!cancelled) {
@@ -712,6 +764,7 @@ void THoofdForm::ExportAnalysisTables(const TKindForm& report, ExportFormat form
 void THoofdForm::MakeNotesReport() {
     BusyCursor busy;
     TKindForm* report = NewReportWindow();
+    report->setWindowTitle(ToQString(ReportCaption(ReportWindowKind::Notes)));
     report->BeginWriting();
     WriteNotesReport(report->Document(), survey_);
     report->EndWriting();

@@ -86,8 +86,9 @@ public:
     TKindForm* CurrentReportWindow() const;
     std::vector<TKindForm*> ReportWindows() const;
     // Makes a report window and lets the producer write it, with the busy cursor and the
-    // progress bar.
-    TKindForm* ProduceReport(const std::function<void(ReportDocument&, Progress&)>& producer);
+    // progress bar. A caption names the report in the window's title instead of its number.
+    TKindForm* ProduceReport(const std::function<void(ReportDocument&, Progress&)>& producer,
+                             const std::string& caption = "");
     void OpenReport(const std::function<void(ReportDocument&, Progress&)>& producer) override {
         ProduceReport(producer);
     }
@@ -102,6 +103,8 @@ public:
     // Null when no recovery copies are kept.
     RecoveryKeeper* Recovery() const { return recovery_.get(); }
     void ResetAnalysisSelection() override;
+    void NewProjectStarted() override;
+    void WhenNewProjectStarts(std::function<void()> handler) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -119,6 +122,7 @@ private:
     void ArrangeCascaded();
     void ArrangeOneBelowTheOther();
     void CloseReportWindows();
+    void ListOpenWindows();
 
     void Nieuw1Click();
     void Openen1Click();
@@ -169,6 +173,8 @@ private:
 
     std::map<std::string, QAction*> commands_;
     std::map<std::string, std::function<void()>> handlers_;
+    std::vector<QAction*> windowListItems_;  // the open windows in the "&Venster" menu
+    std::vector<std::function<void()>> newProjectHandlers_;
 
     std::string commandLineProject_;
     int startUpDelayMs_ = kStartUpDelayMs;

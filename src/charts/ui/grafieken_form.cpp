@@ -45,6 +45,9 @@ TGrafiekenForm::TGrafiekenForm(Prompter& prompter, QWidget* parent)
         view->setRenderHint(QPainter::Antialiasing);
         // A chart taller than the window, as the pressure of many sections, scrolls.
         auto* scroller = new QScrollArea(pageControl_);
+        scroller->setObjectName(
+            QStringLiteral("ChartPage_%1")
+                .arg(QString::fromLatin1(ChartKindName(kind).data(), ChartKindName(kind).size())));
         scroller->setWidgetResizable(true);
         scroller->setFrameShape(QFrame::NoFrame);
         scroller->setWidget(view);

@@ -252,6 +252,7 @@ TParkeerdrukkaartForm::TParkeerdrukkaartForm(
     measureBox_->addItem(ToQString(MapMeasureLabel(MapMeasure::Occupancy)));
     measureBox_->addItem(ToQString(MapMeasureLabel(MapMeasure::Peak)));
     auto* measureLabel = new QLabel(ToQString(MessageText("AA00716")), this);
+    measureLabel->setObjectName(QStringLiteral("MaatLabel"));
     measureLabel->setBuddy(measureBox_);
     connect(measureBox_, &QComboBox::currentIndexChanged, this, &TParkeerdrukkaartForm::Redraw);
     labelsBox_ = new QCheckBox(ToQString(MessageText("AA00781")), this);

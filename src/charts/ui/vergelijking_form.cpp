@@ -46,6 +46,8 @@ TVergelijkingForm::TVergelijkingForm(EntryContext context, QWidget* parent)
         view->setRenderHint(QPainter::Antialiasing);
         // The paired bars of many sections are taller than the window and scroll.
         auto* scroller = new QScrollArea(pageControl_);
+        scroller->setObjectName(
+            QStringLiteral("ComparisonPage_%1").arg(QString::fromLatin1(name.data(), name.size())));
         scroller->setWidgetResizable(true);
         scroller->setFrameShape(QFrame::NoFrame);
         scroller->setWidget(view);

@@ -100,6 +100,7 @@ TParkplaatsForm::TParkplaatsForm(EntryContext context, QWidget* parent)
     setObjectName(QStringLiteral("ParkplaatsForm"));
     setWindowTitle(QStringLiteral("Parkeerplaatsen"));
     newPlaces_ = new TNieuweParkeerplaatsForm(editor_, context.shell, this);
+    context.shell.WhenNewProjectStarts([this] { editor_ = PlaceListEditor(); });
     connect(newPlaces_, &QDialog::finished, this, &TParkplaatsForm::NewPlacesClosed);
 
     auto* allGroup =

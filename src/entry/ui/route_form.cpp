@@ -45,6 +45,7 @@ void TNieuweRouteForm::FillExtraFields() {
 TRouteForm::TRouteForm(EntryContext context, QWidget* parent)
     : NumberedListForm(context, editor_, "RouteForm", QStringLiteral("Routes"), parent) {
     SetEntryForm(new TNieuweRouteForm(editor_, context.shell, this));
+    context.shell.WhenNewProjectStarts([this] { editor_ = RouteListEditor(); });
 
     auto* group = Named<QGroupBox>(
         "GroupBox1",

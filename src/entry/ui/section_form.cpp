@@ -19,6 +19,7 @@ TNieuweSectieForm::TNieuweSectieForm(SectionListEditor& editor, DesktopShell& sh
 TSectieForm::TSectieForm(EntryContext context, QWidget* parent)
     : NumberedListForm(context, editor_, "SectieForm", QStringLiteral("Secties"), parent) {
     SetEntryForm(new TNieuweSectieForm(editor_, context.shell, this));
+    context.shell.WhenNewProjectStarts([this] { editor_ = SectionListEditor(); });
 
     auto* group = Named<QGroupBox>("GroupBox1", QStringLiteral(" Secties behorende bij &route: "));
     routes_ = MakeSelectorBox("ComboBox1");

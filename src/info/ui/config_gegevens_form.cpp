@@ -39,7 +39,7 @@ TConfigGegevensForm::TConfigGegevensForm(QWidget* parent, std::unique_ptr<System
     : QDialog(parent),
       system_(system ? std::move(system) : std::make_unique<LinuxSystemQueries>()) {
     setObjectName(QStringLiteral("ConfigGegevensForm"));
-    setWindowTitle(QStringLiteral("Configuration info"));
+    setWindowTitle(QStringLiteral("Configuratiegegevens"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(false);
 
@@ -58,10 +58,10 @@ TConfigGegevensForm::TConfigGegevensForm(QWidget* parent, std::unique_ptr<System
     copyButton->setObjectName(QStringLiteral("SpeedButton1"));
     copyButton->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy"),
                                          style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
-    copyButton->setToolTip(QStringLiteral("Copy to clipboard"));
+    copyButton->setToolTip(QStringLiteral("Naar het klembord kopiëren"));
     connect(copyButton, &QToolButton::clicked, this, &TConfigGegevensForm::CopyToClipboard);
 
-    auto* closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    auto* closeButton = new QPushButton(QStringLiteral("&Sluiten"), this);
     closeButton->setObjectName(QStringLiteral("Button1"));
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 

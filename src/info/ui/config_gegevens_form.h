@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "Configuration info": the program's identity and the machine's configuration for a support
-// question, in English whatever the user's language, with a button that copies the list.
+// "Configuratiegegevens": the program's identity and the machine's configuration for a support
+// question, with a button that copies the list. The window speaks the user's language; the list
+// itself stays in English whatever the language, for the support desk.
 #pragma once
 
 #include <QDialog>

@@ -54,10 +54,10 @@ TLanguageForm::TLanguageForm(DesktopShell& shell, LanguageFiles& files, QWidget*
       mainWindow_(mainWindow),
       diagnostic_(diagnostic) {
     setObjectName(QStringLiteral("LanguageForm"));
-    setWindowTitle(QStringLiteral("Language"));
+    setWindowTitle(QStringLiteral("Taal"));
     setModal(true);
 
-    auto* programGroup = new QGroupBox(QStringLiteral(" Program: "), this);
+    auto* programGroup = new QGroupBox(QStringLiteral(" Programma: "), this);
     programGroup->setObjectName(QStringLiteral("GroupBox1"));
     programList_ = ListIn(programGroup, "ComboBox1");
     auto* helpGroup = new QGroupBox(QStringLiteral(" Help: "), this);
@@ -66,7 +66,7 @@ TLanguageForm::TLanguageForm(DesktopShell& shell, LanguageFiles& files, QWidget*
 
     okButton_ = NamedButton("Button1", QStringLiteral("&OK"), this);
     okButton_->setDefault(true);
-    auto* cancel = NamedButton("Button2", QStringLiteral("&Cancel"), this);
+    auto* cancel = NamedButton("Button2", QStringLiteral("&Annuleren"), this);
     auto* templateButton = NamedButton("SpeedButton1", QString(), this);
     templateButton->setFlat(true);
     templateButton->setFixedSize(5, 5);
@@ -188,6 +188,8 @@ void ApplyStartUpLanguage(DesktopShell& shell) {
             NamesWithExtension(files.LanguageFolder(), ".lng").value_or(std::vector<std::string>{});
         UseLanguage(files, settings,
                     FirstStartLanguage(PathFromQString(QLocale().name()), available));
+        // The dialog asks in the language of the locale.
+        ApplyLanguage(shell.MainWindow(), files, settings.language);
         if (TLanguageForm* window = LanguageWindow(shell)) {
             window->Execute(settings);
         }

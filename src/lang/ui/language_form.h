@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "Language": the program's language and the help file, chosen from the files beside the
-// program. Shown by "E&xtra" > "&Language" and once at the first start.
+// "Taal" ("Language"): the program's language and the help file, chosen from the files beside
+// the program. Shown by "E&xtra" > "&Taal" and once at the first start.
 #pragma once
 
 #include <QDialog>
@@ -50,7 +50,7 @@ class DesktopShell;
 // The command line switch that lets the language dialog write the template.
 inline constexpr const char* kDiagnosticOption = "--diagnostic";
 
-// Makes the language dialog as a child of the main window for "E&xtra" > "&Language".
+// Makes the language dialog as a child of the main window for "E&xtra" > "&Taal".
 void AddLanguageWindow(DesktopShell& shell);
 // After all windows exist: at the first start the language of the system's locale and the
 // language dialog with it preselected, then the chosen language on every window.

@@ -39,6 +39,13 @@ constexpr const char* kTranslatedWindows[] = {
     "ParkeerduurmetingForm",
     "InvoergegRapportForm",
     "WaarnemingenImportForm",
+    "GrafiekenForm",
+    "VergelijkingForm",
+    "ParkeerdrukkaartForm",
+    "OnderzoeksrapportForm",
+    "PseudonimiseerForm",
+    "LanguageForm",
+    "ConfigGegevensForm",
 };
 
 QWidget* FindWindow(QWidget* mainWindow, const char* name) {
