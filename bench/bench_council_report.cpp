@@ -61,23 +61,25 @@ void MeasureDocument(benchmark::State& state, Make make) {
     for (auto _ : state) {
         const CouncilFigures figures = Figures();
         const CouncilDocument document = BuildCouncilDocument(figures, Context());
-        bytes = make(drawing, document, figures.charts)->size();
+        bytes = make(drawing, document, figures)->size();
     }
     state.counters["file_MB"] = static_cast<double>(bytes) / (1 << 20);
     state.counters["peak_MB"] = StatusMegabytes("VmHWM") - before;
 }
 
 void BM_WholeDocumentPdf(benchmark::State& state) {
-    MeasureDocument(state,
-                    [](const DocumentDrawing& drawing, const CouncilDocument& document,
-                       const ChartData& charts) { return drawing.Pdf(document, charts, nullptr); });
+    MeasureDocument(state, [](const DocumentDrawing& drawing, const CouncilDocument& document,
+                              const CouncilFigures& figures) {
+        return drawing.Pdf(document, figures, nullptr);
+    });
 }
 BENCHMARK(BM_WholeDocumentPdf)->Unit(benchmark::kSecond)->Iterations(1);
 
 void BM_WholeDocumentOdt(benchmark::State& state) {
-    MeasureDocument(state,
-                    [](const DocumentDrawing& drawing, const CouncilDocument& document,
-                       const ChartData& charts) { return drawing.Odt(document, charts, nullptr); });
+    MeasureDocument(state, [](const DocumentDrawing& drawing, const CouncilDocument& document,
+                              const CouncilFigures& figures) {
+        return drawing.Odt(document, figures, nullptr);
+    });
 }
 BENCHMARK(BM_WholeDocumentOdt)->Unit(benchmark::kSecond)->Iterations(1);
 

@@ -308,12 +308,16 @@ std::optional<std::string> ReportWorkbook(const AnalysisExports& analysis, std::
     return AnalysisWorkbook(analysis.general, analysis.parameters, analysis.tables, error);
 }
 
-std::optional<std::string> ChartWorkbook(const ChartData& data, std::string& error) {
-    Workbook workbook;
+std::vector<SheetFact> ChartSelectionFacts(const ChartData& data) {
     std::vector<SheetFact> selection = SelectionFacts(data.selection);
     AddMotiveFacts(selection, data.selection.motiveBounds);
     selection.push_back({MessageText("AA00843"), {}, static_cast<double>(data.threshold)});
-    AddSurveySheet(workbook, data.general, std::move(selection));
+    return selection;
+}
+
+std::optional<std::string> ChartWorkbook(const ChartData& data, std::string& error) {
+    Workbook workbook;
+    AddSurveySheet(workbook, data.general, ChartSelectionFacts(data));
     AddOccupancySheet(workbook, data);
     AddSectionsSheet(workbook, data);
     AddStreetAndTimeSheet(workbook, data);

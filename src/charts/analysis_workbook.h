@@ -11,6 +11,7 @@
 #include "analysis/analysis_parameters.h"
 #include "analysis/parking_duration_analysis.h"
 #include "charts/chart_data.h"
+#include "charts/survey_comparison.h"
 #include "core/workbook.h"
 
 namespace tavoric {
@@ -37,6 +38,17 @@ std::optional<std::string> MotiveWorkbook(const GeneralValues& general,
 // (sections down, clock times across, coloured by parking pressure), the duration classes and
 // the motives; the first sheet from the general data and selection the figures carry.
 std::optional<std::string> ChartWorkbook(const ChartData& data, std::string& error);
+
+// The selection behind the charts: that of SelectionFacts, the motive bounds and the threshold of
+// parking pressure.
+std::vector<SheetFact> ChartSelectionFacts(const ChartData& data);
+
+// The workbook of a comparison of two surveys: a first sheet naming A and B (file name, area,
+// day and date) with the selection, then a sheet per comparison with the columns of its CSV.
+// The names are code page 1252.
+std::optional<std::string> ComparisonWorkbook(const SurveyComparison& comparison,
+                                              const std::string& nameA, const std::string& nameB,
+                                              std::string& error);
 
 // What an analysis report keeps for its exports beside its text: the general data and sections
 // its run saw, its selection and its clean tables.

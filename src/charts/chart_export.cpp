@@ -98,7 +98,7 @@ std::optional<ChartFile> AskPictureFile(const std::string& title, Prompter& prom
 }
 
 std::optional<ChartFile> AskComparisonFile(const std::string& title, Prompter& prompter) {
-    return AskFile(title, prompter, false, true);
+    return AskFile(title, prompter, true, true);
 }
 
 std::optional<std::string> AskGeoJsonFile(const std::string& title, Prompter& prompter) {

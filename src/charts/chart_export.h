@@ -29,7 +29,7 @@ ChartFile ChartFileOfName(std::string_view chosenName, bool workbookAllowed = fa
 std::optional<ChartFile> AskChartFile(ChartKind kind, Prompter& prompter);
 // The same for any picture, the title proposed as its name.
 std::optional<ChartFile> AskPictureFile(const std::string& title, Prompter& prompter);
-// The same for a comparison chart: PNG, SVG, PDF or its table as CSV.
+// The same for a comparison chart: PNG, SVG, PDF, its table as CSV or the workbook of all four.
 std::optional<ChartFile> AskComparisonFile(const std::string& title, Prompter& prompter);
 // Asks for a GeoJSON file (the title proposed) as AskPictureFile does; a name ending in neither
 // ".geojson" nor ".json" gains ".geojson".

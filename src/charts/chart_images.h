@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Charts and the pressure map as image files: PNG, SVG or a one-page PDF. The drawing needs Qt; a
+// Charts and the maps as image files: PNG, SVG or a one-page PDF. The drawing needs Qt; a
 // build without the desktop libraries has no drawing, and then every image is refused.
 #pragma once
 
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "charts/chart_texts.h"
+#include "charts/difference_map.h"
 #include "charts/street_map.h"
 #include "charts/survey_comparison.h"
 
@@ -51,6 +52,10 @@ public:
     std::optional<std::string> MapImage(const StreetMap& map, const ChartData& data,
                                         MapMeasure measure, bool labels, ChartImageFormat format,
                                         ChartImageSize size) const;
+    // The difference map of two surveys, drawn likewise.
+    std::optional<std::string> DifferenceMapImage(const DifferenceMap& map, bool labels,
+                                                  ChartImageFormat format,
+                                                  ChartImageSize size) const;
 
 private:
     struct Application;

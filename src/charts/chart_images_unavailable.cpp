@@ -28,4 +28,10 @@ std::optional<std::string> ChartDrawing::MapImage(const StreetMap&, const ChartD
     return std::nullopt;
 }
 
+std::optional<std::string> ChartDrawing::DifferenceMapImage(const DifferenceMap&, bool,
+                                                            ChartImageFormat,
+                                                            ChartImageSize) const {
+    return std::nullopt;
+}
+
 }  // namespace tavoric

@@ -145,12 +145,8 @@ void ScaleLongitudes(std::deque<StreetFeature>& features) {
     ForEachPoint(features, [scale](MapPoint& point) { point.x *= scale; });
 }
 
-// The figures of its section in a feature's properties, which become an object if they were not.
-void AddFigures(Json& feature, const SectionPressure& section) {
-    Json& properties = feature["properties"];
-    if (!properties.is_object()) {
-        properties = Json::object();
-    }
+// The figures of its section in a feature's properties.
+void AddFigures(Json& properties, const SectionPressure& section) {
     properties["route"] = section.route;
     properties["sectie"] = section.section;
     properties["plaatsen"] = section.places;
@@ -402,7 +398,8 @@ double PathLength(const MapPath& path) {
     return length;
 }
 
-std::vector<StreetLabel> StreetLabels(const StreetMap& map, MapMeasure measure) {
+std::vector<StreetLabel> StreetLabels(
+    const StreetMap& map, const std::function<std::string(const SectionPressure&)>& figure) {
     std::vector<StreetLabel> labels;
     std::unordered_map<const SectionPressure*, std::size_t> labelOf;
     std::vector<double> lengths;
@@ -418,8 +415,8 @@ std::vector<StreetLabel> StreetLabels(const StreetMap& map, MapMeasure measure) 
                 std::string name = section->description.empty()
                                        ? section->route + '-' + section->section
                                        : section->description;
-                if (section->observed) {
-                    name += ' ' + std::to_string(MeasureOf(*section, measure)) + " %";
+                if (const std::string shown = figure(*section); !shown.empty()) {
+                    name += ' ' + shown;
                 }
                 labels.push_back({std::move(name), &line});
                 lengths.push_back(length);
@@ -430,6 +427,13 @@ std::vector<StreetLabel> StreetLabels(const StreetMap& map, MapMeasure measure) 
         }
     }
     return labels;
+}
+
+std::vector<StreetLabel> StreetLabels(const StreetMap& map, MapMeasure measure) {
+    return StreetLabels(map, [measure](const SectionPressure& section) {
+        return section.observed ? std::to_string(MeasureOf(section, measure)) + " %"
+                                : std::string();
+    });
 }
 
 double MetresPerMapUnit(const StreetGeometry& geometry) {
@@ -468,7 +472,7 @@ std::string UnmatchedFeaturesText(const StreetMap& map) {
     return text + "\r" + FormatText(MessageText("AA00706"), {examples});
 }
 
-std::string StreetMapGeoJson(const StreetMap& map) {
+std::string StreetGeoJson(const StreetMap& map, const SectionProperties& add) {
     std::string features;
     // The figures add about this much to a feature; reserved, the text is never copied whole.
     constexpr std::size_t kFiguresText = 120;
@@ -476,7 +480,11 @@ std::string StreetMapGeoJson(const StreetMap& map) {
     std::size_t i = 0;
     const FeatureVisitor writeFeature = [&](Json& feature) {
         if (i < map.figures.size() && map.figures[i]) {
-            AddFigures(feature, *map.figures[i]);
+            Json& properties = feature["properties"];
+            if (!properties.is_object()) {
+                properties = Json::object();
+            }
+            add(properties, *map.figures[i]);
         }
         features += (i++ == 0 ? "" : ",") + feature.dump();
         return true;
@@ -485,6 +493,10 @@ std::string StreetMapGeoJson(const StreetMap& map) {
     DumpAroundFeatures(read.root, features);
     features += '\n';
     return features;
+}
+
+std::string StreetMapGeoJson(const StreetMap& map) {
+    return StreetGeoJson(map, AddFigures);
 }
 
 }  // namespace tavoric

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -122,6 +123,9 @@ struct StreetLabel {
     const MapPath* line = nullptr;  // into the map's geometry
 };
 std::vector<StreetLabel> StreetLabels(const StreetMap& map, MapMeasure measure);
+// The same with the figure a section shows after its name; none when figure gives "".
+std::vector<StreetLabel> StreetLabels(
+    const StreetMap& map, const std::function<std::string(const SectionPressure&)>& figure);
 double PathLength(const MapPath& path);
 
 // Metres in one unit of the map's planar coordinates: a degree of latitude for longitude and
@@ -144,5 +148,11 @@ std::string UnmatchedFeaturesText(const StreetMap& map);
 // five figures as whole numbers (occupancy and peak null for a section without observations); a
 // feature without a section keeps its properties unchanged.
 std::string StreetMapGeoJson(const StreetMap& map);
+
+// Adds what a map tells of a section to the properties (an object) of each of its features.
+using SectionProperties =
+    std::function<void(nlohmann::ordered_json& properties, const SectionPressure& section)>;
+// The input features in their order, those of a section with what add gives them.
+std::string StreetGeoJson(const StreetMap& map, const SectionProperties& add);
 
 }  // namespace tavoric

@@ -13,6 +13,7 @@
 #include "core/codec.h"
 #include "core/csv.h"
 #include "core/message_texts.h"
+#include "core/project_file.h"
 
 namespace tavoric {
 
@@ -112,57 +113,73 @@ std::optional<std::int64_t> Capacity(const std::optional<SectionPressure>& side)
     return side ? std::optional<std::int64_t>(side->capacity) : std::nullopt;
 }
 
-std::string SectionsCsv(const SurveyComparison& comparison) {
-    std::string csv;
-    AppendCsvRecord(csv, ComparisonCsvColumns(ComparisonKind::Sections));
+using Field = ComparisonField;
+
+Field TextField(std::string_view text) {
+    return {Field::Kind::Text, std::string(text), std::nullopt};
+}
+
+Field CountField(std::optional<std::int64_t> count) {
+    return {Field::Kind::Count, {}, count};
+}
+
+Field PercentField(std::optional<std::int64_t> percent) {
+    return {Field::Kind::Percent, {}, percent};
+}
+
+Field DifferenceField(std::optional<std::int64_t> a, std::optional<std::int64_t> b) {
+    return {Field::Kind::Difference, {}, Difference(a, b)};
+}
+
+std::vector<ComparisonRow> SectionsTable(const SurveyComparison& comparison) {
+    std::vector<ComparisonRow> rows;
     for (const SectionComparison& row : comparison.sections) {
         const auto occupancyA = SectionOccupancy(row.a);
         const auto occupancyB = SectionOccupancy(row.b);
         const auto peakA = SectionPeak(row.a);
         const auto peakB = SectionPeak(row.b);
-        AppendCsvRecord(csv, {Text(row.route), Text(row.section), Text(row.description),
-                              Number(Capacity(row.a)), Number(Capacity(row.b)), Number(occupancyA),
-                              Number(occupancyB), Number(Difference(occupancyA, occupancyB)),
-                              Number(peakA), Number(peakB), Number(Difference(peakA, peakB))});
+        rows.push_back({TextField(row.route), TextField(row.section), TextField(row.description),
+                        CountField(Capacity(row.a)), CountField(Capacity(row.b)),
+                        PercentField(occupancyA), PercentField(occupancyB),
+                        DifferenceField(occupancyA, occupancyB), PercentField(peakA),
+                        PercentField(peakB), DifferenceField(peakA, peakB)});
     }
-    return csv;
+    return rows;
 }
 
-std::string OccupancyCsv(const SurveyComparison& comparison) {
-    std::string csv;
-    AppendCsvRecord(csv, ComparisonCsvColumns(ComparisonKind::Occupancy));
+std::vector<ComparisonRow> OccupancyTable(const SurveyComparison& comparison) {
+    std::vector<ComparisonRow> rows;
     for (const ClockComparison& row : comparison.occupancy) {
-        AppendCsvRecord(
-            csv, {Text(row.time), Number(row.a), Number(row.b), Number(Difference(row.a, row.b))});
+        rows.push_back({TextField(row.time), PercentField(row.a), PercentField(row.b),
+                        DifferenceField(row.a, row.b)});
     }
-    return csv;
+    return rows;
 }
 
-std::string DurationsCsv(const SurveyComparison& comparison) {
-    std::string csv;
-    AppendCsvRecord(csv, ComparisonCsvColumns(ComparisonKind::Durations));
+std::vector<ComparisonRow> DurationsTable(const SurveyComparison& comparison) {
+    std::vector<ComparisonRow> rows;
     for (std::size_t k = 0; k < comparison.a.durations.size(); ++k) {
         const DurationShare& a = comparison.a.durations[k];
         const DurationShare& b = comparison.b.durations[k];
-        AppendCsvRecord(
-            csv, {std::to_string(k + 1), std::to_string(a.range.from), std::to_string(a.range.to),
-                  Number(a.percent), Number(b.percent), Number(b.percent - a.percent)});
+        rows.push_back({CountField(static_cast<std::int64_t>(k) + 1), CountField(a.range.from),
+                        CountField(a.range.to), PercentField(a.percent), PercentField(b.percent),
+                        DifferenceField(a.percent, b.percent)});
     }
-    return csv;
+    return rows;
 }
 
-std::string MotiveCsv(const SurveyComparison& comparison) {
+std::vector<ComparisonRow> MotiveTable(const SurveyComparison& comparison) {
     const MotiveCounts& a = comparison.a.motives.vehicles;
     const MotiveCounts& b = comparison.b.motives.vehicles;
-    std::string csv;
-    AppendCsvRecord(csv, ComparisonCsvColumns(ComparisonKind::Motive));
+    std::vector<ComparisonRow> rows;
     for (std::size_t m = 0; m < kMotiveCount; ++m) {
         const std::int64_t percentA = MotivePercent(a[m], TotalVehicles(a));
         const std::int64_t percentB = MotivePercent(b[m], TotalVehicles(b));
-        AppendCsvRecord(csv, {MotiveName(m), Number(a[m]), Number(percentA), Number(b[m]),
-                              Number(percentB), Number(percentB - percentA)});
+        rows.push_back({TextField(MotiveName(m)), CountField(a[m]), PercentField(percentA),
+                        CountField(b[m]), PercentField(percentB),
+                        DifferenceField(percentA, percentB)});
     }
-    return csv;
+    return rows;
 }
 
 }  // namespace
@@ -258,6 +275,30 @@ std::optional<SurveyComparison> CompareSurveys(const Survey& a,
     return CompareChartData(std::move(*before), std::move(*after));
 }
 
+std::optional<Survey> AskSurveyToCompare(Prompter& prompter) {
+    FileDialogRequest request;
+    request.filter = kProjectFileFilter;
+    const std::optional<std::string> path = prompter.OpenFileName(request);
+    Survey b;
+    if (!path || !ReadProjectFile(b, *path, prompter)) {
+        return std::nullopt;
+    }
+    return b;
+}
+
+std::optional<SurveyComparison> CompareInSelectionOfA(const Survey& a,
+                                                      const AnalysisParameters& selectionA,
+                                                      const Survey& b, int threshold,
+                                                      Progress& progress, Prompter& prompter) {
+    std::optional<SurveyComparison> comparison = CompareSurveys(
+        a, selectionA, b, SelectionOnOtherSurvey(a, selectionA, b), threshold, progress);
+    if (comparison && !SidesShareSection(*comparison)) {
+        ErrorNotice(prompter, MessageText("AA00925"));
+        return std::nullopt;
+    }
+    return comparison;
+}
+
 std::vector<std::string> ComparisonCsvColumns(ComparisonKind kind) {
     switch (kind) {
         case ComparisonKind::Sections:
@@ -275,18 +316,33 @@ std::vector<std::string> ComparisonCsvColumns(ComparisonKind kind) {
     return {};
 }
 
-std::string ComparisonCsv(ComparisonKind kind, const SurveyComparison& comparison) {
+std::vector<ComparisonRow> ComparisonTable(ComparisonKind kind,
+                                           const SurveyComparison& comparison) {
     switch (kind) {
         case ComparisonKind::Sections:
-            return SectionsCsv(comparison);
+            return SectionsTable(comparison);
         case ComparisonKind::Occupancy:
-            return OccupancyCsv(comparison);
+            return OccupancyTable(comparison);
         case ComparisonKind::Durations:
-            return DurationsCsv(comparison);
+            return DurationsTable(comparison);
         case ComparisonKind::Motive:
-            return MotiveCsv(comparison);
+            return MotiveTable(comparison);
     }
     return {};
+}
+
+std::string ComparisonCsv(ComparisonKind kind, const SurveyComparison& comparison) {
+    std::string csv;
+    AppendCsvRecord(csv, ComparisonCsvColumns(kind));
+    for (const ComparisonRow& row : ComparisonTable(kind, comparison)) {
+        std::vector<std::string> fields;
+        for (const ComparisonField& field : row) {
+            fields.push_back(field.kind == ComparisonField::Kind::Text ? Text(field.text)
+                                                                       : Number(field.number));
+        }
+        AppendCsvRecord(csv, fields);
+    }
+    return csv;
 }
 
 }  // namespace tavoric

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "charts/chart_data.h"
+#include "core/prompter.h"
 
 namespace tavoric {
 
@@ -76,6 +77,28 @@ std::optional<SurveyComparison> CompareSurveys(const Survey& a,
                                                const AnalysisParameters& selectionA,
                                                const Survey& b, AnalysisParameters selectionB,
                                                int threshold, Progress& progress);
+
+// One field of a comparison's table: a text of the survey (code page 1252), or a figure that is
+// missing where a side lacks it. Percentages and differences are whole percents and points.
+struct ComparisonField {
+    enum class Kind : unsigned char { Text, Count, Percent, Difference };
+    Kind kind = Kind::Text;
+    std::string text;
+    std::optional<std::int64_t> number;
+};
+using ComparisonRow = std::vector<ComparisonField>;
+// The rows of the comparison's table, each with the fields of ComparisonCsvColumns.
+std::vector<ComparisonRow> ComparisonTable(ComparisonKind kind, const SurveyComparison& comparison);
+
+// Asks for survey B with the project file dialog and reads it; nothing when the user stops or it
+// cannot be read (the reason shown).
+std::optional<Survey> AskSurveyToCompare(Prompter& prompter);
+// The analysis selection of A made on B and both sides computed; nothing when the progress
+// reports a cancel or, after the notice, when the sides share no section.
+std::optional<SurveyComparison> CompareInSelectionOfA(const Survey& a,
+                                                      const AnalysisParameters& selectionA,
+                                                      const Survey& b, int threshold,
+                                                      Progress& progress, Prompter& prompter);
 
 // The comparison as a CSV file: UTF-8, comma-separated, CR LF line ends, one header line, text
 // fields that cannot become formulas, empty fields where a side has no figure.

@@ -460,12 +460,12 @@ int PrepareAnalysis(const char* commandName, ReportKind kind, const std::vector<
     return PrepareParameters(survey, *options, kind, parameters);
 }
 
-int PrepareComparison(const std::vector<std::string>& args,
+int PrepareComparison(const char* commandName, const std::vector<std::string>& args,
                       const std::vector<std::string>& outputPaths, AnalysisSide& a,
                       AnalysisSide& b) {
     const std::optional<AnalysisOptions> options = ParseOptions(args, kPerPlace | kMotive, 2);
     if (!options) {
-        return UsageError("compare");
+        return UsageError(commandName);
     }
     if (OutputOverInput(outputPaths, options->projectPaths)) {
         return kExitUsage;

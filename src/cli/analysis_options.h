@@ -27,9 +27,10 @@ struct AnalysisSide {
     AnalysisParameters parameters;  // set the motive bounds of the settings before preparing
 };
 
-// tavoric-cli compare: opens the two projects that args name (A first) and applies the selection
-// options of per-place and the motive bounds to both; refuses when an output is one of them.
-int PrepareComparison(const std::vector<std::string>& args,
+// tavoric-cli compare (and rapport --compare): opens the two projects that args name (A first)
+// and applies the selection options of per-place and the motive bounds to both; refuses when an
+// output is one of them.
+int PrepareComparison(const char* commandName, const std::vector<std::string>& args,
                       const std::vector<std::string>& outputPaths, AnalysisSide& a,
                       AnalysisSide& b);
 

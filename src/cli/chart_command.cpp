@@ -12,6 +12,7 @@
 #include "cli/analysis_options.h"
 #include "cli/commands.h"
 #include "cli/file_options.h"
+#include "cli/image_output.h"
 #include "cli/option_values.h"
 #include "cli/report_output.h"
 #include "cli/terminal_progress.h"
@@ -123,25 +124,16 @@ int WriteOutputs(ChartKind kind, const ChartData& data, const ChartOptions& opti
     if (options.csv && !WriteOutputFile(*options.csv, ChartCsv(kind, data))) {
         return kExitFileError;
     }
-    std::optional<ChartDrawing> drawing;
+    std::vector<ImageFile> images;
     for (const ImageOutput& image : kImageOutputs) {
-        const std::optional<std::string>& path = options.*image.path;
-        if (!path) {
-            continue;
-        }
-        if (!drawing) {
-            drawing.emplace();
-        }
-        const std::optional<std::string> bytes = drawing->Image(kind, data, image.format, size);
-        if (!bytes) {
-            PrintError(MessageText("AA00473"));
-            return kExitFileError;
-        }
-        if (!WriteOutputFile(*path, *bytes)) {
-            return kExitFileError;
-        }
+        images.push_back({options.*image.path, image.format});
     }
-    return kExitOk;
+    return WriteImages(
+        images,
+        [&](const ChartDrawing& drawing, ChartImageFormat format) {
+            return drawing.Image(kind, data, format, size);
+        },
+        "AA00473");
 }
 
 int Chart(const std::vector<std::string>& args) {

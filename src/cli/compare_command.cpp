@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tavoric-cli compare: two surveys of the same area, before (A) and after (B), side by side with
-// the same selection, as CSV figures and as PNG, SVG or PDF charts.
+// the same selection, as CSV figures, as PNG, SVG or PDF charts and as an Excel workbook; the
+// sections also as a difference map of the streets.
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "charts/analysis_workbook.h"
 #include "charts/chart_images.h"
+#include "charts/difference_map.h"
 #include "charts/survey_comparison.h"
 #include "cli/analysis_options.h"
 #include "cli/commands.h"
 #include "cli/file_options.h"
+#include "cli/image_output.h"
 #include "cli/option_values.h"
 #include "cli/report_output.h"
 #include "cli/terminal_progress.h"
@@ -29,22 +34,22 @@ struct CompareOptions {
     std::optional<std::string> png;
     std::optional<std::string> svg;
     std::optional<std::string> pdf;
+    std::optional<std::string> xlsx;
+    std::optional<std::string> geometry;
+    std::optional<std::string> geojson;
+    std::optional<std::string> mapPng;
+    std::optional<std::string> mapSvg;
+    std::optional<std::string> mapPdf;
+    bool labels = true;  // --no-labels leaves the map's labels out
 };
 
 constexpr ValueOption<CompareOptions> kCompareOptions[] = {
-    {"--kind", &CompareOptions::kind}, {"--csv", &CompareOptions::csv},
-    {"--png", &CompareOptions::png},   {"--svg", &CompareOptions::svg},
-    {"--pdf", &CompareOptions::pdf},
-};
-
-struct ImageOutput {
-    std::optional<std::string> CompareOptions::*path;
-    ChartImageFormat format;
-};
-constexpr ImageOutput kImageOutputs[] = {
-    {&CompareOptions::png, ChartImageFormat::Png},
-    {&CompareOptions::svg, ChartImageFormat::Svg},
-    {&CompareOptions::pdf, ChartImageFormat::Pdf},
+    {"--kind", &CompareOptions::kind},         {"--csv", &CompareOptions::csv},
+    {"--png", &CompareOptions::png},           {"--svg", &CompareOptions::svg},
+    {"--pdf", &CompareOptions::pdf},           {"--xlsx", &CompareOptions::xlsx},
+    {"--geometry", &CompareOptions::geometry}, {"--geojson", &CompareOptions::geojson},
+    {"--map-png", &CompareOptions::mapPng},    {"--map-svg", &CompareOptions::mapSvg},
+    {"--map-pdf", &CompareOptions::mapPdf},
 };
 
 std::optional<ComparisonKind> Kind(const std::optional<std::string>& name) {
@@ -57,19 +62,44 @@ std::optional<ComparisonKind> Kind(const std::optional<std::string>& name) {
     return index ? std::optional(AllComparisonKinds()[*index]) : std::nullopt;
 }
 
-// The CSV file, no two outputs naming one file, and images only where they can be drawn.
-bool OutputsUsable(const CompareOptions& options) {
-    if (!options.csv) {
+bool WantsMap(const CompareOptions& options) {
+    return options.geojson || options.mapPng || options.mapSvg || options.mapPdf;
+}
+
+bool WantsDrawing(const CompareOptions& options) {
+    return options.png || options.svg || options.pdf || options.mapPng || options.mapSvg ||
+           options.mapPdf;
+}
+
+// Whether the options ask for the files of one comparison; the workbook holds all four.
+bool NamesOneComparison(const CompareOptions& options) {
+    return options.kind || options.csv || options.png || options.svg || options.pdf ||
+           WantsMap(options) || !options.xlsx;
+}
+
+// The CSV file of one comparison, a map only of the sections, no two outputs naming one file,
+// and images only where they can be drawn.
+bool OutputsUsable(const CompareOptions& options, std::optional<ComparisonKind> kind) {
+    if (NamesOneComparison(options) && !options.csv) {
         PrintError(MessageText("AA00924"));
+        return false;
+    }
+    if (WantsMap(options) && kind != ComparisonKind::Sections) {
+        PrintError(MessageText("AA00944"));
         return false;
     }
     if (NamesOneFileTwice({{"--csv", options.csv},
                            {"--png", options.png},
                            {"--svg", options.svg},
-                           {"--pdf", options.pdf}})) {
+                           {"--pdf", options.pdf},
+                           {"--xlsx", options.xlsx},
+                           {"--geojson", options.geojson},
+                           {"--map-png", options.mapPng},
+                           {"--map-svg", options.mapSvg},
+                           {"--map-pdf", options.mapPdf}})) {
         return false;
     }
-    if ((options.png || options.svg || options.pdf) && !ChartDrawing::Available()) {
+    if (WantsDrawing(options) && !ChartDrawing::Available()) {
         PrintError(MessageText("AA00470"));
         return false;
     }
@@ -77,13 +107,47 @@ bool OutputsUsable(const CompareOptions& options) {
 }
 
 std::vector<std::string> OutputPaths(const CompareOptions& options) {
-    std::vector<std::string> paths = {*options.csv};
-    for (const ImageOutput& image : kImageOutputs) {
-        if (options.*image.path) {
-            paths.push_back(*(options.*image.path));
+    std::vector<std::string> paths;
+    for (const std::optional<std::string>& path :
+         {options.csv, options.png, options.svg, options.pdf, options.xlsx, options.geojson,
+          options.mapPng, options.mapSvg, options.mapPdf}) {
+        if (path) {
+            paths.push_back(*path);
         }
     }
     return paths;
+}
+
+// The file name of the project, code page 1252.
+std::string NameOf(const Survey& survey) {
+    return Utf8ForMessage(std::filesystem::path(survey.ProjectPath).filename().string());
+}
+
+// The streets of --geometry, else those project A remembers; nothing, after the reason, when
+// there are none, an output would replace them, or they cannot be read.
+std::optional<StreetGeometry> StreetsOfMap(const CompareOptions& options, const Survey& a,
+                                           int& status) {
+    const std::string path =
+        options.geometry ? *options.geometry
+                         : StreetGeometryPathOf(a.ProjectPath, a.AlgemeneGegevens.streetGeometry);
+    status = kExitUsage;
+    if (path.empty()) {
+        PrintError(MessageText("AA00945"));
+        return std::nullopt;
+    }
+    for (const std::string& output : OutputPaths(options)) {
+        if (RefusedOverInput(output, path)) {
+            return std::nullopt;
+        }
+    }
+    status = kExitFileError;
+    StreetGeometryRead read = ReadStreetGeometry(path);
+    if (!read.geometry) {
+        PrintError(read.error);
+        return std::nullopt;
+    }
+    status = kExitOk;
+    return std::move(read.geometry);
 }
 
 int WriteOutputs(ComparisonKind kind, const SurveyComparison& comparison,
@@ -91,40 +155,44 @@ int WriteOutputs(ComparisonKind kind, const SurveyComparison& comparison,
     if (!WriteOutputFile(*options.csv, ComparisonCsv(kind, comparison))) {
         return kExitFileError;
     }
-    std::optional<ChartDrawing> drawing;
-    for (const ImageOutput& image : kImageOutputs) {
-        const std::optional<std::string>& path = options.*image.path;
-        if (!path) {
-            continue;
-        }
-        if (!drawing) {
-            drawing.emplace();
-        }
-        const std::optional<std::string> bytes = drawing->ComparisonImage(
-            kind, comparison, image.format, DefaultComparisonSize(kind, comparison));
-        if (!bytes) {
-            PrintError(MessageText("AA00473"));
-            return kExitFileError;
-        }
-        if (!WriteOutputFile(*path, *bytes)) {
-            return kExitFileError;
-        }
+    return WriteImages(
+        {{options.png, ChartImageFormat::Png},
+         {options.svg, ChartImageFormat::Svg},
+         {options.pdf, ChartImageFormat::Pdf}},
+        [&](const ChartDrawing& drawing, ChartImageFormat format) {
+            return drawing.ComparisonImage(kind, comparison, format,
+                                           DefaultComparisonSize(kind, comparison));
+        },
+        "AA00473");
+}
+
+int WriteMap(const DifferenceMap& map, const CompareOptions& options) {
+    if (options.geojson && !WriteOutputFile(*options.geojson, DifferenceMapGeoJson(map))) {
+        return kExitFileError;
     }
-    return kExitOk;
+    return WriteImages(
+        {{options.mapPng, ChartImageFormat::Png},
+         {options.mapSvg, ChartImageFormat::Svg},
+         {options.mapPdf, ChartImageFormat::Pdf}},
+        [&](const ChartDrawing& drawing, ChartImageFormat format) {
+            return drawing.DifferenceMapImage(map, options.labels, format, ChartImageSize{});
+        },
+        "AA00712");
 }
 
 int Compare(const std::vector<std::string>& args) {
     std::vector<std::string> rest = args;
-    const std::optional<CompareOptions> options =
-        TakeValueOptions<CompareOptions>(rest, kCompareOptions);
+    const bool noLabels = std::erase(rest, std::string("--no-labels")) > 0;
+    std::optional<CompareOptions> options = TakeValueOptions<CompareOptions>(rest, kCompareOptions);
     if (!options) {
         return kExitUsage;
     }
-    const std::optional<ComparisonKind> kind = Kind(options->kind);
-    if (!kind) {
+    options->labels = !noLabels;
+    std::optional<ComparisonKind> kind;
+    if (NamesOneComparison(*options) && !(kind = Kind(options->kind))) {
         return kExitUsage;
     }
-    if (!OutputsUsable(*options)) {
+    if (!OutputsUsable(*options, kind)) {
         return kExitUsage;
     }
     const ProgramSettings settings = LoadUserSettings();
@@ -132,9 +200,17 @@ int Compare(const std::vector<std::string>& args) {
     AnalysisSide b;
     a.parameters.motiveBounds = settings.motiveBounds;
     b.parameters.motiveBounds = settings.motiveBounds;
-    if (const int status = PrepareComparison(rest, OutputPaths(*options), a, b);
+    if (const int status = PrepareComparison("compare", rest, OutputPaths(*options), a, b);
         status != kExitOk) {
         return status;
+    }
+    // The streets are read before anything is written: a bad street file writes nothing.
+    std::optional<StreetGeometry> streets;
+    if (WantsMap(*options)) {
+        int status = kExitOk;
+        if (!(streets = StreetsOfMap(*options, a.survey, status))) {
+            return status;
+        }
     }
     TerminalProgress progress;
     const std::optional<SurveyComparison> comparison = CompareSurveys(
@@ -146,7 +222,23 @@ int Compare(const std::vector<std::string>& args) {
         PrintError(MessageText("AA00925"));
         return kExitFileError;
     }
-    return WriteOutputs(*kind, *comparison, *options);
+    if (kind) {
+        if (const int status = WriteOutputs(*kind, *comparison, *options); status != kExitOk) {
+            return status;
+        }
+    }
+    if (streets) {
+        const DifferenceMap map = JoinDifferenceMap(std::move(*streets), *comparison);
+        if (const std::string notice = UnmatchedFeaturesText(map.streets); !notice.empty()) {
+            PrintError(notice);
+        }
+        if (const int status = WriteMap(map, *options); status != kExitOk) {
+            return status;
+        }
+    }
+    return WriteWorkbook(options->xlsx, [&](std::string& error) {
+        return ComparisonWorkbook(*comparison, NameOf(a.survey), NameOf(b.survey), error);
+    });
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tavoric-cli rapport: the survey report for the council, as PDF and editable ODT, and its key
-// figures as CSV, all from the per-place selection. Documents need a build with the desktop
-// libraries; no display is needed.
+// figures as CSV, all from the per-place selection; with --compare a chapter beside another
+// survey of the same area. Documents need a build with the desktop libraries; no display is
+// needed.
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "cli/commands.h"
 #include "cli/file_options.h"
 #include "cli/terminal_progress.h"
+#include "core/codec.h"
 #include "core/message_texts.h"
 #include "core/settings.h"
 #include "document/document_files.h"
@@ -24,6 +27,7 @@ struct ReportOptions {
     std::optional<std::string> odt;
     std::optional<std::string> summaryCsv;
     std::optional<std::string> geometry;
+    std::optional<std::string> compare;
 };
 
 constexpr ValueOption<ReportOptions> kReportOptions[] = {
@@ -31,6 +35,7 @@ constexpr ValueOption<ReportOptions> kReportOptions[] = {
     {"--odt", &ReportOptions::odt},
     {"--summary-csv", &ReportOptions::summaryCsv},
     {"--geometry", &ReportOptions::geometry},
+    {"--compare", &ReportOptions::compare},
 };
 
 std::vector<std::string> OutputPaths(const ReportOptions& options) {
@@ -90,6 +95,35 @@ MapSource ReadMapSource(const ReportOptions& options, const Survey& survey) {
     return {std::move(read.geometry), false};
 }
 
+// The project (and with --compare survey B) with the selection options applied.
+int PrepareSides(const ReportOptions& options, std::vector<std::string> rest,
+                 const std::vector<std::string>& outputPaths, AnalysisSide& a, AnalysisSide& b) {
+    if (!options.compare) {
+        return PrepareAnalysis("rapport", ReportKind::PerPlace, rest, outputPaths, a.survey,
+                               a.parameters, true);
+    }
+    rest.push_back(*options.compare);
+    return PrepareComparison("rapport", rest, outputPaths, a, b);
+}
+
+// Survey B beside the figures of A; false, after the message, when they share no section.
+bool AddComparison(CouncilFigures& figures, const AnalysisSide& a, const AnalysisSide& b,
+                   int threshold, Progress& progress) {
+    std::optional<SurveyComparison> comparison =
+        CompareSurveys(a.survey, a.parameters, b.survey, b.parameters, threshold, progress);
+    if (!comparison) {
+        return false;
+    }
+    if (!SidesShareSection(*comparison)) {
+        PrintError(MessageText("AA00925"));
+        return false;
+    }
+    const std::string nameOfB =
+        Utf8ForMessage(std::filesystem::path(b.survey.ProjectPath).filename().string());
+    figures.comparison = CouncilComparison{std::move(*comparison), nameOfB};
+    return true;
+}
+
 int CouncilReport(const std::vector<std::string>& args) {
     std::vector<std::string> rest = args;
     const std::optional<ReportOptions> options =
@@ -101,24 +135,25 @@ int CouncilReport(const std::vector<std::string>& args) {
     if (!OptionsUsable(*options, outputPaths)) {
         return kExitUsage;
     }
-    Survey survey;
     const ProgramSettings settings = LoadUserSettings();
-    AnalysisParameters parameters;
-    parameters.motiveBounds = settings.motiveBounds;
-    if (const int status = PrepareAnalysis("rapport", ReportKind::PerPlace, rest, outputPaths,
-                                           survey, parameters, true);
-        status != kExitOk) {
+    AnalysisSide a;
+    AnalysisSide b;
+    a.parameters.motiveBounds = settings.motiveBounds;
+    b.parameters.motiveBounds = settings.motiveBounds;
+    if (const int status = PrepareSides(*options, rest, outputPaths, a, b); status != kExitOk) {
         return status;
     }
+    const Survey& survey = a.survey;
     const bool documents = options->pdf || options->odt;
     MapSource streets = documents ? ReadMapSource(*options, survey) : MapSource{};
     if (streets.failed) {
         return kExitFileError;
     }
     TerminalProgress progress;
-    const std::optional<CouncilFigures> figures =
-        ComputeCouncilFigures(survey, parameters, settings.pressureThreshold, progress);
-    if (!figures) {
+    std::optional<CouncilFigures> figures =
+        ComputeCouncilFigures(survey, a.parameters, settings.pressureThreshold, progress);
+    if (!figures || (options->compare &&
+                     !AddComparison(*figures, a, b, settings.pressureThreshold, progress))) {
         return kExitFileError;
     }
     std::optional<StreetMap> map;
@@ -130,7 +165,7 @@ int CouncilReport(const std::vector<std::string>& args) {
         }
     }
     const CouncilReportContext context =
-        ContextOfToday(survey, settings.report.ownerName, parameters, map.has_value());
+        ContextOfToday(survey, settings.report.ownerName, a.parameters, map.has_value());
     CliPrompter prompter;
     const DocumentDrawing drawing;
     return drawing.Write({options->pdf, options->odt, options->summaryCsv}, *figures, context,

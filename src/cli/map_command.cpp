@@ -11,6 +11,7 @@
 #include "cli/analysis_options.h"
 #include "cli/commands.h"
 #include "cli/file_options.h"
+#include "cli/image_output.h"
 #include "cli/option_values.h"
 #include "cli/report_output.h"
 #include "cli/terminal_progress.h"
@@ -38,16 +39,6 @@ constexpr ValueOption<MapOptions> kMapOptions[] = {
     {"--geometry", &MapOptions::geometry}, {"--geojson", &MapOptions::geojson},
     {"--png", &MapOptions::png},           {"--svg", &MapOptions::svg},
     {"--pdf", &MapOptions::pdf},           {"--measure", &MapOptions::measure},
-};
-
-struct MapImageOutput {
-    std::optional<std::string> MapOptions::*path;
-    ChartImageFormat format;
-};
-constexpr MapImageOutput kMapImages[] = {
-    {&MapOptions::png, ChartImageFormat::Png},
-    {&MapOptions::svg, ChartImageFormat::Svg},
-    {&MapOptions::pdf, ChartImageFormat::Pdf},
 };
 
 // Occupancy unless named.
@@ -105,26 +96,14 @@ int WriteOutputs(const StreetMap& map, const ChartData& data, MapMeasure measure
     if (options.geojson && !WriteOutputFile(*options.geojson, StreetMapGeoJson(map))) {
         return kExitFileError;
     }
-    std::optional<ChartDrawing> drawing;
-    for (const MapImageOutput& image : kMapImages) {
-        const std::optional<std::string>& path = options.*image.path;
-        if (!path) {
-            continue;
-        }
-        if (!drawing) {
-            drawing.emplace();
-        }
-        const std::optional<std::string> bytes =
-            drawing->MapImage(map, data, measure, options.labels, image.format, ChartImageSize{});
-        if (!bytes) {
-            PrintError(MessageText("AA00712"));
-            return kExitFileError;
-        }
-        if (!WriteOutputFile(*path, *bytes)) {
-            return kExitFileError;
-        }
-    }
-    return kExitOk;
+    return WriteImages(
+        {{options.png, ChartImageFormat::Png},
+         {options.svg, ChartImageFormat::Svg},
+         {options.pdf, ChartImageFormat::Pdf}},
+        [&](const ChartDrawing& drawing, ChartImageFormat format) {
+            return drawing.MapImage(map, data, measure, options.labels, format, ChartImageSize{});
+        },
+        "AA00712");
 }
 
 int Map(const std::vector<std::string>& args) {

@@ -241,4 +241,12 @@ void ShowModal(QDialog* dialog) {
     dialog->activateWindow();
 }
 
+QPushButton* AddButton(QDialogButtonBox* box, const char* name, const QString& caption,
+                       QDialogButtonBox::ButtonRole role) {
+    QPushButton* button = box->addButton(caption, role);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
 }  // namespace tavoric

@@ -4,6 +4,7 @@
 // buttons.
 #pragma once
 
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QString>
@@ -121,6 +122,10 @@ int SelectorWidth(const QWidget* widget, int characters);
 
 // The help button of a window with its hint "Help"; it opens the window's help topic.
 QPushButton* HelpButton(QWidget* window, int topic);
+
+// A button added to a window's button box with its object name; Enter does not press it.
+QPushButton* AddButton(QDialogButtonBox* box, const char* name, const QString& caption,
+                       QDialogButtonBox::ButtonRole role);
 
 // The "&OK" (default) and "&Annuleren" buttons at the right of a row, after the help button.
 struct DialogButtons {

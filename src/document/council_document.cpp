@@ -56,6 +56,12 @@ public:
         block.chart = kind;
         document_.blocks.push_back(std::move(block));
     }
+    void ComparisonChart(ComparisonKind kind) {
+        DocumentBlock block;
+        block.kind = BlockKind::ComparisonChart;
+        block.comparison = kind;
+        document_.blocks.push_back(std::move(block));
+    }
     void Table(DocumentTable table) {
         DocumentBlock block;
         block.kind = BlockKind::Table;
@@ -184,6 +190,42 @@ void AddFigureChapters(DocumentBuilder& out, const ChartData& charts, bool hasMa
     out.Table(MotiveTable(charts.motives));
 }
 
+// A figure of the comparison as the table shows it: a dash where a side lacks it, differences
+// with their sign.
+std::string ComparisonCell(const ComparisonField& field) {
+    if (field.kind == ComparisonField::Kind::Text) {
+        return field.text;
+    }
+    if (!field.number) {
+        return "-";
+    }
+    return (field.kind == ComparisonField::Kind::Difference && *field.number > 0 ? "+" : "") +
+           Number(*field.number);
+}
+
+DocumentTable SectionsComparisonTable(const SurveyComparison& comparison) {
+    DocumentTable table = TableWithHeads(
+        "AA00948", {false, false, false, true, true, true, true, true, true, true, true});
+    table.wide = true;
+    for (const ComparisonRow& row : ComparisonTable(ComparisonKind::Sections, comparison)) {
+        std::vector<std::string> cells;
+        for (const ComparisonField& field : row) {
+            cells.push_back(ComparisonCell(field));
+        }
+        table.rows.push_back(std::move(cells));
+    }
+    return table;
+}
+
+void AddComparisonChapter(DocumentBuilder& out, const CouncilComparison& comparison) {
+    out.Chapter("AA00946", FormatText(MessageText("AA00947"),
+                                      {comparison.figures.a.dayAndDate, comparison.nameOfB,
+                                       comparison.figures.b.dayAndDate}));
+    out.Table(SectionsComparisonTable(comparison.figures));
+    out.ComparisonChart(ComparisonKind::Occupancy);
+    out.ComparisonChart(ComparisonKind::Durations);
+}
+
 void AddMethod(DocumentBuilder& out, const CouncilReportContext& context, int threshold) {
     const AnalysisParameters& parameters = context.parameters;
     out.Add(BlockKind::Heading, MessageText("AA00886"));
@@ -275,6 +317,9 @@ CouncilDocument BuildCouncilDocument(const CouncilFigures& figures,
     AddCover(out, context);
     AddSummary(out, Summarise(figures), context.hasMap);
     AddFigureChapters(out, figures.charts, context.hasMap);
+    if (figures.comparison) {
+        AddComparisonChapter(out, *figures.comparison);
+    }
     AddMethod(out, context, figures.charts.threshold);
     AddAppendices(out, figures, context);
     return document;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The council report as a document model: a cover, the summary with the key figures, the map,
-// the figures over the day, per section, of durations and motive, the method and the appendices,
+// the figures over the day, per section, of durations and motive, the comparison with another
+// survey when one is made, the method and the appendices,
 // as headings, paragraphs, tables and figure slots. The PDF and ODT writers lay it out; every text
 // comes from the message table (code page 1252).
 #pragma once
@@ -30,6 +31,7 @@ enum class BlockKind {
     Paragraph,
     Table,
     Chart,
+    ComparisonChart,
     Map
 };
 
@@ -38,6 +40,7 @@ struct DocumentBlock {
     std::string text;                        // Title, Subtitle, CoverLine, Heading, Paragraph
     DocumentTable table;                     // Table
     ChartKind chart = ChartKind::Occupancy;  // Chart
+    ComparisonKind comparison = ComparisonKind::Occupancy;  // ComparisonChart
 };
 
 struct CouncilDocument {

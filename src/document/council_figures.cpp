@@ -19,7 +19,8 @@ std::optional<CouncilFigures> ComputeCouncilFigures(const Survey& survey,
         return std::nullopt;
     }
     CouncilFigures figures{ChartDataOf(survey, *slots, parameters, threshold),
-                           ComputePerPlaceTable(*slots, survey.RoutesList, parameters, progress)};
+                           ComputePerPlaceTable(*slots, survey.RoutesList, parameters, progress),
+                           std::nullopt};
     progress.Set(100, 100);
     return figures;
 }

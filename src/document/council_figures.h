@@ -10,12 +10,20 @@
 
 #include "analysis/per_place_table.h"
 #include "charts/chart_data.h"
+#include "charts/survey_comparison.h"
 
 namespace tavoric {
+
+// This survey (A) beside another survey of the same area (B) in the same selection.
+struct CouncilComparison {
+    SurveyComparison figures;
+    std::string nameOfB;  // B's file name, code page 1252
+};
 
 struct CouncilFigures {
     ChartData charts;
     PerPlaceTable perPlace;
+    std::optional<CouncilComparison> comparison;  // the report's comparison chapter, if asked
 };
 
 // Selects the slots as the per-place analysis does and computes the charts' figures and the

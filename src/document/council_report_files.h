@@ -15,6 +15,7 @@ struct CouncilReportChoices {
     bool pdf = true;
     bool odt = false;
     bool summaryCsv = false;
+    bool compare = false;  // with a comparison chapter beside another survey
 
     bool Any() const { return pdf || odt || summaryCsv; }
 };

@@ -20,15 +20,14 @@ bool DocumentDrawing::Write(const CouncilReportFiles& files, const CouncilFigure
     const struct {
         const std::optional<std::string>& path;
         std::optional<std::string> (DocumentDrawing::*make)(const CouncilDocument&,
-                                                            const ChartData&,
+                                                            const CouncilFigures&,
                                                             const StreetMap*) const;
     } outputs[] = {{files.pdf, &DocumentDrawing::Pdf}, {files.odt, &DocumentDrawing::Odt}};
     for (const auto& output : outputs) {
         if (!output.path) {
             continue;
         }
-        const std::optional<std::string> bytes =
-            (this->*output.make)(document, figures.charts, map);
+        const std::optional<std::string> bytes = (this->*output.make)(document, figures, map);
         if (!bytes) {
             ErrorNotice(prompter, MessageText("AA00903"));
             return false;

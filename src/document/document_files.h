@@ -21,10 +21,10 @@ public:
 
     // A4 portrait: the survey area at the top and "page N of M" at the foot of every page,
     // charts and map as vectors, long tables continued with their heads on the next page.
-    std::optional<std::string> Pdf(const CouncilDocument& document, const ChartData& charts,
+    std::optional<std::string> Pdf(const CouncilDocument& document, const CouncilFigures& figures,
                                    const StreetMap* map) const;
     // The same text with real tables, charts and map as PNG pictures at 300 dpi in the package.
-    std::optional<std::string> Odt(const CouncilDocument& document, const ChartData& charts,
+    std::optional<std::string> Odt(const CouncilDocument& document, const CouncilFigures& figures,
                                    const StreetMap* map) const;
 
     // Writes each named file whole (the key figures, then the PDF, then the ODT); a file that

@@ -8,12 +8,12 @@ bool DocumentDrawing::Available() {
     return false;
 }
 
-std::optional<std::string> DocumentDrawing::Pdf(const CouncilDocument&, const ChartData&,
+std::optional<std::string> DocumentDrawing::Pdf(const CouncilDocument&, const CouncilFigures&,
                                                 const StreetMap*) const {
     return std::nullopt;
 }
 
-std::optional<std::string> DocumentDrawing::Odt(const CouncilDocument&, const ChartData&,
+std::optional<std::string> DocumentDrawing::Odt(const CouncilDocument&, const CouncilFigures&,
                                                 const StreetMap*) const {
     return std::nullopt;
 }

@@ -9,6 +9,7 @@
 #include "analysis/motive_report.h"
 #include "analysis_test_support.h"
 #include "charts/chart_csv.h"
+#include "core/codec.h"
 #include "core/message_texts.h"
 #include "workbook_reader.h"
 
@@ -210,6 +211,52 @@ TEST(AnalysisWorkbook, ChartSheetsEqualTheChartFiguresAndTheGridCarriesThePressu
     }
     EXPECT_GT(coloured, 100u);
     EXPECT_FALSE(data->sections.back().observed);
+}
+
+TEST(AnalysisWorkbook, ComparisonSheetsEqualTheComparisonFilesAndNameBothSides) {
+    SKIP_WITHOUT_OPENPYXL();
+    // A lacks route 0001 and B route 0003: sections of one side leave the other's cells empty,
+    // as does a section of B without a single observation.
+    const Survey a = GeneratedSurvey(3);
+    Survey b = GeneratedSurvey(8);
+    b.SectiesList.push_back("0002 0009 Leeg");
+    b.ParkeerplaatsenList.push_back("0002 0009 0001 V");
+    b.KentekensList.push_back("0002 0009 0001 0700-0800");
+    SortLines(b.KentekensList);
+    AnalysisParameters selectionA = AllSelected(a, ReportKind::PerPlace);
+    std::erase_if(selectionA.selectedPlaces,
+                  [](const std::string& place) { return place.starts_with("0001"); });
+    AnalysisParameters selectionB = AllSelected(b, ReportKind::PerPlace);
+    std::erase_if(selectionB.selectedPlaces,
+                  [](const std::string& place) { return place.starts_with("0003"); });
+    Progress progress;
+    const std::optional<SurveyComparison> comparison =
+        CompareSurveys(a, selectionA, b, selectionB, 85, progress);
+    ASSERT_TRUE(comparison);
+    std::string error;
+    const auto book =
+        Described(ComparisonWorkbook(*comparison, "Voor.par", "Na \xe9\xe9n.par", error), error);
+    ASSERT_TRUE(book);
+    EXPECT_EQ(SheetNames(*book), (std::vector<std::string>{"Vergelijking", "Secties", "Over de dag",
+                                                           "Parkeerduur", "Parkeermotief"}));
+    const json& sheets = (*book)["sheets"];
+    const std::set<std::string> percents = {"bezetting_a", "bezetting_b", "piek_a",
+                                            "piek_b",      "procent_a",   "procent_b"};
+    for (const ComparisonKind kind : AllComparisonKinds()) {
+        const json& sheet = sheets[static_cast<std::size_t>(kind) + 1];
+        ExpectSheetEqualsCsv(sheet, ComparisonCsv(kind, *comparison), percents);
+        EXPECT_EQ(sheet["freeze"], kind == ComparisonKind::Sections ? "D2" : "B2");
+    }
+    const json& sections = sheets[1]["rows"];
+    EXPECT_TRUE(sections[1][5].is_null());      // route 0001 only in B
+    EXPECT_TRUE(sections.back()[4].is_null());  // route 0003 only in A
+
+    EXPECT_EQ(Fact(*book, "A (voor)"), "Voor.par, " + Cp1252ToUtf8(comparison->a.surveyArea) +
+                                           ", " + Cp1252ToUtf8(comparison->a.dayAndDate));
+    EXPECT_TRUE(Fact(*book, "B (na)").get<std::string>().starts_with("Na \xc3\xa9\xc3\xa9n.par, "));
+    EXPECT_EQ(Fact(*book, "Tijdvak"), selectionA.windowStart + "-" + selectionA.windowEnd);
+    EXPECT_EQ(Fact(*book, "Tijdvak B (na)"), selectionB.windowStart + "-" + selectionB.windowEnd);
+    EXPECT_EQ(Fact(*book, "Parkeerdruknorm (%)"), 85);
 }
 
 }  // namespace tavoric

@@ -2,11 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
 
 #include "analysis_test_support.h"
 #include "charts/chart_images.h"
+#include "charts/street_map.h"
 #include "charts/survey_comparison.h"
 #include "cli_test_support.h"
+#include "core/project_file.h"
+#include "workbook_reader.h"
 
 namespace tavoric {
 namespace {
@@ -123,7 +128,10 @@ TEST_F(CompareCommandTest, WrongUseWritesNothing) {
         {"compare", a_, b_, "--kind", "motive", "--csv", csv, "--morning", "25:00"},
         {"compare", a_, b_, "--kind", "occupancy", "--csv", b_},  // over B
         {"compare", a_, b_, "--kind", "occupancy", "--csv", csv, "--png", csv},
-        {"compare", a_, b_, "--kind", "occupancy", "--png", PathOf("a.png")},  // no CSV
+        {"compare", a_, b_, "--kind", "occupancy", "--png", PathOf("a.png")},    // no CSV
+        {"compare", a_, b_, "--kind", "occupancy", "--xlsx", PathOf("w.xlsx")},  // no CSV
+        {"compare", a_, b_, "--xlsx", a_},                                       // over A
+        {"compare", a_, b_, "--kind", "occupancy", "--csv", csv, "--xlsx", csv},
     };
     for (const auto& args : wrongs) {
         const ToolRun run = RunTool(args);
@@ -135,6 +143,122 @@ TEST_F(CompareCommandTest, WrongUseWritesNothing) {
         RunTool({"compare", a_, PathOf("geen.par"), "--kind", "occupancy", "--csv", csv}).status,
         kExitFileError);
     EXPECT_FALSE(fs::exists(csv));
+}
+
+// The workbook holds all four comparisons without --kind, each sheet the rows of its CSV, and
+// names both projects.
+TEST_F(CompareCommandTest, WorkbookOfAllComparisons) {
+    SKIP_WITHOUT_OPENPYXL();
+    const std::string book = PathOf("vergelijking.xlsx");
+    ASSERT_EQ(RunTool({"compare", a_, b_, "--routes", "0002", "--xlsx", book}).status, kExitOk);
+    const std::optional<nlohmann::json> described = DescribeWorkbook(FileContent(book));
+    ASSERT_TRUE(described);
+    const nlohmann::json& sheets = (*described)["sheets"];
+    ASSERT_EQ(sheets.size(), 5u);
+    EXPECT_EQ(sheets[0]["rows"][1][1]["v"].get<std::string>().rfind("voor.par, ", 0), 0u);
+    EXPECT_EQ(sheets[0]["rows"][2][1]["v"].get<std::string>().rfind("na.par, ", 0), 0u);
+    for (const ComparisonKind kind : AllComparisonKinds()) {
+        const std::string csv = PathOf("deel.csv");
+        ASSERT_EQ(RunTool({"compare", a_, b_, "--routes", "0002", "--kind",
+                           std::string(ComparisonKindName(kind)), "--csv", csv})
+                      .status,
+                  kExitOk);
+        std::size_t records = 0;
+        const std::string content = FileContent(csv);
+        CsvReader reader(content, ',');
+        for (std::vector<std::string> fields; reader.Next(fields);) {
+            ++records;
+        }
+        EXPECT_EQ(sheets[static_cast<std::size_t>(kind) + 1]["rows"].size(), records);
+    }
+}
+
+const std::string kDemoStreets = std::string(TAVORIC_DEMO_DATA) + "/Demodorp.geojson";
+
+// Every street of a section of either survey carries that section's row of the comparison:
+// numbers as numbers, a missing figure as null; the map is drawn where drawing is built in.
+TEST_F(CompareCommandTest, DifferenceMapCarriesTheSectionsComparison) {
+    const std::string csv = PathOf("secties.csv");
+    const std::string geojson = PathOf("verschil.geojson");
+    const std::string png = PathOf("verschil.png");
+    std::vector<std::string> args = {"compare",  a_,           b_,          "--kind",
+                                     "sections", "--csv",      csv,         "--geojson",
+                                     geojson,    "--geometry", kDemoStreets};
+    if (ChartDrawing::Available()) {
+        args.insert(args.end(), {"--map-png", png});
+    }
+    const ToolRun run = RunTool(args);
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    std::map<std::string, std::vector<std::string>> rows;
+    const std::string content = FileContent(csv);
+    CsvReader reader(content, ',');
+    std::vector<std::string> header;
+    reader.Next(header);
+    for (std::vector<std::string> fields; reader.Next(fields);) {
+        rows[fields[0] + " " + fields[1]] = fields;
+    }
+    const nlohmann::ordered_json written = nlohmann::ordered_json::parse(FileContent(geojson));
+    int joined = 0;
+    for (const auto& feature : written["features"]) {
+        const auto& properties = feature["properties"];
+        if (!properties.contains("verschil_bezetting")) {
+            continue;  // a street of no section of the comparison keeps what it had
+        }
+        const auto row = rows.find(properties["route"].get<std::string>() + " " +
+                                   properties["sectie"].get<std::string>());
+        ASSERT_NE(row, rows.end()) << properties.dump();
+        ++joined;
+        for (std::size_t i = 3; i < header.size(); ++i) {
+            const std::string& field = row->second[i];
+            EXPECT_EQ(properties[header[i]], field.empty()
+                                                 ? nlohmann::ordered_json()
+                                                 : nlohmann::ordered_json(std::stoll(field)))
+                << header[i] << " " << row->first;
+        }
+    }
+    EXPECT_GT(joined, 5);
+    if (ChartDrawing::Available()) {
+        EXPECT_TRUE(FileContent(png).starts_with("\x89PNG"));
+    }
+}
+
+// Without --geometry the map takes the streets project A remembers; without either, with a
+// street file that cannot be read or with a map of another comparison, nothing is written.
+TEST_F(CompareCommandTest, DifferenceMapStreetsFromProjectAOrNothingWritten) {
+    const std::string csv = PathOf("uit.csv");
+    const std::string geojson = PathOf("uit.geojson");
+    const std::string broken = PathOf("kapot.geojson");
+    std::ofstream(broken) << R"({"type":"FeatureCollection","features":[)";
+    const std::vector<std::vector<std::string>> refused = {
+        {"compare", a_, b_, "--kind", "sections", "--csv", csv, "--geojson", geojson},
+        {"compare", a_, b_, "--kind", "occupancy", "--csv", csv, "--geojson", geojson, "--geometry",
+         kDemoStreets},
+        {"compare", a_, b_, "--kind", "sections", "--csv", csv, "--geojson", csv, "--geometry",
+         kDemoStreets},
+        {"compare", a_, b_, "--kind", "sections", "--csv", csv, "--geojson", broken, "--geometry",
+         broken},
+    };
+    for (const auto& args : refused) {
+        const ToolRun run = RunTool(args);
+        EXPECT_EQ(run.status, kExitUsage) << run.err;
+        EXPECT_FALSE(run.err.empty());
+        EXPECT_FALSE(fs::exists(csv) || fs::exists(geojson)) << run.err;
+    }
+    const ToolRun unreadable = RunTool({"compare", a_, b_, "--kind", "sections", "--csv", csv,
+                                        "--geojson", geojson, "--geometry", broken});
+    EXPECT_EQ(unreadable.status, kExitFileError);
+    EXPECT_FALSE(fs::exists(csv) || fs::exists(geojson)) << unreadable.err;
+
+    Survey a;
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(ReadProjectFile(a, a_, prompter));
+    fs::copy_file(kDemoStreets, PathOf("straten.geojson"));
+    a.AlgemeneGegevens.streetGeometry = StoredStreetGeometryPath(a_, PathOf("straten.geojson"));
+    ASSERT_TRUE(WriteProjectFile(a, a_, prompter));
+    const ToolRun remembered =
+        RunTool({"compare", a_, b_, "--kind", "sections", "--csv", csv, "--geojson", geojson});
+    ASSERT_EQ(remembered.status, kExitOk) << remembered.err;
+    EXPECT_NE(FileContent(geojson).find("verschil_bezetting"), std::string::npos);
 }
 
 // Each chart names the difference of every category, and the two surveys in its legend.

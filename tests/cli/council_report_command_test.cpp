@@ -5,9 +5,11 @@
 #include <filesystem>
 #include <map>
 
+#include "analysis_test_support.h"
 #include "cli_test_support.h"
 #include "core/csv.h"
 #include "core/message_texts.h"
+#include "core/scripted_prompter.h"
 #include "document/document_files.h"
 
 namespace tavoric {
@@ -264,6 +266,49 @@ TEST_F(CouncilReportCommandTest, WithoutStreetsTheSummarySaysHowToAddTheMap) {
     EXPECT_NE(text.find("Dit rapport heeft geen kaart"), std::string::npos);
     EXPECT_EQ(text.find("Kaart "), std::string::npos);
     EXPECT_NE(text.find("Straat en tijd"), std::string::npos);
+}
+
+// With --compare the report gets the comparison chapter with B's name, its table and its two
+// charts; surveys without a common section are refused before anything is written.
+TEST_F(CouncilReportCommandTest, CompareAddsTheComparisonChapter) {
+    const std::string b = PathOf("na.par");
+    ASSERT_EQ(RunTool({"demo", b, "--seed", "7", "--places", "90"}).status, kExitOk);
+    const std::string csv = PathOf("kerncijfers.csv");
+    const std::string odt = PathOf("rapport.odt");
+    const std::vector<std::vector<std::string>> refused = {
+        {"rapport", kDemo, "--compare", b, "--summary-csv", b},  // output over B
+        {"rapport", "--compare", b, "--summary-csv", csv},       // no project A
+    };
+    for (const auto& args : refused) {
+        EXPECT_EQ(RunTool(args).status, kExitUsage) << args[3];
+    }
+    Survey elsewhere = SurveyBuilder("0800", "0900")
+                           .Route("0009", 30)
+                           .Place("0009 0001 0001", "V", {"AA11BB", "AA11BB"})
+                           .Build();
+    const std::string other = PathOf("elders.par");
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(WriteProjectFile(elsewhere, other, prompter));
+    const ToolRun apart = RunTool({"rapport", kDemo, "--compare", other, "--summary-csv", csv});
+    EXPECT_EQ(apart.status, kExitFileError);
+    EXPECT_NE(apart.err.find("geen sectie gemeen"), std::string::npos) << apart.err;
+    EXPECT_FALSE(fs::exists(csv));
+    if (!DocumentDrawing::Available()) {
+        return;
+    }
+    const ToolRun run = RunTool({"rapport", kDemo, "--compare", b, "--odt", odt});
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    const std::string text = Words(OutputOf("odt2txt --encoding=UTF-8 " + Quoted(odt)));
+    EXPECT_NE(text.find("Vergelijking met een andere meting"), std::string::npos);
+    EXPECT_NE(text.find("is vergeleken met na.par (B, "), std::string::npos);
+    EXPECT_NE(text.find("Bez. A % Bez. B % Verschil"), std::string::npos) << text;
+    const std::string package = OutputOf("unzip -l " + Quoted(odt));
+    std::size_t pictures = 0;
+    for (std::size_t at = package.find("Pictures/"); at != std::string::npos;
+         at = package.find("Pictures/", at + 1)) {
+        ++pictures;
+    }
+    EXPECT_EQ(pictures, 8u) << package;  // six charts and the two of the comparison
 }
 
 }  // namespace

@@ -121,6 +121,54 @@ TEST(CouncilDocumentTest, NoObservationsSayThereIsNoPeak) {
     EXPECT_FALSE(HasText(document, "De hoogste bezetting"));
 }
 
+// With survey B the comparison chapter comes after the figures and before the method: the
+// sections of either side with a dash where a side has no figure, both day curves and the
+// paired durations.
+TEST(CouncilDocumentTest, ComparisonChapterOnlyWhenComparedWithAnotherSurvey) {
+    CouncilFigures figures = SomeFigures();
+    EXPECT_EQ(TextsOf(BuildCouncilDocument(figures, SomeContext()), BlockKind::Heading).size(),
+              10u);
+    ChartData a = figures.charts;
+    a.dayAndDate = "Dinsdag 12 maart";
+    a.sections.front().observed = true;
+    a.sections.front().occupancy = 70;
+    ChartData b = a;
+    b.dayAndDate = "Zaterdag 16 maart";
+    b.sections.front().occupancy = 74;
+    b.sections.front().peak = 85;
+    SectionPressure onlyInB = b.sections.front();
+    onlyInB.section = "0005";
+    onlyInB.description = "Molenweg";
+    b.sections.push_back(onlyInB);
+    figures.comparison = CouncilComparison{CompareChartData(a, b), "Zaterdag.par"};
+    const CouncilDocument document = BuildCouncilDocument(figures, SomeContext());
+
+    const std::vector<std::string> headings = TextsOf(document, BlockKind::Heading);
+    const auto chapter =
+        std::find(headings.begin(), headings.end(), "Vergelijking met een andere meting");
+    ASSERT_NE(chapter, headings.end());
+    EXPECT_EQ(*(chapter - 1), "Parkeermotief");
+    EXPECT_EQ(*(chapter + 1), "Methode");
+    EXPECT_TRUE(HasText(document,
+                        "Deze meting (A, Dinsdag 12 maart) is vergeleken met "
+                        "Zaterdag.par (B, Zaterdag 16 maart)"));
+    const auto heading = std::find_if(document.blocks.begin(), document.blocks.end(),
+                                      [](const DocumentBlock& block) {
+                                          return block.text == "Vergelijking met een andere meting";
+                                      });
+    const DocumentTable& table = (heading + 2)->table;
+    ASSERT_EQ((heading + 2)->kind, BlockKind::Table);
+    EXPECT_EQ(table.header.size(), 11u);
+    ASSERT_EQ(table.rows.size(), 2u);
+    EXPECT_EQ(table.rows[0], (std::vector<std::string>{"0001", "0002", "Kerkstraat", "0", "0", "70",
+                                                       "74", "+4", "90", "85", "-5"}));
+    EXPECT_EQ(table.rows[1], (std::vector<std::string>{"0001", "0005", "Molenweg", "-", "0", "-",
+                                                       "74", "-", "-", "85", "-"}));
+    EXPECT_EQ((heading + 3)->kind, BlockKind::ComparisonChart);
+    EXPECT_EQ((heading + 3)->comparison, ComparisonKind::Occupancy);
+    EXPECT_EQ((heading + 4)->comparison, ComparisonKind::Durations);
+}
+
 TEST(CouncilReportFilesTest, EachChosenFileIsAskedWithItsExtensionAndReplacedOnlyWhenAgreed) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "h31-files";
     std::filesystem::create_directories(folder);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Vergelijken met..." as a user drives it: the menu command through the analysis dialog to the
 // choice of survey B, a comparison of surveys without a common section refused, the four
-// comparisons as tabs, and the table in front saved as CSV.
+// comparisons as tabs, the table in front saved as CSV and all four as a workbook.
 #include <QChartView>
 #include <QPushButton>
 #include <QTabWidget>
@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "../core/workbook_reader.h"
 #include "analysis/analysis_selection.h"
 #include "analysis/ui/parkeerduurmeting_form.h"
 #include "charts/ui/vergelijking_form.h"
@@ -100,6 +101,20 @@ private slots:
         QTest::mouseClick(form->findChild<QPushButton*>("ExporterenButton"), Qt::LeftButton);
         QVERIFY(Contents(png).starts_with("\x89PNG"));
         QVERIFY(desktop_.prompter.fileRequests().back().filter.find("*.csv") != std::string::npos);
+
+        // A workbook by its name: every comparison, whichever tab is in front, B named.
+        const std::string workbook = desktop_.PathOf("vergelijking.xlsx");
+        desktop_.prompter.QueueFileName(workbook);
+        QTest::mouseClick(form->findChild<QPushButton*>("ExporterenButton"), Qt::LeftButton);
+        QVERIFY(Contents(workbook).starts_with("PK"));
+        if (OpenpyxlAvailable()) {
+            const std::optional<nlohmann::json> described = DescribeWorkbook(Contents(workbook));
+            QVERIFY(described);
+            const nlohmann::json& sheets = (*described)["sheets"];
+            QCOMPARE(sheets.size(), AllComparisonKinds().size() + 1);
+            QVERIFY(sheets[0]["rows"][2][1]["v"].get<std::string>().starts_with("na.par, "));
+            QCOMPARE(sheets[2]["rows"].size(), expected.occupancy.size() + 1);
+        }
 
         // The analysis selection is now known: the next comparison asks only for B.
         form->close();

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Rapport > Onderzoeksrapport..." on the demo survey: the selection of the analysis dialog, the
 // outputs chosen in the report's dialog, the files asked for and written, with the map when the
-// project knows its streets and with a notice when it cannot read them.
+// project knows its streets and with a notice when it cannot read them, and with the comparison
+// chapter beside survey B when chosen.
 #include <QCheckBox>
 #include <QPushButton>
 #include <QtTest>
@@ -9,6 +10,7 @@
 #include <sstream>
 
 #include "analysis/ui/parkeerduurmeting_form.h"
+#include "core/demo_survey.h"
 #include "core/project_file.h"
 #include "desktop_test_support.h"
 #include "document/ui/onderzoeksrapport_form.h"
@@ -133,6 +135,25 @@ private slots:
         desktop_.prompter.QueueCancelledFileDialog();
         QTest::mouseClick(dialog->findChild<QPushButton*>("Button1"), Qt::LeftButton);
         QVERIFY(!QFile::exists(QString::fromStdString(desktop_.PathOf("raad.odt"))));
+    }
+
+    // Survey B is asked first; the report then holds the two charts of the comparison.
+    void ComparisonWithSurveyBAddsItsChapter() {
+        TOnderzoeksrapportForm* dialog = OpenDialog();
+        QVERIFY(dialog);
+        Choose(dialog, false, true, false);
+        dialog->findChild<QCheckBox*>("VergelijkCheckBox")->setChecked(true);
+        Survey b = MakeDemoSurvey({150, 7});
+        const std::string pathOfB = desktop_.PathOf("na.par");
+        ScriptedPrompter prompter;
+        QVERIFY(WriteProjectFile(b, pathOfB, prompter));
+        const std::string odt = desktop_.PathOf("raad.odt");
+        desktop_.prompter.QueueFileName(pathOfB);
+        desktop_.prompter.QueueFileName(odt);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        QCOMPARE(desktop_.prompter.fileRequests().size(), std::size_t{2});
+        QVERIFY(desktop_.prompter.asked().empty());
+        QCOMPARE(PicturesIn(Contents(odt)), 9);  // six charts, the map and the comparison's two
     }
 };
 

@@ -156,4 +156,12 @@ std::optional<std::string> ChartDrawing::MapImage(const StreetMap& map, const Ch
         MapTitle(measure), format, size);
 }
 
+std::optional<std::string> ChartDrawing::DifferenceMapImage(const DifferenceMap& map, bool labels,
+                                                            ChartImageFormat format,
+                                                            ChartImageSize size) const {
+    return Picture([&](QPainter& painter,
+                       const QRectF& target) { DrawDifferenceMap(map, labels, painter, target); },
+                   DifferenceMapTitle(), format, size);
+}
+
 }  // namespace tavoric

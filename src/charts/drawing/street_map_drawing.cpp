@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <optional>
 
@@ -112,9 +113,12 @@ QPolygonF DevicePolygon(const MapPath& path, const QTransform& toDevice) {
     return points;
 }
 
+// The colour of each feature by its index.
+using FeatureColour = std::function<QColor(std::size_t feature)>;
+
 // The streets of the map into target, scaled to fit it, without a scene: one path at a time.
 // Returns where the scene was drawn.
-QTransform PaintStreets(const StreetMap& map, MapMeasure measure, int threshold, QPainter& painter,
+QTransform PaintStreets(const StreetMap& map, const FeatureColour& colourOf, QPainter& painter,
                         const QRectF& target) {
     const QRectF extent = Extent(map);
     const double side = std::max(extent.width(), extent.height());
@@ -131,7 +135,7 @@ QTransform PaintStreets(const StreetMap& map, MapMeasure measure, int threshold,
     painter.setClipRect(target);
     for (std::size_t i = 0; i < map.figures.size(); ++i) {
         const StreetFeature& feature = map.geometry.features[i];
-        const QColor colour = ClassColour(FeatureClass(map.figures[i], measure, threshold));
+        const QColor colour = colourOf(i);
         painter.setPen(QPen(colour.darker(140), width / 4));
         painter.setBrush(colour);
         for (const std::vector<MapPath>& polygon : feature.polygons) {
@@ -187,6 +191,16 @@ struct LegendEntry {
     QString label;
 };
 
+// A whole map: title and subtitle above the streets, the legend beside them.
+struct MapPage {
+    const StreetMap& map;
+    std::string title;  // code page 1252, as the subtitle
+    std::string subtitle;
+    FeatureColour colourOf;
+    std::vector<LegendEntry> legend;
+    std::vector<StreetLabel> labels;  // none when left out
+};
+
 std::vector<LegendEntry> LegendEntries(int threshold) {
     std::vector<LegendEntry> entries;
     for (PressureClass pressureClass :
@@ -202,12 +216,79 @@ std::vector<LegendEntry> LegendEntries(int threshold) {
     return entries;
 }
 
-double LegendWidth(const QFontMetricsF& metrics, int threshold) {
+std::vector<LegendEntry> DifferenceLegendEntries() {
+    std::vector<LegendEntry> entries;
+    const std::vector<DifferenceClass>& classes = DifferenceClasses();
+    for (std::size_t i = classes.size(); i-- > 0;) {
+        entries.push_back({QColor::fromRgb(classes[i].rgb), Text(DifferenceClassLabel(i))});
+    }
+    entries.push_back({kNoFiguresColour, Text(MessageText("AA00713"))});
+    entries.push_back({QColor(), Text(MessageText("AA00943"))});
+    return entries;
+}
+
+double LegendWidth(const QFontMetricsF& metrics, const std::vector<LegendEntry>& entries) {
     double widest = 0;
-    for (const LegendEntry& entry : LegendEntries(threshold)) {
+    for (const LegendEntry& entry : entries) {
         widest = std::max(widest, metrics.horizontalAdvance(entry.label));
     }
     return widest + metrics.height() * 3;
+}
+
+void DrawLegend(QPainter& painter, const QRectF& area, const std::vector<LegendEntry>& entries) {
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double line = metrics.height() * 1.4;
+    QPointF at = area.topLeft();
+    painter.save();
+    for (const LegendEntry& entry : entries) {
+        const QRectF swatch(at.x(), at.y() + line * 0.15, metrics.height() * 1.2, line * 0.7);
+        painter.setPen(Qt::black);
+        if (entry.colour.isValid()) {
+            painter.fillRect(swatch, entry.colour);
+            painter.drawText(QRectF(swatch.right() + metrics.height() * 0.5, at.y(),
+                                    area.right() - swatch.right(), line),
+                             Qt::AlignLeft | Qt::AlignVCenter, entry.label);
+        } else {
+            at.ry() += line * 0.3;  // set apart from the classes
+            painter.drawText(QRectF(at.x(), at.y(), area.right() - at.x(), line),
+                             Qt::AlignLeft | Qt::AlignVCenter, entry.label);
+        }
+        at.ry() += line;
+    }
+    painter.restore();
+}
+
+void DrawMapPage(const MapPage& page, QPainter& painter, const QRectF& target) {
+    painter.save();
+    QFont titleFont = painter.font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
+    const QFontMetricsF titleMetrics(titleFont, painter.device());
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double margin = metrics.height();
+    QRectF text(target.left() + margin, target.top() + margin, target.width() - 2 * margin,
+                titleMetrics.height());
+    painter.setFont(titleFont);
+    painter.drawText(text, Qt::AlignHCenter | Qt::AlignVCenter, Text(page.title));
+    painter.restore();
+    text.translate(0, text.height());
+    text.setHeight(metrics.height() * 1.4);
+    painter.drawText(text, Qt::AlignHCenter | Qt::AlignVCenter, Text(page.subtitle));
+
+    const double legendWidth = LegendWidth(metrics, page.legend);
+    const QRectF streets(target.left() + margin, text.bottom() + margin,
+                         target.width() - 3 * margin - legendWidth,
+                         target.bottom() - text.bottom() - 2 * margin);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QTransform toDevice = PaintStreets(page.map, page.colourOf, painter, streets);
+    DrawStreetLabels(painter, page.labels, toDevice);
+    constexpr double kScaleBarShare = 0.25;  // of the streets' width at most
+    DrawScaleBar(painter, streets.bottomLeft() - QPointF(0, margin * 0.5),
+                 toDevice.m11() / MetresPerMapUnit(page.map.geometry),
+                 streets.width() * kScaleBarShare);
+    DrawLegend(painter,
+               QRectF(streets.right() + margin, streets.top(), legendWidth, streets.height()),
+               page.legend);
 }
 
 }  // namespace
@@ -243,26 +324,7 @@ std::size_t FeatureIndexOf(const QGraphicsItem& item) {
 }
 
 void DrawMapLegend(QPainter& painter, const QRectF& area, int threshold) {
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    const double line = metrics.height() * 1.4;
-    QPointF at = area.topLeft();
-    painter.save();
-    for (const LegendEntry& entry : LegendEntries(threshold)) {
-        const QRectF swatch(at.x(), at.y() + line * 0.15, metrics.height() * 1.2, line * 0.7);
-        painter.setPen(Qt::black);
-        if (entry.colour.isValid()) {
-            painter.fillRect(swatch, entry.colour);
-            painter.drawText(QRectF(swatch.right() + metrics.height() * 0.5, at.y(),
-                                    area.right() - swatch.right(), line),
-                             Qt::AlignLeft | Qt::AlignVCenter, entry.label);
-        } else {
-            at.ry() += line * 0.3;  // set apart from the classes
-            painter.drawText(QRectF(at.x(), at.y(), area.right() - at.x(), line),
-                             Qt::AlignLeft | Qt::AlignVCenter, entry.label);
-        }
-        at.ry() += line;
-    }
-    painter.restore();
+    DrawLegend(painter, area, LegendEntries(threshold));
 }
 
 void DrawStreetLabels(QPainter& painter, const std::vector<StreetLabel>& labels,
@@ -323,37 +385,35 @@ void DrawScaleBar(QPainter& painter, const QPointF& bottomLeft, double pixelsPer
 
 void DrawStreetMap(const StreetMap& map, const ChartData& data, MapMeasure measure, bool labels,
                    QPainter& painter, const QRectF& target) {
-    painter.save();
-    QFont titleFont = painter.font();
-    titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
-    const QFontMetricsF titleMetrics(titleFont, painter.device());
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    const double margin = metrics.height();
-    QRectF text(target.left() + margin, target.top() + margin, target.width() - 2 * margin,
-                titleMetrics.height());
-    painter.setFont(titleFont);
-    painter.drawText(text, Qt::AlignHCenter | Qt::AlignVCenter, Text(MapTitle(measure)));
-    painter.restore();
-    text.translate(0, text.height());
-    text.setHeight(metrics.height() * 1.4);
-    painter.drawText(text, Qt::AlignHCenter | Qt::AlignVCenter, Text(ChartSubtitle(data)));
+    const MapPage page = {
+        map,
+        MapTitle(measure),
+        ChartSubtitle(data),
+        [&](std::size_t i) {
+            return ClassColour(FeatureClass(map.figures[i], measure, data.threshold));
+        },
+        LegendEntries(data.threshold),
+        labels ? StreetLabels(map, measure) : std::vector<StreetLabel>(),
+    };
+    DrawMapPage(page, painter, target);
+}
 
-    const double legendWidth = LegendWidth(metrics, data.threshold);
-    const QRectF streets(target.left() + margin, text.bottom() + margin,
-                         target.width() - 3 * margin - legendWidth,
-                         target.bottom() - text.bottom() - 2 * margin);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QTransform toDevice = PaintStreets(map, measure, data.threshold, painter, streets);
-    if (labels) {
-        DrawStreetLabels(painter, StreetLabels(map, measure), toDevice);
-    }
-    constexpr double kScaleBarShare = 0.25;  // of the streets' width at most
-    DrawScaleBar(painter, streets.bottomLeft() - QPointF(0, margin * 0.5),
-                 toDevice.m11() / MetresPerMapUnit(map.geometry), streets.width() * kScaleBarShare);
-    DrawMapLegend(painter,
-                  QRectF(streets.right() + margin, streets.top(), legendWidth, streets.height()),
-                  data.threshold);
+void DrawDifferenceMap(const DifferenceMap& map, bool labels, QPainter& painter,
+                       const QRectF& target) {
+    const MapPage page = {
+        map.streets,
+        DifferenceMapTitle(),
+        DifferenceMapSubtitle(*map.comparison),
+        [&](std::size_t i) {
+            const std::optional<std::int64_t> difference = FeatureDifference(map, i);
+            return difference
+                       ? QColor::fromRgb(DifferenceClasses()[DifferenceClassOf(*difference)].rgb)
+                       : kNoFiguresColour;
+        },
+        DifferenceLegendEntries(),
+        labels ? DifferenceLabels(map) : std::vector<StreetLabel>(),
+    };
+    DrawMapPage(page, painter, target);
 }
 
 }  // namespace tavoric

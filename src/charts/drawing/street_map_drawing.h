@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <QString>
 
+#include "charts/difference_map.h"
 #include "charts/street_map.h"
 
 class QGraphicsItem;
@@ -38,5 +39,9 @@ void DrawScaleBar(QPainter& painter, const QPointF& bottomLeft, double pixelsPer
 // scale bar, and the legend.
 void DrawStreetMap(const StreetMap& map, const ChartData& data, MapMeasure measure, bool labels,
                    QPainter& painter, const QRectF& target);
+// The same for the difference map of two surveys: the streets in the classes of their change,
+// the legend with the class bounds.
+void DrawDifferenceMap(const DifferenceMap& map, bool labels, QPainter& painter,
+                       const QRectF& target);
 
 }  // namespace tavoric

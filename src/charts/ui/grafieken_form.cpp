@@ -15,9 +15,10 @@
 #include "charts/chart_export.h"
 #include "charts/drawing/chart_builder.h"
 #include "charts/ui/chart_printing.h"
-#include "core/codec.h"
 #include "core/message_texts.h"
 #include "desktop/busy_cursor.h"
+#include "desktop/qt_text.h"
+#include "desktop/widgets.h"
 #include "reports/export.h"
 
 namespace tavoric {
@@ -25,18 +26,6 @@ namespace tavoric {
 namespace {
 
 constexpr QSize kInitialSize(1000, 700);
-
-QString Text(std::string_view cp1252) {
-    return QString::fromStdString(Cp1252ToUtf8(cp1252));
-}
-
-QPushButton* AddButton(QDialogButtonBox* box, const char* name, const char* caption,
-                       QDialogButtonBox::ButtonRole role) {
-    QPushButton* button = box->addButton(QString::fromUtf8(caption), role);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 }  // namespace
 
@@ -62,18 +51,18 @@ TGrafiekenForm::TGrafiekenForm(Prompter& prompter, QWidget* parent)
         scroller->setWidgetResizable(true);
         scroller->setFrameShape(QFrame::NoFrame);
         scroller->setWidget(view);
-        pageControl_->addTab(scroller, Text(ChartTitle(kind)));
+        pageControl_->addTab(scroller, ToQString(ChartTitle(kind)));
         views_.push_back(view);
     }
     auto* buttons = new QDialogButtonBox(this);
-    printButton_ =
-        AddButton(buttons, "AfdrukkenButton", "Af&drukken...", QDialogButtonBox::ActionRole);
-    exportButton_ =
-        AddButton(buttons, "ExporterenButton", "&Exporteren...", QDialogButtonBox::ActionRole);
-    copyButton_ =
-        AddButton(buttons, "KopierenButton", "&Kopi\u00EBren", QDialogButtonBox::ActionRole);
-    QPushButton* closeButton =
-        AddButton(buttons, "SluitenButton", "&Sluiten", QDialogButtonBox::RejectRole);
+    printButton_ = AddButton(buttons, "AfdrukkenButton", QStringLiteral("Af&drukken..."),
+                             QDialogButtonBox::ActionRole);
+    exportButton_ = AddButton(buttons, "ExporterenButton", QStringLiteral("&Exporteren..."),
+                              QDialogButtonBox::ActionRole);
+    copyButton_ = AddButton(buttons, "KopierenButton", QStringLiteral("&Kopi\u00EBren"),
+                            QDialogButtonBox::ActionRole);
+    QPushButton* closeButton = AddButton(buttons, "SluitenButton", QStringLiteral("&Sluiten"),
+                                         QDialogButtonBox::RejectRole);
     connect(printButton_, &QPushButton::clicked, this, &TGrafiekenForm::PrintCurrent);
     connect(exportButton_, &QPushButton::clicked, this, &TGrafiekenForm::ExportCurrent);
     connect(copyButton_, &QPushButton::clicked, this, &TGrafiekenForm::CopyCurrent);
@@ -93,7 +82,7 @@ void TGrafiekenForm::ShowCharts(ChartData figures) {
         delete previous;
         const int height = DefaultChartSize(kinds[i], data_).height;
         views_[i]->setMinimumHeight(height > ChartImageSize{}.height ? height : 0);
-        pageControl_->setTabText(static_cast<int>(i), Text(ChartTitle(kinds[i])));
+        pageControl_->setTabText(static_cast<int>(i), ToQString(ChartTitle(kinds[i])));
     }
     show();
     raise();

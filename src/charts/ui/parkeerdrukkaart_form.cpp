@@ -22,8 +22,9 @@
 #include "charts/chart_export.h"
 #include "charts/chart_images.h"
 #include "charts/drawing/street_map_drawing.h"
-#include "core/codec.h"
 #include "core/message_texts.h"
+#include "desktop/qt_text.h"
+#include "desktop/widgets.h"
 #include "reports/export.h"
 
 namespace tavoric {
@@ -32,10 +33,6 @@ namespace {
 
 constexpr QSize kInitialSize(1000, 750);
 constexpr double kZoomStep = 1.25;  // one wheel notch or one + or -
-
-QString Text(std::string_view cp1252) {
-    return QString::fromStdString(Cp1252ToUtf8(cp1252));
-}
 
 class Legend : public QWidget {
 public:
@@ -52,14 +49,6 @@ protected:
 private:
     const ChartData& data_;
 };
-
-QPushButton* AddButton(QDialogButtonBox* box, const char* name, const QString& caption,
-                       QDialogButtonBox::ButtonRole role) {
-    QPushButton* button = box->addButton(caption, role);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 }  // namespace
 
@@ -254,19 +243,19 @@ TParkeerdrukkaartForm::TParkeerdrukkaartForm(
     QWidget* parent)
     : QDialog(parent), prompter_(prompter), chooseStreets_(std::move(chooseStreets)) {
     setObjectName(QStringLiteral("ParkeerdrukkaartForm"));
-    setWindowTitle(Text(MessageText("AA00709")));
+    setWindowTitle(ToQString(MessageText("AA00709")));
     setSizeGripEnabled(true);
     resize(kInitialSize);
 
     measureBox_ = new QComboBox(this);
     measureBox_->setObjectName(QStringLiteral("MaatComboBox"));
-    measureBox_->addItem(Text(MapMeasureLabel(MapMeasure::Occupancy)));
-    measureBox_->addItem(Text(MapMeasureLabel(MapMeasure::Peak)));
-    auto* measureLabel = new QLabel(Text(MessageText("AA00716")), this);
+    measureBox_->addItem(ToQString(MapMeasureLabel(MapMeasure::Occupancy)));
+    measureBox_->addItem(ToQString(MapMeasureLabel(MapMeasure::Peak)));
+    auto* measureLabel = new QLabel(ToQString(MessageText("AA00716")), this);
     measureLabel->setObjectName(QStringLiteral("MaatLabel"));
     measureLabel->setBuddy(measureBox_);
     connect(measureBox_, &QComboBox::currentIndexChanged, this, &TParkeerdrukkaartForm::Redraw);
-    labelsBox_ = new QCheckBox(Text(MessageText("AA00781")), this);
+    labelsBox_ = new QCheckBox(ToQString(MessageText("AA00781")), this);
     labelsBox_->setObjectName(QStringLiteral("LabelsCheckBox"));
     labelsBox_->setChecked(true);
 
@@ -284,11 +273,11 @@ TParkeerdrukkaartForm::TParkeerdrukkaartForm(
     streetPanel_->setMinimumWidth(legend_->minimumWidth());
     view_->viewport()->setMouseTracking(true);
     view_->showFigures = [this](const std::string& figures) {
-        streetPanel_->setText(Text(figures.empty() ? MessageText("AA00800") : figures));
+        streetPanel_->setText(ToQString(figures.empty() ? MessageText("AA00800") : figures));
     };
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* streets = AddButton(buttons, "StratenButton", Text(MessageText("AA00724")),
+    QPushButton* streets = AddButton(buttons, "StratenButton", ToQString(MessageText("AA00724")),
                                      QDialogButtonBox::ActionRole);
     QPushButton* print = AddButton(buttons, "AfdrukkenButton", QStringLiteral("Af&drukken..."),
                                    QDialogButtonBox::ActionRole);
@@ -394,7 +383,7 @@ void TParkeerdrukkaartForm::Print() {
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(Text(MapTitle(Measure())));
+    printer.setDocName(ToQString(MapTitle(Measure())));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) {
         return;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "charts/analysis_workbook.h"
 #include "charts/chart_export.h"
 #include "charts/drawing/chart_builder.h"
 #include "charts/ui/chart_printing.h"
@@ -18,6 +19,8 @@
 #include "core/project_file.h"
 #include "core/text.h"
 #include "desktop/busy_cursor.h"
+#include "desktop/qt_text.h"
+#include "desktop/widgets.h"
 #include "reports/export.h"
 
 namespace tavoric {
@@ -25,18 +28,6 @@ namespace tavoric {
 namespace {
 
 constexpr QSize kInitialSize(1000, 700);
-
-QString Text(std::string_view cp1252) {
-    return QString::fromStdString(Cp1252ToUtf8(cp1252));
-}
-
-QPushButton* AddButton(QDialogButtonBox* box, const char* name, const char* caption,
-                       QDialogButtonBox::ButtonRole role) {
-    QPushButton* button = box->addButton(QString::fromUtf8(caption), role);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 }  // namespace
 
@@ -60,16 +51,17 @@ TVergelijkingForm::TVergelijkingForm(EntryContext context, QWidget* parent)
         scroller->setWidgetResizable(true);
         scroller->setFrameShape(QFrame::NoFrame);
         scroller->setWidget(view);
-        pageControl_->addTab(scroller, Text(ComparisonTitle(kind)));
+        pageControl_->addTab(scroller, ToQString(ComparisonTitle(kind)));
         views_.push_back(view);
     }
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* printButton =
-        AddButton(buttons, "AfdrukkenButton", "Af&drukken...", QDialogButtonBox::ActionRole);
+    QPushButton* printButton = AddButton(
+        buttons, "AfdrukkenButton", QStringLiteral("Af&drukken..."), QDialogButtonBox::ActionRole);
     QPushButton* exportButton =
-        AddButton(buttons, "ExporterenButton", "&Exporteren...", QDialogButtonBox::ActionRole);
-    QPushButton* closeButton =
-        AddButton(buttons, "SluitenButton", "&Sluiten", QDialogButtonBox::RejectRole);
+        AddButton(buttons, "ExporterenButton", QStringLiteral("&Exporteren..."),
+                  QDialogButtonBox::ActionRole);
+    QPushButton* closeButton = AddButton(buttons, "SluitenButton", QStringLiteral("&Sluiten"),
+                                         QDialogButtonBox::RejectRole);
     connect(printButton, &QPushButton::clicked, this, &TVergelijkingForm::PrintCurrent);
     connect(exportButton, &QPushButton::clicked, this, &TVergelijkingForm::ExportCurrent);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -80,40 +72,27 @@ TVergelijkingForm::TVergelijkingForm(EntryContext context, QWidget* parent)
 }
 
 void TVergelijkingForm::Execute(const AnalysisParameters& selectionA) {
-    Prompter& prompter = context_.shell.CurrentPrompter();
-    FileDialogRequest request;
-    request.filter = kProjectFileFilter;
-    const std::optional<std::string> path = prompter.OpenFileName(request);
-    if (!path) {
+    const std::optional<Survey> b = AskSurveyToCompare(context_.shell.CurrentPrompter());
+    if (!b) {
         return;
     }
-    Survey b;
-    {
-        BusyCursor busy;
-        if (!ReadProjectFile(b, *path, prompter)) {
-            return;
-        }
-    }
-    std::optional<SurveyComparison> comparison = CompareWith(b, selectionA);
+    std::optional<SurveyComparison> comparison = CompareWith(*b, selectionA);
     if (!comparison) {
         return;
     }
-    if (!SidesShareSection(*comparison)) {
-        ErrorNotice(prompter, MessageText("AA00925"));
-        return;
-    }
     ShowComparison(std::move(*comparison),
-                   Utf8ForMessage(std::filesystem::path(*path).filename().string()));
+                   Utf8ForMessage(std::filesystem::path(b->ProjectPath).filename().string()));
 }
 
-// Both sides as their charts compute them; nothing when the user stops the run.
+// Both sides as their charts compute them; nothing when the user stops the run or, after the
+// notice, when they share no section.
 std::optional<SurveyComparison> TVergelijkingForm::CompareWith(
     const Survey& b, const AnalysisParameters& selectionA) {
-    const AnalysisParameters selectionB = SelectionOnOtherSurvey(context_.survey, selectionA, b);
     context_.progress.LetUserInputThrough();
     BusyCursor busy;
-    return CompareSurveys(context_.survey, selectionA, b, selectionB,
-                          context_.shell.Settings().pressureThreshold, context_.progress);
+    return CompareInSelectionOfA(context_.survey, selectionA, b,
+                                 context_.shell.Settings().pressureThreshold, context_.progress,
+                                 context_.shell.CurrentPrompter());
 }
 
 void TVergelijkingForm::ShowComparison(SurveyComparison comparison, const std::string& nameOfB) {
@@ -125,9 +104,10 @@ void TVergelijkingForm::ShowComparison(SurveyComparison comparison, const std::s
         delete previous;
         const int height = DefaultComparisonSize(kinds[i], comparison_).height;
         views_[i]->setMinimumHeight(height > ChartImageSize{}.height ? height : 0);
-        pageControl_->setTabText(static_cast<int>(i), Text(ComparisonTitle(kinds[i])));
+        pageControl_->setTabText(static_cast<int>(i), ToQString(ComparisonTitle(kinds[i])));
     }
-    setWindowTitle(Text(FormatText(MessageText("AA00934"), {nameOfB})));
+    nameOfB_ = nameOfB;
+    setWindowTitle(ToQString(FormatText(MessageText("AA00934"), {nameOfB})));
     show();
     raise();
     activateWindow();
@@ -155,6 +135,10 @@ void TVergelijkingForm::ExportCurrent() {
         WriteExportFile(file->fileName, ComparisonCsv(kind, comparison_), prompter);
         return;
     }
+    if (file->workbook) {
+        ExportWorkbook(file->fileName);
+        return;
+    }
     const ChartDrawing drawing;
     const std::optional<std::string> bytes = drawing.ComparisonImage(
         kind, comparison_, file->format, DefaultComparisonSize(kind, comparison_));
@@ -163,6 +147,21 @@ void TVergelijkingForm::ExportCurrent() {
         return;
     }
     WriteExportFile(file->fileName, *bytes, prompter);
+}
+
+void TVergelijkingForm::ExportWorkbook(const std::string& fileName) {
+    Prompter& prompter = context_.shell.CurrentPrompter();
+    const std::string nameOfA =
+        Utf8ForMessage(std::filesystem::path(context_.survey.ProjectPath).filename().string());
+    BusyCursor busy;
+    std::string error;
+    const std::optional<std::string> workbook =
+        ComparisonWorkbook(comparison_, nameOfA, nameOfB_, error);
+    if (!workbook) {
+        ErrorNotice(prompter, error);
+        return;
+    }
+    WriteExportFile(fileName, *workbook, prompter);
 }
 
 void TVergelijkingForm::PrintCurrent() {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Vergelijken met...": the open survey (A) beside another survey of the same area (B), one tab
 // per comparison, drawn with Qt Charts. The comparison in front can be printed and saved as PNG,
-// SVG, PDF or its table as CSV.
+// SVG, PDF or its table as CSV; all four tables as an Excel workbook.
 #pragma once
 
 #include <QDialog>
@@ -34,10 +34,12 @@ private:
                                                 const AnalysisParameters& selectionA);
     void ShowComparison(SurveyComparison comparison, const std::string& nameOfB);
     void ExportCurrent();
+    void ExportWorkbook(const std::string& fileName);
     void PrintCurrent();
 
     EntryContext context_;
     SurveyComparison comparison_;
+    std::string nameOfB_;  // B's file name, code page 1252
     QTabWidget* pageControl_ = nullptr;
     std::vector<QChartView*> views_;  // in the order of AllComparisonKinds()
 };

@@ -36,8 +36,8 @@ QTextCharFormat CharFormat(double points, bool bold = false) {
 
 class OdtBuilder {
 public:
-    OdtBuilder(QTextDocument& document, const ChartData& charts, const StreetMap* map)
-        : document_(document), cursor_(&document), charts_(charts), map_(map) {}
+    OdtBuilder(QTextDocument& document, const CouncilFigures& figures, const StreetMap* map)
+        : document_(document), cursor_(&document), figures_(figures), map_(map) {}
 
     void Add(const DocumentBlock& block) {
         switch (block.kind) {
@@ -63,6 +63,7 @@ public:
                 Table(block.table);
                 break;
             case BlockKind::Chart:
+            case BlockKind::ComparisonChart:
             case BlockKind::Map:
                 Figure(block);
                 break;
@@ -125,7 +126,7 @@ private:
     }
 
     void Figure(const DocumentBlock& block) {
-        const QSizeF layout = FigureLayoutSize(block, charts_);
+        const QSizeF layout = FigureLayoutSize(block, figures_);
         const QSizeF millimetres =
             layout.scaled(QSizeF(kBodyWidthMm, kMaxPictureHeightMm), Qt::KeepAspectRatio);
         const QSize pixels = (millimetres / 25.4 * kPictureDpi).toSize();
@@ -135,14 +136,14 @@ private:
         image.fill(Qt::white);
         {
             QPainter painter(&image);
-            DrawFigure(block, charts_, map_, painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+            DrawFigure(block, figures_, map_, painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
         }
         // Kept as the PNG file's bytes: a few hundred kilobytes instead of the pixels' megabytes.
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "PNG");
-        const QString name = QStringLiteral("figuur%1.png").arg(++figures_);
+        const QString name = QStringLiteral("figuur%1.png").arg(++pictures_);
         document_.addResource(QTextDocument::ImageResource, QUrl(name), png);
         QTextImageFormat format;
         format.setName(name);
@@ -154,17 +155,17 @@ private:
 
     QTextDocument& document_;
     QTextCursor cursor_;
-    const ChartData& charts_;
+    const CouncilFigures& figures_;
     const StreetMap* map_;
     bool first_ = true;
     bool breakBefore_ = false;
-    int figures_ = 0;
+    int pictures_ = 0;
 };
 
 }  // namespace
 
 std::optional<std::string> CouncilReportOdt(const CouncilDocument& document,
-                                            const ChartData& charts, const StreetMap* map) {
+                                            const CouncilFigures& figures, const StreetMap* map) {
     QTextDocument text;
     text.setUndoRedoEnabled(false);  // a table of many thousand cells would keep every step
     text.setMetaInformation(QTextDocument::DocumentTitle, Text(document.title));
@@ -175,7 +176,7 @@ std::optional<std::string> CouncilReportOdt(const CouncilDocument& document,
     // otherwise do for every cell.
     QTextCursor edit(&text);
     edit.beginEditBlock();
-    OdtBuilder builder(text, charts, map);
+    OdtBuilder builder(text, figures, map);
     for (const DocumentBlock& block : document.blocks) {
         builder.Add(block);
     }

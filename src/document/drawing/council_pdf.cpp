@@ -326,14 +326,14 @@ void PlaceTable(PageFlow& flow, const DocumentTable& table) {
     flow.Skip(rowHeight);
 }
 
-QSizeF FigureSize(const PageFlow& flow, const DocumentBlock& block, const ChartData& charts) {
-    return FigureLayoutSize(block, charts)
+QSizeF FigureSize(const PageFlow& flow, const DocumentBlock& block, const CouncilFigures& figures) {
+    return FigureLayoutSize(block, figures)
         .scaled(QSizeF(flow.Width(), flow.Height() * 0.8), Qt::KeepAspectRatio);
 }
 
 // What must follow a heading on its page: its explanation and the first figure or a few rows.
 double KeepWithHeading(PageFlow& flow, const std::vector<DocumentBlock>& blocks, std::size_t at,
-                       const ChartData& charts) {
+                       const CouncilFigures& figures) {
     constexpr double kFewRowsMm = 30;
     double height = 0;
     for (std::size_t i = at + 1; i < blocks.size() && i <= at + 2; ++i) {
@@ -342,8 +342,9 @@ double KeepWithHeading(PageFlow& flow, const std::vector<DocumentBlock>& blocks,
             height +=
                 WrappedHeight(flow.Painter(), Font(kTextPoints), flow.Width(), Text(next.text)) +
                 Mm(3);
-        } else if (next.kind == BlockKind::Chart || next.kind == BlockKind::Map) {
-            return height + FigureSize(flow, next, charts).height();
+        } else if (next.kind == BlockKind::Chart || next.kind == BlockKind::ComparisonChart ||
+                   next.kind == BlockKind::Map) {
+            return height + FigureSize(flow, next, figures).height();
         } else {
             return height + Mm(kFewRowsMm);
         }
@@ -351,19 +352,19 @@ double KeepWithHeading(PageFlow& flow, const std::vector<DocumentBlock>& blocks,
     return height;
 }
 
-void PlaceFigure(PageFlow& flow, const DocumentBlock& block, const ChartData& charts,
+void PlaceFigure(PageFlow& flow, const DocumentBlock& block, const CouncilFigures& figures,
                  const StreetMap* map) {
-    const QSizeF size = FigureSize(flow, block, charts);
+    const QSizeF size = FigureSize(flow, block, figures);
     flow.Need(size.height());
     const double left = flow.Left() + (flow.Width() - size.width()) / 2;
-    flow.Place(size.height(), [=, &block, &charts](QPainter& p, double y) {
-        DrawFigure(block, charts, map, p, QRectF(QPointF(left, y), size));
+    flow.Place(size.height(), [=, &block, &figures](QPainter& p, double y) {
+        DrawFigure(block, figures, map, p, QRectF(QPointF(left, y), size));
     });
     flow.Skip(Mm(4));
 }
 
 // keepWith: the room a heading needs below it on its page.
-void PlaceBlock(PageFlow& flow, const DocumentBlock& block, const ChartData& charts,
+void PlaceBlock(PageFlow& flow, const DocumentBlock& block, const CouncilFigures& figures,
                 const StreetMap* map, double keepWith) {
     switch (block.kind) {
         case BlockKind::Title:
@@ -390,8 +391,9 @@ void PlaceBlock(PageFlow& flow, const DocumentBlock& block, const ChartData& cha
             PlaceTable(flow, block.table);
             break;
         case BlockKind::Chart:
+        case BlockKind::ComparisonChart:
         case BlockKind::Map:
-            PlaceFigure(flow, block, charts, map);
+            PlaceFigure(flow, block, figures, map);
             break;
     }
 }
@@ -413,7 +415,7 @@ void PaintHeaderAndFooter(QPainter& painter, const QRectF& page, const QString& 
 }  // namespace
 
 std::optional<std::string> CouncilReportPdf(const CouncilDocument& document,
-                                            const ChartData& charts, const StreetMap* map) {
+                                            const CouncilFigures& figures, const StreetMap* map) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -435,9 +437,9 @@ std::optional<std::string> CouncilReportPdf(const CouncilDocument& document,
     for (std::size_t i = 0; i < document.blocks.size(); ++i) {
         const DocumentBlock& block = document.blocks[i];
         const double keepWith = block.kind == BlockKind::Heading
-                                    ? KeepWithHeading(flow, document.blocks, i, charts)
+                                    ? KeepWithHeading(flow, document.blocks, i, figures)
                                     : 0;
-        PlaceBlock(flow, block, charts, map, keepWith);
+        PlaceBlock(flow, block, figures, map, keepWith);
     }
     const auto& pages = flow.Pages();
     const int count = static_cast<int>(pages.size());

@@ -13,8 +13,8 @@ namespace tavoric {
 struct StreetMap;
 
 std::optional<std::string> CouncilReportPdf(const CouncilDocument& document,
-                                            const ChartData& charts, const StreetMap* map);
+                                            const CouncilFigures& figures, const StreetMap* map);
 std::optional<std::string> CouncilReportOdt(const CouncilDocument& document,
-                                            const ChartData& charts, const StreetMap* map);
+                                            const CouncilFigures& figures, const StreetMap* map);
 
 }  // namespace tavoric

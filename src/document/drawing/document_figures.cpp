@@ -19,23 +19,32 @@ constexpr double kChartLayoutScale = 0.8;
 
 }  // namespace
 
-QSizeF FigureLayoutSize(const DocumentBlock& block, const ChartData& charts) {
+QSizeF FigureLayoutSize(const DocumentBlock& block, const CouncilFigures& figures) {
     if (block.kind == BlockKind::Map) {
         return kMapLayoutSize;
     }
-    const ChartImageSize size = DefaultChartSize(block.chart, charts);
+    const ChartImageSize size =
+        block.kind == BlockKind::ComparisonChart && figures.comparison
+            ? DefaultComparisonSize(block.comparison, figures.comparison->figures)
+            : DefaultChartSize(block.chart, figures.charts);
     return QSizeF(size.width, size.height) * kChartLayoutScale;
 }
 
-void DrawFigure(const DocumentBlock& block, const ChartData& charts, const StreetMap* map,
+void DrawFigure(const DocumentBlock& block, const CouncilFigures& figures, const StreetMap* map,
                 QPainter& painter, const QRectF& target) {
     painter.save();
+    const QSizeF layout = FigureLayoutSize(block, figures);
     if (block.kind == BlockKind::Map) {
         if (map != nullptr) {
-            DrawStreetMap(*map, charts, MapMeasure::Peak, true, painter, target);
+            DrawStreetMap(*map, figures.charts, MapMeasure::Peak, true, painter, target);
+        }
+    } else if (block.kind == BlockKind::ComparisonChart) {
+        if (figures.comparison) {
+            DrawComparisonChart(block.comparison, figures.comparison->figures, layout, painter,
+                                target);
         }
     } else {
-        DrawChart(block.chart, charts, FigureLayoutSize(block, charts), painter, target);
+        DrawChart(block.chart, figures.charts, layout, painter, target);
     }
     painter.restore();
 }

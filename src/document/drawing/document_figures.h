@@ -15,10 +15,10 @@ namespace tavoric {
 struct StreetMap;
 
 // The size (in the chart's pixels) the figure is laid out at; its shape is kept on the page.
-QSizeF FigureLayoutSize(const DocumentBlock& block, const ChartData& charts);
+QSizeF FigureLayoutSize(const DocumentBlock& block, const CouncilFigures& figures);
 
-// Draws the chart or map of the block into target.
-void DrawFigure(const DocumentBlock& block, const ChartData& charts, const StreetMap* map,
+// Draws the chart, comparison chart or map of the block into target.
+void DrawFigure(const DocumentBlock& block, const CouncilFigures& figures, const StreetMap* map,
                 QPainter& painter, const QRectF& target);
 
 }  // namespace tavoric

@@ -9,15 +9,15 @@ bool DocumentDrawing::Available() {
 }
 
 std::optional<std::string> DocumentDrawing::Pdf(const CouncilDocument& document,
-                                                const ChartData& charts,
+                                                const CouncilFigures& figures,
                                                 const StreetMap* map) const {
-    return CouncilReportPdf(document, charts, map);
+    return CouncilReportPdf(document, figures, map);
 }
 
 std::optional<std::string> DocumentDrawing::Odt(const CouncilDocument& document,
-                                                const ChartData& charts,
+                                                const CouncilFigures& figures,
                                                 const StreetMap* map) const {
-    return CouncilReportOdt(document, charts, map);
+    return CouncilReportOdt(document, figures, map);
 }
 
 }  // namespace tavoric

@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <filesystem>
 
+#include "core/codec.h"
 #include "core/message_texts.h"
 #include "core/settings.h"
 #include "desktop/busy_cursor.h"
@@ -19,9 +21,32 @@
 
 namespace tavoric {
 
+namespace {
+
+// Survey B beside the report's selection; false when the user stops or they share no section.
+bool AddComparison(CouncilFigures& figures, const AnalysisParameters& parameters, const Survey& b,
+                   DesktopShell& shell) {
+    std::optional<SurveyComparison> comparison = CompareInSelectionOfA(
+        shell.CurrentSurvey(), parameters, b, shell.Settings().pressureThreshold,
+        shell.MainProgress(), shell.CurrentPrompter());
+    if (!comparison) {
+        return false;
+    }
+    figures.comparison =
+        CouncilComparison{std::move(*comparison),
+                          Utf8ForMessage(std::filesystem::path(b.ProjectPath).filename().string())};
+    return true;
+}
+
+}  // namespace
+
 void MakeCouncilReport(const CouncilReportChoices& choices, const AnalysisParameters& parameters,
                        DesktopShell& shell) {
     Prompter& prompter = shell.CurrentPrompter();
+    std::optional<Survey> b;
+    if (choices.compare && !(b = AskSurveyToCompare(prompter))) {
+        return;
+    }
     const std::optional<CouncilReportFiles> files =
         AskCouncilReportFiles(choices, MessageText("AA00906"), prompter);
     if (!files) {
@@ -30,9 +55,9 @@ void MakeCouncilReport(const CouncilReportChoices& choices, const AnalysisParame
     BusyCursor busy;
     const Survey& survey = shell.CurrentSurvey();
     const ProgramSettings& settings = shell.Settings();
-    const std::optional<CouncilFigures> figures =
+    std::optional<CouncilFigures> figures =
         ComputeCouncilFigures(survey, parameters, settings.pressureThreshold, shell.MainProgress());
-    if (!figures) {
+    if (!figures || (b && !AddComparison(*figures, parameters, *b, shell))) {
         return;
     }
     const std::optional<StreetMap> map =
@@ -55,6 +80,8 @@ TOnderzoeksrapportForm::TOnderzoeksrapportForm(QWidget* parent) : QDialog(parent
     odtCheckBox_ =
         Named<QCheckBox>("OdtCheckBox", QStringLiteral("O&DT, bewerkbaar in een tekstverwerker"));
     csvCheckBox_ = Named<QCheckBox>("CsvCheckBox", QStringLiteral("&Kerncijfers als CSV"));
+    compareCheckBox_ = Named<QCheckBox>("VergelijkCheckBox",
+                                        QStringLiteral("&Vergelijken met een andere meting..."));
     pdfCheckBox_->setChecked(true);
 
     const DialogButtons buttons = MakeDialogButtons(this, kHelpTopic, QStringLiteral("&OK"));
@@ -71,7 +98,7 @@ TOnderzoeksrapportForm::TOnderzoeksrapportForm(QWidget* parent) : QDialog(parent
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
-    for (QCheckBox* box : {pdfCheckBox_, odtCheckBox_, csvCheckBox_}) {
+    for (QCheckBox* box : {pdfCheckBox_, odtCheckBox_, csvCheckBox_, compareCheckBox_}) {
         layout->addWidget(box);
     }
     layout->addLayout(buttons.row);
@@ -85,7 +112,8 @@ void TOnderzoeksrapportForm::Execute(std::function<void(const CouncilReportChoic
 }
 
 CouncilReportChoices TOnderzoeksrapportForm::Choices() const {
-    return {pdfCheckBox_->isChecked(), odtCheckBox_->isChecked(), csvCheckBox_->isChecked()};
+    return {pdfCheckBox_->isChecked(), odtCheckBox_->isChecked(), csvCheckBox_->isChecked(),
+            compareCheckBox_->isChecked()};
 }
 
 }  // namespace tavoric

@@ -17,8 +17,9 @@ class DesktopShell;
 struct AnalysisParameters;
 
 // Asks for the files chosen, computes the figures of the selection with the main window's
-// progress bar, writes the files (with the map when the project knows its streets) and opens
-// the PDF in the desktop's PDF viewer.
+// progress bar, writes the files (with the map when the project knows its streets, with the
+// comparison chapter beside survey B when chosen, B asked first) and opens the PDF in the
+// desktop's PDF viewer.
 void MakeCouncilReport(const CouncilReportChoices& choices, const AnalysisParameters& parameters,
                        DesktopShell& shell);
 
@@ -37,6 +38,7 @@ private:
     QCheckBox* pdfCheckBox_ = nullptr;
     QCheckBox* odtCheckBox_ = nullptr;
     QCheckBox* csvCheckBox_ = nullptr;
+    QCheckBox* compareCheckBox_ = nullptr;
     QPushButton* button1_ = nullptr;
     std::function<void(const CouncilReportChoices&)> chosen_;
 };

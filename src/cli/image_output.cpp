@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/image_output.h"
+
+#include "cli/commands.h"
+#include "core/message_texts.h"
+#include "cli/report_output.h"
+
+namespace tavoric {
+
+int WriteImages(const std::vector<ImageFile>& files, const DrawImage& draw, const char* failureKey) {
+    std::optional<ChartDrawing> drawing;
+    for (const ImageFile& file : files) {
+        if (!file.path) {
+            continue;
+        }
+        if (!drawing) {
+            drawing.emplace();
+        }
+        const std::optional<std::string> bytes = draw(*drawing, file.format);
+        if (!bytes) {
+            PrintError(MessageText(failureKey));
+            return kExitFileError;
+        }
+        if (!WriteOutputFile(*file.path, *bytes)) {
+            return kExitFileError;
+        }
+    }
+    return kExitOk;
+}
+
+}  // namespace tavoric

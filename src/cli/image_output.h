@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The drawings a command writes: each file named on the command line in its format, all drawn
+// with one ChartDrawing.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "charts/chart_images.h"
+
+namespace tavoric {
+
+// A drawing the command may write: the file an option names (none when not given), its format.
+struct ImageFile {
+    std::optional<std::string> path;
+    ChartImageFormat format;
+};
+
+using DrawImage =
+    std::function<std::optional<std::string>(const ChartDrawing& drawing, ChartImageFormat format)>;
+
+// Draws and writes each named file in turn. Returns the exit status: 1 when one cannot be drawn
+// (after the message failureKey names) or written.
+int WriteImages(const std::vector<ImageFile>& files, const DrawImage& draw, const char* failureKey);
+
+}  // namespace tavoric
