@@ -13,8 +13,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "desktop/icons.h"
 #include "desktop/qt_text.h"
-#include "desktop/tool_icons.h"
 
 namespace tavoric {
 
@@ -210,7 +210,7 @@ int SelectorWidth(const QWidget* widget, int characters) {
 QPushButton* HelpButton(QWidget* window, int topic) {
     QPushButton* help = Named<QPushButton>("HelpButton", QStringLiteral("&Help"), window);
     help->setToolTip(QStringLiteral("Help"));
-    help->setIcon(ToolIcon("Inhoud1"));
+    help->setIcon(NamedIcon(QStringLiteral("help-contents")));
     help->setAutoDefault(false);
     help->setProperty("helpTopic", topic);
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);
