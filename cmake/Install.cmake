@@ -1,35 +1,41 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The installed layout. The desktop program lives in <prefix>/lib/tavoric with its Lng/ and Hlp/
-# folders and the read-me files beside it, as it expects; <prefix>/bin holds a launcher for it
-# and the command-line tool; <prefix>/share holds the desktop entry, the icon and the ".par"
-# file type, so that a double-click on a survey opens it in Tavoric.
+# The installed layout follows the file system hierarchy: both programs in <prefix>/bin, the
+# language and help folders in <prefix>/share/tavoric, where the programs look for them, the
+# read-me files with README.md in <prefix>/share/doc/tavoric; <prefix>/share also holds the
+# desktop entry, the icons and the ".par" file type, so that a double-click on a survey opens it
+# in Tavoric.
 
-set(TAVORIC_PROGRAM_FOLDER lib/tavoric)
+set(TAVORIC_DATA_FOLDER share/tavoric)
+set(TAVORIC_DOC_FOLDER share/doc/tavoric)
 set(TAVORIC_DESKTOP_DATA ${CMAKE_SOURCE_DIR}/data/desktop)
 
 install(TARGETS tavoric-cli RUNTIME DESTINATION bin)
 install(FILES ${CMAKE_SOURCE_DIR}/data/completion/tavoric-cli
         DESTINATION share/bash-completion/completions)
-install(FILES ${CMAKE_SOURCE_DIR}/data/debian/copyright DESTINATION share/doc/tavoric)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/Lng DESTINATION ${TAVORIC_DATA_FOLDER})
+install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${TAVORIC_DOC_FOLDER})
+
+# The icon as PNG in the usual hicolor sizes beside the SVG, for desktops and software centres
+# that do not draw SVG.
+set(TAVORIC_ICON_SIZES 16 22 24 32 48 64 128 256)
+find_program(TAVORIC_RSVG_CONVERT rsvg-convert)
 
 if(TARGET tavoric)
-    install(TARGETS tavoric RUNTIME DESTINATION ${TAVORIC_PROGRAM_FOLDER})
-    install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/Lng ${CMAKE_SOURCE_DIR}/data/Hlp
-            DESTINATION ${TAVORIC_PROGRAM_FOLDER})
+    install(TARGETS tavoric RUNTIME DESTINATION bin)
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/Hlp DESTINATION ${TAVORIC_DATA_FOLDER})
     install(FILES ${CMAKE_SOURCE_DIR}/data/LeesMij.txt ${CMAKE_SOURCE_DIR}/data/ReadMe.txt
-            DESTINATION ${TAVORIC_PROGRAM_FOLDER})
-    install(PROGRAMS ${TAVORIC_DESKTOP_DATA}/tavoric.sh DESTINATION bin RENAME tavoric)
-    # The desktop entry starts the launcher by name where the menu's search path finds it, and
-    # by its absolute path under any other prefix.
+            DESTINATION ${TAVORIC_DOC_FOLDER})
+    # The desktop entry starts the program by name where the menu's search path finds it, and by
+    # its absolute path under any other prefix.
     install(CODE "set(TAVORIC_DESKTOP_ENTRY \"${TAVORIC_DESKTOP_DATA}/tavoric.desktop\")
                   set(TAVORIC_STAGING \"${CMAKE_BINARY_DIR}/desktop-entry\")")
     install(CODE [[
-        set(launcher tavoric)
+        set(program tavoric)
         if(NOT CMAKE_INSTALL_PREFIX MATCHES "^/usr(/local)?/?$")
-            set(launcher "\"${CMAKE_INSTALL_PREFIX}/bin/tavoric\"")
+            set(program "\"${CMAKE_INSTALL_PREFIX}/bin/tavoric\"")
         endif()
         file(READ "${TAVORIC_DESKTOP_ENTRY}" entry)
-        string(REPLACE "Exec=tavoric " "Exec=${launcher} " entry "${entry}")
+        string(REPLACE "Exec=tavoric " "Exec=${program} " entry "${entry}")
         file(WRITE "${TAVORIC_STAGING}/tavoric.desktop" "${entry}")
         file(INSTALL "${TAVORIC_STAGING}/tavoric.desktop"
              DESTINATION "${CMAKE_INSTALL_PREFIX}/share/applications")
@@ -37,6 +43,24 @@ if(TARGET tavoric)
     install(FILES ${TAVORIC_DESKTOP_DATA}/nl.tavoric.Tavoric.metainfo.xml DESTINATION share/metainfo)
     install(FILES ${TAVORIC_DESKTOP_DATA}/tavoric.svg
             DESTINATION share/icons/hicolor/scalable/apps)
+    if(TAVORIC_RSVG_CONVERT)
+        set(icons)
+        foreach(size ${TAVORIC_ICON_SIZES})
+            set(icon ${CMAKE_BINARY_DIR}/icons/${size}x${size}/tavoric.png)
+            add_custom_command(
+                OUTPUT ${icon}
+                COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icons/${size}x${size}
+                COMMAND ${TAVORIC_RSVG_CONVERT} --width=${size} --height=${size}
+                        --output=${icon} ${TAVORIC_DESKTOP_DATA}/tavoric.svg
+                DEPENDS ${TAVORIC_DESKTOP_DATA}/tavoric.svg
+                VERBATIM)
+            install(FILES ${icon} DESTINATION share/icons/hicolor/${size}x${size}/apps)
+            list(APPEND icons ${icon})
+        endforeach()
+        add_custom_target(tavoric_icons ALL DEPENDS ${icons})
+    else()
+        message(STATUS "rsvg-convert not found: the icon is installed as SVG only")
+    endif()
     install(FILES ${TAVORIC_DESKTOP_DATA}/tavoric-project.xml DESTINATION share/mime/packages)
 
     # Installed straight into place (not staged for a package): let the desktop learn the file

@@ -11,7 +11,8 @@ packages=(g++ cmake ninja-build git pkg-config ccache
           libgtest-dev libgmock-dev libbenchmark-dev poppler-utils xvfb xauth
           clang libclang-rt-14-dev
           libxlsxwriter-dev python3-openpyxl odt2txt
-          help2man lintian appstream desktop-file-utils bash-completion)
+          help2man librsvg2-bin debhelper devscripts lintian appstream desktop-file-utils
+          bash-completion)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -11,6 +11,7 @@
 #include "app/ui/main_form.h"
 #include "core/message_texts.h"
 #include "core/private_state_folder.h"
+#include "core/program_folders.h"
 #include "core/settings.h"
 #include "core/system_messages.h"
 #include "core/text.h"
@@ -35,7 +36,8 @@ bool DisplayAvailable() {
 std::string CommandLineProject(const QStringList& arguments) {
     std::vector<std::string> rest;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1String(tavoric::kDiagnosticOption)) {
+        if (arguments[i] == QLatin1String(tavoric::kDiagnosticOption) ||
+            arguments[i] == QLatin1String("--")) {
             continue;
         }
         rest.push_back(tavoric::PathFromQString(arguments[i]));
@@ -50,7 +52,13 @@ std::string CommandLineProject(const QStringList& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    switch (tavoric::StartRequestFromArguments(std::vector<std::string>(argv + 1, argv + argc))) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    switch (tavoric::StartRequestFromArguments(arguments)) {
+        case tavoric::StartRequest::kUnknownOption:
+            std::fprintf(stderr, "tavoric: onbekende optie %s\n\n%s",
+                         tavoric::UnknownDesktopOption(arguments).c_str(),
+                         tavoric::DesktopUsageText().c_str());
+            return 2;
         case tavoric::StartRequest::kPrintUsage:
             std::fputs(tavoric::DesktopUsageText().c_str(), stdout);
             return 0;
@@ -67,6 +75,7 @@ int main(int argc, char** argv) {
             stderr);
         return 1;
     }
+    tavoric::ProvideRuntimeFolder();
     tavoric::DesktopApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavoric"));
     QApplication::setWindowIcon(tavoric::ProgramIcon());
@@ -81,7 +90,7 @@ int main(int argc, char** argv) {
     tavoric::FollowLanguageInSystemMessages(settings.language);
     tavoric::SetDefaultMessageTexts();
     tavoric::LanguageFiles& languages = tavoric::ProgramLanguageFiles();
-    languages = tavoric::LanguageFiles(programFolder);
+    languages = tavoric::LanguageFiles(tavoric::ProgramDataFolder(programFolder));
     languages.SetLanguage(settings.language);
     if (settings.language != tavoric::kDutch) {
         languages.SelectLanguage(settings.language);

@@ -381,6 +381,36 @@ std::string ProjectPathFromArguments(const std::vector<std::string>& arguments) 
     return std::string(TrimBlanks(joined));
 }
 
+std::string UnknownDesktopOption(const std::vector<std::string>& arguments) {
+    // Qt's own options, which the application object takes, also in their "--" form.
+    static constexpr std::string_view kQtOptions[] = {"platform",      "platformpluginpath",
+                                                      "platformtheme", "plugin",
+                                                      "qmljsdebugger", "qwindowgeometry",
+                                                      "qwindowicon",   "qwindowtitle",
+                                                      "reverse",       "session",
+                                                      "style",         "stylesheet",
+                                                      "widgetcount",   "display",
+                                                      "geometry",      "title",
+                                                      "name",          "visual",
+                                                      "ncols",         "cmap",
+                                                      "nograb",        "dograb",
+                                                      "sync"};
+    for (const std::string& argument : arguments) {
+        if (argument == "--") {
+            break;
+        }
+        if (!argument.starts_with("--") || argument == "--diagnostic" || argument == "--help" ||
+            argument == "--version") {
+            continue;
+        }
+        const std::string_view name = std::string_view(argument).substr(2, argument.find('=') - 2);
+        if (std::find(std::begin(kQtOptions), std::end(kQtOptions), name) == std::end(kQtOptions)) {
+            return argument;
+        }
+    }
+    return "";
+}
+
 StartRequest StartRequestFromArguments(const std::vector<std::string>& arguments) {
     for (const std::string& argument : arguments) {
         if (argument == "--help" || argument == "-h") {
@@ -390,7 +420,8 @@ StartRequest StartRequestFromArguments(const std::vector<std::string>& arguments
             return StartRequest::kPrintVersion;
         }
     }
-    return StartRequest::kOpenWindows;
+    return UnknownDesktopOption(arguments).empty() ? StartRequest::kOpenWindows
+                                                   : StartRequest::kUnknownOption;
 }
 
 std::string DesktopUsageText() {

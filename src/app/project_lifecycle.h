@@ -114,9 +114,12 @@ std::string WithProjectExtension(const std::string& name);
 std::string ProjectPathFromArguments(const std::vector<std::string>& arguments);
 
 // What the desktop program's command line asks for before any window opens: "--help" (or "-h")
-// and "--version" are answered on the terminal; anything else names a project.
-enum class StartRequest { kOpenWindows, kPrintUsage, kPrintVersion };
+// and "--version" are answered on the terminal, and so is an unknown "--" option; anything else
+// names a project.
+enum class StartRequest { kOpenWindows, kPrintUsage, kPrintVersion, kUnknownOption };
 StartRequest StartRequestFromArguments(const std::vector<std::string>& arguments);
+// The first "--" word before any "--" that is neither ours nor one of Qt's options; "" when none.
+std::string UnknownDesktopOption(const std::vector<std::string>& arguments);
 // The terminal texts of those requests, each ending in a line break.
 std::string DesktopUsageText();
 std::string DesktopVersionText();

@@ -29,6 +29,8 @@ namespace tavoric {
 namespace {
 
 constexpr int kMaxClassBound = 9999999;
+constexpr int kLatestTimeOfDay = 2359;  // --from and --to
+constexpr int kEndOfDay = 2400;         // the motive bounds may close the day
 
 // The options as given; lists stay unset when the option is absent.
 struct AnalysisOptions {
@@ -127,7 +129,11 @@ std::optional<AnalysisOptions> ParseOptions(const std::vector<std::string>& args
         const std::string& arg = args[i];
         if (std::optional<std::string>* value = ValueOption(options, arg, kinds)) {
             bool given = value->has_value();
-            if (i + 1 == args.size() || !FirstTime(arg, given)) {
+            if (i + 1 == args.size()) {
+                PrintError(FormatText(MessageText("AA00964"), {arg}));
+                return std::nullopt;
+            }
+            if (!FirstTime(arg, given)) {
                 return std::nullopt;
             }
             *value = Utf8ToCp1252(args[++i]);
@@ -192,19 +198,18 @@ bool ApplyListOptions(AnalysisSelection& selection, const Survey& survey,
     return true;
 }
 
-// A time option passes through the time field's rules: above 2399 it becomes 0000, and leaving
-// the field writes it in four digits.
+// A time option is HHMM as typed: nothing is carried or padded as the desktop's time fields do.
 std::optional<std::string> TimeOption(const std::optional<std::string>& value,
-                                      const std::string& current, const char* name) {
+                                      const std::string& current, const char* name, int latest) {
     if (!value) {
         return current;
     }
-    const std::optional<int> number = ToInteger(*value);
-    if (!number || *number < 0) {
-        PrintError(FormatText(MessageText("AA00234"), {*value, name}));
+    if (!IsClockTime(*value, latest)) {
+        PrintError(FormatText(MessageText(latest > kLatestTimeOfDay ? "AA00961" : "AA00960"),
+                              {*value, name}));
         return std::nullopt;
     }
-    return TimeFieldAfterFocusLoss(TimeFieldAfterChange(*value));
+    return *value;
 }
 
 // "0-30,30-60,60-120,120-240,240-1440": five classes from-to in whole minutes.
@@ -246,8 +251,8 @@ void PrintIntervalRefusal(const std::vector<std::string>& intervals) {
 
 // --morning, --evening and --commuter-minutes over the bounds of the settings file.
 bool ApplyMotiveOptions(const AnalysisOptions& options, MotiveBounds& bounds) {
-    const auto morning = TimeOption(options.morning, bounds.morning, "--morning");
-    const auto evening = TimeOption(options.evening, bounds.evening, "--evening");
+    const auto morning = TimeOption(options.morning, bounds.morning, "--morning", kEndOfDay);
+    const auto evening = TimeOption(options.evening, bounds.evening, "--evening", kEndOfDay);
     if (!morning || !evening) {
         return false;
     }
@@ -275,9 +280,13 @@ int PrepareParameters(const Survey& survey, const AnalysisOptions& options, Repo
         return kExitUsage;
     }
     // Without --from and --to the default window of the selected places holds.
-    const auto from = TimeOption(options.from, selection.WindowStart(), "--from");
-    const auto to = TimeOption(options.to, selection.WindowEnd(), "--to");
+    const auto from = TimeOption(options.from, selection.WindowStart(), "--from", kLatestTimeOfDay);
+    const auto to = TimeOption(options.to, selection.WindowEnd(), "--to", kLatestTimeOfDay);
     if (!from || !to) {
+        return kExitUsage;
+    }
+    if ((options.from || options.to) && *from > *to) {
+        PrintError(FormatText(MessageText("AA00962"), {*from, *to}));
         return kExitUsage;
     }
     selection.SetWindow(*from, *to);

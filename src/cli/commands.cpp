@@ -3,12 +3,15 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <new>
+#include <set>
 #include <sstream>
 
 #include "cli/cli_prompter.h"
@@ -152,14 +155,81 @@ int RunCommand(const std::vector<std::string>& args) {
         PrintError(FormatText(MessageText("AA00240"), {Utf8ToCp1252(args.front())}));
         return kExitUsage;
     }
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (rest.size() == 1 && AsksForHelp(rest.front())) {
-        return Help({command->name});
+    const std::optional<CommandWords> words =
+        SharedConventions(*command, std::vector<std::string>(args.begin() + 1, args.end()));
+    if (!words) {
+        return UsageError(command->name);
     }
-    return command->run(rest);
+    return words->help ? Help({command->name}) : command->run(words->words);
+}
+
+// The options a command's help names in the program's own texts, whatever the language, with
+// those of per-place for a command that takes its selection options.
+std::set<std::string, std::less<>> NamedOptions(const CliCommand& command) {
+    std::set<std::string, std::less<>> names;
+    const auto collect = [&names](const CliCommand& from) {
+        for (const char* key : {from.usageKey, from.summaryKey}) {
+            const std::string& text = DefaultMessageText(key);
+            for (std::size_t at = text.find("--"); at != std::string::npos;
+                 at = text.find("--", at + 2)) {
+                std::size_t end = at + 2;
+                while (end < text.size() &&
+                       (std::islower(static_cast<unsigned char>(text[end])) || text[end] == '-')) {
+                    ++end;
+                }
+                if (end > at + 2) {
+                    names.insert(text.substr(at, end - at));
+                }
+            }
+        }
+    };
+    collect(command);
+    const CliCommand* perPlace = FindCommand("per-place");
+    if (perPlace &&
+        DefaultMessageText(command.summaryKey).find(perPlace->name) != std::string::npos) {
+        collect(*perPlace);
+    }
+    return names;
 }
 
 }  // namespace
+
+std::optional<CommandWords> SharedConventions(const CliCommand& command,
+                                              const std::vector<std::string>& args) {
+    CommandWords result;
+    const auto end = std::find(args.begin(), args.end(), "--");
+    result.help = std::any_of(args.begin(), end, AsksForHelp);
+    if (result.help) {
+        return result;
+    }
+    const std::set<std::string, std::less<>> known = NamedOptions(command);
+    // "-" alone is standard output, "-1" a value; an option starts with "-" and a letter or "--".
+    const auto isOption = [](const std::string& word) {
+        return word.size() > 1 && word[0] == '-' &&
+               (std::isalpha(static_cast<unsigned char>(word[1])) || word[1] == '-');
+    };
+    for (auto word = args.begin(); word != end; ++word) {
+        if (!isOption(*word)) {
+            result.words.push_back(*word);
+            continue;
+        }
+        const std::size_t equals = word->find('=');
+        const std::string name = word->substr(0, equals);
+        if (!known.contains(name)) {
+            PrintError(FormatText(MessageText("AA00963"), {Utf8ToCp1252(name), command.name}));
+            return std::nullopt;
+        }
+        result.words.push_back(name);
+        if (equals != std::string::npos) {
+            result.words.push_back(word->substr(equals + 1));
+        }
+    }
+    for (auto word = end == args.end() ? end : end + 1; word != args.end(); ++word) {
+        const bool optionLike = word->starts_with('-') && *word != kStandardOutputName;
+        result.words.push_back(optionLike ? "./" + *word : *word);
+    }
+    return result;
+}
 
 int RunCli(const std::vector<std::string>& args) {
     int status = kExitFileError;

@@ -38,6 +38,17 @@ const CliCommand* FindCommand(std::string_view name);
 // The whole tool: args are the words after the program name. Returns the exit status.
 int RunCli(const std::vector<std::string>& args);
 
+// A command's words after the conventions every command shares: "--opt=value" is "--opt value";
+// "--help" or "-h" anywhere before "--" asks for the command's help; after "--" every word is an
+// argument, one starting with "-" passed as "./-name" (the same file); an option the command's
+// help does not name is refused with its name on stderr, and nothing is returned.
+struct CommandWords {
+    std::vector<std::string> words;
+    bool help = false;
+};
+std::optional<CommandWords> SharedConventions(const CliCommand& command,
+                                              const std::vector<std::string>& args);
+
 // Reads a project into survey as a new project; on failure the message is on stderr.
 bool OpenSurvey(const std::string& path, Survey& survey);
 // True, with a message on stderr naming who has it open, when a live desktop program holds the

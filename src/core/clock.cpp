@@ -70,4 +70,14 @@ std::string TimeFieldAfterStep(std::string_view text, StepDirection direction) {
     return TimeFieldAfterChange(StepHhmm(text, direction));
 }
 
+bool IsClockTime(std::string_view text, int latest) {
+    if (text.size() != 4 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return false;
+    }
+    const int value =
+        (text[0] - '0') * 1000 + (text[1] - '0') * 100 + (text[2] - '0') * 10 + (text[3] - '0');
+    return value % 100 < 60 && value <= latest;
+}
+
 }  // namespace tavoric

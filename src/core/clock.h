@@ -17,6 +17,11 @@ std::string StepHhmm(std::string_view text, StepDirection direction);
 // Adding minutes to a time, as the periods of a parking place do.
 std::string AddMinutes(std::string_view hhmm, int minutes);
 
+// A clock time typed where no field corrects it (the command line): exactly four digits HHMM,
+// minutes below 60, the whole no later than latest (2359 for a time of day, 2400 for a bound
+// that may close the day).
+bool IsClockTime(std::string_view text, int latest);
+
 // The rules of a time edit field. Empty or non-numeric text counts as "0000".
 // On every change: a value above 2399 becomes "0000"; otherwise the text is kept.
 std::string TimeFieldAfterChange(std::string_view text);

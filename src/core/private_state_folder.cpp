@@ -74,4 +74,21 @@ bool MakePrivateFolder(const std::string& folder, std::string& errorText) {
     return true;
 }
 
+bool ProvideRuntimeFolder(const std::string& tempFolder) {
+    if (const char* set = std::getenv("XDG_RUNTIME_DIR"); set != nullptr && set[0] != '\0') {
+        return true;
+    }
+    const std::string folder =
+        WithTrailingDelimiter(tempFolder) + "runtime-" + std::to_string(::getuid());
+    std::string errorText;
+    return MakePrivateFolder(folder, errorText) &&
+           ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1) == 0;
+}
+
+bool ProvideRuntimeFolder() {
+    std::error_code error;
+    const std::filesystem::path temp = std::filesystem::temp_directory_path(error);
+    return !error && ProvideRuntimeFolder(temp.string());
+}
+
 }  // namespace tavoric

@@ -17,4 +17,12 @@ std::string PrivateStateFolder(std::string_view subfolder);
 // reason in errorText when the folder cannot be made private.
 bool MakePrivateFolder(const std::string& folder, std::string& errorText);
 
+// When XDG_RUNTIME_DIR is not set (cron, ssh, su), points it at the private folder
+// "<tempFolder>/runtime-<uid>/", made as MakePrivateFolder makes one, so that Qt finds a runtime
+// folder without a warning on the terminal. A set variable stays as it is. False when the folder
+// cannot be made private; Qt then falls back on its own.
+bool ProvideRuntimeFolder(const std::string& tempFolder);
+// The same in the system's temporary folder (TMPDIR, else /tmp).
+bool ProvideRuntimeFolder();
+
 }  // namespace tavoric

@@ -409,6 +409,20 @@ TEST(StartRequestFromArguments, HelpAndVersionWinOverAProjectName) {
               0u);
 }
 
+TEST(StartRequestFromArguments, AnUnknownOptionIsAnsweredOnTheTerminalQtOptionsPass) {
+    EXPECT_EQ(StartRequestFromArguments({"--bogus"}), StartRequest::kUnknownOption);
+    EXPECT_EQ(UnknownDesktopOption({"plan.par", "--bogus=1", "--other"}), "--bogus=1");
+    EXPECT_EQ(StartRequestFromArguments({"--bogus", "--help"}), StartRequest::kPrintUsage);
+    for (const std::vector<std::string>& passes :
+         {std::vector<std::string>{"-style", "fusion", "plan.par"},
+          {"--platform=offscreen"},
+          {"--diagnostic"},
+          {"--", "--strange name.par"},
+          {"-"}}) {
+        EXPECT_EQ(StartRequestFromArguments(passes), StartRequest::kOpenWindows) << passes.front();
+    }
+}
+
 TEST(CommandStates, FollowTheListsTheChangedMarkAndTheReportWindows) {
     Survey survey;
     CommandStates states = CommandStatesFor(survey, 0);

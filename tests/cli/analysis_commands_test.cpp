@@ -113,17 +113,18 @@ TEST_F(AnalysisCommandsTest, ReportsTakeTheLookOfTheSettingsFile) {
     EXPECT_NE(content.find(ReportVersionLine("Gemeente Testdorp") + "\r\n"), std::string::npos);
 }
 
-TEST_F(AnalysisCommandsTest, OptionsNarrowTheSelectionAndFollowTheTimeFieldRules) {
+TEST_F(AnalysisCommandsTest, OptionsNarrowTheSelectionWithClockTimesAsTyped) {
     const ToolRun run =
-        RunTool({"per-place", kDemo, "--from", "630", "--to", "2400", "--routes", "0002",
+        RunTool({"per-place", kDemo, "--from", "0630", "--to", "2359", "--routes", "0002",
                  "--sections", "0002-0001", "--types", "v", "--exclude-illegal-ppl", "--classes",
                  "0-15,15-30,30-45,45-60,60-90"});
     ASSERT_EQ(run.status, kExitOk) << run.err;
-    EXPECT_NE(run.out.find("Periode van 0630 tot 0000 uur\n"), std::string::npos);
+    EXPECT_NE(run.out.find("Periode van 0630 tot 2359 uur\n"), std::string::npos);
     EXPECT_NE(run.out.find("niet meetellen bij bepalen totale capaciteit in ppl."),
               std::string::npos);
     EXPECT_NE(run.out.find("    15     %    30     %    45     %    60     %"), std::string::npos);
-    EXPECT_EQ(run.out.find("0001  0001"), std::string::npos);
+    EXPECT_EQ(run.out.find("\n0001  "), std::string::npos);  // route 0001 is not selected
+    EXPECT_NE(run.out.find("\n0002  0001  0001  V "), std::string::npos);
     EXPECT_NE(run.out.find("\xe2\x80\x94"), std::string::npos) << "rules in UTF-8";
 }
 
@@ -162,7 +163,7 @@ TEST_F(AnalysisCommandsTest, MotiveWritesTheReportAndBothDataFilesOfTheEngine) {
     const std::string csv = PathOf("motief.csv");
     const std::string totals = PathOf("totalen.csv");
     const ToolRun run =
-        RunTool({"motive", kDemo, "--routes", "0001,0002", "--morning", "730", "--evening", "1800",
+        RunTool({"motive", kDemo, "--routes", "0001,0002", "--morning", "0730", "--evening", "1800",
                  "--commuter-minutes", "120", "--txt", txt, "--csv", csv, "--totals-csv", totals});
     ASSERT_EQ(run.status, kExitOk) << run.err;
     const Survey survey = DemoSurvey();

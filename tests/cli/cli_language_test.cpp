@@ -10,6 +10,7 @@
 #include "../core/temp_folder.h"
 #include "cli_test_support.h"
 #include "core/message_texts.h"
+#include "core/program_folders.h"
 #include "core/settings.h"
 
 namespace tavoric {
@@ -31,17 +32,30 @@ protected:
 };
 
 TEST_F(CliLanguageTest, FindsTheLanguageFolderBesideAboveOrInTheInstallation) {
-    MakeLanguageFolder(Folder("prefix/lib/tavoric"));
+    MakeLanguageFolder(Folder("prefix/share/tavoric"));
     std::filesystem::create_directories(Folder("prefix/bin"));
-    EXPECT_EQ(LanguageProgramFolder(Folder("prefix/bin")), Folder("prefix/lib/tavoric"));
+    EXPECT_EQ(ProgramDataFolder(Folder("prefix/bin")), Folder("prefix/share/tavoric"));
 
     MakeLanguageFolder(Folder("build/src"));
     std::filesystem::create_directories(Folder("build/src/cli"));
-    EXPECT_EQ(LanguageProgramFolder(Folder("build/src/cli")), Folder("build/src"));
-    EXPECT_EQ(LanguageProgramFolder(Folder("build/src")), Folder("build/src"));
+    EXPECT_EQ(ProgramDataFolder(Folder("build/src/cli")), Folder("build/src"));
+    EXPECT_EQ(ProgramDataFolder(Folder("build/src")), Folder("build/src"));
 
     std::filesystem::create_directories(Folder("lonely/bin"));
-    EXPECT_EQ(LanguageProgramFolder(Folder("lonely/bin")), Folder("lonely/bin"));
+    EXPECT_EQ(ProgramDataFolder(Folder("lonely/bin")), Folder("lonely/bin"));
+}
+
+TEST_F(CliLanguageTest, FindsTheReadMeBesideTheProgramOrWithTheInstalledDocumentation) {
+    std::filesystem::create_directories(Folder("prefix/share/doc/tavoric"));
+    std::filesystem::create_directories(Folder("prefix/bin"));
+    std::ofstream(Folder("prefix/share/doc/tavoric") + "LeesMij.txt") << "Tavoric\n";
+    EXPECT_EQ(ReadMeFolder(Folder("prefix/bin"), "LeesMij.txt"),
+              Folder("prefix/share/doc/tavoric"));
+    EXPECT_EQ(ReadMeFolder(Folder("prefix/bin"), "ReadMe.txt"), Folder("prefix/bin"));
+
+    std::filesystem::create_directories(Folder("build/src"));
+    std::ofstream(Folder("build/src") + "ReadMe.txt") << "Tavoric\n";
+    EXPECT_EQ(ReadMeFolder(Folder("build/src"), "ReadMe.txt"), Folder("build/src"));
 }
 
 TEST_F(CliLanguageTest, ReportHeadingsFollowTheLanguageSetting) {

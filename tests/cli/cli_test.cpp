@@ -50,6 +50,57 @@ TEST_F(CliTest, WrongUsageExitsWithTwo) {
     EXPECT_FALSE(fs::exists(PathOf("d.par")));
 }
 
+TEST_F(CliTest, OptionConventionsEveryCommandShares) {
+    const ToolRun bogus = RunTool({"info", "--bogus"});
+    EXPECT_EQ(bogus.status, kExitUsage);
+    EXPECT_NE(bogus.err.find("Onbekende optie --bogus bij info."), std::string::npos) << bogus.err;
+    EXPECT_NE(
+        RunTool({"per-place", "x.par", "--kleur=rood"}).err.find("optie --kleur bij per-place"),
+        std::string::npos);
+
+    // --opt=value, and --help anywhere shows the command's help.
+    ASSERT_EQ(RunTool({"demo", PathOf("d.par"), "--places=40", "--seed=3"}).status, kExitOk);
+    const ToolRun help = RunTool({"info", PathOf("d.par"), "--help"});
+    EXPECT_EQ(help.status, kExitOk);
+    EXPECT_NE(help.out.find(MessageText(FindCommand("info")->usageKey)), std::string::npos)
+        << help.out;
+    EXPECT_EQ(RunTool({"per-place", "--bogus", "--help"}).status, kExitOk);
+
+    // After "--" every word is a file, one starting with "-" in the current folder.
+    const std::optional<CommandWords> words =
+        SharedConventions(*FindCommand("info"), {"--", "-odd.par", "-"});
+    ASSERT_TRUE(words);
+    EXPECT_EQ(words->words, (std::vector<std::string>{"./-odd.par", "-"}));
+    EXPECT_FALSE(SharedConventions(*FindCommand("info"), {"--help", "--"})->words.size());
+    EXPECT_EQ(SharedConventions(*FindCommand("demo"), {"x.par", "--seed", "-1"})->words.back(),
+              "-1");
+}
+
+TEST_F(CliTest, ClockTimesAreCheckedAndNamedWithTheirOption) {
+    ASSERT_EQ(RunTool({"demo", PathOf("d.par"), "--places", "40"}).status, kExitOk);
+    const std::string project = PathOf("d.par");
+    for (const auto& [option, value] : {std::pair("--from", "2599"), std::pair("--from", "12"),
+                                        std::pair("--to", "0675"), std::pair("--to", "2400")}) {
+        const ToolRun run = RunTool({"per-place", project, option, value});
+        EXPECT_EQ(run.status, kExitUsage) << option << ' ' << value;
+        EXPECT_NE(run.err.find("Ongeldige tijd \"" + std::string(value) + "\" bij " + option),
+                  std::string::npos)
+            << run.err;
+    }
+    const ToolRun empty = RunTool({"per-place", project, "--from", "1800", "--to", "0700"});
+    EXPECT_EQ(empty.status, kExitUsage);
+    EXPECT_NE(empty.err.find("--from 1800 ligt na --to 0700"), std::string::npos) << empty.err;
+    const ToolRun morning = RunTool({"motive", project, "--morning", "2500"});
+    EXPECT_EQ(morning.status, kExitUsage);
+    EXPECT_NE(morning.err.find("bij --morning"), std::string::npos) << morning.err;
+    EXPECT_EQ(RunTool({"motive", project, "--evening", "2400"}).status, kExitOk);
+    const ToolRun missing = RunTool({"per-place", project, "--routes"});
+    EXPECT_EQ(missing.status, kExitUsage);
+    EXPECT_NE(missing.err.find("Na --routes ontbreekt de waarde."), std::string::npos)
+        << missing.err;
+    EXPECT_EQ(RunTool({"per-place", project, "--from", "0800", "--to", "1200"}).status, kExitOk);
+}
+
 TEST_F(CliTest, DemoInfoAndSaveWorkTogether) {
     ASSERT_EQ(RunTool({"demo", PathOf("d.par"), "--places", "40", "--seed", "3"}).status, 0);
     const ToolRun info = RunTool({"info", PathOf("d.par")});

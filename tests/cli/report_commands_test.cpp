@@ -107,7 +107,7 @@ TEST_F(ReportCommandsTest, WrongUseWritesNothing) {
     const std::string csv = PathOf("geen.csv");
     const ToolRun table = RunTool({"notes", kDemo, "--csv", csv});
     EXPECT_EQ(table.status, kExitUsage);
-    EXPECT_NE(table.err.find("geen tabel"), std::string::npos);
+    EXPECT_NE(table.err.find("Onbekende optie --csv bij notes."), std::string::npos);
     EXPECT_EQ(table.out, "");
     EXPECT_FALSE(std::filesystem::exists(csv));
 

@@ -202,10 +202,13 @@ TEST_F(AtomicFileTest, TheTemporaryFileIsRemovedWhenASignalEndsTheProcess) {
     if (child == 0) {
         RemoveTemporaryFileOnSignals();
         const std::string content(64 << 20, 'x');
+        // Waits for the first bytes: the file exists a moment before the write marks it.
         std::thread stopper([this] {
             for (;;) {
-                for (const auto& entry : fs::directory_iterator(folder_)) {
-                    if (entry.path().filename().string().starts_with(".big.par.")) {
+                std::error_code ignored;
+                for (const auto& entry : fs::directory_iterator(folder_, ignored)) {
+                    if (entry.path().filename().string().starts_with(".big.par.") &&
+                        fs::file_size(entry.path(), ignored) > 0 && !ignored) {
                         ::kill(::getpid(), SIGTERM);
                         return;
                     }

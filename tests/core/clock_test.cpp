@@ -65,5 +65,19 @@ TEST(Clock, HostileNumbersAreHeldAtABoundWithoutOverflow) {
     EXPECT_EQ(TimeFieldAfterStep("2147483647", StepDirection::Up), "0000");
 }
 
+TEST(Clock, CommandLineTimesAreFourDigitsWithMinutesBelowSixty) {
+    for (const char* valid : {"0000", "0630", "1959", "2359"}) {
+        EXPECT_TRUE(IsClockTime(valid, 2359)) << valid;
+    }
+    // What the time field would carry or pad silently is refused here.
+    for (const char* invalid :
+         {"2599", "2400", "12", "630", "0675", "06:30", "+630", "", "00000"}) {
+        EXPECT_FALSE(IsClockTime(invalid, 2359)) << invalid;
+    }
+    EXPECT_TRUE(IsClockTime("2400", 2400));  // a bound may close the day
+    EXPECT_FALSE(IsClockTime("2401", 2400));
+    EXPECT_FALSE(IsClockTime("2500", 2400));
+}
+
 }  // namespace
 }  // namespace tavoric

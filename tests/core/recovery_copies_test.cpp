@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -325,6 +326,31 @@ TEST_F(PrivateStateFolderTest, NarrowsAnOpenFolderAndRefusesALink) {
     fs::create_directory_symlink(open, PathOf("link"));
     EXPECT_FALSE(MakePrivateFolder(PathOf("link") + "/", error));
     EXPECT_FALSE(error.empty());
+}
+
+TEST_F(PrivateStateFolderTest, ARuntimeFolderOfItsOwnWhereNoneIsSetAndOnlyThen) {
+    const char* before = std::getenv("XDG_RUNTIME_DIR");
+    const std::string saved = before ? before : "";
+    ::unsetenv("XDG_RUNTIME_DIR");
+    ASSERT_TRUE(ProvideRuntimeFolder(PathOf("tmp")));
+    const std::string provided = std::getenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(provided, PathOf("tmp") + "/runtime-" + std::to_string(::getuid()));
+    EXPECT_EQ(fs::status(provided).permissions() & fs::perms::all, fs::perms::owner_all);
+
+    ::setenv("XDG_RUNTIME_DIR", "/run/user/elsewhere", 1);  // a set one is the user's
+    EXPECT_TRUE(ProvideRuntimeFolder(PathOf("tmp")));
+    EXPECT_STREQ(std::getenv("XDG_RUNTIME_DIR"), "/run/user/elsewhere");
+
+    // A link where the folder should be is refused; Qt then makes its own.
+    ::unsetenv("XDG_RUNTIME_DIR");
+    fs::create_directory(PathOf("trap"));
+    fs::create_directory_symlink(PathOf("tmp"),
+                                 PathOf("trap") + "/runtime-" + std::to_string(::getuid()));
+    EXPECT_FALSE(ProvideRuntimeFolder(PathOf("trap")));
+    EXPECT_EQ(std::getenv("XDG_RUNTIME_DIR"), nullptr);
+    if (!saved.empty()) {
+        ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
+    }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "charts/drawing/chart_builder.h"
 #include "charts/drawing/street_map_drawing.h"
 #include "core/codec.h"
+#include "core/private_state_folder.h"
 
 namespace tavoric {
 
@@ -103,6 +104,7 @@ std::optional<std::string> Picture(const Drawing& draw, const std::string& title
 struct ChartDrawing::Application {
     Application() {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        ProvideRuntimeFolder();
         application = std::make_unique<QApplication>(argc, argv);
     }
     int argc = 1;

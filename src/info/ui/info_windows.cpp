@@ -14,6 +14,7 @@
 
 #include "core/codec.h"
 #include "core/message_texts.h"
+#include "core/program_folders.h"
 #include "core/text.h"
 #include "desktop/desktop_shell.h"
 #include "desktop/qt_text.h"
@@ -55,8 +56,8 @@ bool TextFileForm::ShowFile(const std::string& path) {
     return true;
 }
 
-void OpenReadMe(const std::string& programFolder, TextFileForm& fallback, Prompter& prompter) {
-    const std::string path = programFolder + FixedTexts().readMeFileName;
+void OpenReadMe(const std::string& folder, TextFileForm& fallback, Prompter& prompter) {
+    const std::string path = folder + FixedTexts().readMeFileName;
     const QString file = PathToQString(path);
     if (!QFileInfo(file).isFile()) {
         ErrorNotice(prompter, FormatText(MessageText("AA00270"), {Utf8ForMessage(path)}));
@@ -88,7 +89,8 @@ void AddInfoWindows(DesktopShell& shell) {
     shell.SetCommandHandler("Inhoud1", [] { ShowHelpTopic(kHelpContents); });
     shell.SetCommandHandler("Veelgesteldevragen1", [] { ShowHelpTopic(kHelpQuestions); });
     shell.SetCommandHandler("ntLeesMijtxt1", [readMe, &shell] {
-        OpenReadMe(ProgramFolder(), *readMe, shell.CurrentPrompter());
+        OpenReadMe(ReadMeFolder(ProgramFolder(), FixedTexts().readMeFileName), *readMe,
+                   shell.CurrentPrompter());
     });
     ConnectHelpButtons(form);
 }

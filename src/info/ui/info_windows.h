@@ -32,8 +32,8 @@ private:
     QPlainTextEdit* text_ = nullptr;
 };
 
-// The read-me file beside the program ("LeesMij.txt" or "ReadMe.txt"), opened by the desktop or,
+// The read-me file ("LeesMij.txt" or "ReadMe.txt") in folder, opened by the desktop or,
 // when that fails, in a text window of the program.
-void OpenReadMe(const std::string& programFolder, TextFileForm& fallback, Prompter& prompter);
+void OpenReadMe(const std::string& folder, TextFileForm& fallback, Prompter& prompter);
 
 }  // namespace tavoric
