@@ -12,9 +12,11 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
+#include "desktop/icons.h"
 #include "desktop/qt_text.h"
-#include "desktop/tool_icons.h"
 
 namespace tavoric {
 
@@ -92,6 +94,12 @@ bool SpinButton::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+namespace {
+
+constexpr const char* kColumnStartProperty = "columnStart";
+
+}  // namespace
+
 ColumnHeadingBar::ColumnHeadingBar(const std::vector<ColumnHeading>& headings, const QWidget* text,
                                    int textIndent) {
     const int charWidth = QFontMetrics(text->font()).horizontalAdvance(QLatin1Char('0'));
@@ -105,16 +113,36 @@ ColumnHeadingBar::ColumnHeadingBar(const std::vector<ColumnHeading>& headings, c
         label->setObjectName(text->objectName() + QStringLiteral("Heading") +
                              QString::number(++number));
         label->setFont(headingFont);
-        label->move(textIndent + heading.column * charWidth, 0);
+        label->setProperty(kColumnStartProperty, textIndent + heading.column * charWidth);
     }
     FitHeadings();
 }
 
+// Each heading starts over its column, or further right where a heading before it is longer
+// than its column on the same text line ("Section" over five characters), so that no two
+// headings run together.
 void ColumnHeadingBar::FitHeadings() {
+    const int gap = fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    std::vector<int> lineEnds;  // per text line: where the headings before end, 0 for none
     int height = 0;
     int width = 0;
     for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         label->adjustSize();
+        const QStringList lines = label->text().split(QLatin1Char('\n'));
+        lineEnds.resize(std::max(lineEnds.size(), static_cast<std::size_t>(lines.size())), 0);
+        int x = label->property(kColumnStartProperty).toInt();
+        for (qsizetype line = 0; line < lines.size(); ++line) {
+            if (!lines[line].isEmpty() && lineEnds[static_cast<std::size_t>(line)] > 0) {
+                x = std::max(x, lineEnds[static_cast<std::size_t>(line)] + gap);
+            }
+        }
+        label->move(x, 0);
+        for (qsizetype line = 0; line < lines.size(); ++line) {
+            if (!lines[line].isEmpty()) {
+                lineEnds[static_cast<std::size_t>(line)] =
+                    x + label->fontMetrics().horizontalAdvance(lines[line]);
+            }
+        }
         height = std::max(height, label->height());
         width = std::max(width, label->x() + label->width());
     }
@@ -210,7 +238,7 @@ int SelectorWidth(const QWidget* widget, int characters) {
 QPushButton* HelpButton(QWidget* window, int topic) {
     QPushButton* help = Named<QPushButton>("HelpButton", QStringLiteral("&Help"), window);
     help->setToolTip(QStringLiteral("Help"));
-    help->setIcon(ToolIcon("Inhoud1"));
+    help->setIcon(NamedIcon(QStringLiteral("help-contents")));
     help->setAutoDefault(false);
     help->setProperty("helpTopic", topic);
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);

@@ -18,7 +18,7 @@
 #include "app/ui/main_form.h"
 #include "core/message_texts.h"
 #include "core/scripted_prompter.h"
-#include "desktop/tool_icons.h"
+#include "desktop/icons.h"
 #include "info/ui/config_gegevens_form.h"
 #include "info/ui/help_form.h"
 #include "info/ui/info_windows.h"

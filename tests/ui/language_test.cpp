@@ -512,7 +512,22 @@ private slots:
         showEach();
         int checked = 0;
         for (ColumnHeadingBar* bar : bars) {
+            // No heading runs into one before it on the same line ("SectionParking place").
+            std::map<qsizetype, int> lineEnds;
             for (QLabel* heading : bar->findChildren<QLabel*>()) {
+                const QStringList lines = heading->text().split(QLatin1Char('\n'));
+                for (qsizetype line = 0; line < lines.size(); ++line) {
+                    if (lines[line].isEmpty()) {
+                        continue;
+                    }
+                    QVERIFY2(lineEnds[line] == 0 || heading->x() > lineEnds[line],
+                             qPrintable(heading->objectName() + QLatin1Char(' ') + heading->text() +
+                                        QStringLiteral(" x=%1 end=%2")
+                                            .arg(heading->x())
+                                            .arg(lineEnds[line])));
+                    lineEnds[line] =
+                        heading->x() + heading->fontMetrics().horizontalAdvance(lines[line]);
+                }
                 QVERIFY2(heading->width() >= heading->sizeHint().width() &&
                              heading->height() >= heading->sizeHint().height() &&
                              bar->height() >= heading->height(),

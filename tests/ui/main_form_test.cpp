@@ -2,16 +2,21 @@
 // The main window as a user drives it: start-up, the command line, the project commands with
 // their questions, and the command states that follow the data and the report windows.
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPrinterInfo>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -121,6 +126,51 @@ private slots:
         QVERIFY(!form_->findChild<QWidget*>(QStringLiteral("ProgressPanel"))->isVisible());
     }
 
+    // Without any icon theme every tool button still has its built-in drawing, and the drawing
+    // stands out from the tool bar on a light and on a dark palette.
+    void toolBarIconsShowWithoutAThemeOnLightAndDarkPalettes() {
+        const QString themeName = QIcon::themeName();
+        const QStringList searchPaths = QIcon::themeSearchPaths();
+        const QPalette palette = QGuiApplication::palette();
+        const auto restore = qScopeGuard([&] {
+            QApplication::setPalette(palette);
+            QIcon::setThemeSearchPaths(searchPaths);
+            QIcon::setThemeName(themeName);
+        });
+        QIcon::setThemeSearchPaths({folder_->path()});
+        QIcon::setThemeName(QString());
+        Start();
+        const auto actions = form_->findChild<QToolBar*>(QStringLiteral("MainToolBar"))->actions();
+        for (const auto& [background, text] :
+             {std::pair{QColor(0xf0, 0xf0, 0xf0), QColor(Qt::black)},
+              std::pair{QColor(0x2a, 0x2a, 0x2e), QColor(0xee, 0xee, 0xee)}}) {
+            QPalette shown(palette);
+            shown.setColor(QPalette::Window, background);
+            shown.setColor(QPalette::WindowText, text);
+            QApplication::setPalette(shown);
+            for (QAction* action : actions) {
+                if (action->isSeparator()) {
+                    continue;
+                }
+                QVERIFY2(!action->icon().isNull(), qPrintable(action->objectName()));
+                QImage image(24, 24, QImage::Format_ARGB32);
+                image.fill(background);
+                QPainter painter(&image);
+                action->icon().paint(&painter, image.rect());
+                painter.end();
+                int visible = 0;
+                for (int y = 0; y < image.height(); ++y) {
+                    for (int x = 0; x < image.width(); ++x) {
+                        const QColor pixel = image.pixelColor(x, y);
+                        visible += std::abs(pixel.lightness() - background.lightness()) > 60;
+                    }
+                }
+                QVERIFY2(visible > 20, qPrintable(action->objectName() + QStringLiteral(" on ") +
+                                                  background.name()));
+            }
+        }
+    }
+
     void menusAndToolBarFollowTheCommandTable() {
         Start();
         auto entries = [](const QList<QAction*>& actions, bool byName) {
@@ -150,11 +200,11 @@ private slots:
                                 "&Alle vensters sluiten"));
         QCOMPARE(
             entries(form_->findChild<QToolBar*>(QStringLiteral("MainToolBar"))->actions(), true),
-            QStringLiteral("ToolButton1 ToolButton4 ToolButton6 - ToolButton2 ToolButton3 - "
-                           "ToolButton7 ToolButton8 ToolButton10 ToolButton11 ToolButton12 "
-                           "ToolButton16 ToolButton13 ToolButton14 - ToolButton23 "
-                           "ToolButton24 - ToolButton18 ToolButton19 - ToolButton20 "
-                           "ToolButton21"));
+            QStringLiteral("ToolButton1 ToolButton4 ToolButton6 ToolButton25 - ToolButton2 "
+                           "ToolButton3 - ToolButton7 ToolButton8 ToolButton10 ToolButton11 "
+                           "ToolButton12 ToolButton16 ToolButton13 ToolButton14 - ToolButton23 "
+                           "ToolButton24 ToolButton26 ToolButton27 - ToolButton18 ToolButton19 - "
+                           "ToolButton20 ToolButton21"));
         QAction* previous = form_->Command("Vorige1");
         QCOMPARE(previous->shortcut(), QKeySequence(QStringLiteral("Shift+Ctrl+F6")));
         QCOMPARE(previous->toolTip(), QStringLiteral("Vorig venster (Shift+Ctrl+F6)"));

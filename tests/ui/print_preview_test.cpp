@@ -93,8 +93,8 @@ private slots:
         for (QAction* entry : preview.findChild<QMenu*>(QStringLiteral("PopupMenu1"))->actions()) {
             entries << entry->text();
         }
-        QCOMPARE(entries, QStringList({"Volledige pagina", "Paginabreedte", "25%", "50%", "100%",
-                                       "200%", "400%"}));
+        QCOMPARE(entries, QStringList({"Inzoomen", "Uitzoomen", "", "Volledige pagina",
+                                       "Paginabreedte", "25%", "50%", "100%", "200%", "400%"}));
     }
 
     void clicksOnThePageZoomInAndOut() {
@@ -125,6 +125,32 @@ private slots:
 
         Trigger(preview, "ToolButton5");  // the zoom button itself: the whole page
         QCOMPARE(preview.Zoom().Mode(), ZoomMode::WholePage);
+    }
+
+    // Ctrl++ (or Ctrl+=) zooms in as a left click does, Ctrl+- out as any other click, Ctrl+0
+    // shows the real size; the zoom menu names the keys.
+    void zoomKeysZoomInAndOutAndBackToTheRealSize() {
+        const PrintJob job = JobOfLines(3);
+        TPrintPreviewForm preview(nullptr);
+        preview.SetJob(job, a4_, 600);
+        preview.show();
+        QApplication::setActiveWindow(&preview);
+        QVERIFY(QTest::qWaitForWindowActive(&preview));
+        const auto zoomPanel = [&preview] {
+            return preview.findChild<QLabel*>(QStringLiteral("StatusPanel1"))->text();
+        };
+        QTest::keyClick(&preview, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(preview.Zoom().Mode(), ZoomMode::Percentage);
+        QCOMPARE(preview.Zoom().Percentage(), 100);
+        QTest::keyClick(&preview, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(preview.Zoom().Percentage(), 200);
+        QTest::keyClick(&preview, Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(zoomPanel(), QStringLiteral(" 400%"));
+        QTest::keyClick(&preview, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(preview.Zoom().Percentage(), 200);
+        QTest::keyClick(&preview, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(zoomPanel(), QStringLiteral(" 100%"));
+        QVERIFY(!preview.findChild<QAction*>(QStringLiteral("Inzoomen1"))->shortcut().isEmpty());
     }
 
     void escapeClosesThePreview() {

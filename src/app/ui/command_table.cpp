@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/command_table.h"
 
+#include <utility>
+
 namespace tavoric {
 
 namespace {
@@ -18,7 +20,8 @@ constexpr CommandEntry kCommands[] = {
     {kBestand, "Openen1", "&Openen...", "Ctrl+O", "ToolButton4", "Openen... (Ctrl+O)", false},
     {kBestand, "Opslaan1", "Op&slaan", "Ctrl+S", "ToolButton6", "Opslaan (Ctrl+S)", false},
     {kBestand, "Opslaanals1", "O&pslaan als...", "", nullptr, "", true},
-    {kBestand, "Importerenwaarnemingen1", "&Importeren waarnemingen...", "", nullptr, "", false},
+    {kBestand, "Importerenwaarnemingen1", "&Importeren waarnemingen...", "", "ToolButton25",
+     "Importeren waarnemingen...", false},
     {kBestand, "Exporterenwaarnemingen1", "E&xporteren waarnemingen...", "", nullptr, "", false},
     {kBestand, "Kentekenspseudonimiseren1", "&Kentekens pseudonimiseren...", "", nullptr, "", true},
     {kBestand, "Afsluiten1", "&Afsluiten", "Alt+F4", nullptr, "", false},
@@ -50,8 +53,9 @@ constexpr CommandEntry kCommands[] = {
     {kAnalyse, "Parkeerduurmetingnaarinterval1", "Parkeerduurmeting naar &interval...", "F10",
      "ToolButton24", "Parkeerduurmeting naar interval... (F10)", false},
     {kAnalyse, "Parkeermotief1", "Parkeer&motief...", "F11", nullptr, "", false},
-    {kAnalyse, "Grafieken1", "&Grafieken...", "", nullptr, "", false},
-    {kAnalyse, "Parkeerdrukkaart1", "Parkeerdruk&kaart...", "", nullptr, "", false},
+    {kAnalyse, "Grafieken1", "&Grafieken...", "", "ToolButton26", "Grafieken...", false},
+    {kAnalyse, "Parkeerdrukkaart1", "Parkeerdruk&kaart...", "", "ToolButton27",
+     "Parkeerdrukkaart...", false},
     {kAnalyse, "Vergelijken1", "&Vergelijken met...", "", nullptr, "", false},
 
     {kVenster, "Trapsgewijs1", "Trap&sgewijs", "", nullptr, "", false},
@@ -74,7 +78,43 @@ constexpr CommandEntry kCommands[] = {
     {kHelp, "Info1", "&Info", "", nullptr, "", false},
 };
 
+// The icon of every command with a tool button: freedesktop names where the desktop has one,
+// the program's own symbolic drawings for its own commands.
+constexpr std::pair<std::string_view, const char*> kCommandIcons[] = {
+    {"Nieuw1", "document-new"},
+    {"Openen1", "document-open"},
+    {"Opslaan1", "document-save"},
+    {"Importerenwaarnemingen1", "tavoric-import-symbolic"},
+    {"Exporteren1", "document-export"},
+    {"Afdrukken1", "document-print"},
+    {"Periode1", "document-properties"},
+    {"Route1", "tavoric-routes-symbolic"},
+    {"Sectie1", "tavoric-sections-symbolic"},
+    {"Parkeerplaats1", "tavoric-places-symbolic"},
+    {"PPEgenereren1", "tavoric-slots-symbolic"},
+    {"Waarnemingsformuliergenereren1", "tavoric-form-symbolic"},
+    {"Kentekens1", "tavoric-plates-symbolic"},
+    {"Invoergegevens1", "x-office-document"},
+    {"Parkeerduurmeting1", "tavoric-per-place-symbolic"},
+    {"Parkeerduurmetingnaarinterval1", "tavoric-per-interval-symbolic"},
+    {"Grafieken1", "tavoric-charts-symbolic"},
+    {"Parkeerdrukkaart1", "tavoric-map-symbolic"},
+    {"Vorige1", "go-previous"},
+    {"Volgende1", "go-next"},
+    {"Inhoud1", "help-contents"},
+    {"ntOpInternet1", "web-browser"},
+};
+
 }  // namespace
+
+const char* CommandIconName(std::string_view commandName) {
+    for (const auto& [name, icon] : kCommandIcons) {
+        if (name == commandName) {
+            return icon;
+        }
+    }
+    return "";
+}
 
 std::span<const MenuEntry> MainMenus() {
     return kMenus;

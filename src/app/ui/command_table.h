@@ -4,6 +4,7 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 namespace tavoric {
 
@@ -26,5 +27,7 @@ std::span<const MenuEntry> MainMenus();
 // In menu order; the tool bar shows the commands with a tool button in the same order, with a
 // separator wherever the menu changes.
 std::span<const CommandEntry> MainCommands();
+// The icon name (desktop/icons.h) of a command, "" for a command without an icon.
+const char* CommandIconName(std::string_view commandName);
 
 }  // namespace tavoric

@@ -35,9 +35,9 @@
 #include "core/text.h"
 #include "core/version.h"
 #include "desktop/busy_cursor.h"
+#include "desktop/icons.h"
 #include "desktop/qt_prompter.h"
 #include "desktop/qt_text.h"
-#include "desktop/tool_icons.h"
 #include "desktop/window_position_keeper.h"
 #include "document/ui/onderzoeksrapport_form.h"
 #include "entry/ui/entry_windows.h"
@@ -151,7 +151,7 @@ void THoofdForm::CreateCommands() {
         action->setObjectName(QString::fromLatin1(entry.name));
         action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
         action->setShortcutContext(Qt::WindowShortcut);
-        action->setIcon(ToolIcon(entry.name));
+        action->setIcon(NamedIcon(QString::fromLatin1(CommandIconName(entry.name))));
         action->setIconVisibleInMenu(false);
         if (entry.toolButton) {
             action->setToolTip(QString::fromUtf8(entry.hint));

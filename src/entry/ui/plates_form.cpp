@@ -152,6 +152,9 @@ TKentekensForm::TKentekensForm(EntryContext context, QWidget* parent)
     autoPlate_->setChecked(true);
     connect(autoPlate_, &QCheckBox::toggled, this, [this](bool on) { entry_.SetAutoPlate(on); });
     confirmButton_ = Named<QPushButton>("PplOkButton", confirm_->text());
+    confirmButton_->setToolTip(
+        QStringLiteral("Bevestigt de parkeerplaats en blijft erop; F3/F4 en de pijlknoppen gaan "
+                       "naar de vorige of volgende parkeerplaats"));
     connect(confirmButton_, &QPushButton::clicked, confirm_, &QAction::trigger);
     closeButton_ = Named<QPushButton>("Button1", QStringLiteral("&Sluiten"));
     connect(closeButton_, &QPushButton::clicked, this, &TKentekensForm::Close);

@@ -15,8 +15,8 @@
 
 #include "core/message_texts.h"
 #include "core/text.h"
+#include "desktop/icons.h"
 #include "desktop/qt_text.h"
-#include "desktop/tool_icons.h"
 #include "desktop/window_position_keeper.h"
 #include "info/configuration_info.h"
 #include "info/maker.h"

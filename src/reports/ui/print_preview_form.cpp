@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -18,6 +17,7 @@
 
 #include "core/message_texts.h"
 #include "core/text.h"
+#include "desktop/icons.h"
 #include "desktop/qt_text.h"
 #include "reports/ui/print_job.h"
 
@@ -120,9 +120,10 @@ TPrintPreviewForm::TPrintPreviewForm(QWidget* parent)
 TPrintPreviewForm::~TPrintPreviewForm() = default;
 
 void TPrintPreviewForm::CreateToolBar(QToolBar* toolBar) {
-    const auto add = [this, toolBar](const char* name, QStyle::StandardPixmap icon,
-                                     const char* hint, QKeySequence key, auto handler) {
-        auto* action = new QAction(style()->standardIcon(icon), QString::fromUtf8(hint), this);
+    const auto add = [this, toolBar](const char* name, const char* icon, const char* hint,
+                                     QKeySequence key, auto handler) {
+        auto* action =
+            new QAction(NamedIcon(QString::fromLatin1(icon)), QString::fromUtf8(hint), this);
         action->setObjectName(QString::fromLatin1(name));
         action->setToolTip(QString::fromUtf8(hint));
         action->setShortcut(key);
@@ -131,43 +132,54 @@ void TPrintPreviewForm::CreateToolBar(QToolBar* toolBar) {
         addAction(action);
         return action;
     };
-    add("ToolButton1", QStyle::SP_MediaSkipBackward, "Eerste pagina", QKeySequence(Qt::Key_Home),
+    add("ToolButton1", "go-first", "Eerste pagina", QKeySequence(Qt::Key_Home),
         [this] { ShowPage(0); });
-    add("ToolButton2", QStyle::SP_MediaSeekBackward, "Vorige", QKeySequence(Qt::Key_PageUp),
+    add("ToolButton2", "go-previous", "Vorige", QKeySequence(Qt::Key_PageUp),
         [this] { ShowPage(pageIndex_ - 1); });
-    add("ToolButton3", QStyle::SP_MediaSeekForward, "Volgende", QKeySequence(Qt::Key_PageDown),
+    add("ToolButton3", "go-next", "Volgende", QKeySequence(Qt::Key_PageDown),
         [this] { ShowPage(pageIndex_ + 1); });
-    add("ToolButton4", QStyle::SP_MediaSkipForward, "Laatste pagina", QKeySequence(Qt::Key_End),
+    add("ToolButton4", "go-last", "Laatste pagina", QKeySequence(Qt::Key_End),
         [this] { ShowPage(PageCount() - 1); });
     toolBar->addSeparator();
-    QAction* zoom =
-        add("ToolButton5", QStyle::SP_FileDialogContentsView, "Zoom", QKeySequence(), [this] {
-            zoom_.ShowWholePage();
-            ZoomChanged();
-        });
+    QAction* zoom = add("ToolButton5", "zoom-fit-best", "Zoom", QKeySequence(), [this] {
+        zoom_.ShowWholePage();
+        ZoomChanged();
+    });
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("PopupMenu1"));
-    const auto entry = [this, menu](const char* name, const char* caption, auto handler) {
+    // The zoom keys work with the menu closed: its items are the window's commands too.
+    const auto entry = [this, menu](const char* name, const char* caption, auto handler,
+                                    QList<QKeySequence> keys = {}) {
         QAction* item = menu->addAction(QString::fromUtf8(caption));
         item->setObjectName(QString::fromLatin1(name));
+        item->setShortcuts(keys);
+        addAction(item);
         connect(item, &QAction::triggered, this, [this, handler] {
             handler();
             ZoomChanged();
         });
     };
+    // Zooming in and out by key goes as a left and a right click on the page do.
+    entry("Inzoomen1", "Inzoomen", [this] { zoom_.LeftClick(); },
+          {QKeySequence(QKeySequence::ZoomIn), QKeySequence(QStringLiteral("Ctrl+="))});
+    entry("Uitzoomen1", "Uitzoomen", [this] { zoom_.OtherClick(); },
+          {QKeySequence(QKeySequence::ZoomOut)});
+    menu->addSeparator();
     entry("Volledigepagina1", "Volledige pagina", [this] { zoom_.ShowWholePage(); });
     entry("Paginabreedte1", "Paginabreedte", [this] { zoom_.ShowPageWidth(); });
     for (int percentage : {25, 50, 100, 200, 400}) {
         const std::string caption = std::to_string(percentage) + "%";
+        const QList<QKeySequence> keys = {QKeySequence(QStringLiteral("Ctrl+0"))};
         entry(("N" + std::to_string(percentage) + "1").c_str(), caption.c_str(),
-              [this, percentage] { zoom_.SetPercentage(percentage); });
+              [this, percentage] { zoom_.SetPercentage(percentage); },
+              percentage == 100 ? keys : QList<QKeySequence>());
     }
     zoom->setMenu(menu);
     if (auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(zoom))) {
         button->setPopupMode(QToolButton::MenuButtonPopup);
     }
     toolBar->addSeparator();
-    add("ToolButton6", QStyle::SP_DialogCloseButton, "Sluiten", QKeySequence(Qt::Key_Escape),
+    add("ToolButton6", "window-close", "Sluiten", QKeySequence(Qt::Key_Escape),
         [this] { reject(); });
 }
 

@@ -8,9 +8,9 @@
 #include <QMenu>
 #include <utility>
 
+#include "desktop/icons.h"
 #include "desktop/qt_text.h"
 #include "desktop/report_view.h"
-#include "desktop/tool_icons.h"
 
 namespace tavoric {
 
@@ -24,7 +24,7 @@ TKindForm::TKindForm(int number, const ReportSettings& settings, const ReportMen
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view_);
     setWindowTitle(ToQString(document_.Title()));
-    setWindowIcon(ToolIcon("Invoergegevens1"));
+    setWindowIcon(NamedIcon(QStringLiteral("x-office-document")));
     resize(640, 420);
     view_->SetPointSize(settings.tableFontSize);
 
