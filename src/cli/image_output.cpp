@@ -2,12 +2,13 @@
 #include "cli/image_output.h"
 
 #include "cli/commands.h"
-#include "core/message_texts.h"
 #include "cli/report_output.h"
+#include "core/message_texts.h"
 
 namespace tavoric {
 
-int WriteImages(const std::vector<ImageFile>& files, const DrawImage& draw, const char* failureKey) {
+int WriteImages(const std::vector<ImageFile>& files, const DrawImage& draw,
+                const char* failureKey) {
     std::optional<ChartDrawing> drawing;
     for (const ImageFile& file : files) {
         if (!file.path) {
