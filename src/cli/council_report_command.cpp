@@ -12,6 +12,7 @@
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/file_options.h"
+#include "cli/report_output.h"
 #include "cli/terminal_progress.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
@@ -169,7 +170,7 @@ int CouncilReport(const std::vector<std::string>& args) {
     CliPrompter prompter;
     const DocumentDrawing drawing;
     return drawing.Write({options->pdf, options->odt, options->summaryCsv}, *figures, context,
-                         map ? &*map : nullptr, prompter)
+                         map ? &*map : nullptr, prompter, WriteOutputFile)
                ? kExitOk
                : kExitFileError;
 }

@@ -2,15 +2,13 @@
 // Writing the files of the council report, the same for tavoric-cli and the desktop program.
 #include "core/message_texts.h"
 #include "document/document_files.h"
-#include "reports/export.h"
 
 namespace tavoric {
 
 bool DocumentDrawing::Write(const CouncilReportFiles& files, const CouncilFigures& figures,
                             const CouncilReportContext& context, const StreetMap* map,
-                            Prompter& prompter) const {
-    if (files.summaryCsv &&
-        !WriteExportFile(*files.summaryCsv, SummaryCsv(Summarise(figures)), prompter)) {
+                            Prompter& prompter, const FileWriter& writeFile) const {
+    if (files.summaryCsv && !writeFile(*files.summaryCsv, SummaryCsv(Summarise(figures)))) {
         return false;
     }
     if (!files.pdf && !files.odt) {
@@ -32,7 +30,7 @@ bool DocumentDrawing::Write(const CouncilReportFiles& files, const CouncilFigure
             ErrorNotice(prompter, MessageText("AA00903"));
             return false;
         }
-        if (!WriteExportFile(*output.path, *bytes, prompter)) {
+        if (!writeFile(*output.path, *bytes)) {
             return false;
         }
     }

@@ -3,8 +3,10 @@
 // build without the desktop libraries makes neither.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "charts/chart_images.h"
 #include "charts/street_map.h"
@@ -27,11 +29,15 @@ public:
     std::optional<std::string> Odt(const CouncilDocument& document, const CouncilFigures& figures,
                                    const StreetMap* map) const;
 
-    // Writes each named file whole (the key figures, then the PDF, then the ODT); a file that
-    // cannot be made or written is shown through the prompter and ends the writing. Returns
-    // whether every file was written.
+    // Writes a file's bytes whole where path says; false when it could not (the reason told).
+    using FileWriter = std::function<bool(const std::string& path, std::string_view bytes)>;
+
+    // Writes each named file through writeFile (the key figures, then the PDF, then the ODT); a
+    // file that cannot be made is shown through the prompter, and a file that cannot be made or
+    // written ends the writing. Returns whether every file was written.
     bool Write(const CouncilReportFiles& files, const CouncilFigures& figures,
-               const CouncilReportContext& context, const StreetMap* map, Prompter& prompter) const;
+               const CouncilReportContext& context, const StreetMap* map, Prompter& prompter,
+               const FileWriter& writeFile) const;
 
 private:
     ChartDrawing drawing_;  // keeps an application for the drawing while it lives

@@ -39,6 +39,7 @@ TEST_F(StandardStreamsTest, DashGivesTheFileBytesOnStandardOutput) {
         {{"compare", kDemo, kDemo, "--kind", "motive", "--csv", "-"}},
         {{"map", kDemo, "--geometry", kDemoStreets, "--geojson", "-"}},
         {{"export-observations", kDemo, "--csv", "-"}},
+        {{"rapport", kDemo, "--summary-csv", "-"}},
         {{"import-observations", kDemo, PathOf("rijen.csv"), "--out", PathOf("nieuw.par"),
           "--report", "-"},
          kExitRowsReported},
@@ -69,6 +70,7 @@ TEST_F(StandardStreamsTest, TwoOutputsOnStandardOutputAreRefusedByName) {
         {"per-place", kDemo, "--table-csv", "-", "--xlsx", "-"},
         {"export-observations", kDemo, "--csv", "-", "--xlsx", "-"},
         {"motive", kDemo, "--txt", "-", "--csv", "-"},
+        {"rapport", kDemo, "--summary-csv", "-", "--odt", "-"},
     };
     for (const std::vector<std::string>& words : cases) {
         const ToolRun run = RunTool(words);

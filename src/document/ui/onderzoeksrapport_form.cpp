@@ -18,6 +18,7 @@
 #include "desktop/qt_text.h"
 #include "desktop/widgets.h"
 #include "document/document_files.h"
+#include "reports/export.h"
 
 namespace tavoric {
 
@@ -65,7 +66,11 @@ void MakeCouncilReport(const CouncilReportChoices& choices, const AnalysisParame
     const CouncilReportContext context =
         ContextOfToday(survey, settings.report.ownerName, parameters, map.has_value());
     const DocumentDrawing drawing;
-    if (drawing.Write(*files, *figures, context, map ? &*map : nullptr, prompter) && files->pdf) {
+    const auto writeFile = [&](const std::string& path, std::string_view bytes) {
+        return WriteExportFile(path, bytes, prompter);
+    };
+    if (drawing.Write(*files, *figures, context, map ? &*map : nullptr, prompter, writeFile) &&
+        files->pdf) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQString(*files->pdf)));
     }
 }
