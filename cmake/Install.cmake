@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The installed layout follows the file system hierarchy: both programs in <prefix>/bin, the
+# The installed layout follows the file system hierarchy: both programs in <prefix>/bin (the full
+# tavoric-cli, which it starts for drawing and hashing, in <prefix>/libexec/tavoric), the
 # language and help folders in <prefix>/share/tavoric, where the programs look for them, the
 # read-me files with README.md in <prefix>/share/doc/tavoric; <prefix>/share also holds the
 # desktop entry, the icons and the ".par" file type, so that a double-click on a survey opens it
@@ -10,6 +11,7 @@ set(TAVORIC_DOC_FOLDER share/doc/tavoric)
 set(TAVORIC_DESKTOP_DATA ${CMAKE_SOURCE_DIR}/data/desktop)
 
 install(TARGETS tavoric-cli RUNTIME DESTINATION bin)
+install(TARGETS tavoric-cli-full RUNTIME DESTINATION ${TAVORIC_FULL_CLI_FOLDER})
 install(FILES ${TAVORIC_BASH_COMPLETION}
         DESTINATION share/bash-completion/completions)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/Lng DESTINATION ${TAVORIC_DATA_FOLDER})

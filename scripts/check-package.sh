@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from debian/ with Debian's build flags and checks it as a
-# distribution would: its contents, lintian without errors or warnings, the hardening of both
+# distribution would: its contents, lintian without errors or warnings, the hardening of the
 # programs, the AppStream and desktop files, and a tavoric-cli that runs from an unpacked copy
-# and finds its language files there. The package and its .changes end up in BUILD_DIR/package.
+# and finds its language files and its full program there. The package and its .changes end up in BUILD_DIR/package.
 #   scripts/check-package.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,7 +27,7 @@ echo "Package: $deb"
 
 contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
 missing=0
-for file in usr/bin/tavoric usr/bin/tavoric-cli \
+for file in usr/bin/tavoric usr/bin/tavoric-cli usr/libexec/tavoric/tavoric-cli-full \
     usr/share/tavoric/Lng/English.lng usr/share/tavoric/Hlp/Tavoric_Nederlands.html \
     usr/share/tavoric/Hlp/Tavoric_English.html usr/share/doc/tavoric/LeesMij.txt \
     usr/share/doc/tavoric/ReadMe.txt usr/share/doc/tavoric/README.md.gz \
@@ -52,11 +52,14 @@ trap 'rm -rf "$root"' EXIT
 dpkg -x "$deb" "$root"
 # Control flow integrity is not asked: Debian 12's C library start files carry no IBT/SHSTK
 # marker, so no program linked on Debian 12 can show it, whatever its own flags.
-hardening-check --nocfprotection "$root"/usr/bin/tavoric "$root"/usr/bin/tavoric-cli
+hardening-check --nocfprotection "$root"/usr/bin/tavoric "$root"/usr/bin/tavoric-cli \
+    "$root"/usr/libexec/tavoric/tavoric-cli-full
 appstreamcli validate --no-net data/desktop/nl.tavoric.Tavoric.metainfo.xml
 desktop-file-validate data/desktop/tavoric.desktop
 
 "$root"/usr/bin/tavoric-cli --version
+# A drawing: the unpacked tool must find its full program in libexec/tavoric.
+"$root"/usr/bin/tavoric-cli chart data/demo/Demodorp.par --kind occupancy --png "$root/chart.png"
 # English in the settings: the unpacked tool must find its language file in share/tavoric.
 home=$root/home
 mkdir -p "$home/Tavoric"

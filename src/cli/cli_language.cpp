@@ -12,6 +12,12 @@
 
 namespace tavoric {
 
+std::string RunningProgramFolder() {
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? "./" : executable.parent_path().string() + "/";
+}
+
 void FollowLanguageSetting(const std::string& settingsPath, const std::string& programFolder) {
     const ProgramSettings settings = ReadSettings(settingsPath, "");
     SetFixedTexts(settings.language);
@@ -30,10 +36,8 @@ void FollowDesktopLanguage() {
         FollowLanguageInSystemMessages(kDutch);
         return;
     }
-    std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::string folder = error ? "./" : executable.parent_path().string() + "/";
-    FollowLanguageSetting(SettingsFilePath(configFolder), ProgramDataFolder(folder));
+    FollowLanguageSetting(SettingsFilePath(configFolder),
+                          ProgramDataFolder(RunningProgramFolder()));
 }
 
 }  // namespace tavoric

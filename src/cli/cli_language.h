@@ -7,6 +7,9 @@
 
 namespace tavoric {
 
+// The folder of the running program, with a trailing "/"; "./" when it cannot be told.
+std::string RunningProgramFolder();
+
 // Reads the language setting from the settings file and loads that language's message texts.
 void FollowLanguageSetting(const std::string& settingsPath, const std::string& programFolder);
 

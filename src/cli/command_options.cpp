@@ -16,6 +16,10 @@ constexpr auto kNone = OptionValue::None;
 constexpr auto kFile = OptionValue::File;
 constexpr auto kWord = OptionValue::Word;
 constexpr auto kOther = OptionValue::Other;
+constexpr bool kFullProgram = true;
+
+// The command that hashes plates, with OpenSSL.
+constexpr std::string_view kHashingCommand = "pseudonymise";
 
 Options Join(std::initializer_list<Options> parts) {
     Options all;
@@ -34,12 +38,13 @@ const std::vector<CommandOptions>& OptionTable() {
         {"--classes", kOther}, {"--exclude-illegal-ppl", kNone}, {"--exclude-illegal-ppe", kNone}};
     const Options motiveBounds = {
         {"--morning", kOther}, {"--evening", kOther}, {"--commuter-minutes", kOther}};
-    const Options images = {
-        {"--png", kFile, "png"}, {"--svg", kFile, "svg"}, {"--pdf", kFile, "pdf"}};
+    const Options images = {{"--png", kFile, "png", kFullProgram},
+                            {"--svg", kFile, "svg", kFullProgram},
+                            {"--pdf", kFile, "pdf", kFullProgram}};
     const CommandOption txt = {"--txt", kFile, "txt"};
     const CommandOption csv = {"--csv", kFile, "csv"};
     const CommandOption tableCsv = {"--table-csv", kFile, "csv"};
-    const CommandOption xlsx = {"--xlsx", kFile, "xlsx"};
+    const CommandOption xlsx = {"--xlsx", kFile, "xlsx", kFullProgram};
     const CommandOption geometry = {"--geometry", kFile, "@(geojson|json)"};
     static const std::vector<CommandOptions> table = {
         {"info", {}},
@@ -71,9 +76,9 @@ const std::vector<CommandOptions>& OptionTable() {
                            xlsx,
                            geometry,
                            {"--geojson", kFile, "@(geojson|json)"},
-                           {"--map-png", kFile, "png"},
-                           {"--map-svg", kFile, "svg"},
-                           {"--map-pdf", kFile, "pdf"},
+                           {"--map-png", kFile, "png", kFullProgram},
+                           {"--map-svg", kFile, "svg", kFullProgram},
+                           {"--map-pdf", kFile, "pdf", kFullProgram},
                            {"--no-labels", kNone}}})},
         {"map", Join({selection,
                       classes,
@@ -85,8 +90,8 @@ const std::vector<CommandOptions>& OptionTable() {
         {"rapport", Join({selection,
                           classes,
                           motiveBounds,
-                          {{"--pdf", kFile, "pdf"},
-                           {"--odt", kFile, "odt"},
+                          {{"--pdf", kFile, "pdf", kFullProgram},
+                           {"--odt", kFile, "odt", kFullProgram},
                            {"--summary-csv", kFile, "csv"},
                            geometry,
                            {"--compare", kFile, "par"}}})},
@@ -117,10 +122,36 @@ std::span<const CommandOption> OptionsOf(std::string_view command) {
     return found == table.end() ? std::span<const CommandOption>() : found->second;
 }
 
-bool TakesOption(std::string_view command, std::string_view option) {
+namespace {
+
+const CommandOption* FindOption(std::string_view command, std::string_view option) {
     const std::span<const CommandOption> options = OptionsOf(command);
-    return std::any_of(options.begin(), options.end(),
-                       [&](const CommandOption& known) { return known.name == option; });
+    const auto found =
+        std::find_if(options.begin(), options.end(),
+                     [&](const CommandOption& known) { return known.name == option; });
+    return found == options.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+bool TakesOption(std::string_view command, std::string_view option) {
+    return FindOption(command, option) != nullptr;
+}
+
+bool NeedsFullProgram(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        return false;
+    }
+    const std::string& command = args.front();
+    if (command == kHashingCommand) {
+        return true;
+    }
+    // Options as the dispatcher reads them: before "--", "--png=x" is "--png".
+    const auto end = std::find(args.begin() + 1, args.end(), "--");
+    return std::any_of(args.begin() + 1, end, [&](const std::string& word) {
+        const CommandOption* option = FindOption(command, word.substr(0, word.find('=')));
+        return option != nullptr && option->fullProgram;
+    });
 }
 
 }  // namespace tavoric

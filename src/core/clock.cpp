@@ -2,6 +2,8 @@
 #include "core/clock.h"
 
 #include <algorithm>
+#include <chrono>
+#include <ctime>
 
 #include "core/text.h"
 
@@ -78,6 +80,21 @@ bool IsClockTime(std::string_view text, int latest) {
     const int value =
         (text[0] - '0') * 1000 + (text[1] - '0') * 100 + (text[2] - '0') * 10 + (text[3] - '0');
     return value % 100 < 60 && value <= latest;
+}
+
+std::int64_t CurrentTimeMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+std::string FormatCopyTime(std::int64_t timeMs) {
+    const std::time_t seconds = static_cast<std::time_t>(timeMs / 1000);
+    std::tm local{};
+    ::localtime_r(&seconds, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%d-%m-%Y %H:%M:%S", &local);
+    return text;
 }
 
 }  // namespace tavoric

@@ -2,6 +2,7 @@
 // Clock times are four-digit texts HHMM, read in computations as the number HH * 100 + MM.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,11 @@ int HhmmToMinutes(int v);
 int MinutesToHhmm(int minutes);
 enum class StepDirection { Up, Down };
 std::string StepHhmm(std::string_view text, StepDirection direction);
+
+// Milliseconds since 1970 UTC, now.
+std::int64_t CurrentTimeMs();
+// Such a time as "dd-mm-jjjj hh:mm:ss" in local time, as recovery copies and locks show it.
+std::string FormatCopyTime(std::int64_t timeMs);
 
 // Adding minutes to a time, as the periods of a parking place do.
 std::string AddMinutes(std::string_view hhmm, int minutes);

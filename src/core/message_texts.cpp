@@ -570,6 +570,9 @@ constexpr Entry kDefaults[] = {
     {"AA01025", "Aantekeningen"},
     {"AA01026", "route %s"},
     {"AA01027", "routes %s"},
+    {"AA01080", "Tekenen en pseudonimiseren doet %s, maar dat programma start niet: %s"},
+    {"AA01081", "Deze uitvoering van tavoric-cli pseudonimiseert niet."},
+    {"AA01082", "Deze uitvoering van tavoric-cli schrijft geen Excel-werkmappen."},
 };
 
 struct Table {

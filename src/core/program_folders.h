@@ -2,7 +2,8 @@
 // Where the programs find their files. In a build tree the language and help folders and the
 // read-me files lie beside the desktop program, one folder above tavoric-cli. An installation
 // keeps them where the file system hierarchy puts them: "<prefix>/share/tavoric/" holds "Lng/"
-// and "Hlp/", "<prefix>/share/doc/tavoric/" the read-me files, beside "<prefix>/bin/".
+// and "Hlp/", "<prefix>/share/doc/tavoric/" the read-me files, beside "<prefix>/bin/" (and
+// "<prefix>/libexec/tavoric/", where tavoric-cli's full program lies).
 #pragma once
 
 #include <string>

@@ -12,9 +12,9 @@
 #include <map>
 
 #include "core/atomic_file.h"
+#include "core/clock.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
-#include "core/recovery_copies.h"
 #include "core/text.h"
 
 namespace tavoric {

@@ -8,9 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -335,21 +333,6 @@ bool IsCopyNameOf(std::string_view name, const std::string& projectPath) {
     }
     const std::string base = RecoveryCopyName(projectPath);
     return name == base || (name.starts_with(base) && name[base.size()] == '-');
-}
-
-std::int64_t CurrentTimeMs() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::system_clock::now().time_since_epoch())
-        .count();
-}
-
-std::string FormatCopyTime(std::int64_t timeMs) {
-    const std::time_t seconds = static_cast<std::time_t>(timeMs / 1000);
-    std::tm local{};
-    ::localtime_r(&seconds, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%d-%m-%Y %H:%M:%S", &local);
-    return text;
 }
 
 std::optional<std::int64_t> ProjectWrittenAfter(const RecoveryCopy& copy) {

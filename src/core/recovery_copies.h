@@ -22,6 +22,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/clock.h"
+
 namespace tavoric {
 
 struct RecoveryCopy {
@@ -43,11 +45,6 @@ std::string RecoveryCopyName(const std::string& projectPath, std::string_view ru
 std::string UnsavedRecoveryCopyName(std::string_view runId);
 // True when name is the name of a copy of that project (of a never-saved one for "").
 bool IsCopyNameOf(std::string_view name, const std::string& projectPath);
-
-// Milliseconds since 1970 UTC, now.
-std::int64_t CurrentTimeMs();
-// "dd-mm-jjjj hh:mm:ss" in local time.
-std::string FormatCopyTime(std::int64_t timeMs);
 
 // When the project's file was written after the copy was taken; nothing when it was not, or
 // when the project was never saved or its file is gone.

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "../core/temp_folder.h"
+#include "cli/full_program.h"
 #include "cli_test_support.h"
 #include "core/message_texts.h"
 #include "core/program_folders.h"
@@ -42,6 +43,10 @@ TEST_F(CliLanguageTest, FindsTheLanguageFolderBesideAboveOrInTheInstallation) {
     std::filesystem::create_directories(Folder("build/src/cli"));
     EXPECT_EQ(ProgramDataFolder(Folder("build/src/cli")), Folder("build/src"));
     EXPECT_EQ(ProgramDataFolder(Folder("build/src")), Folder("build/src"));
+
+    // tavoric-cli's full program in <prefix>/libexec/tavoric.
+    std::filesystem::create_directories(Folder("prefix/libexec/tavoric"));
+    EXPECT_EQ(ProgramDataFolder(Folder("prefix/libexec/tavoric")), Folder("prefix/share/tavoric"));
 
     std::filesystem::create_directories(Folder("lonely/bin"));
     EXPECT_EQ(ProgramDataFolder(Folder("lonely/bin")), Folder("lonely/bin"));
@@ -113,6 +118,26 @@ TEST_F(CliLanguageTest, DutchSettingsOrAMissingFileKeepTheDutchTexts) {
     FollowLanguageSetting(folder_.string() + "/missing.ini", Folder("program"));
     EXPECT_EQ(MessageText("AA00026"), "Parkeerduurmeting per parkeerplaats");
     EXPECT_EQ(FixedTexts().newProjectBaseName, "Nieuw");
+}
+
+TEST_F(CliLanguageTest, FindsTheFullProgramInTheInstallationOrBesideItInTheBuildTree) {
+    const auto makeProgram = [this](const std::string& path, std::filesystem::perms perms) {
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        std::ofstream(path) << "#!/bin/sh\n";
+        std::filesystem::permissions(path, perms);
+    };
+    const std::string installed = Folder("prefix/libexec/tavoric") + kFullProgramName;
+    std::filesystem::create_directories(Folder("prefix/bin"));
+    // Not there (or not runnable): the installed place, for the message.
+    EXPECT_EQ(FullProgramPath(Folder("prefix/bin")), installed);
+    makeProgram(installed, std::filesystem::perms::owner_read);
+    EXPECT_EQ(FullProgramPath(Folder("prefix/bin")), installed);
+    std::filesystem::permissions(installed, std::filesystem::perms::owner_all);
+    EXPECT_EQ(FullProgramPath(Folder("prefix/bin")), installed);
+
+    const std::string beside = Folder("build/src/cli") + kFullProgramName;
+    makeProgram(beside, std::filesystem::perms::owner_all);
+    EXPECT_EQ(FullProgramPath(Folder("build/src/cli")), beside);
 }
 
 }  // namespace

@@ -79,5 +79,38 @@ TEST_F(CommandOptionsTest, OptionsOfOtherCommandsAreRefusedByName) {
     }
 }
 
+// tavoric-cli hands exactly the runs that draw, hash or write a workbook to its full program.
+TEST_F(CommandOptionsTest, OnlyDrawingsDocumentsWorkbooksAndPseudonymsNeedTheFullProgram) {
+    const std::vector<std::vector<std::string>> light = {
+        {},
+        {"--version"},
+        {"--help"},
+        {"help", "pseudonymise"},
+        {"info", "a.par"},
+        {"chart", "a.par", "--kind", "occupancy", "--csv", "a.csv"},
+        {"rapport", "a.par", "--summary-csv", "-"},
+        {"chart", "a.par", "--csv", "a.csv", "--", "--png"},  // a file named "--png"
+        {"per-place", "a.par", "--png", "a.png"},             // refused: per-place draws nothing
+        {"nonsense", "--pdf", "a.pdf"},
+    };
+    for (const std::vector<std::string>& args : light) {
+        EXPECT_FALSE(NeedsFullProgram(args)) << ::testing::PrintToString(args);
+    }
+    const std::vector<std::vector<std::string>> full = {
+        {"chart", "a.par", "--kind", "occupancy", "--png", "a.png"},
+        {"chart", "a.par", "--svg=a.svg"},
+        {"map", "a.par", "--pdf", "-"},
+        {"compare", "a.par", "b.par", "--map-svg", "m.svg"},
+        {"rapport", "a.par", "--odt", "r.odt"},
+        {"per-place", "a.par", "--xlsx", "p.xlsx"},
+        {"export-observations", "a.par", "--xlsx=o.xlsx"},
+        {"pseudonymise", "a.par", "b.par"},
+        {"pseudonymise", "--help"},
+    };
+    for (const std::vector<std::string>& args : full) {
+        EXPECT_TRUE(NeedsFullProgram(args)) << ::testing::PrintToString(args);
+    }
+}
+
 }  // namespace
 }  // namespace tavoric
