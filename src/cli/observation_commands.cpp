@@ -124,8 +124,8 @@ bool WriteResult(Survey& survey, const ImportArguments& arguments,
     return true;
 }
 
-// What the project must not share with the other files: standard input only once, no output over
-// an input or another output, and written back only to a file.
+// The files named: standard input feeds one of them, no output overwrites an input or another
+// output, and a project is written back only to its file.
 bool FilesUsable(const ImportArguments& arguments) {
     if (ReadsStandardInputTwice(
             {{"PROJECT.par", arguments.projectPath}, {"WAARNEMINGEN.csv", arguments.csvPath}})) {
