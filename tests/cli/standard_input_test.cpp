@@ -128,6 +128,7 @@ TEST_F(StandardInputTest, PipeAndFifoGiveTheOutputOfTheFile) {
         {{"map", kDemo, "--geometry", kInput, "--geojson", "-"}, kDemoStreets},
         {{"rapport", kDemo, "--compare", kInput, "--summary-csv", "-"}, kDemo},
         {{"export-observations", kInput, "--csv", "-"}, kDemo},
+        {{"pseudonymise", kInput, "-"}, kDemo},
         {{"import-observations", kInput, PathOf("rijen.csv"), "--out", "-"},
          kDemo,
          kExitRowsReported},
