@@ -4,6 +4,7 @@
 // the dialog's first opening.
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -490,6 +491,21 @@ int PrepareComparison(const char* commandName, const ComparisonInputs& inputs,
         }
     }
     return kExitOk;
+}
+
+std::optional<SurveyComparison> CompareSides(const AnalysisSide& a, const AnalysisSide& b,
+                                             int pressureThreshold, Progress& progress) {
+    std::optional<SurveyComparison> comparison =
+        CompareSurveys(a.survey, a.parameters, b.survey, b.parameters, pressureThreshold, progress);
+    if (comparison && !SidesShareSection(*comparison)) {
+        PrintError(MessageText("AA00925"));
+        return std::nullopt;
+    }
+    return comparison;
+}
+
+std::string ProjectFileName(const Survey& survey) {
+    return Utf8ForMessage(std::filesystem::path(survey.ProjectPath).filename().string());
 }
 
 CliCommand PerPlaceCommand() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analysis/analysis_parameters.h"
+#include "charts/survey_comparison.h"
 #include "core/survey.h"
 
 namespace tavoric {
@@ -24,10 +25,13 @@ int PrepareAnalysis(const char* commandName, ReportKind kind, const std::vector<
                     AnalysisParameters& parameters, bool motiveOptions = false,
                     const std::optional<std::string>& streets = std::nullopt);
 
-// One project of a comparison with its run's parameters.
+// One project of a comparison with its run's parameters, which start from the motive bounds of
+// the user's settings.
 struct AnalysisSide {
+    explicit AnalysisSide(const MotiveBounds& bounds) { parameters.motiveBounds = bounds; }
+
     Survey survey;
-    AnalysisParameters parameters;  // set the motive bounds of the settings before preparing
+    AnalysisParameters parameters;
 };
 
 // The names of a comparison's inputs in messages, and its street file (read later).
@@ -44,5 +48,14 @@ int PrepareComparison(const char* commandName, const ComparisonInputs& inputs,
                       const std::vector<std::string>& args,
                       const std::vector<std::string>& outputPaths, AnalysisSide& a,
                       AnalysisSide& b);
+
+// Compares A with B, B with the duration classes of A; nothing, after the reason on stderr, when
+// cancelled or when the two share no section.
+std::optional<SurveyComparison> CompareSides(const AnalysisSide& a, const AnalysisSide& b,
+                                             int pressureThreshold, Progress& progress);
+
+// The file name of the project, without its folder, for messages and sheet names (code page
+// 1252).
+std::string ProjectFileName(const Survey& survey);
 
 }  // namespace tavoric

@@ -52,6 +52,18 @@ bool ReadStream(const std::string& path, Bytes& content, std::size_t maxMegabyte
     return read;
 }
 
+// Whether path is standard input: "-", or another name of the stream on file descriptor 0
+// (/dev/stdin or /dev/fd/0 on a pipe or terminal). A file redirected to standard input is not:
+// opened by its name it is read afresh.
+bool IsStandardInput(const std::string& path) {
+    struct stat named {};
+    struct stat standardInput {};
+    return path == kStandardInputName ||
+           (::stat(path.c_str(), &named) == 0 && IsStream(named) &&
+            ::fstat(STDIN_FILENO, &standardInput) == 0 && named.st_dev == standardInput.st_dev &&
+            named.st_ino == standardInput.st_ino);
+}
+
 }  // namespace
 
 bool IsStreamInput(const std::string& path) {
@@ -66,7 +78,7 @@ std::optional<std::string> InputFile(const std::string& path) {
 bool ReadsStandardInputTwice(
     std::initializer_list<std::pair<const char*, std::optional<std::string>>> inputs) {
     const auto isStandardInput = [](const auto& input) {
-        return input.second == kStandardInputName;
+        return input.second && IsStandardInput(*input.second);
     };
     const auto first = std::find_if(inputs.begin(), inputs.end(), isStandardInput);
     const auto second =

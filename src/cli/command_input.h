@@ -25,7 +25,8 @@ bool IsStreamInput(const std::string& path);
 // input, which no output can be.
 std::optional<std::string> InputFile(const std::string& path);
 
-// Says on stderr, naming both, when two inputs are standard input ("-"): it can be read once.
+// Says on stderr, naming both, when two inputs are standard input ("-", or /dev/stdin and the
+// like on a pipe or terminal): it can be read once.
 bool ReadsStandardInputTwice(
     std::initializer_list<std::pair<const char*, std::optional<std::string>>> inputs);
 

@@ -2,7 +2,6 @@
 // tavoric-cli compare: two surveys of the same area, before (A) and after (B), side by side with
 // the same selection, as CSV figures, as PNG, SVG or PDF charts and as an Excel workbook; the
 // sections also as a difference map of the streets.
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -119,11 +118,6 @@ std::vector<std::string> OutputPaths(const CompareOptions& options) {
     return paths;
 }
 
-// The file name of the project, code page 1252.
-std::string NameOf(const Survey& survey) {
-    return Utf8ForMessage(std::filesystem::path(survey.ProjectPath).filename().string());
-}
-
 // The streets of --geometry, else those project A remembers; nothing, after the reason, when
 // there are none, an output would replace them, or they cannot be read.
 std::optional<StreetGeometry> StreetsOfMap(const CompareOptions& options, const Survey& a,
@@ -168,27 +162,21 @@ int WriteOutputs(ComparisonKind kind, const SurveyComparison& comparison,
 }
 
 int WriteMap(const DifferenceMap& map, const CompareOptions& options) {
-    if (options.geojson && !WriteOutputFile(*options.geojson, DifferenceMapGeoJson(map))) {
-        return kExitFileError;
-    }
-    return WriteImages(
-        {{options.mapPng, ChartImageFormat::Png},
-         {options.mapSvg, ChartImageFormat::Svg},
-         {options.mapPdf, ChartImageFormat::Pdf}},
+    return WriteMapFiles(
+        {options.geojson, options.mapPng, options.mapSvg, options.mapPdf},
+        [&] { return DifferenceMapGeoJson(map); },
         [&](const ChartDrawing& drawing, ChartImageFormat format) {
             return drawing.DifferenceMapImage(map, options.labels, format, ChartImageSize{});
-        },
-        "AA00712");
+        });
 }
 
 int Compare(const std::vector<std::string>& args) {
     std::vector<std::string> rest = args;
-    const bool noLabels = std::erase(rest, std::string("--no-labels")) > 0;
-    std::optional<CompareOptions> options = TakeValueOptions<CompareOptions>(rest, kCompareOptions);
+    const std::optional<CompareOptions> options =
+        TakeMapOptions<CompareOptions>(rest, kCompareOptions);
     if (!options) {
         return kExitUsage;
     }
-    options->labels = !noLabels;
     std::optional<ComparisonKind> kind;
     if (NamesOneComparison(*options) && !(kind = Kind(options->kind))) {
         return kExitUsage;
@@ -197,10 +185,8 @@ int Compare(const std::vector<std::string>& args) {
         return kExitUsage;
     }
     const ProgramSettings settings = LoadUserSettings();
-    AnalysisSide a;
-    AnalysisSide b;
-    a.parameters.motiveBounds = settings.motiveBounds;
-    b.parameters.motiveBounds = settings.motiveBounds;
+    AnalysisSide a(settings.motiveBounds);
+    AnalysisSide b(settings.motiveBounds);
     if (const int status = PrepareComparison("compare", {"A.par", "B.par", options->geometry}, rest,
                                              OutputPaths(*options), a, b);
         status != kExitOk) {
@@ -215,13 +201,9 @@ int Compare(const std::vector<std::string>& args) {
         }
     }
     TerminalProgress progress;
-    const std::optional<SurveyComparison> comparison = CompareSurveys(
-        a.survey, a.parameters, b.survey, b.parameters, settings.pressureThreshold, progress);
+    const std::optional<SurveyComparison> comparison =
+        CompareSides(a, b, settings.pressureThreshold, progress);
     if (!comparison) {
-        return kExitFileError;
-    }
-    if (!SidesShareSection(*comparison)) {
-        PrintError(MessageText("AA00925"));
         return kExitFileError;
     }
     if (kind) {
@@ -239,7 +221,8 @@ int Compare(const std::vector<std::string>& args) {
         }
     }
     return WriteWorkbook(options->xlsx, [&](std::string& error) {
-        return ComparisonWorkbook(*comparison, NameOf(a.survey), NameOf(b.survey), error);
+        return ComparisonWorkbook(*comparison, ProjectFileName(a.survey), ProjectFileName(b.survey),
+                                  error);
     });
 }
 

@@ -3,7 +3,6 @@
 // figures as CSV, all from the per-place selection; with --compare a chapter beside another
 // survey of the same area. Documents need a build with the desktop libraries; no display is
 // needed.
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -112,18 +111,11 @@ int PrepareSides(const ReportOptions& options, std::vector<std::string> rest,
 // Survey B beside the figures of A; false, after the message, when they share no section.
 bool AddComparison(CouncilFigures& figures, const AnalysisSide& a, const AnalysisSide& b,
                    int threshold, Progress& progress) {
-    std::optional<SurveyComparison> comparison =
-        CompareSurveys(a.survey, a.parameters, b.survey, b.parameters, threshold, progress);
+    std::optional<SurveyComparison> comparison = CompareSides(a, b, threshold, progress);
     if (!comparison) {
         return false;
     }
-    if (!SidesShareSection(*comparison)) {
-        PrintError(MessageText("AA00925"));
-        return false;
-    }
-    const std::string nameOfB =
-        Utf8ForMessage(std::filesystem::path(b.survey.ProjectPath).filename().string());
-    figures.comparison = CouncilComparison{std::move(*comparison), nameOfB};
+    figures.comparison = CouncilComparison{std::move(*comparison), ProjectFileName(b.survey)};
     return true;
 }
 
@@ -139,10 +131,8 @@ int CouncilReport(const std::vector<std::string>& args) {
         return kExitUsage;
     }
     const ProgramSettings settings = LoadUserSettings();
-    AnalysisSide a;
-    AnalysisSide b;
-    a.parameters.motiveBounds = settings.motiveBounds;
-    b.parameters.motiveBounds = settings.motiveBounds;
+    AnalysisSide a(settings.motiveBounds);
+    AnalysisSide b(settings.motiveBounds);
     if (const int status = PrepareSides(*options, rest, outputPaths, a, b); status != kExitOk) {
         return status;
     }

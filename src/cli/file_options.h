@@ -48,4 +48,17 @@ std::optional<Options> TakeValueOptions(std::vector<std::string>& args,
     return options;
 }
 
+// TakeValueOptions for a command that draws a map, with --no-labels, which leaves the map's
+// labels out (Options::labels).
+template <typename Options>
+std::optional<Options> TakeMapOptions(std::vector<std::string>& args,
+                                      std::span<const ValueOption<Options>> names) {
+    const bool noLabels = std::erase(args, std::string("--no-labels")) > 0;
+    std::optional<Options> options = TakeValueOptions<Options>(args, names);
+    if (options) {
+        options->labels = !noLabels;
+    }
+    return options;
+}
+
 }  // namespace tavoric

@@ -29,4 +29,15 @@ int WriteImages(const std::vector<ImageFile>& files, const DrawImage& draw,
     return kExitOk;
 }
 
+int WriteMapFiles(const MapFiles& files, const std::function<std::string()>& geojson,
+                  const DrawImage& draw) {
+    if (files.geojson && !WriteOutputFile(*files.geojson, geojson())) {
+        return kExitFileError;
+    }
+    return WriteImages({{files.png, ChartImageFormat::Png},
+                        {files.svg, ChartImageFormat::Svg},
+                        {files.pdf, ChartImageFormat::Pdf}},
+                       draw, "AA00712");
+}
+
 }  // namespace tavoric

@@ -25,4 +25,17 @@ using DrawImage =
 // (after the message failureKey names) or written.
 int WriteImages(const std::vector<ImageFile>& files, const DrawImage& draw, const char* failureKey);
 
+// The files of a street map (map, or compare's map of differences) that the options name.
+struct MapFiles {
+    std::optional<std::string> geojson;
+    std::optional<std::string> png;
+    std::optional<std::string> svg;
+    std::optional<std::string> pdf;
+};
+
+// Writes the map's GeoJSON, then draws and writes its images. Returns the exit status: 1 when a
+// file cannot be drawn or written (after the reason on stderr).
+int WriteMapFiles(const MapFiles& files, const std::function<std::string()>& geojson,
+                  const DrawImage& draw);
+
 }  // namespace tavoric

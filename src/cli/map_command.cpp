@@ -94,27 +94,20 @@ bool OptionsUsable(const MapOptions& options, const std::vector<std::string>& pa
 
 int WriteOutputs(const StreetMap& map, const ChartData& data, MapMeasure measure,
                  const MapOptions& options) {
-    if (options.geojson && !WriteOutputFile(*options.geojson, StreetMapGeoJson(map))) {
-        return kExitFileError;
-    }
-    return WriteImages(
-        {{options.png, ChartImageFormat::Png},
-         {options.svg, ChartImageFormat::Svg},
-         {options.pdf, ChartImageFormat::Pdf}},
+    return WriteMapFiles(
+        {options.geojson, options.png, options.svg, options.pdf},
+        [&] { return StreetMapGeoJson(map); },
         [&](const ChartDrawing& drawing, ChartImageFormat format) {
             return drawing.MapImage(map, data, measure, options.labels, format, ChartImageSize{});
-        },
-        "AA00712");
+        });
 }
 
 int Map(const std::vector<std::string>& args) {
     std::vector<std::string> rest = args;
-    const bool noLabels = std::erase(rest, std::string("--no-labels")) > 0;
-    std::optional<MapOptions> options = TakeValueOptions<MapOptions>(rest, kMapOptions);
+    const std::optional<MapOptions> options = TakeMapOptions<MapOptions>(rest, kMapOptions);
     if (!options) {
         return kExitUsage;
     }
-    options->labels = !noLabels;
     const std::optional<MapMeasure> measure = Measure(options->measure);
     const std::vector<std::string> outputPaths = OutputPaths(*options);
     if (!measure || !OptionsUsable(*options, outputPaths)) {

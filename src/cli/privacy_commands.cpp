@@ -7,8 +7,10 @@
 #include "cli/cli_prompter.h"
 #include "cli/command_input.h"
 #include "cli/commands.h"
+#include "cli/report_output.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
+#include "core/project_file.h"
 #include "core/settings.h"
 #include "core/text.h"
 #include "privacy/pseudonymise.h"
@@ -52,9 +54,7 @@ std::optional<PseudonymiseArguments> ParseArguments(const std::vector<std::strin
             }
             taken = TakeFlag(keyFileGiven, word);
             parsed.keyFile = args[++i];
-        } else if (files.size() == 2 ||
-                   (word.starts_with("-") && !(word == kStandardInputName && files.empty()))) {
-            // "-" is standard input only as IN.par: the copy is always a file.
+        } else if (files.size() == 2 || (word.starts_with("-") && word != kStandardInputName)) {
             taken = false;
         } else {
             files.push_back(word);
@@ -69,6 +69,20 @@ std::optional<PseudonymiseArguments> ParseArguments(const std::vector<std::strin
     parsed.inPath = files[0];
     parsed.request.outPath = files[1];
     return parsed;
+}
+
+// The copy written to request.outPath, or with "-" its bytes to standard output.
+std::optional<PseudonymiseSummary> WriteCopy(const Survey& survey,
+                                             const PseudonymiseRequest& request) {
+    CliPrompter prompter;
+    if (request.outPath != kStandardOutputName) {
+        return WritePseudonymisedCopy(survey, request, prompter);
+    }
+    const std::optional<PseudonymisedCopy> copy = MakePseudonymisedCopy(survey, request, prompter);
+    if (!copy || !WriteOutputFile(request.outPath, ProjectFileContent(copy->survey))) {
+        return std::nullopt;
+    }
+    return copy->summary;
 }
 
 int Pseudonymise(const std::vector<std::string>& args) {
@@ -92,14 +106,14 @@ int Pseudonymise(const std::vector<std::string>& args) {
     if (!OpenSurvey(parsed->inPath, survey)) {
         return kExitFileError;
     }
-    CliPrompter prompter;
-    const std::optional<PseudonymiseSummary> summary =
-        WritePseudonymisedCopy(survey, request, prompter);
+    const std::optional<PseudonymiseSummary> summary = WriteCopy(survey, request);
     if (!summary) {
         return kExitFileError;
     }
+    // Standard output then holds the copy alone.
+    const auto say = request.outPath == kStandardOutputName ? PrintError : PrintLine;
     for (const std::string& line : SummaryLines(*summary)) {
-        PrintLine(line);
+        say(line);
     }
     return kExitOk;
 }

@@ -325,6 +325,27 @@ PseudonymiseResult PseudonymiseSurvey(Survey& survey, const PseudonymKey& key,
     return result;
 }
 
+std::optional<PseudonymisedCopy> MakePseudonymisedCopy(const Survey& survey,
+                                                       const PseudonymiseRequest& request,
+                                                       Prompter& prompter) {
+    const KeyFileResult key = request.createKeyIfMissing ? ReadOrCreateKeyFile(request.keyPath)
+                                                         : ReadKeyFile(request.keyPath);
+    if (!key.key) {
+        ErrorNotice(prompter, key.message);
+        return std::nullopt;
+    }
+    PseudonymisedCopy copy{survey, {}};
+    PseudonymiseResult result = PseudonymiseSurvey(copy.survey, *key.key, request.options);
+    if (!result.summary) {
+        ErrorNotice(prompter, result.message);
+        return std::nullopt;
+    }
+    copy.summary = *result.summary;
+    copy.summary.keyPath = request.keyPath;
+    copy.summary.keyCreated = key.created;
+    return copy;
+}
+
 std::optional<PseudonymiseSummary> WritePseudonymisedCopy(const Survey& survey,
                                                           const PseudonymiseRequest& request,
                                                           Prompter& prompter) {
@@ -337,24 +358,11 @@ std::optional<PseudonymiseSummary> WritePseudonymisedCopy(const Survey& survey,
         ErrorNotice(prompter, FormatText(MessageText("AA00569"), {Utf8ToCp1252(request.keyPath)}));
         return std::nullopt;
     }
-    const KeyFileResult key = request.createKeyIfMissing ? ReadOrCreateKeyFile(request.keyPath)
-                                                         : ReadKeyFile(request.keyPath);
-    if (!key.key) {
-        ErrorNotice(prompter, key.message);
+    std::optional<PseudonymisedCopy> copy = MakePseudonymisedCopy(survey, request, prompter);
+    if (!copy || !WriteProjectFile(copy->survey, request.outPath, prompter)) {
         return std::nullopt;
     }
-    Survey copy = survey;
-    PseudonymiseResult result = PseudonymiseSurvey(copy, *key.key, request.options);
-    if (!result.summary) {
-        ErrorNotice(prompter, result.message);
-        return std::nullopt;
-    }
-    if (!WriteProjectFile(copy, request.outPath, prompter)) {
-        return std::nullopt;
-    }
-    result.summary->keyPath = request.keyPath;
-    result.summary->keyCreated = key.created;
-    return result.summary;
+    return copy->summary;
 }
 
 }  // namespace tavoric

@@ -61,8 +61,21 @@ struct PseudonymiseRequest {
     PseudonymiseOptions options;
 };
 
-// Writes a pseudonymised copy of the survey to request.outPath with the project writer; the
-// survey itself stays as it is. Every failure is shown through the prompter and gives nothing.
+struct PseudonymisedCopy {
+    Survey survey;
+    PseudonymiseSummary summary;
+};
+
+// A pseudonymised copy of the survey with the key of request (created when asked and missing);
+// the survey itself stays as it is and request.outPath is not looked at. Every failure is shown
+// through the prompter and gives nothing.
+std::optional<PseudonymisedCopy> MakePseudonymisedCopy(const Survey& survey,
+                                                       const PseudonymiseRequest& request,
+                                                       Prompter& prompter);
+
+// That copy written to request.outPath with the project writer, after checking that it is
+// neither the survey's file nor the key file. Every failure is shown through the prompter and
+// gives nothing.
 std::optional<PseudonymiseSummary> WritePseudonymisedCopy(const Survey& survey,
                                                           const PseudonymiseRequest& request,
                                                           Prompter& prompter);

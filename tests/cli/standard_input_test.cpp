@@ -128,6 +128,7 @@ TEST_F(StandardInputTest, PipeAndFifoGiveTheOutputOfTheFile) {
         {{"map", kDemo, "--geometry", kInput, "--geojson", "-"}, kDemoStreets},
         {{"rapport", kDemo, "--compare", kInput, "--summary-csv", "-"}, kDemo},
         {{"export-observations", kInput, "--csv", "-"}, kDemo},
+        {{"pseudonymise", kInput, "-"}, kDemo},
         {{"import-observations", kInput, PathOf("rijen.csv"), "--out", "-"},
          kDemo,
          kExitRowsReported},
@@ -177,6 +178,14 @@ TEST_F(StandardInputTest, StandardInputFeedsOneInputOnly) {
         {{"import-observations", "-", "-", "--out", PathOf("nieuw.par")},
          "PROJECT.par",
          "WAARNEMINGEN.csv"},
+        // Other names of the same pipe.
+        {{"compare", "/dev/stdin", "-", "--kind", "motive", "--csv", "-"}, "A.par", "B.par"},
+        {{"map", "-", "--geometry", "/dev/fd/0", "--geojson", PathOf("kaart.geojson")},
+         "PROJECT.par",
+         "--geometry"},
+        {{"import-observations", "/dev/stdin", "/dev/fd/0", "--out", PathOf("nieuw.par")},
+         "PROJECT.par",
+         "WAARNEMINGEN.csv"},
     };
     for (const TwiceCase& twice : cases) {
         const ToolRun run = RunWithStandardInput(twice.words, FileContent(kDemo));
@@ -191,6 +200,18 @@ TEST_F(StandardInputTest, StandardInputFeedsOneInputOnly) {
     for (const char* written : {"kaart.geojson", "kern.csv", "nieuw.par"}) {
         EXPECT_FALSE(std::filesystem::exists(PathOf(written))) << written;
     }
+    // A file redirected to standard input is read afresh by its name: both inputs get it whole.
+    const int savedInput = ::dup(STDIN_FILENO);
+    const int file = ::open(kDemo.c_str(), O_RDONLY);
+    ::dup2(file, STDIN_FILENO);
+    ::close(file);
+    const ToolRun redirected =
+        RunTool({"compare", "-", "/dev/stdin", "--kind", "motive", "--csv", "-"});
+    ::dup2(savedInput, STDIN_FILENO);
+    ::close(savedInput);
+    EXPECT_EQ(redirected.status, kExitOk) << redirected.err;
+    EXPECT_EQ(redirected.out,
+              RunTool({"compare", kDemo, kDemo, "--kind", "motive", "--csv", "-"}).out);
 }
 
 TEST_F(StandardInputTest, AStreamedProjectIsNotWrittenBack) {

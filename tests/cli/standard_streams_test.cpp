@@ -7,6 +7,9 @@
 
 #include "charts/chart_images.h"
 #include "cli_test_support.h"
+#include "core/codec.h"
+#include "core/message_texts.h"
+#include "core/text.h"
 
 namespace tavoric {
 namespace {
@@ -40,6 +43,7 @@ TEST_F(StandardStreamsTest, DashGivesTheFileBytesOnStandardOutput) {
         {{"map", kDemo, "--geometry", kDemoStreets, "--geojson", "-"}},
         {{"export-observations", kDemo, "--csv", "-"}},
         {{"rapport", kDemo, "--summary-csv", "-"}},
+        {{"pseudonymise", kDemo, "-", "--clear-observers"}},
         {{"import-observations", kDemo, PathOf("rijen.csv"), "--out", PathOf("nieuw.par"),
           "--report", "-"},
          kExitRowsReported},
@@ -59,6 +63,28 @@ TEST_F(StandardStreamsTest, DashGivesTheFileBytesOnStandardOutput) {
         EXPECT_EQ(toStandardOutput.out, FileContent(PathOf("uit"))) << dashed.words[0];
         std::filesystem::remove(PathOf("uit"));
     }
+}
+
+TEST_F(StandardStreamsTest, APseudonymisedCopyOnStandardOutputKeepsTheKeyHandling) {
+    // A named key file that is missing is not made, and nothing is written.
+    const std::string named = PathOf("geen.key");
+    const ToolRun missing = RunTool({"pseudonymise", kDemo, "-", "--key-file", named});
+    EXPECT_EQ(missing.status, kExitFileError);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_FALSE(std::filesystem::exists(named));
+    // The user's key is made on first use; what was done goes to stderr, the copy alone to stdout.
+    const ToolRun created = RunTool({"pseudonymise", kDemo, "-", "--clear-notes"});
+    ASSERT_EQ(created.status, kExitOk) << created.err;
+    const std::string key = ConfigFolder() + "Tavoric/pseudoniem.key";
+    EXPECT_NE(created.err.find(Cp1252ToUtf8(FormatText(MessageText("AA00556"), {key}))),
+              std::string::npos)
+        << created.err;
+    EXPECT_NE(created.err.find(Cp1252ToUtf8(MessageText("AA00554"))), std::string::npos);
+    // That key, named, gives the same copy in a file; standard input is never the same file.
+    const ToolRun toFile =
+        RunTool({"pseudonymise", kDemo, PathOf("codes.par"), "--key-file", key, "--clear-notes"});
+    ASSERT_EQ(toFile.status, kExitOk) << toFile.err;
+    EXPECT_EQ(created.out, FileContent(PathOf("codes.par")));
 }
 
 TEST_F(StandardStreamsTest, TwoOutputsOnStandardOutputAreRefusedByName) {
