@@ -124,6 +124,8 @@ void ApplyGeneralLine(std::string_view line, ProgramSettings& settings) {
         settings.languageHelp = value;
     } else if (key == "printernoticeshown=") {
         settings.printerNoticeShown = value == "1";
+    } else if (key == "toolbarlabels=") {
+        settings.toolBarLabels = value == "1";
     } else if (key == "recoveryinterval=") {
         ReadWholeNumber(value, settings.recoveryInterval);
     } else if (key == "ownername=") {
@@ -261,6 +263,7 @@ std::string SettingsFileText(const ProgramSettings& settings) {
     AddValue(text, "LanguageSet=", std::to_string(settings.languageSet));
     AddValue(text, "LanguageHelp=", settings.languageHelp);
     AddValue(text, "PrinterNoticeShown=", Flag(settings.printerNoticeShown));
+    AddValue(text, "ToolBarLabels=", Flag(settings.toolBarLabels));
     AddValue(text, "OwnerName=", report.ownerName);
     AddValue(text, "RecoveryInterval=", std::to_string(settings.recoveryInterval));
     AddValue(text,

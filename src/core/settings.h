@@ -32,6 +32,7 @@ struct ProgramSettings {
     int languageSet = 0;                  // languageset: 0 until the language dialog has been shown
     std::string languageHelp = "Tavoric_Nederlands";  // languagehelp
     bool printerNoticeShown = false;  // printernoticeshown: the missing printer was told once
+    bool toolBarLabels = false;       // toolbarlabels: the tool bar shows text under its icons
     int recoveryInterval = 60;        // recoveryinterval: seconds between recovery copies, 0 = none
     MotiveBounds motiveBounds;        // motivemorning, motiveevening, motivecommuterminutes
     int pressureThreshold = kDefaultPressureThreshold;  // parkeerdruknorm, 1 to 100 (%)

@@ -167,6 +167,7 @@ TEST(SettingsWrite, LayoutLineByLine) {
               "LanguageSet=0\r\n"
               "LanguageHelp=Tavoric_Nederlands\r\n"
               "PrinterNoticeShown=0\r\n"
+              "ToolBarLabels=0\r\n"
               "OwnerName=Gemeente X\r\n"
               "RecoveryInterval=60\r\n"
               "PrintOrientation=0\r\n"
@@ -189,6 +190,7 @@ TEST(SettingsWrite, WrittenFileReadsBackTheSame) {
     settings.languageSet = 1;
     settings.languageHelp = "Tavoric_English";
     settings.printerNoticeShown = true;
+    settings.toolBarLabels = true;
     settings.pressureThreshold = 1;
     settings.formPositions.Record("RouteForm", {false, -5, 40, 300, 200});
     settings.motiveBounds = {"0615", "2000", 180};

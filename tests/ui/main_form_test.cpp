@@ -3,15 +3,18 @@
 // their questions, and the command states that follow the data and the report windows.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -169,6 +172,27 @@ private slots:
                                                   background.name()));
             }
         }
+    }
+
+    // "Werkbalk met tekst bij de knoppen" (Programma-instellingen > Weergave) takes effect at once
+    // and at the next start.
+    void theToolBarShowsLabelsWhenTheSettingsSaySo() {
+        ProgramSettings settings = DefaultSettings(PathOf(""));
+        settings.toolBarLabels = true;
+        StartWith(std::move(settings));
+        auto* toolBar = form_->findChild<QToolBar*>(QStringLiteral("MainToolBar"));
+        QCOMPARE(toolBar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            auto* labels = dialog->findChild<QCheckBox*>(QStringLiteral("CheckBox4"));
+            QVERIFY(labels->isChecked());
+            labels->setChecked(false);
+            dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        });
+        form_->Command("Programmainstellingen1")->trigger();
+        QVERIFY(!form_->Settings().toolBarLabels);
+        QCOMPARE(toolBar->toolButtonStyle(), Qt::ToolButtonIconOnly);
     }
 
     void menusAndToolBarFollowTheCommandTable() {

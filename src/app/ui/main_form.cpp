@@ -162,6 +162,12 @@ void THoofdForm::CreateCommands() {
     }
 }
 
+// Icons only, or with the command's text under each icon (Programma-instellingen > Weergave).
+void THoofdForm::ApplyToolBarStyle() {
+    toolBar_->setToolButtonStyle(settings_.toolBarLabels ? Qt::ToolButtonTextUnderIcon
+                                                         : Qt::ToolButtonIconOnly);
+}
+
 void THoofdForm::CreateMenusAndToolBar() {
     std::vector<QMenu*> menus;
     for (const MenuEntry& entry : MainMenus()) {
@@ -177,6 +183,8 @@ void THoofdForm::CreateMenusAndToolBar() {
     toolBar->setFloatable(false);
     toolBar->setIconSize(QSize(24, 24));
     toolBar->toggleViewAction()->setEnabled(false);
+    toolBar_ = toolBar;
+    ApplyToolBarStyle();
 
     int lastToolMenu = -1;
     for (const CommandEntry& entry : MainCommands()) {
@@ -299,7 +307,11 @@ void THoofdForm::RegisterOwnCommands() {
         {"Allevensterssluiten1", [this] { CloseAllReportWindows(); }},
         {"Programmainstellingen1",
          [this] {
-             if (settingsForm_->Edit(settings_) && recoveryTimer_) {
+             if (!settingsForm_->Edit(settings_)) {
+                 return;
+             }
+             ApplyToolBarStyle();
+             if (recoveryTimer_) {
                  recoveryTimer_->SetInterval(settings_.recoveryInterval);
              }
          }},
@@ -463,6 +475,7 @@ TKindForm* THoofdForm::ProduceReport(
     if (!caption.empty()) {
         report->setWindowTitle(ToQString(caption));
     }
+    report->Document().SetCaption(caption);
     report->BeginWriting();
     {
         ProgressScope shown(*progress_);
@@ -765,6 +778,7 @@ void THoofdForm::MakeNotesReport() {
     BusyCursor busy;
     TKindForm* report = NewReportWindow();
     report->setWindowTitle(ToQString(ReportCaption(ReportWindowKind::Notes)));
+    report->Document().SetCaption(ReportCaption(ReportWindowKind::Notes));
     report->BeginWriting();
     WriteNotesReport(report->Document(), survey_);
     report->EndWriting();

@@ -26,6 +26,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QProgressBar;
+class QToolBar;
 
 namespace tavoric {
 
@@ -113,6 +114,7 @@ protected:
 private:
     void CreateCommands();
     void CreateMenusAndToolBar();
+    void ApplyToolBarStyle();
     void CreateBottomStrip();
     void RegisterOwnCommands();
     void RunCommand(const std::string& name);
@@ -150,6 +152,7 @@ private:
     ReportCounter reportCounter_;
 
     QMdiArea* mdiArea_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
     QLabel* projectLabel_ = nullptr;
     QWidget* progressPanel_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
