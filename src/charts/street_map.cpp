@@ -223,25 +223,36 @@ StreetGeometryRead ParseStreetGeometry(std::string content) {
     return {std::move(geometry), {}};
 }
 
+namespace {
+
+// A refusal of the file at path says first that its streets cannot be used.
+StreetGeometryRead NamingFile(const std::string& path, StreetGeometryRead read) {
+    if (!read.geometry) {
+        read.error = FormatText(MessageText("AA00704"), {Utf8ForMessage(path)}) + "\r" + read.error;
+    }
+    return read;
+}
+
+}  // namespace
+
 StreetGeometryRead ReadStreetGeometry(const std::string& path) {
     std::string content;
     FileError error;
     std::error_code sizeError;
     const std::uintmax_t megabytes = std::filesystem::file_size(path, sizeError) >> 20;
-    StreetGeometryRead read;
     if (!sizeError && megabytes > kMaxStreetFileMegabytes) {
-        read =
-            Refused(FormatText(MessageText("AA00727"), {std::to_string(megabytes),
-                                                        std::to_string(kMaxStreetFileMegabytes)}));
-    } else if (!ReadWholeFile(path, content, error)) {
+        return NamingFile(path, Refused(FormatText(MessageText("AA00727"),
+                                                   {std::to_string(megabytes),
+                                                    std::to_string(kMaxStreetFileMegabytes)})));
+    }
+    if (!ReadWholeFile(path, content, error)) {
         return Refused(OpenFailureText(path, error));
-    } else {
-        read = ParseStreetGeometry(std::move(content));
     }
-    if (!read.geometry) {
-        read.error = FormatText(MessageText("AA00704"), {Utf8ForMessage(path)}) + "\r" + read.error;
-    }
-    return read;
+    return ParseStreetGeometryFile(path, std::move(content));
+}
+
+StreetGeometryRead ParseStreetGeometryFile(const std::string& path, std::string content) {
+    return NamingFile(path, ParseStreetGeometry(std::move(content)));
 }
 
 std::string StoredStreetGeometryPath(const std::string& projectPath, const std::string& path) {

@@ -50,6 +50,8 @@ StreetGeometryRead ParseStreetGeometry(std::string content);
 constexpr std::uint64_t kMaxStreetFileMegabytes = 512;
 // Reads the file; the reason then starts with a line naming it.
 StreetGeometryRead ReadStreetGeometry(const std::string& path);
+// ReadStreetGeometry on the bytes of the file at path read elsewhere (standard input, a pipe).
+StreetGeometryRead ParseStreetGeometryFile(const std::string& path, std::string content);
 
 // The streets' file as the project remembers it: relative to the project file's folder, or as
 // given when no relative path reaches it.

@@ -13,6 +13,7 @@
 #include "analysis/parking_duration_analysis.h"
 #include "charts/analysis_workbook.h"
 #include "cli/analysis_options.h"
+#include "cli/command_input.h"
 #include "cli/commands.h"
 #include "cli/report_output.h"
 #include "cli/terminal_progress.h"
@@ -445,13 +446,16 @@ bool OutputOverInput(const std::vector<std::string>& outputPaths,
 
 int PrepareAnalysis(const char* commandName, ReportKind kind, const std::vector<std::string>& args,
                     const std::vector<std::string>& outputPaths, Survey& survey,
-                    AnalysisParameters& parameters, bool motiveOptions) {
+                    AnalysisParameters& parameters, bool motiveOptions,
+                    const std::optional<std::string>& streets) {
     const std::optional<AnalysisOptions> options =
         ParseOptions(args, KindBit(kind) | (motiveOptions ? kMotive : 0u));
     if (!options) {
         return UsageError(commandName);
     }
-    if (OutputOverInput(outputPaths, options->projectPaths)) {
+    if (ReadsStandardInputTwice(
+            {{"PROJECT.par", options->projectPaths.front()}, {"--geometry", streets}}) ||
+        OutputOverInput(outputPaths, options->projectPaths)) {
         return kExitUsage;
     }
     if (!OpenSurvey(options->projectPaths.front(), survey)) {
@@ -460,14 +464,18 @@ int PrepareAnalysis(const char* commandName, ReportKind kind, const std::vector<
     return PrepareParameters(survey, *options, kind, parameters);
 }
 
-int PrepareComparison(const char* commandName, const std::vector<std::string>& args,
+int PrepareComparison(const char* commandName, const ComparisonInputs& inputs,
+                      const std::vector<std::string>& args,
                       const std::vector<std::string>& outputPaths, AnalysisSide& a,
                       AnalysisSide& b) {
     const std::optional<AnalysisOptions> options = ParseOptions(args, kPerPlace | kMotive, 2);
     if (!options) {
         return UsageError(commandName);
     }
-    if (OutputOverInput(outputPaths, options->projectPaths)) {
+    if (ReadsStandardInputTwice({{inputs.nameOfA, options->projectPaths[0]},
+                                 {inputs.nameOfB, options->projectPaths[1]},
+                                 {"--geometry", inputs.streets}}) ||
+        OutputOverInput(outputPaths, options->projectPaths)) {
         return kExitUsage;
     }
     for (AnalysisSide* side : {&a, &b}) {

@@ -13,12 +13,11 @@
 #include <new>
 #include <sstream>
 
-#include "cli/cli_prompter.h"
+#include "cli/command_input.h"
 #include "cli/command_options.h"
 #include "cli/option_values.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
-#include "core/project_file.h"
 #include "core/project_lock.h"
 #include "core/text.h"
 #include "core/version.h"
@@ -243,7 +242,7 @@ bool SameFile(const std::string& a, const std::string& b) {
 }
 
 bool RefusedOverInput(const std::string& output, const std::string& input) {
-    if (!SameFile(output, input)) {
+    if (input == kStandardInputName || !SameFile(output, input)) {
         return false;
     }
     PrintError(FormatText(MessageText("AA00315"), {Utf8ForMessage(output), Utf8ForMessage(input)}));
@@ -267,12 +266,6 @@ bool NamesOneFileTwice(
         }
     }
     return false;
-}
-
-bool OpenSurvey(const std::string& path, Survey& survey) {
-    survey.ResetToNew(NewProjectFileName());
-    CliPrompter prompter;
-    return ReadProjectFile(survey, path, prompter);
 }
 
 bool ProjectInUse(const std::string& path) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command table of tavoric-cli and what every command shares: opening a project, usage
-// errors, output in UTF-8. A command lives in its own file and is listed in command_list.h.
+// The command table of tavoric-cli and what every command shares: the shared conventions, usage
+// errors, output in UTF-8 (inputs: command_input.h). A command lives in its own file and is listed
+// in command_list.h.
 #pragma once
 
 #include <initializer_list>
@@ -9,8 +10,6 @@
 #include <string_view>
 #include <utility>
 #include <vector>
-
-#include "core/survey.h"
 
 namespace tavoric {
 
@@ -49,8 +48,6 @@ struct CommandWords {
 std::optional<CommandWords> SharedConventions(const CliCommand& command,
                                               const std::vector<std::string>& args);
 
-// Reads a project into survey as a new project; on failure the message is on stderr.
-bool OpenSurvey(const std::string& path, Survey& survey);
 // True, with a message on stderr naming who has it open, when a live desktop program holds the
 // project: a command does not write it in place then.
 bool ProjectInUse(const std::string& path);

@@ -12,6 +12,7 @@
 #include "charts/difference_map.h"
 #include "charts/survey_comparison.h"
 #include "cli/analysis_options.h"
+#include "cli/command_input.h"
 #include "cli/commands.h"
 #include "cli/file_options.h"
 #include "cli/image_output.h"
@@ -141,7 +142,7 @@ std::optional<StreetGeometry> StreetsOfMap(const CompareOptions& options, const 
         }
     }
     status = kExitFileError;
-    StreetGeometryRead read = ReadStreetGeometry(path);
+    StreetGeometryRead read = ReadStreetInput(path);
     if (!read.geometry) {
         PrintError(read.error);
         return std::nullopt;
@@ -200,7 +201,8 @@ int Compare(const std::vector<std::string>& args) {
     AnalysisSide b;
     a.parameters.motiveBounds = settings.motiveBounds;
     b.parameters.motiveBounds = settings.motiveBounds;
-    if (const int status = PrepareComparison("compare", rest, OutputPaths(*options), a, b);
+    if (const int status = PrepareComparison("compare", {"A.par", "B.par", options->geometry}, rest,
+                                             OutputPaths(*options), a, b);
         status != kExitOk) {
         return status;
     }

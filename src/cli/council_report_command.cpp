@@ -10,6 +10,7 @@
 
 #include "cli/analysis_options.h"
 #include "cli/cli_prompter.h"
+#include "cli/command_input.h"
 #include "cli/commands.h"
 #include "cli/file_options.h"
 #include "cli/report_output.h"
@@ -88,7 +89,7 @@ MapSource ReadMapSource(const ReportOptions& options, const Survey& survey) {
     if (path.empty()) {
         return {};
     }
-    StreetGeometryRead read = ReadStreetGeometry(path);
+    StreetGeometryRead read = ReadStreetInput(path);
     if (!read.geometry) {
         PrintError(read.error);
         return {std::nullopt, options.geometry.has_value()};
@@ -101,10 +102,11 @@ int PrepareSides(const ReportOptions& options, std::vector<std::string> rest,
                  const std::vector<std::string>& outputPaths, AnalysisSide& a, AnalysisSide& b) {
     if (!options.compare) {
         return PrepareAnalysis("rapport", ReportKind::PerPlace, rest, outputPaths, a.survey,
-                               a.parameters, true);
+                               a.parameters, true, options.geometry);
     }
     rest.push_back(*options.compare);
-    return PrepareComparison("rapport", rest, outputPaths, a, b);
+    return PrepareComparison("rapport", {"PROJECT.par", "--compare", options.geometry}, rest,
+                             outputPaths, a, b);
 }
 
 // Survey B beside the figures of A; false, after the message, when they share no section.

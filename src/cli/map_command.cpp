@@ -9,6 +9,7 @@
 #include "charts/chart_images.h"
 #include "charts/street_map.h"
 #include "cli/analysis_options.h"
+#include "cli/command_input.h"
 #include "cli/commands.h"
 #include "cli/file_options.h"
 #include "cli/image_output.h"
@@ -121,12 +122,12 @@ int Map(const std::vector<std::string>& args) {
     }
     Survey survey;
     AnalysisParameters parameters;
-    if (const int status =
-            PrepareAnalysis("map", ReportKind::PerPlace, rest, outputPaths, survey, parameters);
+    if (const int status = PrepareAnalysis("map", ReportKind::PerPlace, rest, outputPaths, survey,
+                                           parameters, false, options->geometry);
         status != kExitOk) {
         return status;
     }
-    StreetGeometryRead read = ReadStreetGeometry(*options->geometry);
+    StreetGeometryRead read = ReadStreetInput(*options->geometry);
     if (!read.geometry) {
         PrintError(read.error);
         return kExitFileError;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/cli_prompter.h"
+#include "cli/command_input.h"
 #include "cli/commands.h"
 #include "cli/report_output.h"
 #include "core/atomic_file.h"
@@ -85,17 +86,18 @@ std::optional<ObservationImportOptions> ImportOptions(const ImportArguments& arg
     return options;
 }
 
-void PrintRowsLeftOut(const std::vector<const ReportedRow*>& rows) {
+void SayRowsLeftOut(const std::vector<const ReportedRow*>& rows, void (*say)(std::string_view)) {
     for (std::size_t i = 0; i < rows.size() && i < kRowsShown; ++i) {
-        PrintLine(ReportedRowText(*rows[i]));
+        say(ReportedRowText(*rows[i]));
     }
     if (rows.size() > kRowsShown) {
-        PrintLine(FormatText(MessageText("AA00506"), {std::to_string(rows.size() - kRowsShown)}));
+        say(FormatText(MessageText("AA00506"), {std::to_string(rows.size() - kRowsShown)}));
     }
 }
 
-// Writes the survey to --out, or back to the project after the rolling backups; a project that
-// nothing changed is left as it is, and a file without rows writes nothing at all.
+// Writes the survey to --out ("-": standard output), or back to the project after the rolling
+// backups; a project that nothing changed is left as it is, and a file without rows writes
+// nothing at all.
 bool WriteResult(Survey& survey, const ImportArguments& arguments,
                  const ObservationImportPlan& plan, std::size_t slotsWritten,
                  void (*say)(std::string_view)) {
@@ -112,11 +114,30 @@ bool WriteResult(Survey& survey, const ImportArguments& arguments,
     if (!arguments.outPath) {
         RotateBackups(path, LoadBackupSettings());
     }
-    if (!WriteProjectFile(survey, path, prompter)) {
+    const bool written = path == kStandardOutputName
+                             ? WriteOutputFile(path, ProjectFileContent(survey))
+                             : WriteProjectFile(survey, path, prompter);
+    if (!written) {
         return false;
     }
     say(FormatText(MessageText("AA00504"), {Utf8ToCp1252(path)}));
     return true;
+}
+
+// The files named: standard input feeds one of them, no output overwrites an input or another
+// output, and a project is written back only to its file.
+bool FilesUsable(const ImportArguments& arguments) {
+    if (ReadsStandardInputTwice(
+            {{"PROJECT.par", arguments.projectPath}, {"WAARNEMINGEN.csv", arguments.csvPath}})) {
+        return false;
+    }
+    if (NamesOneFileTwice({{"PROJECT.par", InputFile(arguments.projectPath)},
+                           {"WAARNEMINGEN.csv", InputFile(arguments.csvPath)},
+                           {"--out", arguments.outPath},
+                           {"--report", arguments.reportPath}})) {
+        return false;
+    }
+    return arguments.outPath || !RefusedWritingBack(arguments.projectPath);
 }
 
 int ImportObservations(const std::vector<std::string>& args) {
@@ -124,10 +145,7 @@ int ImportObservations(const std::vector<std::string>& args) {
     if (!arguments) {
         return UsageError("import-observations");
     }
-    if (NamesOneFileTwice({{"PROJECT.par", arguments->projectPath},
-                           {"WAARNEMINGEN.csv", arguments->csvPath},
-                           {"--out", arguments->outPath},
-                           {"--report", arguments->reportPath}})) {
+    if (!FilesUsable(*arguments)) {
         return kExitUsage;
     }
     const std::optional<ObservationImportOptions> options = ImportOptions(*arguments);
@@ -143,7 +161,7 @@ int ImportObservations(const std::vector<std::string>& args) {
     }
     std::string csv;
     const std::string csvName = Utf8ToCp1252(arguments->csvPath);
-    if (!ReadWholeFile(arguments->csvPath, csv)) {
+    if (!ReadObservationInput(arguments->csvPath, csv)) {
         PrintError(FormatText(MessageText("AA00270"), {csvName}));
         return kExitFileError;
     }
@@ -152,9 +170,11 @@ int ImportObservations(const std::vector<std::string>& args) {
         PrintError(FormatText(MessageText("AA00507"), {csvName, plan.fileError}));
         return kExitFileError;
     }
-    // With "--report -" standard output holds the report file alone; the summary goes to stderr.
-    const auto say =
-        arguments->reportPath == std::string(kStandardOutputName) ? PrintError : PrintLine;
+    // With "--report -" or "--out -" standard output holds that file alone; the summary goes to
+    // stderr.
+    const bool fileOnStandardOutput =
+        arguments->reportPath == kStandardOutputName || arguments->outPath == kStandardOutputName;
+    const auto say = fileOnStandardOutput ? PrintError : PrintLine;
     for (const std::string& line : ImportSummaryLines(plan, arguments->replace)) {
         say(line);
     }
@@ -164,7 +184,7 @@ int ImportObservations(const std::vector<std::string>& args) {
             return kExitFileError;
         }
     } else {
-        PrintRowsLeftOut(leftOut);
+        SayRowsLeftOut(leftOut, say);
     }
     const std::size_t written = ApplyObservationImport(survey, plan, arguments->replace);
     if (!WriteResult(survey, *arguments, plan, written, say)) {
@@ -195,7 +215,7 @@ int ExportObservations(const std::vector<std::string>& args) {
         return UsageError("export-observations");
     }
     if (NamesOneFileTwice(
-            {{"PROJECT.par", projectPath}, {"--csv", csvPath}, {"--xlsx", xlsxPath}})) {
+            {{"PROJECT.par", InputFile(*projectPath)}, {"--csv", csvPath}, {"--xlsx", xlsxPath}})) {
         return kExitUsage;
     }
     Survey survey;

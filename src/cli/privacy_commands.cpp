@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "core/settings.h"
 #include "cli/cli_prompter.h"
+#include "cli/command_input.h"
 #include "cli/commands.h"
 #include "core/codec.h"
 #include "core/message_texts.h"
+#include "core/settings.h"
 #include "core/text.h"
 #include "privacy/pseudonymise.h"
 
@@ -51,7 +52,9 @@ std::optional<PseudonymiseArguments> ParseArguments(const std::vector<std::strin
             }
             taken = TakeFlag(keyFileGiven, word);
             parsed.keyFile = args[++i];
-        } else if (word.starts_with("-") || files.size() == 2) {
+        } else if (files.size() == 2 ||
+                   (word.starts_with("-") && !(word == kStandardInputName && files.empty()))) {
+            // "-" is standard input only as IN.par: the copy is always a file.
             taken = false;
         } else {
             files.push_back(word);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/cli_prompter.h"
+#include "cli/command_input.h"
 #include "cli/commands.h"
 #include "cli/report_output.h"
 #include "core/backups.h"
@@ -50,12 +51,13 @@ int WriteSurvey(Survey& survey, const std::string& path) {
 }
 
 // Saving a project over itself makes the backups first, as the desktop program does, and is
-// refused while a desktop program has it open.
+// refused while a desktop program has it open. A project read from a stream is never saved in
+// place: "save - -" passes it from standard input to standard output.
 int Save(const std::vector<std::string>& args) {
     if (args.size() != 2) {
         return UsageError("save");
     }
-    const bool inPlace = SameFile(args[0], args[1]);
+    const bool inPlace = !IsStreamInput(args[0]) && SameFile(args[0], args[1]);
     if (inPlace && ProjectInUse(args[1])) {
         return kExitFileError;
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_input.h"
 #include "cli/commands.h"
 #include "cli/option_values.h"
 #include "cli/report_output.h"

@@ -245,9 +245,10 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view content, un
 namespace {
 
 // Reads fd to its end into content: straight into its memory as far as the size known at
-// opening goes, then whatever a file that grew meanwhile holds more.
+// opening goes, then whatever a file that grew meanwhile (or a stream) holds more, up to maxBytes.
 template <typename Bytes>
-bool ReadToEnd(int fd, std::size_t expectedSize, Bytes& content, FileError& error) {
+bool ReadToEnd(int fd, std::size_t expectedSize, Bytes& content, FileError& error,
+               std::size_t maxBytes = static_cast<std::size_t>(-1)) {
     content.resize(expectedSize);
     std::size_t filled = 0;
     char more[1 << 16];
@@ -268,6 +269,10 @@ bool ReadToEnd(int fd, std::size_t expectedSize, Bytes& content, FileError& erro
         }
         if (intoContent) {
             filled += static_cast<std::size_t>(got);
+        } else if (static_cast<std::size_t>(got) > maxBytes - filled) {
+            error = SystemError(EFBIG);
+            content.clear();
+            return false;
         } else {
             content.resize(filled);
             content.append(more, static_cast<std::size_t>(got));
@@ -323,6 +328,14 @@ bool ReadWholeFile(const std::string& path, ByteBlock& content, FileError& error
 
 bool ReadWholeFileNoFollow(const std::string& path, std::string& content, FileError& error) {
     return ReadWholeFileInto(path, content, error, false);
+}
+
+bool ReadStreamToEnd(int fd, ByteBlock& content, std::size_t maxBytes, FileError& error) {
+    return ReadToEnd(fd, 0, content, error, maxBytes);
+}
+
+bool ReadStreamToEnd(int fd, std::string& content, std::size_t maxBytes, FileError& error) {
+    return ReadToEnd(fd, 0, content, error, maxBytes);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& content) {

@@ -3,6 +3,7 @@
 // exports and the settings. A save either replaces the file completely or leaves it as it was.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,12 @@ bool ReadWholeFile(const std::string& path, ByteBlock& content, FileError& error
 bool ReadWholeFile(const std::string& path, std::string& content);
 // The same, but a symbolic link is not followed: it is a file that is not regular.
 bool ReadWholeFileNoFollow(const std::string& path, std::string& content, FileError& error);
+
+// Reads an open stream (standard input, a pipe, a FIFO, a terminal) to its end into content;
+// false when it cannot be read or holds more than maxBytes (error EFBIG). Only for inputs the
+// user names explicitly: the readers above never read a stream.
+bool ReadStreamToEnd(int fd, ByteBlock& content, std::size_t maxBytes, FileError& error);
+bool ReadStreamToEnd(int fd, std::string& content, std::size_t maxBytes, FileError& error);
 
 // Lets SIGINT, SIGTERM and SIGHUP remove the temporary file of a write in progress before the
 // process ends as the signal asks. For the command-line program.

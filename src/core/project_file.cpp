@@ -342,14 +342,9 @@ std::string LackingCharactersText(const std::string& path,
     return FormatText(MessageText("AA00321"), {Utf8ForMessage(path), Utf8ForMessage(characters)});
 }
 
-// ReadProjectFile without its guard against a file too big for the memory.
-bool ReadProjectFileInMemory(Survey& survey, const std::string& path, Prompter& prompter) {
-    ByteBlock content;
-    FileError error;
-    if (!ReadWholeFile(path, content, error)) {
-        ErrorNotice(prompter, OpenFailureText(path, error));
-        return false;
-    }
+// ReadProjectBytes without its guard against a file too big for the memory.
+bool ReadProjectBytesInMemory(Survey& survey, ByteBlock content, const std::string& path,
+                              Prompter& prompter) {
     if (!HoldsProjectSections(content)) {
         ErrorNotice(prompter, FormatText(MessageText("AA00314"), {Utf8ForMessage(path)}));
         return false;
@@ -374,8 +369,25 @@ bool ReadProjectFileInMemory(Survey& survey, const std::string& path, Prompter& 
 }  // namespace
 
 bool ReadProjectFile(Survey& survey, const std::string& path, Prompter& prompter) {
+    ByteBlock content;
+    FileError error;
+    bool read = false;
     try {
-        return ReadProjectFileInMemory(survey, path, prompter);
+        read = ReadWholeFile(path, content, error);
+    } catch (const std::bad_alloc&) {
+        error = kOutOfMemory;
+    }
+    if (!read) {
+        ErrorNotice(prompter, OpenFailureText(path, error));
+        return false;
+    }
+    return ReadProjectBytes(survey, std::move(content), path, prompter);
+}
+
+bool ReadProjectBytes(Survey& survey, ByteBlock content, const std::string& path,
+                      Prompter& prompter) {
+    try {
+        return ReadProjectBytesInMemory(survey, std::move(content), path, prompter);
     } catch (const std::bad_alloc&) {
         ErrorNotice(prompter, OpenFailureText(path, kOutOfMemory));
         return false;

@@ -39,6 +39,11 @@ bool WriteProjectFile(Survey& survey, const std::string& path, Prompter& prompte
 // is set is the caller's part.
 bool ReadProjectFile(Survey& survey, const std::string& path, Prompter& prompter);
 
+// ReadProjectFile on a file's bytes read elsewhere (standard input, a pipe): the same checks and
+// notices, naming path, which becomes ProjectPath.
+bool ReadProjectBytes(Survey& survey, ByteBlock content, const std::string& path,
+                      Prompter& prompter);
+
 // Whether content can be a project: it holds at least one section header, or nothing but blanks
 // and line ends (an empty file opens as an empty project). A UTF-8 byte order mark is skipped.
 bool HoldsProjectSections(std::string_view content);

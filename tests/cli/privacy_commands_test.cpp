@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "cli/command_input.h"
 #include "cli_test_support.h"
 #include "core/codec.h"
 #include "core/message_texts.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/atomic_file.h"
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/time.h>
@@ -167,6 +168,36 @@ TEST_F(AtomicFileTest, SpecialFilesAreNeitherReplacedNorRead) {
     EXPECT_FALSE(ReadWholeFile(folder_.string(), content, error));
     EXPECT_TRUE(IsSystemError(error, EISDIR));
     EXPECT_EQ(content, "unchanged");
+}
+
+TEST_F(AtomicFileTest, AStreamIsReadToItsEndUpToTheLimit) {
+    // /dev/zero never ends: the limit stops it, and nothing half-read is kept.
+    const int zero = ::open("/dev/zero", O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(zero, 0);
+    std::string content = "unchanged";
+    FileError error;
+    EXPECT_FALSE(ReadStreamToEnd(zero, content, 300000, error));
+    ::close(zero);
+    EXPECT_TRUE(IsSystemError(error, EFBIG));
+    EXPECT_EQ(content, "");
+
+    // A pipe bigger than its buffer, filled while it is read.
+    const std::string sent(200000, 'x');
+    for (const std::size_t limit : {sent.size(), sent.size() - 1}) {
+        int ends[2];
+        ASSERT_EQ(::pipe(ends), 0);
+        std::thread writer([&sent, end = ends[1]] {
+            EXPECT_EQ(::write(end, sent.data(), sent.size()), static_cast<ssize_t>(sent.size()));
+            ::close(end);
+        });
+        ByteBlock block;
+        error = {};
+        const bool read = ReadStreamToEnd(ends[0], block, limit, error);
+        ::close(ends[0]);
+        writer.join();
+        EXPECT_EQ(read, limit == sent.size()) << limit;
+        EXPECT_EQ(block.size(), read ? sent.size() : 0u) << limit;
+    }
 }
 
 TEST_F(AtomicFileTest, NamesUpToTheSystemsLimitSave) {
