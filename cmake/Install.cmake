@@ -25,6 +25,8 @@ find_program(TAVORIC_RSVG_CONVERT rsvg-convert)
 if(TARGET tavoric)
     install(TARGETS tavoric RUNTIME DESTINATION bin)
     install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/Hlp DESTINATION ${TAVORIC_DATA_FOLDER})
+    install(FILES ${CMAKE_SOURCE_DIR}/data/demo/Demodorp.par
+            ${CMAKE_SOURCE_DIR}/data/demo/Demodorp.geojson DESTINATION ${TAVORIC_DATA_FOLDER}/demo)
     install(FILES ${CMAKE_SOURCE_DIR}/data/LeesMij.txt ${CMAKE_SOURCE_DIR}/data/ReadMe.txt
             DESTINATION ${TAVORIC_DOC_FOLDER})
     # The desktop entry starts the program by name where the menu's search path finds it, and by

@@ -103,6 +103,7 @@ int main(int argc, char** argv) {
         tavoric::ErrorNotice(mainForm.CurrentPrompter(), tavoric::MessageText("AA00313"));
     });
     mainForm.SetCommandLineProject(CommandLineProject(QApplication::arguments()));
+    mainForm.SetDemoProject(tavoric::ProgramDataFolder(programFolder) + "demo/Demodorp.par");
     tavoric::StartUpWindow(mainForm)->ShowAtStartUp();
     tavoric::ApplyStartUpLanguage(mainForm);
     mainForm.StartUp();

@@ -17,6 +17,10 @@ namespace tavoric {
 namespace {
 
 constexpr int kLabelColumns = 3;
+constexpr int kFirstPatternRow = 4;  // after the rules around the headings and the times
+// The pattern rows have no labels: on paper the number of vehicles, the last column, prints
+// after every strip so that each row of a strip still says what it counts.
+constexpr int kClosingColumns = 1;
 constexpr int kRowsBesidePatterns = 8;
 
 // The periods in which a vehicle stood, as ascending positions on the time axis: a pattern of
@@ -133,7 +137,7 @@ void FillTable(ReportDocument& report, const TimeAxis& axis,
     const std::string bar = report.BarText(kTableCellWidth);
     std::vector<std::int64_t> present(axis.Size(), 0);
     std::int64_t vehicles = 0;
-    int row = 4;
+    int row = kFirstPatternRow;
     for (const PatternCount& pattern : patterns) {
         for (const std::uint32_t k : pattern.pattern) {
             table.SetCell(kLabelColumns + static_cast<int>(k), row, bar);
@@ -232,7 +236,7 @@ std::string WriteIntervalSection(ReportDocument& report, const ObservationSlots&
     }
     SortPatterns(patterns, parameters.sortByVehicles);
     FillTable(report, axis, patterns);
-    WriteTableLines(report, kLabelColumns);
+    WriteTableLines(report, kLabelColumns, kFirstPatternRow, kClosingColumns);
     if (parameters.addDetailList) {
         WriteDetailList(report, axis.Size(), vehicles);
     }

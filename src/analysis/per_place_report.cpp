@@ -299,7 +299,7 @@ void WritePerPlaceSection(ReportDocument& report, const ObservationSlots& slots,
     if (!parameters.countIllegalInPpl || !parameters.countIllegalInPpe) {
         report.AddReportLine();
     }
-    WriteTableLines(report, kPlaceLabelColumns);
+    WriteTableLines(report, kPlaceLabelColumns, kFirstPlaceRow);
     report.AddReportLine();
     WriteTypeLegend(report, parameters);
     WriteAbbreviations(report);

@@ -14,14 +14,16 @@ std::string TableRowText(const ReportTable& table, int row) {
     return text;
 }
 
-void WriteTableLines(ReportDocument& report, int labelColumns) {
+void WriteTableLines(ReportDocument& report, int labelColumns, int headingRows,
+                     int closingColumns) {
     const ReportTable& table = report.Table();
     report.ReserveLines(report.Lines().size() + static_cast<std::size_t>(table.RowCount()));
     for (int row = 0; row < table.RowCount(); ++row) {
         report.AddReportLine(TableRowText(table, row));
     }
     report.MarkTableLines(static_cast<std::size_t>(table.RowCount()),
-                          labelColumns * kTableCellWidth, kTableCellWidth);
+                          labelColumns * kTableCellWidth, kTableCellWidth,
+                          static_cast<std::size_t>(headingRows), closingColumns * kTableCellWidth);
 }
 
 }  // namespace tavoric

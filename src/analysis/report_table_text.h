@@ -12,7 +12,9 @@ constexpr int kTableCellWidth = 6;
 
 std::string TableRowText(const ReportTable& table, int row);
 // Appends one line per table row and marks them as a table whose first labelColumns cells
-// label the rows.
-void WriteTableLines(ReportDocument& report, int labelColumns);
+// label the rows, whose first headingRows rows are the column headings and whose last
+// closingColumns cells print again after every strip of a wide table.
+void WriteTableLines(ReportDocument& report, int labelColumns, int headingRows,
+                     int closingColumns = 0);
 
 }  // namespace tavoric

@@ -217,6 +217,18 @@ bool ProjectLifecycle::OpenProjectFile(const std::string& path) {
     if (OfferCopiesOf(path)) {
         return true;
     }
+    return ReadOpenedFile(path);
+}
+
+bool ProjectLifecycle::OpenProjectReadOnly(const std::string& path) {
+    if (!CloseProject()) {
+        return false;
+    }
+    readOnly_ = true;
+    return ReadOpenedFile(path);
+}
+
+bool ProjectLifecycle::ReadOpenedFile(const std::string& path) {
     if (!ReadProjectFile(survey_, path, shell_.CurrentPrompter())) {
         readOnly_ = false;
         return false;

@@ -55,6 +55,9 @@ public:
     // Reads a file into the new, empty project; a recovery copy of that file that is newer is
     // offered first.
     bool OpenProjectFile(const std::string& path);
+    // Closes the project, then reads a project that is not the user's own (the installed demo
+    // survey) as "Alleen lezen openen" does: Save is refused and Save as writes the user's copy.
+    bool OpenProjectReadOnly(const std::string& path);
     // Asks for the name of a new file (never the project's own), writes a copy of the project
     // with every plate replaced by a code from the key at keyPath (made there on first use),
     // then closes the project with the usual question and opens the copy. A notice tells what
@@ -92,6 +95,8 @@ private:
     bool ConfirmDeletion(const RecoveryCopy& copy);
     void OfferDeletionOfDamaged(const RecoveryCopy& copy);
     bool RestoreCopy(const RecoveryCopy& copy);
+    // Reads the file into the project; readOnly_ is set as it is to be opened.
+    bool ReadOpenedFile(const std::string& path);
     // The name the user chose in the save dialog, with the extension, after the question
     // before replacing an existing file; nothing when the user stopped.
     std::optional<std::string> AskNewProjectFileName(const std::string& presetName);

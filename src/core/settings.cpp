@@ -124,6 +124,11 @@ void ApplyGeneralLine(std::string_view line, ProgramSettings& settings) {
         settings.languageHelp = value;
     } else if (key == "printernoticeshown=") {
         settings.printerNoticeShown = value == "1";
+    } else if (key == "toolbarlabels=") {
+        settings.toolBarLabels = value == "1";
+    } else if (key.starts_with("recentproject") && !value.empty() &&
+               settings.recentProjects.size() < kRecentProjectCount) {
+        settings.recentProjects.emplace_back(value);
     } else if (key == "recoveryinterval=") {
         ReadWholeNumber(value, settings.recoveryInterval);
     } else if (key == "ownername=") {
@@ -198,6 +203,14 @@ std::string Flag(bool on) {
 
 }  // namespace
 
+void RememberRecentProject(std::vector<std::string>& recent, const std::string& path) {
+    std::erase(recent, path);
+    recent.insert(recent.begin(), path);
+    if (recent.size() > kRecentProjectCount) {
+        recent.resize(kRecentProjectCount);
+    }
+}
+
 ProgramSettings DefaultSettings(std::string_view defaultBackupFolder) {
     ProgramSettings settings;
     settings.backupFolder = defaultBackupFolder;
@@ -261,6 +274,10 @@ std::string SettingsFileText(const ProgramSettings& settings) {
     AddValue(text, "LanguageSet=", std::to_string(settings.languageSet));
     AddValue(text, "LanguageHelp=", settings.languageHelp);
     AddValue(text, "PrinterNoticeShown=", Flag(settings.printerNoticeShown));
+    AddValue(text, "ToolBarLabels=", Flag(settings.toolBarLabels));
+    for (std::size_t i = 0; i < settings.recentProjects.size(); ++i) {
+        AddValue(text, "RecentProject" + std::to_string(i + 1) + "=", settings.recentProjects[i]);
+    }
     AddValue(text, "OwnerName=", report.ownerName);
     AddValue(text, "RecoveryInterval=", std::to_string(settings.recoveryInterval));
     AddValue(text,

@@ -3,12 +3,13 @@
 // positions, kept in "Tavoric/Tavoric.ini" under the user's configuration folder. Read once at
 // start-up (a missing or unreadable file gives the defaults), written once at exit.
 //
-// Values are code page 1252 text like all program text, except the backup folder, which holds
-// the file system's own bytes so that every folder name survives unchanged.
+// Values are code page 1252 text like all program text, except the backup folder and the recent
+// projects, which hold the file system's own bytes so that every name survives unchanged.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/backups.h"
 #include "core/motive_bounds.h"
@@ -22,6 +23,8 @@ namespace tavoric {
 constexpr int kDefaultPressureThreshold = 85;
 constexpr int kMinPressureThreshold = 1;
 constexpr int kMaxPressureThreshold = 100;
+// The projects offered on the start page and in the Bestand menu.
+constexpr std::size_t kRecentProjectCount = 6;
 
 struct ProgramSettings {
     ReportSettings report;                // reportmaximize .. reportbarcharacter, OwnerName
@@ -32,11 +35,18 @@ struct ProgramSettings {
     int languageSet = 0;                  // languageset: 0 until the language dialog has been shown
     std::string languageHelp = "Tavoric_Nederlands";  // languagehelp
     bool printerNoticeShown = false;  // printernoticeshown: the missing printer was told once
-    int recoveryInterval = 60;        // recoveryinterval: seconds between recovery copies, 0 = none
-    MotiveBounds motiveBounds;        // motivemorning, motiveevening, motivecommuterminutes
+    bool toolBarLabels = false;       // toolbarlabels: the tool bar shows text under its icons
+    // recentproject1 ..: projects opened or saved, most recent first, at most kRecentProjectCount
+    std::vector<std::string> recentProjects;
+    int recoveryInterval = 60;  // recoveryinterval: seconds between recovery copies, 0 = none
+    MotiveBounds motiveBounds;  // motivemorning, motiveevening, motivecommuterminutes
     int pressureThreshold = kDefaultPressureThreshold;  // parkeerdruknorm, 1 to 100 (%)
     FormPositions formPositions;
 };
+
+// Puts path first among the recent projects, once, and drops the oldest beyond
+// kRecentProjectCount.
+void RememberRecentProject(std::vector<std::string>& recent, const std::string& path);
 
 // Every setting at its default; the backup folder is the given one (DefaultBackupFolder()).
 ProgramSettings DefaultSettings(std::string_view defaultBackupFolder);

@@ -34,7 +34,13 @@ PrintJob MakePrintJob(const ReportDocument& report, int pointSize) {
     job.lineCharacter = report.Settings().lineCharacter;
     job.bodyPointSize = pointSize;
     job.title = report.Title();
-    job.header = {{PrintVersionText(), PrintAlignment::Left}};
+    std::string identity = PrintVersionText();
+    for (const std::string& text : {report.SurveyArea(), report.Caption()}) {
+        if (!TrimBlanks(text).empty()) {
+            identity += "  -  " + text;
+        }
+    }
+    job.header = {{identity, PrintAlignment::Left}};
     const std::string& owner = report.Settings().ownerName;
     if (!TrimBlanks(owner).empty()) {
         job.header.push_back({owner, PrintAlignment::Right});
@@ -187,6 +193,7 @@ void PrintPagination::AddTableRuns(const TableLines& table) {
     const auto m = static_cast<std::size_t>(m_);
     if (widest <= m) {
         runs_.push_back({table.firstLine, end});
+        runs_.back().headingLines = table.headingLines;
         return;
     }
     const auto columnWidth = static_cast<std::size_t>(std::max(1, table.columnWidth));
@@ -194,12 +201,23 @@ void PrintPagination::AddTableRuns(const TableLines& table) {
     if (labelWidth + columnWidth > m) {
         labelWidth = 0;  // labels too wide to repeat: the strips hold the columns only
     }
-    std::size_t width = m - labelWidth;
+    std::size_t closingWidth = static_cast<std::size_t>(std::max(0, table.closingWidth));
+    if (labelWidth + closingWidth + columnWidth > m || labelWidth + closingWidth >= widest) {
+        closingWidth = 0;  // no room to repeat the closing column: it is the last strip's
+    }
+    const std::size_t closingFrom = widest - closingWidth;
+    std::size_t width = m - labelWidth - closingWidth;
     if (width >= columnWidth) {
         width -= width % columnWidth;  // whole columns: no time or figure is cut in two
     }
-    for (std::size_t from = labelWidth; from < widest; from += width) {
-        runs_.push_back({table.firstLine, end, true, labelWidth, from, width, from > labelWidth});
+    for (std::size_t from = labelWidth; from < closingFrom; from += width) {
+        Run strip{table.firstLine, end,  true,
+                  labelWidth,      from, std::min(width, closingFrom - from)};
+        strip.closingFrom = closingFrom;
+        strip.closingWidth = closingWidth;
+        strip.startsPage = from > labelWidth;
+        strip.headingLines = table.headingLines;
+        runs_.push_back(strip);
     }
 }
 
@@ -211,17 +229,8 @@ void PrintPagination::Walk(Position start, Visit printed) const {
         const std::size_t firstLine = run == start.run ? start.line : r.firstLine;
         for (std::size_t line = firstLine; line < r.endLine; ++line) {
             const std::string_view text = lines_[line];
-            if (r.strip) {
-                const std::string_view labels = text.substr(0, std::min(r.labelWidth, text.size()));
-                const std::string_view columns =
-                    text.substr(std::min(r.from, text.size()), r.width);
-                if (!printed(Position{run, line, 0}, labels, columns)) {
-                    return;
-                }
-                continue;
-            }
-            if (text.size() <= m) {
-                if (!printed(Position{run, line, 0}, std::string_view(), text)) {
+            if (r.strip || text.size() <= m) {
+                if (!printed(Position{run, line, 0}, PartsOf(r, line))) {
                     return;
                 }
                 continue;
@@ -232,7 +241,7 @@ void PrintPagination::Walk(Position start, Visit printed) const {
                 breaker.NextPiece();
             }
             for (; !breaker.AtEnd(); ++piece) {
-                if (!printed(Position{run, line, piece}, std::string_view(), breaker.NextPiece())) {
+                if (!printed(Position{run, line, piece}, Parts{{}, breaker.NextPiece(), {}})) {
                     return;
                 }
             }
@@ -240,12 +249,37 @@ void PrintPagination::Walk(Position start, Visit printed) const {
     }
 }
 
-bool PrintPagination::IsRule(std::string_view labels, std::string_view text) const {
+std::string PrintPagination::Parts::Text() const {
+    std::string text;
+    text.reserve(labels.size() + columns.size() + closing.size());
+    return text.append(labels).append(columns).append(closing);
+}
+
+PrintPagination::Parts PrintPagination::PartsOf(const Run& run, std::size_t line) const {
+    const std::string_view text = lines_[line];
+    if (!run.strip) {
+        return {{}, text, {}};
+    }
+    const auto part = [text](std::size_t from, std::size_t width) {
+        return text.substr(std::min(from, text.size()), width);
+    };
+    return {part(0, run.labelWidth), part(run.from, run.width),
+            part(run.closingFrom, run.closingWidth)};
+}
+
+bool PrintPagination::RepeatsHeadings(Position start) const {
+    const Run& run = runs_[start.run];
+    const auto room = static_cast<std::size_t>(linesPerPage_);
+    return run.headingLines > 0 && start.line >= run.firstLine + run.headingLines &&
+           run.headingLines + 2 <= room;
+}
+
+bool PrintPagination::IsRule(const Parts& parts) const {
     const auto ruled = [this](std::string_view part) {
         return part.find_first_not_of(lineCharacter_) == std::string_view::npos;
     };
-    return !lineCharacter_.empty() && !(labels.empty() && text.empty()) && ruled(labels) &&
-           ruled(text);
+    return !lineCharacter_.empty() && !parts.Empty() && ruled(parts.labels) &&
+           ruled(parts.columns) && ruled(parts.closing);
 }
 
 void PrintPagination::Paginate() {
@@ -253,19 +287,22 @@ void PrintPagination::Paginate() {
     int onPage = 0;
     Position previous;
     bool previousIsText = false;  // neither empty nor a rule
-    Walk({}, [&](Position at, std::string_view labels, std::string_view text) {
+    Walk({}, [&](Position at, const Parts& parts) {
         const Run& run = runs_[at.run];
         const bool stripStart = run.startsPage && at.line == run.firstLine && at.piece == 0;
-        if (onPage > 0 && (onPage == linesPerPage_ || stripStart)) {
+        if (onPage > 0 && (onPage >= linesPerPage_ || stripStart)) {
             // A rule that closes the text above does not stand alone at the top of a page.
             const bool loneRule =
-                !stripStart && linesPerPage_ > 1 && previousIsText && IsRule(labels, text);
-            pageStarts_.push_back(loneRule ? previous : at);
-            onPage = loneRule ? 1 : 0;
+                !stripStart && linesPerPage_ > 1 && previousIsText && IsRule(parts);
+            const Position start = loneRule ? previous : at;
+            const bool headings = RepeatsHeadings(start);
+            pageStarts_.push_back({start, headings});
+            onPage = (loneRule ? 1 : 0) +
+                     (headings ? static_cast<int>(runs_[start.run].headingLines) : 0);
         }
         ++onPage;
         previous = at;
-        previousIsText = !(labels.empty() && text.empty()) && !IsRule(labels, text);
+        previousIsText = !parts.Empty() && !IsRule(parts);
         return true;
     });
 }
@@ -277,12 +314,19 @@ std::vector<std::string> PrintPagination::PageLines(int pageIndex) const {
     }
     const auto index = static_cast<std::size_t>(pageIndex);
     const bool last = index + 1 == pageStarts_.size();
-    const Position end = last ? Position{runs_.size(), 0, 0} : pageStarts_[index + 1];
-    Walk(pageStarts_[index], [&](Position at, std::string_view labels, std::string_view text) {
+    const Position end = last ? Position{runs_.size(), 0, 0} : pageStarts_[index + 1].at;
+    const PageStart& page = pageStarts_[index];
+    if (page.headings) {
+        const Run& run = runs_[page.at.run];
+        for (std::size_t line = run.firstLine; line < run.firstLine + run.headingLines; ++line) {
+            printed.push_back(PartsOf(run, line).Text());
+        }
+    }
+    Walk(page.at, [&](Position at, const Parts& parts) {
         if (!(at < end)) {
             return false;
         }
-        printed.emplace_back(labels).append(text);
+        printed.push_back(parts.Text());
         return true;
     });
     return printed;

@@ -57,7 +57,8 @@ struct PrintJob {
 std::string PrintVersionText();
 
 // The job of the print command for a report shown at pointSize: all its lines, the version text
-// left and the owner name right in the header, "Pagina $PAGENUM$ van $PAGECOUNT$" right in the
+// followed by the survey area and the report's caption (where known) left and the owner name
+// right in the header, "Pagina $PAGENUM$ van $PAGECOUNT$" right in the
 // footer. Without an owner name the page header holds the version text only and the report's
 // version line prints without its trailing "  -  ".
 PrintJob MakePrintJob(const ReportDocument& report, int pointSize);
@@ -116,9 +117,11 @@ std::vector<std::string_view> BreakLine(std::string_view line, int m);
 
 // The text pages of a job's lines, counted before any page is drawn. Lines wider than m are
 // broken by LineBreaker, except the rows of a table: a table wider than m prints in strips of
-// whole columns, each strip on a new page with the row labels repeated, so that every row
-// stays one printed line. A page never starts with a rule line that closes the text above it:
-// the line before the rule moves along to the new page.
+// whole columns, each strip on a new page with the row labels (and the table's closing column)
+// repeated, so that every row stays one printed line. A page on which a table goes on starts with
+// the table's heading lines (of its strip), when the page has room for them and a row. A page never
+// starts with a rule line that closes the text above it: the line before the rule moves along to
+// the new page.
 class PrintPagination {
 public:
     // m: characters per printed line; linesPerPage: printed lines between the top and bottom
@@ -141,7 +144,10 @@ private:
         std::size_t labelWidth = 0;  // strip: characters repeated from each line's start
         std::size_t from = 0;        // strip: the columns printed after the labels
         std::size_t width = 0;
-        bool startsPage = false;  // strip: the strips after the first begin a page
+        std::size_t closingFrom = 0;  // strip: the closing column printed after the columns
+        std::size_t closingWidth = 0;
+        bool startsPage = false;       // strip: the strips after the first begin a page
+        std::size_t headingLines = 0;  // table: its first lines, repeated where it goes on
     };
     // A printed line: a piece of a report line within a run.
     struct Position {
@@ -150,21 +156,39 @@ private:
         int piece = 0;
         auto operator<=>(const Position&) const = default;
     };
+    // A printed line as the parts of its report line: the labels, the columns of the strip (or
+    // the piece of a broken line) and the closing column.
+    struct Parts {
+        std::string_view labels;
+        std::string_view columns;
+        std::string_view closing;
+        bool Empty() const { return labels.empty() && columns.empty() && closing.empty(); }
+        std::string Text() const;
+    };
+    struct PageStart {
+        Position at;
+        bool headings = false;  // the page repeats the heading lines of its table
+    };
 
     void PlanRuns(std::vector<TableLines> tables);
     void AddTableRuns(const TableLines& table);
     void Paginate();
-    // Calls printed(position, text) for every printed line from start on until it returns false.
+    // Calls printed(position, parts) for every printed line from start on until it returns
+    // false.
     template <typename Visit>
     void Walk(Position start, Visit printed) const;
-    bool IsRule(std::string_view labels, std::string_view text) const;
+    bool IsRule(const Parts& parts) const;
+    // A line as a run prints it, for lines that are not broken.
+    Parts PartsOf(const Run& run, std::size_t line) const;
+    // A page starting there repeats the heading lines of its table.
+    bool RepeatsHeadings(Position start) const;
 
     const std::vector<std::string>& lines_;
     int m_;
     int linesPerPage_;
     std::string lineCharacter_;
     std::vector<Run> runs_;
-    std::vector<Position> pageStarts_;
+    std::vector<PageStart> pageStarts_;
 };
 
 }  // namespace tavoric

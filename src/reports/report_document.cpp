@@ -50,14 +50,17 @@ void ReportDocument::ClearLines() {
     tables_.clear();
 }
 
-void ReportDocument::MarkTableLines(std::size_t lineCount, int labelWidth, int columnWidth) {
+void ReportDocument::MarkTableLines(std::size_t lineCount, int labelWidth, int columnWidth,
+                                    std::size_t headingLines, int closingWidth) {
     const std::size_t count = std::min(lineCount, lines_.size());
-    tables_.push_back(
-        {lines_.size() - count, count, std::max(0, labelWidth), std::max(1, columnWidth)});
+    tables_.push_back({lines_.size() - count, count, std::max(0, labelWidth),
+                       std::max(1, columnWidth), std::min(headingLines, count),
+                       std::max(0, closingWidth)});
 }
 
 void ReportDocument::WriteReportHeader(const GeneralValues& general) {
     ClearLines();
+    surveyArea_ = general.surveyArea;
     const std::string version = ReportVersionLine(settings_.ownerName);
     const std::size_t width = std::max({version.size(), general.surveyArea.size(),
                                         general.reportText1.size(), general.reportText2.size()});

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/report_settings.h"
@@ -54,12 +55,15 @@ private:
 
 // Report lines that form a table of fixed-width columns after its row labels. Printing keeps
 // every row on one line: a table wider than the paper is printed in strips of whole columns,
-// each strip with the row labels repeated.
+// each strip with the row labels repeated (and the closing column, where the table has one).
+// A page on which the table goes on starts with the table's heading lines again.
 struct TableLines {
     std::size_t firstLine = 0;
     std::size_t lineCount = 0;
-    int labelWidth = 0;   // characters of row labels at the start of every line
-    int columnWidth = 1;  // characters of each column after the labels
+    int labelWidth = 0;            // characters of row labels at the start of every line
+    int columnWidth = 1;           // characters of each column after the labels
+    std::size_t headingLines = 0;  // the table's first lines: its column headings
+    int closingWidth = 0;          // characters at the end of every line repeated after each strip
 };
 
 class ReportDocument {
@@ -70,6 +74,11 @@ public:
     const std::string& Title() const { return title_; }
     int Number() const { return number_; }
     const ReportSettings& Settings() const { return settings_; }
+    // What the report is ("Per parkeerplaats - routes 0001"), for the printed page header.
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(std::string caption) { caption_ = std::move(caption); }
+    // The survey area of the last WriteReportHeader.
+    const std::string& SurveyArea() const { return surveyArea_; }
 
     const std::vector<std::string>& Lines() const { return lines_; }
     void AddReportLine(std::string_view text = {}) { lines_.emplace_back(text); }
@@ -84,8 +93,10 @@ public:
     std::string RuleLine(int width) const;  // the line character repeated width times
     std::string BarText(int width) const;   // the bar character repeated width times
 
-    // The last lineCount lines form a table (see TableLines).
-    void MarkTableLines(std::size_t lineCount, int labelWidth, int columnWidth);
+    // The last lineCount lines form a table (see TableLines), its first headingLines lines the
+    // column headings.
+    void MarkTableLines(std::size_t lineCount, int labelWidth, int columnWidth,
+                        std::size_t headingLines = 0, int closingWidth = 0);
     const std::vector<TableLines>& Tables() const { return tables_; }
 
     ReportTable& Table() { return table_; }
@@ -97,6 +108,8 @@ private:
     int number_;
     std::string title_;
     ReportSettings settings_;
+    std::string caption_;
+    std::string surveyArea_;
     std::vector<std::string> lines_;
     std::vector<TableLines> tables_;
     ReportTable table_;

@@ -167,6 +167,7 @@ TEST(SettingsWrite, LayoutLineByLine) {
               "LanguageSet=0\r\n"
               "LanguageHelp=Tavoric_Nederlands\r\n"
               "PrinterNoticeShown=0\r\n"
+              "ToolBarLabels=0\r\n"
               "OwnerName=Gemeente X\r\n"
               "RecoveryInterval=60\r\n"
               "PrintOrientation=0\r\n"
@@ -189,6 +190,7 @@ TEST(SettingsWrite, WrittenFileReadsBackTheSame) {
     settings.languageSet = 1;
     settings.languageHelp = "Tavoric_English";
     settings.printerNoticeShown = true;
+    settings.toolBarLabels = true;
     settings.pressureThreshold = 1;
     settings.formPositions.Record("RouteForm", {false, -5, 40, 300, 200});
     settings.motiveBounds = {"0615", "2000", 180};
@@ -196,6 +198,36 @@ TEST(SettingsWrite, WrittenFileReadsBackTheSame) {
     EXPECT_EQ(SettingsFileText(read), SettingsFileText(settings));
     EXPECT_EQ(read.report.ownerName, "Bureau \x93Parkeren\x94");
     EXPECT_EQ(read.backupFolder, "/var/back/");
+}
+
+// The recent projects: most recent first, each once, at most six; names in the file system's
+// bytes survive the file; empty entries and entries beyond six are dropped on reading.
+TEST(SettingsRecentProjects, MostRecentFirstOnceAndBounded) {
+    std::vector<std::string> recent;
+    for (int i = 1; i <= 8; ++i) {
+        RememberRecentProject(recent, "/p/" + std::to_string(i) + ".par");
+    }
+    RememberRecentProject(recent, "/p/5.par");
+    EXPECT_EQ(recent, (std::vector<std::string>{"/p/5.par", "/p/8.par", "/p/7.par", "/p/6.par",
+                                                "/p/4.par", "/p/3.par"}));
+
+    ProgramSettings settings = DefaultSettings("/tmp/");
+    settings.recentProjects = {"/home/u/Caf\xc3\xa9 telling.par", "/p/8.par"};
+    const std::string text = SettingsFileText(settings);
+    EXPECT_NE(text.find("RecentProject1=/home/u/Caf\xc3\xa9 telling.par\r\n"
+                        "RecentProject2=/p/8.par\r\n"),
+              std::string::npos);
+    EXPECT_EQ(Parse(text).recentProjects, settings.recentProjects);
+    EXPECT_TRUE(DefaultSettings("/tmp/").recentProjects.empty());
+
+    std::string many = "[**General variables**]\r\nRecentProject1=\r\n";
+    for (int i = 1; i <= 8; ++i) {
+        many += "RecentProject" + std::to_string(i + 1) + "=/q/" + std::to_string(i) + "\r\n";
+    }
+    const std::vector<std::string> read = Parse(many).recentProjects;
+    ASSERT_EQ(read.size(), kRecentProjectCount);
+    EXPECT_EQ(read.front(), "/q/1");
+    EXPECT_EQ(read.back(), "/q/6");
 }
 
 TEST(SettingsRead, MotiveBoundsTakeTheTimeFieldRulesAndKeepTheirDefaultsWhenUnreadable) {

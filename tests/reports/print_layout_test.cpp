@@ -201,6 +201,55 @@ TEST(PrintPagination, AWideTablePrintsInStripsOfWholeColumnsWithItsLabelsRepeate
                                            "=====", "a very ", "long ", "closing ", "line"}));
 }
 
+// Every page on which a table goes on starts with its heading lines, cut to the strip as the
+// rows are; a page too short for the headings and a row goes on without them.
+TEST(PrintPagination, EveryPageOfALongTableRepeatsItsHeadingsAndLabels) {
+    const std::vector<std::string> lines = {
+        "=============", "LBL0102030405", "=============", "r1 aabbccddee", "r2 aa  cc  ee",
+        "r3 aabbccddee", "r4 aa  cc  ee", "r5 aabbccddee", "============="};
+    const std::vector<TableLines> table = {{0, 9, 3, 2, 3}};
+    const PrintPagination whole(lines, 80, 6, table, "=");
+    ASSERT_EQ(whole.PageCount(), 2);
+    EXPECT_EQ(whole.PageLines(1), Printed({"=============", "LBL0102030405", "=============",
+                                           "r4 aa  cc  ee", "r5 aabbccddee", "============="}));
+
+    const PrintPagination strips(lines, 8, 5, table, "=");
+    ASSERT_EQ(strips.PageCount(), 9);
+    EXPECT_EQ(strips.PageLines(0),
+              Printed({"=======", "LBL0102", "=======", "r1 aabb", "r2 aa  "}));
+    EXPECT_EQ(strips.PageLines(1),
+              Printed({"=======", "LBL0102", "=======", "r3 aabb", "r4 aa  "}));
+    EXPECT_EQ(strips.PageLines(2),
+              Printed({"=======", "LBL0102", "=======", "r5 aabb", "======="}));
+    EXPECT_EQ(strips.PageLines(4),
+              Printed({"=======", "LBL0304", "=======", "r3 ccdd", "r4 cc  "}));
+    EXPECT_EQ(strips.PageLines(8), Printed({"=====", "LBL05", "=====", "r5 ee", "====="}));
+
+    const PrintPagination shortPages(lines, 80, 4, table, "=");
+    EXPECT_EQ(shortPages.PageLines(1),
+              Printed({"r2 aa  cc  ee", "r3 aabbccddee", "r4 aa  cc  ee"}));
+}
+
+// A table whose rows have no labels of their own repeats its closing column (the interval
+// report's number of vehicles) after every strip, so that each printed row says what it counts;
+// where the labels and the closing column leave no room for a column, only the labels repeat.
+TEST(PrintPagination, EveryStripEndsWithTheClosingColumn) {
+    const std::vector<std::string> lines = {
+        "===========", "LBL010203NN", "===========", "   aabbcc 3", "     bbcc 1", "==========="};
+    const std::vector<TableLines> table = {{0, 6, 3, 2, 3, 2}};
+    const PrintPagination strips(lines, 9, 20, table, "=");
+    ASSERT_EQ(strips.PageCount(), 2);
+    EXPECT_EQ(strips.PageLines(0), Printed({"=========", "LBL0102NN", "=========", "   aabb 3",
+                                            "     bb 1", "========="}));
+    EXPECT_EQ(strips.PageLines(1),
+              Printed({"=======", "LBL03NN", "=======", "   cc 3", "   cc 1", "======="}));
+
+    const PrintPagination narrow(lines, 6, 20, table, "=");
+    ASSERT_EQ(narrow.PageCount(), 4);
+    EXPECT_EQ(narrow.PageLines(0), Printed({"=====", "LBL01", "=====", "   aa", "     ", "====="}));
+    EXPECT_EQ(narrow.PageLines(3), Printed({"=====", "LBLNN", "=====", "    3", "    1", "====="}));
+}
+
 TEST(PrintPagination, ATableThatFitsAndLabelsWiderThanThePagePrintWhole) {
     const std::vector<std::string> lines = DiagramLines();
     EXPECT_EQ(PrintPagination(lines, 13, 20, {{0, 6, 3, 2}}, "=").PageLines(0),
@@ -234,6 +283,19 @@ TEST(MakePrintJob, WithoutAnOwnerNoDanglingHyphenAndNoEmptyHeaderText) {
     EXPECT_EQ(report.Lines()[1], "Tavoric 3.1  -  ");  // the report itself is unchanged
     ASSERT_EQ(job.header.size(), 1U);
     EXPECT_EQ(job.header[0].text, "Tavoric 3.1");
+}
+
+TEST(MakePrintJob, HeaderNamesTheSurveyAreaAndTheReport) {
+    SetDefaultMessageTexts();
+    ReportDocument report(3, {});
+    GeneralValues general;
+    general.surveyArea = "Centrum Demodorp";
+    report.WriteReportHeader(general);
+    report.SetCaption("Naar interval - route 0007");
+    EXPECT_EQ(MakePrintJob(report, 8).header[0].text,
+              "Tavoric 3.1  -  Centrum Demodorp  -  Naar interval - route 0007");
+    report.WriteReportHeader({});
+    EXPECT_EQ(MakePrintJob(report, 8).header[0].text, "Tavoric 3.1  -  Naar interval - route 0007");
 }
 
 TEST(MakePrintJob, HeaderHasVersionAndOwnerFooterHasThePageFields) {

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chart window on the demo survey as a user drives it: every tab drawn, each chart saved as
 // PNG, SVG and PDF through the export button, the save dialog cancelled, an existing file kept
-// when the user says no, printing without a printer, and the chart copied as a picture.
+// when the user says no, printing to a PDF file without a printer, and the chart copied as a
+// picture.
 #include <QApplication>
 #include <QChartView>
 #include <QClipboard>
+#include <QDir>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSet>
@@ -25,6 +27,7 @@
 #include "core/project_file.h"
 #include "core/scripted_prompter.h"
 #include "desktop_test_support.h"
+#include "pdf_text.h"
 
 namespace tavoric {
 
@@ -186,14 +189,29 @@ private slots:
         QCOMPARE(Contents(kept), std::string("oud"));
     }
 
-    void PrintingWithoutPrinterSaysSo() {
+    // Without a printer "Afdrukken..." writes the chart in front as a one-page PDF file, the
+    // chart's title proposed as its name; a cancelled save dialog writes nothing.
+    void PrintingWithoutPrinterWritesAPdfFile() {
         if (!QPrinterInfo::availablePrinters().isEmpty()) {
             QSKIP("a printer is installed here");
         }
         prompter_.Clear();
+        Tabs()->setCurrentIndex(1);
+        const QString name = dir_.filePath(QStringLiteral("afdruk"));
+        prompter_.QueueFileName(name.toStdString());
         QTest::mouseClick(Button("AfdrukkenButton"), Qt::LeftButton);
-        QCOMPARE(prompter_.asked().size(), std::size_t{1});
-        QCOMPARE(prompter_.asked().front().text, MessageText("AA00482"));
+        QVERIFY(prompter_.asked().empty());
+        QCOMPARE(prompter_.fileRequests().back().presetName,
+                 ChartTitle(ChartKind::Sections) + ".pdf");
+        const QStringList pages = PdfPageTexts(name + QStringLiteral(".pdf"));
+        QCOMPARE(pages.size(), 1);
+        QVERIFY2(pages[0].contains(QStringLiteral("Parkeerdruk per sectie")), qPrintable(pages[0]));
+
+        const qsizetype files = QDir(dir_.path()).count();
+        prompter_.QueueCancelledFileDialog();
+        QTest::mouseClick(Button("AfdrukkenButton"), Qt::LeftButton);
+        QCOMPARE(QDir(dir_.path()).count(), files);
+        QVERIFY(prompter_.asked().empty());
     }
 
     void CopiesTheChartInFront() {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Vergelijken met..." as a user drives it: the menu command through the analysis dialog to the
 // choice of survey B, a comparison of surveys without a common section refused, the four
-// comparisons as tabs, the table in front saved as CSV and all four as a workbook.
+// comparisons as tabs, the table in front saved as CSV and printed to a PDF file where no printer
+// is installed, and all four as a workbook.
 #include <QChartView>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
@@ -17,6 +19,7 @@
 #include "core/message_texts.h"
 #include "core/project_file.h"
 #include "desktop_test_support.h"
+#include "pdf_text.h"
 
 namespace tavoric {
 
@@ -101,6 +104,16 @@ private slots:
         QTest::mouseClick(form->findChild<QPushButton*>("ExporterenButton"), Qt::LeftButton);
         QVERIFY(Contents(png).starts_with("\x89PNG"));
         QVERIFY(desktop_.prompter.fileRequests().back().filter.find("*.csv") != std::string::npos);
+
+        // Without a printer "Afdrukken..." writes the comparison in front as a PDF file.
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            const std::string printed = desktop_.PathOf("afdruk.pdf");
+            desktop_.prompter.QueueFileName(printed);
+            QTest::mouseClick(form->findChild<QPushButton*>("AfdrukkenButton"), Qt::LeftButton);
+            QCOMPARE(desktop_.prompter.fileRequests().back().presetName,
+                     ComparisonTitle(ComparisonKind::Sections) + ".pdf");
+            QCOMPARE(PdfPageTexts(QString::fromStdString(printed)).size(), 1);
+        }
 
         // A workbook by its name: every comparison, whichever tab is in front, B named.
         const std::string workbook = desktop_.PathOf("vergelijking.xlsx");

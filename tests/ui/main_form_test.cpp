@@ -3,15 +3,20 @@
 // their questions, and the command states that follow the data and the report windows.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPrinterInfo>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -126,6 +131,74 @@ private slots:
         QVERIFY(!form_->findChild<QWidget*>(QStringLiteral("ProgressPanel"))->isVisible());
     }
 
+    // An empty program shows the start page with the recent projects still on disk. "Demo openen"
+    // opens the demo read-only: Save is refused, its file stays as it was and it is no recent
+    // project. Save as and opening make a project the most recent; a project hides the page.
+    void theEmptyProgramShowsTheStartPageWithTheRecentProjects() {
+        const std::string demo = SavedSurvey();
+        const std::string demoBytes = Contents(demo);
+        const std::string recent = PathOf("recent.par");
+        ScriptedPrompter quiet;
+        Survey empty;
+        QVERIFY(WriteProjectFile(empty, recent, quiet));
+        ProgramSettings settings = DefaultSettings(PathOf(""));
+        settings.backupFolder = PathOf("backups/");
+        settings.recentProjects = {PathOf("weg.par"), recent};
+        StartWith(std::move(settings));
+        form_->SetDemoProject(demo);
+        auto* page = form_->findChild<QWidget*>(QStringLiteral("StartPagina"));
+        QVERIFY(page->isVisible());
+        const auto button = [page](const char* name) {
+            return page->findChild<QPushButton*>(QString::fromLatin1(name));
+        };
+        QVERIFY(button("NieuwOnderzoekButton")->isVisible());
+        QVERIFY(button("OpenenButton")->isVisible());
+        const auto recentButtons = [page] {
+            QStringList texts;
+            for (QPushButton* each : page->findChildren<QPushButton*>(
+                     QRegularExpression(QStringLiteral("^ntRecentProject")))) {
+                texts << each->text();
+            }
+            return texts;
+        };
+        QCOMPARE(recentButtons(), QStringList{QStringLiteral("&1  recent.par")});
+
+        button("DemoOpenenButton")->click();
+        QVERIFY(form_->Lifecycle().ReadOnly());
+        QCOMPARE(form_->CurrentSurvey().AlgemeneGegevens.surveyArea,
+                 std::string("Centrum Demodorp"));
+        QVERIFY(!page->isVisible());
+        ChangeSurvey();
+        Trigger("Opslaan1");
+        QCOMPARE(prompter_.asked().back().text, FormatText(MessageText("AA00616"), {demo}));
+        QCOMPARE(Contents(demo), demoBytes);
+        QCOMPARE(form_->Settings().recentProjects,
+                 (std::vector<std::string>{PathOf("weg.par"), recent}));
+
+        const std::string own = PathOf("eigen.par");
+        prompter_.QueueFileName(own);
+        Trigger("Opslaanals1");
+        QVERIFY(!form_->Lifecycle().ReadOnly());
+        QCOMPARE(Contents(demo), demoBytes);
+        QCOMPARE(form_->Settings().recentProjects.front(), own);
+
+        QVERIFY(form_->Lifecycle().CloseProject());
+        QVERIFY(page->isVisible());
+        QCOMPARE(recentButtons(),
+                 (QStringList{QStringLiteral("&1  eigen.par"), QStringLiteral("&2  recent.par")}));
+        auto* fileMenu = form_->menuBar()->findChild<QMenu*>(QStringLiteral("Bestand1"));
+        emit fileMenu->aboutToShow();
+        const QList<QAction*> items = fileMenu->actions();
+        const qsizetype exit = items.indexOf(form_->Command("Afsluiten1"));
+        QCOMPARE(items.value(exit - 3)->text(), QStringLiteral("&1  eigen.par"));
+        QCOMPARE(items.value(exit - 2)->text(), QStringLiteral("&2  recent.par"));
+        QVERIFY(items.value(exit - 1)->isSeparator());
+        page->findChild<QPushButton*>(QStringLiteral("ntRecentProject2"))->click();
+        QCOMPARE(form_->CurrentSurvey().ProjectPath, recent);
+        QVERIFY(!page->isVisible());
+        QCOMPARE(form_->Settings().recentProjects.front(), recent);
+    }
+
     // Without any icon theme every tool button still has its built-in drawing, and the drawing
     // stands out from the tool bar on a light and on a dark palette.
     void toolBarIconsShowWithoutAThemeOnLightAndDarkPalettes() {
@@ -169,6 +242,27 @@ private slots:
                                                   background.name()));
             }
         }
+    }
+
+    // "Werkbalk met tekst bij de knoppen" (Programma-instellingen > Weergave) takes effect at once
+    // and at the next start.
+    void theToolBarShowsLabelsWhenTheSettingsSaySo() {
+        ProgramSettings settings = DefaultSettings(PathOf(""));
+        settings.toolBarLabels = true;
+        StartWith(std::move(settings));
+        auto* toolBar = form_->findChild<QToolBar*>(QStringLiteral("MainToolBar"));
+        QCOMPARE(toolBar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            auto* labels = dialog->findChild<QCheckBox*>(QStringLiteral("CheckBox4"));
+            QVERIFY(labels->isChecked());
+            labels->setChecked(false);
+            dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        });
+        form_->Command("Programmainstellingen1")->trigger();
+        QVERIFY(!form_->Settings().toolBarLabels);
+        QCOMPARE(toolBar->toolButtonStyle(), Qt::ToolButtonIconOnly);
     }
 
     void menusAndToolBarFollowTheCommandTable() {

@@ -9,6 +9,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QLabel>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@
 #include "core/project_file.h"
 #include "core/scripted_prompter.h"
 #include "desktop_test_support.h"
+#include "pdf_text.h"
 
 namespace tavoric {
 
@@ -215,6 +217,20 @@ private slots:
         QVERIFY(drawing.find("Parkeerdrukkaart: Piekbezetting") != std::string::npos);
         QVERIFY(drawing.find("Kerkstraat") != std::string::npos);  // the street labels
         QVERIFY(drawing.find("00 m<") != std::string::npos);       // the scale bar
+    }
+
+    // Without a printer "Afdrukken..." writes the map as a one-page PDF file, as the reports do.
+    void PrintsToAPdfFileWithoutAPrinter() {
+        if (!QPrinterInfo::availablePrinters().isEmpty()) {
+            QSKIP("a printer is installed here");
+        }
+        const QString name = dir_.filePath(QStringLiteral("kaart-afdruk.pdf"));
+        prompter_.QueueFileName(name.toStdString());
+        QTest::mouseClick(Button("AfdrukkenButton"), Qt::LeftButton);
+        QCOMPARE(prompter_.fileRequests().back().presetName, MapTitle(form_->Measure()) + ".pdf");
+        const QStringList pages = PdfPageTexts(name);
+        QCOMPARE(pages.size(), 1);
+        QVERIFY2(pages[0].contains(QStringLiteral("Parkeerdrukkaart")), qPrintable(pages[0]));
     }
 
     void ExportsTheGeoJsonOfTheCommandLine() {

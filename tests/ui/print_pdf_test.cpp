@@ -85,15 +85,18 @@ private:
     }
 
     // The table rows of a report as pdftotext gives them back: runs of blanks as one, the
-    // rules' em dashes as U+2014.
+    // rules' em dashes as U+2014. The closing width is the part of each line's end repeated
+    // after the strip.
     static QStringList TableRows(const ReportDocument& report, std::size_t labelWidth,
-                                 std::size_t firstColumn, std::size_t width) {
+                                 std::size_t firstColumn, std::size_t width,
+                                 std::size_t closingWidth = 0) {
         QStringList rows;
         for (const TableLines& table : report.Tables()) {
             for (std::size_t i = table.firstLine; i < table.firstLine + table.lineCount; ++i) {
                 const std::string& line = report.Lines()[i];
                 const std::string printed = line.substr(0, std::min(labelWidth, line.size())) +
-                                            line.substr(std::min(firstColumn, line.size()), width);
+                                            line.substr(std::min(firstColumn, line.size()), width) +
+                                            line.substr(line.size() - closingWidth);
                 rows << ToQString(printed).simplified();
             }
         }
@@ -249,15 +252,50 @@ private slots:
         const QStringList pages = PdfPageTexts(WritePdf(job, QStringLiteral("interval.pdf")));
         QCOMPARE(pages.size(), layout.PageCount());
         VerifyHeaderAndFooterOnEveryPage(pages);
-        // Strips of whole six-character columns after the 18 label characters.
+        // Strips of whole six-character columns after the 18 label characters, each followed by
+        // the six characters of the number of vehicles.
         const auto m = static_cast<std::size_t>(layout.Pagination().CharactersPerLine());
-        const std::size_t width = (m - 18) / 6 * 6;
+        const std::size_t width = (m - 18 - 6) / 6 * 6;
         const std::size_t widest =
             report->Document().Lines()[report->Document().Tables()[0].firstLine].size();
         QVERIFY(widest > m);
-        for (std::size_t from = 18; from < widest; from += width) {
-            VerifyRowsOnOneLine(TableRows(report->Document(), 18, from, width), pages);
+        for (std::size_t from = 18; from < widest - 6; from += width) {
+            VerifyRowsOnOneLine(
+                TableRows(report->Document(), 18, from, std::min(width, widest - 6 - from), 6),
+                pages);
         }
+    }
+
+    // Every page of the diagram can be read on its own: the page header names the survey area
+    // and the report, and a page with presence bars shows the headings, the times above the bars
+    // and the number of vehicles after each bar.
+    void everyPageOfTheIntervalDiagramCanBeReadOnItsOwn() {
+        const auto report = DemoAnalysis(ReportKind::PerInterval, OwnerSettings());
+        report->Document().SetCaption("Naar interval - route 0001");
+        const QStringList pages =
+            PdfPageTexts(WritePdf(PrintJobOf(*report, {}), QStringLiteral("los.pdf")));
+        QVERIFY(pages.size() > 6);
+        const QRegularExpression times(QStringLiteral("^ *\\d{4}(\u2014+\\d{4})+"));
+        const QRegularExpression barAndCount(QStringLiteral("\u2022 +\\d+$"));
+        int pagesWithBars = 0;
+        for (const QString& page : pages) {
+            const QStringList lines = NonEmptyLines(page);
+            QVERIFY2(lines.first().simplified().contains(
+                         QStringLiteral("Centrum Demodorp - Naar interval - route 0001")),
+                     qPrintable(lines.first()));
+            QStringList bars = lines.filter(QChar(0x2022));
+            if (bars.isEmpty()) {
+                continue;
+            }
+            ++pagesWithBars;
+            QVERIFY2(!lines.filter(QStringLiteral("Interval")).isEmpty(), qPrintable(page));
+            QVERIFY2(!lines.filter(QStringLiteral("Aantal")).isEmpty(), qPrintable(page));
+            QVERIFY2(!lines.filter(times).isEmpty(), qPrintable(page));
+            for (const QString& bar : bars) {
+                QVERIFY2(bar.contains(barAndCount), qPrintable(bar));
+            }
+        }
+        QVERIFY(pagesWithBars > 6);
     }
 
     void noTextRunsPastTheRightMargin() {
@@ -291,7 +329,8 @@ private slots:
         const QStringList pages =
             PdfPageTexts(WritePdf(PrintJobOf(*report, {}), QStringLiteral("geen-eigenaar.pdf")));
         const QStringList lines = NonEmptyLines(pages.value(0));
-        QCOMPARE(lines.value(0).trimmed(), QStringLiteral("Tavoric 3.1"));
+        QCOMPARE(lines.value(0).simplified(),
+                 QStringLiteral("Tavoric 3.1 - Parkeeronderzoek Centrum Demodorp"));
         QCOMPARE(lines.value(2).trimmed(), QStringLiteral("Tavoric 3.1"));
     }
 

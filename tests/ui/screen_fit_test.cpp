@@ -150,6 +150,17 @@ private slots:
         message.reject();
     }
 
+    // The start page of an empty program, in the main window.
+    void theStartPageFitsWithItsButtonsInView() {
+        THoofdForm& form = desktop_.Form();
+        form.Lifecycle().ResetToNewProject();
+        QVERIFY(form.findChild<QWidget*>(QStringLiteral("StartPagina"))->isVisible());
+        const QStringList outOfView = ButtonsOutOfView(&form);
+        desktop_.UseSurvey(DemoSurvey());
+        QVERIFY2(outOfView.isEmpty(), qPrintable(outOfView.join(QStringLiteral(", "))));
+        QVERIFY(!form.findChild<QWidget*>(QStringLiteral("StartPagina"))->isVisible());
+    }
+
     // Remembered on a larger screen, or on a second monitor that is gone.
     void aRememberedPlaceOffTheScreenIsNotTaken() {
         THoofdForm& form = desktop_.Form();

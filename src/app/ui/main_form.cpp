@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QProgressBar>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -26,6 +27,7 @@
 #include "app/ui/command_table.h"
 #include "app/ui/recovery_timer.h"
 #include "app/ui/settings_form.h"
+#include "app/ui/start_page.h"
 #include "charts/chart_data.h"
 #include "charts/drawing/chart_builder.h"
 #include "charts/ui/grafieken_form.h"
@@ -84,6 +86,15 @@ private:
     THoofdForm& form_;
 };
 
+// Takes the items a menu lists while it runs (open windows, recent projects) out of it.
+void RemoveListedItems(QMenu& menu, std::vector<QAction*>& items) {
+    for (QAction* item : items) {
+        menu.removeAction(item);
+        item->deleteLater();
+    }
+    items.clear();
+}
+
 }  // namespace
 
 THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath,
@@ -100,7 +111,14 @@ THoofdForm::THoofdForm(ProgramSettings settings, std::string settingsPath,
     mdiArea_->setObjectName(QStringLiteral("ClientArea"));
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setCentralWidget(mdiArea_);
+    startPage_ =
+        new TStartPagina([this](const std::string& name) { RunCommand(name); },
+                         [this](const std::string& path) { OpenRecentProject(path); }, this);
+    startPage_->ShowRecentProjects(settings_.recentProjects);
+    centralPages_ = new QStackedWidget(this);
+    centralPages_->addWidget(mdiArea_);
+    centralPages_->addWidget(startPage_);
+    setCentralWidget(centralPages_);
     CreateCommands();
     CreateMenusAndToolBar();
     CreateBottomStrip();
@@ -162,6 +180,12 @@ void THoofdForm::CreateCommands() {
     }
 }
 
+// Icons only, or with the command's text under each icon (Programma-instellingen > Weergave).
+void THoofdForm::ApplyToolBarStyle() {
+    toolBar_->setToolButtonStyle(settings_.toolBarLabels ? Qt::ToolButtonTextUnderIcon
+                                                         : Qt::ToolButtonIconOnly);
+}
+
 void THoofdForm::CreateMenusAndToolBar() {
     std::vector<QMenu*> menus;
     for (const MenuEntry& entry : MainMenus()) {
@@ -171,12 +195,16 @@ void THoofdForm::CreateMenusAndToolBar() {
     }
     connect(menuBar()->findChild<QMenu*>(QStringLiteral("Venster1")), &QMenu::aboutToShow, this,
             &THoofdForm::ListOpenWindows);
+    connect(menuBar()->findChild<QMenu*>(QStringLiteral("Bestand1")), &QMenu::aboutToShow, this,
+            &THoofdForm::ListRecentProjects);
     QToolBar* toolBar = addToolBar(QString());
     toolBar->setObjectName(QStringLiteral("MainToolBar"));
     toolBar->setMovable(false);
     toolBar->setFloatable(false);
     toolBar->setIconSize(QSize(24, 24));
     toolBar->toggleViewAction()->setEnabled(false);
+    toolBar_ = toolBar;
+    ApplyToolBarStyle();
 
     int lastToolMenu = -1;
     for (const CommandEntry& entry : MainCommands()) {
@@ -228,6 +256,11 @@ void THoofdForm::RegisterOwnCommands() {
     handlers_ = {
         {"Nieuw1", [this] { Nieuw1Click(); }},
         {"Openen1", [this] { Openen1Click(); }},
+        {"DemoOpenen",
+         [this] {
+             BusyCursor busy;
+             lifecycle_.OpenProjectReadOnly(demoProject_);
+         }},
         {"Opslaan1",
          [this] {
              BusyCursor busy;
@@ -299,7 +332,11 @@ void THoofdForm::RegisterOwnCommands() {
         {"Allevensterssluiten1", [this] { CloseAllReportWindows(); }},
         {"Programmainstellingen1",
          [this] {
-             if (settingsForm_->Edit(settings_) && recoveryTimer_) {
+             if (!settingsForm_->Edit(settings_)) {
+                 return;
+             }
+             ApplyToolBarStyle();
+             if (recoveryTimer_) {
                  recoveryTimer_->SetInterval(settings_.recoveryInterval);
              }
          }},
@@ -372,7 +409,14 @@ void THoofdForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// Every project file that becomes the open one, read or saved under a new name, is the most
+// recent one; the demo survey, opened read-only, is not the user's.
 void THoofdForm::SetTitle(const std::string& fileName) {
+    if (!fileName.empty() && fileName != NewProjectFileName() && !lifecycle_.ReadOnly()) {
+        RememberRecentProject(settings_.recentProjects, fileName);
+        startPage_->ShowRecentProjects(settings_.recentProjects);
+    }
+    ShowStartPageWhenEmpty(static_cast<int>(ReportWindows().size()));
     const std::size_t slash = fileName.find_last_of('/');
     titleFileName_ = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
     ShowTitle();
@@ -407,6 +451,7 @@ void THoofdForm::SurveyEdited() {
 void THoofdForm::RefreshCommandStates(bool closingWindow) {
     const int open = static_cast<int>(ReportWindows().size()) - (closingWindow ? 1 : 0);
     const CommandStates states = CommandStatesFor(survey_, std::max(0, open));
+    ShowStartPageWhenEmpty(open);
     projectLabel_->setText(ToQString(states.projectLabel));
     ShowTitle();
     for (const CommandState& state : states.commands) {
@@ -414,6 +459,14 @@ void THoofdForm::RefreshCommandStates(bool closingWindow) {
             action->setEnabled(state.enabled);
         }
     }
+}
+
+// No project file, nothing entered and no report on screen: the start page instead of the empty
+// report area.
+void THoofdForm::ShowStartPageWhenEmpty(int openReports) {
+    const bool empty = openReports <= 0 && !survey_.ProjectChanged &&
+                       (survey_.ProjectPath.empty() || survey_.ProjectPath == NewProjectFileName());
+    centralPages_->setCurrentWidget(empty ? static_cast<QWidget*>(startPage_) : mdiArea_);
 }
 
 void THoofdForm::ProjectOpened() {
@@ -445,6 +498,7 @@ TKindForm* THoofdForm::NewReportWindow() {
                                     Command("Exporteren1"), Command("Afdrukken1")};
     auto* report = new TKindForm(reportCounter_.Next(), settings_.report, actions,
                                  [this] { RefreshCommandStates(true); });
+    centralPages_->setCurrentWidget(mdiArea_);  // the report area takes the start page's place
     mdiArea_->addSubWindow(report);
     if (settings_.report.maximize) {
         report->showMaximized();
@@ -463,6 +517,7 @@ TKindForm* THoofdForm::ProduceReport(
     if (!caption.empty()) {
         report->setWindowTitle(ToQString(caption));
     }
+    report->Document().SetCaption(caption);
     report->BeginWriting();
     {
         ProgressScope shown(*progress_);
@@ -476,11 +531,7 @@ TKindForm* THoofdForm::ProduceReport(
 // first nine are numbered for the keyboard.
 void THoofdForm::ListOpenWindows() {
     auto* menu = menuBar()->findChild<QMenu*>(QStringLiteral("Venster1"));
-    for (QAction* item : windowListItems_) {
-        menu->removeAction(item);
-        item->deleteLater();
-    }
-    windowListItems_.clear();
+    RemoveListedItems(*menu, windowListItems_);
     const std::vector<TKindForm*> windows = ReportWindows();
     if (windows.empty()) {
         return;
@@ -499,6 +550,25 @@ void THoofdForm::ListOpenWindows() {
             }
         });
         windowListItems_.push_back(item);
+    }
+}
+
+// Above "Afsluiten", the recent projects that are still there, numbered for the keyboard.
+void THoofdForm::ListRecentProjects() {
+    auto* menu = menuBar()->findChild<QMenu*>(QStringLiteral("Bestand1"));
+    RemoveListedItems(*menu, recentProjectItems_);
+    const std::vector<std::string> recent = RecentProjectsOnDisk(settings_.recentProjects);
+    QAction* exit = Command("Afsluiten1");
+    for (std::size_t i = 0; i < recent.size(); ++i) {
+        auto* item = new QAction(RecentProjectCaption(i, recent[i]), menu);
+        item->setObjectName(QStringLiteral("ntRecentProject%1").arg(i + 1));
+        connect(item, &QAction::triggered, this,
+                [this, path = recent[i]] { OpenRecentProject(path); });
+        menu->insertAction(exit, item);
+        recentProjectItems_.push_back(item);
+    }
+    if (!recent.empty()) {
+        recentProjectItems_.push_back(menu->insertSeparator(exit));
     }
 }
 
@@ -565,6 +635,13 @@ void THoofdForm::Nieuw1Click() {
 void THoofdForm::Openen1Click() {
     BusyCursor busy;
     lifecycle_.OpenProject();
+}
+
+void THoofdForm::OpenRecentProject(const std::string& path) {
+    BusyCursor busy;
+    if (lifecycle_.CloseProject()) {
+        lifecycle_.OpenProjectFile(path);
+    }
 }
 
 void THoofdForm::Opmaak1Click() {
@@ -765,6 +842,7 @@ void THoofdForm::MakeNotesReport() {
     BusyCursor busy;
     TKindForm* report = NewReportWindow();
     report->setWindowTitle(ToQString(ReportCaption(ReportWindowKind::Notes)));
+    report->Document().SetCaption(ReportCaption(ReportWindowKind::Notes));
     report->BeginWriting();
     WriteNotesReport(report->Document(), survey_);
     report->EndWriting();

@@ -26,6 +26,8 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QProgressBar;
+class QStackedWidget;
+class QToolBar;
 
 namespace tavoric {
 
@@ -47,6 +49,7 @@ class TParkeerduurmetingForm;
 class TPseudonimiseerForm;
 class TWaarnemingsformulierForm;
 class TRapportOpmaakForm;
+class TStartPagina;
 
 class THoofdForm : public QMainWindow, public ProjectShell, public DesktopShell {
     Q_OBJECT
@@ -78,6 +81,8 @@ public:
     // pause before the window shows (tests set 0).
     void SetCommandLineProject(std::string path) { commandLineProject_ = std::move(path); }
     void SetStartUpDelay(int milliseconds) { startUpDelayMs_ = milliseconds; }
+    // The installed demo survey, which "Demo openen" on the start page opens read-only.
+    void SetDemoProject(std::string path) { demoProject_ = std::move(path); }
     void StartUp();
     bool StartedUp() const { return startedUp_; }
 
@@ -113,19 +118,23 @@ protected:
 private:
     void CreateCommands();
     void CreateMenusAndToolBar();
+    void ApplyToolBarStyle();
     void CreateBottomStrip();
     void RegisterOwnCommands();
     void RunCommand(const std::string& name);
     void RefreshCommandStates(bool closingWindow);
+    void ShowStartPageWhenEmpty(int openReports);
     void ShowTitle();
     void FirstActivation();
     void ArrangeCascaded();
     void ArrangeOneBelowTheOther();
     void CloseReportWindows();
     void ListOpenWindows();
+    void ListRecentProjects();
 
     void Nieuw1Click();
     void Openen1Click();
+    void OpenRecentProject(const std::string& path);
     void Opmaak1Click();
     void CreateReportDialogs();
     void RunAnalysis(const AnalysisParameters& parameters);
@@ -149,7 +158,10 @@ private:
     std::unique_ptr<Prompter> forwardingPrompter_;
     ReportCounter reportCounter_;
 
+    QStackedWidget* centralPages_ = nullptr;  // the start page while empty, else the reports
+    TStartPagina* startPage_ = nullptr;
     QMdiArea* mdiArea_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
     QLabel* projectLabel_ = nullptr;
     QWidget* progressPanel_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
@@ -173,10 +185,12 @@ private:
 
     std::map<std::string, QAction*> commands_;
     std::map<std::string, std::function<void()>> handlers_;
-    std::vector<QAction*> windowListItems_;  // the open windows in the "&Venster" menu
+    std::vector<QAction*> windowListItems_;     // the open windows in the "&Venster" menu
+    std::vector<QAction*> recentProjectItems_;  // the recent projects in the "&Bestand" menu
     std::vector<std::function<void()>> newProjectHandlers_;
 
     std::string commandLineProject_;
+    std::string demoProject_;
     int startUpDelayMs_ = kStartUpDelayMs;
     bool firstActivationDone_ = false;
     bool startedUp_ = false;

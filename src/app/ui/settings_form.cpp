@@ -46,6 +46,7 @@ TInstellingenForm::TInstellingenForm(Prompter& prompter, QWidget* parent)
     QTabWidget* pages = Named<QTabWidget>("PageControl1");
     pages->addTab(MakeReportPage(), QStringLiteral("Rapport"));
     pages->addTab(MakeFoldersPage(), QStringLiteral("Mappen"));
+    pages->addTab(MakeDisplayPage(), QStringLiteral("Weergave"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages);
@@ -123,6 +124,16 @@ QWidget* TInstellingenForm::MakeRecoveryGroup() {
     return group;
 }
 
+QWidget* TInstellingenForm::MakeDisplayPage() {
+    QWidget* page = Named<QWidget>("TabSheet3");
+    toolBarLabels_ =
+        Named<QCheckBox>("CheckBox4", QStringLiteral("&Werkbalk met tekst bij de knoppen"));
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(toolBarLabels_);
+    layout->addStretch();
+    return page;
+}
+
 QLayout* TInstellingenForm::MakeButtons() {
     QPushButton* help = HelpButton(this, kHelpTopic);
     help->setObjectName(QStringLiteral("BitBtn3"));
@@ -163,6 +174,7 @@ void TInstellingenForm::Fill(const ProgramSettings& settings) {
     edit7_->setText(PathToQString(settings.backupFolder));
     checkBox3_->setChecked(settings.makeBackups);
     recoveryInterval_->setValue(settings.recoveryInterval);
+    toolBarLabels_->setChecked(settings.toolBarLabels);
 }
 
 void TInstellingenForm::CopyInto(ProgramSettings& settings) const {
@@ -176,6 +188,7 @@ void TInstellingenForm::CopyInto(ProgramSettings& settings) const {
     settings.backupFolder = PathFromQString(edit7_->text());
     settings.makeBackups = checkBox3_->isChecked();
     settings.recoveryInterval = recoveryInterval_->value();
+    settings.toolBarLabels = toolBarLabels_->isChecked();
 }
 
 // Browses from the folder in the field when it exists; the chosen folder ends in "/".

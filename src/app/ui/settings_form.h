@@ -29,6 +29,7 @@ private:
     QWidget* MakeReportPage();
     QWidget* MakeFoldersPage();
     QWidget* MakeRecoveryGroup();
+    QWidget* MakeDisplayPage();
     QLayout* MakeButtons();
     void Fill(const ProgramSettings& settings);
     void CopyInto(ProgramSettings& settings) const;
@@ -44,6 +45,7 @@ private:
     QLineEdit* edit7_ = nullptr;                   // backupfolder
     QCheckBox* checkBox3_ = nullptr;               // makebackups
     QSpinBox* recoveryInterval_ = nullptr;         // recoveryinterval
+    QCheckBox* toolBarLabels_ = nullptr;           // toolbarlabels
     QPushButton* okButton_ = nullptr;
 };
 

@@ -11,6 +11,7 @@
 
 #include "charts/chart_images.h"
 #include "charts/drawing/chart_builder.h"
+#include "charts/drawing/page_pdf.h"
 #include "charts/drawing/street_map_drawing.h"
 #include "core/codec.h"
 #include "core/private_state_folder.h"
@@ -25,10 +26,7 @@ std::string Bytes(const QByteArray& bytes) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-// Draws a picture into the rectangle it is given.
-using Drawing = std::function<void(QPainter&, const QRectF&)>;
-
-std::optional<std::string> Png(const Drawing& draw, QSize size) {
+std::optional<std::string> Png(const PictureDrawing& draw, QSize size) {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(Qt::white);
     {
@@ -44,7 +42,7 @@ std::optional<std::string> Png(const Drawing& draw, QSize size) {
     return Bytes(bytes);
 }
 
-std::optional<std::string> Svg(const Drawing& draw, const std::string& title, QSize size) {
+std::optional<std::string> Svg(const PictureDrawing& draw, const std::string& title, QSize size) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -62,8 +60,10 @@ std::optional<std::string> Svg(const Drawing& draw, const std::string& title, QS
     return Bytes(bytes);
 }
 
-// One A4 page, turned to the picture's shape, the picture as large as the margins allow.
-std::optional<std::string> Pdf(const Drawing& draw, const std::string& title, QSize size) {
+}  // namespace
+
+std::optional<std::string> OnePagePdf(const PictureDrawing& draw, const std::string& title,
+                                      QSize size) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -83,7 +83,9 @@ std::optional<std::string> Pdf(const Drawing& draw, const std::string& title, QS
     return Bytes(bytes);
 }
 
-std::optional<std::string> Picture(const Drawing& draw, const std::string& title,
+namespace {
+
+std::optional<std::string> Picture(const PictureDrawing& draw, const std::string& title,
                                    ChartImageFormat format, ChartImageSize size) {
     const QSize pixels(size.width, size.height);
     switch (format) {
@@ -92,7 +94,7 @@ std::optional<std::string> Picture(const Drawing& draw, const std::string& title
         case ChartImageFormat::Svg:
             return Svg(draw, title, pixels);
         case ChartImageFormat::Pdf:
-            return Pdf(draw, title, pixels);
+            return OnePagePdf(draw, title, pixels);
     }
     return std::nullopt;
 }

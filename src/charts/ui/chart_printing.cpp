@@ -5,16 +5,36 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <optional>
 
 #include "core/codec.h"
-#include "core/message_texts.h"
+#include "reports/export.h"
 
 namespace tavoric {
 
-void PrintChart(const std::string& title, QSizeF size, const ChartPainting& paint,
-                Prompter& prompter, QWidget* parent) {
+namespace {
+
+void PrintToPdfFile(const std::string& title, QSize size, const PictureDrawing& draw,
+                    const std::string& failure, Prompter& prompter) {
+    const std::optional<std::string> fileName =
+        AskExportFileName(title, ExportFormat::Pdf, prompter);
+    if (!fileName) {
+        return;
+    }
+    const std::optional<std::string> pdf = OnePagePdf(draw, title, size);
+    if (!pdf) {
+        ErrorNotice(prompter, failure);
+        return;
+    }
+    WriteExportFile(*fileName, *pdf, prompter);
+}
+
+}  // namespace
+
+void PrintPicture(const std::string& title, QSize size, const PictureDrawing& draw,
+                  const std::string& failure, Prompter& prompter, QWidget* parent) {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
-        ErrorNotice(prompter, MessageText("AA00482"));
+        PrintToPdfFile(title, size, draw, failure, prompter);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -26,12 +46,12 @@ void PrintChart(const std::string& title, QSizeF size, const ChartPainting& pain
     }
     QPainter painter;
     if (!painter.begin(&printer)) {
-        ErrorNotice(prompter, MessageText("AA00473"));
+        ErrorNotice(prompter, failure);
         return;
     }
     // The painter starts at the corner of the printable area.
-    const QSizeF printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    paint(size, painter, QRectF(QPointF(0, 0), printable));
+    draw(painter,
+         QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
 }
 
 }  // namespace tavoric

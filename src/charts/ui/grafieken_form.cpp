@@ -141,12 +141,13 @@ void TGrafiekenForm::ExportWorkbook(const std::string& fileName) {
 void TGrafiekenForm::PrintCurrent() {
     const ChartKind kind = CurrentKind();
     const ChartImageSize size = DefaultChartSize(kind, data_);
-    PrintChart(
-        ChartTitle(kind), QSizeF(size.width, size.height),
-        [this, kind](QSizeF layout, QPainter& painter, const QRectF& target) {
+    const QSize layout(size.width, size.height);
+    PrintPicture(
+        ChartTitle(kind), layout,
+        [this, kind, layout](QPainter& painter, const QRectF& target) {
             DrawChart(kind, data_, layout, painter, target);
         },
-        prompter_, this);
+        MessageText("AA00473"), prompter_, this);
 }
 
 void TGrafiekenForm::CopyCurrent() {

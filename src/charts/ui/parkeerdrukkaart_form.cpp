@@ -11,9 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -22,6 +19,7 @@
 #include "charts/chart_export.h"
 #include "charts/chart_images.h"
 #include "charts/drawing/street_map_drawing.h"
+#include "charts/ui/chart_printing.h"
 #include "core/message_texts.h"
 #include "desktop/qt_text.h"
 #include "desktop/widgets.h"
@@ -377,24 +375,14 @@ void TParkeerdrukkaartForm::ExportGeoJson() {
 }
 
 void TParkeerdrukkaartForm::Print() {
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        ErrorNotice(prompter_, MessageText("AA00482"));
-        return;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(ToQString(MapTitle(Measure())));
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        ErrorNotice(prompter_, MessageText("AA00712"));
-        return;
-    }
-    const QSizeF printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    DrawStreetMap(map_, data_, Measure(), Labels(), painter, QRectF(QPointF(0, 0), printable));
+    const MapMeasure measure = Measure();
+    const bool labels = Labels();
+    PrintPicture(
+        MapTitle(measure), QSize(ChartImageSize{}.width, ChartImageSize{}.height),
+        [this, measure, labels](QPainter& painter, const QRectF& target) {
+            DrawStreetMap(map_, data_, measure, labels, painter, target);
+        },
+        MessageText("AA00712"), prompter_, this);
 }
 
 }  // namespace tavoric

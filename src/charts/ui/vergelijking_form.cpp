@@ -167,12 +167,13 @@ void TVergelijkingForm::ExportWorkbook(const std::string& fileName) {
 void TVergelijkingForm::PrintCurrent() {
     const ComparisonKind kind = CurrentKind();
     const ChartImageSize size = DefaultComparisonSize(kind, comparison_);
-    PrintChart(
-        ComparisonTitle(kind), QSizeF(size.width, size.height),
-        [this, kind](QSizeF layout, QPainter& painter, const QRectF& target) {
+    const QSize layout(size.width, size.height);
+    PrintPicture(
+        ComparisonTitle(kind), layout,
+        [this, kind, layout](QPainter& painter, const QRectF& target) {
             DrawComparisonChart(kind, comparison_, layout, painter, target);
         },
-        context_.shell.CurrentPrompter(), this);
+        MessageText("AA00473"), context_.shell.CurrentPrompter(), this);
 }
 
 }  // namespace tavoric
