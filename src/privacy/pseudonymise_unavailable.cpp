@@ -6,6 +6,12 @@
 
 namespace tavoric {
 
+std::optional<PseudonymisedCopy> MakePseudonymisedCopy(const Survey&, const PseudonymiseRequest&,
+                                                       Prompter& prompter) {
+    ErrorNotice(prompter, MessageText("AA01081"));
+    return std::nullopt;
+}
+
 std::optional<PseudonymiseSummary> WritePseudonymisedCopy(const Survey&, const PseudonymiseRequest&,
                                                           Prompter& prompter) {
     ErrorNotice(prompter, MessageText("AA01081"));
