@@ -87,6 +87,15 @@ std::string FirstStartLanguage(std::string_view localeName,
     return std::string(kDutch);
 }
 
+std::string FirstStartHelp(std::string_view language,
+                           const std::vector<std::string>& availableHelp) {
+    const std::string help = std::string(kProductName) + "_" + std::string(language);
+    if (std::ranges::find(availableHelp, help) != availableHelp.end()) {
+        return help;
+    }
+    return std::string(kDefaultHelpName);
+}
+
 LanguageFiles& ProgramLanguageFiles() {
     static LanguageFiles files;
     return files;

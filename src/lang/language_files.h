@@ -58,6 +58,11 @@ private:
 std::string FirstStartLanguage(std::string_view localeName,
                                const std::vector<std::string>& availableLanguages);
 
+// The help of a first start: the help in that language ("Tavoric_English") when its file is among
+// the available ones, otherwise the Dutch help.
+std::string FirstStartHelp(std::string_view language,
+                           const std::vector<std::string>& availableHelp);
+
 // The one instance the desktop program and the command-line tool use.
 LanguageFiles& ProgramLanguageFiles();
 

@@ -78,6 +78,11 @@ TEST(FirstStartLanguage, DutchForADutchLocaleAndEnglishOtherwiseWhenItsFileIsThe
         EXPECT_EQ(FirstStartLanguage(locale, both), "English") << locale;
     }
     EXPECT_EQ(FirstStartLanguage("en_GB", {"Deutsch"}), "Nederlands");
+    // The help follows the language where its file is there.
+    const std::vector<std::string> help = {"Tavoric_English", "Tavoric_Nederlands"};
+    EXPECT_EQ(FirstStartHelp("English", help), "Tavoric_English");
+    EXPECT_EQ(FirstStartHelp("Nederlands", help), "Tavoric_Nederlands");
+    EXPECT_EQ(FirstStartHelp("Deutsch", help), "Tavoric_Nederlands");
 }
 
 TEST_F(LanguageFilesTest, HelpFileIsTheChosenNameInTheHelpFolder) {

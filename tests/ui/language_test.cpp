@@ -466,9 +466,13 @@ private slots:
         QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Hlp")));
         QVERIFY(QFile::copy(QStringLiteral(TAVORIC_LANGUAGE_FOLDER "/English.lng"),
                             folder.path() + QStringLiteral("/Lng/English.lng")));
+        for (const char* help : {"/Hlp/Tavoric_English.html", "/Hlp/Tavoric_Nederlands.html"}) {
+            QFile file(folder.path() + QString::fromLatin1(help));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
         ProgramLanguageFiles() = LanguageFiles(folder.path().toStdString() + "/");
         ProgramLanguageFiles().SetLanguage(std::string(kDutch));
-        // The dialog itself speaks the language of the locale.
+        // The dialog itself speaks the language of the locale, and the help is that language's.
         for (const auto& [locale, language, title] : {std::tuple{"nl_BE", "Nederlands", "Taal"},
                                                       std::tuple{"en_US", "English", "Language"}}) {
             QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
@@ -476,16 +480,21 @@ private slots:
             THoofdForm form(DefaultSettings("/tmp/"), "");
             form.SetPrompter(&prompter);
             QString preselected;
+            QString preselectedHelp;
             QString shownTitle;
-            QTimer::singleShot(0, [&preselected, &shownTitle] {
+            QTimer::singleShot(0, [&preselected, &preselectedHelp, &shownTitle] {
                 QWidget* dialog = QApplication::activeModalWidget();
                 shownTitle = dialog->windowTitle();
                 preselected =
                     dialog->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText();
+                preselectedHelp =
+                    dialog->findChild<QComboBox*>(QStringLiteral("ComboBox2"))->currentText();
                 dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
             });
             ApplyStartUpLanguage(form);
             QCOMPARE(preselected, QString::fromLatin1(language));
+            QCOMPARE(preselectedHelp, QStringLiteral("Tavoric_") + QString::fromLatin1(language));
+            QCOMPARE(form.Settings().languageHelp, "Tavoric_" + std::string(language));
             QCOMPARE(shownTitle, QString::fromLatin1(title));
             QCOMPARE(form.Settings().language, std::string(language));
             QCOMPARE(prompter.asked().size(), std::size_t{0});  // no restart

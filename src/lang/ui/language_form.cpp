@@ -112,7 +112,7 @@ void TLanguageForm::Execute(ProgramSettings& settings) {
         BusyCursor busy;
         settings.languageSet = 1;
         FillList(programList_, files_.LanguageFolder(), ".lng", true, files_.Language());
-        FillList(helpList_, files_.HelpFolder(), ".html", false, {});
+        FillList(helpList_, files_.HelpFolder(), ".html", false, files_.HelpName());
     }
     okButton_->setFocus();
     if (exec() == QDialog::Accepted) {
@@ -188,6 +188,10 @@ void ApplyStartUpLanguage(DesktopShell& shell) {
             NamesWithExtension(files.LanguageFolder(), ".lng").value_or(std::vector<std::string>{});
         UseLanguage(files, settings,
                     FirstStartLanguage(PathFromQString(QLocale().name()), available));
+        files.SelectHelp(FirstStartHelp(
+            settings.language,
+            NamesWithExtension(files.HelpFolder(), ".html").value_or(std::vector<std::string>{})));
+        settings.languageHelp = files.HelpName();
         // The dialog asks in the language of the locale.
         ApplyLanguage(shell.MainWindow(), files, settings.language);
         if (TLanguageForm* window = LanguageWindow(shell)) {
