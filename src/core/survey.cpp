@@ -112,6 +112,29 @@ std::string_view PpeRemark(std::string_view ppeLine) {
     return Chars(ppeLine, 33, 33);
 }
 
+namespace {
+
+// Four digits, the form every generated period has, read without the general parser.
+std::optional<int> FourDigitsOrInteger(std::string_view text) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (text.size() == 4 && std::all_of(text.begin(), text.end(), digit)) {
+        return ((text[0] - '0') * 10 + (text[1] - '0')) * 100 + (text[2] - '0') * 10 +
+               (text[3] - '0');
+    }
+    return ToInteger(text);
+}
+
+}  // namespace
+
+std::optional<PeriodBounds> PpePeriodBounds(std::string_view ppeLine) {
+    const std::optional<int> start = FourDigitsOrInteger(PpePeriodStart(ppeLine));
+    const std::optional<int> end = FourDigitsOrInteger(PpePeriodEnd(ppeLine));
+    if (!start || !end) {
+        return std::nullopt;
+    }
+    return PeriodBounds{*start, *end};
+}
+
 int RouteInterval(const LineList& routes, std::string_view routeNumber) {
     int interval = 0;
     for (const std::string& line : routes) {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -88,6 +89,14 @@ std::string_view PpePeriodStart(std::string_view ppeLine);          // 16-19
 std::string_view PpePeriodEnd(std::string_view ppeLine);            // 21-24
 std::string_view PpePlate(std::string_view ppeLine);                // 26-31
 std::string_view PpeRemark(std::string_view ppeLine);               // 33
+
+// A period's start and end as whole numbers ("0815" is 815), read as ToInteger reads them;
+// nothing when either is not a whole number.
+struct PeriodBounds {
+    int start = 0;
+    int end = 0;
+};
+std::optional<PeriodBounds> PpePeriodBounds(std::string_view ppeLine);
 
 // The observation interval of a route in minutes; the last valid line of that number wins,
 // 0 when there is none.

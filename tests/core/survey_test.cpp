@@ -52,6 +52,32 @@ TEST(SurveyLines, FieldsAndKeysReadPastTheEndAsEmpty) {
     EXPECT_EQ(RouteDescription(RouteLine("0001", "30")), "Centrum");
 }
 
+TEST(SurveyLines, PeriodBoundsReadAsWholeNumbersAsToIntegerDoes) {
+    const auto boundsOf = [](std::string_view period) {
+        return PpePeriodBounds("0001 0002 0003 " + std::string(period) + " AB12CD ");
+    };
+    ASSERT_TRUE(boundsOf("0815-0830"));
+    EXPECT_EQ(boundsOf("0815-0830")->start, 815);
+    EXPECT_EQ(boundsOf("0815-0830")->end, 830);
+    EXPECT_EQ(boundsOf("2345-0000")->end, 0);
+    // Odd fields of hand-made files give what the general parser gives, digit by digit.
+    const std::vector<std::string> odd{
+        "+815-0830", "-815-0830", "0815-+830", "0815--830", " 815-0830", "081 -0830",   "08a5-0830",
+        "0815-083",  "++15-0830", "0815-",     "08:5-0830", "0/15-0830", "0815-083\xff"};
+    for (const std::string& period : odd) {
+        const std::string line = "0001 0002 0003 " + period;
+        const std::optional<int> start = ToInteger(PpePeriodStart(line));
+        const std::optional<int> end = ToInteger(PpePeriodEnd(line));
+        const std::optional<PeriodBounds> bounds = PpePeriodBounds(line);
+        ASSERT_EQ(bounds.has_value(), start && end) << period;
+        if (bounds) {
+            EXPECT_EQ(bounds->start, *start) << period;
+            EXPECT_EQ(bounds->end, *end) << period;
+        }
+    }
+    EXPECT_FALSE(PpePeriodBounds("0001 0002 0003 0815"));
+}
+
 TEST(SortLines, OrdersByRouteThenSectionIgnoringCase) {
     LineList lines{"0002 0001 0001 0600-0630", "0001 0003 0001 0600-0630", "0001 0003 0001 0530"};
     SortLines(lines);
