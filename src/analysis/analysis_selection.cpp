@@ -34,12 +34,11 @@ bool KeyMatches(NarrowingLevel level, std::string_view entry, std::string_view k
 }
 
 // The lines of a list whose leading key equals the leading key of one of the selected entries.
-LineList LinesUnder(const LineList& lines, const LineList& selectedParents, std::size_t keyLength) {
+LineList LinesUnder(const LineList& lines, const NarrowingList& parents, std::size_t keyLength) {
     std::vector<std::string_view> parentKeys;
-    parentKeys.reserve(selectedParents.size());
-    for (const std::string& parent : selectedParents) {
-        parentKeys.push_back(Chars(parent, 1, keyLength));
-    }
+    parentKeys.reserve(parents.Count());
+    parents.ForEachSelected(
+        [&](const std::string& parent) { parentKeys.push_back(Chars(parent, 1, keyLength)); });
     std::sort(parentKeys.begin(), parentKeys.end());
     LineList result;
     for (const std::string& line : lines) {
@@ -50,15 +49,47 @@ LineList LinesUnder(const LineList& lines, const LineList& selectedParents, std:
     return result;
 }
 
-LineList TypeCodesOf(const LineList& places) {
+LineList TypeCodesOf(const NarrowingList& places) {
     LineList codes;
-    for (const std::string& place : places) {
+    places.ForEachSelected([&codes](const std::string& place) {
         const std::string_view code = PlaceType(place);
         if (!code.empty() && std::find(codes.begin(), codes.end(), code) == codes.end()) {
             codes.emplace_back(code);
         }
-    }
+    });
     return codes;
+}
+
+// The default window of the slots whose place key is one of the keys. The slots of a place
+// follow each other, so a key is looked up only where the place changes.
+TimeWindow DefaultWindowOfPlaces(const Survey& survey,
+                                 const std::unordered_set<std::string_view>& placeKeys) {
+    TimeWindow window{survey.AlgemeneGegevens.startTime, survey.AlgemeneGegevens.endTime};
+    int start = IntegerOrZero(window.start);
+    int end = IntegerOrZero(window.end);
+    std::optional<std::string_view> lastKey;
+    bool lastSelected = false;
+    for (const std::string_view line : survey.KentekensList) {
+        const std::string_view key = PlaceKey(line);
+        if (key != lastKey) {
+            lastKey = key;
+            lastSelected = placeKeys.contains(key);
+        }
+        if (!lastSelected) {
+            continue;
+        }
+        if (const std::optional<PeriodBounds> period = PpePeriodBounds(line)) {
+            start = std::min(start, period->start);
+            end = std::max(end, period->end);
+        }
+    }
+    if (start < IntegerOrZero(window.start)) {
+        window.start = FormatHhmm(start);
+    }
+    if (end > IntegerOrZero(window.end)) {
+        window.end = FormatHhmm(end);
+    }
+    return window;
 }
 
 }  // namespace
@@ -76,11 +107,7 @@ void NarrowingList::Clear() {
 
 LineList NarrowingList::SelectedEntries() const {
     LineList result;
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (selected_[i]) {
-            result.push_back(entries_[i]);
-        }
-    }
+    ForEachSelected([&result](const std::string& entry) { result.push_back(entry); });
     return result;
 }
 
@@ -134,26 +161,32 @@ void AnalysisSelection::Rebuild(const Survey& survey, NarrowingLevel clicked) {
 void AnalysisSelection::FillBelow(const Survey& survey, NarrowingLevel level) {
     switch (level) {
         case NarrowingLevel::Routes:
-            sections_.Fill(LinesUnder(survey.SectiesList, routes_.SelectedEntries(), 4));
+            sections_.Fill(LinesUnder(survey.SectiesList, routes_, 4));
             [[fallthrough]];
         case NarrowingLevel::Sections:
-            places_.Fill(LinesUnder(survey.ParkeerplaatsenList, sections_.SelectedEntries(), 9));
+            places_.Fill(LinesUnder(survey.ParkeerplaatsenList, sections_, 9));
             [[fallthrough]];
         case NarrowingLevel::Places:
-            types_.Fill(TypeCodesOf(places_.SelectedEntries()));
+            types_.Fill(TypeCodesOf(places_));
             [[fallthrough]];
         case NarrowingLevel::Types:
             break;
     }
-    TakeDefaultWindow(survey);
+    defaultWindow_.reset();
 }
 
-void AnalysisSelection::TakeDefaultWindow(const Survey& survey) {
-    if (!windowTyped_) {
-        TimeWindow window = DefaultWindow(survey, places_.SelectedEntries());
-        windowStart_ = std::move(window.start);
-        windowEnd_ = std::move(window.end);
+const TimeWindow& AnalysisSelection::Window(const Survey& survey) const {
+    if (windowTyped_) {
+        return typedWindow_;
     }
+    if (!defaultWindow_) {
+        std::unordered_set<std::string_view> placeKeys;
+        placeKeys.reserve(places_.Count());
+        places_.ForEachSelected(
+            [&placeKeys](const std::string& place) { placeKeys.insert(PlaceKey(place)); });
+        defaultWindow_ = DefaultWindowOfPlaces(survey, placeKeys);
+    }
+    return *defaultWindow_;
 }
 
 std::optional<std::string> AnalysisSelection::SelectOnly(const Survey& survey, NarrowingLevel level,
@@ -179,10 +212,12 @@ std::optional<std::string> AnalysisSelection::SelectOnly(const Survey& survey, N
     return std::nullopt;
 }
 
-void AnalysisSelection::SetWindow(std::string start, std::string end) {
-    windowTyped_ = windowTyped_ || start != windowStart_ || end != windowEnd_;
-    windowStart_ = std::move(start);
-    windowEnd_ = std::move(end);
+void AnalysisSelection::SetWindow(const Survey& survey, std::string start, std::string end) {
+    const TimeWindow& inForce = Window(survey);
+    if (windowTyped_ || start != inForce.start || end != inForce.end) {
+        typedWindow_ = {std::move(start), std::move(end)};
+        windowTyped_ = true;
+    }
 }
 
 std::vector<std::string> AnalysisSelection::Intervals(const Survey& survey) const {
@@ -195,31 +230,12 @@ std::vector<std::string> AnalysisSelection::Intervals(const Survey& survey) cons
 }
 
 TimeWindow DefaultWindow(const Survey& survey, const LineList& selectedPlaces) {
-    TimeWindow window{survey.AlgemeneGegevens.startTime, survey.AlgemeneGegevens.endTime};
-    std::unordered_set<std::string_view> places;
+    std::unordered_set<std::string_view> placeKeys;
+    placeKeys.reserve(selectedPlaces.size());
     for (const std::string& place : selectedPlaces) {
-        places.insert(PlaceKey(place));
+        placeKeys.insert(PlaceKey(place));
     }
-    int start = IntegerOrZero(window.start);
-    int end = IntegerOrZero(window.end);
-    for (const std::string_view line : survey.KentekensList) {
-        if (!places.contains(PlaceKey(line))) {
-            continue;
-        }
-        const std::optional<int> periodStart = ToInteger(PpePeriodStart(line));
-        const std::optional<int> periodEnd = ToInteger(PpePeriodEnd(line));
-        if (periodStart && periodEnd) {
-            start = std::min(start, *periodStart);
-            end = std::max(end, *periodEnd);
-        }
-    }
-    if (start < IntegerOrZero(window.start)) {
-        window.start = FormatHhmm(start);
-    }
-    if (end > IntegerOrZero(window.end)) {
-        window.end = FormatHhmm(end);
-    }
-    return window;
+    return DefaultWindowOfPlaces(survey, placeKeys);
 }
 
 bool IntervalsEqual(const std::vector<std::string>& intervals) {
@@ -234,8 +250,9 @@ bool AnalysisSelection::ReportAllowed(const Survey& survey, ReportKind kind) con
 AnalysisParameters AnalysisSelection::Parameters(const Survey& survey, ReportKind kind) const {
     AnalysisParameters parameters;
     parameters.reportKind = kind;
-    parameters.windowStart = windowStart_;
-    parameters.windowEnd = windowEnd_;
+    const TimeWindow& window = Window(survey);
+    parameters.windowStart = window.start;
+    parameters.windowEnd = window.end;
     parameters.selectedPlaces = places_.SelectedEntries();
     parameters.selectedTypes = types_.SelectedEntries();
     parameters.typeListHasEntries = !types_.Empty();

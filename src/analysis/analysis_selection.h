@@ -29,6 +29,15 @@ public:
     void SetSelected(std::size_t index, bool selected) { selected_.at(index) = selected; }
     // The selected entries in list order.
     LineList SelectedEntries() const;
+    // Calls visit(entry) for each selected entry in list order.
+    template <typename Visit>
+    void ForEachSelected(Visit visit) const {
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            if (selected_[i]) {
+                visit(entries_[i]);
+            }
+        }
+    }
 
 private:
     LineList entries_;
@@ -36,6 +45,11 @@ private:
 };
 
 enum class NarrowingLevel { Routes, Sections, Places, Types };
+
+struct TimeWindow {
+    std::string start;  // HHMM
+    std::string end;
+};
 
 class AnalysisSelection {
 public:
@@ -60,11 +74,11 @@ public:
     std::optional<std::string> SelectOnly(const Survey& survey, NarrowingLevel level,
                                           const std::vector<std::string>& keys);
 
-    // The typed window, or the default window of the selected places.
-    const std::string& WindowStart() const { return windowStart_; }
-    const std::string& WindowEnd() const { return windowEnd_; }
-    // A typed window; the times shown while none was typed leave the default in force.
-    void SetWindow(std::string start, std::string end);
+    // The typed window, or the default window of the selected places (DefaultWindow), worked
+    // out on the first read after the selection changed.
+    const TimeWindow& Window(const Survey& survey) const;
+    // A typed window; the times of the default window leave the default in force.
+    void SetWindow(const Survey& survey, std::string start, std::string end);
     bool WindowTyped() const { return windowTyped_; }
 
     // The observation interval of every selected route in decimal, sorted as text.
@@ -79,21 +93,16 @@ public:
 private:
     NarrowingList& MutableList(NarrowingLevel level);
     void FillBelow(const Survey& survey, NarrowingLevel level);
-    void TakeDefaultWindow(const Survey& survey);
 
     NarrowingList routes_;
     NarrowingList sections_;
     NarrowingList places_;
     NarrowingList types_;
-    std::string windowStart_;
-    std::string windowEnd_;
+    TimeWindow typedWindow_;
     bool windowTyped_ = false;
+    mutable std::optional<TimeWindow> defaultWindow_;  // none until read after a change
 };
 
-struct TimeWindow {
-    std::string start;  // HHMM
-    std::string end;
-};
 // The window when none is typed: from the earlier of the survey start and the first period start
 // of the selected places' slots to the later of the survey end and their last period end, so that
 // a last round ending after the survey end still counts. Times compare as whole numbers.

@@ -281,8 +281,9 @@ int PrepareParameters(const Survey& survey, const AnalysisOptions& options, Repo
         return kExitUsage;
     }
     // Without --from and --to the default window of the selected places holds.
-    const auto from = TimeOption(options.from, selection.WindowStart(), "--from", kLatestTimeOfDay);
-    const auto to = TimeOption(options.to, selection.WindowEnd(), "--to", kLatestTimeOfDay);
+    const TimeWindow& window = selection.Window(survey);
+    const auto from = TimeOption(options.from, window.start, "--from", kLatestTimeOfDay);
+    const auto to = TimeOption(options.to, window.end, "--to", kLatestTimeOfDay);
     if (!from || !to) {
         return kExitUsage;
     }
@@ -290,7 +291,7 @@ int PrepareParameters(const Survey& survey, const AnalysisOptions& options, Repo
         PrintError(FormatText(MessageText("AA00962"), {*from, *to}));
         return kExitUsage;
     }
-    selection.SetWindow(*from, *to);
+    selection.SetWindow(survey, *from, *to);
     if (!selection.ReportAllowed(survey, kind)) {
         PrintIntervalRefusal(selection.Intervals(survey));
         return kExitFileError;

@@ -33,8 +33,8 @@ TEST(AnalysisSelection, FirstOpeningSelectsEverythingAndTakesTheSurveyPeriod) {
     AnalysisSelection selection;
     EXPECT_TRUE(selection.Open(survey));
 
-    EXPECT_EQ(selection.WindowStart(), "0600");
-    EXPECT_EQ(selection.WindowEnd(), "1300");
+    EXPECT_EQ(selection.Window(survey).start, "0600");
+    EXPECT_EQ(selection.Window(survey).end, "1300");
     const NarrowingList& routes = selection.List(NarrowingLevel::Routes);
     ASSERT_EQ(routes.Count(), 2u);
     EXPECT_EQ(routes.Entry(0), "0001 Route 0001" + std::string(24, ' '));  // 39 characters
@@ -57,45 +57,68 @@ TEST(AnalysisSelection, TheDefaultWindowReachesEverySlotOfTheSelectedPlaces) {
     SortLines(survey.KentekensList);
     AnalysisSelection selection;
     selection.Open(survey);
-    EXPECT_EQ(selection.WindowStart(), "0600");
-    EXPECT_EQ(selection.WindowEnd(), "2030");
+    EXPECT_EQ(selection.Window(survey).start, "0600");
+    EXPECT_EQ(selection.Window(survey).end, "2030");
     EXPECT_FALSE(selection.WindowTyped());
 
     // Only the hour route: its own first start is later than the survey start.
     ASSERT_FALSE(selection.SelectOnly(survey, NarrowingLevel::Routes, {"0001"}));
-    EXPECT_EQ(selection.WindowStart(), "0630");
-    EXPECT_EQ(selection.WindowEnd(), "2030");
+    EXPECT_EQ(selection.Window(survey).start, "0630");
+    EXPECT_EQ(selection.Window(survey).end, "2030");
     const AnalysisParameters parameters = selection.Parameters(survey, ReportKind::PerPlace);
     EXPECT_EQ(parameters.windowEnd, "2030");
 
     // Taking over the times shown keeps the default; a typed window holds as typed.
-    selection.SetWindow("0630", "2030");
+    selection.SetWindow(survey, "0630", "2030");
     EXPECT_FALSE(selection.WindowTyped());
-    selection.SetWindow("0630", "1930");
+    selection.SetWindow(survey, "0630", "1930");
     EXPECT_TRUE(selection.WindowTyped());
     ASSERT_FALSE(selection.SelectOnly(survey, NarrowingLevel::Routes, {"0001", "0002"}));
-    EXPECT_EQ(selection.WindowStart(), "0630");
-    EXPECT_EQ(selection.WindowEnd(), "1930");
+    EXPECT_EQ(selection.Window(survey).start, "0630");
+    EXPECT_EQ(selection.Window(survey).end, "1930");
 
     // Without slots the survey period as it stands.
     EXPECT_EQ(DefaultWindow(survey, {}).start, "0630");
     EXPECT_EQ(DefaultWindow(survey, {}).end, "1930");
 }
 
+TEST(AnalysisSelection, TheDefaultWindowFollowsEverySelectionItWasNotReadAfter) {
+    Survey survey = SurveyBuilder("0630", "0700")
+                        .Route("0001", 15)
+                        .Route("0002", 15)
+                        .Place("0001 0001 0001", "V", {"AA11BB"})
+                        .Place("0002 0001 0001", "V", {"CC22DD"})
+                        .Build();
+    survey.KentekensList.push_back(PpeLineWithPlate("0002 0001 0001 0600-0615", "EE33FF", " "));
+    SortLines(survey.KentekensList);
+    AnalysisSelection selection;
+    selection.Open(survey);
+    ASSERT_FALSE(selection.SelectOnly(survey, NarrowingLevel::Routes, {"0001"}));
+    ASSERT_FALSE(selection.SelectOnly(survey, NarrowingLevel::Routes, {"0002"}));
+    ASSERT_FALSE(selection.SelectOnly(survey, NarrowingLevel::Routes, {"0001"}));
+    // The times of the selection made last are its default, not a typed window.
+    selection.SetWindow(survey, "0630", "0700");
+    EXPECT_FALSE(selection.WindowTyped());
+    ASSERT_FALSE(selection.SelectOnly(survey, NarrowingLevel::Routes, {"0002"}));
+    EXPECT_EQ(selection.Parameters(survey, ReportKind::PerPlace).windowStart, "0600");
+    ASSERT_FALSE(selection.SelectOnly(survey, NarrowingLevel::Types, {"V"}));
+    EXPECT_EQ(selection.Window(survey).start, "0600");
+}
+
 TEST(AnalysisSelection, LaterOpeningsKeepTheSelectionUntilReset) {
     const Survey survey = TwoRouteSurvey();
     AnalysisSelection selection;
     selection.Open(survey);
-    selection.SetWindow("0700", "0800");
+    selection.SetWindow(survey, "0700", "0800");
     selection.SetSelected(NarrowingLevel::Types, 0, false);
 
     EXPECT_FALSE(selection.Open(survey));
-    EXPECT_EQ(selection.WindowStart(), "0700");
+    EXPECT_EQ(selection.Window(survey).start, "0700");
     EXPECT_EQ(SelectedOf(selection, NarrowingLevel::Types), (LineList{"P", "V"}));
 
     selection.Reset();
     EXPECT_TRUE(selection.Open(survey));
-    EXPECT_EQ(selection.WindowStart(), "0600");
+    EXPECT_EQ(selection.Window(survey).start, "0600");
     EXPECT_EQ(SelectedOf(selection, NarrowingLevel::Types), (LineList{"I", "P", "V"}));
 }
 

@@ -53,7 +53,7 @@ AnalysisParameters ParametersOf(const Survey& survey, const Selection& selection
         lists.SelectOnly(survey, NarrowingLevel::Routes, selection.routes);
     }
     if (!selection.from.empty()) {
-        lists.SetWindow(selection.from, selection.to);
+        lists.SetWindow(survey, selection.from, selection.to);
     }
     AnalysisParameters parameters = lists.Parameters(survey, kind);
     parameters.countIllegalInPpe = selection.countIllegalInPpe;

@@ -121,8 +121,9 @@ QWidget* TParkeerduurmetingForm::MakeSelectionPage() {
     for (TimeField* field : {startTijd_, eindTijd_}) {
         field->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         field->RefuseInvalidText();
-        connect(field, &TimeField::Changed, this,
-                [this] { selection_.SetWindow(startTijd_->Text(), eindTijd_->Text()); });
+        connect(field, &TimeField::Changed, this, [this] {
+            selection_.SetWindow(context_.survey, startTijd_->Text(), eindTijd_->Text());
+        });
         connect(field, &TimeField::Refused, this, [this, field] { TimeIsWholeNumber(field); });
     }
     auto* period = new QHBoxLayout;
@@ -365,8 +366,9 @@ void TParkeerduurmetingForm::Open() {
 
 // The window in force: typed, or the default window of the places selected now.
 void TParkeerduurmetingForm::ShowWindow() {
-    startTijd_->SetText(selection_.WindowStart());
-    eindTijd_->SetText(selection_.WindowEnd());
+    const TimeWindow& window = selection_.Window(context_.survey);
+    startTijd_->SetText(window.start);
+    eindTijd_->SetText(window.end);
 }
 
 // Shows the engine's lists from the given level down, every entry as the engine selects it.
@@ -472,7 +474,7 @@ void TParkeerduurmetingForm::Button1Click() {
             context_.survey.ProjectChanged = true;
             context_.shell.UpdateCommandStates(false);
         }
-        selection_.SetWindow(startTijd_->Text(), eindTijd_->Text());
+        selection_.SetWindow(context_.survey, startTijd_->Text(), eindTijd_->Text());
         if (ChosenKind() == ReportKind::Motive) {
             context_.shell.Settings().motiveBounds = BoundsShown();
         }
