@@ -275,6 +275,9 @@ void WritePerPlaceSection(ReportDocument& report, const ObservationSlots& slots,
     report.SetHasTableData(true);
     FillHeadings(report, parameters);
 
+    if (cleanTable != nullptr) {
+        cleanTable->places.reserve(cleanTable->places.size() + placeCount);
+    }
     int row = kFirstPlaceRow;
     const PlaceFigures totalFigures =
         ForEachPerPlaceRow(slots, routes, parameters, progress, [&](PerPlaceTableRow&& place) {

@@ -401,9 +401,11 @@ int RunAnalysisCommand(const char* commandName, ReportKind kind,
         });
     }
     parameters.addDetailList = parameters.addDetailList || output->detailCsvPath.has_value();
+    // The clean tables are gathered only for the files that hold them.
+    const bool tablesWanted = output->tableCsvPath || output->detailCsvPath || output->xlsxPath;
     CleanTables tables;
-    if (const std::string refusal =
-            RunParkingDurationAnalysis(survey, parameters, report, progress, &tables);
+    if (const std::string refusal = RunParkingDurationAnalysis(survey, parameters, report, progress,
+                                                               tablesWanted ? &tables : nullptr);
         !refusal.empty()) {
         PrintError(refusal);
         return kExitFileError;
