@@ -40,9 +40,8 @@ private:
 };
 
 bool PeriodInWindow(std::string_view ppeLine, int windowStart, int windowEnd) {
-    const auto start = ToInteger(PpePeriodStart(ppeLine));
-    const auto end = ToInteger(PpePeriodEnd(ppeLine));
-    return start && end && *start >= windowStart && *end <= windowEnd;
+    const std::optional<PeriodBounds> period = PpePeriodBounds(ppeLine);
+    return period && period->start >= windowStart && period->end <= windowEnd;
 }
 
 // What follows the place in a slot's sort key: the PPE line from its period on, as far as the
@@ -52,8 +51,9 @@ std::string_view SlotTail(const Slot& slot) {
     return CharsFrom(slot.ppe, 16).substr(0, kTailLength);
 }
 
-int CompareSlots(const Slot& a, const Slot& b) {
-    const int place = CompareNoCase(SlotPlace(a), SlotPlace(b));
+// samePlace: both slots belong to the same selected place line, the usual neighbours.
+int CompareSlots(const Slot& a, const Slot& b, bool samePlace) {
+    const int place = samePlace ? 0 : CompareNoCase(SlotPlace(a), SlotPlace(b));
     return place != 0 ? place : CompareNoCase(SlotTail(a), SlotTail(b));
 }
 
@@ -84,7 +84,7 @@ void ObservationSlots::Sort() {
     const auto less = [this](const Entry& a, const Entry& b) {
         const Slot slotA{places_[a.place], (*ppeLines_)[a.line]};
         const Slot slotB{places_[b.place], (*ppeLines_)[b.line]};
-        return CompareSlots(slotA, slotB) < 0;
+        return CompareSlots(slotA, slotB, a.place == b.place) < 0;
     };
     // The plate list is normally kept sorted, and then so is the selection.
     if (!std::is_sorted(entries_.begin(), entries_.end(), less)) {
@@ -101,6 +101,7 @@ std::optional<ObservationSlots> SelectObservations(const LineBuffer& slotLines,
     PlaceLookup lookup(selectedPlaces);
     ObservationSlots slots(slotLines, std::move(selectedPlaces));
     const std::size_t n = slotLines.size();
+    slots.Reserve(n);
     std::int64_t shownPercent = -1;
     for (std::size_t j = 0; j < n; ++j) {
         const std::string_view line = slotLines[j];

@@ -65,6 +65,8 @@ public:
     const_iterator end() const { return {this, size()}; }
     const LineList& Places() const { return places_; }
 
+    // Room for this many slots in one block.
+    void Reserve(std::size_t count) { entries_.reserve(count); }
     void Add(std::size_t ppeLine, std::size_t place);
     // Orders the slots as their slot lines "place line, blank, PPE line from its period on" sort
     // by SortLines: by place, then period, plate and remark, letter case ignored; the order of
