@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <unordered_map>
 
 #include "analysis/interval_table.h"
@@ -27,10 +28,18 @@ constexpr int kRowsBesidePatterns = 8;
 // "0" and "1" without its zeros, so that memory follows the slots and not slots times periods.
 using Pattern = std::vector<std::uint32_t>;
 
-struct Vehicle {
+// A plate of the place being read, with its pattern so far.
+struct PlateAtPlace {
     std::string_view plate;  // blanks removed
-    std::string_view place;  // the slot line's place key and type
     Pattern pattern;
+};
+
+// A vehicle of the detail list; its pattern is kept in one store for all vehicles.
+struct Vehicle {
+    std::string_view plate;
+    std::string_view place;  // the slot line's place key and type
+    std::size_t firstPosition;
+    std::size_t positionCount;
 };
 
 struct PatternCount {
@@ -38,7 +47,7 @@ struct PatternCount {
     int count = 0;
 };
 
-std::string PatternText(const Pattern& pattern, std::size_t periods) {
+std::string PatternText(std::span<const std::uint32_t> pattern, std::size_t periods) {
     std::string text(periods, '0');
     for (const std::uint32_t position : pattern) {
         text[position] = '1';
@@ -46,11 +55,56 @@ std::string PatternText(const Pattern& pattern, std::size_t periods) {
     return text;
 }
 
-// The pattern as hash key: its positions' bytes.
 // The pattern's bytes, as a key that compares and hashes like the pattern.
 std::string_view PatternKey(const Pattern& pattern) {
     return {reinterpret_cast<const char*>(pattern.data()), pattern.size() * sizeof pattern[0]};
 }
+
+// The vehicles of the selection: the number of vehicles of each distinct pattern, in the order
+// of first appearance, and with the detail list every vehicle itself.
+class VehicleTally {
+public:
+    explicit VehicleTally(bool keepVehicles) : keepVehicles_(keepVehicles) {}
+
+    void Add(const PlateAtPlace& vehicle, std::string_view place) {
+        ++vehicleCount_;
+        ++patterns_[IndexOf(vehicle.pattern)].count;
+        if (keepVehicles_) {
+            vehicles_.push_back({vehicle.plate, place, positions_.size(), vehicle.pattern.size()});
+            positions_.insert(positions_.end(), vehicle.pattern.begin(), vehicle.pattern.end());
+        }
+    }
+
+    std::size_t VehicleCount() const { return vehicleCount_; }
+    // The counted patterns; counting ends here.
+    std::vector<PatternCount> TakePatterns() {
+        indexByPattern_.clear();
+        return std::move(patterns_);
+    }
+    const std::vector<Vehicle>& Vehicles() const { return vehicles_; }
+    std::span<const std::uint32_t> PatternOf(const Vehicle& vehicle) const {
+        return std::span(positions_).subspan(vehicle.firstPosition, vehicle.positionCount);
+    }
+
+private:
+    std::size_t IndexOf(const Pattern& pattern) {
+        if (const auto known = indexByPattern_.find(PatternKey(pattern));
+            known != indexByPattern_.end()) {
+            return known->second;
+        }
+        // The key points into the counted copy, whose positions stay where they are.
+        patterns_.push_back({pattern, 0});
+        indexByPattern_.emplace(PatternKey(patterns_.back().pattern), patterns_.size() - 1);
+        return patterns_.size() - 1;
+    }
+
+    bool keepVehicles_;
+    std::size_t vehicleCount_ = 0;
+    std::unordered_map<std::string_view, std::size_t> indexByPattern_;
+    std::vector<PatternCount> patterns_;
+    std::vector<Vehicle> vehicles_;
+    std::vector<std::uint32_t> positions_;
+};
 
 // Whether a comes before b in descending pattern order ("1100" before "1010" before "0110"): at
 // the first position where they differ, the pattern present earlier comes first; a pattern that
@@ -63,19 +117,25 @@ bool PatternBefore(const Pattern& a, const Pattern& b) {
     return *inA < *inB;
 }
 
-// Every distinct plate of the place, in the order of first appearance, with its pattern. A place
-// holds few distinct plates, so they are looked up among its vehicles one by one.
-void AddVehiclesOfPlace(const ObservationSlots& slots, std::size_t first, std::size_t last,
-                        const TimeAxis& axis, std::vector<Vehicle>& vehicles) {
-    const auto placeVehicles = static_cast<std::ptrdiff_t>(vehicles.size());
+// Every distinct plate of the place, in the order of first appearance, with its pattern, into
+// plates (reused from place to place, so that its patterns keep their memory); returns how many.
+// A place holds few distinct plates, so they are looked up one by one.
+std::size_t ReadPlatesOfPlace(const ObservationSlots& slots, std::size_t first, std::size_t last,
+                              const TimeAxis& axis, std::vector<PlateAtPlace>& plates) {
+    std::size_t count = 0;
     ForEachPlate(
         slots, first, last, axis, [&](std::size_t, std::size_t position, std::string_view plate) {
-            auto known =
-                std::find_if(vehicles.begin() + placeVehicles, vehicles.end(),
-                             [plate](const Vehicle& vehicle) { return vehicle.plate == plate; });
-            if (known == vehicles.end()) {
-                vehicles.push_back({plate, SlotPlace(slots[first]), {}});
-                known = vehicles.end() - 1;
+            const auto end = plates.begin() + static_cast<std::ptrdiff_t>(count);
+            auto known = std::find_if(plates.begin(), end, [plate](const PlateAtPlace& seen) {
+                return seen.plate == plate;
+            });
+            if (known == end) {
+                if (count == plates.size()) {
+                    plates.emplace_back();
+                }
+                known = plates.begin() + static_cast<std::ptrdiff_t>(count++);
+                known->plate = plate;
+                known->pattern.clear();
             }
             Pattern& pattern = known->pattern;
             if (pattern.empty() || pattern.back() < position) {
@@ -85,6 +145,7 @@ void AddVehiclesOfPlace(const ObservationSlots& slots, std::size_t first, std::s
                                static_cast<std::uint32_t>(position));
             }
         });
+    return count;
 }
 
 // Descending pattern order; by vehicles: descending count, equal counts in pattern order.
@@ -160,8 +221,7 @@ void FillTable(ReportDocument& report, const TimeAxis& axis,
     SetRuleRow(report, rows - 1);
 }
 
-void WriteDetailList(ReportDocument& report, std::size_t periods,
-                     const std::vector<Vehicle>& vehicles) {
+void WriteDetailList(ReportDocument& report, std::size_t periods, const VehicleTally& tally) {
     const int a = static_cast<int>(periods) + 1;
     const std::string rule = report.RuleLine(a + 25);
     for (int i = 0; i < 3; ++i) {
@@ -171,8 +231,8 @@ void WriteDetailList(ReportDocument& report, std::size_t periods,
     report.AddReportLine(rule);
     report.AddReportLine(PadField("L", MessageText("AA00071"), " ", a) + MessageText("AA00072"));
     report.AddReportLine(rule);
-    for (const Vehicle& vehicle : vehicles) {
-        report.AddReportLine(PatternText(vehicle.pattern, periods) + ";" +
+    for (const Vehicle& vehicle : tally.Vehicles()) {
+        report.AddReportLine(PatternText(tally.PatternOf(vehicle), periods) + ";" +
                              std::string(vehicle.place) + ";" +
                              PadField("L", vehicle.plate, " ", 6));
     }
@@ -181,19 +241,16 @@ void WriteDetailList(ReportDocument& report, std::size_t periods,
 }
 
 void FillCleanTable(IntervalTable& table, const TimeAxis& axis,
-                    const std::vector<PatternCount>& patterns, const std::vector<Vehicle>& vehicles,
-                    bool withDetail) {
+                    const std::vector<PatternCount>& patterns, const VehicleTally& tally) {
     for (std::size_t k = 0; k < axis.Size(); ++k) {
         table.periods.emplace_back(axis.Period(k));
     }
     for (const PatternCount& pattern : patterns) {
         table.patterns.push_back({PatternText(pattern.pattern, axis.Size()), pattern.count});
     }
-    if (withDetail) {
-        for (const Vehicle& vehicle : vehicles) {
-            table.detail.push_back({PatternText(vehicle.pattern, axis.Size()),
-                                    std::string(vehicle.place), std::string(vehicle.plate)});
-        }
+    for (const Vehicle& vehicle : tally.Vehicles()) {
+        table.detail.push_back({PatternText(tally.PatternOf(vehicle), axis.Size()),
+                                std::string(vehicle.place), std::string(vehicle.plate)});
     }
 }
 
@@ -208,28 +265,23 @@ std::string WriteIntervalSection(ReportDocument& report, const ObservationSlots&
     report.AddReportLine();
 
     const TimeAxis axis(slots);
-    std::vector<Vehicle> vehicles;
+    VehicleTally tally(parameters.addDetailList);
+    std::vector<PlateAtPlace> plates;
     ForEachPlace(slots, [&](std::size_t first, std::size_t last) {
-        AddVehiclesOfPlace(slots, first, last, axis, vehicles);
+        const std::size_t count = ReadPlatesOfPlace(slots, first, last, axis, plates);
+        for (std::size_t k = 0; k < count; ++k) {
+            tally.Add(plates[k], SlotPlace(slots[first]));
+        }
     });
-    if (vehicles.empty()) {
+    if (tally.VehicleCount() == 0) {
         report.AddReportLine();
         report.AddReportLine(MessageText("AA00073"));
         return {};
     }
 
-    std::unordered_map<std::string_view, std::size_t> indexByPattern;
-    std::vector<PatternCount> patterns;
-    for (const Vehicle& vehicle : vehicles) {
-        const auto [known, added] =
-            indexByPattern.emplace(PatternKey(vehicle.pattern), patterns.size());
-        if (added) {
-            patterns.push_back({vehicle.pattern, 0});
-        }
-        ++patterns[known->second].count;
-    }
-    if (std::string refusal = IntervalLimitRefusal(axis.Size(), patterns.size(),
-                                                   parameters.addDetailList ? vehicles.size() : 0);
+    std::vector<PatternCount> patterns = tally.TakePatterns();
+    if (std::string refusal =
+            IntervalLimitRefusal(axis.Size(), patterns.size(), tally.Vehicles().size());
         !refusal.empty()) {
         report.AddReportLine(refusal);
         return refusal;
@@ -238,10 +290,10 @@ std::string WriteIntervalSection(ReportDocument& report, const ObservationSlots&
     FillTable(report, axis, patterns);
     WriteTableLines(report, kLabelColumns, kFirstPatternRow, kClosingColumns);
     if (parameters.addDetailList) {
-        WriteDetailList(report, axis.Size(), vehicles);
+        WriteDetailList(report, axis.Size(), tally);
     }
     if (cleanTable != nullptr) {
-        FillCleanTable(*cleanTable, axis, patterns, vehicles, parameters.addDetailList);
+        FillCleanTable(*cleanTable, axis, patterns, tally);
     }
     return {};
 }

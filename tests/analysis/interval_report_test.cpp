@@ -91,6 +91,23 @@ TEST(IntervalReport, AVehicleIsAPlateAtAPlaceWhateverLiesBetween) {
     EXPECT_EQ(Cells(report.Table(), 8, 0, 8), "Parkee|rdruk |(vtg) |     3|     1|     3||7|");
 }
 
+TEST(IntervalReport, EachPlaceStartsItsVehiclesAfresh) {
+    const Survey survey = SurveyBuilder("0800", "0845")
+                              .Route("0001", 15)
+                              .Place("0001 0001 0001", "V", {"A", "B", ""})
+                              .Place("0001 0001 0002", "V", {"", "", "B"})
+                              .Place("0001 0001 0003", "V", {"C", "D", "E"})
+                              .Place("0001 0001 0004", "V", {"", "A", ""})
+                              .Build();
+    const ReportDocument report = Interval(survey, true);
+    EXPECT_EQ(PatternRows(report.Table()), (std::vector<std::string>{"100 2", "010 3", "001 2"}));
+    EXPECT_EQ(DetailLines(report),
+              (LineList{"100;0001 0001 0001 V;A     ", "010;0001 0001 0001 V;B     ",
+                        "001;0001 0001 0002 V;B     ", "100;0001 0001 0003 V;C     ",
+                        "010;0001 0001 0003 V;D     ", "001;0001 0001 0003 V;E     ",
+                        "010;0001 0001 0004 V;A     "}));
+}
+
 TEST(IntervalReport, PatternsInChronologicalOrderOrByNumberOfVehicles) {
     SurveyBuilder builder("0800", "0900");
     builder.Route("0001", 15);
