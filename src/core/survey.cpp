@@ -114,21 +114,34 @@ std::string_view PpeRemark(std::string_view ppeLine) {
 
 namespace {
 
-// Four digits, the form every generated period has, read without the general parser.
-std::optional<int> FourDigitsOrInteger(std::string_view text) {
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    if (text.size() == 4 && std::all_of(text.begin(), text.end(), digit)) {
-        return ((text[0] - '0') * 10 + (text[1] - '0')) * 100 + (text[2] - '0') * 10 +
-               (text[3] - '0');
+// The four digits at text, the form of every generated period, as a whole number; -1 when any
+// of them is not a digit.
+int FourDigits(const char* text) {
+    int value = 0;
+    for (int i = 0; i < 4; ++i) {
+        const auto digit = static_cast<unsigned>(text[i] - '0');
+        if (digit > 9) {
+            return -1;
+        }
+        value = value * 10 + static_cast<int>(digit);
     }
-    return ToInteger(text);
+    return value;
 }
 
 }  // namespace
 
 std::optional<PeriodBounds> PpePeriodBounds(std::string_view ppeLine) {
-    const std::optional<int> start = FourDigitsOrInteger(PpePeriodStart(ppeLine));
-    const std::optional<int> end = FourDigitsOrInteger(PpePeriodEnd(ppeLine));
+    constexpr std::size_t kPeriodEnd = 24;
+    if (ppeLine.size() >= kPeriodEnd) {
+        const int start = FourDigits(ppeLine.data() + 15);
+        const int end = FourDigits(ppeLine.data() + 20);
+        if (start >= 0 && end >= 0) {
+            return PeriodBounds{start, end};
+        }
+    }
+    // Anything else, as hand-made files may hold, as the general parser reads it.
+    const std::optional<int> start = ToInteger(PpePeriodStart(ppeLine));
+    const std::optional<int> end = ToInteger(PpePeriodEnd(ppeLine));
     if (!start || !end) {
         return std::nullopt;
     }
