@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/report_table_text.h"
 
-#include "core/text.h"
-
 namespace tavoric {
 
 std::string TableRowText(const ReportTable& table, int row) {
     std::string text;
     text.reserve(static_cast<std::size_t>(table.ColumnCount() * kTableCellWidth));
+    // Each cell right-aligned in its width and cut to it.
+    constexpr auto kWidth = static_cast<std::size_t>(kTableCellWidth);
     for (int column = 0; column < table.ColumnCount(); ++column) {
-        text += PadField("R", table.Cell(column, row), " ", kTableCellWidth);
+        const std::string_view cell = table.Cell(column, row).substr(0, kWidth);
+        text.append(kWidth - cell.size(), ' ');
+        text += cell;
     }
     return text;
 }
