@@ -34,12 +34,13 @@ struct PlateAtPlace {
     Pattern pattern;
 };
 
-// A vehicle of the detail list; its pattern is kept in one store for all vehicles.
+// A vehicle of the detail list; its pattern is kept in one store for all vehicles, which holds
+// at most one position per slot (and slots are counted in 32 bits).
 struct Vehicle {
     std::string_view plate;
     std::string_view place;  // the slot line's place key and type
-    std::size_t firstPosition;
-    std::size_t positionCount;
+    std::uint32_t firstPosition;
+    std::uint32_t positionCount;
 };
 
 struct PatternCount {
@@ -70,7 +71,9 @@ public:
         ++vehicleCount_;
         ++patterns_[IndexOf(vehicle.pattern)].count;
         if (keepVehicles_) {
-            vehicles_.push_back({vehicle.plate, place, positions_.size(), vehicle.pattern.size()});
+            vehicles_.push_back({vehicle.plate, place,
+                                 static_cast<std::uint32_t>(positions_.size()),
+                                 static_cast<std::uint32_t>(vehicle.pattern.size())});
             positions_.insert(positions_.end(), vehicle.pattern.begin(), vehicle.pattern.end());
         }
     }
