@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <fstream>
 
+#include "../core/file_size_limit.h"
 #include "cli/report_output.h"
 #include "cli_test_support.h"
 #include "core/atomic_file.h"
@@ -168,15 +167,10 @@ TEST_F(ReportCommandsTest, ReportsWrittenAsTheyAreMadeAreTheExportOfTheWholeRepo
 TEST_F(ReportCommandsTest, AFormThatCannotBeWrittenWholeLeavesTheOldFile) {
     const std::string txt = PathOf("form.txt");
     std::ofstream(txt) << "old";
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const ToolRun full = RunTool({"form", kDemo, "--txt", txt});
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    const ToolRun full = [&] {
+        const FileSizeLimit limit(4096);
+        return RunTool({"form", kDemo, "--txt", txt});
+    }();
 
     EXPECT_EQ(full.status, kExitFileError);
     EXPECT_NE(full.err.find("niet opslaan"), std::string::npos) << full.err;

@@ -2,7 +2,6 @@
 #include "core/atomic_file.h"
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/wait.h>
@@ -13,6 +12,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "file_size_limit.h"
 #include "ordinary_user.h"
 #include "temp_folder.h"
 
@@ -106,16 +106,11 @@ TEST_F(AtomicFileTest, FailingHalfwayKeepsTheOldFile) {
     const std::string path = PathOf("a.par");
     Write(path, "old");
 
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     FileError error;
-    const bool written = WriteFileAtomically(path, std::string(1 << 20, 'x'), error);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    const bool written = [&] {
+        const FileSizeLimit limit(4096);
+        return WriteFileAtomically(path, std::string(1 << 20, 'x'), error);
+    }();
 
     EXPECT_FALSE(written);
     EXPECT_TRUE(IsSystemError(error, EFBIG));
@@ -142,15 +137,10 @@ TEST_F(AtomicFileTest, AProducedFileIsWrittenWholeOrNotAtAll) {
     EXPECT_EQ(Content(path), piece + piece + piece);
 
     Write(path, "old");
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = WriteFileAtomically(path, threePieces, error);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    const bool written = [&] {
+        const FileSizeLimit limit(4096);
+        return WriteFileAtomically(path, threePieces, error);
+    }();
     EXPECT_FALSE(written);
     EXPECT_EQ(accepted, (std::vector<bool>{true, false, false}));
     EXPECT_TRUE(IsSystemError(error, EFBIG));
