@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <new>
+#include <utility>
 
 #include "core/atomic_file.h"
 #include "core/codec.h"
@@ -51,8 +52,8 @@ std::string ReportTextContent(const ReportDocument& report) {
     return content;
 }
 
-ReportLineWriter::ReportLineWriter(const ByteWriter& write, std::string_view lineEnd)
-    : write_(write), lineEnd_(lineEnd) {
+ReportLineWriter::ReportLineWriter(ByteWriter write, std::string_view lineEnd)
+    : write_(std::move(write)), lineEnd_(lineEnd) {
     block_.reserve(kWriteBlockSize);
 }
 

@@ -23,13 +23,13 @@ std::string ReportTextContent(const ReportDocument& report);
 // text export (CR LF) of a report too long to be held in memory.
 class ReportLineWriter final : public ReportLineSink {
 public:
-    explicit ReportLineWriter(const ByteWriter& write, std::string_view lineEnd = "\r\n");
+    explicit ReportLineWriter(ByteWriter write, std::string_view lineEnd = "\r\n");
     void AddReportLine(std::string_view text = {}) override;
     // Hands on the last block; false when a block could not be written.
     bool Finish();
 
 private:
-    const ByteWriter& write_;
+    ByteWriter write_;
     std::string_view lineEnd_;
     std::string block_;
     bool written_ = true;
