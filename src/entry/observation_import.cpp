@@ -299,7 +299,7 @@ SlotOrReason SlotAtMoments(const PlaceNumbers& place, std::optional<std::size_t>
         slot ? "" : FormatText(MessageText("AA00535"), {PlaceKeyText(place), ShownField(time)})};
 }
 
-SlotOrReason FindSlot(const Row& row, const SlotIndex& index, const SurveyMoments& moments) {
+SlotOrReason FindSlot(const Row& row, SlotIndex& index, const SurveyMoments& moments) {
     const PlaceOrReason found = FindPlace(row, index);
     if (!found.place) {
         return {std::nullopt, found.reason};
