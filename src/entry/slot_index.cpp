@@ -29,10 +29,17 @@ std::uint64_t SlotNumber(const PlaceNumbers& n, int periodStart) {
 
 // A field of exactly four digits as its number.
 std::optional<int> FourDigits(std::string_view field) {
-    if (field.size() != 4 || field.find_first_not_of("0123456789") != std::string_view::npos) {
+    if (field.size() != 4) {
         return std::nullopt;
     }
-    return IntegerOrZero(field);
+    int number = 0;
+    for (const char c : field) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        number = number * 10 + (c - '0');
+    }
+    return number;
 }
 
 // The first count number fields of a line (route, section, place: four digits each, a blank
