@@ -8,8 +8,11 @@
 #
 # Prints the median wall time and peak resident memory of RUNS runs (11 unless set) of: --version
 # (start-up), info (open), save, per-place with --txt and --csv, interval over every route of
-# 15 minutes, and form --txt. The time is taken of the command alone; the memory of another run
-# under /usr/bin/time.
+# 15 minutes, form --txt, and import-observations of one row per slot into the survey without
+# plates (load, match, save): with --out, and written back into a fresh copy of the project
+# (that line includes the copying, timed alone as "cp project"; its backups go to the work
+# folder). The time is taken of the command alone; the memory of another run under
+# /usr/bin/time.
 set -euo pipefail
 
 [ $# -ge 1 ] || { echo "usage: $0 TAVORIC-CLI [TAVORIC-CLI ...]" >&2; exit 2; }
@@ -20,6 +23,18 @@ runs=${RUNS:-11}
 "$1" demo survey.par --places 20000 --seed 5 >/dev/null
 routes=$(tr -d '\r' <survey.par | sed -n '/^\[Routes\]/,/^\[Secties\]/p' |
     awk 'NF >= 3 && $NF == 15 { print $1 }' | paste -sd,)
+
+# The survey with every slot line cut to its key, and one row per slot: the survey's plate, or
+# X<n> where the slot has none.
+awk '/^\[Kentekens\]/ { k = 1; print; next } /^\[/ { k = 0 }
+     { if (k && length($0) > 25) print substr($0, 1, 24) "\r"; else print }' survey.par >empty.par
+awk 'BEGIN { print "route,sectie,plaats,periode,kenteken\r" } /^\[Kentekens\]/ { k = 1; next }
+     /^\[/ { k = 0 }
+     k && length($0) > 20 { sub(/\r$/, ""); p = substr($0, 26, 6); gsub(/ +$/, "", p)
+       if (p == "") p = "X" (n++ % 100000)
+       print substr($0, 1, 4) "," substr($0, 6, 4) "," substr($0, 11, 4) "," substr($0, 16, 9) \
+         "," p "\r" }' survey.par >rows.csv
+export XDG_STATE_HOME=$work/state
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
@@ -38,10 +53,12 @@ measure() {
         "$(printf '%s\n' "${peaks[@]}" | median)"
 }
 
-echo "survey.par: $(stat -c %s survey.par) bytes"
+echo "survey.par: $(stat -c %s survey.par) bytes; empty.par $(stat -c %s empty.par) bytes," \
+    "rows.csv $(stat -c %s rows.csv) bytes, $(($(wc -l <rows.csv) - 1)) rows"
 measure "wc --version" wc --version
 measure "wc -l" wc -l survey.par
 measure "cp + sync" sh -c 'cp survey.par copy.par && sync copy.par'
+measure "cp project" cp empty.par project.par
 for cli in "$@"; do
     echo "== $cli"
     measure "--version" "$cli" --version
@@ -51,4 +68,7 @@ for cli in "$@"; do
     measure "interval 15 min" "$cli" interval survey.par --routes "$routes" --txt out.txt \
         --csv out.csv
     measure "form --txt" "$cli" form survey.par --txt out.txt
+    measure "import --out" "$cli" import-observations empty.par rows.csv --out new.par
+    measure "import, write back" sh -c \
+        "cp empty.par project.par && '$cli' import-observations project.par rows.csv"
 done

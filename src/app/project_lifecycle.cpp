@@ -121,7 +121,12 @@ ProjectLifecycle::SaveAnswer ProjectLifecycle::AskAboutChangedFile() {
 }
 
 void ProjectLifecycle::TakeOwnership(const std::string& path) {
-    onDisk_ = TakeFingerprint(path);
+    TakeOwnership(path, TakeFingerprint(path));
+}
+
+void ProjectLifecycle::TakeOwnership(const std::string& path,
+                                     std::optional<FileFingerprint> onDisk) {
+    onDisk_ = std::move(onDisk);
     if (locking_ && !readOnly_) {
         lock_ = ProjectLock(path);
     }
@@ -228,12 +233,22 @@ bool ProjectLifecycle::OpenProjectReadOnly(const std::string& path) {
     return ReadOpenedFile(path);
 }
 
+// The fingerprint comes from the bytes loaded: no second read of a large file, and a file changed
+// while it was being opened counts as changed at the next save.
 bool ProjectLifecycle::ReadOpenedFile(const std::string& path) {
-    if (!ReadProjectFile(survey_, path, shell_.CurrentPrompter())) {
+    Prompter& prompter = shell_.CurrentPrompter();
+    const std::optional<std::int64_t> modified = ModifiedTime(path);
+    ByteBlock content;
+    std::optional<FileFingerprint> loaded;
+    const bool read = ReadProjectFileBytes(path, content, prompter);
+    if (read && modified) {
+        loaded = FingerprintOfBytes(content, *modified);
+    }
+    if (!read || !ReadProjectBytes(survey_, std::move(content), path, prompter)) {
         readOnly_ = false;
         return false;
     }
-    TakeOwnership(path);
+    TakeOwnership(path, std::move(loaded));
     shell_.SetTitle(survey_.ProjectPath);
     shell_.UpdateCommandStates(false);
     shell_.ResetAnalysisSelection();

@@ -88,6 +88,7 @@ private:
     SaveAnswer AskAboutChangedFile();
     // The project at path is now the open one on disk: its lock and what it looks like.
     void TakeOwnership(const std::string& path);
+    void TakeOwnership(const std::string& path, std::optional<FileFingerprint> onDisk);
     LockAnswer AskAboutLock(const std::string& path);
     bool OfferCopiesOf(const std::string& path);
     CopyAnswer AskAboutCopy(const RecoveryCopy& copy);

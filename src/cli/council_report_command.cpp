@@ -162,7 +162,10 @@ int CouncilReport(const std::vector<std::string>& args) {
     CliPrompter prompter;
     const DocumentDrawing drawing;
     return drawing.Write({options->pdf, options->odt, options->summaryCsv}, *figures, context,
-                         map ? &*map : nullptr, prompter, WriteOutputFile)
+                         map ? &*map : nullptr, prompter,
+                         [](const std::string& path, std::string_view bytes) {
+                             return WriteOutputFile(path, bytes);
+                         })
                ? kExitOk
                : kExitFileError;
 }

@@ -140,6 +140,25 @@ bool FilesUsable(const ImportArguments& arguments) {
     return arguments.outPath || !RefusedWritingBack(arguments.projectPath);
 }
 
+// The plan for the observation file, or nothing after saying why there is none. The file's text
+// is let go once planned: the plan holds no part of it.
+std::optional<ObservationImportPlan> PlanImport(const ImportArguments& arguments,
+                                                const ObservationImportOptions& options,
+                                                const Survey& survey) {
+    std::string csv;
+    const std::string csvName = Utf8ToCp1252(arguments.csvPath);
+    if (!ReadObservationInput(arguments.csvPath, csv)) {
+        PrintError(FormatText(MessageText("AA00270"), {csvName}));
+        return std::nullopt;
+    }
+    ObservationImportPlan plan = PlanObservationImport(survey, csv, options);
+    if (!plan.fileError.empty()) {
+        PrintError(FormatText(MessageText("AA00507"), {csvName, plan.fileError}));
+        return std::nullopt;
+    }
+    return plan;
+}
+
 int ImportObservations(const std::vector<std::string>& args) {
     const std::optional<ImportArguments> arguments = ParseImportArguments(args);
     if (!arguments) {
@@ -159,17 +178,11 @@ int ImportObservations(const std::vector<std::string>& args) {
     if (!OpenSurvey(arguments->projectPath, survey)) {
         return kExitFileError;
     }
-    std::string csv;
-    const std::string csvName = Utf8ToCp1252(arguments->csvPath);
-    if (!ReadObservationInput(arguments->csvPath, csv)) {
-        PrintError(FormatText(MessageText("AA00270"), {csvName}));
+    const std::optional<ObservationImportPlan> planned = PlanImport(*arguments, *options, survey);
+    if (!planned) {
         return kExitFileError;
     }
-    const ObservationImportPlan plan = PlanObservationImport(survey, csv, *options);
-    if (!plan.fileError.empty()) {
-        PrintError(FormatText(MessageText("AA00507"), {csvName, plan.fileError}));
-        return kExitFileError;
-    }
+    const ObservationImportPlan& plan = *planned;
     // With "--report -" or "--out -" standard output holds that file alone; the summary goes to
     // stderr.
     const bool fileOnStandardOutput =

@@ -64,17 +64,19 @@ bool NoOwnOptions(const std::vector<std::string>&, std::size_t&) {
     return false;
 }
 
-// The report of the project: loads it, lets the producer write into a report numbered 1 with the
-// report look of the user's settings file, and sends the report where the arguments say.
+// The report of the project: loads it, lets the producer write the report's lines with the report
+// look of the user's settings file and sends each line where the arguments say as it is made.
 template <typename Producer>
 int WriteProjectReport(const ReportArguments& arguments, Producer produce) {
     Survey survey;
     if (!OpenSurvey(arguments.projectPath, survey)) {
         return kExitFileError;
     }
-    ReportDocument report(1, LoadReportSettings());
-    produce(report, survey);
-    return WriteReportOutput(report, arguments.output);
+    const ReportSettings settings = LoadReportSettings();
+    return WriteReportLines(arguments.output, [&](ReportLineSink& lines) {
+        TerminalProgress progress;
+        produce(lines, settings, survey, progress);
+    });
 }
 
 // "routes,sections": the blocks named are in the report, the others are not.
@@ -112,10 +114,11 @@ int RunInputReport(const std::vector<std::string>& words) {
     if (!arguments) {
         return kExitUsage;
     }
-    return WriteProjectReport(*arguments, [&options](ReportDocument& report, const Survey& survey) {
-        TerminalProgress progress;
-        WriteInputDataReport(report, survey, options, progress);
-    });
+    return WriteProjectReport(*arguments,
+                              [&options](ReportLineSink& lines, const ReportSettings& settings,
+                                         const Survey& survey, Progress& progress) {
+                                  WriteInputDataReport(lines, settings, survey, options, progress);
+                              });
 }
 
 int RunObservationForm(const std::vector<std::string>& words) {
@@ -132,10 +135,11 @@ int RunObservationForm(const std::vector<std::string>& words) {
     if (!arguments) {
         return kExitUsage;
     }
-    return WriteProjectReport(*arguments, [&options](ReportDocument& report, const Survey& survey) {
-        TerminalProgress progress;
-        WriteObservationForm(report, survey, options, progress);
-    });
+    return WriteProjectReport(*arguments,
+                              [&options](ReportLineSink& lines, const ReportSettings& settings,
+                                         const Survey& survey, Progress& progress) {
+                                  WriteObservationForm(lines, settings, survey, options, progress);
+                              });
 }
 
 int RunNotesReport(const std::vector<std::string>& words) {
@@ -143,9 +147,9 @@ int RunNotesReport(const std::vector<std::string>& words) {
     if (!arguments) {
         return kExitUsage;
     }
-    return WriteProjectReport(*arguments, [](ReportDocument& report, const Survey& survey) {
-        WriteNotesReport(report, survey);
-    });
+    return WriteProjectReport(
+        *arguments, [](ReportLineSink& lines, const ReportSettings& settings, const Survey& survey,
+                       Progress&) { WriteNotesReport(lines, settings, survey); });
 }
 
 }  // namespace

@@ -18,25 +18,47 @@ namespace tavoric {
 
 namespace {
 
-// The report lines with LF line ends, converted to UTF-8 a block at a time so that a big report
-// is not held twice.
-bool WriteToStandardOutput(const ReportDocument& report) {
-    constexpr std::size_t kBlockSize = 1 << 20;
-    std::string block;
-    block.reserve(kBlockSize + 256);
-    auto flush = [&block] {
-        const std::string utf8 = Cp1252ToUtf8(block);
-        block.clear();
-        return std::fwrite(utf8.data(), 1, utf8.size(), stdout) == utf8.size();
+enum class TextFor { Export, Terminal };
+
+// The lines that produce makes as the text export writes them (code page 1252, CR LF) or as a
+// terminal shows them (UTF-8, LF; converted a block at a time).
+ContentProducer ReportText(ReportLineProducer produce, TextFor use) {
+    return [produce = std::move(produce), use](const ByteWriter& write) {
+        const ByteWriter writeUtf8 = [&write](std::string_view block) {
+            return write(Cp1252ToUtf8(block));
+        };
+        ReportLineWriter lines(use == TextFor::Terminal ? writeUtf8 : write,
+                               use == TextFor::Terminal ? "\n" : "\r\n");
+        produce(lines);
+        return lines.Finish();
     };
-    for (const std::string& line : report.Lines()) {
-        block += line;
-        block += '\n';
-        if (block.size() >= kBlockSize && !flush()) {
-            return false;
+}
+
+// The lines of a report that is made already.
+ReportLineProducer LinesOf(const ReportDocument& report) {
+    return [&report](ReportLineSink& lines) {
+        for (const std::string& line : report.Lines()) {
+            lines.AddReportLine(line);
         }
+    };
+}
+
+// Writes what produce makes to standard output; false after the reason on stderr.
+bool WriteToStandardOutput(const ContentProducer& produce) {
+    std::cout.flush();
+    int failure = 0;
+    const ByteWriter write = [&failure](std::string_view bytes) {
+        if (failure == 0 && std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) {
+            failure = errno;
+        }
+        return failure == 0;
+    };
+    if (produce(write) && std::fflush(stdout) == 0) {
+        return true;
     }
-    return flush() && std::fflush(stdout) == 0;
+    PrintError(FormatText(MessageText("AA00223"),
+                          {Utf8ForMessage(std::strerror(failure != 0 ? failure : errno))}));
+    return false;
 }
 
 // The export file's bytes (code page 1252, CR LF) go to standard output unchanged.
@@ -127,17 +149,15 @@ bool OutputsSpareInput(const ReportOutput& output, const std::string& projectPat
 }
 
 bool WriteOutputFile(const std::string& path, std::string_view content) {
-    if (path != kStandardOutputName) {
-        CliPrompter prompter;
-        return WriteExportFile(path, content, prompter);
+    return WriteOutputFile(path, WholeContent(content));
+}
+
+bool WriteOutputFile(const std::string& path, const ContentProducer& produce) {
+    if (path == kStandardOutputName) {
+        return WriteToStandardOutput(produce);
     }
-    std::cout.flush();
-    if (std::fwrite(content.data(), 1, content.size(), stdout) == content.size() &&
-        std::fflush(stdout) == 0) {
-        return true;
-    }
-    PrintError(FormatText(MessageText("AA00223"), {Utf8ForMessage(std::strerror(errno))}));
-    return false;
+    CliPrompter prompter;
+    return WriteExportFile(path, produce, prompter);
 }
 
 int WriteWorkbook(const std::optional<std::string>& path,
@@ -164,14 +184,21 @@ int WriteReportOutput(const ReportDocument& report, const ReportOutput& output) 
         if (!Export(report, ExportFormat::Text, *output.txtPath)) {
             return kExitFileError;
         }
-    } else if (!tableAloneOnStandardOutput && !WriteToStandardOutput(report)) {
-        PrintError(FormatText(MessageText("AA00223"), {Utf8ForMessage(std::strerror(errno))}));
+    } else if (!tableAloneOnStandardOutput &&
+               !WriteToStandardOutput(ReportText(LinesOf(report), TextFor::Terminal))) {
         return kExitFileError;
     }
     if (output.csvPath && !Export(report, ExportFormat::Csv, *output.csvPath)) {
         return kExitFileError;
     }
     return kExitOk;
+}
+
+int WriteReportLines(const ReportOutput& output, const ReportLineProducer& produce) {
+    const bool written =
+        output.txtPath ? WriteOutputFile(*output.txtPath, ReportText(produce, TextFor::Export))
+                       : WriteToStandardOutput(ReportText(produce, TextFor::Terminal));
+    return written ? kExitOk : kExitFileError;
 }
 
 }  // namespace tavoric

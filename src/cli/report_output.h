@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/atomic_file.h"
 #include "reports/report_document.h"
 
 namespace tavoric {
@@ -53,9 +54,19 @@ bool OutputsSpareInput(const ReportOutput& output, const std::string& projectPat
 // nothing is written at all).
 int WriteReportOutput(const ReportDocument& report, const ReportOutput& output);
 
+// Writes the lines of a report it is given to them one by one.
+using ReportLineProducer = std::function<void(ReportLineSink& lines)>;
+
+// Writes a report without a table (its command takes no --csv) where the options say while
+// produce makes its lines, so that a long report is never held whole. Exit status as
+// WriteReportOutput.
+int WriteReportLines(const ReportOutput& output, const ReportLineProducer& produce);
+
 // Writes an output file's bytes to path, or unchanged to standard output when path is "-".
 // False, after the reason on stderr, when they cannot be written.
 bool WriteOutputFile(const std::string& path, std::string_view content);
+// The same with the content made while it is written.
+bool WriteOutputFile(const std::string& path, const ContentProducer& produce);
 
 // Makes the workbook and writes it to path (--xlsx) when one is given. Returns the exit status:
 // 1, after the reason on stderr, when it cannot be made or written.

@@ -184,10 +184,15 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
-// Writes content to a temporary file beside path, gives it its attributes, flushes it to disk
-// and renames it over path (replacing what path names itself, a symbolic link too).
+void DiscardTemporary(const char* name) {
+    ::unlink(name);
+    SetPendingTemporary(nullptr);
+}
+
+// Writes what produce makes to a temporary file beside path, gives it its attributes, flushes it
+// to disk and renames it over path (replacing what path names itself, a symbolic link too).
 template <typename SetAttributes>
-bool WriteViaTemporary(const std::string& path, std::string_view content,
+bool WriteViaTemporary(const std::string& path, const ContentProducer& produce,
                        SetAttributes setAttributes, FileError& error) {
     const std::string folder = FolderOf(path);
     const std::string pattern = TemporaryPattern(folder, FileNameOf(path));
@@ -201,14 +206,30 @@ bool WriteViaTemporary(const std::string& path, std::string_view content,
         return false;
     }
     SetPendingTemporary(temporaryName.data());
-    const bool written = setAttributes(fd) && WriteAll(fd, content) && ::fsync(fd) == 0;
-    const int writeErrno = errno;
+    // The first failed write's reason; the producer may call other functions before it returns.
+    int writeErrno = 0;
+    const ByteWriter write = [fd, &writeErrno](std::string_view bytes) {
+        if (writeErrno == 0 && !WriteAll(fd, bytes)) {
+            writeErrno = errno;
+        }
+        return writeErrno == 0;
+    };
+    bool written = false;
+    try {
+        written = setAttributes(fd) && produce(write) && ::fsync(fd) == 0;
+    } catch (...) {
+        ::close(fd);
+        DiscardTemporary(temporaryName.data());
+        throw;
+    }
+    if (writeErrno == 0) {
+        writeErrno = errno;
+    }
     const bool closed = ::close(fd) == 0;
     const int closeErrno = errno;
     if (!written || !closed || ::rename(temporaryName.data(), path.c_str()) != 0) {
         error = SystemError(!written ? writeErrno : !closed ? closeErrno : errno);
-        ::unlink(temporaryName.data());
-        SetPendingTemporary(nullptr);
+        DiscardTemporary(temporaryName.data());
         return false;
     }
     SetPendingTemporary(nullptr);
@@ -219,7 +240,15 @@ bool WriteViaTemporary(const std::string& path, std::string_view content,
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& requestedPath, std::string_view content,
+ContentProducer WholeContent(std::string_view content) {
+    return [content](const ByteWriter& write) { return write(content); };
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view content, FileError& error) {
+    return WriteFileAtomically(path, WholeContent(content), error);
+}
+
+bool WriteFileAtomically(const std::string& requestedPath, const ContentProducer& produce,
                          FileError& error) {
     const std::optional<std::string> target = FinalTarget(requestedPath, error);
     if (!target || !MayReplace(*target, error)) {
@@ -227,7 +256,7 @@ bool WriteFileAtomically(const std::string& requestedPath, std::string_view cont
     }
     const std::string& path = *target;
     return WriteViaTemporary(
-        path, content, [&path](int fd) { return TakeOverAttributes(fd, path); }, error);
+        path, produce, [&path](int fd) { return TakeOverAttributes(fd, path); }, error);
 }
 
 bool ReplaceFileAtomically(const std::string& path, std::string_view content, unsigned mode,
@@ -238,8 +267,8 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view content, un
         return false;
     }
     return WriteViaTemporary(
-        path, content, [mode](int fd) { return ::fchmod(fd, static_cast<mode_t>(mode)) == 0; },
-        error);
+        path, WholeContent(content),
+        [mode](int fd) { return ::fchmod(fd, static_cast<mode_t>(mode)) == 0; }, error);
 }
 
 namespace {

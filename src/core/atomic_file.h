@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -24,12 +25,24 @@ struct FileError {
     int systemError = 0;
 };
 
+// Hands on the next bytes of a file; false when they could not be written (and every later call
+// then is false too).
+using ByteWriter = std::function<bool(std::string_view bytes)>;
+// Makes a file's content and hands it to the writer piece by piece, so that a large file need not
+// be held in memory; false when a write failed.
+using ContentProducer = std::function<bool(const ByteWriter& write)>;
+
+// The producer of content that is already made.
+ContentProducer WholeContent(std::string_view content);
+
 // Writes content to a temporary file in the target's folder, flushes it to disk and renames it
 // over the target; an existing target's permissions are kept. A target the user may not write,
 // or one that is not a regular file, is refused before anything is written. A symbolic link is
 // written through (a dangling one creates the file it names) and stays a link. On failure the
 // target is untouched, no temporary file remains, error says why and the result is false.
 bool WriteFileAtomically(const std::string& path, std::string_view content, FileError& error);
+// The same with the content made while it is written.
+bool WriteFileAtomically(const std::string& path, const ContentProducer& produce, FileError& error);
 
 // The same for the program's own files beside a project and in its private folders: a symbolic
 // link at path is replaced, never followed, and the new file gets mode (less nothing).

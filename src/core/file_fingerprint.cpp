@@ -38,12 +38,24 @@ std::string Sha256Hex(std::string_view data) {
 }
 
 std::optional<FileFingerprint> TakeFingerprint(const std::string& path) {
-    const std::optional<struct stat> before = StatOf(path);
+    const std::optional<std::int64_t> before = ModifiedTime(path);
     std::string content;
     if (!before || !ReadWholeFile(path, content)) {
         return std::nullopt;
     }
-    return FileFingerprint{content.size(), ModifiedNs(*before), Sha256Hex(content)};
+    return FingerprintOfBytes(content, *before);
+}
+
+std::optional<std::int64_t> ModifiedTime(const std::string& path) {
+    const std::optional<struct stat> info = StatOf(path);
+    if (!info) {
+        return std::nullopt;
+    }
+    return ModifiedNs(*info);
+}
+
+FileFingerprint FingerprintOfBytes(std::string_view content, std::int64_t modifiedNs) {
+    return FileFingerprint{content.size(), modifiedNs, Sha256Hex(content)};
 }
 
 bool ChangedOnDisk(const FileFingerprint& known, const std::string& path) {

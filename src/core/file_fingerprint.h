@@ -22,6 +22,12 @@ struct FileFingerprint {
 // The file's fingerprint; nothing when it cannot be read.
 std::optional<FileFingerprint> TakeFingerprint(const std::string& path);
 
+// The file's modification time, taken before reading it for FingerprintOfBytes.
+std::optional<std::int64_t> ModifiedTime(const std::string& path);
+// The fingerprint of bytes just read from a file whose time was modifiedNs before the read: the
+// file as the program loaded it, without reading it a second time.
+FileFingerprint FingerprintOfBytes(std::string_view content, std::int64_t modifiedNs);
+
 // True when the file now differs from what was read or written: another size, or another time
 // with another content (a file only touched, or copied back unchanged, has not changed). A file
 // that is gone has changed too.

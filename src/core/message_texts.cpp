@@ -574,6 +574,7 @@ constexpr Entry kDefaults[] = {
     {"AA01080", "Tekenen en pseudonimiseren doet %s, maar dat programma start niet: %s"},
     {"AA01081", "Deze uitvoering van tavoric-cli pseudonimiseert niet."},
     {"AA01082", "Deze uitvoering van tavoric-cli schrijft geen Excel-werkmappen."},
+    {"AA01100", "Het bestand is te groot om in te lezen: 4 GB of meer."},
 };
 
 struct Table {

@@ -370,6 +370,11 @@ bool ReadProjectBytesInMemory(Survey& survey, ByteBlock content, const std::stri
 
 bool ReadProjectFile(Survey& survey, const std::string& path, Prompter& prompter) {
     ByteBlock content;
+    return ReadProjectFileBytes(path, content, prompter) &&
+           ReadProjectBytes(survey, std::move(content), path, prompter);
+}
+
+bool ReadProjectFileBytes(const std::string& path, ByteBlock& content, Prompter& prompter) {
     FileError error;
     bool read = false;
     try {
@@ -379,9 +384,8 @@ bool ReadProjectFile(Survey& survey, const std::string& path, Prompter& prompter
     }
     if (!read) {
         ErrorNotice(prompter, OpenFailureText(path, error));
-        return false;
     }
-    return ReadProjectBytes(survey, std::move(content), path, prompter);
+    return read;
 }
 
 bool ReadProjectBytes(Survey& survey, ByteBlock content, const std::string& path,

@@ -39,6 +39,10 @@ bool WriteProjectFile(Survey& survey, const std::string& path, Prompter& prompte
 // is set is the caller's part.
 bool ReadProjectFile(Survey& survey, const std::string& path, Prompter& prompter);
 
+// The reading half of ReadProjectFile: the file's bytes as they are on disk, or false after
+// notice AA00035 (cannot be opened, not a regular file, too big for the memory).
+bool ReadProjectFileBytes(const std::string& path, ByteBlock& content, Prompter& prompter);
+
 // ReadProjectFile on a file's bytes read elsewhere (standard input, a pipe): the same checks and
 // notices, naming path, which becomes ProjectPath.
 bool ReadProjectBytes(Survey& survey, ByteBlock content, const std::string& path,

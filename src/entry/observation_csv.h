@@ -10,6 +10,7 @@
 // opmerking/remark. Times are local; a date-time with an offset is converted to local time.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@
 #include "core/survey.h"
 #include "core/time_zone.h"
 #include "core/workbook.h"
+#include "entry/plate_entry.h"
 
 namespace tavoric {
 
@@ -71,13 +73,22 @@ struct ObservationImportPlan {
     std::size_t convertedRows = 0;
     std::string timeZone;
 
+    // A plate and remark for a slot, kept as the slot line holds them (a million of them fit in
+    // 16 MB).
     struct SlotWrite {
-        std::size_t line;  // index in KentekensList
-        std::string plate;
-        std::string remark;
-        bool replacesOther;  // a conflict: written only when replacing
+        std::size_t line;                           // index in KentekensList
+        std::array<char, kPlateLength> plateField;  // padded with blanks
+        char remarkField;                           // a blank: no remark
+        bool replacesOther;                         // a conflict: written only when replacing
+
+        // plate of at most kPlateLength characters without blanks, remark of at most one
+        // character that is not a blank.
+        static SlotWrite Of(std::size_t line, std::string_view plate, std::string_view remark,
+                            bool replacesOther);
+        std::string_view Plate() const;
+        std::string_view Remark() const;
     };
-    std::vector<SlotWrite> writes;
+    std::vector<SlotWrite> writes;  // in KentekensList order
 };
 
 // Reads the CSV content and decides for every row against the survey's slots.

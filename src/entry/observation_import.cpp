@@ -2,6 +2,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdint>
+#include <cstring>
+#include <limits>
 #include <optional>
 #include <unordered_set>
 
@@ -25,9 +28,17 @@ constexpr std::array<std::string_view, kColumns> kColumnNames = {
 constexpr std::array<std::string_view, kColumns> kEnglishColumnNames = {
     "route", "section", "place", "period", "time", "plate", "remark"};
 constexpr std::size_t kAbsent = static_cast<std::size_t>(-1);
+// Row numbers and write numbers of the planning are kept in 32 bits: a file and a slot list must
+// stay below this.
+constexpr std::size_t kMaxPlannedCount = std::numeric_limits<std::uint32_t>::max();
 // The summary names this many unknown columns; a reported field shows this many characters.
 constexpr std::size_t kUnknownColumnsNamed = 20;
 constexpr std::size_t kShownFieldLength = 40;
+
+// A slot line as the plate entry writes it: key, blank, plate, blank, remark.
+constexpr std::size_t kPlateAt = 25;
+constexpr std::size_t kRemarkAt = kPlateAt + kPlateLength + 1;
+constexpr std::size_t kPpeLineLength = kRemarkAt + 1;
 
 // Where each known column stands in the file's rows.
 using ColumnPositions = std::array<std::size_t, kColumns>;
@@ -299,7 +310,7 @@ SlotOrReason SlotAtMoments(const PlaceNumbers& place, std::optional<std::size_t>
         slot ? "" : FormatText(MessageText("AA00535"), {PlaceKeyText(place), ShownField(time)})};
 }
 
-SlotOrReason FindSlot(const Row& row, const SlotIndex& index, const SurveyMoments& moments) {
+SlotOrReason FindSlot(const Row& row, SlotIndex& index, const SurveyMoments& moments) {
     const PlaceOrReason found = FindPlace(row, index);
     if (!found.place) {
         return {std::nullopt, found.reason};
@@ -382,6 +393,7 @@ public:
           zone_(zone),
           plan_(plan) {}
 
+    // Rows are taken in file order.
     void Take(const std::vector<std::string>& fields, std::size_t line, bool malformed) {
         ++plan_.counts.rowsRead;
         if (malformed) {
@@ -411,9 +423,10 @@ public:
     }
 
 private:
+    static constexpr std::uint32_t kNoWrite = std::numeric_limits<std::uint32_t>::max();
     struct FirstRow {
-        std::size_t line = 0;  // 0: no row yet
-        std::size_t write = kAbsent;
+        std::uint32_t line = 0;  // 0: no row yet
+        std::uint32_t write = kNoWrite;
     };
 
     SurveyMoments MomentsOf(const Row& row) {
@@ -438,11 +451,11 @@ private:
         const std::string_view slotRemark = TrimTrailingBlanks(PpeRemark(slotLine));
         FirstRow& first = firstRow_[slot];
         if (first.line != 0) {
-            const bool taken = first.write != kAbsent;
+            const bool taken = first.write != kNoWrite;
             const ObservationImportPlan::SlotWrite* write =
                 taken ? &plan_.writes[first.write] : nullptr;
-            const std::string_view firstPlate = taken ? write->plate : slotPlate;
-            if (SameObservation(firstPlate, taken ? write->remark : slotRemark, observation)) {
+            const std::string_view firstPlate = taken ? write->Plate() : slotPlate;
+            if (SameObservation(firstPlate, taken ? write->Remark() : slotRemark, observation)) {
                 ++plan_.counts.unchanged;
             } else {
                 Report(line, ReportedRowKind::Duplicate,
@@ -452,7 +465,7 @@ private:
             }
             return;
         }
-        first.line = line;
+        first.line = static_cast<std::uint32_t>(line);
         const bool empty = slotPlate.empty() && slotRemark.empty();
         if (!empty && SameObservation(slotPlate, slotRemark, observation)) {
             ++plan_.counts.unchanged;
@@ -465,9 +478,9 @@ private:
                    FormatText(MessageText("AA00542"),
                               {PpeKey(slotLine), slotPlate, slotRemark, observation.plate}));
         }
-        first.write = plan_.writes.size();
-        plan_.writes.push_back(
-            {slot, std::move(observation.plate), std::move(observation.remark), !empty});
+        first.write = static_cast<std::uint32_t>(plan_.writes.size());
+        plan_.writes.push_back(ObservationImportPlan::SlotWrite::Of(slot, observation.plate,
+                                                                    observation.remark, !empty));
     }
 
     void Report(std::size_t line, ReportedRowKind kind, std::string reason) {
@@ -480,6 +493,7 @@ private:
 
     const LineBuffer& slots_;
     SlotIndex index_;
+    // Per slot: the row that decided it.
     std::vector<FirstRow> firstRow_;
     const ColumnPositions& at_;
     std::size_t columns_;
@@ -510,6 +524,26 @@ std::optional<CalendarDay> EarliestDay(std::string_view csvContent, char separat
     return earliest;
 }
 
+void SortByLine(std::vector<ObservationImportPlan::SlotWrite>& writes) {
+    const auto byLine = [](const auto& a, const auto& b) { return a.line < b.line; };
+    if (!std::is_sorted(writes.begin(), writes.end(), byLine)) {
+        std::sort(writes.begin(), writes.end(), byLine);
+    }
+}
+
+// The slot line a write makes of a line: its key, then the plate and remark as PpeLineWithPlate
+// puts them.
+std::array<char, kPpeLineLength> WrittenLine(std::string_view line,
+                                             const ObservationImportPlan::SlotWrite& write) {
+    std::array<char, kPpeLineLength> written;
+    written.fill(' ');
+    const std::string_view key = PpeKey(line);
+    std::memcpy(written.data(), key.data(), key.size());
+    std::memcpy(written.data() + kPlateAt, write.plateField.data(), kPlateLength);
+    written[kRemarkAt] = write.remarkField;
+    return written;
+}
+
 // A quote left open makes the rest of the file unreadable: nothing of it is taken.
 ObservationImportPlan RefusedForQuoting(std::size_t line) {
     ObservationImportPlan plan;
@@ -525,6 +559,10 @@ ObservationImportPlan PlanObservationImport(const Survey& survey, std::string_vi
     std::string decoded;
     csvContent = CsvContentAsUtf8(csvContent, decoded);
     const char separator = DetectCsvSeparator(csvContent);
+    if (csvContent.size() >= kMaxPlannedCount || survey.KentekensList.size() >= kMaxPlannedCount) {
+        plan.fileError = MessageText("AA01100");
+        return plan;
+    }
     CsvReader reader(csvContent, separator);
     std::vector<std::string> fields;
     reader.Next(fields);
@@ -548,23 +586,63 @@ ObservationImportPlan PlanObservationImport(const Survey& survey, std::string_vi
     if (reader.BrokenQuoteLine() != 0) {
         return RefusedForQuoting(reader.BrokenQuoteLine());
     }
+    SortByLine(plan.writes);
     return plan;
 }
 
+ObservationImportPlan::SlotWrite ObservationImportPlan::SlotWrite::Of(std::size_t line,
+                                                                      std::string_view plate,
+                                                                      std::string_view remark,
+                                                                      bool replacesOther) {
+    SlotWrite write{line, {}, remark.empty() ? ' ' : remark.front(), replacesOther};
+    write.plateField.fill(' ');
+    std::memcpy(write.plateField.data(), plate.data(), std::min(plate.size(), kPlateLength));
+    return write;
+}
+
+std::string_view ObservationImportPlan::SlotWrite::Plate() const {
+    return TrimTrailingBlanks({plateField.data(), plateField.size()});
+}
+
+std::string_view ObservationImportPlan::SlotWrite::Remark() const {
+    return remarkField == ' ' ? std::string_view{} : std::string_view(&remarkField, 1);
+}
+
+// Writing fills most slots of a large import with longer lines: the list is built anew once,
+// every line in order, rather than growing its block line by line.
 std::size_t ApplyObservationImport(Survey& survey, const ObservationImportPlan& plan,
                                    bool replace) {
+    const LineBuffer& slots = survey.KentekensList;
+    const auto applies = [&](const ObservationImportPlan::SlotWrite& write) {
+        return (replace || !write.replacesOther) && write.line < slots.size();
+    };
     std::size_t written = 0;
-    LineBuffer& slots = survey.KentekensList;
+    std::size_t textBytes = slots.TextSize();
     for (const ObservationImportPlan::SlotWrite& write : plan.writes) {
-        if ((replace || !write.replacesOther) && write.line < slots.size()) {
-            slots.Set(write.line,
-                      PpeLineWithPlate(PpeKey(slots[write.line]), write.plate, write.remark));
+        if (applies(write)) {
             ++written;
+            textBytes = textBytes - slots[write.line].size() + kPpeLineLength;
         }
     }
-    if (written > 0) {
-        survey.ProjectChanged = true;
+    if (written == 0) {
+        return 0;
     }
+    LineBuffer rebuilt;
+    rebuilt.reserve(slots.size(), textBytes);
+    auto write = plan.writes.begin();
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        while (write != plan.writes.end() && (write->line < i || !applies(*write))) {
+            ++write;
+        }
+        if (write != plan.writes.end() && write->line == i) {
+            const std::array<char, kPpeLineLength> line = WrittenLine(slots[i], *write);
+            rebuilt.push_back({line.data(), line.size()});
+        } else {
+            rebuilt.push_back(slots[i]);
+        }
+    }
+    survey.KentekensList = std::move(rebuilt);
+    survey.ProjectChanged = true;
     return written;
 }
 

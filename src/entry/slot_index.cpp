@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/slot_index.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -28,10 +29,17 @@ std::uint64_t SlotNumber(const PlaceNumbers& n, int periodStart) {
 
 // A field of exactly four digits as its number.
 std::optional<int> FourDigits(std::string_view field) {
-    if (field.size() != 4 || field.find_first_not_of("0123456789") != std::string_view::npos) {
+    if (field.size() != 4) {
         return std::nullopt;
     }
-    return IntegerOrZero(field);
+    int number = 0;
+    for (const char c : field) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        number = number * 10 + (c - '0');
+    }
+    return number;
 }
 
 // The first count number fields of a line (route, section, place: four digits each, a blank
@@ -46,6 +54,28 @@ std::optional<PlaceNumbers> NumbersOfLine(std::string_view line, std::size_t cou
         numbers[i] = *number;
     }
     return PlaceNumbers{numbers[0], numbers[1], numbers[2]};
+}
+
+// The slot number of a slot line (route, section, place and period start), or nothing when the
+// line does not begin with them.
+std::optional<std::uint64_t> SlotNumberOfLine(std::string_view line) {
+    const auto numbers = NumbersOfLine(line, 3);
+    const std::optional<int> start = FourDigits(PpePeriodStart(line));
+    if (!numbers || !start || line[14] != ' ') {
+        return std::nullopt;
+    }
+    return SlotNumber(*numbers, *start);
+}
+
+// The same for a line known to begin that way: its sixteen digits make the number.
+std::uint64_t SlotNumberOfCheckedLine(std::string_view line) {
+    static constexpr std::array<std::size_t, 16> kDigitsAt = {0,  1,  2,  3,  5,  6,  7,  8,
+                                                              10, 11, 12, 13, 15, 16, 17, 18};
+    std::uint64_t number = 0;
+    for (const std::size_t at : kDigitsAt) {
+        number = number * 10 + static_cast<std::uint64_t>(line[at] - '0');
+    }
+    return number;
 }
 
 std::size_t Spread(std::uint64_t key) {
@@ -89,8 +119,7 @@ std::optional<std::size_t> SlotIndex::SlotTable::Find(std::uint64_t key) const {
     }
 }
 
-SlotIndex::SlotIndex(const Survey& survey, bool byTime)
-    : slots_(survey.KentekensList), byPeriodStart_(survey.KentekensList.size()) {
+SlotIndex::SlotIndex(const Survey& survey, bool byTime) : slots_(survey.KentekensList) {
     for (const std::string& line : survey.RoutesList) {
         if (const auto numbers = NumbersOfLine(line, 1)) {
             routes_.insert(RouteNumber(*numbers));
@@ -106,19 +135,68 @@ SlotIndex::SlotIndex(const Survey& survey, bool byTime)
             places_.insert(PlaceNumberOf(*numbers));
         }
     }
+    if (SlotsAscend()) {
+        IndexPlaceRuns();
+    } else {
+        byPeriodStart_.emplace(slots_.size());
+    }
+    if (!byPeriodStart_ && !byTime) {
+        return;
+    }
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         const std::string_view line = slots_[i];
-        const auto numbers = NumbersOfLine(line, 3);
-        const std::optional<int> start = FourDigits(PpePeriodStart(line));
-        if (!numbers || !start || line[14] != ' ') {
+        const std::optional<std::uint64_t> slot = SlotNumberOfLine(line);
+        if (!slot) {
             continue;
         }
-        byPeriodStart_.Insert(SlotNumber(*numbers, *start), i);
+        if (byPeriodStart_) {
+            byPeriodStart_->Insert(*slot, i);
+        }
         if (byTime) {
-            periodsOfPlace_[PlaceNumberOf(*numbers)].push_back(
+            periodsOfPlace_[*slot / kNumbers].push_back(
                 {PeriodSecond(PpePeriodStart(line)), PeriodSecond(PpePeriodEnd(line)), i});
         }
     }
+}
+
+bool SlotIndex::SlotsAscend() const {
+    std::uint64_t previous = 0;
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        const std::optional<std::uint64_t> slot = SlotNumberOfLine(slots_[i]);
+        if (!slot || (i > 0 && *slot <= previous)) {
+            return false;
+        }
+        previous = *slot;
+    }
+    return true;
+}
+
+void SlotIndex::IndexPlaceRuns() {
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        const std::uint64_t place = SlotNumberOfCheckedLine(slots_[i]) / kNumbers;
+        if (placeRuns_.empty() || placeRuns_.back().place != place) {
+            placeRuns_.push_back({place, i, i});
+        }
+        placeRuns_.back().end = i + 1;
+    }
+}
+
+std::optional<std::size_t> SlotIndex::SlotInPlaceRuns(std::uint64_t slotNumber) const {
+    const std::uint64_t place = slotNumber / kNumbers;
+    const auto run = std::partition_point(placeRuns_.begin(), placeRuns_.end(),
+                                          [place](const PlaceRun& r) { return r.place < place; });
+    if (run == placeRuns_.end() || run->place != place) {
+        return std::nullopt;
+    }
+    const auto first = slots_.begin() + static_cast<std::ptrdiff_t>(run->first);
+    const auto end = slots_.begin() + static_cast<std::ptrdiff_t>(run->end);
+    const auto found = std::partition_point(first, end, [slotNumber](std::string_view line) {
+        return SlotNumberOfCheckedLine(line) < slotNumber;
+    });
+    if (found == end || SlotNumberOfCheckedLine(*found) != slotNumber) {
+        return std::nullopt;
+    }
+    return run->first + static_cast<std::size_t>(found - first);
 }
 
 bool SlotIndex::HasRoute(const PlaceNumbers& numbers) const {
@@ -134,12 +212,24 @@ bool SlotIndex::HasPlace(const PlaceNumbers& numbers) const {
 }
 
 std::optional<std::size_t> SlotIndex::SlotOfPeriod(const PlaceNumbers& numbers,
-                                                   std::string_view period) const {
+                                                   std::string_view period) {
     const std::optional<int> start = FourDigits(Chars(period, 1, 4));
     if (!start) {
         return std::nullopt;
     }
-    const std::optional<std::size_t> slot = byPeriodStart_.Find(SlotNumber(numbers, *start));
+    const std::uint64_t slotNumber = SlotNumber(numbers, *start);
+    std::optional<std::size_t> slot;
+    if (byPeriodStart_) {
+        slot = byPeriodStart_->Find(slotNumber);
+    } else if (nextSlot_ < slots_.size() &&
+               SlotNumberOfCheckedLine(slots_[nextSlot_]) == slotNumber) {
+        slot = nextSlot_;
+    } else {
+        slot = SlotInPlaceRuns(slotNumber);
+    }
+    if (slot) {
+        nextSlot_ = *slot + 1;
+    }
     return slot && PpePeriod(slots_[*slot]) == period ? slot : std::nullopt;
 }
 

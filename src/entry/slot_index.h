@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The routes, sections, places and slots of a survey, found by number in constant time: the
-// import of field observations looks up a million rows this way.
+// The routes, sections, places and slots of a survey, found by number: the import of field
+// observations looks up a million rows this way. A slot list in ascending order without repeated
+// keys (as the program keeps it) is searched where it stands; any other list gets a hash table.
 #pragma once
 
 #include <cstddef>
@@ -30,9 +31,9 @@ public:
     bool HasRoute(const PlaceNumbers& numbers) const;
     bool HasSection(const PlaceNumbers& numbers) const;
     bool HasPlace(const PlaceNumbers& numbers) const;
-    // The KentekensList index of the place's slot whose period text is period ("HHMM-HHMM").
-    std::optional<std::size_t> SlotOfPeriod(const PlaceNumbers& numbers,
-                                            std::string_view period) const;
+    // The KentekensList index of the place's slot whose period text is period ("HHMM-HHMM"). The
+    // slot after the one found last is tried first: rows in slot order cost one comparison.
+    std::optional<std::size_t> SlotOfPeriod(const PlaceNumbers& numbers, std::string_view period);
     // The first slot of the place whose period starts at or before the second of the day and
     // ends after it. Needs byTime.
     std::optional<std::size_t> SlotAtTime(const PlaceNumbers& numbers, int secondOfDay) const;
@@ -59,6 +60,18 @@ private:
         std::size_t mask_;
     };
 
+    // The slot lines of one place in an ascending list: [first, end).
+    struct PlaceRun {
+        std::uint64_t place;
+        std::size_t first;
+        std::size_t end;
+    };
+
+    // Whether every slot line is well formed and its key exceeds the one before.
+    bool SlotsAscend() const;
+    void IndexPlaceRuns();
+    std::optional<std::size_t> SlotInPlaceRuns(std::uint64_t slotNumber) const;
+
     struct SlotPeriod {
         int fromSecond;
         int toSecond;
@@ -69,7 +82,10 @@ private:
     std::unordered_set<std::uint64_t> routes_;
     std::unordered_set<std::uint64_t> sections_;
     std::unordered_set<std::uint64_t> places_;
-    SlotTable byPeriodStart_;
+    // Set for an ascending list: the places in list order. Otherwise byPeriodStart_ is.
+    std::vector<PlaceRun> placeRuns_;
+    std::size_t nextSlot_ = 0;
+    std::optional<SlotTable> byPeriodStart_;
     std::unordered_map<std::uint64_t, std::vector<SlotPeriod>> periodsOfPlace_;
 };
 

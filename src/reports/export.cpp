@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <new>
+#include <utility>
 
 #include "core/atomic_file.h"
 #include "core/codec.h"
@@ -17,6 +18,8 @@ namespace tavoric {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+// Large enough that writing costs few system calls, small beside any survey.
+constexpr std::size_t kWriteBlockSize = 1 << 20;
 
 std::string SaveDialogFilter(ExportFormat format) {
     switch (format) {
@@ -47,6 +50,26 @@ std::string ReportTextContent(const ReportDocument& report) {
         content += kLineEnd;
     }
     return content;
+}
+
+ReportLineWriter::ReportLineWriter(ByteWriter write, std::string_view lineEnd)
+    : write_(std::move(write)), lineEnd_(lineEnd) {
+    block_.reserve(kWriteBlockSize);
+}
+
+void ReportLineWriter::AddReportLine(std::string_view text) {
+    if (block_.size() + text.size() + lineEnd_.size() > kWriteBlockSize && !block_.empty()) {
+        written_ = written_ && write_(block_);
+        block_.clear();
+    }
+    block_ += text;
+    block_ += lineEnd_;
+}
+
+bool ReportLineWriter::Finish() {
+    written_ = written_ && write_(block_);
+    block_.clear();
+    return written_;
 }
 
 std::string ReportCsvContent(const ReportTable& table) {
@@ -98,8 +121,13 @@ std::string ExportFileName(std::string_view chosenName, ExportFormat format) {
 }
 
 bool WriteExportFile(const std::string& fileName, std::string_view content, Prompter& prompter) {
+    return WriteExportFile(fileName, WholeContent(content), prompter);
+}
+
+bool WriteExportFile(const std::string& fileName, const ContentProducer& produce,
+                     Prompter& prompter) {
     FileError error;
-    if (WriteFileAtomically(fileName, content, error)) {
+    if (WriteFileAtomically(fileName, produce, error)) {
         return true;
     }
     ErrorNotice(prompter, SaveFailureText("AA00006", fileName, error));

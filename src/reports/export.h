@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/atomic_file.h"
 #include "core/prompter.h"
 #include "reports/report_document.h"
 
@@ -18,6 +19,22 @@ enum class ExportFormat { Text, Csv, Pdf, CleanCsv, Workbook };
 
 // Every report line as it stands, trailing blanks kept, each ended by CR LF.
 std::string ReportTextContent(const ReportDocument& report);
+// Hands report lines on as they are made, each followed by lineEnd, in blocks of about 1 MiB: the
+// text export (CR LF) of a report too long to be held in memory.
+class ReportLineWriter final : public ReportLineSink {
+public:
+    explicit ReportLineWriter(ByteWriter write, std::string_view lineEnd = "\r\n");
+    void AddReportLine(std::string_view text = {}) override;
+    // Hands on the last block; false when a block could not be written.
+    bool Finish();
+
+private:
+    ByteWriter write_;
+    std::string_view lineEnd_;
+    std::string block_;
+    bool written_ = true;
+};
+
 // One line per table row: every cell in double quotes, separated by commas. Quotes inside a cell
 // are written as they are, not doubled, so the spreadsheet sees what the program always wrote.
 std::string ReportCsvContent(const ReportTable& table);
@@ -34,6 +51,9 @@ std::string ExportFileName(std::string_view chosenName, ExportFormat format);
 // file as it was. Failure is shown as an error notice with the file name and the system's
 // reason; returns whether the file was written.
 bool WriteExportFile(const std::string& fileName, std::string_view content, Prompter& prompter);
+// The same with the content made while it is written.
+bool WriteExportFile(const std::string& fileName, const ContentProducer& produce,
+                     Prompter& prompter);
 
 // Writes the report's lines (Text) or table (Csv) to fileName with WriteExportFile.
 bool ExportReport(const ReportDocument& report, ExportFormat format, const std::string& fileName,

@@ -13,7 +13,7 @@ constexpr int kSectionsWidth = 43;
 constexpr int kPlacesWidth = 19;
 constexpr int kPlatesWidth = 35;
 
-void WriteGeneralData(ReportDocument& report, const GeneralValues& general) {
+void WriteGeneralData(ReportLineSink& report, const GeneralValues& general) {
     if (!general.dayAndDate.empty()) {
         report.AddReportLine(general.dayAndDate);
     }
@@ -30,10 +30,10 @@ void WriteGeneralData(ReportDocument& report, const GeneralValues& general) {
 // Heading, rule, column heading, rule, the lines, closing rule. Only a block that is given a
 // progress moves it.
 template <typename Lines>
-void WriteListBlock(ReportDocument& report, std::string_view headingKey,
-                    std::string_view columnsKey, int width, const Lines& lines,
-                    Progress* progress) {
-    const std::string rule = report.RuleLine(width);
+void WriteListBlock(ReportLineSink& report, const ReportSettings& settings,
+                    std::string_view headingKey, std::string_view columnsKey, int width,
+                    const Lines& lines, Progress* progress) {
+    const std::string rule = RuleLine(settings, width);
     report.AddReportLine(MessageText(headingKey));
     report.AddReportLine(rule);
     report.AddReportLine(MessageText(columnsKey));
@@ -47,7 +47,7 @@ void WriteListBlock(ReportDocument& report, std::string_view headingKey,
     report.AddReportLine(rule);
 }
 
-void WriteTypeLegend(ReportDocument& report, const PlaceTypeCaptions& captions) {
+void WriteTypeLegend(ReportLineSink& report, const PlaceTypeCaptions& captions) {
     report.AddReportLine(MessageText("AA00021"));
     for (int i = 0; i < kPlaceTypeCount; ++i) {
         report.AddReportLine(std::string(1, kPlaceTypeCodes[static_cast<std::size_t>(i)]) + " " +
@@ -67,32 +67,48 @@ std::size_t BodyLineCount(const Survey& survey, const InputReportOptions& option
     return count;
 }
 
-}  // namespace
-
-void WriteInputDataReport(ReportDocument& report, const Survey& survey,
-                          const InputReportOptions& options, Progress& progress) {
+// Everything after the report header.
+void WriteReportBody(ReportLineSink& report, const ReportSettings& settings, const Survey& survey,
+                     const InputReportOptions& options, Progress& progress) {
     ProgressScope shown(progress);
-    report.WriteReportHeader(survey.AlgemeneGegevens);
-    report.ReserveLines(report.Lines().size() + BodyLineCount(survey, options));
     WriteGeneralData(report, survey.AlgemeneGegevens);
     if (options.routes) {
-        WriteListBlock(report, "AA00015", "AA00016", kRoutesWidth, survey.RoutesList, nullptr);
+        WriteListBlock(report, settings, "AA00015", "AA00016", kRoutesWidth, survey.RoutesList,
+                       nullptr);
         report.AddReportLine();
     }
     if (options.sections) {
-        WriteListBlock(report, "AA00017", "AA00018", kSectionsWidth, survey.SectiesList, nullptr);
+        WriteListBlock(report, settings, "AA00017", "AA00018", kSectionsWidth, survey.SectiesList,
+                       nullptr);
         report.AddReportLine();
     }
     if (options.places) {
-        WriteListBlock(report, "AA00019", "AA00020", kPlacesWidth, survey.ParkeerplaatsenList,
-                       nullptr);
+        WriteListBlock(report, settings, "AA00019", "AA00020", kPlacesWidth,
+                       survey.ParkeerplaatsenList, nullptr);
         WriteTypeLegend(report, options.typeCaptions);
         report.AddReportLine();
     }
     if (options.plates) {
-        WriteListBlock(report, "AA00022", "AA00023", kPlatesWidth, survey.KentekensList, &progress);
+        WriteListBlock(report, settings, "AA00022", "AA00023", kPlatesWidth, survey.KentekensList,
+                       &progress);
         report.AddReportLine();
     }
+}
+
+}  // namespace
+
+void WriteInputDataReport(ReportDocument& report, const Survey& survey,
+                          const InputReportOptions& options, Progress& progress) {
+    report.WriteReportHeader(survey.AlgemeneGegevens);
+    report.ReserveLines(report.Lines().size() + BodyLineCount(survey, options));
+    WriteReportBody(report, report.Settings(), survey, options, progress);
+}
+
+void WriteInputDataReport(ReportLineSink& lines, const ReportSettings& settings,
+                          const Survey& survey, const InputReportOptions& options,
+                          Progress& progress) {
+    WriteReportHeader(lines, settings, survey.AlgemeneGegevens);
+    WriteReportBody(lines, settings, survey, options, progress);
 }
 
 }  // namespace tavoric

@@ -18,9 +18,13 @@ struct InputReportOptions {
     PlaceTypeCaptions typeCaptions = DefaultPlaceTypeCaptions();  // the type legend after the codes
 };
 
-// Writes the header, the general data lines and the chosen blocks into the report. The progress
-// moves with the plate lines only.
+// Writes the header, the general data lines and the chosen blocks into the report, replacing its
+// lines. The progress moves with the plate lines only.
 void WriteInputDataReport(ReportDocument& report, const Survey& survey,
                           const InputReportOptions& options, Progress& progress);
+// The same lines, with the report look of settings, handed to lines one by one.
+void WriteInputDataReport(ReportLineSink& lines, const ReportSettings& settings,
+                          const Survey& survey, const InputReportOptions& options,
+                          Progress& progress);
 
 }  // namespace tavoric

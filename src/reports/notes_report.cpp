@@ -3,14 +3,27 @@
 
 namespace tavoric {
 
-void WriteNotesReport(ReportDocument& report, const Survey& survey) {
-    report.WriteReportHeader(survey.AlgemeneGegevens);
+namespace {
+
+void WriteNotes(ReportLineSink& lines, const Survey& survey) {
     if (survey.AantekeningenList.empty()) {
-        report.AddReportLine();
+        lines.AddReportLine();
     }
     for (const std::string& line : survey.AantekeningenList) {
-        report.AddReportLine(line);
+        lines.AddReportLine(line);
     }
+}
+
+}  // namespace
+
+void WriteNotesReport(ReportDocument& report, const Survey& survey) {
+    report.WriteReportHeader(survey.AlgemeneGegevens);
+    WriteNotes(report, survey);
+}
+
+void WriteNotesReport(ReportLineSink& lines, const ReportSettings& settings, const Survey& survey) {
+    WriteReportHeader(lines, settings, survey.AlgemeneGegevens);
+    WriteNotes(lines, survey);
 }
 
 }  // namespace tavoric

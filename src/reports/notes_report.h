@@ -7,7 +7,10 @@
 
 namespace tavoric {
 
-// The header, then every notes line unchanged; empty notes give one empty line.
+// The header, then every notes line unchanged; empty notes give one empty line. The report's
+// lines are replaced.
 void WriteNotesReport(ReportDocument& report, const Survey& survey);
+// The same lines, with the report look of settings, handed to lines one by one.
+void WriteNotesReport(ReportLineSink& lines, const ReportSettings& settings, const Survey& survey);
 
 }  // namespace tavoric

@@ -11,46 +11,60 @@ namespace {
 constexpr int kFormWidth = 50;
 constexpr int kFormHeadLines = 15;
 
-void WriteFormHead(ReportDocument& report, const std::string& rule) {
+void WriteFormHead(ReportLineSink& lines, const std::string& rule) {
     for (const char* labelKey : {"AA00074", "AA00075", "AA00012"}) {
-        report.AddReportLine(rule);
-        report.AddReportLine(MessageText(labelKey));
+        lines.AddReportLine(rule);
+        lines.AddReportLine(MessageText(labelKey));
     }
-    report.AddReportLine(rule);
-    report.AddReportLine();
-    report.AddReportLine(MessageText("AA00076"));
-    report.AddReportLine(MessageText("AA00077"));
-    report.AddReportLine();
-    report.AddReportLine();
-    report.AddReportLine(rule);
-    report.AddReportLine(MessageText("AA00078"));
-    report.AddReportLine(rule);
+    lines.AddReportLine(rule);
+    lines.AddReportLine();
+    lines.AddReportLine(MessageText("AA00076"));
+    lines.AddReportLine(MessageText("AA00077"));
+    lines.AddReportLine();
+    lines.AddReportLine();
+    lines.AddReportLine(rule);
+    lines.AddReportLine(MessageText("AA00078"));
+    lines.AddReportLine(rule);
+}
+
+// Everything after the report header.
+void WriteFormBody(ReportLineSink& lines, const ReportSettings& settings, const Survey& survey,
+                   const ObservationFormOptions& options, Progress& progress) {
+    ProgressScope shown(progress);
+    const LineBuffer& slots = survey.KentekensList;
+    const std::string rule = RuleLine(settings, kFormWidth);
+    const std::string dots = PadField("F", ".", " ", kFormWidth);
+    WriteFormHead(lines, rule);
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        lines.AddReportLine(PpeKey(slots[i]));
+        if (i + 1 < slots.size()) {
+            if (PlaceKey(slots[i + 1]) != PlaceKey(slots[i])) {
+                lines.AddReportLine(rule);
+            } else if (options.separatorBetweenSlots) {
+                lines.AddReportLine(dots);
+            }
+        }
+        progress.Set(i + 1, slots.size());
+    }
+    lines.AddReportLine(rule);
+    lines.AddReportLine();
 }
 
 }  // namespace
 
 void WriteObservationForm(ReportDocument& report, const Survey& survey,
                           const ObservationFormOptions& options, Progress& progress) {
-    ProgressScope shown(progress);
-    const LineBuffer& slots = survey.KentekensList;
     report.WriteReportHeader(survey.AlgemeneGegevens);
-    report.ReserveLines(report.Lines().size() + kFormHeadLines + 2 * slots.size() + 2);
-    const std::string rule = report.RuleLine(kFormWidth);
-    const std::string dots = PadField("F", ".", " ", kFormWidth);
-    WriteFormHead(report, rule);
-    for (std::size_t i = 0; i < slots.size(); ++i) {
-        report.AddReportLine(PpeKey(slots[i]));
-        if (i + 1 < slots.size()) {
-            if (PlaceKey(slots[i + 1]) != PlaceKey(slots[i])) {
-                report.AddReportLine(rule);
-            } else if (options.separatorBetweenSlots) {
-                report.AddReportLine(dots);
-            }
-        }
-        progress.Set(i + 1, slots.size());
-    }
-    report.AddReportLine(rule);
-    report.AddReportLine();
+    report.ReserveLines(report.Lines().size() + kFormHeadLines + 2 * survey.KentekensList.size() +
+                        2);
+    WriteFormBody(report, report.Settings(), survey, options, progress);
+}
+
+void WriteObservationForm(ReportLineSink& lines, const ReportSettings& settings,
+                          const Survey& survey, const ObservationFormOptions& options,
+                          Progress& progress) {
+    WriteReportHeader(lines, settings, survey.AlgemeneGegevens);
+    WriteFormBody(lines, settings, survey, options, progress);
 }
 
 }  // namespace tavoric

@@ -14,8 +14,12 @@ struct ObservationFormOptions {
 };
 
 // Writes the header, the form head and one line per slot in list order; a rule wherever the
-// parking place changes.
+// parking place changes. The report's lines are replaced.
 void WriteObservationForm(ReportDocument& report, const Survey& survey,
                           const ObservationFormOptions& options, Progress& progress);
+// The same lines, with the report look of settings, handed to lines one by one.
+void WriteObservationForm(ReportLineSink& lines, const ReportSettings& settings,
+                          const Survey& survey, const ObservationFormOptions& options,
+                          Progress& progress);
 
 }  // namespace tavoric

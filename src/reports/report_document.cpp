@@ -58,27 +58,36 @@ void ReportDocument::MarkTableLines(std::size_t lineCount, int labelWidth, int c
                        std::max(0, closingWidth)});
 }
 
-void ReportDocument::WriteReportHeader(const GeneralValues& general) {
-    ClearLines();
-    surveyArea_ = general.surveyArea;
-    const std::string version = ReportVersionLine(settings_.ownerName);
+void WriteReportHeader(ReportLineSink& lines, const ReportSettings& settings,
+                       const GeneralValues& general) {
+    const std::string version = ReportVersionLine(settings.ownerName);
     const std::size_t width = std::max({version.size(), general.surveyArea.size(),
                                         general.reportText1.size(), general.reportText2.size()});
-    const std::string rule = RuleLine(static_cast<int>(width));
-    AddReportLine(rule);
-    AddReportLine(version);
+    const std::string rule = RuleLine(settings, static_cast<int>(width));
+    lines.AddReportLine(rule);
+    lines.AddReportLine(version);
     for (const std::string* text :
          {&general.surveyArea, &general.reportText1, &general.reportText2}) {
         if (!text->empty()) {
-            AddReportLine(*text);
+            lines.AddReportLine(*text);
         }
     }
-    AddReportLine(rule);
-    AddReportLine();
+    lines.AddReportLine(rule);
+    lines.AddReportLine();
+}
+
+std::string RuleLine(const ReportSettings& settings, int width) {
+    return PadField("F", settings.lineCharacter, " ", width);
+}
+
+void ReportDocument::WriteReportHeader(const GeneralValues& general) {
+    ClearLines();
+    surveyArea_ = general.surveyArea;
+    tavoric::WriteReportHeader(*this, settings_, general);
 }
 
 std::string ReportDocument::RuleLine(int width) const {
-    return PadField("F", settings_.lineCharacter, " ", width);
+    return tavoric::RuleLine(settings_, width);
 }
 
 std::string ReportDocument::BarText(int width) const {

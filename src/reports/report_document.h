@@ -66,7 +66,24 @@ struct TableLines {
     int closingWidth = 0;          // characters at the end of every line repeated after each strip
 };
 
-class ReportDocument {
+// Where a report's lines go as they are made: a ReportDocument keeps them for the report window,
+// the command-line program writes a long report straight to its file.
+class ReportLineSink {
+public:
+    virtual void AddReportLine(std::string_view text = {}) = 0;
+
+protected:
+    ~ReportLineSink() = default;
+};
+
+// The standard report header: rule, "Tavoric 3.1  -  OwnerName", the survey area and report
+// texts 1 and 2 when not empty, rule, an empty line. The rules span the longest of those lines.
+void WriteReportHeader(ReportLineSink& lines, const ReportSettings& settings,
+                       const GeneralValues& general);
+// The line character of the settings repeated width times.
+std::string RuleLine(const ReportSettings& settings, int width);
+
+class ReportDocument final : public ReportLineSink {
 public:
     // Title: message text AA00003, a blank and the number ("Rapport 3").
     ReportDocument(int number, ReportSettings settings);
@@ -81,13 +98,11 @@ public:
     const std::string& SurveyArea() const { return surveyArea_; }
 
     const std::vector<std::string>& Lines() const { return lines_; }
-    void AddReportLine(std::string_view text = {}) { lines_.emplace_back(text); }
+    void AddReportLine(std::string_view text = {}) override { lines_.emplace_back(text); }
     void ReserveLines(std::size_t count) { lines_.reserve(count); }
     void ClearLines();
 
-    // Clears the lines and writes the standard header: rule, "Tavoric 3.1  -  OwnerName", the
-    // survey area and report texts 1 and 2 when not empty, rule, an empty line. The rules span
-    // the longest of those lines.
+    // Clears the lines and writes the standard header (see the function above).
     void WriteReportHeader(const GeneralValues& general);
 
     std::string RuleLine(int width) const;  // the line character repeated width times

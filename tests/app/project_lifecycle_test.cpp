@@ -317,6 +317,20 @@ TEST_F(SharedProjectTest, FileChangedOnDiskIsNotOverwrittenWithoutAQuestion) {
     EXPECT_TRUE(shell_.prompter.asked().empty());
 }
 
+// The file as loaded is what a save compares with: a UTF-8 file, which the program holds in its
+// own code page, has not changed on disk when it is saved back.
+TEST_F(SharedProjectTest, AUtf8FileOpenedAndSavedIsNotTakenForAChangedOne) {
+    FileError error;
+    ASSERT_TRUE(
+        WriteFileAtomically(Project(), "\xEF\xBB\xBF[Routes]\r\n0001 Caf\xC3\xA9\r\n", error));
+    ASSERT_TRUE(lifecycle_.OpenProjectFile(Project()));
+    Change();
+    shell_.prompter.Clear();
+    ASSERT_TRUE(lifecycle_.SaveProject());
+    EXPECT_TRUE(shell_.prompter.asked().empty());
+    EXPECT_NE(Contents(Project()).find("0001 Caf\xE9"), std::string::npos);
+}
+
 class PseudonymiseProjectTest : public ProjectLifecycleTest {
 protected:
     PseudonymiseProjectTest() {

@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "../core/file_size_limit.h"
 #include "cli/report_output.h"
 #include "cli_test_support.h"
 #include "core/atomic_file.h"
@@ -124,6 +125,60 @@ TEST_F(ReportCommandsTest, FilesThatCannotBeOpenedOrWrittenEndWithStatusOne) {
     const ToolRun unwritable = RunTool({"form", kDemo, "--txt", PathOf("geen map/form.txt")});
     EXPECT_EQ(unwritable.status, kExitFileError);
     EXPECT_NE(unwritable.err.find("niet opslaan"), std::string::npos);
+}
+
+// The form and the input data report go out while they are made: the bytes are the export of the
+// report made whole, in a file and on standard output, in the look of the settings file.
+TEST_F(ReportCommandsTest, ReportsWrittenAsTheyAreMadeAreTheExportOfTheWholeReport) {
+    std::filesystem::create_directories(folder_ / "Tavoric");
+    std::ofstream(folder_ / "Tavoric" / "Tavoric.ini")
+        << "[**General variables**]\r\nReportLineCharacter=-\r\nOwnerName=Gemeente X\r\n";
+    ReportSettings look;
+    look.lineCharacter = "-";
+    look.ownerName = "Gemeente X";
+    Progress quiet;
+    for (const bool separator : {true, false}) {
+        ReportDocument form(1, look);
+        WriteObservationForm(form, DemoSurvey(), {.separatorBetweenSlots = separator}, quiet);
+        std::vector<std::string> args = {"form", kDemo, "--txt", "-"};
+        if (!separator) {
+            args.push_back("--no-separator");
+        }
+        const ToolRun piped = RunTool(args);
+        ASSERT_EQ(piped.status, kExitOk) << piped.err;
+        EXPECT_EQ(piped.out, ReportTextContent(form));
+        args[3] = PathOf("form.txt");
+        EXPECT_EQ(RunTool(args).status, kExitOk);
+        EXPECT_EQ(Content(args[3]), ReportTextContent(form));
+    }
+
+    InputReportOptions platesOnly;
+    platesOnly.routes = platesOnly.sections = false;
+    platesOnly.plates = true;
+    ReportDocument input(1, look);
+    WriteInputDataReport(input, DemoSurvey(), platesOnly, quiet);
+    const ToolRun piped = RunTool({"input", kDemo, "--include", "plates", "--txt", "-"});
+    EXPECT_EQ(piped.out, ReportTextContent(input));
+    EXPECT_EQ(RunTool({"input", kDemo, "--include", "plates"}).out, AsTerminalText(input));
+}
+
+// A file size limit makes the form's file fail halfway, as a full disk would: the save message,
+// status 1, the old file as it was and no temporary file.
+TEST_F(ReportCommandsTest, AFormThatCannotBeWrittenWholeLeavesTheOldFile) {
+    const std::string txt = PathOf("form.txt");
+    std::ofstream(txt) << "old";
+    const ToolRun full = [&] {
+        const FileSizeLimit limit(4096);
+        return RunTool({"form", kDemo, "--txt", txt});
+    }();
+
+    EXPECT_EQ(full.status, kExitFileError);
+    EXPECT_NE(full.err.find("niet opslaan"), std::string::npos) << full.err;
+    EXPECT_EQ(full.out, "");
+    EXPECT_EQ(Content(txt), "old");
+    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".form.txt")) << entry.path();
+    }
 }
 
 TEST_F(ReportCommandsTest, ReportsTakeTheLookOfTheSettingsFile) {

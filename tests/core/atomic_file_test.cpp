@@ -2,7 +2,6 @@
 #include "core/atomic_file.h"
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/wait.h>
@@ -13,6 +12,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "file_size_limit.h"
 #include "ordinary_user.h"
 #include "temp_folder.h"
 
@@ -106,19 +106,52 @@ TEST_F(AtomicFileTest, FailingHalfwayKeepsTheOldFile) {
     const std::string path = PathOf("a.par");
     Write(path, "old");
 
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     FileError error;
-    const bool written = WriteFileAtomically(path, std::string(1 << 20, 'x'), error);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    const bool written = [&] {
+        const FileSizeLimit limit(4096);
+        return WriteFileAtomically(path, std::string(1 << 20, 'x'), error);
+    }();
 
     EXPECT_FALSE(written);
     EXPECT_TRUE(IsSystemError(error, EFBIG));
+    EXPECT_EQ(Content(path), "old");
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
+// A produced file is written piece by piece; a piece that fails (here past a file size limit, as
+// on a full disk) stops the writer, and a producer that throws leaves no trace either.
+TEST_F(AtomicFileTest, AProducedFileIsWrittenWholeOrNotAtAll) {
+    const std::string path = PathOf("form.txt");
+    const std::string piece(3000, 'x');
+    std::vector<bool> accepted;
+    const ContentProducer threePieces = [&](const ByteWriter& write) {
+        accepted.clear();
+        for (int i = 0; i < 3; ++i) {
+            accepted.push_back(write(piece));
+        }
+        return accepted.back();
+    };
+    Write(path, "old");
+    FileError error;
+    ASSERT_TRUE(WriteFileAtomically(path, threePieces, error));
+    EXPECT_EQ(Content(path), piece + piece + piece);
+
+    Write(path, "old");
+    const bool written = [&] {
+        const FileSizeLimit limit(4096);
+        return WriteFileAtomically(path, threePieces, error);
+    }();
+    EXPECT_FALSE(written);
+    EXPECT_EQ(accepted, (std::vector<bool>{true, false, false}));
+    EXPECT_TRUE(IsSystemError(error, EFBIG));
+    EXPECT_EQ(Content(path), "old");
+    EXPECT_EQ(EntriesInFolder(), 1u);
+
+    const ContentProducer throwing = [](const ByteWriter& write) -> bool {
+        write("half");
+        throw std::bad_alloc();
+    };
+    EXPECT_THROW(WriteFileAtomically(path, throwing, error), std::bad_alloc);
     EXPECT_EQ(Content(path), "old");
     EXPECT_EQ(EntriesInFolder(), 1u);
 }

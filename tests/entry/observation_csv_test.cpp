@@ -137,6 +137,41 @@ TEST(ObservationImport, SlotsThatHoldAPlateAreKeptUnlessReplacing) {
     EXPECT_EQ(SlotLine(survey, "0001 0001 0001 0700-0730"), "0001 0001 0001 0700-0730 CAR     ");
 }
 
+// Rows last slot first, on the list as kept and on one in reverse order: every row reaches its
+// own slot, every other line stays as it was, byte for byte.
+TEST(ObservationImport, RowsInAnyOrderFillTheirOwnSlotsAndLeaveTheOthers) {
+    Survey ascending = SmallSurvey();
+    SetSlot(ascending, "0002 0002 0002 0700-0800", "KEEP", "x");
+    ascending.KentekensList.Set(3, std::string(ascending.KentekensList[3]) + "  ");
+    Survey reversed = ascending;
+    std::vector<std::size_t> order(reversed.KentekensList.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = order.size() - 1 - i;
+    }
+    reversed.KentekensList.Reorder(0, order);
+    for (Survey* survey : {&ascending, &reversed}) {
+        LineBuffer& slots = survey->KentekensList;
+        std::string csv(kHeader);
+        std::vector<std::string> expected(slots.begin(), slots.end());
+        for (std::size_t n = 0; n < slots.size(); ++n) {
+            const std::size_t i = order[n];
+            const std::string_view line = slots[i];
+            if (RouteKey(line) == "0001" && i % 3 != 0) {
+                const std::string plate = "P" + std::to_string(i);
+                csv += std::string("1,") + std::string(SectionNumber(line)) + "," +
+                       std::string(PlaceNumber(line)) + "," + std::string(PpePeriod(line)) + "," +
+                       plate + ",\r\n";
+                expected[i] = PpeLineWithPlate(PpeKey(line), plate, "");
+            }
+        }
+        const ObservationImportPlan plan = PlanObservationImport(*survey, csv);
+        EXPECT_TRUE(std::is_sorted(plan.writes.begin(), plan.writes.end(),
+                                   [](const auto& a, const auto& b) { return a.line < b.line; }));
+        EXPECT_EQ(ApplyObservationImport(*survey, plan, false), plan.counts.toFill);
+        EXPECT_EQ(slots, expected);
+    }
+}
+
 TEST(ObservationImport, FirstRowForASlotIsUsedAndALaterDifferentOneReported) {
     Survey survey = SmallSurvey();
     SetSlot(survey, "0001 0001 0002 0600-0630", "HAVE");

@@ -37,7 +37,7 @@ std::string PlateInPeriod(const Survey& survey, const ObservationImportPlan& pla
                           std::string_view period) {
     for (const ObservationImportPlan::SlotWrite& write : plan.writes) {
         if (PpePeriod(survey.KentekensList[write.line]) == period) {
-            return write.plate;
+            return std::string(write.Plate());
         }
     }
     return "";
@@ -212,7 +212,7 @@ TEST(ObservationImportRules, LineEndsSeparatorsEncodingsAndEnglishColumns) {
         Survey copy = survey;
         const ObservationImportPlan plan = PlanObservationImport(copy, utf16(text, bigEndian));
         ASSERT_EQ(plan.writes.size(), 1u) << bigEndian;
-        EXPECT_EQ(plan.writes[0].plate,
+        EXPECT_EQ(plan.writes[0].Plate(),
                   "\xC4"
                   "B");
     }
@@ -257,8 +257,8 @@ TEST(ObservationImportRules, SpreadsheetGuardsLongFieldsAndManyUnknownColumns) {
         PlanObservationImport(survey, header + "\r\n" + row + "\r\n1,1,2,0600-0630," + longPlate +
                                           ",'A" + std::string(50, ',') + "\r\n");
     ASSERT_EQ(plan.writes.size(), 1u);
-    EXPECT_EQ(plan.writes[0].plate, "=AB");
-    EXPECT_EQ(plan.writes[0].remark, "-");
+    EXPECT_EQ(plan.writes[0].Plate(), "=AB");
+    EXPECT_EQ(plan.writes[0].Remark(), "-");
     EXPECT_EQ(plan.reportedRows.at(0).reason,
               FormatText(MessageText("AA00538"), {std::string(40, 'L') + "..."}));
     EXPECT_EQ(plan.unknownColumnCount, 25u);

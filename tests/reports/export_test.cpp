@@ -51,6 +51,42 @@ TEST(ReportTextContent, KeepsEveryLineWithItsBlanksAndEndsEachWithCrLf) {
     EXPECT_EQ(ReportTextContent(ReportWithLines({})), "");
 }
 
+// A long report goes out in blocks of at most 1 MiB that together are the text export; after a
+// block that could not be written nothing more is written.
+TEST(ReportLineWriter, HandsOnTheTextExportInBlocks) {
+    const ReportDocument report =
+        ReportWithLines(LineList(100000, "0001 0001 0001 0600-0630 \xe9"));
+    std::vector<std::string> blocks;
+    const ByteWriter collect = [&blocks](std::string_view block) {
+        blocks.emplace_back(block);
+        return true;
+    };
+    ReportLineWriter lines(collect);
+    for (const std::string& line : report.Lines()) {
+        lines.AddReportLine(line);
+    }
+    EXPECT_TRUE(lines.Finish());
+    ASSERT_GT(blocks.size(), 2u);
+    std::string joined;
+    for (const std::string& block : blocks) {
+        EXPECT_LE(block.size(), std::size_t{1} << 20);
+        joined += block;
+    }
+    EXPECT_EQ(joined, ReportTextContent(report));
+
+    int calls = 0;
+    const ByteWriter failing = [&calls](std::string_view) {
+        ++calls;
+        return false;
+    };
+    ReportLineWriter refused(failing, "\n");
+    for (const std::string& line : report.Lines()) {
+        refused.AddReportLine(line);
+    }
+    EXPECT_FALSE(refused.Finish());
+    EXPECT_EQ(calls, 1);
+}
+
 TEST(ReportCsvContent, QuotesEveryCellAndDoesNotDoubleQuotes) {
     ReportTable table;
     table.SetSize(3, 2);
