@@ -244,6 +244,28 @@ ContentProducer WholeContent(std::string_view content) {
     return [content](const ByteWriter& write) { return write(content); };
 }
 
+// Large enough that writing costs few system calls, small beside any survey.
+constexpr std::size_t kWriteBlockSize = 1 << 20;
+
+BlockWriter::BlockWriter(ByteWriter write) : write_(std::move(write)) {
+    block_.reserve(kWriteBlockSize);
+}
+
+BlockWriter& BlockWriter::operator+=(std::string_view bytes) {
+    if (block_.size() + bytes.size() > kWriteBlockSize && !block_.empty()) {
+        written_ = written_ && write_(block_);
+        block_.clear();
+    }
+    block_ += bytes;
+    return *this;
+}
+
+bool BlockWriter::Finish() {
+    written_ = written_ && write_(block_);
+    block_.clear();
+    return written_;
+}
+
 bool WriteFileAtomically(const std::string& path, std::string_view content, FileError& error) {
     return WriteFileAtomically(path, WholeContent(content), error);
 }
@@ -261,14 +283,19 @@ bool WriteFileAtomically(const std::string& requestedPath, const ContentProducer
 
 bool ReplaceFileAtomically(const std::string& path, std::string_view content, unsigned mode,
                            FileError& error) {
+    return ReplaceFileAtomically(path, WholeContent(content), mode, error);
+}
+
+bool ReplaceFileAtomically(const std::string& path, const ContentProducer& produce, unsigned mode,
+                           FileError& error) {
     struct stat info {};
     if (::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
         error = SystemError(EISDIR);
         return false;
     }
     return WriteViaTemporary(
-        path, WholeContent(content),
-        [mode](int fd) { return ::fchmod(fd, static_cast<mode_t>(mode)) == 0; }, error);
+        path, produce, [mode](int fd) { return ::fchmod(fd, static_cast<mode_t>(mode)) == 0; },
+        error);
 }
 
 namespace {

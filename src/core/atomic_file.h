@@ -35,6 +35,20 @@ using ContentProducer = std::function<bool(const ByteWriter& write)>;
 // The producer of content that is already made.
 ContentProducer WholeContent(std::string_view content);
 
+// Gathers small pieces of content into blocks of about 1 MiB for a ByteWriter.
+class BlockWriter {
+public:
+    explicit BlockWriter(ByteWriter write);
+    BlockWriter& operator+=(std::string_view bytes);
+    // Hands on the last block; false when a block could not be written.
+    bool Finish();
+
+private:
+    ByteWriter write_;
+    std::string block_;
+    bool written_ = true;
+};
+
 // Writes content to a temporary file in the target's folder, flushes it to disk and renames it
 // over the target; an existing target's permissions are kept. A target the user may not write,
 // or one that is not a regular file, is refused before anything is written. A symbolic link is
@@ -47,6 +61,8 @@ bool WriteFileAtomically(const std::string& path, const ContentProducer& produce
 // The same for the program's own files beside a project and in its private folders: a symbolic
 // link at path is replaced, never followed, and the new file gets mode (less nothing).
 bool ReplaceFileAtomically(const std::string& path, std::string_view content, unsigned mode,
+                           FileError& error);
+bool ReplaceFileAtomically(const std::string& path, const ContentProducer& produce, unsigned mode,
                            FileError& error);
 
 // Reads the whole file into content; false when it cannot be opened or read, or when it is not a

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/backups.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <filesystem>
 
@@ -17,18 +21,41 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr mode_t kPrivateFileMode = 0600;
+constexpr std::size_t kCopyBlockSize = 1 << 20;
+
+// Hands the rest of the open file fd to write in blocks; false when reading or writing fails.
+bool CopyRest(int fd, const ByteWriter& write) {
+    std::string block(kCopyBlockSize, '\0');
+    for (;;) {
+        const ssize_t got = ::read(fd, block.data(), block.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return got == 0;
+        }
+        if (!write(std::string_view(block.data(), static_cast<std::size_t>(got)))) {
+            return false;
+        }
+    }
+}
 
 // Copies the file at from to to, which only the user may read, through a temporary file that
-// is flushed to disk and then renamed: a killed program never leaves half a backup.
+// is flushed to disk and then renamed: a killed program never leaves half a backup. The copy goes
+// in blocks, so that a large project is not held in memory beside the survey.
 bool CopyPrivately(const std::string& from, const std::string& to) {
-    struct stat source {};
-    std::string content;
-    if (::stat(from.c_str(), &source) != 0 || !S_ISREG(source.st_mode) ||
-        !ReadWholeFile(from, content)) {
+    const int fd = ::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         return false;
     }
+    struct stat source {};
     FileError ignored;
-    return ReplaceFileAtomically(to, content, source.st_mode & kPrivateFileMode, ignored);
+    const bool copied = ::fstat(fd, &source) == 0 && S_ISREG(source.st_mode) &&
+                        ReplaceFileAtomically(
+                            to, [fd](const ByteWriter& write) { return CopyRest(fd, write); },
+                            source.st_mode & kPrivateFileMode, ignored);
+    ::close(fd);
+    return copied;
 }
 
 }  // namespace

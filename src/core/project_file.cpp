@@ -227,9 +227,7 @@ void AppendSection(Bytes& out, std::string_view header, const List& list) {
 }
 
 template <typename Bytes>
-void WriteContent(const Survey& survey, Bytes& out) {
-    out.clear();
-    out.reserve(ProjectFileContentCapacity(survey));
+void AppendContent(const Survey& survey, Bytes& out) {
     AppendLine(out, "[Databestand voor " + std::string(kProductName) + "]");
     AppendLine(out, "");
     AppendLine(out, kGeneralHeader);
@@ -265,16 +263,22 @@ std::size_t ProjectFileContentCapacity(const Survey& survey) {
 }
 
 void ProjectFileContentInto(const Survey& survey, std::string& out) {
-    WriteContent(survey, out);
+    out.clear();
+    out.reserve(ProjectFileContentCapacity(survey));
+    AppendContent(survey, out);
 }
 
 bool WriteProjectFile(Survey& survey, const std::string& path, Prompter& prompter) {
     FileError error;
     bool written = false;
+    // Written as it is made: a large survey's file is never held in memory a second time.
+    const ContentProducer produce = [&survey](const ByteWriter& write) {
+        BlockWriter out(write);
+        AppendContent(survey, out);
+        return out.Finish();
+    };
     try {
-        ByteBlock content;
-        WriteContent(survey, content);
-        written = WriteFileAtomically(path, content, error);
+        written = WriteFileAtomically(path, produce, error);
     } catch (const std::bad_alloc&) {
         error = kOutOfMemory;
     }

@@ -18,8 +18,6 @@ namespace tavoric {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-// Large enough that writing costs few system calls, small beside any survey.
-constexpr std::size_t kWriteBlockSize = 1 << 20;
 
 std::string SaveDialogFilter(ExportFormat format) {
     switch (format) {
@@ -53,23 +51,15 @@ std::string ReportTextContent(const ReportDocument& report) {
 }
 
 ReportLineWriter::ReportLineWriter(ByteWriter write, std::string_view lineEnd)
-    : write_(std::move(write)), lineEnd_(lineEnd) {
-    block_.reserve(kWriteBlockSize);
-}
+    : out_(std::move(write)), lineEnd_(lineEnd) {}
 
 void ReportLineWriter::AddReportLine(std::string_view text) {
-    if (block_.size() + text.size() + lineEnd_.size() > kWriteBlockSize && !block_.empty()) {
-        written_ = written_ && write_(block_);
-        block_.clear();
-    }
-    block_ += text;
-    block_ += lineEnd_;
+    out_ += text;
+    out_ += lineEnd_;
 }
 
 bool ReportLineWriter::Finish() {
-    written_ = written_ && write_(block_);
-    block_.clear();
-    return written_;
+    return out_.Finish();
 }
 
 std::string ReportCsvContent(const ReportTable& table) {

@@ -29,10 +29,8 @@ public:
     bool Finish();
 
 private:
-    ByteWriter write_;
+    BlockWriter out_;
     std::string_view lineEnd_;
-    std::string block_;
-    bool written_ = true;
 };
 
 // One line per table row: every cell in double quotes, separated by commas. Quotes inside a cell

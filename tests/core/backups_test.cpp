@@ -60,6 +60,18 @@ TEST_F(BackupsTest, SixSavesKeepTheFivePreviousVersionsNewestFirst) {
         std::distance(fs::directory_iterator(settings_.backupFolder), fs::directory_iterator()), 5);
 }
 
+// The copy goes in blocks: a project of several blocks and a part comes back byte for byte.
+TEST_F(BackupsTest, ALargeProjectIsCopiedByteForByte) {
+    std::string content((3 << 20) + 7, '\0');
+    std::mt19937 random(5);
+    for (char& byte : content) {
+        byte = static_cast<char>(random());
+    }
+    Save(Project(), content);
+    RotateBackups(Project(), settings_);
+    EXPECT_TRUE(Backup(1) == content);
+}
+
 // The program killed with -9 at any moment of a backup copy: every backup that exists is whole.
 TEST_F(BackupsTest, KillDuringTheCopyNeverLeavesHalfABackup) {
     const std::string content(8 << 20, 'k');

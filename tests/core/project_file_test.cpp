@@ -7,6 +7,7 @@
 
 #include "core/atomic_file.h"
 #include "core/codec.h"
+#include "core/demo_survey.h"
 #include "core/scripted_prompter.h"
 #include "temp_folder.h"
 
@@ -193,6 +194,18 @@ TEST_F(ProjectFileOnDisk, SaveAndOpenSetTheProjectState) {
     EXPECT_EQ(opened.ProjectPath, path);
     EXPECT_FALSE(opened.ProjectChanged);
     EXPECT_TRUE(prompter_.asked().empty());
+}
+
+// The file is written in blocks as it is made: a survey of several blocks is written byte for byte.
+TEST_F(ProjectFileOnDisk, ALargeSurveyIsWrittenExactlyAsItsContent) {
+    Survey survey = MakeDemoSurvey({.places = 3000, .seed = 3});
+    const std::string path = PathOf("Groot.par");
+    ASSERT_TRUE(WriteProjectFile(survey, path, prompter_));
+    std::string written;
+    ASSERT_TRUE(ReadWholeFile(path, written));
+    const std::string content = ProjectFileContent(survey);
+    ASSERT_GT(content.size(), std::size_t{2} << 20);
+    EXPECT_TRUE(written == content);
 }
 
 TEST_F(ProjectFileOnDisk, OpenFailureShowsTheErrorAndChangesNothing) {
