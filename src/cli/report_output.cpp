@@ -64,8 +64,8 @@ bool WriteToStandardOutput(const ContentProducer& produce) {
 // The export file's bytes (code page 1252, CR LF) go to standard output unchanged.
 bool Export(const ReportDocument& report, ExportFormat format, const std::string& path) {
     if (path == kStandardOutputName) {
-        return WriteOutputFile(path, format == ExportFormat::Csv ? ReportCsvContent(report.Table())
-                                                                 : ReportTextContent(report));
+        return format == ExportFormat::Csv ? WriteOutputFile(path, ReportCsvContent(report.Table()))
+                                           : WriteOutputFile(path, ReportTextExport(report));
     }
     CliPrompter prompter;
     return ExportReport(report, format, path, prompter);

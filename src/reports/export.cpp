@@ -62,6 +62,16 @@ bool ReportLineWriter::Finish() {
     return out_.Finish();
 }
 
+ContentProducer ReportTextExport(const ReportDocument& report) {
+    return [&report](const ByteWriter& write) {
+        ReportLineWriter lines(write);
+        for (const std::string& line : report.Lines()) {
+            lines.AddReportLine(line);
+        }
+        return lines.Finish();
+    };
+}
+
 std::string ReportCsvContent(const ReportTable& table) {
     std::size_t size = 0;
     for (int row = 0; row < table.RowCount(); ++row) {
@@ -128,9 +138,10 @@ bool ExportReport(const ReportDocument& report, ExportFormat format, const std::
                   Prompter& prompter) {
     assert(format == ExportFormat::Text || format == ExportFormat::Csv);
     try {
-        const std::string content = format == ExportFormat::Csv ? ReportCsvContent(report.Table())
-                                                                : ReportTextContent(report);
-        return WriteExportFile(fileName, content, prompter);
+        if (format == ExportFormat::Text) {
+            return WriteExportFile(fileName, ReportTextExport(report), prompter);
+        }
+        return WriteExportFile(fileName, ReportCsvContent(report.Table()), prompter);
     } catch (const std::bad_alloc&) {
         ErrorNotice(prompter,
                     SaveFailureText("AA00006", fileName, {FileError::Kind::System, ENOMEM}));

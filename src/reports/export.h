@@ -19,6 +19,8 @@ enum class ExportFormat { Text, Csv, Pdf, CleanCsv, Workbook };
 
 // Every report line as it stands, trailing blanks kept, each ended by CR LF.
 std::string ReportTextContent(const ReportDocument& report);
+// The same text handed on in blocks as it is written, never held whole a second time.
+ContentProducer ReportTextExport(const ReportDocument& report);
 // Hands report lines on as they are made, each followed by lineEnd, in blocks of about 1 MiB: the
 // text export (CR LF) of a report too long to be held in memory.
 class ReportLineWriter final : public ReportLineSink {
